@@ -1,0 +1,253 @@
+#include "XmlDocument.h"
+
+#include "FileIo.h"
+#include "TextCodec.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <cstring>
+
+namespace corvane::platform {
+
+namespace {
+
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration;
+
+// Writes pugixml's output through a buffer into the device.
+class DeviceWriter : public pugi::xml_writer
+{
+public:
+    explicit DeviceWriter(QIODevice &device) : m_device(device) { m_buffer.reserve(kChunk); }
+    ~DeviceWriter() override = default;
+    void write(const void *data, size_t size) override
+    {
+        if (m_buffer.size() + qsizetype(size) > kChunk)
+            flush();
+        if (qsizetype(size) >= kChunk)
+            put(static_cast<const char *>(data), qsizetype(size));
+        else
+            m_buffer.append(static_cast<const char *>(data), qsizetype(size));
+    }
+    void flush()
+    {
+        if (!m_buffer.isEmpty())
+            put(m_buffer.constData(), m_buffer.size());
+        m_buffer.clear();
+    }
+    bool failed() const { return m_failed; }
+
+private:
+    static constexpr qsizetype kChunk = 1 << 20;
+    void put(const char *data, qsizetype size)
+    {
+        if (!m_failed && m_device.write(data, size) != size)
+            m_failed = true;
+    }
+    QIODevice &m_device;
+    QByteArray m_buffer;
+    bool m_failed = false;
+};
+
+class ByteArrayWriter : public pugi::xml_writer
+{
+public:
+    void write(const void *data, size_t size) override
+    {
+        bytes.append(static_cast<const char *>(data), qsizetype(size));
+    }
+    QByteArray bytes;
+};
+
+// The encoding named by the declaration at the start of the bytes, or empty.
+QByteArray declaredEncoding(const char *data, std::size_t size)
+{
+    if (size < 5 || std::memcmp(data, "<?xml", 5) != 0)
+        return {};
+    const std::size_t limit = std::min<std::size_t>(size, 256);
+    const QByteArrayView head(data, qsizetype(limit));
+    const qsizetype end = head.indexOf("?>");
+    if (end < 0)
+        return {};
+    const QByteArrayView decl = head.first(end);
+    const qsizetype at = decl.indexOf("encoding");
+    if (at < 0)
+        return {};
+    qsizetype i = at + 8;
+    while (i < decl.size() && (decl[i] == ' ' || decl[i] == '=' || decl[i] == '\t'))
+        ++i;
+    if (i >= decl.size() || (decl[i] != '"' && decl[i] != '\''))
+        return {};
+    const char quote = decl[i];
+    const qsizetype close = decl.indexOf(quote, i + 1);
+    if (close < 0)
+        return {};
+    return decl.sliced(i + 1, close - i - 1).toByteArray().toLower();
+}
+
+bool isUtf8Name(const QByteArray &name)
+{
+    return name.isEmpty() || name == "utf-8" || name == "utf8";
+}
+
+QString positionText(const char *data, std::size_t size, std::ptrdiff_t offset)
+{
+    if (offset < 0 || std::size_t(offset) > size)
+        return QStringLiteral("offset %1").arg(offset);
+    int line = 1;
+    int column = 1;
+    for (std::ptrdiff_t i = 0; i < offset; ++i) {
+        if (data[i] == '\n') {
+            ++line;
+            column = 1;
+        } else {
+            ++column;
+        }
+    }
+    return QStringLiteral("line %1, column %2").arg(line).arg(column);
+}
+
+} // namespace
+
+XmlDocument::XmlDocument(QStringList initialContent) : m_initialContent(std::move(initialContent))
+{
+}
+
+void XmlDocument::activate()
+{
+    if (m_active)
+        return;
+    setContent(m_initialContent);
+}
+
+void XmlDocument::deactivate()
+{
+    m_document.reset();
+    m_buffer = QByteArray();
+    m_active = false;
+}
+
+void XmlDocument::setContent(const QStringList &lines)
+{
+    loadFromBytes(lines.join(u'\n').toUtf8(), QStringLiteral("document text"));
+}
+
+void XmlDocument::loadFromBytes(QByteArray bytes, const QString &sourceName)
+{
+    // Strip a UTF-8 byte-order mark; other BOMs (UTF-16) are left to the parser's detection.
+    qsizetype start = 0;
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        start = 3;
+    const char *data = bytes.constData() + start;
+    const std::size_t size = std::size_t(bytes.size() - start);
+
+    const QByteArray encoding = declaredEncoding(data, size);
+    const bool utf16 = size >= 2
+        && ((uchar(data[0]) == 0xFE && uchar(data[1]) == 0xFF)
+            || (uchar(data[0]) == 0xFF && uchar(data[1]) == 0xFE));
+    if (utf16) {
+        pugi::xml_document parsed;
+        const auto result = parsed.load_buffer(data, size, kParseOptions, pugi::encoding_auto);
+        if (!result)
+            throw XmlError(QStringLiteral("%1: %2 (byte offset %3)")
+                               .arg(QDir::toNativeSeparators(sourceName),
+                                    QString::fromUtf8(result.description()))
+                               .arg(result.offset));
+        m_document = std::move(parsed);
+        m_buffer = QByteArray();
+        m_active = true;
+        normaliseDeclaration();
+        return;
+    }
+    if (isUtf8Name(encoding)
+        && (!encoding.isEmpty() || isValidUtf8(QByteArrayView(data, qsizetype(size))))) {
+        parseInPlace(std::move(bytes), start, sourceName);
+        return;
+    }
+    // 8-bit text: the declared code page, or windows-1252 for undeclared text that is not UTF-8.
+    const QString text = decodeText(QByteArrayView(data, qsizetype(size)),
+                                    encoding.isEmpty() ? QByteArray("windows-1252") : encoding);
+    bytes = QByteArray();
+    parseInPlace(text.toUtf8(), 0, sourceName);
+}
+
+void XmlDocument::parseInPlace(QByteArray utf8, qsizetype offset, const QString &sourceName)
+{
+    pugi::xml_document parsed;
+    char *data = utf8.data() + offset; // detaches: the parser writes into the buffer
+    const std::size_t size = std::size_t(utf8.size() - offset);
+    const auto result = parsed.load_buffer_inplace(data, size, kParseOptions, pugi::encoding_utf8);
+    if (!result) {
+        throw XmlError(QStringLiteral("%1: %2 (%3)")
+                           .arg(QDir::toNativeSeparators(sourceName),
+                                QString::fromUtf8(result.description()),
+                                positionText(data, size, result.offset)));
+    }
+    // The tree points into the buffer: replace the document before the buffer it used.
+    m_document = std::move(parsed);
+    m_buffer = std::move(utf8);
+    m_active = true;
+    normaliseDeclaration();
+}
+
+void XmlDocument::normaliseDeclaration()
+{
+    // The text is UTF-8 in memory and on saving; keep only the version in the declaration.
+    pugi::xml_node first = m_document.first_child();
+    if (first.type() != pugi::node_declaration) {
+        first = m_document.prepend_child(pugi::node_declaration);
+        first.append_attribute("version") = "1.0";
+        return;
+    }
+    pugi::xml_attribute attribute = first.first_attribute();
+    while (attribute) {
+        pugi::xml_attribute next = attribute.next_attribute();
+        if (std::strcmp(attribute.name(), "version") != 0)
+            first.remove_attribute(attribute);
+        attribute = next;
+    }
+    if (!first.attribute("version"))
+        first.prepend_attribute("version") = "1.0";
+}
+
+void XmlDocument::load()
+{
+    QByteArray bytes = readWholeFile(m_fileName);
+    loadFromBytes(std::move(bytes), m_fileName);
+}
+
+void XmlDocument::loadFromFile(const QString &fileName)
+{
+    m_fileName = fileName;
+    load();
+}
+
+void XmlDocument::save() const
+{
+    saveTo(m_fileName);
+}
+
+void XmlDocument::saveTo(const QString &fileName) const
+{
+    writeFileAtomically(fileName, [this, &fileName](QIODevice &device) {
+        DeviceWriter writer(device);
+        m_document.save(writer, "", pugi::format_raw, pugi::encoding_utf8);
+        writer.flush();
+        if (writer.failed())
+            throw WriteError(fileName, device.errorString());
+    });
+}
+
+QByteArray XmlDocument::toBytes() const
+{
+    ByteArrayWriter writer;
+    m_document.save(writer, "", pugi::format_raw, pugi::encoding_utf8);
+    return writer.bytes;
+}
+
+pugi::xml_node XmlDocument::root() const
+{
+    return m_document.document_element();
+}
+
+} // namespace corvane::platform

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "Errors.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <pugixml.hpp>
+
+namespace corvane::platform {
+
+// An XML document held in memory with a built-in initial content and a file name: the stores,
+// the outgoing message and the reader of message files. Documents this program writes start with
+// exactly <?xml version="1.0"?> and carry no indentation.
+class XmlDocument
+{
+public:
+    explicit XmlDocument(QStringList initialContent = {});
+    XmlDocument(const XmlDocument &) = delete;
+    XmlDocument &operator=(const XmlDocument &) = delete;
+
+    const QStringList &initialContent() const { return m_initialContent; }
+    bool isActive() const { return m_active; }
+    // An inactive document takes its built-in initial content.
+    void activate();
+    void deactivate();
+
+    // Replaces the content by the given lines and parses them. Throws XmlError.
+    void setContent(const QStringList &lines);
+    // Parses a whole document from bytes (UTF-8, or the 8-bit encoding its declaration names).
+    void loadFromBytes(QByteArray bytes, const QString &sourceName = {});
+
+    const QString &fileName() const { return m_fileName; }
+    void setFileName(const QString &fileName) { m_fileName = fileName; }
+    // Replaces the content by the file's, read from disk every time. Throws IoError or XmlError.
+    void load();
+    void loadFromFile(const QString &fileName);
+    // Writes the whole document to its file name atomically. Throws WriteError.
+    void save() const;
+    void saveTo(const QString &fileName) const;
+
+    QByteArray toBytes() const;
+
+    // The document element (empty when the document has none).
+    pugi::xml_node root() const;
+    pugi::xml_document &document() { return m_document; }
+    const pugi::xml_document &document() const { return m_document; }
+
+private:
+    void parseInPlace(QByteArray utf8, qsizetype offset, const QString &sourceName);
+    void normaliseDeclaration();
+
+    QStringList m_initialContent;
+    QString m_fileName;
+    pugi::xml_document m_document;
+    QByteArray m_buffer; // the parsed text the tree points into
+    bool m_active = false;
+};
+
+} // namespace corvane::platform

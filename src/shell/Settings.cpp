@@ -1,0 +1,70 @@
+#include "Settings.h"
+
+#include "platform/IniFile.h"
+#include "platform/Paths.h"
+
+namespace corvane::shell {
+
+Settings Settings::defaults(const QString &applicationFolder)
+{
+    Settings s;
+    s.name = QStringLiteral("Unknown");
+    s.myDest = kUnpickedInbox;
+    s.addresses = applicationFolder;
+    s.sentData = applicationFolder;
+    s.inboxData = applicationFolder;
+    s.mailSound = applicationFolder + QStringLiteral("mail.wav");
+    s.mainDictionary = applicationFolder + QStringLiteral("Corvane.dic");
+    // The folder already ends in a separator; the default has a second one, which still names
+    // the same file.
+    s.customDictionary = applicationFolder + platform::nativeSeparator() + QStringLiteral("Custom.dic");
+    return s;
+}
+
+bool Settings::isComplete() const
+{
+    return !myDest.isEmpty() && !inboxData.isEmpty() && !addresses.isEmpty() && !name.isEmpty();
+}
+
+Settings readSettings(const platform::IniFile &file, const QString &applicationFolder)
+{
+    const Settings d = Settings::defaults(applicationFolder);
+    Settings s;
+    s.name = file.readString(keys::settings, keys::name, d.name);
+    s.myDest = file.readString(keys::destination, keys::myDest, d.myDest);
+    s.addresses = file.readString(keys::settings, keys::addresses, d.addresses);
+    s.sentData = file.readString(keys::settings, keys::sentData, d.sentData);
+    s.inboxData = file.readString(keys::settings, keys::inboxData, d.inboxData);
+    s.selfServer = file.readBool(keys::settings, keys::selfServer, d.selfServer);
+    s.autoCheck = file.readBool(keys::settings, keys::autoCheck, d.autoCheck);
+    s.autoCheckTime = file.readInteger(keys::settings, keys::autoCheckTime, d.autoCheckTime);
+    s.startupLocation = file.readInteger(keys::settings, keys::startupLocation, d.startupLocation);
+    s.mailPopup = file.readBool(keys::settings, keys::mailPopup, d.mailPopup);
+    s.mailSoundType = file.readInteger(keys::settings, keys::mailSoundType, d.mailSoundType);
+    s.mailSound = file.readString(keys::settings, keys::mailSound, d.mailSound);
+    s.mainDictionary = file.readString(keys::spelling, keys::mainDictionary, d.mainDictionary);
+    s.customDictionary = file.readString(keys::spelling, keys::customDictionary, d.customDictionary);
+    s.maxSuggestions = file.readInteger(keys::spelling, keys::maxSuggestions, d.maxSuggestions);
+    return s;
+}
+
+void writeSettings(platform::IniFile &file, const Settings &s)
+{
+    file.writeString(keys::destination, keys::myDest, s.myDest);
+    file.writeString(keys::settings, keys::name, s.name);
+    file.writeString(keys::settings, keys::addresses, s.addresses);
+    file.writeString(keys::settings, keys::sentData, s.sentData);
+    file.writeString(keys::settings, keys::inboxData, s.inboxData);
+    file.writeBool(keys::settings, keys::selfServer, s.selfServer);
+    file.writeBool(keys::settings, keys::autoCheck, s.autoCheck);
+    file.writeInteger(keys::settings, keys::autoCheckTime, s.autoCheckTime);
+    file.writeInteger(keys::settings, keys::startupLocation, s.startupLocation);
+    file.writeBool(keys::settings, keys::mailPopup, s.mailPopup);
+    file.writeInteger(keys::settings, keys::mailSoundType, s.mailSoundType);
+    file.writeString(keys::settings, keys::mailSound, s.mailSound);
+    file.writeString(keys::spelling, keys::mainDictionary, s.mainDictionary);
+    file.writeString(keys::spelling, keys::customDictionary, s.customDictionary);
+    file.writeInteger(keys::spelling, keys::maxSuggestions, s.maxSuggestions);
+}
+
+} // namespace corvane::shell

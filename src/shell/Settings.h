@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QString>
+
+namespace corvane::platform {
+class IniFile;
+}
+
+namespace corvane::shell {
+
+// Section and key names of "main.ini".
+namespace keys {
+inline const QString settings = QStringLiteral("Settings");
+inline const QString destination = QStringLiteral("Destination");
+inline const QString spelling = QStringLiteral("Spelling");
+inline const QString columns = QStringLiteral("Columns");
+
+inline const QString name = QStringLiteral("Name");
+inline const QString addresses = QStringLiteral("Addresses");
+inline const QString sentData = QStringLiteral("Sent Data");
+inline const QString inboxData = QStringLiteral("Inbox Data");
+inline const QString selfServer = QStringLiteral("Self Server");
+inline const QString autoCheck = QStringLiteral("Auto check");
+inline const QString autoCheckTime = QStringLiteral("Auto Check Time");
+inline const QString startupLocation = QStringLiteral("Startup Location");
+inline const QString mailPopup = QStringLiteral("Mail Popup");
+inline const QString mailSoundType = QStringLiteral("Mail Sound Type");
+inline const QString mailSound = QStringLiteral("Mail Sound");
+inline const QString myDest = QStringLiteral("MyDest");
+inline const QString mainDictionary = QStringLiteral("Main Dictionary");
+inline const QString customDictionary = QStringLiteral("Custom Dictionary");
+inline const QString maxSuggestions = QStringLiteral("Max Sugestions");
+inline const QString enableSort = QStringLiteral("EnableSort");
+} // namespace keys
+
+inline const QString kSettingsFileName = QStringLiteral("main.ini");
+inline const QString kUnpickedInbox = QStringLiteral("---pick a shared folder---");
+
+// Where the program opens at start ("Startup Location").
+enum class StartPage { New = 0, InBox, MailReader, SentItems, AddressList, AddressEdit, Settings };
+
+enum class MailSoundType { None = 0, DefaultBeep = 1, Custom = 2 };
+
+// The user's settings: the values of the settings pane's fields. The pane edits them live; the
+// rest of the program reads them from here, not from the file.
+struct Settings
+{
+    QString name;
+    QString myDest;
+    QString addresses;
+    QString sentData;
+    QString inboxData;
+    bool selfServer = false;
+    bool autoCheck = false;
+    int autoCheckTime = 10;
+    int startupLocation = 3;
+    bool mailPopup = false;
+    int mailSoundType = 2;
+    QString mailSound;
+    QString mainDictionary;
+    QString customDictionary;
+    int maxSuggestions = 30;
+
+    // The settings with every default, for a program in the given folder (ending in a separator).
+    static Settings defaults(const QString &applicationFolder);
+    // The automatic check interval in milliseconds.
+    int autoCheckIntervalMs() const { return autoCheckTime * 60000; }
+    // Name, own inbox, inbox data and address folders are all filled in.
+    bool isComplete() const;
+
+    bool operator==(const Settings &) const = default;
+};
+
+// Reads "Settings", "Destination" and "Spelling" with their defaults.
+Settings readSettings(const platform::IniFile &file, const QString &applicationFolder);
+// Writes them in the order the settings pane saves them. Throws WriteError; earlier keys stay written.
+void writeSettings(platform::IniFile &file, const Settings &settings);
+
+} // namespace corvane::shell

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/XmlDocument.h"
+
+#include <QString>
+
+namespace corvane::shell {
+
+struct Settings;
+
+inline const QString kInboxStoreFileName = QStringLiteral("InBox.cvi");
+inline const QString kAddressStoreFileName = QStringLiteral("address list.cva");
+inline const QString kSentStoreFileName = QStringLiteral("Sent Items.cva");
+
+// The three local stores held in memory for the whole run, each with its built-in initial content.
+struct Stores
+{
+    Stores();
+
+    platform::XmlDocument inbox;   // "InBox.cvi": root Inbox
+    platform::XmlDocument address; // "address list.cva": root Addressbook
+    platform::XmlDocument sent;    // "Sent Items.cva": root Sentbox
+};
+
+QString inboxStorePath(const Settings &settings);
+QString addressStorePath(const Settings &settings);
+QString sentStorePath(const Settings &settings);
+
+// Loads the three stores in the order inbox, address list, sent items. A store file that is
+// missing is first written from the document in memory: the initial content on the first load,
+// the current store when a newly chosen folder has none. Throws IoError or XmlError; the stores
+// before the failing one stay loaded.
+void readXMLfiles(Stores &stores, const Settings &settings);
+
+} // namespace corvane::shell

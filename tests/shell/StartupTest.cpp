@@ -1,0 +1,151 @@
+#include "shell/Settings.h"
+#include "shell/Startup.h"
+
+#include "platform/IniFile.h"
+#include "platform/XmlNodes.h"
+
+#include "support/TempFolder.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using namespace corvane::shell;
+using corvane::platform::IniFile;
+using corvane::test::TempFolder;
+
+namespace {
+
+// A program folder whose settings name an existing own inbox.
+void configure(const TempFolder &app, const QString &inbox)
+{
+    IniFile file(app.file(QStringLiteral("main.ini")));
+    file.writeString(keys::destination, keys::myDest, inbox);
+    file.writeString(keys::settings, keys::name, QStringLiteral("Ann"));
+}
+
+TEST(Startup, AFirstStartInAnEmptyFolderIsNotReadyAndCreatesNothing)
+{
+    TempFolder app;
+    Stores stores;
+    Startup startup(app.path(), stores);
+    const StartupOutcome outcome = startup.run(StartupRun::Creation);
+    EXPECT_FALSE(outcome.ready);
+    EXPECT_FALSE(outcome.startPage.has_value());
+    EXPECT_EQ(outcome.caption, QStringLiteral("Corvane  Version 3.0.0.0"));
+    EXPECT_FALSE(startup.okToStart());
+    EXPECT_TRUE(QDir(app.path()).entryList(QDir::Files).isEmpty());
+}
+
+TEST(Startup, ValidSettingsCreateTheThreeStoresFromTheirTemplatesByteForByte)
+{
+    TempFolder app;
+    configure(app, app.subfolder(QStringLiteral("inbox")));
+    Stores stores;
+    Startup startup(app.path(), stores);
+    const StartupOutcome outcome = startup.run(StartupRun::Creation);
+    EXPECT_TRUE(outcome.ready);
+    EXPECT_EQ(outcome.startPage, 3);
+    EXPECT_EQ(app.read(QStringLiteral("InBox.cvi")),
+              QByteArray("<?xml version=\"1.0\"?><Inbox><Properties/></Inbox>"));
+    EXPECT_EQ(app.read(QStringLiteral("address list.cva")),
+              QByteArray("<?xml version=\"1.0\"?><Addressbook><Addresses/></Addressbook>"));
+    EXPECT_EQ(app.read(QStringLiteral("Sent Items.cva")),
+              QByteArray("<?xml version=\"1.0\"?><Sentbox><Properties/><Messages/></Sentbox>"));
+}
+
+TEST(Startup, TheGateTestsFoldersAndNameInOrder)
+{
+    TempFolder app;
+    const QString inbox = app.subfolder(QStringLiteral("inbox"));
+    configure(app, inbox);
+    Stores stores;
+    Startup startup(app.path(), stores);
+    startup.run(StartupRun::Creation);
+    EXPECT_TRUE(startup.okToStart());
+
+    // The gate reads the live fields: fixing or breaking them works without Save.
+    startup.settings().addresses = app.path() + QStringLiteral("nowhere/");
+    EXPECT_FALSE(startup.okToStart());
+    startup.settings().addresses = app.path();
+    startup.settings().name.clear();
+    EXPECT_FALSE(startup.okToStart());
+    startup.settings().name = QStringLiteral("Ann");
+    startup.settings().sentData = app.path() + QStringLiteral("no-sent-folder/");
+    EXPECT_TRUE(startup.okToStart()) << "the Sent Items folder is not tested";
+}
+
+TEST(Startup, AStartPageOutsideTheListOpensNothingAndASaveRunOpensNothing)
+{
+    TempFolder app;
+    configure(app, app.subfolder(QStringLiteral("inbox")));
+    IniFile(app.file(QStringLiteral("main.ini"))).writeInteger(keys::settings, keys::startupLocation, 9);
+    Stores stores;
+    Startup startup(app.path(), stores);
+    EXPECT_FALSE(startup.run(StartupRun::Creation).startPage.has_value());
+    IniFile(app.file(QStringLiteral("main.ini"))).writeInteger(keys::settings, keys::startupLocation, 0);
+    EXPECT_FALSE(startup.run(StartupRun::AfterSave).startPage.has_value());
+    EXPECT_EQ(startup.run(StartupRun::Creation).startPage, 0);
+}
+
+TEST(Startup, ReRunCopiesTheStoreInMemoryIntoANewlyChosenFolder)
+{
+    TempFolder app;
+    configure(app, app.subfolder(QStringLiteral("inbox")));
+    Stores stores;
+    Startup startup(app.path(), stores);
+    startup.run(StartupRun::Creation);
+    auto addresses = stores.address.root().child("Addresses");
+    addresses.append_child("Address").append_attribute("Name") = "Bob";
+    stores.address.save();
+
+    const QString moved = app.subfolder(QStringLiteral("moved"));
+    IniFile(app.file(QStringLiteral("main.ini"))).writeString(keys::settings, keys::addresses, moved);
+    ASSERT_TRUE(startup.run(StartupRun::AfterSave).ready);
+    EXPECT_EQ(stores.address.fileName(), moved + QStringLiteral("address list.cva"));
+    EXPECT_EQ(corvane::test::readFile(moved + QStringLiteral("address list.cva")),
+              QByteArray("<?xml version=\"1.0\"?><Addressbook><Addresses><Address Name=\"Bob\"/></Addresses></Addressbook>"));
+}
+
+TEST(Startup, AFolderWithoutTrailingSeparatorGluesTheFileName)
+{
+    TempFolder app;
+    configure(app, app.subfolder(QStringLiteral("inbox")));
+    const QString data = app.subfolder(QStringLiteral("data"));
+    const QString glued = data.chopped(1);
+    IniFile(app.file(QStringLiteral("main.ini"))).writeString(keys::settings, keys::inboxData, glued);
+    Stores stores;
+    Startup startup(app.path(), stores);
+    startup.run(StartupRun::Creation);
+    EXPECT_TRUE(QFile::exists(glued + QStringLiteral("InBox.cvi")));
+}
+
+TEST(Startup, AnUnreadableStoreStopsStartupWithTheParsersMessage)
+{
+    TempFolder app;
+    configure(app, app.subfolder(QStringLiteral("inbox")));
+    app.write(QStringLiteral("InBox.cvi"), "<Inbox><Messages></Inbox>");
+    Stores stores;
+    Startup startup(app.path(), stores);
+    EXPECT_THROW(startup.run(StartupRun::Creation), corvane::XmlError);
+    EXPECT_FALSE(QFile::exists(app.file(QStringLiteral("address list.cva"))))
+        << "the steps after the failing store do not run";
+}
+
+TEST(Startup, AMissingSentItemsFolderFailsWhenTheStoreIsWritten)
+{
+    TempFolder app;
+    configure(app, app.subfolder(QStringLiteral("inbox")));
+    IniFile(app.file(QStringLiteral("main.ini")))
+        .writeString(keys::settings, keys::sentData, app.path() + QStringLiteral("gone/"));
+    Stores stores;
+    Startup startup(app.path(), stores);
+    EXPECT_THROW(startup.run(StartupRun::Creation), corvane::IoError);
+}
+
+TEST(Startup, CaptionWithoutAVersion)
+{
+    EXPECT_EQ(Startup::captionFor(QString()), QStringLiteral("Corvane  Version "));
+}
+
+} // namespace
