@@ -1,0 +1,249 @@
+#include "CliArguments.h"
+
+namespace corvane::cli {
+
+namespace {
+
+// Walks the arguments of one command, taking options and their values.
+class Reader
+{
+public:
+    explicit Reader(QStringList arguments) : m_arguments(std::move(arguments)) {}
+
+    bool atEnd() const { return m_index >= m_arguments.size(); }
+    QString next() { return m_arguments.at(m_index++); }
+    std::optional<QString> value(const QString &option)
+    {
+        if (atEnd()) {
+            m_error = QStringLiteral("%1 needs a value").arg(option);
+            return std::nullopt;
+        }
+        return next();
+    }
+    void fail(const QString &message)
+    {
+        if (m_error.isEmpty())
+            m_error = message;
+    }
+    const QString &error() const { return m_error; }
+
+private:
+    QStringList m_arguments;
+    qsizetype m_index = 0;
+    QString m_error;
+};
+
+std::optional<int> positiveNumber(const QString &text)
+{
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    if (!ok || n < 1)
+        return std::nullopt;
+    return n;
+}
+
+Command parseSend(Reader &r)
+{
+    SendCommand send;
+    while (!r.atEnd() && r.error().isEmpty()) {
+        const QString option = r.next();
+        if (option == u"--to") {
+            if (auto v = r.value(option))
+                send.to.append(*v);
+        } else if (option == u"--subject") {
+            if (auto v = r.value(option))
+                send.subject = *v;
+        } else if (option == u"--body") {
+            if (auto v = r.value(option))
+                send.body = *v;
+        } else if (option == u"--body-file") {
+            if (auto v = r.value(option))
+                send.bodyFile = *v;
+        } else if (option == u"--attach") {
+            if (auto v = r.value(option))
+                send.attachments.append(*v);
+        } else {
+            r.fail(QStringLiteral("unknown option for send: %1").arg(option));
+        }
+    }
+    if (send.to.isEmpty())
+        r.fail(QStringLiteral("send needs at least one --to NAME"));
+    if (send.body && send.bodyFile)
+        r.fail(QStringLiteral("give either --body or --body-file, not both"));
+    return send;
+}
+
+Command parseList(Reader &r)
+{
+    ListCommand list;
+    while (!r.atEnd() && r.error().isEmpty()) {
+        const QString option = r.next();
+        if (option == u"--sent")
+            list.sent = true;
+        else
+            r.fail(QStringLiteral("unknown option for list: %1").arg(option));
+    }
+    return list;
+}
+
+Command parseShow(Reader &r)
+{
+    ShowCommand show;
+    bool haveNumber = false;
+    while (!r.atEnd() && r.error().isEmpty()) {
+        const QString option = r.next();
+        if (option == u"--sent") {
+            show.sent = true;
+        } else if (option == u"--rtf") {
+            show.rtf = true;
+        } else if (!haveNumber && !option.startsWith(u'-')) {
+            const auto n = positiveNumber(option);
+            if (!n)
+                r.fail(QStringLiteral("the message number must be 1 or more: %1").arg(option));
+            show.number = n.value_or(0);
+            haveNumber = true;
+        } else {
+            r.fail(QStringLiteral("unknown option for show: %1").arg(option));
+        }
+    }
+    if (!haveNumber)
+        r.fail(QStringLiteral("show needs a message number"));
+    return show;
+}
+
+Command parseAddress(Reader &r)
+{
+    if (r.atEnd()) {
+        r.fail(QStringLiteral("address needs list, add or remove"));
+        return HelpCommand{};
+    }
+    const QString verb = r.next();
+    if (verb == u"list") {
+        if (!r.atEnd())
+            r.fail(QStringLiteral("address list takes no options"));
+        return AddressListCommand{};
+    }
+    if (verb == u"add") {
+        AddressAddCommand add;
+        bool haveName = false;
+        bool haveInbox = false;
+        while (!r.atEnd() && r.error().isEmpty()) {
+            const QString option = r.next();
+            if (option == u"--name") {
+                if (auto v = r.value(option)) {
+                    add.name = *v;
+                    haveName = true;
+                }
+            } else if (option == u"--inbox") {
+                if (auto v = r.value(option)) {
+                    add.inbox = *v;
+                    haveInbox = true;
+                }
+            } else if (option == u"--comment") {
+                if (auto v = r.value(option))
+                    add.comment = *v;
+            } else if (option == u"--server") {
+                add.server = true;
+            } else {
+                r.fail(QStringLiteral("unknown option for address add: %1").arg(option));
+            }
+        }
+        if (!haveName || !haveInbox)
+            r.fail(QStringLiteral("address add needs --name NAME and --inbox DIR"));
+        return add;
+    }
+    if (verb == u"remove") {
+        AddressRemoveCommand remove;
+        if (r.atEnd()) {
+            r.fail(QStringLiteral("address remove needs an address number"));
+            return remove;
+        }
+        const QString text = r.next();
+        const auto n = positiveNumber(text);
+        if (!n)
+            r.fail(QStringLiteral("the address number must be 1 or more: %1").arg(text));
+        remove.number = n.value_or(0);
+        if (!r.atEnd())
+            r.fail(QStringLiteral("address remove takes one number"));
+        return remove;
+    }
+    r.fail(QStringLiteral("unknown address command: %1").arg(verb));
+    return HelpCommand{};
+}
+
+} // namespace
+
+std::variant<Invocation, UsageError> parseArguments(const QStringList &arguments)
+{
+    Reader r(arguments);
+    Invocation invocation{std::nullopt, HelpCommand{}};
+    if (!r.atEnd()) {
+        // Global options come before the command.
+        QStringList rest;
+        while (!r.atEnd()) {
+            const QString word = r.next();
+            if (word == u"--profile") {
+                if (auto v = r.value(word))
+                    invocation.profile = *v;
+                continue;
+            }
+            if (word == u"--help" || word == u"-h" || word == u"help")
+                return invocation;
+            rest.append(word);
+            while (!r.atEnd())
+                rest.append(r.next());
+        }
+        if (!r.error().isEmpty())
+            return UsageError{r.error()};
+        if (rest.isEmpty())
+            return UsageError{QStringLiteral("no command given")};
+        Reader c(rest.mid(1));
+        const QString name = rest.first();
+        if (name == u"send")
+            invocation.command = parseSend(c);
+        else if (name == u"check") {
+            if (!c.atEnd())
+                c.fail(QStringLiteral("check takes no options"));
+            invocation.command = CheckCommand{};
+        } else if (name == u"list")
+            invocation.command = parseList(c);
+        else if (name == u"show")
+            invocation.command = parseShow(c);
+        else if (name == u"address")
+            invocation.command = parseAddress(c);
+        else
+            c.fail(QStringLiteral("unknown command: %1").arg(name));
+        if (!c.error().isEmpty())
+            return UsageError{c.error()};
+        return invocation;
+    }
+    return UsageError{QStringLiteral("no command given")};
+}
+
+QString usageText()
+{
+    return QStringLiteral(
+        "Usage: corvane-cli [--profile DIR] COMMAND [OPTIONS]\n"
+        "\n"
+        "Commands:\n"
+        "  send --to NAME [--to NAME ...] [--subject TEXT] [--body TEXT | --body-file FILE]\n"
+        "       [--attach FILE ...]       send a message (a .rtf body file is taken as RTF)\n"
+        "  check                          take new mail into the inbox; prints \"N new\"\n"
+        "  list [--sent]                  list the inbox (or Sent Items), one message a line\n"
+        "  show N [--sent] [--rtf]        show message N (with --rtf, the stored RTF body)\n"
+        "  address list                   list the address book\n"
+        "  address add --name NAME --inbox DIR [--comment TEXT] [--server]\n"
+        "  address remove N               remove address N\n"
+        "\n"
+        "The profile folder holds main.ini; without --profile the program's own folder is used.\n"
+        "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");
+}
+
+bool writesStores(const Command &command)
+{
+    return std::holds_alternative<SendCommand>(command) || std::holds_alternative<CheckCommand>(command)
+        || std::holds_alternative<AddressAddCommand>(command)
+        || std::holds_alternative<AddressRemoveCommand>(command);
+}
+
+} // namespace corvane::cli

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <variant>
+
+namespace corvane::cli {
+
+struct SendCommand
+{
+    QStringList to;
+    QString subject;
+    std::optional<QString> body;     // plain text
+    std::optional<QString> bodyFile; // .rtf taken as RTF, anything else as UTF-8 text
+    QStringList attachments;
+};
+
+struct CheckCommand
+{};
+
+struct ListCommand
+{
+    bool sent = false;
+};
+
+struct ShowCommand
+{
+    int number = 0; // the message number as listed (1-based)
+    bool sent = false;
+    bool rtf = false;
+};
+
+struct AddressListCommand
+{};
+
+struct AddressAddCommand
+{
+    QString name;
+    QString inbox;
+    QString comment;
+    bool server = false;
+};
+
+struct AddressRemoveCommand
+{
+    int number = 0; // the address number as listed (1-based)
+};
+
+struct HelpCommand
+{};
+
+using Command = std::variant<SendCommand, CheckCommand, ListCommand, ShowCommand, AddressListCommand,
+                             AddressAddCommand, AddressRemoveCommand, HelpCommand>;
+
+struct Invocation
+{
+    std::optional<QString> profile; // --profile DIR
+    Command command;
+};
+
+struct UsageError
+{
+    QString message;
+};
+
+// Parses the arguments after the program name.
+std::variant<Invocation, UsageError> parseArguments(const QStringList &arguments);
+
+QString usageText();
+
+// Whether the command writes a store (and so needs the profile lock).
+bool writesStores(const Command &command);
+
+} // namespace corvane::cli
