@@ -1,0 +1,89 @@
+#include "AddressCollector.h"
+
+#include "FolderProbe.h"
+
+#include "platform/Errors.h"
+
+#include <QSet>
+
+namespace corvane::addressbook {
+
+AddressCollector::AddressCollector(const AddressStore &store, FolderProbe &probe, QObject *parent)
+    : QObject(parent), m_store(store), m_probe(probe)
+{
+}
+
+const RecipientList &AddressCollector::CollectAddresses(const QStringList &names, bool includeServers,
+                                                        const MailSettings &settings)
+{
+    if (m_collecting)
+        throw Error(QStringLiteral("The address list is already being collected"));
+    m_collecting = true;
+    struct Reset
+    {
+        bool &flag;
+        ~Reset() { flag = false; }
+    } reset{m_collecting};
+
+    m_recipients.clear();
+    m_allInboxesFound = !includeServers;
+
+    const QList<AddressEntry> entries = m_store.entries();
+    for (const QString &name : names)
+        for (const AddressEntry &entry : entries)
+            if (entry.Name == name)
+                startProbe(entry, false);
+    waitForProbes();
+
+    if (!m_allInboxesFound) {
+        for (const AddressEntry &entry : entries)
+            if (entry.Server)
+                startProbe(entry, true);
+        // The own record goes in ahead of the server probes' answers, which arrive while waiting.
+        if (settings.selfServer || includeServers)
+            m_recipients.append({settings.yourName, settings.yourInbox, kTrue});
+    }
+    waitForProbes();
+
+    removeDuplicates();
+    return m_recipients;
+}
+
+void AddressCollector::startProbe(const AddressEntry &entry, bool server)
+{
+    ++m_pendingProbes;
+    RecipientEntry record{entry.Name, entry.Inbox, server ? kTrue : kFalse};
+    m_probe.probe(entry.Inbox, entry.Name, this, [this, record](bool exists) {
+        if (exists)
+            m_recipients.append(record);
+        else
+            m_allInboxesFound = false;
+        CollectThreadDone();
+    });
+}
+
+void AddressCollector::CollectThreadDone()
+{
+    --m_pendingProbes;
+    m_waiter.wake();
+}
+
+void AddressCollector::waitForProbes()
+{
+    m_waiter.waitUntil([this] { return m_pendingProbes < 1; });
+}
+
+void AddressCollector::removeDuplicates()
+{
+    QSet<QString> seen;
+    RecipientList kept;
+    for (const RecipientEntry &record : std::as_const(m_recipients)) {
+        if (record.Name.isEmpty() || seen.contains(record.Name))
+            continue;
+        seen.insert(record.Name);
+        kept.append(record);
+    }
+    m_recipients = kept;
+}
+
+} // namespace corvane::addressbook

@@ -1,0 +1,118 @@
+#include "AddressStore.h"
+
+#include "RecipientList.h"
+
+#include "platform/Paths.h"
+#include "platform/XmlNodes.h"
+
+namespace corvane::addressbook {
+
+namespace xml = platform::xml;
+
+namespace {
+
+AddressEntry readEntry(const pugi::xml_node &element)
+{
+    AddressEntry entry;
+    entry.Name = xml::attributeText(element, "Name");
+    entry.Inbox = xml::attributeText(element, "Inbox");
+    entry.Comment = xml::attributeText(element, "Comment");
+    // Only "True" marks a server; anything else (missing, misspelt) is a personal inbox.
+    entry.Server = xml::attributeText(element, "Server") == kTrue;
+    return entry;
+}
+
+void writeEntry(pugi::xml_node &element, const AddressEntry &entry)
+{
+    xml::writeAttribute(element, "Name", entry.Name);
+    xml::writeAttribute(element, "Inbox", entry.Inbox);
+    xml::writeAttribute(element, "Comment", entry.Comment);
+    xml::writeAttribute(element, "Server", entry.Server ? kTrue : kFalse);
+}
+
+} // namespace
+
+AddressStore::AddressStore(platform::XmlDocument &document) : m_document(document) {}
+
+QStringList AddressStore::initialContent()
+{
+    return {QStringLiteral("<?xml version=\"1.0\"?>"), QStringLiteral("<Addressbook>"),
+            QStringLiteral("  <Addresses/>"), QStringLiteral("</Addressbook>")};
+}
+
+void AddressStore::open(const QString &path)
+{
+    // An inactive document takes its built-in content; one already in use is written as it is
+    // to a newly chosen folder that has no store yet.
+    m_document.activate();
+    if (!platform::fileExists(path))
+        m_document.saveTo(path);
+    m_document.loadFromFile(path);
+}
+
+pugi::xml_node AddressStore::addresses() const
+{
+    return xml::childByName(m_document.root(), "Addresses");
+}
+
+int AddressStore::count() const
+{
+    return xml::childCount(addresses());
+}
+
+QList<AddressEntry> AddressStore::entries() const
+{
+    QList<AddressEntry> result;
+    for (pugi::xml_node child = addresses().first_child(); child; child = child.next_sibling())
+        if (child.type() == pugi::node_element)
+            result.append(readEntry(child));
+    return result;
+}
+
+AddressEntry AddressStore::entryAt(int position) const
+{
+    const pugi::xml_node element = xml::childAt(addresses(), position);
+    if (!element)
+        throw Error(QStringLiteral("There is no address number %1").arg(position + 1));
+    return readEntry(element);
+}
+
+int AddressStore::append(const AddressEntry &entry)
+{
+    pugi::xml_node list = addresses();
+    if (!list) {
+        pugi::xml_node root = m_document.root();
+        if (!root)
+            throw XmlError(QStringLiteral("The address list has no Addressbook element"));
+        list = xml::appendChild(root, "Addresses");
+    }
+    pugi::xml_node element = xml::appendChild(list, "Address");
+    writeEntry(element, entry);
+    save();
+    return count() - 1;
+}
+
+void AddressStore::update(int position, const AddressEntry &entry)
+{
+    pugi::xml_node element = xml::childAt(addresses(), position);
+    if (!element)
+        throw Error(QStringLiteral("There is no address number %1").arg(position + 1));
+    writeEntry(element, entry);
+    save();
+}
+
+void AddressStore::remove(int position)
+{
+    pugi::xml_node list = addresses();
+    if (!xml::deleteChildAt(list, position))
+        throw Error(QStringLiteral("There is no address number %1").arg(position + 1));
+    save();
+}
+
+void AddressStore::save()
+{
+    m_document.save();
+    AddressListDirty = true;
+}
+
+} // namespace corvane::addressbook

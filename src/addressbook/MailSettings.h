@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace corvane::addressbook {
+
+// The settings the mail logic reads, as the settings pane holds them at the moment of the action
+// (saved or not). Folder texts end in the native separator.
+struct MailSettings
+{
+    QString yourName;    // "Your Name"
+    QString yourInbox;   // "Your Inbox": the user's own inbox folder on the share
+    QString inboxData;   // folder of "InBox.cvi"
+    QString sentData;    // folder of "Sent Items.cva"
+    QString addresses;   // folder of "address list.cva"
+    bool selfServer = false; // "Use as server"
+};
+
+// Something the user must read, worded by the logic; the window decides how to show it.
+struct Notice
+{
+    enum class Kind { Information, Warning, Error };
+    Kind kind = Kind::Information;
+    QString text;
+    bool beep = false; // sound the exclamation beep before showing it
+
+    bool operator==(const Notice &) const = default;
+};
+
+} // namespace corvane::addressbook

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "addressbook/MailSettings.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace corvane::addressbook {
+class AddressCollector;
+}
+
+namespace corvane::platform {
+class XmlDocument;
+}
+
+namespace corvane::receiving {
+
+class AttachmentRetrieval;
+class InboxStore;
+
+inline const QString kCheckingMessages = QStringLiteral("Checking Messages");
+
+struct CheckResult
+{
+    bool skipped = false;  // a check or an address collection was already running
+    bool newMail = false;  // announce: sound, "New mail" box, beep, Inbox pane
+    int stored = 0;        // messages added to the store
+    int duplicates = 0;    // files dropped as second copies
+    int deleted = 0;       // message files removed from the folders
+    QList<addressbook::Notice> notices; // errors and notes for the user, in order
+};
+
+// The mail check: takes the message files addressed to the user out of the reachable folders
+// into the inbox store. Runs on the UI thread and lets queued events run between files. A file
+// is removed only after the store holding its message has been saved, so nothing is lost when
+// the check stops half-way or the program ends.
+class MailCheck : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr qint64 kSetAsideAfterMs = 10 * 60 * 1000;
+
+    MailCheck(InboxStore &store, addressbook::AddressCollector &collector, QObject *parent = nullptr);
+
+    void setAttachmentRetrieval(AttachmentRetrieval *retrieval) { m_retrieval = retrieval; }
+    // Test seam: the clock that decides when an unreadable file is set aside.
+    void setClock(std::function<qint64()> nowMs) { m_nowMs = std::move(nowMs); }
+
+    bool isRunning() const { return m_running; }
+
+    // The Check Mail action. Skipped (not nested) while a check or a collection is running.
+    CheckResult CheckiExecute(const addressbook::MailSettings &settings);
+
+    // The name under which an unreadable message file is set aside.
+    static QString setAsideName(const QString &fileName);
+
+Q_SIGNALS:
+    void statusTextChanged(const QString &text);
+    void checkiEnabledChanged(bool enabled);
+    // One message file handled: stored, dropped as a duplicate, or taken without storing.
+    void messageFileHandled(const QString &path, const QString &guid, bool stored);
+
+private:
+    struct FileStamp
+    {
+        qint64 size = -1;
+        QDateTime modified;
+        bool operator==(const FileStamp &) const = default;
+    };
+    struct Unreadable
+    {
+        FileStamp stamp;
+        qint64 since = 0;
+        bool reported = false;
+    };
+
+    void scanFolder(const QString &folder, const QString &userName, CheckResult &result);
+    void takeIn(platform::XmlDocument &file, const QString &path, const QString &folder,
+                CheckResult &result);
+    // Remembers a file that cannot be read; true when it has now been moved aside.
+    bool noteUnreadable(const QString &path, const QString &reason, CheckResult &result);
+    void removeTakenFiles(CheckResult &result);
+    void letEventsRun();
+    static FileStamp stampOf(const QString &path);
+
+    InboxStore &m_store;
+    addressbook::AddressCollector &m_collector;
+    AttachmentRetrieval *m_retrieval = nullptr;
+    std::function<qint64()> m_nowMs;
+    bool m_running = false;
+    QElapsedTimer m_sinceEvents;
+    QStringList m_taken;                    // handled this check, removed after the save
+    QHash<QString, FileStamp> m_notRemoved; // handled and saved, but the removal failed
+    QHash<QString, Unreadable> m_unreadable;
+};
+
+} // namespace corvane::receiving

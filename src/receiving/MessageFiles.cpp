@@ -1,0 +1,53 @@
+#include "MessageFiles.h"
+
+#include <QDir>
+#include <QDirIterator>
+
+#include <algorithm>
+
+namespace corvane::receiving {
+
+QString messageFileName(const QString &userName, qint64 number)
+{
+    return userName + QString::number(number) + QStringLiteral(".cvm");
+}
+
+qint64 messageFileNumber(const QString &fileName, const QString &userName)
+{
+    static const QString extension = QStringLiteral(".cvm");
+    const qsizetype digits = fileName.size() - userName.size() - extension.size();
+    if (digits < 1 || digits > 18)
+        return 0;
+    if (!fileName.startsWith(userName, Qt::CaseInsensitive)
+        || !fileName.endsWith(extension, Qt::CaseInsensitive))
+        return 0;
+    const QStringView number = QStringView(fileName).mid(userName.size(), digits);
+    if (number.front() == u'0')
+        return 0;
+    qint64 value = 0;
+    for (const QChar c : number) {
+        if (c < u'0' || c > u'9')
+            return 0;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value;
+}
+
+QList<MessageFile> listMessageFiles(const QString &folder, const QString &userName)
+{
+    QList<MessageFile> files;
+    if (userName.isEmpty())
+        return files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        it.next();
+        const QString name = it.fileName();
+        if (const qint64 number = messageFileNumber(name, userName))
+            files.append({folder + name, number});
+    }
+    std::sort(files.begin(), files.end(),
+              [](const MessageFile &a, const MessageFile &b) { return a.number < b.number; });
+    return files;
+}
+
+} // namespace corvane::receiving

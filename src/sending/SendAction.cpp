@@ -1,0 +1,112 @@
+#include "SendAction.h"
+
+#include "AttachmentSender.h"
+#include "OutgoingMessage.h"
+#include "SentStore.h"
+
+#include "addressbook/AddressCollector.h"
+#include "platform/EventLoopWait.h"
+#include "platform/FileNames.h"
+
+#include <QFileInfo>
+
+#include <atomic>
+#include <exception>
+#include <thread>
+
+namespace corvane::sending {
+
+using addressbook::Notice;
+
+SendAction::SendAction(OutgoingMessage &outgoing, SentStore &sent, addressbook::AddressCollector &collector,
+                       QObject *parent)
+    : QObject(parent), m_outgoing(outgoing), m_sent(sent), m_collector(collector)
+{
+}
+
+std::optional<Notice> SendAction::refusal(const Draft &draft)
+{
+    for (const QString &name : draft.recipients) {
+        if (!platform::isValidFileName(name))
+            return Notice{Notice::Kind::Warning,
+                          QStringLiteral("The message could not be sent: the recipient name \"%1\" cannot be "
+                                         "used as a file name. Correct the name in the address book.")
+                              .arg(name),
+                          true};
+    }
+    for (const QString &path : draft.attachmentPaths) {
+        const QString name = QFileInfo(path).fileName();
+        if (!platform::isValidFileName(name))
+            return Notice{Notice::Kind::Warning,
+                          QStringLiteral("The message could not be sent: the attached file \"%1\" has a name "
+                                         "that cannot be used on the shared folders. Rename the file.")
+                              .arg(name.isEmpty() ? path : name),
+                          true};
+    }
+    return std::nullopt;
+}
+
+SendResult SendAction::SendiExecute(const Draft &draft, const addressbook::MailSettings &settings)
+{
+    SendResult result;
+    if (m_running || m_collector.isCollecting()) {
+        result.skipped = true;
+        return result;
+    }
+    m_running = true;
+    Q_EMIT statusTextChanged(kSendingMessage);
+
+    try {
+        if (const auto refused = refusal(draft)) {
+            result.notices.append(*refused);
+        } else {
+            const addressbook::RecipientList targets =
+                m_collector.CollectAddresses(draft.recipients, false, settings);
+            if (draft.recipients.isEmpty() || targets.isEmpty()) {
+                result.notices.append({Notice::Kind::Warning, kNothingSent, true});
+            } else {
+                if (m_attachments)
+                    m_attachments->SendAtachmentsProc(targets, draft.attachmentPaths);
+                m_outgoing.CreateMessageFileExecute(false, draft, settings);
+                result.delivery = deliverOffUiThread(m_outgoing.XMLOut.toBytes(), draft.recipients, targets);
+                for (const QString &name : std::as_const(result.delivery.failedTargets))
+                    result.notices.append({Notice::Kind::Information, kErrorSendingTo + name, false});
+                result.delivered = true;
+                m_sent.SentboxFill(m_outgoing.XMLOut, draft.attachmentPaths);
+                result.notices.append({Notice::Kind::Information, kMessagesSent, false});
+            }
+        }
+    } catch (const Error &error) {
+        result.notices.append({Notice::Kind::Error, error.message(), false});
+    }
+
+    m_outgoing.NewGuidNeeded = false;
+    Q_EMIT statusTextChanged(QString());
+    m_running = false;
+    return result;
+}
+
+DeliveryReport SendAction::deliverOffUiThread(const QByteArray &bytes, const QStringList &names,
+                                              const addressbook::RecipientList &targets)
+{
+    platform::EventLoopWaiter waiter;
+    std::atomic<bool> done{false};
+    DeliveryReport report;
+    std::exception_ptr failure;
+    std::thread worker([&] {
+        try {
+            report = SendExecute(bytes, names, targets);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        done = true;
+        waiter.wake();
+    });
+    waiter.waitUntil([&done] { return done.load(); });
+    worker.join();
+    if (failure)
+        std::rethrow_exception(failure);
+    return report;
+}
+
+} // namespace corvane::sending

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "Delivery.h"
+#include "Draft.h"
+
+#include "addressbook/MailSettings.h"
+
+#include <QList>
+#include <QObject>
+
+namespace corvane::addressbook {
+class AddressCollector;
+}
+
+namespace corvane::sending {
+
+class AttachmentSender;
+class OutgoingMessage;
+class SentStore;
+
+inline const QString kSendingMessage = QStringLiteral("Sending Message");
+inline const QString kMessagesSent = QStringLiteral("Messages Sent");
+inline const QString kNothingSent = QStringLiteral(
+    "The message could not be sent. Check that you have \r\nselected at least one address. If you "
+    "frequently receive this message \r\nyou should concider re-configuring your Corvane system");
+
+struct SendResult
+{
+    bool skipped = false;   // a send or an address collection was already running
+    bool delivered = false; // message files were written and the message recorded
+    DeliveryReport delivery;
+    QList<addressbook::Notice> notices; // to show in order, each with OK
+};
+
+// The Send action: resolves the chosen names to reachable folders, starts the attachment copies,
+// builds the message, writes it into every target folder off the UI thread (the window keeps
+// working), records it in Sent Items and says what happened.
+class SendAction : public QObject
+{
+    Q_OBJECT
+
+public:
+    SendAction(OutgoingMessage &outgoing, SentStore &sent, addressbook::AddressCollector &collector,
+               QObject *parent = nullptr);
+
+    void setAttachmentSender(AttachmentSender *sender) { m_attachments = sender; }
+    bool isRunning() const { return m_running; }
+
+    SendResult SendiExecute(const Draft &draft, const addressbook::MailSettings &settings);
+
+    // A name that cannot be part of a file path is refused before anything is written; the
+    // notice names it. None when the draft is fine.
+    static std::optional<addressbook::Notice> refusal(const Draft &draft);
+
+Q_SIGNALS:
+    void statusTextChanged(const QString &text);
+
+private:
+    DeliveryReport deliverOffUiThread(const QByteArray &bytes, const QStringList &names,
+                                      const addressbook::RecipientList &targets);
+
+    OutgoingMessage &m_outgoing;
+    SentStore &m_sent;
+    addressbook::AddressCollector &m_collector;
+    AttachmentSender *m_attachments = nullptr;
+    bool m_running = false;
+};
+
+} // namespace corvane::sending

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/XmlDocument.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace corvane::sending {
+
+inline const QString kSentStoreFileName = QStringLiteral("Sent Items.cva");
+
+// One row of the Sent Items grid.
+struct SentRow
+{
+    int number = 0;      // "Msg No.": position + 1
+    QString to;          // every recipient followed by ", "
+    QString subject;
+    QString attachments; // every attached file's name followed by ", "
+    QString date;
+
+    bool operator==(const SentRow &) const = default;
+};
+
+// The Sent Items store "Sent Items.cva": a copy of every sent Message, oldest first, carrying the
+// message's GUID and the attached files' full paths. Messages are addressed by position.
+class SentStore
+{
+public:
+    explicit SentStore(platform::XmlDocument &document);
+
+    static QStringList initialContent();
+    static QString pathIn(const QString &folder) { return folder + kSentStoreFileName; }
+
+    // Makes the path the document's file (writing the document there first when the file is
+    // missing) and loads it. Throws IoError or XmlError.
+    void open(const QString &path);
+
+    // Records a sent message: a copy of the outgoing Message with the System's GUID and, in
+    // Attachments, one FilePath per attached file. Saves, then sets SentChanged. A failed save
+    // throws WriteError and keeps the change in memory.
+    void SentboxFill(const platform::XmlDocument &outgoing, const QStringList &attachmentPaths);
+
+    int count() const;
+    pugi::xml_node messageAt(int position) const;
+    void deleteAt(int position);
+    QList<SentRow> rows() const;
+
+    platform::XmlDocument &document() { return m_document; }
+
+    bool SentChanged = true;
+
+private:
+    pugi::xml_node messages() const;
+    platform::XmlDocument &m_document;
+};
+
+} // namespace corvane::sending

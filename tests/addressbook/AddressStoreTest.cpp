@@ -1,0 +1,94 @@
+#include "addressbook/AddressStore.h"
+
+#include "platform/XmlNodes.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using corvane::addressbook::AddressEntry;
+using corvane::addressbook::AddressStore;
+using corvane::platform::XmlDocument;
+using corvane::test::TempFolder;
+
+namespace {
+
+struct AddressStoreTest : ::testing::Test
+{
+    TempFolder folder;
+    XmlDocument document{AddressStore::initialContent()};
+    AddressStore store{document};
+    void SetUp() override { store.open(AddressStore::pathIn(folder.path())); }
+
+    QList<AddressEntry> reread() const
+    {
+        XmlDocument copy;
+        copy.loadFromFile(AddressStore::pathIn(folder.path()));
+        return AddressStore(copy).entries();
+    }
+};
+
+AddressEntry entry(const char *name, const char *inbox, bool server = false)
+{
+    return {QString::fromUtf8(name), QString::fromUtf8(inbox), {}, server};
+}
+
+} // namespace
+
+TEST_F(AddressStoreTest, CreatesAnEmptyStoreWhenNoFileExists)
+{
+    XmlDocument copy;
+    copy.loadFromFile(AddressStore::pathIn(folder.path()));
+    EXPECT_STREQ(copy.root().name(), "Addressbook");
+    EXPECT_TRUE(copy.root().child("Addresses"));
+    EXPECT_EQ(store.count(), 0);
+}
+
+TEST_F(AddressStoreTest, NewEntryIsSavedEmptyWithServerFalseInAttributeOrder)
+{
+    store.append();
+    XmlDocument copy;
+    copy.loadFromFile(AddressStore::pathIn(folder.path()));
+    EXPECT_TRUE(copy.toBytes().contains(R"(<Address Name="" Inbox="" Comment="" Server="False")"));
+    EXPECT_EQ(reread(), QList<AddressEntry>{AddressEntry{}});
+}
+
+TEST_F(AddressStoreTest, DeletingAnEntryMovesLaterOnesUpAndDuplicatesAreKept)
+{
+    store.append(entry("Ann", "/a/"));
+    store.append(entry("Bob", "/b/"));
+    store.append(entry("Ann", "/c/", true));
+    store.remove(1);
+    EXPECT_EQ(reread(), (QList<AddressEntry>{entry("Ann", "/a/"), entry("Ann", "/c/", true)}));
+}
+
+TEST_F(AddressStoreTest, UpdateAndSpecialCharactersRoundTrip)
+{
+    store.append();
+    const AddressEntry tricky{QStringLiteral("O'Neil & <Sons> \"Ltd\""), QStringLiteral("/x & y/"),
+                              QStringLiteral("a < b"), true};
+    store.update(0, tricky);
+    EXPECT_EQ(reread(), QList<AddressEntry>{tricky});
+}
+
+TEST_F(AddressStoreTest, EverySaveMarksTheGridForRefilling)
+{
+    store.AddressListDirty = false;
+    store.append();
+    EXPECT_TRUE(store.AddressListDirty);
+}
+
+TEST_F(AddressStoreTest, AnythingButTrueIsNotAServer)
+{
+    document.setContent({QStringLiteral(
+        R"(<Addressbook><Addresses><Address Name="A" Server="true"/><Other Name="B" Server="True"/></Addresses></Addressbook>)")});
+    const QList<AddressEntry> entries = store.entries();
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_FALSE(entries[0].Server);
+    EXPECT_TRUE(entries[1].Server); // every child of Addresses is an entry, whatever its tag
+}
+
+TEST_F(AddressStoreTest, AMissingPositionIsAnError)
+{
+    EXPECT_THROW(store.remove(0), corvane::Error);
+    EXPECT_THROW(store.entryAt(3), corvane::Error);
+}

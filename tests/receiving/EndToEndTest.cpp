@@ -1,0 +1,162 @@
+// Mail between users on real temporary folders: send, deliver, check, store.
+#include "MailWorld.h"
+
+#include "platform/Guid.h"
+
+#include <gtest/gtest.h>
+
+using namespace corvane;
+using corvane::test::MailWorld;
+
+namespace {
+
+QByteArray messageFile(const QString &subject, const QString &guid = platform::newGuidText())
+{
+    return QStringLiteral("<?xml version=\"1.0\"?><Corvane><Message><To><Recipient Name=\"Ann\"/></To>"
+                          "<From Name=\"Bob\"/><Subject Text=\"%1\"/><Attachments/><Date Value=\"1/2/2026 10:00:00\"/>"
+                          "<Body>{\\rtf1 x}</Body></Message><System Active=\"False\" GUID=\"%2\"><Version Number=\"3.0.0.0\"/>"
+                          "</System></Corvane>")
+        .arg(subject, guid)
+        .toUtf8();
+}
+
+} // namespace
+
+TEST(EndToEndTest, AMessageFromAnnToBobArrivesOnce)
+{
+    MailWorld world;
+    const sending::SendResult sent = world.ann->sendMail({QStringLiteral("Bob")}, QStringLiteral("Lunch"));
+    ASSERT_TRUE(sent.delivered);
+    EXPECT_EQ(sent.notices.back().text, sending::kMessagesSent);
+    EXPECT_EQ(MailWorld::files(world.bobInbox), QStringList{QStringLiteral("Bob1.cvm")});
+    EXPECT_TRUE(MailWorld::files(world.server).isEmpty());
+
+    const receiving::CheckResult checked = world.bob->checkMail();
+    EXPECT_TRUE(checked.newMail);
+    EXPECT_EQ(checked.stored, 1);
+    EXPECT_TRUE(checked.notices.isEmpty());
+    EXPECT_TRUE(MailWorld::files(world.bobInbox).isEmpty());
+    EXPECT_EQ(world.bob->storedSubjects(), QStringList{QStringLiteral("Lunch")});
+
+    // The store on disk holds it, unread, with the sender's identifier.
+    platform::XmlDocument onDisk;
+    onDisk.loadFromFile(receiving::InboxStore::pathIn(world.bob->settings.inboxData));
+    const pugi::xml_node stored = receiving::InboxStore(onDisk).messageAt(0);
+    EXPECT_EQ(platform::xml::attributeText(stored, "Read"), receiving::kUnread);
+    EXPECT_EQ(platform::xml::attributeText(stored, "GUID"), world.ann->outgoing.guidText());
+
+    // Sending the unchanged pane again reuses the identifier: the check keeps only the first.
+    world.ann->send.SendiExecute({{QStringLiteral("Bob")}, QStringLiteral("Lunch"), {}, {}}, world.ann->settings);
+    const receiving::CheckResult again = world.bob->checkMail();
+    EXPECT_FALSE(again.newMail);
+    EXPECT_EQ(again.duplicates, 1);
+    EXPECT_EQ(world.bob->inbox.count(), 1);
+}
+
+TEST(EndToEndTest, FilesAreTakenInNumberOrderAndAGapDoesNotStrandLaterFiles)
+{
+    MailWorld world;
+    for (const char *name : {"Ann1.cvm", "Ann2.cvm", "Ann4.cvm"})
+        test::writeFile(world.annInbox + QString::fromUtf8(name), messageFile(QString::fromUtf8(name)));
+    EXPECT_EQ(world.ann->checkMail().stored, 3);
+    EXPECT_EQ(world.ann->storedSubjects(),
+              (QStringList{QStringLiteral("Ann1.cvm"), QStringLiteral("Ann2.cvm"), QStringLiteral("Ann4.cvm")}));
+    EXPECT_TRUE(MailWorld::files(world.annInbox).isEmpty());
+
+    // Senders fill the lowest free numbers again.
+    world.bob->sendMail({QStringLiteral("Ann")}, QStringLiteral("first"));
+    world.bob->sendMail({QStringLiteral("Ann")}, QStringLiteral("second"));
+    EXPECT_EQ(MailWorld::files(world.annInbox), (QStringList{QStringLiteral("Ann1.cvm"), QStringLiteral("Ann2.cvm")}));
+    EXPECT_EQ(world.ann->checkMail().stored, 2);
+    EXPECT_EQ(world.ann->storedSubjects().mid(3), (QStringList{QStringLiteral("first"), QStringLiteral("second")}));
+}
+
+TEST(EndToEndTest, AMissingRecipientFolderSendsThroughTheServerFolders)
+{
+    MailWorld world;
+    world.ann->sendMail({QStringLiteral("Carl"), QStringLiteral("Bob")}, QStringLiteral("s"));
+    EXPECT_EQ(MailWorld::files(world.server), (QStringList{QStringLiteral("Bob1.cvm"), QStringLiteral("Carl1.cvm")}));
+    EXPECT_EQ(MailWorld::files(world.bobInbox), QStringList{QStringLiteral("Bob1.cvm")});
+    EXPECT_TRUE(MailWorld::files(world.annInbox).isEmpty());
+    EXPECT_FALSE(QDir(world.carlInbox).exists());
+
+    world.ann->settings.selfServer = true;
+    world.ann->sendMail({QStringLiteral("Carl"), QStringLiteral("Bob")}, QStringLiteral("s"));
+    EXPECT_EQ(MailWorld::files(world.annInbox), (QStringList{QStringLiteral("Bob1.cvm"), QStringLiteral("Carl1.cvm")}));
+    EXPECT_EQ(MailWorld::files(world.server),
+              (QStringList{QStringLiteral("Bob1.cvm"), QStringLiteral("Bob2.cvm"), QStringLiteral("Carl1.cvm"),
+                           QStringLiteral("Carl2.cvm")}));
+}
+
+TEST(EndToEndTest, CopiesInOwnAndServerFoldersAreStoredOnce)
+{
+    MailWorld world;
+    world.ann->sendMail({QStringLiteral("Carl"), QStringLiteral("Bob")}, QStringLiteral("twice"));
+    const receiving::CheckResult checked = world.bob->checkMail();
+    EXPECT_EQ(checked.stored, 1);
+    EXPECT_EQ(checked.duplicates, 1);
+    EXPECT_EQ(world.bob->storedSubjects(), QStringList{QStringLiteral("twice")});
+    EXPECT_TRUE(MailWorld::files(world.bobInbox).isEmpty());
+    EXPECT_EQ(MailWorld::files(world.server), QStringList{QStringLiteral("Carl1.cvm")});
+
+    // After a restart the store itself tells which messages are known.
+    world.bob->inbox.KnownMessageGuids.clear();
+    test::writeFile(world.bobInbox + QStringLiteral("Bob1.cvm"),
+                    messageFile(QStringLiteral("again"), world.ann->outgoing.guidText()));
+    EXPECT_EQ(world.bob->checkMail().duplicates, 1);
+    EXPECT_EQ(world.bob->inbox.count(), 1);
+}
+
+TEST(EndToEndTest, ActiveMessagesAndFilesWithoutSystemAreNewMailButNotStored)
+{
+    MailWorld world;
+    QByteArray active = messageFile(QStringLiteral("a"));
+    active.replace("Active=\"False\"", "Active=\"True\"");
+    test::writeFile(world.bobInbox + QStringLiteral("Bob1.cvm"), active);
+    test::writeFile(world.bobInbox + QStringLiteral("Bob2.cvm"),
+                    "<?xml version=\"1.0\"?><Corvane><Message><Subject Text=\"b\"/></Message></Corvane>");
+    const receiving::CheckResult checked = world.bob->checkMail();
+    EXPECT_TRUE(checked.newMail);
+    EXPECT_EQ(checked.stored, 0);
+    EXPECT_EQ(world.bob->inbox.count(), 0);
+    EXPECT_TRUE(MailWorld::files(world.bobInbox).isEmpty());
+}
+
+TEST(EndToEndTest, AnEmptyCheckSavesAndAnnouncesNothing)
+{
+    MailWorld world;
+    QFile::remove(receiving::InboxStore::pathIn(world.bob->settings.inboxData));
+    const receiving::CheckResult checked = world.bob->checkMail();
+    EXPECT_FALSE(checked.newMail);
+    EXPECT_TRUE(QFile::exists(receiving::InboxStore::pathIn(world.bob->settings.inboxData)));
+}
+
+TEST(EndToEndTest, NamesAndTextsWithMarkupCharactersRoundTrip)
+{
+    MailWorld world;
+    const QString tricky = QStringLiteral("R&D <urgent> \"quoted\" 'single' \u00e9\u4e2d");
+    world.ann->settings.yourName = QStringLiteral("Ann & <Co> \"x\"");
+    world.ann->sendMail({QStringLiteral("Bob")}, tricky);
+    world.bob->checkMail();
+    const pugi::xml_node stored = world.bob->inbox.messageAt(0);
+    EXPECT_EQ(platform::xml::attributeText(stored.child("Subject"), "Text"), tricky);
+    EXPECT_EQ(platform::xml::attributeText(stored.child("From"), "Name"), world.ann->settings.yourName);
+}
+
+TEST(EndToEndTest, SentItemsHoldTheFullAttachmentPathsAndTheGuid)
+{
+    MailWorld world;
+    const QString attachment = world.temp.file(QStringLiteral("report.pdf"));
+    test::writeFile(attachment, "pdf");
+    world.ann->sendMail({QStringLiteral("Bob")}, QStringLiteral("with file"), {attachment});
+    const pugi::xml_node sent = world.ann->sent.messageAt(0);
+    EXPECT_EQ(platform::xml::attributeText(sent, "GUID"), world.ann->outgoing.guidText());
+    EXPECT_EQ(platform::xml::attributeText(sent.child("Attachments").child("Attachment"), "FilePath"), attachment);
+    EXPECT_FALSE(sent.child("Attachments").child("Attachment").attribute("Filename"));
+    EXPECT_TRUE(world.ann->sent.SentChanged);
+
+    world.bob->checkMail();
+    EXPECT_EQ(platform::xml::attributeText(world.bob->inbox.messageAt(0).child("Attachments").child("Attachment"),
+                                           "Filename"),
+              QStringLiteral("report.pdf"));
+}

@@ -1,0 +1,119 @@
+#include "receiving/InboxStore.h"
+#include "receiving/MessageFiles.h"
+
+#include "platform/XmlNodes.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace corvane::receiving;
+using corvane::platform::XmlDocument;
+using corvane::test::TempFolder;
+
+namespace {
+
+struct InboxStoreTest : ::testing::Test
+{
+    TempFolder temp;
+    XmlDocument document{InboxStore::initialContent()};
+    InboxStore store{document};
+    void SetUp() override { store.open(InboxStore::pathIn(temp.path())); }
+
+    void addMessage(const char *subject, const QString *guid)
+    {
+        XmlDocument file;
+        file.setContent({QStringLiteral("<Corvane><Message><Subject Text=\"%1\"/></Message></Corvane>")
+                             .arg(QString::fromUtf8(subject))});
+        store.appendMessage(file.root().child("Message"), guid);
+    }
+    QString subjectAt(int position) const
+    {
+        return corvane::platform::xml::attributeText(store.messageAt(position).child("Subject"), "Text");
+    }
+};
+
+} // namespace
+
+TEST_F(InboxStoreTest, FirstOpenCreatesTheStoreWithPropertiesOnly)
+{
+    XmlDocument copy;
+    copy.loadFromFile(InboxStore::pathIn(temp.path()));
+    EXPECT_STREQ(copy.root().name(), "Inbox");
+    EXPECT_TRUE(copy.root().child("Properties"));
+    EXPECT_FALSE(copy.root().child("Messages"));
+    EXPECT_EQ(store.count(), 0);
+}
+
+TEST_F(InboxStoreTest, AppendedMessagesAreUnreadWithTheirGuidAfterProperties)
+{
+    const QString guid = QStringLiteral("{6F9619FF-8B86-D011-B42D-00C04FC964FF}");
+    addMessage("one", &guid);
+    addMessage("two", nullptr);
+    store.save();
+    XmlDocument copy;
+    copy.loadFromFile(InboxStore::pathIn(temp.path()));
+    EXPECT_EQ(copy.toBytes(),
+              QByteArray("<?xml version=\"1.0\"?><Inbox><Properties/><Messages>"
+                         "<Message Read=\"Unread\" GUID=\"{6F9619FF-8B86-D011-B42D-00C04FC964FF}\"><Subject Text=\"one\"/></Message>"
+                         "<Message Read=\"Unread\"><Subject Text=\"two\"/></Message></Messages></Inbox>"));
+}
+
+TEST_F(InboxStoreTest, DeletingRenumbersLaterMessagesAndSaves)
+{
+    addMessage("one", nullptr);
+    addMessage("two", nullptr);
+    addMessage("three", nullptr);
+    store.InboxDirty = false;
+    store.deleteAt(0);
+    EXPECT_TRUE(store.InboxDirty);
+    EXPECT_EQ(subjectAt(0), QStringLiteral("two"));
+    EXPECT_EQ(subjectAt(1), QStringLiteral("three"));
+    XmlDocument copy;
+    copy.loadFromFile(InboxStore::pathIn(temp.path()));
+    EXPECT_EQ(InboxStore(copy).count(), 2);
+}
+
+TEST_F(InboxStoreTest, ReadMarkReachesTheFileOnlyWithTheNextSave)
+{
+    addMessage("one", nullptr);
+    store.save();
+    store.markRead(0);
+    EXPECT_EQ(corvane::platform::xml::attributeText(store.messageAt(0), "Read"), kRead);
+    store.open(InboxStore::pathIn(temp.path()));
+    EXPECT_EQ(corvane::platform::xml::attributeText(store.messageAt(0), "Read"), kUnread);
+}
+
+TEST_F(InboxStoreTest, SeedingCountsAMessageWithoutGuidAsTheZeroGuid)
+{
+    const QString lower = QStringLiteral("{6f9619ff-8b86-d011-b42d-00c04fc964ff}");
+    const QString odd = QStringLiteral("not a guid");
+    addMessage("one", &lower);
+    addMessage("two", nullptr);
+    addMessage("three", &odd);
+    store.seedKnownGuids();
+    EXPECT_TRUE(store.KnownMessageGuids.contains(QStringLiteral("{6F9619FF-8B86-D011-B42D-00C04FC964FF}")));
+    EXPECT_TRUE(store.KnownMessageGuids.contains(KnownMessageGuids::zeroGuid()));
+    EXPECT_TRUE(store.KnownMessageGuids.contains(odd));
+    EXPECT_FALSE(store.KnownMessageGuids.contains(QStringLiteral("NOT A GUID")));
+}
+
+TEST(MessageFilesTest, NamesMatchUserNumberAndExtension)
+{
+    struct Case { const char *file; qint64 number; };
+    const Case cases[] = {{"Ann1.cvm", 1},   {"Ann12.cvm", 12}, {"ann3.CVM", 3}, {"Ann0.cvm", 0},
+                          {"Ann01.cvm", 0},  {"Ann.cvm", 0},    {"Ann1.cvm.unreadable", 0},
+                          {"Ann1x.cvm", 0},  {"Bob1.cvm", 0},   {"~corvane-abc.tmp", 0}};
+    for (const Case &c : cases)
+        EXPECT_EQ(messageFileNumber(QString::fromUtf8(c.file), QStringLiteral("Ann")), c.number) << c.file;
+}
+
+TEST(MessageFilesTest, ListingIsInAscendingNumberAcrossGaps)
+{
+    TempFolder temp;
+    for (const char *name : {"Ann10.cvm", "Ann2.cvm", "Ann4.cvm", "Bob1.cvm", "Ann1.txt"})
+        temp.write(QString::fromUtf8(name), "x");
+    QList<qint64> numbers;
+    for (const MessageFile &file : listMessageFiles(temp.path(), QStringLiteral("Ann")))
+        numbers.append(file.number);
+    EXPECT_EQ(numbers, (QList<qint64>{2, 4, 10}));
+}

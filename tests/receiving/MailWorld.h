@@ -1,0 +1,93 @@
+#pragma once
+
+#include "addressbook/AddressCollector.h"
+#include "addressbook/AddressStore.h"
+#include "receiving/InboxProbe.h"
+#include "receiving/InboxStore.h"
+#include "receiving/MailCheck.h"
+#include "sending/OutgoingMessage.h"
+#include "sending/SendAction.h"
+#include "sending/SentStore.h"
+
+#include "platform/XmlNodes.h"
+#include "support/TempFolder.h"
+
+#include <QDir>
+
+#include <memory>
+
+namespace corvane::test {
+
+// One user's program: settings, the three stores, probes, and the send and check actions.
+struct MailUser
+{
+    platform::XmlDocument addressDocument{addressbook::AddressStore::initialContent()};
+    platform::XmlDocument inboxDocument{receiving::InboxStore::initialContent()};
+    platform::XmlDocument sentDocument{sending::SentStore::initialContent()};
+    addressbook::AddressStore addresses{addressDocument};
+    receiving::InboxStore inbox{inboxDocument};
+    sending::SentStore sent{sentDocument};
+    receiving::InboxProbes probes{2000};
+    addressbook::AddressCollector collector{addresses, probes};
+    sending::OutgoingMessage outgoing;
+    sending::SendAction send{outgoing, sent, collector};
+    receiving::MailCheck check{inbox, collector};
+    addressbook::MailSettings settings;
+
+    MailUser(const TempFolder &temp, const QString &name, const QString &ownInbox)
+    {
+        const QString data = temp.subfolder(name + QStringLiteral("-data"));
+        settings.yourName = name;
+        settings.yourInbox = ownInbox;
+        settings.inboxData = settings.sentData = settings.addresses = data;
+        addresses.open(addressbook::AddressStore::pathIn(data));
+        inbox.open(receiving::InboxStore::pathIn(data));
+        sent.open(sending::SentStore::pathIn(data));
+    }
+
+    sending::SendResult sendMail(const QStringList &to, const QString &subject,
+                                 const QStringList &attachments = {})
+    {
+        outgoing.NewGuidNeeded = true; // a fresh message, as after editing the compose pane
+        return send.SendiExecute({to, subject, attachments, QStringLiteral("{\\rtf1 Hello}")}, settings);
+    }
+
+    receiving::CheckResult checkMail() { return check.CheckiExecute(settings); }
+
+    QStringList storedSubjects() const
+    {
+        QStringList subjects;
+        for (pugi::xml_node m = inbox.messages().first_child(); m; m = m.next_sibling())
+            subjects.append(platform::xml::attributeText(m.child("Subject"), "Text"));
+        return subjects;
+    }
+};
+
+// Ann, Bob and a server folder on one share; Carl's folder is missing.
+struct MailWorld
+{
+    TempFolder temp;
+    QString annInbox = temp.subfolder(QStringLiteral("share/ann"));
+    QString bobInbox = temp.subfolder(QStringLiteral("share/bob"));
+    QString server = temp.subfolder(QStringLiteral("share/server"));
+    QString carlInbox = temp.path() + QStringLiteral("share/carl") + QDir::separator();
+    std::unique_ptr<MailUser> ann = std::make_unique<MailUser>(temp, QStringLiteral("Ann"), annInbox);
+    std::unique_ptr<MailUser> bob = std::make_unique<MailUser>(temp, QStringLiteral("Bob"), bobInbox);
+
+    MailWorld()
+    {
+        for (MailUser *user : {ann.get(), bob.get()}) {
+            user->addresses.append({QStringLiteral("Ann"), annInbox, {}, false});
+            user->addresses.append({QStringLiteral("Bob"), bobInbox, {}, false});
+            user->addresses.append({QStringLiteral("Carl"), carlInbox, {}, false});
+            user->addresses.append({QStringLiteral("Relay"), server, {}, true});
+        }
+    }
+
+    static QStringList files(const QString &folder)
+    {
+        return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+};
+
+} // namespace corvane::test

@@ -1,0 +1,114 @@
+#include "sending/Delivery.h"
+
+#include "platform/Errors.h"
+#include "platform/ExclusiveRename.h"
+#include "support/TempFolder.h"
+
+#include <QDir>
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+using namespace corvane;
+using namespace corvane::sending;
+using corvane::test::TempFolder;
+
+namespace {
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+} // namespace
+
+TEST(DeliveryTest, TakesTheLowestFreeNumber)
+{
+    struct Case { QStringList existing; QString expected; };
+    const Case cases[] = {{{}, QStringLiteral("Ann1.cvm")},
+                          {{QStringLiteral("Ann1.cvm"), QStringLiteral("Ann2.cvm")}, QStringLiteral("Ann3.cvm")},
+                          {{QStringLiteral("Ann2.cvm")}, QStringLiteral("Ann1.cvm")},
+                          {{QStringLiteral("Bob1.cvm")}, QStringLiteral("Ann1.cvm")}};
+    for (const Case &c : cases) {
+        TempFolder temp;
+        for (const QString &name : c.existing)
+            temp.write(name, "old");
+        for (const Claiming claiming : {Claiming::NoReplaceRename, Claiming::LockFolder}) {
+            const QString written = publishNumbered(temp.path(), QStringLiteral("Ann"), "new", claiming);
+            EXPECT_EQ(written, temp.file(c.expected));
+            EXPECT_EQ(temp.read(c.expected), QByteArray("new"));
+            QFile::remove(written);
+        }
+        for (const QString &name : c.existing)
+            EXPECT_EQ(temp.read(name), QByteArray("old")); // never replaced
+        EXPECT_EQ(filesIn(temp.path()), c.existing);       // no temporary file or lock left
+    }
+}
+
+// Writers racing for one folder never lose a message: every file keeps its own content.
+class RacingWriters : public ::testing::TestWithParam<Claiming>
+{
+};
+
+TEST_P(RacingWriters, EveryMessageGetsItsOwnNumber)
+{
+    TempFolder temp;
+    constexpr int kWriters = 4;
+    constexpr int kEach = 25;
+    std::vector<std::thread> writers;
+    for (int w = 0; w < kWriters; ++w)
+        writers.emplace_back([&, w] {
+            for (int i = 0; i < kEach; ++i)
+                publishNumbered(temp.path(), QStringLiteral("Bob"), QByteArray::number(w * 1000 + i), GetParam());
+        });
+    for (std::thread &writer : writers)
+        writer.join();
+    QSet<QByteArray> contents;
+    for (int n = 1; n <= kWriters * kEach; ++n)
+        contents.insert(temp.read(QStringLiteral("Bob%1.cvm").arg(n)));
+    EXPECT_EQ(contents.size(), kWriters * kEach);
+    EXPECT_EQ(filesIn(temp.path()).size(), kWriters * kEach);
+}
+
+INSTANTIATE_TEST_SUITE_P(Claiming, RacingWriters, ::testing::Values(Claiming::NoReplaceRename, Claiming::LockFolder));
+
+TEST(DeliveryTest, AStaleLockFolderIsBrokenAndALiveOneWaitedFor)
+{
+    TempFolder temp;
+    QDir().mkdir(platform::FolderLock::lockPathFor(temp.path()));
+    {
+        const platform::FolderLock lock(temp.path(), {std::chrono::milliseconds(100), std::chrono::milliseconds(5000)});
+        EXPECT_TRUE(QFileInfo(platform::FolderLock::lockPathFor(temp.path())).isDir());
+        EXPECT_THROW(platform::FolderLock(temp.path(), {std::chrono::milliseconds(60000), std::chrono::milliseconds(50)}),
+                     corvane::IoError);
+    }
+    EXPECT_TRUE(filesIn(temp.path()).isEmpty());
+}
+
+TEST(DeliveryTest, ServerFoldersGetOneCopyPerRecipientAndAFailedTargetDoesNotStopTheOthers)
+{
+    TempFolder temp;
+    const QString bob = temp.subfolder(QStringLiteral("bob"));
+    const QString server = temp.subfolder(QStringLiteral("server"));
+    const addressbook::RecipientList targets{{QStringLiteral("Gone"), temp.path() + QStringLiteral("gone/"), addressbook::kFalse},
+                                             {QStringLiteral("Bob"), bob, addressbook::kFalse},
+                                             {QStringLiteral("Relay"), server, addressbook::kTrue}};
+    const DeliveryReport report = SendExecute("doc", {QStringLiteral("Bob"), QStringLiteral("Carl"), QStringLiteral("Bob")}, targets);
+    EXPECT_EQ(report.failedTargets, QStringList{QStringLiteral("Gone")});
+    EXPECT_EQ(filesIn(bob), QStringList{QStringLiteral("Bob1.cvm")});
+    EXPECT_EQ(filesIn(server), (QStringList{QStringLiteral("Bob1.cvm"), QStringLiteral("Bob2.cvm"), QStringLiteral("Carl1.cvm")}));
+    EXPECT_EQ(report.written.size(), 4);
+}
+
+TEST(DeliveryTest, NamesThatAreNoFileNamesNeverBuildAPath)
+{
+    TempFolder temp;
+    const QString inner = temp.subfolder(QStringLiteral("inner"));
+    for (const char *name : {"..", "../x", "a\\b", "a/b", "C:", "CON", "x?", "x*", "a\"b", "<a>", "a|b", "tab\t", "dot.", "space ", ""})
+        EXPECT_THROW(publishNumbered(inner, QString::fromUtf8(name), "x"), corvane::Error) << name;
+    EXPECT_TRUE(filesIn(inner).isEmpty());
+    EXPECT_EQ(filesIn(temp.path()), QStringList{QStringLiteral("inner")});
+}

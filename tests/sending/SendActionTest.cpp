@@ -1,0 +1,132 @@
+#include "sending/AttachmentSender.h"
+#include "sending/OutgoingMessage.h"
+#include "sending/SendAction.h"
+#include "sending/SentStore.h"
+
+#include "addressbook/AddressCollector.h"
+#include "addressbook/FakeProbe.h"
+#include "platform/FileIo.h"
+#include "platform/XmlNodes.h"
+#include "support/TempFolder.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using namespace corvane;
+using namespace corvane::sending;
+using addressbook::Notice;
+
+namespace {
+
+struct RecordingAttachments : AttachmentSender
+{
+    QList<std::pair<addressbook::RecipientList, QStringList>> calls;
+    void SendAtachmentsProc(const addressbook::RecipientList &targets, const QStringList &paths) override
+    {
+        calls.append({targets, paths});
+    }
+};
+
+struct SendActionTest : ::testing::Test
+{
+    test::TempFolder temp;
+    platform::XmlDocument addressDocument{addressbook::AddressStore::initialContent()};
+    platform::XmlDocument sentDocument{SentStore::initialContent()};
+    addressbook::AddressStore addresses{addressDocument};
+    SentStore sent{sentDocument};
+    test::FakeProbe probe;
+    addressbook::AddressCollector collector{addresses, probe};
+    OutgoingMessage outgoing;
+    SendAction action{outgoing, sent, collector};
+    RecordingAttachments attachments;
+    addressbook::MailSettings settings;
+    QString bob;
+
+    void SetUp() override
+    {
+        const QString data = temp.subfolder(QStringLiteral("data"));
+        addresses.open(addressbook::AddressStore::pathIn(data));
+        sent.open(SentStore::pathIn(data));
+        bob = temp.subfolder(QStringLiteral("bob"));
+        addresses.append({QStringLiteral("Bob"), bob, {}, false});
+        settings.yourName = QStringLiteral("Ann");
+        action.setAttachmentSender(&attachments);
+    }
+    QStringList texts(const SendResult &result)
+    {
+        QStringList list;
+        for (const Notice &notice : result.notices)
+            list.append(notice.text);
+        return list;
+    }
+};
+
+} // namespace
+
+TEST_F(SendActionTest, NothingChosenOrNothingReachableWarnsAndWritesNothing)
+{
+    addresses.append({QStringLiteral("Gone"), temp.path() + QStringLiteral("gone/"), {}, false});
+    for (const QStringList &names : {QStringList{}, QStringList{QStringLiteral("Gone")}, QStringList{QStringLiteral("Nobody")}}) {
+        outgoing.NewGuidNeeded = true;
+        const SendResult result = action.SendiExecute({names, QStringLiteral("s"), {}, {}}, settings);
+        ASSERT_EQ(result.notices.size(), 1);
+        EXPECT_EQ(result.notices[0], (Notice{Notice::Kind::Warning, kNothingSent, true}));
+        EXPECT_FALSE(result.delivered);
+        EXPECT_FALSE(outgoing.NewGuidNeeded);
+    }
+    EXPECT_EQ(sent.count(), 0);
+    EXPECT_TRUE(attachments.calls.isEmpty());
+    EXPECT_TRUE(QDir(bob).isEmpty());
+}
+
+TEST_F(SendActionTest, ASendDeliversRecordsAndReports)
+{
+    QStringList status;
+    QObject::connect(&action, &SendAction::statusTextChanged, &action, [&](const QString &text) { status.append(text); });
+    const QString file = temp.file(QStringLiteral("a.txt"));
+    outgoing.NewGuidNeeded = true;
+    const SendResult result = action.SendiExecute({{QStringLiteral("Bob")}, QStringLiteral("s"), {file}, {}}, settings);
+    EXPECT_EQ(texts(result), QStringList{kMessagesSent});
+    EXPECT_EQ(status, (QStringList{kSendingMessage, QString()}));
+    EXPECT_EQ(QDir(bob).entryList(QDir::Files), QStringList{QStringLiteral("Bob1.cvm")});
+    EXPECT_EQ(sent.count(), 1);
+    EXPECT_FALSE(outgoing.NewGuidNeeded);
+    ASSERT_EQ(attachments.calls.size(), 1);
+    EXPECT_EQ(attachments.calls[0].second, QStringList{file});
+}
+
+TEST_F(SendActionTest, AFolderThatCannotBeWrittenIsNamedAndTheSendStillEnds)
+{
+    addresses.append({QStringLiteral("Carl"), temp.path() + QStringLiteral("carl/"), {}, false});
+    probe.exists = [](const QString &) { return true; }; // reachable when probed, gone when written
+    const SendResult result = action.SendiExecute({{QStringLiteral("Carl"), QStringLiteral("Bob")}, {}, {}, {}}, settings);
+    EXPECT_EQ(texts(result), (QStringList{kErrorSendingTo + QStringLiteral("Carl"), kMessagesSent}));
+    EXPECT_EQ(sent.count(), 1);
+}
+
+TEST_F(SendActionTest, AFailedSentItemsSaveIsReportedInsteadOfMessagesSent)
+{
+    platform::setWriteFaultHookForTesting([](const QString &path) { return path.endsWith(kSentStoreFileName); });
+    const SendResult result = action.SendiExecute({{QStringLiteral("Bob")}, {}, {}, {}}, settings);
+    platform::setWriteFaultHookForTesting({});
+    ASSERT_EQ(result.notices.size(), 1);
+    EXPECT_EQ(result.notices[0].kind, Notice::Kind::Error);
+    EXPECT_TRUE(result.delivered);
+    EXPECT_EQ(sent.count(), 1); // kept in memory
+}
+
+TEST_F(SendActionTest, NamesThatCannotBeFileNamesAreRefusedBeforeAnythingHappens)
+{
+    addresses.append({QStringLiteral("../evil"), temp.path(), {}, false});
+    const SendResult byName = action.SendiExecute({{QStringLiteral("Bob"), QStringLiteral("../evil")}, {}, {}, {}}, settings);
+    ASSERT_EQ(byName.notices.size(), 1);
+    EXPECT_TRUE(byName.notices[0].text.contains(QStringLiteral("\"../evil\"")));
+    EXPECT_TRUE(probe.probed.isEmpty());
+
+    const SendResult byFile = action.SendiExecute({{QStringLiteral("Bob")}, {}, {QStringLiteral("/tmp/CON")}, {}}, settings);
+    ASSERT_EQ(byFile.notices.size(), 1);
+    EXPECT_TRUE(byFile.notices[0].text.contains(QStringLiteral("\"CON\"")));
+    EXPECT_TRUE(QDir(bob).isEmpty());
+    EXPECT_EQ(sent.count(), 0);
+}

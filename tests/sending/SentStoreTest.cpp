@@ -1,0 +1,76 @@
+#include "sending/OutgoingMessage.h"
+#include "sending/SentStore.h"
+
+#include "platform/XmlNodes.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace corvane;
+using namespace corvane::sending;
+
+namespace {
+
+struct SentStoreTest : ::testing::Test
+{
+    test::TempFolder temp;
+    platform::XmlDocument document{SentStore::initialContent()};
+    SentStore store{document};
+    OutgoingMessage outgoing;
+    addressbook::MailSettings settings;
+    void SetUp() override { store.open(SentStore::pathIn(temp.path())); }
+
+    void send(const QString &subject, const QStringList &paths, bool edited = true)
+    {
+        outgoing.NewGuidNeeded = edited;
+        outgoing.CreateMessageFileExecute(false, {{QStringLiteral("Bob"), QStringLiteral("Carl")}, subject, paths, {}}, settings);
+        store.SentboxFill(outgoing.XMLOut, paths);
+    }
+};
+
+} // namespace
+
+TEST_F(SentStoreTest, FirstOpenWritesTheEmptyTemplate)
+{
+    platform::XmlDocument copy;
+    copy.loadFromFile(SentStore::pathIn(temp.path()));
+    EXPECT_EQ(copy.toBytes(), QByteArray("<?xml version=\"1.0\"?><Sentbox><Properties/><Messages/></Sentbox>"));
+}
+
+TEST_F(SentStoreTest, RecordsCopiesWithGuidAndFullPathsInSendingOrder)
+{
+    send(QStringLiteral("first"), {QStringLiteral("/home/ann/a.doc"), QStringLiteral("/tmp/b c.txt")});
+    const QString firstGuid = outgoing.guidText();
+    send(QStringLiteral("again"), {}, false);
+    send(QStringLiteral("new"), {});
+
+    platform::XmlDocument copy;
+    copy.loadFromFile(SentStore::pathIn(temp.path()));
+    SentStore reread(copy);
+    ASSERT_EQ(reread.count(), 3);
+    EXPECT_EQ(platform::xml::attributeText(reread.messageAt(0), "GUID"), firstGuid);
+    EXPECT_EQ(platform::xml::attributeText(reread.messageAt(1), "GUID"), firstGuid);
+    EXPECT_NE(platform::xml::attributeText(reread.messageAt(2), "GUID"), firstGuid);
+    EXPECT_TRUE(copy.toBytes().contains(
+        "<Attachments><Attachment FilePath=\"/home/ann/a.doc\"/><Attachment FilePath=\"/tmp/b c.txt\"/></Attachments>"));
+
+    const QList<SentRow> rows = reread.rows();
+    EXPECT_EQ(rows[0].number, 1);
+    EXPECT_EQ(rows[0].to, QStringLiteral("Bob, Carl, "));
+    EXPECT_EQ(rows[0].attachments, QStringLiteral("a.doc, b c.txt, "));
+    EXPECT_EQ(rows[2].subject, QStringLiteral("new"));
+    EXPECT_EQ(rows[2].attachments, QString());
+}
+
+TEST_F(SentStoreTest, DeletingRenumbersAndSaves)
+{
+    for (const char *subject : {"1", "2", "3", "4", "5"})
+        send(QString::fromUtf8(subject), {});
+    store.SentChanged = false;
+    store.deleteAt(2);
+    EXPECT_TRUE(store.SentChanged);
+    QStringList subjects;
+    for (const SentRow &row : store.rows())
+        subjects.append(QString::number(row.number) + row.subject);
+    EXPECT_EQ(subjects, (QStringList{QStringLiteral("11"), QStringLiteral("22"), QStringLiteral("34"), QStringLiteral("45")}));
+}
