@@ -1,0 +1,56 @@
+#include "BatchFill.h"
+
+#include "StringGridModel.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QPointer>
+
+namespace corvane::sortgrid {
+
+BatchFill::Result BatchFill::fill(StringGridModel &grid, int firstRow, int count, const RowSource &source)
+{
+    return fill(grid, firstRow, count, source, Options());
+}
+
+BatchFill::Result BatchFill::fill(StringGridModel &grid, int firstRow, int count, const RowSource &source,
+                                  const Options &options)
+{
+    const QPointer<StringGridModel> alive(&grid);
+    const quint64 fill = grid.startFill();
+    const int columns = grid.ColCount();
+    QElapsedTimer slice;
+    slice.start();
+    grid.BeginUpdate();
+    try {
+        for (int i = 0; i < count; ++i) {
+            QStringList cells;
+            cells.reserve(columns);
+            source(i, cells);
+            grid.setRows(firstRow + i, std::move(cells));
+            // Look at the clock every 64 rows only: reading it costs more than a row.
+            if ((i & 63) == 63 && slice.elapsed() >= options.sliceMs && i + 1 < count) {
+                grid.EndUpdate();
+                if (options.yield)
+                    options.yield();
+                else
+                    QCoreApplication::processEvents(QEventLoop::AllEvents);
+                if (!alive)
+                    return Result::GridDestroyed;
+                if (!grid.isFillCurrent(fill))
+                    return Result::Superseded;
+                grid.BeginUpdate();
+                slice.restart();
+            }
+        }
+    } catch (...) {
+        grid.EndUpdate();
+        grid.endFill(fill);
+        throw;
+    }
+    grid.EndUpdate();
+    grid.endFill(fill);
+    return Result::Completed;
+}
+
+} // namespace corvane::sortgrid
