@@ -79,7 +79,7 @@ TSortGrid::TSortGrid(QWidget *parent)
             OnRowHeightsChanged(this);
         UpdateScrollPages();
     });
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
         const bool wasInside = ownsFocusWidget(old);
         const bool isInside = ownsFocusWidget(now);
         if (!wasInside && isInside)
@@ -93,7 +93,11 @@ TSortGrid::TSortGrid(QWidget *parent)
     RememberCurrentCell();
 }
 
-TSortGrid::~TSortGrid() = default;
+TSortGrid::~TSortGrid()
+{
+    // The base destructor gives the focus away; the grid is no longer there to validate.
+    disconnect(m_focusWatch);
+}
 
 // --- The string grid -----------------------------------------------------------------------
 
@@ -254,7 +258,7 @@ void TSortGrid::setProportionalScrollBars(bool on)
 
 void TSortGrid::SortOnColumn(int col, TSortOptions options)
 {
-    if (state() == EditingState)
+    if (EditorMode())
         return;
     if (FixedRows() + 1 >= RowCount())
         return;
@@ -631,7 +635,7 @@ void TSortGrid::focusLeft()
 void TSortGrid::keyPressEvent(QKeyEvent *event)
 {
     QTableView::keyPressEvent(event);
-    if (!m_extendedKeys || state() == EditingState)
+    if (!m_extendedKeys || EditorMode())
         return;
     const Qt::KeyboardModifiers modifiers =
         event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);

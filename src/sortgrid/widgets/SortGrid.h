@@ -70,6 +70,9 @@ public:
     int DefaultRowHeight() const;
     void setDefaultRowHeight(int height);
 
+    // Whether the in-place editor is open.
+    bool EditorMode() const { return state() == EditingState; }
+
     TGridOptions Options() const { return m_options; }
     void setOptions(TGridOptions options);
     bool DefaultDrawing() const { return m_defaultDrawing; }
@@ -202,6 +205,7 @@ private:
     bool m_modified = false;
     bool m_focused = false;
     RememberedCell m_remembered;
+    QMetaObject::Connection m_focusWatch;
 };
 
 } // namespace corvane::sortgrid

@@ -1,0 +1,41 @@
+#include "MailCheck.h"
+
+#include "platform/Errors.h"
+
+namespace corvane::shell {
+
+MailCheckController::MailCheckController(QObject *parent) : QObject(parent)
+{
+}
+
+void MailCheckController::check()
+{
+    if (m_running)
+        return;
+    m_running = true;
+    Q_EMIT statusTextChanged(checkingText());
+    Q_EMIT runningChanged(true);
+
+    MailCheckResult result;
+    QString failure;
+    try {
+        if (m_runner)
+            result = m_runner->runCheck();
+    } catch (const Error &error) {
+        failure = error.message();
+    } catch (const std::exception &error) {
+        failure = QString::fromLocal8Bit(error.what());
+    }
+
+    // The command comes back and the status text clears whether the check ended well or not, so
+    // that one failure does not leave Check Mail greyed out for the rest of the run.
+    m_running = false;
+    Q_EMIT runningChanged(false);
+    Q_EMIT statusTextChanged(QString());
+    if (!failure.isEmpty())
+        Q_EMIT failed(failure);
+    else if (result.newMail)
+        Q_EMIT newMailArrived();
+}
+
+} // namespace corvane::shell

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace corvane::shell {
+
+struct MailCheckResult
+{
+    bool newMail = false; // something arrived: the window shows the Inbox
+};
+
+// One run of the mail check, as the window starts it. The receiving side supplies it; it runs on the
+// user interface thread, letting window events run between its files, and throws corvane::Error
+// when the check ends on a failure.
+class MailCheckRunner
+{
+public:
+    virtual ~MailCheckRunner() = default;
+    virtual MailCheckResult runCheck() = 0;
+};
+
+// The Check Mail command: shows "Checking Messages" and disables the command while a check runs,
+// then reports new mail or the failure. A request that arrives while a check is running (a timer
+// tick handled between its files) is dropped; the next tick checks again.
+class MailCheckController : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit MailCheckController(QObject *parent = nullptr);
+
+    void setRunner(MailCheckRunner *runner) { m_runner = runner; }
+    MailCheckRunner *runner() const { return m_runner; }
+    bool isRunning() const { return m_running; }
+
+    static QString checkingText() { return QStringLiteral("Checking Messages"); }
+
+public Q_SLOTS:
+    void check();
+
+Q_SIGNALS:
+    void statusTextChanged(const QString &text);
+    void runningChanged(bool running);
+    void newMailArrived();
+    void failed(const QString &message);
+
+private:
+    MailCheckRunner *m_runner = nullptr;
+    bool m_running = false;
+};
+
+} // namespace corvane::shell

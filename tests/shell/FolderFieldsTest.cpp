@@ -1,0 +1,44 @@
+#include "shell/FolderFields.h"
+#include "shell/HelpTopics.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+using namespace corvane::shell;
+
+namespace {
+
+const QString sep = QDir::separator();
+
+TEST(FolderFields, LeavingAFieldAddsOneTrailingSeparatorAndLeavesAnEmptyFieldEmpty)
+{
+    EXPECT_EQ(folderFieldOnExit(QStringLiteral("data")), QStringLiteral("data") + sep);
+    EXPECT_EQ(folderFieldOnExit(QStringLiteral("data") + sep), QStringLiteral("data") + sep);
+    EXPECT_EQ(folderFieldOnExit(QString()), QString());
+}
+
+TEST(FolderFields, APickedRootFolderGetsNoSecondSeparator)
+{
+    EXPECT_EQ(pickedFolderText(QStringLiteral("/")), QDir::toNativeSeparators(QStringLiteral("/")));
+    EXPECT_EQ(pickedFolderText(QStringLiteral("/srv/mail")),
+              QDir::toNativeSeparators(QStringLiteral("/srv/mail/")));
+}
+
+TEST(FolderFields, FiltersBecomeDialogFiltersWithTheirPatternsAndAllFiles)
+{
+    EXPECT_EQ(toDialogFilter(kSoundFilter),
+              QStringLiteral("Sound (*.wav);;Music (*.mid *.mp3);;All Files (*)"));
+    EXPECT_EQ(toDialogFilter(kDictionaryFilter),
+              QStringLiteral("Dictionary wordlists (*.dic);;All files (*)"));
+}
+
+TEST(HelpTopics, EachTopicOpensItsForwardingPageAndOtherNumbersTheDocument)
+{
+    const QString app = QStringLiteral("/opt/corvane/");
+    EXPECT_EQ(helpUrl(app, 2).toLocalFile(), QStringLiteral("/opt/corvane/help/topic-2.html"));
+    EXPECT_EQ(helpUrl(app, 0).toLocalFile(), QStringLiteral("/opt/corvane/help/corvane.html"));
+    EXPECT_EQ(helpUrl(app, 8).toLocalFile(), QStringLiteral("/opt/corvane/help/corvane.html"));
+}
+
+} // namespace

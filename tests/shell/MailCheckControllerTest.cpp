@@ -1,0 +1,69 @@
+#include "shell/MailCheck.h"
+
+#include "platform/Errors.h"
+
+#include "FakeMailCheck.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace corvane::shell;
+using corvane::test::FakeRunner;
+
+namespace {
+
+TEST(MailCheckController, ShowsCheckingWhileRunningAndClearsAfterwards)
+{
+    MailCheckController controller;
+    FakeRunner runner;
+    controller.setRunner(&runner);
+    QStringList texts;
+    QObject::connect(&controller, &MailCheckController::statusTextChanged, &controller,
+                     [&](const QString &text) { texts.append(text); });
+    bool runningDuringCheck = false;
+    runner.body = [&] {
+        runningDuringCheck = controller.isRunning();
+        return MailCheckResult{};
+    };
+    controller.check();
+    EXPECT_TRUE(runningDuringCheck);
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("Checking Messages"), QString()}));
+    EXPECT_FALSE(controller.isRunning());
+}
+
+TEST(MailCheckController, ARequestDuringARunningCheckIsDropped)
+{
+    MailCheckController controller;
+    FakeRunner runner;
+    controller.setRunner(&runner);
+    runner.body = [&] {
+        controller.check(); // a timer tick handled between files
+        return MailCheckResult{};
+    };
+    controller.check();
+    EXPECT_EQ(runner.runs, 1);
+}
+
+TEST(MailCheckController, NewMailIsReportedAndAFailureReEnablesTheCommand)
+{
+    MailCheckController controller;
+    FakeRunner runner;
+    controller.setRunner(&runner);
+    QSignalSpy newMail(&controller, &MailCheckController::newMailArrived);
+    QSignalSpy failed(&controller, &MailCheckController::failed);
+    QSignalSpy running(&controller, &MailCheckController::runningChanged);
+
+    runner.body = [] { return MailCheckResult{true}; };
+    controller.check();
+    EXPECT_EQ(newMail.count(), 1);
+
+    runner.body = []() -> MailCheckResult { throw corvane::XmlError(QStringLiteral("bad file")); };
+    controller.check();
+    ASSERT_EQ(failed.count(), 1);
+    EXPECT_EQ(failed.at(0).at(0).toString(), QStringLiteral("bad file"));
+    EXPECT_FALSE(running.last().at(0).toBool());
+    EXPECT_EQ(newMail.count(), 1);
+}
+
+} // namespace
