@@ -1,33 +1,400 @@
 #include "shell/widgets/MainWindow.h"
+#include "shell/widgets/PaneStack.h"
+#include "shell/widgets/SettingsPane.h"
 
+#include "shell/AutoCheckTimer.h"
+#include "shell/MailCheck.h"
+
+#include "platform/Errors.h"
 #include "platform/IniFile.h"
 
+#include "ui/widgets/CaptionPanel.h"
+#include "ui/widgets/OutlookBar.h"
+#include "ui/widgets/StatusBarEx.h"
+
+#include "FakeServices.h"
 #include "support/TempFolder.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <ostream>
+
 using namespace corvane::shell;
+using corvane::platform::IniFile;
+using corvane::test::FakeRunner;
+using corvane::test::FakeServices;
 using corvane::test::TempFolder;
 
 namespace {
 
-TEST(MainWindow, CaptionCarriesTheVersionAndAnEmptyFolderStaysNotReady)
+// A program folder, its settings file, fake desktop services and the window built on them.
+struct Program
 {
     TempFolder app;
-    MainWindow window(app.path());
+    FakeServices fakes;
+    std::unique_ptr<MainWindow> window;
+
+    IniFile ini() const { return IniFile(app.file(QStringLiteral("main.ini"))); }
+    // Settings that pass the start-up test: a name and an existing own inbox.
+    void makeReady()
+    {
+        IniFile file = ini();
+        file.writeString(keys::destination, keys::myDest, app.subfolder(QStringLiteral("inbox")));
+        file.writeString(keys::settings, keys::name, QStringLiteral("Ann"));
+    }
+    MainWindow &open()
+    {
+        window = std::make_unique<MainWindow>(app.path(), fakes.services());
+        window->show();
+        // Let the one-shot start-up timer run.
+        for (int i = 0; i < 400 && window->findChild<QTimer *>(QStringLiteral("OutlookBarPreser")); ++i)
+            QTest::qWait(5);
+        return *window;
+    }
+    template <typename T> T *find(const char *name) const
+    {
+        return window->findChild<T *>(QLatin1String(name));
+    }
+    QString front() const { return window->panes()->currentWidget()->objectName(); }
+    int highlighted() const { return window->navigationBar()->currentItem(); }
+    void leave(QLineEdit *field)
+    {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(field, &out);
+    }
+    void save() { find<QPushButton>("SettingSaveB")->click(); }
+};
+
+TEST(MainWindow, FirstStartInAnEmptyFolderShowsSettingsBeepsAndCreatesNothing)
+{
+    Program p;
+    MainWindow &window = p.open();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Corvane  Version 3.0.0.0"));
+    EXPECT_EQ(p.front(), QStringLiteral("SettingsPan"));
+    EXPECT_EQ(p.highlighted(), static_cast<int>(Pane::Settings));
+    EXPECT_EQ(p.fakes.messages.beeps, 1);
+    EXPECT_EQ(p.find<QLineEdit>("YourInBoxE")->text(), QStringLiteral("---pick a shared folder---"));
     EXPECT_FALSE(window.startup().storesLoaded());
-    EXPECT_FALSE(QFile::exists(app.file(QStringLiteral("InBox.cvi"))));
+    EXPECT_FALSE(QFile::exists(p.app.file(QStringLiteral("InBox.cvi"))));
 }
 
-TEST(MainWindow, ValidSettingsLoadTheStores)
+TEST(MainWindow, ClickingInBoxWhileNotReadyKeepsSettingsInFrontAndTheHighlight)
 {
-    TempFolder app;
-    corvane::platform::IniFile file(app.file(QStringLiteral("main.ini")));
-    file.writeString(keys::destination, keys::myDest, app.subfolder(QStringLiteral("in")));
-    MainWindow window(app.path());
+    Program p;
+    MainWindow &window = p.open();
+    const int beeps = p.fakes.messages.beeps;
+    window.navigationBar()->itemButton(0, static_cast<int>(Pane::InBox))->click();
+    EXPECT_EQ(p.front(), QStringLiteral("SettingsPan"));
+    EXPECT_EQ(p.highlighted(), static_cast<int>(Pane::Settings));
+    EXPECT_EQ(p.fakes.messages.beeps, beeps + 1);
+}
+
+TEST(MainWindow, CorrectingTheInboxFieldWithoutSaveOpensTheBarButLoadsNoStores)
+{
+    Program p;
+    MainWindow &window = p.open();
+    p.find<QLineEdit>("YourInBoxE")->setText(p.app.subfolder(QStringLiteral("inbox")));
+    window.navigationBar()->itemButton(0, static_cast<int>(Pane::InBox))->click();
+    EXPECT_EQ(p.front(), QStringLiteral("InBoxPan"));
+    EXPECT_EQ(p.highlighted(), static_cast<int>(Pane::InBox));
+    EXPECT_FALSE(window.startup().storesLoaded());
+}
+
+TEST(MainWindow, SaveWritesEverySettingReRunsStartUpAndCreatesTheStores)
+{
+    Program p;
+    MainWindow &window = p.open();
+    const QString inbox = p.app.subfolder(QStringLiteral("inbox"));
+    p.find<QLineEdit>("YourNameE")->setText(QStringLiteral("Ann"));
+    p.find<QLineEdit>("YourInBoxE")->setText(inbox);
+    p.find<QCheckBox>("SelfServerCB")->setChecked(true);
+    p.find<QCheckBox>("AutoCheck")->setChecked(true);
+    p.find<QSpinBox>("AutoCheckS")->setValue(5);
+    p.find<QComboBox>("StartLocCx")->setCurrentIndex(1);
+    p.find<QCheckBox>("PopupRecC")->setChecked(true);
+    p.find<QRadioButton>("SoundNoneRB")->setChecked(true);
+    p.find<QLineEdit>("MainDictLE")->setText(QStringLiteral("main.dic"));
+    p.find<QSpinBox>("SugMaxSE")->setValue(12);
+    p.save();
+
+    const Settings saved = readSettings(p.ini(), p.app.path());
+    EXPECT_EQ(saved.name, QStringLiteral("Ann"));
+    EXPECT_EQ(saved.myDest, inbox);
+    EXPECT_TRUE(saved.selfServer);
+    EXPECT_TRUE(saved.autoCheck);
+    EXPECT_EQ(saved.autoCheckTime, 5);
+    EXPECT_EQ(saved.startupLocation, 1);
+    EXPECT_TRUE(saved.mailPopup);
+    EXPECT_EQ(saved.mailSoundType, 0);
+    EXPECT_EQ(saved.mainDictionary, QStringLiteral("main.dic"));
+    EXPECT_EQ(saved.maxSuggestions, 12);
+
     EXPECT_TRUE(window.startup().storesLoaded());
-    EXPECT_TRUE(QFile::exists(app.file(QStringLiteral("Sent Items.cva"))));
+    for (const char *store : {"InBox.cvi", "address list.cva", "Sent Items.cva"})
+        EXPECT_TRUE(QFile::exists(p.app.file(QLatin1String(store)))) << store;
+    // Only the first run opens a start page; the timer follows the saved tick.
+    EXPECT_EQ(p.front(), QStringLiteral("SettingsPan"));
+    EXPECT_TRUE(window.autoCheckTimer()->isTicking());
+    EXPECT_EQ(p.find<QComboBox>("StartLocCx")->count(), 7);
+}
+
+TEST(MainWindow, SaveWithAMissingFolderKeepsSettingsInFrontAndBeeps)
+{
+    Program p;
+    p.open();
+    const int beeps = p.fakes.messages.beeps;
+    p.find<QLineEdit>("YourInBoxE")->setText(p.app.path() + QStringLiteral("nowhere"));
+    p.save();
+    EXPECT_EQ(p.front(), QStringLiteral("SettingsPan"));
+    EXPECT_EQ(p.fakes.messages.beeps, beeps + 1);
+    EXPECT_FALSE(p.window->startup().storesLoaded());
+}
+
+TEST(MainWindow, AnUnwritableSettingsFileIsReportedAndStartUpDoesNotRun)
+{
+    Program p;
+    p.open();
+    // A folder where the settings file should be makes every write fail.
+    QDir(p.app.path()).mkdir(QStringLiteral("main.ini"));
+    p.find<QLineEdit>("YourInBoxE")->setText(p.app.subfolder(QStringLiteral("inbox")));
+    p.save();
+    ASSERT_EQ(p.fakes.messages.errors.size(), 1);
+    EXPECT_TRUE(p.fakes.messages.errors.first().startsWith(QStringLiteral("Unable to write to")));
+    EXPECT_FALSE(p.window->startup().storesLoaded());
+}
+
+struct StartPageCase
+{
+    int location;
+    const char *pane;
+};
+
+void PrintTo(const StartPageCase &c, std::ostream *os)
+{
+    *os << c.location << ' ' << c.pane;
+}
+
+class StartPage : public ::testing::TestWithParam<StartPageCase>
+{
+};
+
+TEST_P(StartPage, TheStoredStartPageIsInFrontAndHighlighted)
+{
+    Program p;
+    p.makeReady();
+    p.ini().writeInteger(keys::settings, keys::startupLocation, GetParam().location);
+    p.open();
+    EXPECT_EQ(p.front(), QLatin1String(GetParam().pane));
+    EXPECT_EQ(p.highlighted(), GetParam().location);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locations, StartPage,
+                         ::testing::Values(StartPageCase{0, "NewPan"}, StartPageCase{1, "InBoxPan"},
+                                           StartPageCase{2, "MailReaderPan"}, StartPageCase{3, "SentPan"},
+                                           StartPageCase{4, "AddressPan"},
+                                           StartPageCase{5, "AddressPan2"},
+                                           StartPageCase{6, "SettingsPan"}));
+
+TEST(MainWindow, AStartPageOutsideTheListOpensNothingAndHighlightsNothing)
+{
+    Program p;
+    p.makeReady();
+    p.ini().writeInteger(keys::settings, keys::startupLocation, 9);
+    p.open();
+    EXPECT_EQ(p.highlighted(), -1);
+    EXPECT_EQ(p.find<QComboBox>("StartLocCx")->currentIndex(), -1);
+    EXPECT_TRUE(p.window->startup().storesLoaded());
+}
+
+TEST(MainWindow, TheSaveButtonStaysCentredInTheSettingsPaneAfterAResize)
+{
+    Program p;
+    MainWindow &window = p.open();
+    for (int width : {600, 1000}) {
+        window.resize(width, 509);
+        QApplication::processEvents();
+        QWidget *pane = p.find<QWidget>("SettingsPan");
+        QPushButton *save = p.find<QPushButton>("SettingSaveB");
+        const int centre = save->mapTo(pane, QPoint(save->width() / 2, 0)).x();
+        EXPECT_NEAR(centre, pane->width() / 2, 1) << width;
+    }
+}
+
+TEST(MainWindow, LeavingAFolderFieldEndsItInASeparatorButLeavesItEmptyWhenCleared)
+{
+    Program p;
+    p.open();
+    for (const char *name : {"YourInBoxE", "AddresLocE", "InBoxLocE", "SentLocE"}) {
+        QLineEdit *field = p.find<QLineEdit>(name);
+        field->setText(QStringLiteral("data"));
+        p.leave(field);
+        EXPECT_EQ(field->text(), QStringLiteral("data") + QDir::separator()) << name;
+        field->clear();
+        p.leave(field);
+        EXPECT_EQ(field->text(), QString()) << name;
+    }
+    EXPECT_EQ(p.window->startup().settings().sentData, QString());
+}
+
+TEST(MainWindow, TheMinutesBoxSetsTheTimerIntervalAtOnceButOnlySaveSwitchesItOn)
+{
+    Program p;
+    MainWindow &window = p.open();
+    auto *timer = p.find<QTimer>("CheckMailT");
+    ASSERT_NE(timer, nullptr);
+    EXPECT_FALSE(p.find<QSpinBox>("AutoCheckS")->isEnabled());
+    p.find<QCheckBox>("AutoCheck")->setChecked(true);
+    EXPECT_TRUE(p.find<QSpinBox>("AutoCheckS")->isEnabled());
+    EXPECT_TRUE(p.find<QWidget>("autocheckL")->isEnabled());
+    p.find<QSpinBox>("AutoCheckS")->setValue(2);
+    EXPECT_EQ(timer->interval(), 120000);
+    EXPECT_FALSE(window.autoCheckTimer()->isTicking());
+}
+
+TEST(MainWindow, StoredAutoCheckRunsTheTimerWithTheStoredMinutes)
+{
+    Program p;
+    p.makeReady();
+    p.ini().writeBool(keys::settings, keys::autoCheck, true);
+    p.ini().writeInteger(keys::settings, keys::autoCheckTime, 5);
+    p.open();
+    auto *timer = p.find<QTimer>("CheckMailT");
+    EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(timer->interval(), 300000);
+}
+
+TEST(MainWindow, BrowseSetsTheFolderWithASeparatorAndCancelLeavesTheField)
+{
+    Program p;
+    MainWindow &window = p.open();
+    const QString start = p.app.subfolder(QStringLiteral("start"));
+    QLineEdit *field = p.find<QLineEdit>("AddresLocE");
+    field->setText(start);
+    p.fakes.dialogs.folderAnswer = QDir::cleanPath(p.app.subfolder(QStringLiteral("picked")));
+    p.find<QPushButton>("Button2")->click();
+    EXPECT_EQ(p.fakes.dialogs.askedTitle, QStringLiteral("Select Directory"));
+    EXPECT_EQ(p.fakes.dialogs.askedStart, start);
+    EXPECT_EQ(window.folderBrowser().rememberedFolder(), start);
+    EXPECT_EQ(field->text(), p.app.subfolder(QStringLiteral("picked")));
+
+    p.fakes.dialogs.folderAnswer.reset();
+    p.find<QPushButton>("Button1")->click(); // a missing folder starts the picker nowhere
+    EXPECT_TRUE(p.fakes.dialogs.askedStart.isEmpty());
+    EXPECT_EQ(p.find<QLineEdit>("YourInBoxE")->text(), QStringLiteral("---pick a shared folder---"));
+}
+
+TEST(MainWindow, TheFilePickersOfferTheirFiltersAndFillTheirFields)
+{
+    Program p;
+    p.open();
+    p.fakes.dialogs.fileAnswer = QStringLiteral("/sounds/ding.wav");
+    p.find<QPushButton>("Button5")->click();
+    EXPECT_TRUE(p.fakes.dialogs.askedFilter.startsWith(QStringLiteral("Sound (*.wav)")));
+    EXPECT_EQ(p.find<QLineEdit>("MailSoundE")->text(), QDir::toNativeSeparators(QStringLiteral("/sounds/ding.wav")));
+    p.fakes.dialogs.fileAnswer = QStringLiteral("/dict/mine.dic");
+    p.find<QPushButton>("Button4")->click();
+    EXPECT_TRUE(p.fakes.dialogs.askedFilter.startsWith(QStringLiteral("Dictionary wordlists (*.dic)")));
+    EXPECT_EQ(p.find<QLineEdit>("CustomDictLE")->text(), QDir::toNativeSeparators(QStringLiteral("/dict/mine.dic")));
+    EXPECT_EQ(p.window->startup().settings().customDictionary, p.find<QLineEdit>("CustomDictLE")->text());
+}
+
+TEST(MainWindow, CheckMailShowsItsStatusGreysTheCommandAndOpensTheInBoxOnNewMail)
+{
+    Program p;
+    p.makeReady();
+    MainWindow &window = p.open();
+    FakeRunner runner;
+    QString statusDuringCheck;
+    bool enabledDuringCheck = true;
+    runner.body = [&] {
+        statusDuringCheck = window.statusBarEx()->panelText(0);
+        enabledDuringCheck = window.checkMailAction()->isEnabled();
+        return MailCheckResult{true};
+    };
+    window.setMailCheckRunner(&runner);
+    p.find<QAbstractButton>("CheckB")->click();
+    EXPECT_EQ(statusDuringCheck, QStringLiteral("Checking Messages"));
+    EXPECT_FALSE(enabledDuringCheck);
+    EXPECT_TRUE(window.checkMailAction()->isEnabled());
+    EXPECT_TRUE(window.statusBarEx()->panelText(0).isEmpty());
+    EXPECT_EQ(p.front(), QStringLiteral("InBoxPan"));
+    EXPECT_EQ(p.highlighted(), static_cast<int>(Pane::InBox));
+}
+
+TEST(MainWindow, ACheckThatFailsShowsItsErrorAndTheTimerRunsTheSameCheck)
+{
+    Program p;
+    MainWindow &window = p.open();
+    FakeRunner runner;
+    runner.body = []() -> MailCheckResult { throw corvane::XmlError(QStringLiteral("Ann1.cvm: bad")); };
+    window.setMailCheckRunner(&runner);
+    Q_EMIT window.autoCheckTimer()->tick();
+    EXPECT_EQ(runner.runs, 1);
+    EXPECT_EQ(p.fakes.messages.errors, QStringList{QStringLiteral("Ann1.cvm: bad")});
+    EXPECT_TRUE(window.checkMailAction()->isEnabled());
+}
+
+TEST(MainWindow, HelpOpensTheDocumentAndF1TheTopicOfThePaneInUse)
+{
+    Program p;
+    MainWindow &window = p.open();
+    p.find<QAbstractButton>("ToolButton8")->click();
+    ASSERT_EQ(p.fakes.help.opened.size(), 1);
+    EXPECT_TRUE(p.fakes.help.opened.first().toLocalFile().endsWith(QStringLiteral("help/corvane.html")));
+
+    QApplication::setActiveWindow(&window);
+    p.find<QLineEdit>("YourNameE")->setFocus();
+    QTest::keyClick(p.find<QLineEdit>("YourNameE"), Qt::Key_F1);
+    ASSERT_EQ(p.fakes.help.opened.size(), 2);
+    EXPECT_TRUE(p.fakes.help.opened.last().toLocalFile().endsWith(QStringLiteral("help/topic-1.html")));
+}
+
+TEST(MainWindow, TheStatusBarHasThreePanelsAndTwoHiddenProgressBars)
+{
+    Program p;
+    MainWindow &window = p.open();
+    EXPECT_EQ(window.statusBarEx()->panelCount(), 3);
+    EXPECT_EQ(window.statusBarEx()->panelRect(2).left(), 700);
+    EXPECT_FALSE(p.find<QProgressBar>("SendProgressBar1")->isVisible());
+    EXPECT_EQ(p.find<QProgressBar>("RecvProgressBar1")->x(), 449);
+}
+
+TEST(MainWindow, AStoreThatCannotBeReadIsReportedAndTheWindowStillOpens)
+{
+    Program p;
+    p.makeReady();
+    p.app.write(QStringLiteral("InBox.cvi"), QByteArray("<Inbox><broken"));
+    MainWindow window(p.app.path(), p.fakes.services());
+    ASSERT_EQ(p.fakes.messages.errors.size(), 1);
+    EXPECT_EQ(window.panes()->currentWidget()->objectName(), QStringLiteral("SettingsPan"));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Corvane"));
+    EXPECT_EQ(p.app.read(QStringLiteral("InBox.cvi")), QByteArray("<Inbox><broken"));
+}
+
+TEST(MainWindow, ClosingWritesTheRegisteredColumnWidthsButNotTheNumberColumn)
+{
+    Program p;
+    p.open();
+    p.window->setColumnWidthsSource(GridId::Inbox, [] { return QList<int>{40, 80, 171, 221, 131, 66}; });
+    p.window.reset();
+    const ColumnSettings columns = readColumnSettings(p.ini());
+    EXPECT_EQ(columns.inbox.widths, (QList<int>{0, 80, 171, 221, 131, 66}));
 }
 
 } // namespace

@@ -1,49 +1,318 @@
 #include "MainWindow.h"
 
-#include "ErrorBox.h"
+#include "Icons.h"
+#include "PaneStack.h"
+#include "SettingsPane.h"
+
+#include "shell/AutoCheckTimer.h"
+#include "shell/HelpTopics.h"
+#include "shell/MailCheck.h"
+#include "shell/WindowLayout.h"
 
 #include "platform/Errors.h"
 
+#include "ui/widgets/OutlookBar.h"
+#include "ui/widgets/StatusBarEx.h"
+
+#include <QAction>
 #include <QApplication>
-#include <QLabel>
-#include <QStatusBar>
+#include <QHBoxLayout>
+#include <QLayout>
+#include <QProgressBar>
+#include <QShortcut>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace corvane::shell {
 
-MainWindow::MainWindow(const QString &applicationFolder, QWidget *parent)
-    : QMainWindow(parent), m_startup(applicationFolder, m_stores)
+MainWindow::MainWindow(const QString &applicationFolder, WindowServices services, QWidget *parent)
+    : QMainWindow(parent), m_applicationFolder(applicationFolder),
+      m_services(services.withDesktopDefaults()), m_startup(applicationFolder, m_stores),
+      m_gate(m_startup, [this] { refuseNotReady(); }), m_folderBrowser(*m_services.dialogs)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Corvane"));
+    setWindowIcon(icons::application());
     resize(801, 509);
-    m_placeholder = new QLabel(this);
-    m_placeholder->setAlignment(Qt::AlignCenter);
-    m_placeholder->setObjectName(QStringLiteral("placeholder"));
-    setCentralWidget(m_placeholder);
-    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+
+    m_mailCheck = new MailCheckController(this);
+    m_autoCheck = new AutoCheckTimer(this);
+    m_outlookBarPreser = new QTimer(this);
+    m_outlookBarPreser->setObjectName(QStringLiteral("OutlookBarPreser"));
+    m_outlookBarPreser->setSingleShot(true);
+    m_outlookBarPreser->setInterval(1);
+
+    createActions();
+    createToolbar();
+    m_panes = new PaneStack;
+    m_settingsPane = new SettingsPane(m_startup, m_folderBrowser, *m_services.dialogs);
+    m_panes->setPane(Pane::Settings, m_settingsPane);
+    m_panes->bringToFront(Pane::Settings);
+
+    auto *centre = new QWidget(this);
+    auto *layout = new QHBoxLayout(centre);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(createNavigationBar());
+    layout->addWidget(m_panes, 1);
+    setCentralWidget(centre);
+    createStatusBar();
+    connectServices();
+
     runStartup(StartupRun::Creation);
+}
+
+MainWindow::~MainWindow()
+{
+    formDestroy();
+}
+
+void MainWindow::createActions()
+{
+    m_checkMail = new QAction(icons::checkMail(), QStringLiteral("Check Mail"), this);
+    m_checkMail->setObjectName(QStringLiteral("Checki"));
+    m_checkMail->setToolTip(QStringLiteral("Check for New Mail"));
+    m_showHelp = new QAction(icons::help(), QStringLiteral("Help"), this);
+    m_showHelp->setObjectName(QStringLiteral("ShowHlpI"));
+    m_showHelp->setToolTip(QStringLiteral("Show Help"));
+    m_startupAction = new QAction(QStringLiteral("Startup"), this);
+    m_startupAction->setObjectName(QStringLiteral("Startup"));
+
+    const QList<QIcon> &images = icons::navigationImages();
+    for (const PaneInfo &info : paneTable()) {
+        auto *action = new QAction(images.value(info.imageIndex), info.itemCaption, this);
+        action->setObjectName(info.actionName);
+        const Pane pane = info.pane;
+        connect(action, &QAction::triggered, this, [this, pane] { paneActionExecute(pane); });
+        m_paneActions.append(action);
+    }
+
+    connect(m_checkMail, &QAction::triggered, m_mailCheck, &MailCheckController::check);
+    connect(m_showHelp, &QAction::triggered, this, [this] { showHelp(0); });
+    connect(m_startupAction, &QAction::triggered, this, [this] { runStartup(StartupRun::AfterSave); });
+    auto *f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &MainWindow::formHelp);
+}
+
+void MainWindow::createToolbar()
+{
+    auto *toolbar = addToolBar(QStringLiteral("Main"));
+    toolbar->setObjectName(QStringLiteral("MainToolbar"));
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->setIconSize(QSize(16, 16));
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    toolbar->setContextMenuPolicy(Qt::PreventContextMenu);
+    toolbar->addAction(m_checkMail);
+    toolbar->addAction(m_showHelp);
+    toolbar->widgetForAction(m_checkMail)->setObjectName(QStringLiteral("CheckB"));
+    toolbar->widgetForAction(m_showHelp)->setObjectName(QStringLiteral("ToolButton8"));
+}
+
+QWidget *MainWindow::createNavigationBar()
+{
+    m_navBar = new ui::OutlookBar;
+    m_navBar->setObjectName(QStringLiteral("NavBar"));
+    m_navBar->setProperty(kHelpContextProperty, help::kNavigationBar);
+    m_navBar->setFixedWidth(100);
+    const int group = m_navBar->addGroup(QStringLiteral("Standard"));
+    for (const PaneInfo &info : paneTable())
+        m_navBar->addItem(group, info.itemCaption, icons::navigationImages().value(info.imageIndex),
+                          info.actionName + QStringLiteral("Item"));
+    m_navBar->setChangeGuard([this] { return okToStartExecute(); });
+    connect(m_navBar, &ui::OutlookBar::itemClicked, this,
+            [this](int, int item) { m_paneActions.at(item)->trigger(); });
+    return m_navBar;
+}
+
+void MainWindow::createStatusBar()
+{
+    m_statusBar = new ui::StatusBarEx;
+    m_statusBar->setObjectName(QStringLiteral("StatusBarEx1"));
+    m_statusBar->addPanel(350);
+    m_statusBar->addPanel(350);
+    m_statusBar->addPanel(50, false);
+    setStatusBar(m_statusBar);
+
+    m_sendProgress = new QProgressBar;
+    m_sendProgress->setObjectName(QStringLiteral("SendProgressBar1"));
+    m_receiveProgress = new QProgressBar;
+    m_receiveProgress->setObjectName(QStringLiteral("RecvProgressBar1"));
+    m_statusBar->host(m_sendProgress, 100, 250);
+    m_statusBar->host(m_receiveProgress, 449, 250);
+    m_sendProgress->hide();
+    m_receiveProgress->hide();
+}
+
+void MainWindow::connectServices()
+{
+    connect(m_autoCheck, &AutoCheckTimer::tick, m_mailCheck, &MailCheckController::check);
+    connect(m_mailCheck, &MailCheckController::statusTextChanged, this,
+            [this](const QString &text) { m_statusBar->setPanelText(0, text); });
+    connect(m_mailCheck, &MailCheckController::runningChanged, this,
+            [this](bool running) { m_checkMail->setEnabled(!running); });
+    connect(m_mailCheck, &MailCheckController::failed, this, &MainWindow::showError);
+    connect(m_mailCheck, &MailCheckController::newMailArrived, this,
+            [this] { paneAction(Pane::InBox)->trigger(); });
+
+    connect(m_settingsPane, &SettingsPane::autoCheckMinutesChanged, m_autoCheck,
+            &AutoCheckTimer::setIntervalMinutes);
+    connect(m_settingsPane, &SettingsPane::saved, m_startupAction, &QAction::trigger);
+    connect(m_settingsPane, &SettingsPane::saveFailed, this, &MainWindow::showError);
+    connect(m_outlookBarPreser, &QTimer::timeout, this, &MainWindow::outlookBarPreserTimer);
+}
+
+void MainWindow::setMailCheckRunner(MailCheckRunner *runner)
+{
+    m_mailCheck->setRunner(runner);
 }
 
 void MainWindow::runStartup(StartupRun run)
 {
+    std::optional<StartupOutcome> outcome;
+    QString failure;
     try {
-        const StartupOutcome outcome = m_startup.run(run);
-        setWindowTitle(outcome.caption);
-        if (outcome.ready) {
-            m_placeholder->setText(tr("Ready. Mail folders: %1").arg(m_startup.settings().myDest));
-        } else {
-            showNotReady();
-        }
+        outcome = m_startup.run(run);
     } catch (const Error &error) {
-        setWindowTitle(Startup::captionFor(QString()).trimmed());
-        showErrorBox(this, error.message());
+        failure = error.message();
+    }
+
+    // The settings were read before anything could fail: show them and set the timer.
+    m_settingsPane->loadSettings();
+    m_autoCheck->setEnabled(m_startup.settings().autoCheck);
+    if (!outcome) {
+        // The steps after the failing one do not run; the user can correct the folders.
+        m_panes->bringToFront(Pane::Settings);
+        showError(failure);
+        return;
+    }
+
+    if (!outcome->ready) {
+        refuseNotReady();
+    } else if (outcome->startPage) {
+        if (const std::optional<Pane> pane = paneAt(*outcome->startPage))
+            paneAction(*pane)->trigger();
+    }
+    setWindowTitle(outcome->caption);
+    if (m_outlookBarPreser)
+        m_outlookBarPreser->start();
+}
+
+bool MainWindow::okToStartExecute()
+{
+    return m_gate.pass();
+}
+
+void MainWindow::refuseNotReady()
+{
+    m_panes->bringToFront(Pane::Settings);
+    m_navBar->setCurrentItem(static_cast<int>(Pane::Settings));
+    m_services.messages->beep();
+}
+
+void MainWindow::showPane(Pane pane)
+{
+    paneAction(pane)->trigger();
+}
+
+void MainWindow::paneActionExecute(Pane pane)
+{
+    m_panes->bringToFront(pane);
+    // The bar follows the pane in front, also when program code shows the pane.
+    m_navBar->setCurrentItem(static_cast<int>(pane));
+    Q_EMIT paneShown(pane);
+}
+
+void MainWindow::outlookBarPreserTimer()
+{
+    // When the settings kept the program from starting, the bar stays on Settings, the pane in front.
+    if (m_startup.storesLoaded() && m_startup.okToStart())
+        m_navBar->setCurrentItem(m_startup.settings().startupLocation);
+    formResize();
+    m_outlookBarPreser->deleteLater();
+    m_outlookBarPreser = nullptr;
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    formResize();
+}
+
+namespace {
+
+// Places a control the pane positions by hand; controls managed by a layout keep the layout's place.
+QWidget *freeChild(QWidget *root, const char *name)
+{
+    auto *widget = root->findChild<QWidget *>(QLatin1String(name));
+    if (!widget || !widget->parentWidget())
+        return nullptr;
+    const QLayout *layout = widget->parentWidget()->layout();
+    if (layout && layout->indexOf(widget) >= 0)
+        return nullptr;
+    return widget;
+}
+
+} // namespace
+
+void MainWindow::formResize()
+{
+    // The Settings pane's Save button is centred by its layout. The Address Edit pane's buttons and
+    // the compose pane's boxes follow these rules when their panes place them by hand.
+    const int addressWidth = m_panes->pane(Pane::AddressBook)->width();
+    const std::pair<const char *, bool> addressButtons[] = {
+        {"AddressPrevB", false}, {"AddressNewB", false}, {"AddressSaveB", true}, {"AddressNextB", true}};
+    for (const auto &[name, right] : addressButtons)
+        if (QWidget *button = freeChild(m_panes->pane(Pane::AddressEdit), name))
+            button->move(layout::addressButtonLeft(addressWidth, button->width(), right), button->y());
+
+    const int newWidth = m_panes->pane(Pane::New)->width();
+    for (const char *name : {"AttachC", "ToC"})
+        if (QWidget *box = freeChild(m_panes->pane(Pane::New), name))
+            box->resize(layout::composeBoxWidth(box->x(), box->width(), newWidth), box->height());
+}
+
+int MainWindow::focusedHelpContext() const
+{
+    for (const QWidget *widget = QApplication::focusWidget(); widget; widget = widget->parentWidget()) {
+        const int context = widget->property(kHelpContextProperty).toInt();
+        if (context > 0)
+            return context;
+        if (widget == this)
+            break;
+    }
+    return help::kDefaultTopic;
+}
+
+void MainWindow::formHelp()
+{
+    showHelp(focusedHelpContext());
+}
+
+void MainWindow::showHelp(int context)
+{
+    m_services.help->open(helpUrl(m_applicationFolder, context));
+}
+
+void MainWindow::setColumnWidthsSource(GridId grid, std::function<QList<int>()> widths)
+{
+    m_columnWidths[grid] = std::move(widths);
+}
+
+void MainWindow::formDestroy()
+{
+    try {
+        for (const auto &[grid, widths] : m_columnWidths)
+            writeColumnWidths(m_startup.settingsFile(), grid, widths());
+    } catch (const Error &error) {
+        m_services.messages->showError(nullptr, error.message());
     }
 }
 
-void MainWindow::showNotReady()
+void MainWindow::showError(const QString &message)
 {
-    m_placeholder->setText(tr("Please open Settings and choose your name and your shared inbox folder."));
-    QApplication::beep();
+    m_services.messages->showError(this, message);
 }
 
 } // namespace corvane::shell

@@ -1,35 +1,124 @@
 #pragma once
 
+#include "WindowServices.h"
+#include "FolderBrowser.h"
+
+#include "shell/ColumnSettings.h"
+#include "shell/Navigation.h"
 #include "shell/Startup.h"
 #include "shell/Stores.h"
 
 #include <QMainWindow>
 
-class QLabel;
+#include <functional>
+#include <map>
+
+class QAction;
+class QProgressBar;
+class QTimer;
+
+namespace corvane::ui {
+class OutlookBar;
+class StatusBarEx;
+} // namespace corvane::ui
 
 namespace corvane::shell {
 
-// The main window: composes the panes and runs the start-up sequence. It holds no mail logic.
+class AutoCheckTimer;
+class MailCheckController;
+class MailCheckRunner;
+class PaneStack;
+class SettingsPane;
+
+// The main window ("Form1"): a toolbar, the navigation bar, the seven panes and the status bar. It
+// composes the panes and services and runs the start-up sequence; the panes carry their own work.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit MainWindow(const QString &applicationFolder, QWidget *parent = nullptr);
+    explicit MainWindow(const QString &applicationFolder, WindowServices services = {},
+                        QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     Startup &startup() { return m_startup; }
     Stores &stores() { return m_stores; }
+    const WindowServices &services() const { return m_services; }
+    FolderBrowser &folderBrowser() { return m_folderBrowser; }
 
-    // Runs the start-up sequence and shows its outcome: the caption, and when not ready a beep.
-    // Errors are shown in the standard error box; the window stays open.
+    PaneStack *panes() const { return m_panes; }
+    SettingsPane *settingsPane() const { return m_settingsPane; }
+    ui::OutlookBar *navigationBar() const { return m_navBar; }
+    ui::StatusBarEx *statusBarEx() const { return m_statusBar; }
+    QProgressBar *sendProgressBar() const { return m_sendProgress; }
+    QProgressBar *receiveProgressBar() const { return m_receiveProgress; }
+    AutoCheckTimer *autoCheckTimer() const { return m_autoCheck; }
+
+    // The Check Mail command ("Checki"), shared with the tray menu.
+    QAction *checkMailAction() const { return m_checkMail; }
+    QAction *paneAction(Pane pane) const { return m_paneActions.at(static_cast<int>(pane)); }
+    // The mail check that Check Mail and the automatic timer run; none until the receiving side is
+    // connected, in which case a check finds nothing.
+    void setMailCheckRunner(MailCheckRunner *runner);
+
+    // The start-up sequence, at creation or after Save; errors go to the error box.
     void runStartup(StartupRun run);
+    // The not-ready gate: false brings the Settings pane to the front and beeps.
+    bool okToStartExecute();
+    // Shows a pane from program code, without asking the gate.
+    void showPane(Pane pane);
+    // Opens the help at a topic; 0 opens the whole document.
+    void showHelp(int context);
+
+    // The widths of a grid's columns, written to the settings file when the window goes.
+    void setColumnWidthsSource(GridId grid, std::function<QList<int>()> widths);
+
+Q_SIGNALS:
+    // A pane's action ran: the pane is in front; its owner fills it.
+    void paneShown(Pane pane);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void showNotReady();
+    void createActions();
+    void createToolbar();
+    QWidget *createNavigationBar();
+    void createStatusBar();
+    void connectServices();
 
+    void paneActionExecute(Pane pane);
+    void refuseNotReady();
+    void outlookBarPreserTimer();
+    void formResize();
+    void formHelp();
+    void formDestroy();
+    void showError(const QString &message);
+    int focusedHelpContext() const;
+
+    QString m_applicationFolder;
+    WindowServices m_services;
     Stores m_stores;
     Startup m_startup;
-    QLabel *m_placeholder = nullptr;
+    NotReadyGate m_gate;
+    FolderBrowser m_folderBrowser;
+    std::map<GridId, std::function<QList<int>()>> m_columnWidths;
+
+    MailCheckController *m_mailCheck = nullptr;
+    AutoCheckTimer *m_autoCheck = nullptr;
+    QTimer *m_outlookBarPreser = nullptr;
+
+    QAction *m_checkMail = nullptr;
+    QAction *m_showHelp = nullptr;
+    QAction *m_startupAction = nullptr;
+    QList<QAction *> m_paneActions;
+
+    ui::OutlookBar *m_navBar = nullptr;
+    PaneStack *m_panes = nullptr;
+    SettingsPane *m_settingsPane = nullptr;
+    ui::StatusBarEx *m_statusBar = nullptr;
+    QProgressBar *m_sendProgress = nullptr;
+    QProgressBar *m_receiveProgress = nullptr;
 };
 
 } // namespace corvane::shell

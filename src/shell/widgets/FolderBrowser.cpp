@@ -1,0 +1,21 @@
+#include "FolderBrowser.h"
+
+#include "WindowServices.h"
+
+#include "shell/FolderFields.h"
+
+#include "platform/Paths.h"
+
+namespace corvane::shell {
+
+std::optional<QString> FolderBrowser::browse(QWidget *parent, const QString &fieldText)
+{
+    m_rememberedFolder = fieldText;
+    const QString start = platform::folderExists(m_rememberedFolder) ? m_rememberedFolder : QString();
+    const std::optional<QString> chosen = m_dialogs.chooseFolder(parent, title(), start);
+    if (!chosen)
+        return std::nullopt;
+    return pickedFolderText(*chosen);
+}
+
+} // namespace corvane::shell

@@ -1,0 +1,38 @@
+#include "Icons.h"
+
+namespace corvane::shell::icons {
+
+namespace {
+QIcon fromResource(const char *name)
+{
+    return QIcon(QStringLiteral(":/icons/") + QLatin1String(name) + QStringLiteral(".svg"));
+}
+} // namespace
+
+const QList<QIcon> &navigationImages()
+{
+    static const QList<QIcon> images{
+        fromResource("mail-message-new"), fromResource("address-book-new"),
+        fromResource("document-edit"),    fromResource("configure"),
+        fromResource("mail-sent"),        fromResource("mail-folder-inbox"),
+        fromResource("mail-read"),
+    };
+    return images;
+}
+
+QIcon checkMail()
+{
+    return fromResource("mail-receive");
+}
+
+QIcon help()
+{
+    return fromResource("help-contents");
+}
+
+QIcon application()
+{
+    return fromResource("mail-client");
+}
+
+} // namespace corvane::shell::icons

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QIcon>
+#include <QList>
+
+namespace corvane::shell::icons {
+
+// The navigation bar's image list, in image-number order: New, Address Book, Edit Address,
+// Settings, Sent Items, InBox, Mail Reader.
+const QList<QIcon> &navigationImages();
+QIcon checkMail();
+QIcon help();
+QIcon application();
+
+} // namespace corvane::shell::icons

@@ -1,0 +1,70 @@
+#include "SettingsPane.h"
+
+#include "MainSettingsPage.h"
+#include "SpellSettingsPage.h"
+
+#include "shell/Startup.h"
+
+#include "platform/Errors.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace corvane::shell {
+
+SettingsPane::SettingsPane(Startup &startup, FolderBrowser &folders, FileDialogs &dialogs, QWidget *parent)
+    : ui::CaptionPanel(QStringLiteral("Settings"), parent), m_startup(startup),
+      m_tabs(new QTabWidget(body())), m_mainPage(new MainSettingsPage(folders, dialogs)),
+      m_spellPage(new SpellSettingsPage(dialogs)), m_save(new QPushButton(QStringLiteral("Save"), body()))
+{
+    setObjectName(QStringLiteral("SettingsPan"));
+    m_tabs->setObjectName(QStringLiteral("SettingsTabs"));
+    m_tabs->addTab(m_mainPage, QStringLiteral("Main"));
+    m_tabs->addTab(m_spellPage, QStringLiteral("Spell Check"));
+    m_save->setObjectName(QStringLiteral("SettingSaveB"));
+
+    // The button row spans the pane with equal margins on both sides, so the button stays centred
+    // in the pane at every width.
+    auto *saveRow = new QHBoxLayout;
+    saveRow->addStretch(1);
+    saveRow->addWidget(m_save);
+    saveRow->addStretch(1);
+    auto *layout = new QVBoxLayout(body());
+    layout->addWidget(m_tabs, 1);
+    layout->addLayout(saveRow);
+
+    connect(m_mainPage, &MainSettingsPage::edited, this, &SettingsPane::storeLive);
+    connect(m_spellPage, &SpellSettingsPage::edited, this, &SettingsPane::storeLive);
+    connect(m_mainPage, &MainSettingsPage::autoCheckMinutesChanged, this,
+            &SettingsPane::autoCheckMinutesChanged);
+    connect(m_save, &QPushButton::clicked, this, &SettingsPane::settingSaveBClick);
+}
+
+void SettingsPane::loadSettings()
+{
+    m_mainPage->load(m_startup.settings());
+    m_spellPage->load(m_startup.settings());
+    storeLive();
+}
+
+void SettingsPane::storeLive()
+{
+    m_mainPage->store(m_startup.settings());
+    m_spellPage->store(m_startup.settings());
+}
+
+void SettingsPane::settingSaveBClick()
+{
+    storeLive();
+    try {
+        writeSettings(m_startup.settingsFile(), m_startup.settings());
+    } catch (const Error &error) {
+        Q_EMIT saveFailed(error.message());
+        return;
+    }
+    Q_EMIT saved();
+}
+
+} // namespace corvane::shell

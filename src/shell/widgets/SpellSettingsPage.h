@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QSpinBox;
+
+namespace corvane::shell {
+
+class FileDialogs;
+struct Settings;
+
+// The settings pane's "Spell Check" page ("SpellTS"): the two dictionaries and the suggestion limit.
+class SpellSettingsPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SpellSettingsPage(FileDialogs &dialogs, QWidget *parent = nullptr);
+
+    void load(const Settings &settings);
+    void store(Settings &settings) const;
+
+Q_SIGNALS:
+    void edited();
+
+private:
+    QLineEdit *addDictionaryField(const QString &name, const QString &label, const QString &buttonName);
+    void browseDictionary(QLineEdit *field);
+
+    FileDialogs &m_dialogs;
+    bool m_loading = false;
+    QLineEdit *m_mainDictionary = nullptr;
+    QLineEdit *m_customDictionary = nullptr;
+    QSpinBox *m_maxSuggestions = nullptr;
+};
+
+} // namespace corvane::shell

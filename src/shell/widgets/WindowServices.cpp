@@ -1,0 +1,71 @@
+#include "WindowServices.h"
+
+#include "ErrorBox.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace corvane::shell {
+
+namespace {
+
+class DesktopMessages final : public MessagePresenter
+{
+public:
+    void showError(QWidget *parent, const QString &message) override { showErrorBox(parent, message); }
+    void beep() override { QApplication::beep(); }
+};
+
+class DesktopHelp final : public HelpViewer
+{
+public:
+    void open(const QUrl &url) override { QDesktopServices::openUrl(url); }
+};
+
+class DesktopDialogs final : public FileDialogs
+{
+public:
+    std::optional<QString> chooseFolder(QWidget *parent, const QString &title,
+                                        const QString &startFolder) override
+    {
+        const QString start = startFolder.isEmpty()
+            ? QStandardPaths::writableLocation(QStandardPaths::DesktopLocation)
+            : startFolder;
+        const QString chosen = QFileDialog::getExistingDirectory(parent, title, start,
+                                                                 QFileDialog::ShowDirsOnly);
+        if (chosen.isEmpty())
+            return std::nullopt;
+        return chosen;
+    }
+
+    std::optional<QString> chooseFile(QWidget *parent, const QString &startPath,
+                                      const QString &filter) override
+    {
+        const QString chosen = QFileDialog::getOpenFileName(parent, QString(), startPath, filter);
+        if (chosen.isEmpty())
+            return std::nullopt;
+        return chosen;
+    }
+};
+
+} // namespace
+
+WindowServices WindowServices::withDesktopDefaults() const
+{
+    static DesktopMessages desktopMessages;
+    static DesktopHelp desktopHelp;
+    static DesktopDialogs desktopDialogs;
+    WindowServices services = *this;
+    if (!services.messages)
+        services.messages = &desktopMessages;
+    if (!services.help)
+        services.help = &desktopHelp;
+    if (!services.dialogs)
+        services.dialogs = &desktopDialogs;
+    return services;
+}
+
+} // namespace corvane::shell

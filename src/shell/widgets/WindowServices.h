@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QUrl;
+class QWidget;
+
+namespace corvane::shell {
+
+// What the main window asks of the desktop. Each service is a small interface so that tests can
+// run the window without modal boxes, a browser or file dialogs.
+
+// Errors that reach the window, and the system beep.
+class MessagePresenter
+{
+public:
+    virtual ~MessagePresenter() = default;
+    virtual void showError(QWidget *parent, const QString &message) = 0;
+    virtual void beep() = 0;
+};
+
+// Opens a help page in the desktop's browser.
+class HelpViewer
+{
+public:
+    virtual ~HelpViewer() = default;
+    virtual void open(const QUrl &url) = 0;
+};
+
+// The folder picker and the file-open dialog. Both return nothing when the user cancels.
+class FileDialogs
+{
+public:
+    virtual ~FileDialogs() = default;
+    virtual std::optional<QString> chooseFolder(QWidget *parent, const QString &title,
+                                                const QString &startFolder) = 0;
+    // filter in the dialog's own form ("Sound (*.wav);;All Files (*)").
+    virtual std::optional<QString> chooseFile(QWidget *parent, const QString &startPath,
+                                              const QString &filter) = 0;
+};
+
+// The services a window uses; a null member takes the desktop's implementation.
+struct WindowServices
+{
+    MessagePresenter *messages = nullptr;
+    HelpViewer *help = nullptr;
+    FileDialogs *dialogs = nullptr;
+
+    // The same services with every null member replaced by the desktop's implementation.
+    WindowServices withDesktopDefaults() const;
+};
+
+} // namespace corvane::shell
