@@ -96,57 +96,109 @@ FolderLock::FolderLock(const QString &folder, Options options)
     acquire(folder, options);
 }
 
+namespace {
+
+enum class MkdirOutcome { Made, Exists, Transient, Refused };
+
+MkdirOutcome makeLockFolder(const QString &path, QString *reason)
+{
+#ifdef Q_OS_WIN
+    if (CreateDirectoryW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(path).utf16()), nullptr))
+        return MkdirOutcome::Made;
+    const DWORD error = GetLastError();
+    if (error == ERROR_ALREADY_EXISTS)
+        return MkdirOutcome::Exists;
+    *reason = QStringLiteral("error %1").arg(error);
+    return error == ERROR_ACCESS_DENIED || error == ERROR_PATH_NOT_FOUND ? MkdirOutcome::Refused
+                                                                         : MkdirOutcome::Transient;
+#else
+    if (::mkdir(QFile::encodeName(path).constData(), 0777) == 0)
+        return MkdirOutcome::Made;
+    const int error = errno;
+    if (error == EEXIST)
+        return MkdirOutcome::Exists;
+    *reason = QString::fromLocal8Bit(std::strerror(error));
+    switch (error) {
+    case ENOENT: case ENOTDIR: case EACCES: case EPERM: case EROFS: case ENOSPC: case EDQUOT:
+        return MkdirOutcome::Refused;
+    default:
+        // A share answers EIO for a moment, for example while a lock folder that another client
+        // has just removed is still being deleted on the server: try again shortly.
+        return MkdirOutcome::Transient;
+    }
+#endif
+}
+
+} // namespace
+
 void FolderLock::acquire(const QString &folder, Options options)
 {
     const QString path = lockPathFor(folder);
-    QDir dir;
     QElapsedTimer waited;
     waited.start();
     // The lock folder we last saw and since when it has been unchanged, by our own clock: the
-    // server's clock may differ from ours.
+    // server's clock may differ from ours. It is looked at seldom: every look opens it on the
+    // server, which gets in the way of its owner removing it.
     QDateTime seenStamp;
     QElapsedTimer seenFor;
-    int refusals = 0;
+    QElapsedTimer lastLook;
+    int transientFailures = 0;
+    QString reason;
     while (true) {
-        if (dir.mkdir(path)) {
+        switch (makeLockFolder(path, &reason)) {
+        case MkdirOutcome::Made:
             m_lockPath = path;
             return;
-        }
-        const QFileInfo info(path);
-        if (!info.exists()) {
-            // Usually released between the two calls; a folder that refuses new entries fails.
-            if (!QFileInfo(folder).isDir() || ++refusals > 50)
-                throw IoError(QStringLiteral("Unable to lock the folder %1")
-                                  .arg(QDir::toNativeSeparators(folder)));
-            QThread::msleep(1);
-            continue;
-        }
-        const QDateTime stamp = info.lastModified();
-        if (!seenFor.isValid() || stamp != seenStamp) {
-            seenStamp = stamp;
-            seenFor.start();
-        } else if (seenFor.elapsed() >= options.staleAfter.count()) {
-            // Move the stale lock aside before removing it, so that two writers breaking it at
-            // once cannot remove a fresh lock that a third has just made.
-            const QString aside = folder + temporaryFilePrefix()
-                + QString::number(QRandomGenerator::global()->generate64(), 36)
-                + QStringLiteral(".stale");
-            if (dir.rename(path, aside))
-                dir.rmdir(aside);
-            seenFor.invalidate();
-            continue;
+        case MkdirOutcome::Refused:
+            throw IoError(QStringLiteral("Unable to lock the folder %1: %2")
+                              .arg(QDir::toNativeSeparators(folder), reason));
+        case MkdirOutcome::Transient:
+            ++transientFailures;
+            break;
+        case MkdirOutcome::Exists:
+            transientFailures = 0;
+            if (lastLook.isValid() && lastLook.elapsed() < 500)
+                break;
+            lastLook.start();
+            if (const QFileInfo info(path); info.exists()) {
+                const QDateTime stamp = info.lastModified();
+                if (!seenFor.isValid() || stamp != seenStamp) {
+                    seenStamp = stamp;
+                    seenFor.start();
+                } else if (seenFor.elapsed() >= options.staleAfter.count()) {
+                    // Move the stale lock aside before removing it, so that two writers breaking
+                    // it at once cannot remove a fresh lock that a third has just made.
+                    const QString aside = folder + temporaryFilePrefix()
+                        + QString::number(QRandomGenerator::global()->generate64(), 36)
+                        + QStringLiteral(".stale");
+                    if (QDir().rename(path, aside))
+                        QDir().rmdir(aside);
+                    seenFor.invalidate();
+                    continue;
+                }
+            }
+            break;
         }
         if (waited.elapsed() >= options.giveUpAfter.count())
-            throw IoError(QStringLiteral("The folder %1 is locked by another program (%2)")
-                              .arg(QDir::toNativeSeparators(folder), QDir::toNativeSeparators(path)));
-        QThread::msleep(2 + QRandomGenerator::global()->bounded(8));
+            throw IoError(QStringLiteral("Unable to lock the folder %1: %2")
+                              .arg(QDir::toNativeSeparators(folder),
+                                   transientFailures ? reason : QStringLiteral("another program holds it")));
+        const int pause = transientFailures ? std::min(20 * transientFailures, 250) : 0;
+        QThread::msleep(pause + 3 + QRandomGenerator::global()->bounded(12));
     }
 }
 
 FolderLock::~FolderLock()
 {
-    if (!m_lockPath.isEmpty())
-        QDir().rmdir(m_lockPath);
+    if (m_lockPath.isEmpty())
+        return;
+    // A share refuses the removal for a moment while another client looks at the folder; a lock
+    // left behind would hold every writer up until it is stale.
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        if (QDir().rmdir(m_lockPath) || !QFileInfo::exists(m_lockPath))
+            return;
+        QThread::msleep(10 + 5 * attempt);
+    }
 }
 
 } // namespace corvane::platform

@@ -3,11 +3,17 @@
 #include "platform/Paths.h"
 #include "platform/UiThread.h"
 
+#include <QElapsedTimer>
+#include <QFile>
 #include <QPointer>
 #include <QThread>
 #include <QTimer>
 
 #include <atomic>
+#ifndef Q_OS_WIN
+#include <cerrno>
+#include <sys/stat.h>
+#endif
 #include <memory>
 
 namespace corvane::receiving {
@@ -19,8 +25,36 @@ void TCheckInBoxExist::run()
     done(exists);
 }
 
+namespace {
+
+// Whether the folder exists. A share that answers with an error other than "not there" (EIO for a
+// moment after certain operations) is asked again until the probe's time-out decides.
+bool folderExistsOnShare(const QString &path)
+{
+#ifdef Q_OS_WIN
+    return platform::folderExists(path);
+#else
+    if (path.isEmpty())
+        return false;
+    const QByteArray name = QFile::encodeName(path);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (true) {
+        struct stat info;
+        if (::stat(name.constData(), &info) == 0)
+            return S_ISDIR(info.st_mode);
+        if (errno == ENOENT || errno == ENOTDIR || errno == EACCES || errno == ENAMETOOLONG
+            || elapsed.elapsed() > 60000)
+            return false;
+        QThread::msleep(100);
+    }
+#endif
+}
+
+} // namespace
+
 InboxProbes::InboxProbes(int timeoutMs)
-    : m_folderExists([](const QString &path) { return platform::folderExists(path); }),
+    : m_folderExists(folderExistsOnShare),
       m_timeoutMs(timeoutMs)
 {
     // Probes blocked on unreachable shares hold their threads; keep enough for the others.

@@ -11,8 +11,11 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSet>
+#include <QThread>
 
 #ifndef Q_OS_WIN
+#include <cerrno>
+#include <cstring>
 #include <unistd.h>
 #endif
 
@@ -25,6 +28,16 @@ QString numberedName(const QString &name, qint64 n)
     return name + QString::number(n) + QStringLiteral(".cvm");
 }
 
+// A share refuses a removal for a moment now and then (EIO, EBUSY); try a few times.
+void removeSoon(const QString &path)
+{
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        if (QFile::remove(path) || !QFileInfo::exists(path))
+            return;
+        QThread::msleep(10 + 10 * attempt);
+    }
+}
+
 // Writes the bytes to a new temporary file in the folder and flushes them to disk.
 QString writeTemporary(const QString &folder, const QByteArray &bytes)
 {
@@ -33,15 +46,19 @@ QString writeTemporary(const QString &folder, const QByteArray &bytes)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         throw platform::WriteError(path, file.errorString());
-    bool ok = file.write(bytes) == bytes.size() && file.flush();
+    QString failed;
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        failed = file.errorString();
 #ifndef Q_OS_WIN
-    ok = ok && ::fsync(file.handle()) == 0;
+    else if (::fsync(file.handle()) != 0)
+        failed = QStringLiteral("flush to disk: ") + QString::fromLocal8Bit(std::strerror(errno));
 #endif
-    const QString reason = file.errorString();
     file.close();
-    if (!ok || file.error() != QFileDevice::NoError) {
-        QFile::remove(path);
-        throw platform::WriteError(path, reason);
+    if (failed.isEmpty() && file.error() != QFileDevice::NoError)
+        failed = QStringLiteral("close: ") + file.errorString();
+    if (!failed.isEmpty()) {
+        removeSoon(path);
+        throw platform::WriteError(path, failed);
     }
     return path;
 }
@@ -78,18 +95,28 @@ QString publishUnderLock(const QString &folder, const QString &name, const QStri
         const QString target = folder + numberedName(name, n);
         if (QFileInfo::exists(target))
             continue;
-        if (!QDir().rename(temporary, target))
+        // The name is free and every writer of this program waits for the lock.
+#ifdef Q_OS_WIN
+        if (!QFile::rename(temporary, target))
             throw platform::WriteError(target, QStringLiteral("the file cannot be renamed"));
+#else
+        if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) != 0) {
+            const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+            // A share may report a failure for a rename it has done: then the file has moved.
+            if (QFileInfo::exists(temporary) || !QFileInfo::exists(target))
+                throw platform::WriteError(target, reason);
+        }
+#endif
         return target;
     }
 }
 
 } // namespace
 
-QString publishNumbered(const QString &folder, const QString &name, const QByteArray &bytes, Claiming claiming)
+namespace {
+
+QString publishOnce(const QString &folder, const QString &name, const QByteArray &bytes, Claiming claiming)
 {
-    if (!platform::isValidFileName(name))
-        throw Error(QStringLiteral("\"%1\" cannot be used as a file name").arg(name));
     const QString temporary = writeTemporary(folder, bytes);
     try {
         if (claiming == Claiming::LockFolder)
@@ -111,8 +138,31 @@ QString publishNumbered(const QString &folder, const QString &name, const QByteA
             }
         }
     } catch (...) {
-        QFile::remove(temporary);
+        removeSoon(temporary);
         throw;
+    }
+}
+
+} // namespace
+
+QString publishNumbered(const QString &folder, const QString &name, const QByteArray &bytes, Claiming claiming)
+{
+    if (!platform::isValidFileName(name))
+        throw Error(QStringLiteral("\"%1\" cannot be used as a file name").arg(name));
+    // Shares fail an operation now and then for a moment (EIO while a name another client has
+    // just removed is still being deleted on the server): try again before giving up.
+    constexpr int kAttempts = 6;
+    for (int attempt = 1;; ++attempt) {
+        try {
+            return publishOnce(folder, name, bytes, claiming);
+        } catch (const platform::WriteError &) {
+            if (attempt == kAttempts || !QFileInfo(folder).isDir())
+                throw;
+        } catch (const IoError &) {
+            if (attempt == kAttempts || !QFileInfo(folder).isDir())
+                throw;
+        }
+        QThread::msleep(50 * attempt);
     }
 }
 
@@ -125,8 +175,11 @@ DeliveryReport SendExecute(const QByteArray &document, const QStringList &recipi
         try {
             for (const QString &name : names)
                 report.written.append(publishNumbered(target.Inbox, name, document));
-        } catch (const Error &) {
+        } catch (const Error &error) {
             report.failedTargets.append(target.Name);
+            const auto *write = dynamic_cast<const platform::WriteError *>(&error);
+            report.failureReasons.append(write ? error.message() + QStringLiteral(": ") + write->reason()
+                                               : error.message());
         }
     }
     return report;

@@ -21,6 +21,7 @@ struct DeliveryReport
 {
     QStringList written;      // paths, in the order written
     QStringList failedTargets; // the Name of every record whose files could not all be written
+    QStringList failureReasons; // why, one per failed record
 };
 
 inline const QString kErrorSendingTo = QStringLiteral("An error occurred sending to ");
