@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/richtext/RtfSink.h"
+
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+#include <map>
+#include <utility>
+
+class QTextList;
+
+namespace corvane::platform::rtf {
+
+// Puts what the RTF reader reads into a text document at a cursor. Inserted paragraphs carry
+// their own formats; the paragraph the cursor stood in keeps its format for the text after the
+// insertion point. A paragraph mark at the very end of the document adds no empty paragraph,
+// as in the rich-edit control.
+class RtfDocumentBuilder final : public RtfSink
+{
+public:
+    // The cursor must have no selection; it ends after the inserted content.
+    explicit RtfDocumentBuilder(QTextCursor &cursor);
+
+    void text(QStringView text, const RunStyle &style) override;
+    void picture(const Picture &picture, const RunStyle &style) override;
+    void paragraphEnd(const ParagraphStyle &style, const RunStyle &markStyle) override;
+    void finish(bool openParagraph, const ParagraphStyle &style, const RunStyle &markStyle) override;
+
+private:
+    const QTextCharFormat &formatFor(const RunStyle &style);
+    void startContent();
+    void applyParagraph(const ParagraphStyle &style, const RunStyle &markStyle);
+
+    QTextCursor &m_cursor;
+    QTextBlockFormat m_tailFormat;     // format of the paragraph the insertion started in
+    QTextCharFormat m_tailCharFormat;
+    bool m_startedInEmptyDocument;
+    bool m_blockIsNew = false; // the current block was made by this insertion
+    bool m_needBlock = false;  // a paragraph ended; the next content starts a new one
+    bool m_anyParagraph = false;
+
+    RunStyle m_lastStyle;
+    QTextCharFormat m_lastFormat;
+    bool m_haveLastFormat = false;
+
+    // The list the previous paragraph went into, for continuing it with the next one.
+    QTextList *m_lastList = nullptr;
+    ListStyle m_lastListStyle;
+    // Word lists (\ls) continue across paragraphs that are not in them.
+    std::map<std::pair<int, int>, QTextList *> m_keyedLists;
+};
+
+} // namespace corvane::platform::rtf
