@@ -229,6 +229,7 @@ TEST(MainWindow, TheSaveButtonStaysCentredInTheSettingsPaneAfterAResize)
     for (int width : {600, 1000}) {
         window.resize(width, 509);
         QApplication::processEvents();
+        EXPECT_EQ(window.width(), width);
         QWidget *pane = p.find<QWidget>("SettingsPan");
         QPushButton *save = p.find<QPushButton>("SettingSaveB");
         const int centre = save->mapTo(pane, QPoint(save->width() / 2, 0)).x();

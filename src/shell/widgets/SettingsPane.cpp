@@ -9,10 +9,28 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace corvane::shell {
+
+namespace {
+
+// A page inside a frameless scroll area, so that the window can be made narrower than the page's
+// controls need; the page then scrolls instead of holding the window wide.
+QScrollArea *scrolling(QWidget *page)
+{
+    auto *area = new QScrollArea;
+    area->setObjectName(page->objectName() + QStringLiteral("Scroll"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(page);
+    area->viewport()->setAutoFillBackground(false); // keep the tab page's own background
+    return area;
+}
+
+} // namespace
 
 SettingsPane::SettingsPane(Startup &startup, FolderBrowser &folders, FileDialogs &dialogs, QWidget *parent)
     : ui::CaptionPanel(QStringLiteral("Settings"), parent), m_startup(startup),
@@ -21,8 +39,8 @@ SettingsPane::SettingsPane(Startup &startup, FolderBrowser &folders, FileDialogs
 {
     setObjectName(QStringLiteral("SettingsPan"));
     m_tabs->setObjectName(QStringLiteral("SettingsTabs"));
-    m_tabs->addTab(m_mainPage, QStringLiteral("Main"));
-    m_tabs->addTab(m_spellPage, QStringLiteral("Spell Check"));
+    m_tabs->addTab(scrolling(m_mainPage), QStringLiteral("Main"));
+    m_tabs->addTab(scrolling(m_spellPage), QStringLiteral("Spell Check"));
     m_save->setObjectName(QStringLiteral("SettingSaveB"));
 
     // The button row spans the pane with equal margins on both sides, so the button stays centred
