@@ -182,13 +182,19 @@ std::optional<double> DateFormatReader::read(QStringView input) const
             break;
         case Field::MonthName: {
             const QStringList &names = token.maxDigits == 3 ? m_shortMonths : m_longMonths;
+            // The names as written first (cheap), then without regard to case; the longest wins.
+            const QStringView rest = text.mid(pos);
             qsizetype best = 0;
-            for (int m = 0; m < 12; ++m) {
-                const QString &name = names.at(m);
-                if (name.size() > best && text.mid(pos).startsWith(name, Qt::CaseInsensitive)) {
-                    best = name.size();
-                    month = m + 1;
+            for (const Qt::CaseSensitivity cs : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+                for (int m = 0; m < 12; ++m) {
+                    const QString &name = names.at(m);
+                    if (name.size() > best && rest.startsWith(name, cs)) {
+                        best = name.size();
+                        month = m + 1;
+                    }
                 }
+                if (best > 0)
+                    break;
             }
             if (best == 0)
                 return std::nullopt;

@@ -22,13 +22,31 @@ private:
 
 } // namespace
 
-TSortStyle GridSorter::GuessColumnKind(int column, const KeyConverter &converter) const
+TSortStyle GridSorter::GuessColumnKind(int column, const KeyConverter &converter)
 {
     const int fixed = m_grid.FixedRows();
-    return sortgrid::GuessColumnKind(
+    m_detected = DetectedValues{column, m_grid.revision(), skText, converter.locale(), {}};
+    m_detected.style = sortgrid::GuessColumnKind(
         m_grid.RowCount() - fixed,
-        [this, column, fixed](qsizetype i) { return m_grid.cellView(column, fixed + int(i)); },
-        converter);
+        [this, column, fixed](qsizetype i) { return m_grid.cellView(column, fixed + int(i)); }, converter,
+        &m_detected.values);
+    return m_detected.style;
+}
+
+std::vector<double> GridSorter::takeValues(int column, TSortStyle style, const KeyConverter &converter)
+{
+    DetectedValues detected = std::move(m_detected);
+    m_detected = DetectedValues();
+    const int fixed = m_grid.FixedRows();
+    const int count = m_grid.RowCount() - fixed;
+    if (detected.column == column && detected.revision == m_grid.revision() && detected.style == style
+        && detected.locale == converter.locale() && qsizetype(detected.values.size()) == count)
+        return std::move(detected.values);
+    std::vector<QStringView> keys;
+    keys.reserve(std::size_t(count));
+    for (int i = 0; i < count; ++i)
+        keys.push_back(m_grid.cellView(column, fixed + i));
+    return ConvertKeys(keys, style, converter);
 }
 
 int GridSorter::SortRows(int column, TSortOptions options, int currentRow, const KeyConverter &converter)
@@ -40,17 +58,22 @@ int GridSorter::SortRows(int column, TSortOptions options, int currentRow, const
     if (count <= 0)
         return -1;
 
-    std::vector<QStringView> keys;
-    keys.reserve(std::size_t(count));
-    for (int i = 0; i < count; ++i)
-        keys.push_back(m_grid.cellView(column, fixed + i));
-    const std::vector<int> order = SortedOrder(keys, options, converter);
+    std::vector<int> order;
+    if (options.Style == skNumeric || options.Style == skDateTime) {
+        order = SortedValueOrder(takeValues(column, options.Style, converter), options.Direction);
+    } else {
+        std::vector<QStringView> keys;
+        keys.reserve(std::size_t(count));
+        for (int i = 0; i < count; ++i)
+            keys.push_back(m_grid.cellView(column, fixed + i));
+        order = SortedTextOrder(keys, options);
+    }
 
     m_sortList.reserve(std::size_t(count));
     int currentPosition = -1;
     for (int i = 0; i < count; ++i) {
         const int former = fixed + order[std::size_t(i)];
-        m_sortList.push_back(TSortedListEntry{m_grid.Cells(column, former), former});
+        m_sortList.push_back(TSortedListEntry{m_grid.cellRef(column, former), former});
         if (former == currentRow)
             currentPosition = i;
     }

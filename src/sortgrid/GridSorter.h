@@ -3,6 +3,8 @@
 #include "KeyConverter.h"
 #include "SortTypes.h"
 
+#include <vector>
+
 namespace corvane::sortgrid {
 
 class StringGridModel;
@@ -15,8 +17,9 @@ class GridSorter
 public:
     explicit GridSorter(StringGridModel &grid) : m_grid(grid) {}
 
-    // Numeric, date-time or text, from the data rows of the column.
-    TSortStyle GuessColumnKind(int column, const KeyConverter &converter = defaultKeyConverter()) const;
+    // Numeric, date-time or text, from the data rows of the column. Keeps the converted cells
+    // for a sort of the same column that follows before any cell changes.
+    TSortStyle GuessColumnKind(int column, const KeyConverter &converter = defaultKeyConverter());
     // Sorts by the column with a concrete Style and moves every row whole. Returns the new grid
     // row of the row that was currentRow, or -1 when that was no data row.
     int SortRows(int column, TSortOptions options, int currentRow,
@@ -31,7 +34,19 @@ public:
     bool Sorting() const { return m_sorting; }
 
 private:
+    struct DetectedValues
+    {
+        int column = -1;
+        quint64 revision = 0;
+        TSortStyle style = skText;
+        QLocale locale;
+        std::vector<double> values;
+    };
+
+    std::vector<double> takeValues(int column, TSortStyle style, const KeyConverter &converter);
+
     StringGridModel &m_grid;
+    DetectedValues m_detected;
     TSortedList m_sortList;
     bool m_sorting = false;
 };

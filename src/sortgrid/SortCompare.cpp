@@ -1,6 +1,7 @@
 #include "SortCompare.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace corvane::sortgrid {
@@ -27,18 +28,19 @@ bool hasLowerAscii(const QString &text)
 
 // The first four UTF-16 units of a key packed so that comparing two prefixes as integers agrees
 // with the ordinal order of the keys whenever the prefixes differ.
-quint64 prefixOf(QStringView key)
+quint64 prefixOf(const char16_t *key, qsizetype length)
 {
     quint64 prefix = 0;
-    for (int i = 0; i < 4; ++i)
-        prefix = (prefix << 16) | (i < key.size() ? key[i].unicode() : 0u);
+    for (qsizetype i = 0; i < 4; ++i)
+        prefix = (prefix << 16) | (i < length ? key[i] : 0u);
     return prefix;
 }
 
 struct TextKey
 {
     quint64 prefix;
-    QStringView key;
+    qsizetype offset;
+    qsizetype length;
     int index;
 };
 
@@ -48,35 +50,41 @@ struct ValueKey
     int index;
 };
 
-std::vector<int> sortText(const std::vector<QStringView> &keys, const TSortOptions &options)
+} // namespace
+
+std::vector<int> SortedTextOrder(const std::vector<QStringView> &keys, const TSortOptions &options)
 {
-    std::vector<QString> upper; // storage for the upper-cased keys
-    if (!options.CaseSensitive)
-        upper.reserve(keys.size());
+    // All keys go into one buffer, upper-cased once when case does not count: the comparisons
+    // then read memory in one place instead of following every cell's own string.
+    qsizetype total = 0;
+    for (const QStringView key : keys)
+        total += key.size();
+    std::vector<char16_t> buffer(std::size_t(total) + 1);
     std::vector<TextKey> entries;
     entries.reserve(keys.size());
+    qsizetype offset = 0;
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        QStringView key = keys[i];
-        if (!options.CaseSensitive) {
-            bool lower = false;
-            for (const QChar c : key) {
-                if (c.unicode() >= u'a' && c.unicode() <= u'z') {
-                    lower = true;
-                    break;
-                }
-            }
-            if (lower) {
-                upper.push_back(asciiUpperCase(key.toString()));
-                key = upper.back();
-            }
+        const QStringView key = keys[i];
+        char16_t *out = buffer.data() + offset;
+        for (qsizetype c = 0; c < key.size(); ++c) {
+            char16_t unit = key[c].unicode();
+            if (!options.CaseSensitive && unit >= u'a' && unit <= u'z')
+                unit = char16_t(unit - (u'a' - u'A'));
+            out[c] = unit;
         }
-        entries.push_back(TextKey{prefixOf(key), key, int(i)});
+        entries.push_back(TextKey{prefixOf(out, key.size()), offset, key.size(), int(i)});
+        offset += key.size();
     }
+    const char16_t *base = buffer.data();
     const bool descending = options.Direction == soDescending;
-    std::sort(entries.begin(), entries.end(), [descending](const TextKey &a, const TextKey &b) {
+    std::sort(entries.begin(), entries.end(), [base, descending](const TextKey &a, const TextKey &b) {
         int c = a.prefix < b.prefix ? -1 : (a.prefix > b.prefix ? 1 : 0);
-        if (c == 0)
-            c = sign(a.key.compare(b.key, Qt::CaseSensitive));
+        if (c == 0) {
+            // Equal prefixes: the first units up to four are equal; compare the rest.
+            const qsizetype skip = std::min<qsizetype>({4, a.length, b.length});
+            c = sign(QStringView(base + a.offset + skip, a.length - skip)
+                         .compare(QStringView(base + b.offset + skip, b.length - skip), Qt::CaseSensitive));
+        }
         if (c == 0)
             return a.index < b.index;
         return descending ? c > 0 : c < 0;
@@ -88,19 +96,18 @@ std::vector<int> sortText(const std::vector<QStringView> &keys, const TSortOptio
     return order;
 }
 
-std::vector<int> sortValues(const std::vector<QStringView> &keys, const TSortOptions &options,
-                            const KeyConverter &converter)
+std::vector<int> SortedValueOrder(const std::vector<double> &values, TSortDirection direction)
 {
     std::vector<ValueKey> entries;
-    entries.reserve(keys.size());
-    std::vector<int> order(keys.size(), -1);
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (const auto value = convert(keys[i], options.Style, converter))
-            entries.push_back(ValueKey{*value, int(i)});
-        else
+    entries.reserve(values.size());
+    std::vector<int> order(values.size(), -1);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (std::isnan(values[i]))
             order[i] = int(i); // a key that does not convert stays where it is
+        else
+            entries.push_back(ValueKey{values[i], int(i)});
     }
-    const bool descending = options.Direction == soDescending;
+    const bool descending = direction == soDescending;
     std::sort(entries.begin(), entries.end(), [descending](const ValueKey &a, const ValueKey &b) {
         const int c = compareValues(a.value, b.value);
         if (c == 0)
@@ -115,7 +122,15 @@ std::vector<int> sortValues(const std::vector<QStringView> &keys, const TSortOpt
     return order;
 }
 
-} // namespace
+std::vector<double> ConvertKeys(const std::vector<QStringView> &keys, TSortStyle style,
+                                const KeyConverter &converter)
+{
+    std::vector<double> values;
+    values.reserve(keys.size());
+    for (const QStringView key : keys)
+        values.push_back(convert(key, style, converter).value_or(std::nan("")));
+    return values;
+}
 
 QString asciiUpperCase(const QString &text)
 {
@@ -148,19 +163,35 @@ int CompareEntries(const TSortedListEntry &a, const TSortedListEntry &b, const T
     return options.Direction == soDescending ? -result : result;
 }
 
-TSortStyle GuessColumnKind(qsizetype count, const CellText &cellAt, const KeyConverter &converter)
+TSortStyle GuessColumnKind(qsizetype count, const CellText &cellAt, const KeyConverter &converter,
+                           std::vector<double> *values)
 {
+    std::vector<double> converted;
+    converted.reserve(std::size_t(count));
     // Numeric wins when both hold, so date-times are looked at only once a cell is no number.
-    qsizetype i = 0;
-    while (i < count && converter.toNumber(cellAt(i)))
-        ++i;
-    if (i == count)
-        return skNumeric;
-    for (i = 0; i < count; ++i) {
-        if (!converter.toDateTime(cellAt(i)))
-            return skText;
+    for (qsizetype i = 0; i < count; ++i) {
+        const auto number = converter.toNumber(cellAt(i));
+        if (!number)
+            break;
+        converted.push_back(*number);
     }
-    return skDateTime;
+    TSortStyle kind = skNumeric;
+    if (qsizetype(converted.size()) != count) {
+        converted.clear();
+        kind = skDateTime;
+        for (qsizetype i = 0; i < count; ++i) {
+            const auto when = converter.toDateTime(cellAt(i));
+            if (!when) {
+                kind = skText;
+                converted.clear();
+                break;
+            }
+            converted.push_back(*when);
+        }
+    }
+    if (values)
+        *values = std::move(converted);
+    return kind;
 }
 
 TSortStyle GuessColumnKind(const QStringList &cells, const KeyConverter &converter)
@@ -173,8 +204,8 @@ std::vector<int> SortedOrder(const std::vector<QStringView> &keys, const TSortOp
                              const KeyConverter &converter)
 {
     if (options.Style == skNumeric || options.Style == skDateTime)
-        return sortValues(keys, options, converter);
-    return sortText(keys, options);
+        return SortedValueOrder(ConvertKeys(keys, options.Style, converter), options.Direction);
+    return SortedTextOrder(keys, options);
 }
 
 } // namespace corvane::sortgrid

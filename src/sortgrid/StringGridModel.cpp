@@ -16,6 +16,7 @@ void StringGridModel::checkCell(int col, int row) const
 
 void StringGridModel::announceSize(int oldCols, int oldRows)
 {
+    ++m_revision;
     if (oldCols != m_colCount || oldRows != RowCount())
         Q_EMIT sizeChanged(oldCols, oldRows);
 }
@@ -73,6 +74,7 @@ void StringGridModel::setFixedCols(int count)
     count = std::clamp(count, 0, m_colCount);
     if (count == m_fixedCols)
         return;
+    ++m_revision;
     beginResetModel();
     m_fixedCols = count;
     endResetModel();
@@ -83,27 +85,30 @@ void StringGridModel::setFixedRows(int count)
     count = std::clamp(count, 0, RowCount());
     if (count == m_fixedRows)
         return;
+    ++m_revision;
     beginResetModel();
     m_fixedRows = count;
     endResetModel();
 }
 
-QString StringGridModel::Cells(int col, int row) const
+const QString &StringGridModel::cellRef(int col, int row) const
 {
-    return cellView(col, row).toString();
+    static const QString empty;
+    if (row < 0 || row >= RowCount() || col < 0 || col >= m_colCount)
+        return empty;
+    const QStringList &cells = m_rows[std::size_t(row)];
+    return col < cells.size() ? cells.at(col) : empty;
 }
 
 QStringView StringGridModel::cellView(int col, int row) const
 {
-    if (row < 0 || row >= RowCount() || col < 0 || col >= m_colCount)
-        return {};
-    const QStringList &cells = m_rows[std::size_t(row)];
-    return col < cells.size() ? QStringView(cells.at(col)) : QStringView();
+    return cellRef(col, row);
 }
 
 void StringGridModel::setCells(int col, int row, const QString &text)
 {
     checkCell(col, row);
+    ++m_revision;
     QStringList &cells = m_rows[std::size_t(row)];
     if (cells.size() <= col) {
         if (text.isEmpty())
@@ -164,6 +169,7 @@ void StringGridModel::setCols(int col, const QStringList &texts)
 
 void StringGridModel::rowsChanged(int first, int last)
 {
+    ++m_revision;
     if (first > last)
         return;
     if (m_updateDepth > 0) {

@@ -29,7 +29,8 @@ public:
     void setFixedRows(int count);
 
     // An empty text outside the grid.
-    QString Cells(int col, int row) const;
+    QString Cells(int col, int row) const { return cellRef(col, row); }
+    const QString &cellRef(int col, int row) const;
     // A view of the stored text, valid until the cell changes.
     QStringView cellView(int col, int row) const;
     // Throws Error outside the grid.
@@ -66,6 +67,9 @@ public:
     bool isFillCurrent(quint64 fill) const { return m_activeFill == fill; }
     bool isFilling() const { return m_activeFill != 0; }
 
+    // Changes with every change of a cell, of the shape or of the order of rows or columns.
+    quint64 revision() const { return m_revision; }
+
     // Whether the view may edit data cells.
     void setEditable(bool editable) { m_editable = editable; }
     bool isEditable() const { return m_editable; }
@@ -101,6 +105,7 @@ private:
     int m_updateDepth = 0;
     int m_dirtyFirst = -1;
     int m_dirtyLast = -1;
+    quint64 m_revision = 0;
     quint64 m_fillGeneration = 0;
     quint64 m_activeFill = 0;
 };

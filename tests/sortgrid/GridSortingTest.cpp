@@ -139,6 +139,15 @@ TEST(GridSorting, DatesSortByTimeNotText)
     EXPECT_EQ(grid.column(0), texts({"7 Dec 2026 14:05:09", "7 Dec 2026", "9 Feb 2025 08:00:00", "10 Jan 2025"}));
 }
 
+TEST(GridSorting, ASortAfterACellChangedReadsTheNewText)
+{
+    Grid grid({{QStringLiteral("3")}, {QStringLiteral("1")}, {QStringLiteral("2")}});
+    const TSortStyle kind = grid.sorter.GuessColumnKind(0, cLocale());
+    grid.model.setCells(0, 1, QStringLiteral("0.5"));
+    grid.sorter.SortRows(0, {kind, soAscending, true}, -1, cLocale());
+    EXPECT_EQ(grid.column(0), texts({"0.5", "1", "2"}));
+}
+
 TEST(GridSorting, SortListHoldsKeysAndFormerRowsInSortedOrder)
 {
     Grid grid({{QStringLiteral("b")}, {QStringLiteral("a")}});
