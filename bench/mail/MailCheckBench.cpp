@@ -1,0 +1,264 @@
+// The mail check against the floor of its folder, and the inbox store against pugixml alone.
+//
+// A check takes 10,000 and then 20,000 message files into a store that already holds 50,000
+// messages (about 100 MB), saving the store before the files are removed. The floor is what the
+// same files cost with nothing else: stat, open, read, close and delete each. Store load and save
+// go through the inbox store and through pugixml alone on the same file.
+#include "addressbook/AddressCollector.h"
+#include "addressbook/AddressStore.h"
+#include "receiving/InboxProbe.h"
+#include "receiving/InboxStore.h"
+#include "receiving/MailCheck.h"
+#include "sending/MessageDocument.h"
+
+#include "platform/Guid.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+#include <pugixml.hpp>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace corvane;
+
+namespace {
+
+constexpr int kStoredMessages = 50000;
+
+QTemporaryDir &workFolder()
+{
+    // On the disk, not in memory: /var/tmp rather than a tmpfs.
+    static QTemporaryDir dir(QStringLiteral("/var/tmp/corvane-bench-XXXXXX"));
+    return dir;
+}
+
+QString rtfBody(int i)
+{
+    QString body = QStringLiteral("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}"
+                                  "\\viewkind4\\uc1\\pard\\f0\\fs20 Message %1 ")
+                       .arg(i);
+    while (body.size() < 1900)
+        body += QStringLiteral("Line of the message body with some words in it \\'e9\\par ");
+    return body + u'}';
+}
+
+QByteArray messageFile(int i)
+{
+    sending::MessageContent content;
+    content.recipients = {QStringLiteral("Bob")};
+    content.from = QStringLiteral("Ann");
+    content.subject = QStringLiteral("Subject number %1").arg(i);
+    content.attachmentNames = {QStringLiteral("report.pdf")};
+    content.date = QDateTime(QDate(2026, 12, 7), QTime(10, 11, 12));
+    content.rtfBody = rtfBody(i);
+    content.guid = platform::newGuidText();
+    content.version = QStringLiteral("3.0.0.0");
+    platform::XmlDocument document;
+    sending::buildMessageDocument(document, content);
+    return document.toBytes();
+}
+
+// The 50,000-message store, written once.
+const QString &pristineStore()
+{
+    static const QString path = [] {
+        const QString p = workFolder().filePath(QStringLiteral("pristine.cvi"));
+        QFile f(p);
+        f.open(QIODevice::WriteOnly);
+        f.write("<?xml version=\"1.0\"?><Inbox><Properties/><Messages>");
+        for (int i = 0; i < kStoredMessages; ++i) {
+            const QByteArray file = messageFile(i);
+            const qsizetype from = file.indexOf("<Message>");
+            const qsizetype to = file.indexOf("</Message>") + 10;
+            const QByteArray guid = platform::newGuidText().toUtf8();
+            f.write("<Message Read=\"Unread\" GUID=\"" + guid + "\">" + file.mid(from + 9, to - from - 9));
+        }
+        f.write("</Messages></Inbox>");
+        return p;
+    }();
+    return path;
+}
+
+QString inboxFolder()
+{
+    return QDir::toNativeSeparators(workFolder().filePath(QStringLiteral("inbox"))) + QDir::separator();
+}
+
+QStringList writeMessageFiles(int count)
+{
+    QDir().mkpath(inboxFolder());
+    QStringList paths;
+    for (int i = 1; i <= count; ++i) {
+        const QString path = inboxFolder() + QStringLiteral("Bob%1.cvm").arg(i);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(messageFile(kStoredMessages + i));
+        paths.append(path);
+    }
+    ::sync();
+    return paths;
+}
+
+QMap<QString, double> &seconds()
+{
+    static QMap<QString, double> results;
+    return results;
+}
+
+void keepBest(const QString &key, double elapsed)
+{
+    double &best = seconds()[key];
+    if (best == 0 || elapsed < best)
+        best = elapsed;
+}
+
+void BM_Floor(benchmark::State &state)
+{
+    const int count = int(state.range(0));
+    for (auto _ : state) {
+        const QStringList paths = writeMessageFiles(count);
+        std::vector<QByteArray> names;
+        for (const QString &path : paths)
+            names.push_back(QFile::encodeName(path));
+        std::vector<char> buffer(1 << 20);
+        QElapsedTimer timer;
+        timer.start();
+        for (const QByteArray &name : names) {
+            struct stat info;
+            ::stat(name.constData(), &info);
+            const int fd = ::open(name.constData(), O_RDONLY);
+            benchmark::DoNotOptimize(::read(fd, buffer.data(), std::size_t(info.st_size)));
+            ::close(fd);
+            ::unlink(name.constData());
+        }
+        const double elapsed = double(timer.nsecsElapsed()) / 1e9;
+        state.SetIterationTime(elapsed);
+        keepBest(QStringLiteral("floor %1").arg(count), elapsed);
+    }
+    state.counters["files/s"] = benchmark::Counter(double(count), benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void BM_Check(benchmark::State &state)
+{
+    const int count = int(state.range(0));
+    for (auto _ : state) {
+        const QString storePath = workFolder().filePath(QStringLiteral("InBox.cvi"));
+        QFile::remove(storePath);
+        QFile::copy(pristineStore(), storePath);
+        writeMessageFiles(count);
+
+        platform::XmlDocument addressDocument{addressbook::AddressStore::initialContent()};
+        addressbook::AddressStore addresses(addressDocument);
+        addressDocument.activate();
+        platform::XmlDocument inboxDocument{receiving::InboxStore::initialContent()};
+        receiving::InboxStore inbox(inboxDocument);
+        inbox.open(storePath);
+        receiving::InboxProbes probes;
+        addressbook::AddressCollector collector(addresses, probes);
+        receiving::MailCheck check(inbox, collector);
+        addressbook::MailSettings settings;
+        settings.yourName = QStringLiteral("Bob");
+        settings.yourInbox = inboxFolder();
+
+        QElapsedTimer timer;
+        timer.start();
+        const receiving::CheckResult result = check.CheckiExecute(settings);
+        const double elapsed = double(timer.nsecsElapsed()) / 1e9;
+        if (result.stored != count || result.deleted != count || !result.notices.isEmpty())
+            state.SkipWithError("the check did not take every file in");
+        state.SetIterationTime(elapsed);
+        keepBest(QStringLiteral("check %1").arg(count), elapsed);
+    }
+    state.counters["files/s"] = benchmark::Counter(double(count), benchmark::Counter::kIsIterationInvariantRate);
+}
+
+double storeMegabytes()
+{
+    return double(QFile(pristineStore()).size()) / (1024.0 * 1024.0);
+}
+
+void BM_StoreLoad(benchmark::State &state)
+{
+    for (auto _ : state) {
+        platform::XmlDocument document{receiving::InboxStore::initialContent()};
+        receiving::InboxStore store(document);
+        store.open(pristineStore());
+        benchmark::DoNotOptimize(store.messages());
+    }
+    state.counters["MB/s"] = benchmark::Counter(storeMegabytes(), benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void BM_StoreLoadPugixmlAlone(benchmark::State &state)
+{
+    const QByteArray path = QFile::encodeName(pristineStore());
+    for (auto _ : state) {
+        pugi::xml_document document;
+        benchmark::DoNotOptimize(document.load_file(path.constData()));
+    }
+    state.counters["MB/s"] = benchmark::Counter(storeMegabytes(), benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void BM_StoreSave(benchmark::State &state)
+{
+    platform::XmlDocument document{receiving::InboxStore::initialContent()};
+    receiving::InboxStore store(document);
+    store.open(pristineStore());
+    document.setFileName(workFolder().filePath(QStringLiteral("saved.cvi")));
+    for (auto _ : state)
+        store.save();
+    state.counters["MB/s"] = benchmark::Counter(storeMegabytes(), benchmark::Counter::kIsIterationInvariantRate);
+}
+
+// pugixml writing the same file, then flushing it to disk as the store does.
+void BM_StoreSavePugixmlAlone(benchmark::State &state)
+{
+    pugi::xml_document document;
+    document.load_file(QFile::encodeName(pristineStore()).constData());
+    const QByteArray out = QFile::encodeName(workFolder().filePath(QStringLiteral("raw.cvi")));
+    for (auto _ : state) {
+        document.save_file(out.constData(), "", pugi::format_raw);
+        const int fd = ::open(out.constData(), O_RDONLY);
+        ::fsync(fd);
+        ::close(fd);
+    }
+    state.counters["MB/s"] = benchmark::Counter(storeMegabytes(), benchmark::Counter::kIsIterationInvariantRate);
+}
+
+BENCHMARK(BM_Floor)->Arg(10000)->Arg(20000)->Iterations(1)->Repetitions(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Check)->Arg(10000)->Arg(20000)->Iterations(1)->Repetitions(3)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StoreLoad)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_StoreLoadPugixmlAlone)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_StoreSave)->Unit(benchmark::kMillisecond)->MinTime(2);
+BENCHMARK(BM_StoreSavePugixmlAlone)->Unit(benchmark::kMillisecond)->MinTime(2);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    std::printf("store: %.1f MB, %d messages; message file %lld bytes\n", storeMegabytes(), kStoredMessages,
+                qlonglong(messageFile(0).size()));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    const QMap<QString, double> &s = seconds();
+    for (const int count : {10000, 20000}) {
+        const double check = s.value(QStringLiteral("check %1").arg(count));
+        const double floor = s.value(QStringLiteral("floor %1").arg(count));
+        if (check > 0 && floor > 0)
+            std::printf("check of %d files: %.3f s (%.0f files/s); floor %.3f s; check / floor %.2f\n", count,
+                        check, count / check, floor, check / floor);
+    }
+    if (s.value(QStringLiteral("check 10000")) > 0)
+        std::printf("check 20000 / check 10000: %.2f\n",
+                    s.value(QStringLiteral("check 20000")) / s.value(QStringLiteral("check 10000")));
+    return 0;
+}
