@@ -53,6 +53,7 @@ CheckResult MailCheck::CheckiExecute(const addressbook::MailSettings &settings)
     Q_EMIT statusTextChanged(kCheckingMessages);
     Q_EMIT checkiEnabledChanged(false);
     m_taken.clear();
+    m_ownInbox = settings.yourInbox;
     m_sinceEvents.start();
 
     pugi::xml_node messages;
@@ -160,7 +161,7 @@ void MailCheck::takeIn(platform::XmlDocument &file, const QString &path, const Q
     if (system && guidAttribute && m_store.KnownMessageGuids.contains(guid)) {
         ++result.duplicates;
         if (m_retrieval && message)
-            m_retrieval->GetAttach(message, folder, false);
+            m_retrieval->GetAttach(message, folder, false, m_ownInbox);
         Q_EMIT messageFileHandled(path, guid, false);
         return;
     }
@@ -175,7 +176,7 @@ void MailCheck::takeIn(platform::XmlDocument &file, const QString &path, const Q
         ++result.stored;
         stored = true;
         if (m_retrieval)
-            m_retrieval->GetAttach(copy, folder, true);
+            m_retrieval->GetAttach(copy, folder, true, m_ownInbox);
     }
     Q_EMIT messageFileHandled(path, guid, stored);
 }

@@ -96,6 +96,7 @@ private:
     AttachmentRetrieval *m_retrieval = nullptr;
     std::function<qint64()> m_nowMs;
     bool m_running = false;
+    QString m_ownInbox;
     QElapsedTimer m_sinceEvents;
     QStringList m_taken;                    // handled this check, removed after the save
     QHash<QString, FileStamp> m_notRemoved; // handled and saved, but the removal failed

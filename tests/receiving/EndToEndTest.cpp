@@ -2,6 +2,7 @@
 #include "MailWorld.h"
 
 #include "platform/Guid.h"
+#include "platform/IniFile.h"
 
 #include <gtest/gtest.h>
 
@@ -159,4 +160,34 @@ TEST(EndToEndTest, SentItemsHoldTheFullAttachmentPathsAndTheGuid)
     EXPECT_EQ(platform::xml::attributeText(world.bob->inbox.messageAt(0).child("Attachments").child("Attachment"),
                                            "Filename"),
               QStringLiteral("report.pdf"));
+}
+
+TEST(EndToEndTest, AttachmentsTravelBesideTheMessageAndReachTheOwnInbox)
+{
+    MailWorld world;
+    const QString attachment = world.temp.file(QStringLiteral("plan.txt"));
+    test::writeFile(attachment, QByteArray(10000, 'p'));
+    world.ann->sendMail({QStringLiteral("Carl"), QStringLiteral("Bob")}, QStringLiteral("plan"), {attachment});
+    world.ann->copies.waitForAll();
+    const auto count = [](const QString &folder) {
+        return platform::IniFile(folder + QStringLiteral("Attach.ini")).readInteger(QStringLiteral("Attachments"), QStringLiteral("plan.txt"), 0);
+    };
+    EXPECT_EQ(count(world.bobInbox), -1);
+    EXPECT_EQ(count(world.server), 1);
+
+    // Bob's own copy is taken from his folder; the relayed one is a duplicate.
+    world.bob->checkMail();
+    world.bob->copies.waitForAll();
+    EXPECT_EQ(test::readFile(world.bobInbox + QStringLiteral("plan.txt")).size(), 10000);
+    EXPECT_EQ(count(world.bobInbox), 0);
+    EXPECT_EQ(count(world.server), 1);
+
+    // Carl fetches the relayed file into his own inbox: the last fetch takes it away.
+    test::MailUser carl(world.temp, QStringLiteral("Carl"), world.temp.subfolder(QStringLiteral("carl-here")));
+    carl.addresses.append({QStringLiteral("Relay"), world.server, {}, true});
+    EXPECT_EQ(carl.checkMail().stored, 1);
+    carl.copies.waitForAll();
+    EXPECT_EQ(test::readFile(carl.settings.yourInbox + QStringLiteral("plan.txt")).size(), 10000);
+    EXPECT_FALSE(QFile::exists(world.server + QStringLiteral("plan.txt")));
+    EXPECT_EQ(count(world.server), 0);
 }

@@ -2,13 +2,16 @@
 
 #include "addressbook/AddressCollector.h"
 #include "addressbook/AddressStore.h"
+#include "receiving/AttachmentFetching.h"
 #include "receiving/InboxProbe.h"
 #include "receiving/InboxStore.h"
 #include "receiving/MailCheck.h"
+#include "sending/AttachmentSending.h"
 #include "sending/OutgoingMessage.h"
 #include "sending/SendAction.h"
 #include "sending/SentStore.h"
 
+#include "platform/BackgroundCopies.h"
 #include "platform/XmlNodes.h"
 #include "support/TempFolder.h"
 
@@ -21,6 +24,7 @@ namespace corvane::test {
 // One user's program: settings, the three stores, probes, and the send and check actions.
 struct MailUser
 {
+    platform::BackgroundCopies copies;
     platform::XmlDocument addressDocument{addressbook::AddressStore::initialContent()};
     platform::XmlDocument inboxDocument{receiving::InboxStore::initialContent()};
     platform::XmlDocument sentDocument{sending::SentStore::initialContent()};
@@ -32,6 +36,8 @@ struct MailUser
     sending::OutgoingMessage outgoing;
     sending::SendAction send{outgoing, sent, collector};
     receiving::MailCheck check{inbox, collector};
+    sending::AttachmentSending attachmentSending{copies};
+    receiving::AttachmentFetcher fetcher{copies};
     addressbook::MailSettings settings;
 
     MailUser(const TempFolder &temp, const QString &name, const QString &ownInbox)
@@ -43,6 +49,8 @@ struct MailUser
         addresses.open(addressbook::AddressStore::pathIn(data));
         inbox.open(receiving::InboxStore::pathIn(data));
         sent.open(sending::SentStore::pathIn(data));
+        send.setAttachmentSender(&attachmentSending);
+        check.setAttachmentRetrieval(&fetcher);
     }
 
     sending::SendResult sendMail(const QStringList &to, const QString &subject,

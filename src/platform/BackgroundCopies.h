@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QThreadPool>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+
+namespace corvane::platform {
+
+inline const QString kWaitingForCopies = QStringLiteral("Waiting for attachment copies to finish");
+
+// Copies a file whole or not at all: the bytes go to a temporary file in the destination's folder,
+// which is flushed to disk and then renamed over the destination. Copies to one destination path
+// in this process take turns, so the later replaces the earlier whole. A failure removes the
+// temporary file and leaves an older destination as it was. A replacement the share refuses for
+// the moment (the file is held open elsewhere) is tried again for a while. Throws IoError.
+void copyFileReplacing(const QString &source, const QString &destination);
+
+// Removes a file, trying again for up to `patience` while a share refuses (the file is held open
+// elsewhere). Returns whether the file is gone.
+bool removeFileRetrying(const QString &path, std::chrono::milliseconds patience = std::chrono::seconds(60));
+
+// The program's background file copies (attachments sent and received): run on worker threads,
+// counted, and waited for when the program closes instead of being cut off.
+class BackgroundCopies : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit BackgroundCopies(QObject *parent = nullptr);
+    ~BackgroundCopies() override;
+
+    // Starts the job on a worker thread and returns at once.
+    void start(std::function<void()> job);
+    int running() const { return m_running; }
+    // Waits, keeping the event loop running, until no job runs.
+    void waitForAll();
+    // From any thread: something the user must learn (a copy given up on).
+    void reportProblem(const QString &text);
+
+Q_SIGNALS:
+    void runningChanged(int count);
+    void problem(const QString &text);
+
+private:
+    QThreadPool m_pool;
+    std::atomic<int> m_running{0};
+};
+
+} // namespace corvane::platform

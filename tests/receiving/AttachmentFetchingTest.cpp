@@ -1,0 +1,175 @@
+#include "receiving/AttachmentFetching.h"
+
+#include "platform/BackgroundCopies.h"
+#include "platform/IniFile.h"
+#include "platform/XmlDocument.h"
+#include "support/TempFolder.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+using namespace corvane;
+using namespace corvane::receiving;
+
+namespace {
+
+struct AttachmentFetchingTest : ::testing::Test
+{
+    test::TempFolder temp;
+    platform::BackgroundCopies copies;
+    AttachmentFetcher fetcher{copies};
+    QString own = temp.subfolder(QStringLiteral("own"));
+    QString server = temp.subfolder(QStringLiteral("server"));
+    platform::XmlDocument message;
+
+    void attach(const QStringList &names)
+    {
+        QString xml = QStringLiteral("<Message><Attachments>");
+        for (const QString &name : names)
+            xml += QStringLiteral("<Attachment Filename=\"%1\"/>").arg(name);
+        message.setContent({xml + QStringLiteral("</Attachments></Message>")});
+    }
+    void setCount(const QString &folder, const char *key, int value)
+    {
+        platform::IniFile(folder + kAttachIni).writeInteger(kAttachmentsSection, QString::fromUtf8(key), value);
+    }
+    std::optional<int> countOf(const QString &folder, const char *key)
+    {
+        platform::IniFile ini(folder + kAttachIni);
+        if (!ini.valueExists(kAttachmentsSection, QString::fromUtf8(key)))
+            return std::nullopt;
+        return ini.readInteger(kAttachmentsSection, QString::fromUtf8(key), 0);
+    }
+    void fetch(const QString &folder, bool copy)
+    {
+        fetcher.GetAttach(message.root(), folder, copy, own);
+        copies.waitForAll();
+    }
+};
+
+} // namespace
+
+TEST_F(AttachmentFetchingTest, FollowsTheCountingTable)
+{
+    struct Row
+    {
+        const char *what;
+        bool inOwnFolder;
+        bool copy;
+        std::optional<int> before;
+        bool expectCopied;
+        bool expectSourceKept;
+        std::optional<int> after;
+    };
+    const Row rows[] = {
+        {"own folder, -1", true, true, -1, false, true, std::nullopt},
+        {"own folder, missing key", true, true, std::nullopt, false, true, std::nullopt},
+        {"own folder, 2", true, true, 2, false, true, 2},
+        {"server, -1", false, true, -1, true, true, std::nullopt},
+        {"server, missing key", false, true, std::nullopt, true, true, std::nullopt},
+        {"server, 1", false, true, 1, true, false, std::nullopt},
+        {"server, 3: the file stays for the sends still to be fetched", false, true, 3, true, true, 2},
+        {"duplicate, -1", false, false, -1, false, true, std::nullopt},
+        {"duplicate, 2", false, false, 2, false, true, 2},
+    };
+    for (const Row &row : rows) {
+        test::TempFolder fresh;
+        own = fresh.subfolder(QStringLiteral("own"));
+        const QString folder = row.inOwnFolder ? own : fresh.subfolder(QStringLiteral("server"));
+        test::writeFile(folder + QStringLiteral("a.doc"), "attachment");
+        if (row.before)
+            setCount(folder, "a.doc", *row.before);
+        attach({QStringLiteral("a.doc")});
+        fetch(folder, row.copy);
+        if (!row.inOwnFolder) {
+            EXPECT_EQ(QFile::exists(own + QStringLiteral("a.doc")), row.expectCopied) << row.what;
+        }
+        EXPECT_EQ(QFile::exists(folder + QStringLiteral("a.doc")), row.expectSourceKept) << row.what;
+        EXPECT_EQ(countOf(folder, "a.doc"), row.after) << row.what;
+    }
+}
+
+TEST_F(AttachmentFetchingTest, EachAttachmentIsCopiedAndCountedSeparately)
+{
+    test::writeFile(server + QStringLiteral("a.doc"), QByteArray(10000, 'a'));
+    test::writeFile(server + QStringLiteral("empty.txt"), QByteArray());
+    setCount(server, "a.doc", 1);
+    setCount(server, "empty.txt", 4);
+    test::writeFile(own + QStringLiteral("a.doc"), "older file of the same name");
+    attach({QStringLiteral("a.doc"), QStringLiteral("empty.txt")});
+    fetch(server, true);
+    EXPECT_EQ(test::readFile(own + QStringLiteral("a.doc")), QByteArray(10000, 'a'));
+    EXPECT_TRUE(QFile::exists(own + QStringLiteral("empty.txt")));
+    EXPECT_EQ(test::readFile(own + QStringLiteral("empty.txt")).size(), 0);
+    EXPECT_EQ(countOf(server, "a.doc"), std::nullopt);
+    EXPECT_EQ(countOf(server, "empty.txt"), 3);
+    EXPECT_FALSE(QFile::exists(server + QStringLiteral("a.doc")));
+    EXPECT_TRUE(QDir(own).entryList({QStringLiteral("~corvane-*")}, QDir::Files).isEmpty());
+}
+
+TEST_F(AttachmentFetchingTest, AFailedCopyKeepsTheSourceAndTheOlderFile)
+{
+    setCount(server, "gone.doc", 1);
+    test::writeFile(own + QStringLiteral("gone.doc"), "older");
+    attach({QStringLiteral("gone.doc")});
+    fetch(server, true);
+    EXPECT_EQ(test::readFile(own + QStringLiteral("gone.doc")), QByteArray("older"));
+    EXPECT_EQ(QDir(own).entryList(QDir::Files), QStringList{QStringLiteral("gone.doc")});
+}
+
+TEST_F(AttachmentFetchingTest, NamesThatLeaveTheFolderAreRefused)
+{
+    const QString outside = temp.path() + QStringLiteral("secret.txt");
+    test::writeFile(outside, "keep");
+    attach({QStringLiteral("../secret.txt"), QStringLiteral("..\\secret.txt"), QStringLiteral("/etc/passwd")});
+    fetch(server, true);
+    EXPECT_TRUE(QDir(own).isEmpty());
+    EXPECT_EQ(test::readFile(outside), QByteArray("keep"));
+}
+
+TEST(FileCopyTest, CopiesToOneDestinationNeverMixAndTheLaterReplacesWhole)
+{
+    test::TempFolder temp;
+    const QString destination = temp.file(QStringLiteral("same.bin"));
+    std::vector<QByteArray> contents;
+    for (int i = 0; i < 6; ++i) {
+        contents.push_back(QByteArray(200000 + 5000 * i, char('a' + i)));
+        test::writeFile(temp.file(QStringLiteral("source%1").arg(i)), contents.back());
+    }
+    std::vector<std::thread> threads;
+    for (int i = 0; i < 6; ++i)
+        threads.emplace_back([&, i] {
+            for (int round = 0; round < 5; ++round)
+                platform::copyFileReplacing(temp.file(QStringLiteral("source%1").arg(i)), destination);
+        });
+    for (std::thread &thread : threads)
+        thread.join();
+    const QByteArray result = test::readFile(destination);
+    EXPECT_NE(std::find(contents.begin(), contents.end(), result), contents.end());
+    EXPECT_EQ(QDir(temp.path()).entryList({QStringLiteral("~corvane-*")}, QDir::Files).size(), 0);
+}
+
+TEST(BackgroundCopiesTest, ClosingWaitsForRunningCopiesWhileTheWindowKeepsWorking)
+{
+    platform::BackgroundCopies copies;
+    QList<int> counts;
+    QObject::connect(&copies, &platform::BackgroundCopies::runningChanged, &copies, [&](int n) { counts.append(n); });
+    std::atomic<bool> finished{false};
+    copies.start([&] {
+        QThread::msleep(200);
+        finished = true;
+    });
+    bool eventsRan = false;
+    QTimer::singleShot(10, &copies, [&] { eventsRan = true; });
+    copies.waitForAll();
+    EXPECT_TRUE(finished);
+    EXPECT_TRUE(eventsRan);
+    EXPECT_EQ(counts, (QList<int>{1, 0}));
+}
