@@ -218,6 +218,35 @@ TEST_F(ShownGrid, AnInvalidEditWithAnUnchangedValueGetsTheEnteredTextBack)
     EXPECT_EQ(grid.Cells(0, 1), QStringLiteral("good"));
 }
 
+TEST_F(ShownGrid, SortingMovesNoTextBetweenRecordsThroughValidation)
+{
+    fill({QStringLiteral("c"), QStringLiteral("a"), QStringLiteral("b")});
+    int calls = 0;
+    grid.OnCellValidate = [&](TSortGrid *, int, int, QString &, bool &valid) {
+        ++calls;
+        valid = false;
+    };
+    grid.GoToCell(0, 1);
+    grid.RememberCurrentCell();
+    grid.SortOnColumn(0, {skText, soAscending, true});
+    grid.GoToCell(0, 2);
+    EXPECT_EQ(calls, 0);
+    EXPECT_EQ(keys(), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+    EXPECT_EQ(grid.Cols(1).mid(1), (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1")}));
+}
+
+TEST_F(ShownGrid, TheHeaderShowsTheSortUntilTheRowsChange)
+{
+    fill({QStringLiteral("b"), QStringLiteral("a")});
+    clickHeader(1, Qt::RightButton);
+    QHeaderView *header = grid.horizontalHeader();
+    EXPECT_TRUE(header->isSortIndicatorShown());
+    EXPECT_EQ(header->sortIndicatorSection(), 1);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    grid.setCells(0, 1, QStringLiteral("z"));
+    EXPECT_FALSE(header->isSortIndicatorShown());
+}
+
 TEST_F(ShownGrid, AValidatorMayReplaceTheValue)
 {
     fill({QStringLiteral("a"), QStringLiteral("b")});

@@ -64,19 +64,36 @@ TSortGrid::TSortGrid(QWidget *parent)
     m_data->setFixedCols(1);
     m_data->setFixedRows(1);
 
+    // Handlers run inside Qt's signal delivery, which an exception must not cross: their errors
+    // are reported like those of user input.
     connect(m_data, &StringGridModel::sizeChanged, this, [this](int oldCols, int oldRows) {
-        if (OnSizeChanged)
-            OnSizeChanged(this, oldCols, oldRows);
+        guarded([&] {
+            if (OnSizeChanged)
+                OnSizeChanged(this, oldCols, oldRows);
+        });
         UpdateScrollPages();
     });
+    // The header's sort arrow stands only as long as the rows are in that order.
+    auto rowsChanged = [this] {
+        if (!m_sorter.Sorting())
+            m_header->setSortIndicatorShown(false);
+    };
+    connect(m_data, &QAbstractItemModel::dataChanged, this, rowsChanged);
+    connect(m_data, &QAbstractItemModel::rowsInserted, this, rowsChanged);
+    connect(m_data, &QAbstractItemModel::rowsRemoved, this, rowsChanged);
+    connect(m_data, &QAbstractItemModel::modelReset, this, rowsChanged);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
-        if (OnColumnWidthsChanged)
-            OnColumnWidthsChanged(this);
+        guarded([this] {
+            if (OnColumnWidthsChanged)
+                OnColumnWidthsChanged(this);
+        });
         UpdateScrollPages();
     });
     connect(verticalHeader(), &QHeaderView::sectionResized, this, [this] {
-        if (OnRowHeightsChanged)
-            OnRowHeightsChanged(this);
+        guarded([this] {
+            if (OnRowHeightsChanged)
+                OnRowHeightsChanged(this);
+        });
         UpdateScrollPages();
     });
     m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
@@ -276,9 +293,13 @@ void TSortGrid::SortOnColumn(int col, TSortOptions options)
 
 void TSortGrid::SortRows(int col, TSortOptions options)
 {
-    const int current = m_sorter.SortRows(col, options, Row());
-    if (current >= 0)
-        GoToCell(Col(), current);
+    movingRows([&] {
+        const int current = m_sorter.SortRows(col, options, Row());
+        if (current >= 0)
+            GoToCell(Col(), current);
+    });
+    m_header->setSortIndicator(col, options.Direction == soDescending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    m_header->setSortIndicatorShown(true);
 }
 
 TSortStyle TSortGrid::GuessColumnKind(int col)
@@ -293,9 +314,11 @@ bool TSortGrid::SortUndoAvailable()
 
 void TSortGrid::UndoSort()
 {
-    const int target = m_sorter.UndoSort(Row());
-    if (target >= 0)
-        GoToCell(Col(), target);
+    movingRows([&] {
+        const int target = m_sorter.UndoSort(Row());
+        if (target >= 0)
+            GoToCell(Col(), target);
+    });
 }
 
 void TSortGrid::headerMouseUp(Qt::MouseButton button, Qt::MouseButtons held, Qt::KeyboardModifiers modifiers,
@@ -382,50 +405,58 @@ void TSortGrid::withoutAlwaysShowEditor(Action action)
 
 void TSortGrid::InsertRowAt(int row)
 {
-    setRowCount(RowCount() + 1);
-    RelocateRow(RowCount() - 1, row);
-    m_data->setRows(row, {});
-    setRow(row);
+    movingRows([&] {
+        setRowCount(RowCount() + 1);
+        RelocateRow(RowCount() - 1, row);
+        m_data->setRows(row, {});
+        setRow(row);
+    });
     if (OnRowInsert)
         OnRowInsert(this, row);
 }
 
 void TSortGrid::InsertColumnAt(int col)
 {
-    setColCount(ColCount() + 1);
-    RelocateColumn(ColCount() - 1, col);
-    for (int row = 0; row < RowCount(); ++row)
-        m_data->setCells(col, row, QString());
-    setCol(col);
+    movingRows([&] {
+        setColCount(ColCount() + 1);
+        RelocateColumn(ColCount() - 1, col);
+        for (int row = 0; row < RowCount(); ++row)
+            m_data->setCells(col, row, QString());
+        setCol(col);
+    });
     if (OnColumnInsert)
         OnColumnInsert(this, col);
 }
 
 void TSortGrid::RemoveRow(int row)
 {
-    m_data->setRows(row, {});
-    withoutAlwaysShowEditor([&] { m_data->DeleteRow(row); });
+    movingRows([&] {
+        m_data->setRows(row, {});
+        withoutAlwaysShowEditor([&] { m_data->DeleteRow(row); });
+    });
     if (OnRowDelete)
         OnRowDelete(this, row);
 }
 
 void TSortGrid::RemoveColumn(int col)
 {
-    for (int row = 0; row < RowCount(); ++row)
-        m_data->setCells(col, row, QString());
-    withoutAlwaysShowEditor([&] { m_data->DeleteColumn(col); });
+    movingRows([&] {
+        for (int row = 0; row < RowCount(); ++row)
+            m_data->setCells(col, row, QString());
+        withoutAlwaysShowEditor([&] { m_data->DeleteColumn(col); });
+    });
     if (OnColumnDelete)
         OnColumnDelete(this, col);
 }
 
 void TSortGrid::RelocateRow(int from, int to)
 {
-    withoutAlwaysShowEditor([&] { m_data->MoveRow(from, to); });
+    movingRows([&] { withoutAlwaysShowEditor([&] { m_data->MoveRow(from, to); }); });
 }
 
 void TSortGrid::RelocateColumn(int from, int to)
 {
-    withoutAlwaysShowEditor([&] {
+    movingRows([&] { withoutAlwaysShowEditor([&] {
         m_data->MoveColumn(from, to);
         // The widths go with their columns.
         QList<int> widths;
@@ -434,7 +465,7 @@ void TSortGrid::RelocateColumn(int from, int to)
         widths.move(from, to);
         for (int c = std::min(from, to); c <= std::max(from, to); ++c)
             setColWidths(c, widths.at(c));
-    });
+    }); });
 }
 
 void TSortGrid::ExchangeRows(int a, int b)
@@ -594,16 +625,37 @@ void TSortGrid::ValidateCell()
 
 void TSortGrid::Click()
 {
+    const bool validate = m_focused && m_movingRows == 0;
     try {
         if (OnClick)
             OnClick(this);
     } catch (...) {
-        if (m_focused)
+        if (validate)
             ValidateCell();
         throw;
     }
-    if (m_focused)
+    if (validate)
         ValidateCell();
+}
+
+template <typename Action>
+void TSortGrid::movingRows(Action action)
+{
+    // A pending edit is validated where it was made; while cells change places, the remembered
+    // cell would be compared with another record's text, so no validation runs; afterwards the
+    // cell now current is remembered.
+    if (m_movingRows == 0 && m_focused)
+        ValidateCell();
+    ++m_movingRows;
+    try {
+        action();
+    } catch (...) {
+        if (--m_movingRows == 0)
+            RememberCurrentCell();
+        throw;
+    }
+    if (--m_movingRows == 0)
+        RememberCurrentCell();
 }
 
 void TSortGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)

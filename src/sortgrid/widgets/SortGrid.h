@@ -187,6 +187,8 @@ private:
     void withoutAlwaysShowEditor(Action action);
     template <typename Action>
     void guarded(Action action);
+    template <typename Action>
+    void movingRows(Action action);
 
     StringGridModel *m_data = nullptr;
     GridSorter m_sorter;
@@ -204,6 +206,7 @@ private:
     bool m_extendedKeys = false;
     bool m_modified = false;
     bool m_focused = false;
+    int m_movingRows = 0;
     RememberedCell m_remembered;
     QMetaObject::Connection m_focusWatch;
 };
