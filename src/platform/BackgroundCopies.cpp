@@ -136,8 +136,24 @@ void copyFileReplacing(const QString &source, const QString &destination)
     if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         throw WriteError(destination, out.errorString());
     QString failure;
-    std::vector<char> buffer(std::size_t(1) << 20);
+#ifdef Q_OS_LINUX
+    // Let the kernel copy (as cp does); a file system that cannot falls back to the loop below.
     while (true) {
+        const ssize_t moved = ::copy_file_range(in.handle(), nullptr, out.handle(), nullptr, std::size_t(1) << 30, 0);
+        if (moved > 0)
+            continue;
+        if (moved < 0 && errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP
+            && errno != EBADF)
+            failure = QStringLiteral("Unable to copy %1: %2")
+                          .arg(QDir::toNativeSeparators(source), QString::fromLocal8Bit(std::strerror(errno)));
+        break;
+    }
+    // The loop below goes on from where the kernel stopped.
+    in.seek(::lseek(in.handle(), 0, SEEK_CUR));
+    out.seek(::lseek(out.handle(), 0, SEEK_CUR));
+#endif
+    std::vector<char> buffer(std::size_t(1) << 20);
+    while (failure.isEmpty()) {
         const qint64 got = in.read(buffer.data(), qint64(buffer.size()));
         if (got < 0) {
             failure = QStringLiteral("Unable to read %1: %2").arg(QDir::toNativeSeparators(source), in.errorString());
