@@ -116,6 +116,8 @@ void RtfDocumentBuilder::paragraphEnd(const ParagraphStyle &style, const RunStyl
 
 void RtfDocumentBuilder::finish(bool openParagraph, const ParagraphStyle &style, const RunStyle &markStyle)
 {
+    if (openParagraph)
+        startContent();
     const bool nothingFollows = m_cursor.atBlockEnd();
     if (openParagraph) {
         // The last paragraph had no mark. At the end of a paragraph this insertion made, it takes

@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 #include <vector>
 
 namespace corvane::platform::rtf {
@@ -72,6 +74,18 @@ const char *numberingWord(ListKind kind)
     }
 }
 
+// Characters that carry no text of their own: control characters, and the marks of objects and
+// frames. They are left out.
+bool isDropped(char16_t c)
+{
+    return (c < 0x20 && c != '\t') || c == 0xFFFC || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1;
+}
+
+bool hasContent(const WriterRun &run)
+{
+    return run.picture || std::any_of(run.text.cbegin(), run.text.cend(), [](QChar c) { return !isDropped(c.unicode()); });
+}
+
 class Writer
 {
 public:
@@ -110,10 +124,12 @@ private:
         for (const WriterParagraph &p : m_paragraphs) {
             if (p.style.list.kind == ListKind::Bullet)
                 bullets = true;
-            if (p.runs.empty())
+            if (std::none_of(p.runs.cbegin(), p.runs.cend(), hasContent))
                 addStyle(p.markStyle);
-            for (const WriterRun &r : p.runs)
-                addStyle(r.style);
+            for (const WriterRun &r : p.runs) {
+                if (hasContent(r))
+                    addStyle(r.style);
+            }
         }
         if (m_fonts.isEmpty())
             addFont(fallbackFont());
@@ -180,7 +196,8 @@ private:
             const QByteArray f = QByteArray::number(m_symbolFont);
             m_out += "{\\pntext\\f" + f + "\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf" + f + "\\pnindent0{\\pntxtb\\'B7}}";
         } else if (s.list.kind != ListKind::None) {
-            const RunStyle &first = p.runs.empty() ? p.markStyle : p.runs.front().style;
+            const auto firstRun = std::find_if(p.runs.cbegin(), p.runs.cend(), hasContent);
+            const RunStyle &first = firstRun == p.runs.cend() ? p.markStyle : firstRun->style;
             const QByteArray f = QByteArray::number(m_fontIndex.value(fontNameOf(first)));
             m_out += "{\\pntext\\f" + f + ' ' + itemLabel(s.list.kind, number) + ".\\tab}{\\*\\pn\\pnlvlbody\\pnf" + f
                      + "\\pnindent0\\pnstart" + QByteArray::number(s.list.start) + numberingWord(s.list.kind)
@@ -205,9 +222,11 @@ private:
         case Alignment::Left: break;
         }
         m_needSpace = true;
-        if (p.runs.empty())
+        if (std::none_of(p.runs.cbegin(), p.runs.cend(), hasContent))
             switchTo(p.markStyle);
         for (const WriterRun &r : p.runs) {
+            if (!hasContent(r))
+                continue;
             switchTo(r.style);
             if (r.picture) {
                 writePicture(*r.picture);
@@ -303,8 +322,7 @@ private:
                 m_out += "\\tab ";
             } else if (c == 0x2028) {
                 m_out += "\\line ";
-            } else if (c < 0x20 || c == 0xFFFC || c == 0x2029 || c == 0xFDD0 || c == 0xFDD1) {
-                // control characters, and object and frame marks that carry no text
+            } else if (isDropped(c)) {
             } else {
                 m_out += "\\u";
                 m_out += QByteArray::number(c >= 0x8000 ? int(c) - 0x10000 : int(c));

@@ -133,6 +133,13 @@ ListKind kindForNfc(int nfc)
 // Bytes above which pending text is decoded and handed on, to keep buffers small.
 constexpr qsizetype kFlushBytes = 64 * 1024;
 
+// Characters that may stand in the text: not control characters (a tab aside), and not the
+// characters a text document keeps for paragraph, frame and picture marks.
+bool isTextCharacter(char16_t u)
+{
+    return (u >= 0x20 || u == '\t') && u != 0x2029 && u != 0xFDD0 && u != 0xFDD1 && u != 0xFFFC;
+}
+
 } // namespace
 
 struct RtfParser::State
@@ -861,7 +868,10 @@ struct RtfParser::State
             return;
         }
         switch (top().dest) {
-        case Dest::Body: appendBytes(&c, 1); break;
+        case Dest::Body:
+            if (static_cast<unsigned char>(c) >= 0x20 || c == '\t')
+                appendBytes(&c, 1);
+            break;
         case Dest::FontTable:
             if (!fontPending)
                 break;
@@ -922,7 +932,7 @@ struct RtfParser::State
             --ucSkip;
             return;
         }
-        if (top().dest != Dest::Body || !prepareContent())
+        if (top().dest != Dest::Body || !isTextCharacter(u) || !prepareContent())
             return;
         decodeBytes();
         runText.append(QChar(u));
@@ -950,7 +960,6 @@ struct RtfParser::State
             syncRun();
         if (hidden)
             return false;
-        paraHasContent = true;
         if (pendingTabs > 0) {
             decodeBytes();
             const int n = pendingTabs;
@@ -1016,8 +1025,11 @@ struct RtfParser::State
         countOutput(runText.size() - before);
     }
 
+    // Counts characters put into the current paragraph.
     void countOutput(qsizetype n)
     {
+        if (n > 0)
+            paraHasContent = true;
         output += n;
         if (output > limits::kMaxOutputChars) {
             const qsizetype excess = static_cast<qsizetype>(output - limits::kMaxOutputChars);
@@ -1077,8 +1089,8 @@ struct RtfParser::State
         flushRun();
         pendingTabs = 0;
         sink.paragraphEnd(resolveParagraph(), run);
-        paraHasContent = false;
         countOutput(1);
+        paraHasContent = false;
     }
 
     void emitPicture()
@@ -1126,6 +1138,7 @@ struct RtfParser::State
             return;
         fontPending = false;
         decodeFontBytes();
+        font.name.removeIf([](QChar c) { return !isTextCharacter(c.unicode()) || c == QLatin1Char('\t'); });
         font.name = font.name.trimmed();
         if (fonts.size() < static_cast<std::size_t>(limits::kMaxFonts) || fonts.count(fontNumber))
             fonts[fontNumber] = std::move(font);

@@ -45,6 +45,11 @@ struct Case
     bool unbalanced;
 };
 
+void PrintTo(const Case &c, std::ostream *os)
+{
+    *os << c.what;
+}
+
 class RtfHostileCase : public ::testing::TestWithParam<Case>
 {
 };
@@ -78,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
              QString(QChar(0x8000)) + QChar(0xFFFF) + QChar(0xFFFF) + QChar(0x7FFF), false, false},
         Case{"\\bin beyond the input", "{\\rtf1 a\\bin999999999 xyz}", QStringLiteral("a"), false, true},
         Case{"negative \\bin", "{\\rtf1 a\\bin-5 b}", QStringLiteral("ab"), false, false},
-        Case{"broken escapes", "{\\rtf1 a\\'zz\\'4 b\\'", QStringLiteral("azz\x04 b"), false, true},
+        Case{"broken escapes", "{\\rtf1 a\\'zz\\'4 b\\'", QStringLiteral("azz b"), false, true},
         Case{"deep nesting is skipped beyond the limit",
              "{\\rtf1 a" + repeated("{", 100000) + "deep" + repeated("}", 100000) + "b}", QStringLiteral("ab"), true,
              false},
@@ -94,6 +99,10 @@ INSTANTIATE_TEST_SUITE_P(
              QStringLiteral("ab"), false, false},
         Case{"picture that is not a picture", "{\\rtf1 a{\\pict\\pngblip 0102030405}b}", QStringLiteral("ab"), false,
              false},
+        Case{"control characters from escapes", "{\\rtf1 a\\'0d\\'0ab\\u13?c\\u8233?d\\u65532?e}", QStringLiteral("abcde"),
+             false, false},
+        Case{"half a double-byte character ends the document", "{\\rtf1\\ansicpg932 a\\par\\'82}", QStringLiteral("a"),
+             false, false},
         Case{"not rtf at all", "plain\r\ntext", QStringLiteral("plain\ntext"), false, false},
         Case{"empty input", "", QString(), false, false},
         Case{"only the opening", "{\\rtf", QString(), false, true}));
@@ -136,6 +145,13 @@ TEST(RtfHostile, FontAndColourTableFloodsAreBounded)
     EXPECT_FALSE(runStyleAt(doc, QStringLiteral("x")).colour.has_value());
     EXPECT_EQ(runStyleAt(doc, QStringLiteral("y")).fontName, QStringLiteral("F10"));
     EXPECT_EQ(runStyleAt(doc, QStringLiteral("y")).colour, std::optional<std::uint32_t>(0x010203));
+}
+
+TEST(RtfHostile, FontNamesLoseControlCharacters)
+{
+    QTextDocument doc;
+    readInto(doc, "{\\rtf1{\\fonttbl{\\f0 \\'01 Ari\\'09al\\u1?;}}\\f0 x}");
+    EXPECT_EQ(runStyleAt(doc, QStringLiteral("x")).fontName, QStringLiteral("Arial"));
 }
 
 TEST(RtfHostile, BinaryGarbageReadsWithoutHarm)

@@ -73,6 +73,20 @@ TEST(RtfWriter, WritesCharactersBeyondAsciiAsUnicodeEscapesAndEscapesTheRest)
         ASSERT_LT(static_cast<unsigned char>(ch), 0x80);
 }
 
+TEST(RtfWriter, LeavesOutCharactersThatCarryNoText)
+{
+    std::unique_ptr<QTextDocument> doc(newDocument());
+    QTextCursor c(doc.get());
+    c.insertText(QStringLiteral("a"), format("Arial", 12));
+    c.insertBlock();
+    c.insertText(QStringLiteral("\x01\x02"), format("\x01 Courier", 12));
+    const QByteArray written = writeDocument(*doc);
+    EXPECT_TRUE(written.endsWith("\\pard\\f0\\fs24 a\\par\n\\pard\\par\n}\n")) << written.toStdString();
+    QTextDocument again;
+    readDocument(written, again);
+    EXPECT_EQ(writeDocument(again), written);
+}
+
 TEST(RtfWriter, WritesBulletsAndNumbersInTheRichEditForm)
 {
     std::unique_ptr<QTextDocument> doc(newDocument());
