@@ -32,6 +32,8 @@ void MailCheckController::check()
     m_running = false;
     Q_EMIT runningChanged(false);
     Q_EMIT statusTextChanged(QString());
+    for (const addressbook::Notice &notice : result.notices)
+        Q_EMIT noticeRaised(notice);
     if (!failure.isEmpty())
         Q_EMIT failed(failure);
     else if (result.newMail)

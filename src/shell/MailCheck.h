@@ -1,5 +1,8 @@
 #pragma once
 
+#include "addressbook/MailSettings.h"
+
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -8,6 +11,7 @@ namespace corvane::shell {
 struct MailCheckResult
 {
     bool newMail = false; // something arrived: the window shows the Inbox
+    QList<addressbook::Notice> notices; // what the user must read, in order
 };
 
 // One run of the mail check, as the window starts it. The receiving side supplies it; it runs on the
@@ -44,6 +48,8 @@ Q_SIGNALS:
     void runningChanged(bool running);
     void newMailArrived();
     void failed(const QString &message);
+    // Something the check worded for the user (an unreadable file set aside, a failed save).
+    void noticeRaised(const addressbook::Notice &notice);
 
 private:
     MailCheckRunner *m_runner = nullptr;

@@ -2,18 +2,17 @@
 
 #include "Settings.h"
 
+#include "addressbook/AddressStore.h"
 #include "platform/Paths.h"
+#include "receiving/InboxStore.h"
+#include "sending/SentStore.h"
 
 namespace corvane::shell {
 
 Stores::Stores()
-    : inbox({QStringLiteral("<?xml version=\"1.0\"?>"), QStringLiteral("<Inbox>"),
-             QStringLiteral("  <Properties/>"), QStringLiteral("</Inbox>")}),
-      address({QStringLiteral("<?xml version=\"1.0\"?>"), QStringLiteral("<Addressbook>"),
-               QStringLiteral("  <Addresses/>"), QStringLiteral("</Addressbook>")}),
-      sent({QStringLiteral("<?xml version=\"1.0\"?>"), QStringLiteral("<Sentbox>"),
-            QStringLiteral("  <Properties/>"), QStringLiteral("  <Messages/>"),
-            QStringLiteral("</Sentbox>")})
+    : inbox(receiving::InboxStore::initialContent()),
+      address(addressbook::AddressStore::initialContent()),
+      sent(sending::SentStore::initialContent())
 {
 }
 

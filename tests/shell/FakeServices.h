@@ -15,8 +15,15 @@ namespace corvane::test {
 struct FakeMessages : shell::MessagePresenter
 {
     QStringList errors;
+    QList<addressbook::Notice> notices;
     int beeps = 0;
     void showError(QWidget *, const QString &message) override { errors.append(message); }
+    void showNotice(QWidget *, const addressbook::Notice &notice) override
+    {
+        if (notice.beep)
+            ++beeps;
+        notices.append(notice);
+    }
     void beep() override { ++beeps; }
 };
 

@@ -399,3 +399,27 @@ TEST(MainWindow, ClosingWritesTheRegisteredColumnWidthsButNotTheNumberColumn)
 }
 
 } // namespace
+
+namespace {
+
+TEST(MainWindow, CheckMailTakesTheUsersMessageFilesIntoTheInbox)
+{
+    Program p;
+    p.makeReady();
+    MainWindow &window = p.open();
+    const QString inbox = p.app.path() + QStringLiteral("inbox") + QDir::separator();
+    corvane::test::writeFile(
+        inbox + QStringLiteral("Ann1.cvm"),
+        "<?xml version=\"1.0\"?><Corvane><Message><To><Recipient Name=\"Ann\"/></To><From Name=\"Bob\"/>"
+        "<Subject Text=\"Lunch?\"/><Attachments/><Date Value=\"12/7/2026 12:00:00 PM\"/>"
+        "<Body>{\\rtf1 Hi}</Body></Message><System Active=\"False\" "
+        "GUID=\"{6F9619FF-8B86-D011-B42D-00C04FC964FF}\"><Version Number=\"3.0.0.0\"/></System></Corvane>");
+    window.checkMailAction()->trigger();
+    EXPECT_EQ(window.mail().inbox.count(), 1);
+    EXPECT_FALSE(QFile::exists(inbox + QStringLiteral("Ann1.cvm")));
+    EXPECT_EQ(p.front(), QStringLiteral("InBoxPan")) << "new mail brings the Inbox to the front";
+    EXPECT_TRUE(window.checkMailAction()->isEnabled());
+    EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
+}
+
+} // namespace

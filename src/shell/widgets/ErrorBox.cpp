@@ -10,4 +10,21 @@ void showErrorBox(QWidget *parent, const QString &message)
     QMessageBox::critical(parent, QApplication::applicationName(), message);
 }
 
+void showNoticeBox(QWidget *parent, const addressbook::Notice &notice)
+{
+    using Kind = addressbook::Notice::Kind;
+    const QString title = QApplication::applicationName();
+    switch (notice.kind) {
+    case Kind::Error:
+        QMessageBox::critical(parent, title, notice.text);
+        break;
+    case Kind::Warning:
+        QMessageBox::warning(parent, title, notice.text);
+        break;
+    case Kind::Information:
+        QMessageBox::information(parent, title, notice.text);
+        break;
+    }
+}
+
 } // namespace corvane::shell

@@ -37,6 +37,7 @@ MainWindow::MainWindow(const QString &applicationFolder, WindowServices services
     resize(801, 509);
 
     m_mailCheck = new MailCheckController(this);
+    m_mailCheck->setRunner(&m_checkRunner);
     m_autoCheck = new AutoCheckTimer(this);
     m_outlookBarPreser = new QTimer(this);
     m_outlookBarPreser->setObjectName(QStringLiteral("OutlookBarPreser"));
@@ -153,6 +154,8 @@ void MainWindow::connectServices()
     connect(m_mailCheck, &MailCheckController::runningChanged, this,
             [this](bool running) { m_checkMail->setEnabled(!running); });
     connect(m_mailCheck, &MailCheckController::failed, this, &MainWindow::showError);
+    connect(m_mailCheck, &MailCheckController::noticeRaised, this,
+            [this](const addressbook::Notice &notice) { m_services.messages->showNotice(this, notice); });
     connect(m_mailCheck, &MailCheckController::newMailArrived, this,
             [this] { paneAction(Pane::InBox)->trigger(); });
 

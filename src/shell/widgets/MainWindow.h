@@ -4,6 +4,7 @@
 #include "FolderBrowser.h"
 
 #include "shell/ColumnSettings.h"
+#include "shell/MailServices.h"
 #include "shell/Navigation.h"
 #include "shell/Startup.h"
 #include "shell/Stores.h"
@@ -12,6 +13,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 
 class QAction;
 class QProgressBar;
@@ -43,6 +45,7 @@ public:
 
     Startup &startup() { return m_startup; }
     Stores &stores() { return m_stores; }
+    MailServices &mail() { return m_mail; }
     const WindowServices &services() const { return m_services; }
     FolderBrowser &folderBrowser() { return m_folderBrowser; }
 
@@ -102,6 +105,8 @@ private:
     Startup m_startup;
     NotReadyGate m_gate;
     FolderBrowser m_folderBrowser;
+    MailServices m_mail{m_stores};
+    ServicesCheckRunner m_checkRunner{m_mail, m_startup.settings()};
     std::map<GridId, std::function<QList<int>()>> m_columnWidths;
 
     MailCheckController *m_mailCheck = nullptr;

@@ -16,6 +16,12 @@ class DesktopMessages final : public MessagePresenter
 {
 public:
     void showError(QWidget *parent, const QString &message) override { showErrorBox(parent, message); }
+    void showNotice(QWidget *parent, const addressbook::Notice &notice) override
+    {
+        if (notice.beep)
+            QApplication::beep();
+        showNoticeBox(parent, notice);
+    }
     void beep() override { QApplication::beep(); }
 };
 

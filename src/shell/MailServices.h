@@ -1,0 +1,56 @@
+#pragma once
+
+#include "MailCheck.h"
+#include "Settings.h"
+#include "Stores.h"
+
+#include "addressbook/AddressCollector.h"
+#include "addressbook/AddressStore.h"
+#include "addressbook/MailSettings.h"
+#include "receiving/InboxProbe.h"
+#include "receiving/InboxStore.h"
+#include "receiving/MailCheck.h"
+#include "sending/OutgoingMessage.h"
+#include "sending/SendAction.h"
+#include "sending/SentStore.h"
+
+namespace corvane::shell {
+
+// The settings the mail logic reads, taken from the live settings.
+addressbook::MailSettings mailSettingsFrom(const Settings &settings);
+
+// The mail logic of one profile over its three store documents: the window and the command-line
+// tool compose the same objects, so both send and check in exactly the same way.
+class MailServices
+{
+public:
+    explicit MailServices(Stores &stores, int probeTimeoutMs = receiving::InboxProbes::kDefaultTimeoutMs);
+    MailServices(const MailServices &) = delete;
+    MailServices &operator=(const MailServices &) = delete;
+
+    addressbook::AddressStore addresses;
+    receiving::InboxStore inbox;
+    sending::SentStore sent;
+    receiving::InboxProbes probes;
+    addressbook::AddressCollector collector;
+    sending::OutgoingMessage outgoing;
+    sending::SendAction send;
+    receiving::MailCheck check;
+};
+
+// Runs the mail check of the services with the live settings, for the window's Check Mail.
+class ServicesCheckRunner : public MailCheckRunner
+{
+public:
+    ServicesCheckRunner(MailServices &services, const Settings &liveSettings)
+        : m_services(services), m_settings(liveSettings)
+    {
+    }
+    MailCheckResult runCheck() override;
+
+private:
+    MailServices &m_services;
+    const Settings &m_settings;
+};
+
+} // namespace corvane::shell
