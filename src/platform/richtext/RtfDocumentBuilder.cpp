@@ -36,12 +36,20 @@ RtfDocumentBuilder::RtfDocumentBuilder(QTextCursor &cursor)
 
 const QTextCharFormat &RtfDocumentBuilder::formatFor(const RunStyle &style)
 {
-    if (!m_haveLastFormat || !(style == m_lastStyle)) {
-        m_lastStyle = style;
-        m_lastFormat = charFormatFor(style);
-        m_haveLastFormat = true;
+    constexpr std::size_t kCachedFormats = 8;
+    for (const CachedFormat &cached : m_formats) {
+        if (cached.style == style)
+            return cached.format;
     }
-    return m_lastFormat;
+    CachedFormat entry{style, charFormatFor(style)};
+    if (m_formats.size() < kCachedFormats) {
+        m_formats.push_back(std::move(entry));
+        return m_formats.back().format;
+    }
+    CachedFormat &slot = m_formats[m_nextFormatSlot];
+    m_nextFormatSlot = (m_nextFormatSlot + 1) % kCachedFormats;
+    slot = std::move(entry);
+    return slot.format;
 }
 
 void RtfDocumentBuilder::startContent()

@@ -8,6 +8,7 @@
 
 #include <map>
 #include <utility>
+#include <vector>
 
 class QTextList;
 
@@ -41,9 +42,14 @@ private:
     bool m_needBlock = false;  // a paragraph ended; the next content starts a new one
     bool m_anyParagraph = false;
 
-    RunStyle m_lastStyle;
-    QTextCharFormat m_lastFormat;
-    bool m_haveLastFormat = false;
+    // Formats of the styles used lately: documents switch between a few styles all the time.
+    struct CachedFormat
+    {
+        RunStyle style;
+        QTextCharFormat format;
+    };
+    std::vector<CachedFormat> m_formats;
+    std::size_t m_nextFormatSlot = 0;
 
     // The list the previous paragraph went into, for continuing it with the next one.
     QTextList *m_lastList = nullptr;
