@@ -947,9 +947,12 @@ struct RtfParser::State
             decodeBytes();
         bytesCodePage = codePage;
         bytes.append(s, n);
-        // Hand long runs on in pieces, cut after a byte that cannot be half of a double-byte character.
-        if (bytes.size() >= kFlushBytes && static_cast<unsigned char>(bytes.back()) < 0x40)
+        // Hand long runs on in pieces, cut after a byte that cannot be half of a double-byte
+        // character, or anywhere once a run without such a byte grows much longer.
+        if (bytes.size() >= kFlushBytes
+            && (static_cast<unsigned char>(bytes.back()) < 0x40 || bytes.size() >= 16 * kFlushBytes)) {
             flushRun();
+        }
     }
 
     // Brings the run up to date with the character state and puts pending cell tabs out.

@@ -164,12 +164,18 @@ void RichTextEditor::setSelText(const QString &text)
         setTextCursor(c);
         return;
     }
+    insertPlainTextAtCursor(text);
+}
+
+void RichTextEditor::insertPlainTextAtCursor(const QString &text)
+{
     QString plain = text;
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QTextCursor c = textCursor();
     c.insertText(plain);
     setTextCursor(c);
+    ensureCursorVisible();
 }
 
 void RichTextEditor::insertRtfAtCursor(const QByteArray &rtf)
@@ -507,7 +513,7 @@ void RichTextEditor::insertFromMimeData(const QMimeData *source)
         }
     }
     if (source->hasText())
-        setSelText(source->text());
+        insertPlainTextAtCursor(source->text());
 }
 
 QMimeData *RichTextEditor::createMimeDataFromSelection() const

@@ -104,6 +104,7 @@ private:
     void changeBlocks(Change change);
     void mergeFormat(const QTextCharFormat &format);
     void insertRtfAtCursor(const QByteArray &rtf);
+    void insertPlainTextAtCursor(const QString &text);
     void reportCaret();
 
     mutable QString m_textCache;
