@@ -23,6 +23,8 @@ MailServices::MailServices(Stores &stores, int probeTimeoutMs)
       send(outgoing, sent, collector),
       check(inbox, collector)
 {
+    send.setAttachmentSender(&attachmentSending);
+    check.setAttachmentRetrieval(&attachmentFetcher);
 }
 
 MailCheckResult ServicesCheckRunner::runCheck()

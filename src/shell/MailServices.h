@@ -7,9 +7,12 @@
 #include "addressbook/AddressCollector.h"
 #include "addressbook/AddressStore.h"
 #include "addressbook/MailSettings.h"
+#include "platform/BackgroundCopies.h"
+#include "receiving/AttachmentFetching.h"
 #include "receiving/InboxProbe.h"
 #include "receiving/InboxStore.h"
 #include "receiving/MailCheck.h"
+#include "sending/AttachmentSending.h"
 #include "sending/OutgoingMessage.h"
 #include "sending/SendAction.h"
 #include "sending/SentStore.h"
@@ -28,6 +31,8 @@ public:
     MailServices(const MailServices &) = delete;
     MailServices &operator=(const MailServices &) = delete;
 
+    // Attachment copies outlive a send or a check; they are waited for before the program ends.
+    platform::BackgroundCopies copies;
     addressbook::AddressStore addresses;
     receiving::InboxStore inbox;
     sending::SentStore sent;
@@ -36,6 +41,8 @@ public:
     sending::OutgoingMessage outgoing;
     sending::SendAction send;
     receiving::MailCheck check;
+    sending::AttachmentSending attachmentSending{copies};
+    receiving::AttachmentFetcher attachmentFetcher{copies};
 };
 
 // Runs the mail check of the services with the live settings, for the window's Check Mail.

@@ -1,4 +1,7 @@
+#include "shell/ProfileLock.h"
+#include "shell/widgets/ErrorBox.h"
 #include "shell/widgets/MainWindow.h"
+#include "shell/widgets/SingleInstance.h"
 
 #include "platform/Paths.h"
 
@@ -10,7 +13,26 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Corvane"));
 
-    corvane::shell::MainWindow window(corvane::platform::programFolder());
+    const QString profile = corvane::platform::programFolder();
+
+    // One profile, one writer: a second window on the same profile brings the first to the front.
+    corvane::shell::ProfileLock lock(profile);
+    corvane::shell::SingleInstance instance(profile);
+    if (!lock.tryLock()) {
+        if (instance.activateRunning())
+            return 0;
+        corvane::shell::showErrorBox(nullptr, lock.busyMessage());
+        return 1;
+    }
+    instance.listen();
+
+    corvane::shell::MainWindow window(profile);
+    QObject::connect(&instance, &corvane::shell::SingleInstance::activationRequested, &window, [&window] {
+        window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        window.show();
+        window.raise();
+        window.activateWindow();
+    });
     window.show();
     return QApplication::exec();
 }

@@ -15,6 +15,7 @@
 #include "ui/widgets/StatusBarEx.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLayout>
@@ -154,6 +155,10 @@ void MainWindow::connectServices()
     connect(m_mailCheck, &MailCheckController::runningChanged, this,
             [this](bool running) { m_checkMail->setEnabled(!running); });
     connect(m_mailCheck, &MailCheckController::failed, this, &MainWindow::showError);
+    connect(&m_mail.copies, &platform::BackgroundCopies::problem, this,
+            [this](const QString &text) {
+                m_services.messages->showNotice(this, {addressbook::Notice::Kind::Error, text, false});
+            });
     connect(m_mailCheck, &MailCheckController::noticeRaised, this,
             [this](const addressbook::Notice &notice) { m_services.messages->showNotice(this, notice); });
     connect(m_mailCheck, &MailCheckController::newMailArrived, this,
@@ -301,6 +306,16 @@ void MainWindow::showHelp(int context)
 void MainWindow::setColumnWidthsSource(GridId grid, std::function<QList<int>()> widths)
 {
     m_columnWidths[grid] = std::move(widths);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_mail.copies.running() > 0) {
+        m_statusBar->setPanelText(0, platform::kWaitingForCopies);
+        m_mail.copies.waitForAll();
+        m_statusBar->setPanelText(0, QString());
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::formDestroy()

@@ -82,6 +82,9 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // Closing waits for running attachment copies (the status bar says so) instead of cutting
+    // them off half-way.
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void createActions();

@@ -1,0 +1,156 @@
+// Runs the built corvane-cli as a process, as scripts and administrators do.
+#include "shell/ProfileLock.h"
+
+#include "support/TempFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+using corvane::test::TempFolder;
+
+namespace {
+
+struct CliRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+CliRun cli(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(CORVANE_CLI_PATH), arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// Two users' profiles and their inbox folders on one "share".
+struct TwoProfiles
+{
+    TempFolder temp;
+    QString share = temp.subfolder(QStringLiteral("share"));
+    QString annInbox = temp.subfolder(QStringLiteral("share/ann"));
+    QString bobInbox = temp.subfolder(QStringLiteral("share/bob"));
+    QString ann = profile(QStringLiteral("Ann"), annInbox);
+    QString bob = profile(QStringLiteral("Bob"), bobInbox);
+
+    QString profile(const QString &name, const QString &inbox)
+    {
+        const QString folder = temp.subfolder(name.toLower() + QStringLiteral("-profile"));
+        corvane::test::writeFile(folder + QStringLiteral("main.ini"),
+                                 "[Settings]\r\nName=" + name.toUtf8() + "\r\n[Destination]\r\nMyDest="
+                                     + inbox.toUtf8() + "\r\n");
+        return folder;
+    }
+};
+
+TEST(CorvaneCli, TwoProfilesExchangeAMessageWithAnAttachment)
+{
+    TwoProfiles p;
+    ASSERT_EQ(cli({QStringLiteral("--profile"), p.ann, QStringLiteral("address"), QStringLiteral("add"),
+                   QStringLiteral("--name"), QStringLiteral("Bob"), QStringLiteral("--inbox"), p.bobInbox})
+                  .exitCode,
+              0);
+    const CliRun addresses = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("address"), QStringLiteral("list")});
+    EXPECT_EQ(addresses.out, QStringLiteral("1\tBob\t%1\t\tFalse\n").arg(p.bobInbox));
+
+    const QString log = p.temp.file(QStringLiteral("nightly.log"));
+    corvane::test::writeFile(log, QByteArray(10000, 'x'));
+    const CliRun sent = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("send"), QStringLiteral("--to"),
+                          QStringLiteral("Bob"), QStringLiteral("--subject"), QStringLiteral("Nightly & <report>"),
+                          QStringLiteral("--body"), QString::fromUtf8("All green. Grüße"),
+                          QStringLiteral("--attach"), log});
+    EXPECT_EQ(sent.exitCode, 0) << sent.err.toStdString();
+    EXPECT_EQ(sent.out, QStringLiteral("Messages Sent\n"));
+
+    const CliRun checked = cli({QStringLiteral("--profile"), p.bob, QStringLiteral("check")});
+    EXPECT_EQ(checked.exitCode, 0) << checked.err.toStdString();
+    EXPECT_EQ(checked.out, QStringLiteral("1 new\n"));
+    EXPECT_EQ(corvane::test::readFile(p.bobInbox + QStringLiteral("nightly.log")).size(), 10000);
+
+    const CliRun listed = cli({QStringLiteral("--profile"), p.bob, QStringLiteral("list")});
+    const QStringList fields = listed.out.trimmed().split(u'\t');
+    ASSERT_EQ(fields.size(), 6) << listed.out.toStdString();
+    EXPECT_EQ(fields[0], QStringLiteral("1"));
+    EXPECT_EQ(fields[1], QStringLiteral("Ann"));
+    EXPECT_EQ(fields[2], QStringLiteral("Nightly & <report>"));
+    EXPECT_EQ(fields[3], QStringLiteral("nightly.log"));
+    EXPECT_EQ(fields[5], QStringLiteral("Unread"));
+
+    const CliRun shown = cli({QStringLiteral("--profile"), p.bob, QStringLiteral("show"), QStringLiteral("1")});
+    EXPECT_EQ(shown.out, QStringLiteral("From: Ann\nTo: Bob\nSubject: Nightly & <report>\nDate: %1\n"
+                                        "Attachments: nightly.log\n\n%2\n")
+                             .arg(fields[4], QString::fromUtf8("All green. Grüße")));
+    const CliRun rtf = cli({QStringLiteral("--profile"), p.bob, QStringLiteral("show"), QStringLiteral("1"),
+                         QStringLiteral("--rtf")});
+    EXPECT_TRUE(rtf.out.contains(QStringLiteral("{\\rtf1"))) << rtf.out.toStdString();
+    EXPECT_EQ(cli({QStringLiteral("--profile"), p.bob, QStringLiteral("list")}).out, listed.out)
+        << "show does not mark the message read";
+
+    const CliRun sentList = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("list"), QStringLiteral("--sent")});
+    EXPECT_TRUE(sentList.out.startsWith(QStringLiteral("1\tBob, \tNightly & <report>\tnightly.log, \t")))
+        << sentList.out.toStdString();
+}
+
+TEST(CorvaneCli, NothingToSendReportsTheWarningAndFails)
+{
+    TwoProfiles p;
+    const CliRun run = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("send"), QStringLiteral("--to"),
+                         QStringLiteral("Nobody")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.startsWith(QStringLiteral("The message could not be sent."))) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+}
+
+TEST(CorvaneCli, UsageErrorsExitWithTwoAndTheUsage)
+{
+    for (const QStringList &args : {QStringList{}, QStringList{QStringLiteral("fly")},
+                                    QStringList{QStringLiteral("show"), QStringLiteral("x")},
+                                    QStringList{QStringLiteral("send"), QStringLiteral("--subject"), QStringLiteral("s")}}) {
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.exitCode, 2) << args.join(u' ').toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("Usage: corvane-cli"))) << run.err.toStdString();
+    }
+}
+
+TEST(CorvaneCli, ALockedProfileRefusesWritesButStillReads)
+{
+    TwoProfiles p;
+    corvane::shell::ProfileLock window(p.ann);
+    ASSERT_TRUE(window.tryLock());
+    const CliRun run = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("check")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("in use by another copy of Corvane"))) << run.err.toStdString();
+    EXPECT_EQ(cli({QStringLiteral("--profile"), p.ann, QStringLiteral("list")}).exitCode, 0);
+}
+
+TEST(CorvaneCli, FailuresSayWhatIsWrong)
+{
+    TwoProfiles p;
+    const CliRun noProfile = cli({QStringLiteral("--profile"), p.temp.file(QStringLiteral("none")), QStringLiteral("list")});
+    EXPECT_EQ(noProfile.exitCode, 1);
+    EXPECT_TRUE(noProfile.err.contains(QStringLiteral("does not exist")));
+
+    const CliRun badName = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("address"), QStringLiteral("add"),
+                             QStringLiteral("--name"), QStringLiteral("../evil"), QStringLiteral("--inbox"), p.bobInbox});
+    EXPECT_EQ(badName.exitCode, 1);
+    EXPECT_TRUE(badName.err.contains(QStringLiteral("cannot be used")));
+
+    EXPECT_EQ(cli({QStringLiteral("--profile"), p.ann, QStringLiteral("show"), QStringLiteral("3")}).exitCode, 1);
+    EXPECT_EQ(cli({QStringLiteral("--profile"), p.ann, QStringLiteral("address"), QStringLiteral("remove"),
+                   QStringLiteral("1")}).exitCode,
+              1);
+
+    corvane::test::writeFile(p.bob + QStringLiteral("main.ini"), "[Settings]\r\nName=Bob\r\n");
+    const CliRun notReady = cli({QStringLiteral("--profile"), p.bob, QStringLiteral("check")});
+    EXPECT_EQ(notReady.exitCode, 1);
+    EXPECT_TRUE(notReady.err.contains(QStringLiteral("Your inbox folder"))) << notReady.err.toStdString();
+    EXPECT_FALSE(QFile::exists(p.bob + QStringLiteral("InBox.cvi"))) << "nothing is created when not ready";
+}
+
+} // namespace

@@ -1,0 +1,230 @@
+#include "CliCommands.h"
+
+#include "CliProfile.h"
+
+#include "platform/FileIo.h"
+#include "platform/FileNames.h"
+#include "platform/Paths.h"
+#include "platform/XmlNodes.h"
+#include "platform/richtext/RtfPlainText.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace corvane::cli {
+
+namespace {
+
+using addressbook::Notice;
+namespace xml = platform::xml;
+
+constexpr qint64 kMaxBodyFileBytes = 64 * 1024 * 1024;
+
+QString joined(const pugi::xml_node &list, const char *element, const char *attribute)
+{
+    QStringList names;
+    for (pugi::xml_node item = list.child(element); item; item = item.next_sibling(element))
+        names.append(xml::attributeText(item, attribute));
+    return names.join(QStringLiteral(", "));
+}
+
+QString bodyRtf(const SendCommand &send)
+{
+    if (send.bodyFile) {
+        const QByteArray bytes = platform::readWholeFile(*send.bodyFile, kMaxBodyFileBytes);
+        if (send.bodyFile->endsWith(QStringLiteral(".rtf"), Qt::CaseInsensitive))
+            return QString::fromLatin1(bytes); // RTF is 7-bit text; keep every byte as it is
+        return QString::fromLatin1(platform::rtf::plainTextToRtf(QString::fromUtf8(bytes)));
+    }
+    return QString::fromLatin1(platform::rtf::plainTextToRtf(send.body.value_or(QString())));
+}
+
+// Writes what the logic worded for the user; returns whether any of it was an error.
+bool report(const QList<Notice> &notices, QTextStream &out, QTextStream &err)
+{
+    bool failed = false;
+    for (const Notice &notice : notices) {
+        if (notice.kind == Notice::Kind::Information && notice.text == sending::kMessagesSent) {
+            out << notice.text << '\n';
+            continue;
+        }
+        err << notice.text << '\n';
+        failed = failed || notice.kind != Notice::Kind::Information;
+    }
+    return failed;
+}
+
+// Attachment copies run in the background; the tool waits for them and reports their problems.
+bool waitForCopies(CliProfile &profile, QTextStream &err)
+{
+    bool failed = false;
+    QObject::connect(&profile.mail().copies, &platform::BackgroundCopies::problem, &profile.mail().copies,
+                     [&](const QString &text) {
+                         err << text << '\n';
+                         failed = true;
+                     });
+    profile.mail().copies.waitForAll();
+    return !failed;
+}
+
+int send(CliProfile &profile, const SendCommand &command, QTextStream &out, QTextStream &err)
+{
+    sending::Draft draft;
+    draft.recipients = command.to;
+    draft.subject = command.subject;
+    for (const QString &path : command.attachments) {
+        const QFileInfo info(path);
+        if (!info.isFile())
+            throw CliError(QStringLiteral("The attachment %1 does not exist.").arg(path));
+        draft.attachmentPaths.append(QDir::toNativeSeparators(info.absoluteFilePath()));
+    }
+    draft.rtfBody = bodyRtf(command);
+
+    profile.openForWriting();
+    profile.mail().outgoing.NewGuidNeeded = true; // every run of the tool sends a new message
+    const sending::SendResult result = profile.mail().send.SendiExecute(draft, profile.mailSettings());
+    const bool noticeFailed = report(result.notices, out, err);
+    const bool copiesDone = waitForCopies(profile, err);
+    if (!result.delivered)
+        return kFailure;
+    return noticeFailed || !copiesDone ? kFailure : kSuccess;
+}
+
+int check(CliProfile &profile, QTextStream &out, QTextStream &err)
+{
+    profile.openForWriting();
+    const receiving::CheckResult result = profile.mail().check.CheckiExecute(profile.mailSettings());
+    const bool copiesDone = waitForCopies(profile, err);
+    out << result.stored << " new\n";
+    const bool failed = report(result.notices, out, err);
+    return failed || !copiesDone ? kFailure : kSuccess;
+}
+
+int list(CliProfile &profile, const ListCommand &command, QTextStream &out)
+{
+    profile.openForReading();
+    if (command.sent) {
+        for (const sending::SentRow &row : profile.mail().sent.rows())
+            out << row.number << '\t' << row.to << '\t' << row.subject << '\t' << row.attachments << '\t'
+                << row.date << '\n';
+        return kSuccess;
+    }
+    int number = 0;
+    for (pugi::xml_node m = profile.mail().inbox.messages().first_child(); m; m = m.next_sibling()) {
+        if (m.type() != pugi::node_element)
+            continue;
+        out << ++number << '\t' << xml::attributeText(m.child("From"), "Name") << '\t'
+            << xml::attributeText(m.child("Subject"), "Text") << '\t'
+            << joined(m.child("Attachments"), "Attachment", "Filename") << '\t'
+            << xml::attributeText(m.child("Date"), "Value") << '\t' << xml::attributeText(m, "Read") << '\n';
+    }
+    return kSuccess;
+}
+
+int show(CliProfile &profile, const ShowCommand &command, QTextStream &out)
+{
+    profile.openForReading();
+    const int count = command.sent ? profile.mail().sent.count() : profile.mail().inbox.count();
+    if (command.number > count)
+        throw CliError(QStringLiteral("There is no message %1: %2 holds %3.")
+                           .arg(command.number)
+                           .arg(command.sent ? QStringLiteral("Sent Items") : QStringLiteral("the inbox"))
+                           .arg(count));
+    const pugi::xml_node m = command.sent ? profile.mail().sent.messageAt(command.number - 1)
+                                          : profile.mail().inbox.messageAt(command.number - 1);
+    const QString body = xml::elementText(m.child("Body"));
+    out << "From: " << xml::attributeText(m.child("From"), "Name") << '\n'
+        << "To: " << joined(m.child("To"), "Recipient", "Name") << '\n'
+        << "Subject: " << xml::attributeText(m.child("Subject"), "Text") << '\n'
+        << "Date: " << xml::attributeText(m.child("Date"), "Value") << '\n'
+        << "Attachments: " << joined(m.child("Attachments"), "Attachment", "Filename") << '\n'
+        << '\n';
+    if (command.rtf) {
+        out << body;
+    } else {
+        QString text = platform::rtf::rtfToPlainText(body);
+        out << text;
+        if (!text.endsWith(u'\n'))
+            out << '\n';
+    }
+    return kSuccess;
+}
+
+QString serverText(bool server)
+{
+    return server ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+int addressList(CliProfile &profile, QTextStream &out)
+{
+    profile.openForReading();
+    int number = 0;
+    for (const addressbook::AddressEntry &entry : profile.mail().addresses.entries())
+        out << ++number << '\t' << entry.Name << '\t' << entry.Inbox << '\t' << entry.Comment << '\t'
+            << serverText(entry.Server) << '\n';
+    return kSuccess;
+}
+
+int addressAdd(CliProfile &profile, const AddressAddCommand &command)
+{
+    if (!platform::isValidFileName(command.name))
+        throw CliError(QStringLiteral("The name \"%1\" cannot be used: names become parts of file names, so "
+                                      "they may not contain \\ / : * ? \" < > |, control characters, a "
+                                      "trailing dot or space, or be a device name such as CON.")
+                           .arg(command.name));
+    QString inbox = command.inbox;
+    if (!inbox.isEmpty())
+        inbox = platform::withTrailingSeparator(QDir::toNativeSeparators(inbox));
+    profile.openForWriting();
+    profile.mail().addresses.append({command.name, inbox, command.comment, command.server});
+    return kSuccess;
+}
+
+int addressRemove(CliProfile &profile, const AddressRemoveCommand &command)
+{
+    profile.openForWriting();
+    const int count = profile.mail().addresses.count();
+    if (command.number > count)
+        throw CliError(QStringLiteral("There is no address %1: the address book holds %2.").arg(command.number).arg(count));
+    profile.mail().addresses.remove(command.number - 1);
+    return kSuccess;
+}
+
+} // namespace
+
+int runCommand(const Invocation &invocation, const QString &defaultProfile, QTextStream &out, QTextStream &err)
+{
+    try {
+        if (std::holds_alternative<HelpCommand>(invocation.command)) {
+            out << usageText();
+            return kSuccess;
+        }
+        CliProfile profile(invocation.profile.value_or(defaultProfile));
+        return std::visit(
+            [&](const auto &command) -> int {
+                using T = std::decay_t<decltype(command)>;
+                if constexpr (std::is_same_v<T, SendCommand>)
+                    return send(profile, command, out, err);
+                else if constexpr (std::is_same_v<T, CheckCommand>)
+                    return check(profile, out, err);
+                else if constexpr (std::is_same_v<T, ListCommand>)
+                    return list(profile, command, out);
+                else if constexpr (std::is_same_v<T, ShowCommand>)
+                    return show(profile, command, out);
+                else if constexpr (std::is_same_v<T, AddressListCommand>)
+                    return addressList(profile, out);
+                else if constexpr (std::is_same_v<T, AddressAddCommand>)
+                    return addressAdd(profile, command);
+                else if constexpr (std::is_same_v<T, AddressRemoveCommand>)
+                    return addressRemove(profile, command);
+                else
+                    return kSuccess;
+            },
+            invocation.command);
+    } catch (const Error &error) {
+        err << error.message() << '\n';
+        return kFailure;
+    }
+}
+
+} // namespace corvane::cli

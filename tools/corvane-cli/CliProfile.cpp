@@ -1,0 +1,69 @@
+#include "CliProfile.h"
+
+#include "platform/IniFile.h"
+#include "platform/Paths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace corvane::cli {
+
+namespace {
+
+void loadIfPresent(platform::XmlDocument &document, const QString &path)
+{
+    document.activate();
+    document.setFileName(path);
+    if (platform::fileExists(path))
+        document.load();
+}
+
+} // namespace
+
+CliProfile::CliProfile(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (!info.isDir())
+        throw CliError(QStringLiteral("The profile folder %1 does not exist.").arg(QDir::toNativeSeparators(folder)));
+    m_folder = platform::withTrailingSeparator(QDir::toNativeSeparators(info.absoluteFilePath()));
+    m_settings = shell::readSettings(platform::IniFile(m_folder + shell::kSettingsFileName), m_folder);
+}
+
+QString CliProfile::notReadyReason() const
+{
+    const QString ini = m_folder + shell::kSettingsFileName;
+    auto missing = [&](const QString &what, const QString &path) {
+        return QStringLiteral("%1 \"%2\" does not exist. Set it in %3 (or in Corvane's Settings).")
+            .arg(what, path, ini);
+    };
+    if (!platform::folderExists(m_settings.myDest))
+        return missing(QStringLiteral("Your inbox folder"), m_settings.myDest);
+    if (!platform::folderExists(m_settings.inboxData))
+        return missing(QStringLiteral("The inbox data folder"), m_settings.inboxData);
+    if (!platform::folderExists(m_settings.addresses))
+        return missing(QStringLiteral("The address list folder"), m_settings.addresses);
+    if (!m_settings.isComplete())
+        return QStringLiteral("Your name is not set. Set it in %1 (or in Corvane's Settings).").arg(ini);
+    return {};
+}
+
+void CliProfile::openForWriting()
+{
+    m_lock = std::make_unique<shell::ProfileLock>(m_folder);
+    if (!m_lock->tryLock())
+        throw CliError(m_lock->busyMessage());
+    if (const QString reason = notReadyReason(); !reason.isEmpty())
+        throw CliError(reason);
+    shell::readXMLfiles(m_stores, m_settings);
+    m_mail = std::make_unique<shell::MailServices>(m_stores);
+}
+
+void CliProfile::openForReading()
+{
+    loadIfPresent(m_stores.inbox, shell::inboxStorePath(m_settings));
+    loadIfPresent(m_stores.address, shell::addressStorePath(m_settings));
+    loadIfPresent(m_stores.sent, shell::sentStorePath(m_settings));
+    m_mail = std::make_unique<shell::MailServices>(m_stores);
+}
+
+} // namespace corvane::cli

@@ -1,0 +1,29 @@
+// corvane-cli: send, check and read Corvane mail without a display.
+#include "CliArguments.h"
+#include "CliCommands.h"
+
+#include "platform/Paths.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("corvane-cli"));
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    out.setEncoding(QStringConverter::Utf8);
+    err.setEncoding(QStringConverter::Utf8);
+
+    const auto parsed = corvane::cli::parseArguments(QCoreApplication::arguments().mid(1));
+    if (const auto *usage = std::get_if<corvane::cli::UsageError>(&parsed)) {
+        err << "corvane-cli: " << usage->message << "\n\n" << corvane::cli::usageText();
+        return corvane::cli::kUsage;
+    }
+    return corvane::cli::runCommand(std::get<corvane::cli::Invocation>(parsed),
+                                    corvane::platform::programFolder(), out, err);
+}
