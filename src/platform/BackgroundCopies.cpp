@@ -80,17 +80,6 @@ private:
     QString m_key;
 };
 
-bool flushToDisk(QFile &file)
-{
-    if (!file.flush())
-        return false;
-#ifdef Q_OS_WIN
-    return _commit(file.handle()) == 0;
-#else
-    return ::fsync(file.handle()) == 0;
-#endif
-}
-
 // Renames over the destination. A share that refuses for the moment is asked again; when its
 // replace removed the old file but failed to move the new one in, the new one is moved in at once.
 void replaceWithRetries(const QString &temporary, const QString &destination)

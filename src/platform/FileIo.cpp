@@ -43,17 +43,6 @@ QString temporarySibling(const QString &path)
     return info.path() + u'/' + name;
 }
 
-bool flushToDisk(QFile &file)
-{
-    if (!file.flush())
-        return false;
-#ifdef Q_OS_WIN
-    return _commit(file.handle()) == 0;
-#else
-    return ::fsync(file.handle()) == 0;
-#endif
-}
-
 bool replaceFile(const QString &from, const QString &to, QString *reason)
 {
 #ifdef Q_OS_WIN
@@ -72,6 +61,17 @@ bool replaceFile(const QString &from, const QString &to, QString *reason)
 }
 
 } // namespace
+
+bool flushToDisk(QFile &file)
+{
+    if (!file.flush())
+        return false;
+#ifdef Q_OS_WIN
+    return _commit(file.handle()) == 0;
+#else
+    return ::fsync(file.handle()) == 0;
+#endif
+}
 
 void setWriteFaultHookForTesting(WriteFaultHook hook)
 {

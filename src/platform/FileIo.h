@@ -3,6 +3,7 @@
 #include "Errors.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QIODevice>
 #include <QString>
 
@@ -28,6 +29,9 @@ private:
 // removes the temporary file and leaves the target as it was. Throws WriteError.
 void writeFileAtomically(const QString &path, const std::function<void(QIODevice &)> &writer);
 void writeFileAtomically(const QString &path, const QByteArray &content);
+
+// Flushes an open file's buffers and asks the system to put its data on the disk.
+bool flushToDisk(QFile &file);
 
 // Reads a whole file; refuses files larger than maxBytes. Throws IoError.
 QByteArray readWholeFile(const QString &path, qint64 maxBytes = qint64(2) << 30);

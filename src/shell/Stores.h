@@ -1,6 +1,9 @@
 #pragma once
 
+#include "addressbook/AddressStore.h"
 #include "platform/XmlDocument.h"
+#include "receiving/InboxStore.h"
+#include "sending/SentStore.h"
 
 #include <QString>
 
@@ -8,9 +11,9 @@ namespace corvane::shell {
 
 struct Settings;
 
-inline const QString kInboxStoreFileName = QStringLiteral("InBox.cvi");
-inline const QString kAddressStoreFileName = QStringLiteral("address list.cva");
-inline const QString kSentStoreFileName = QStringLiteral("Sent Items.cva");
+using addressbook::kAddressStoreFileName;
+using receiving::kInboxStoreFileName;
+using sending::kSentStoreFileName;
 
 // The three local stores held in memory for the whole run, each with its built-in initial content.
 struct Stores
