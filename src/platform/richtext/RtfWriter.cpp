@@ -1,6 +1,7 @@
 #include "platform/richtext/RtfWriter.h"
 
 #include "platform/richtext/RtfEmitter.h"
+#include "platform/richtext/RtfLimits.h"
 #include "platform/richtext/RtfPicture.h"
 #include "platform/richtext/RtfQtFormat.h"
 
@@ -11,6 +12,7 @@
 #include <QTextImageFormat>
 #include <QUrl>
 
+#include <algorithm>
 #include <cmath>
 
 namespace corvane::platform::rtf {
@@ -57,8 +59,9 @@ std::optional<Picture> pictureOf(const QTextImageFormat &format, const QTextDocu
     p.pixelHeight = size->height;
     const double width = format.width() > 0 ? format.width() : size->width;
     const double height = format.height() > 0 ? format.height() : size->height;
-    p.goalWidthTwips = static_cast<int>(std::lround(width * kTwipsPerPixel));
-    p.goalHeightTwips = static_cast<int>(std::lround(height * kTwipsPerPixel));
+    // Display sizes stay within what the reader accepts.
+    p.goalWidthTwips = static_cast<int>(std::clamp<double>(std::round(width * kTwipsPerPixel), 0, limits::kMaxTwips));
+    p.goalHeightTwips = static_cast<int>(std::clamp<double>(std::round(height * kTwipsPerPixel), 0, limits::kMaxTwips));
     return p;
 }
 

@@ -201,6 +201,22 @@ TEST(RtfWriter, KeepsJpegPicturesAsTheyCame)
     EXPECT_TRUE(QByteArray(written).replace('\n', "").contains(jpeg.toHex()));
 }
 
+TEST(RtfWriter, KeepsPictureSizesWithinWhatTheReaderAccepts)
+{
+    std::unique_ptr<QTextDocument> doc(newDocument());
+    QTextImageFormat tall;
+    tall.setProperty(PictureDataProperty, pngBytes(QSize(2, 3), Qt::blue));
+    tall.setName(QStringLiteral("tall"));
+    tall.setWidth(4);
+    tall.setHeight(5000);
+    QTextCursor(doc.get()).insertImage(tall);
+    const QByteArray written = writeDocument(*doc);
+    EXPECT_TRUE(written.contains("\\picw2\\pich3\\picwgoal60\\pichgoal31680")) << written.toStdString();
+    QTextDocument again;
+    readDocument(written, again);
+    EXPECT_EQ(writeDocument(again), written);
+}
+
 TEST(RtfPlainText, MakesOneParagraphPerLineAndReadsItBack)
 {
     const QString text = QStringLiteral("first line\r\nsecond {line}\n\nafter a blank\u00e9\n");
