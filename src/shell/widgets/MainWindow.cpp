@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "Icons.h"
+#include "ListPanes.h"
 #include "PaneStack.h"
 #include "SettingsPane.h"
 
@@ -50,6 +51,10 @@ MainWindow::MainWindow(const QString &applicationFolder, WindowServices services
     m_panes = new PaneStack;
     m_settingsPane = new SettingsPane(m_startup, m_folderBrowser, *m_services.dialogs);
     m_panes->setPane(Pane::Settings, m_settingsPane);
+    m_lists = new ListPanes(m_mail, m_startup.settingsFile(), *m_services.messages, this);
+    m_lists->placeIn(*m_panes);
+    for (const GridId grid : {GridId::Address, GridId::Inbox, GridId::Sent})
+        setColumnWidthsSource(grid, m_lists->widthsSource(grid));
     m_panes->bringToFront(Pane::Settings);
 
     auto *centre = new QWidget(this);
@@ -169,6 +174,8 @@ void MainWindow::connectServices()
     connect(m_settingsPane, &SettingsPane::saved, m_startupAction, &QAction::trigger);
     connect(m_settingsPane, &SettingsPane::saveFailed, this, &MainWindow::showError);
     connect(m_outlookBarPreser, &QTimer::timeout, this, &MainWindow::outlookBarPreserTimer);
+    connect(this, &MainWindow::paneShown, m_lists, &ListPanes::paneShown);
+    connect(m_lists, &ListPanes::failed, this, &MainWindow::showError);
 }
 
 void MainWindow::setMailCheckRunner(MailCheckRunner *runner)
@@ -178,6 +185,8 @@ void MainWindow::setMailCheckRunner(MailCheckRunner *runner)
 
 void MainWindow::runStartup(StartupRun run)
 {
+    // The grids' header rows, widths and stored sorts come before the not-ready gate.
+    m_lists->setUpGrids();
     std::optional<StartupOutcome> outcome;
     QString failure;
     try {
@@ -196,6 +205,8 @@ void MainWindow::runStartup(StartupRun run)
         return;
     }
 
+    if (outcome->ready)
+        m_lists->markStoresReloaded(); // the lists show the stores just loaded, not older ones
     if (!outcome->ready) {
         refuseNotReady();
     } else if (outcome->startPage) {

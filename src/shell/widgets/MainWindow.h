@@ -27,6 +27,7 @@ class StatusBarEx;
 namespace corvane::shell {
 
 class AutoCheckTimer;
+class ListPanes;
 class MailCheckController;
 class MailCheckRunner;
 class PaneStack;
@@ -51,6 +52,8 @@ public:
 
     PaneStack *panes() const { return m_panes; }
     SettingsPane *settingsPane() const { return m_settingsPane; }
+    // The InBox, Sent Items and Address Book panes with their grids.
+    ListPanes *listPanes() const { return m_lists; }
     ui::OutlookBar *navigationBar() const { return m_navBar; }
     ui::StatusBarEx *statusBarEx() const { return m_statusBar; }
     QProgressBar *sendProgressBar() const { return m_sendProgress; }
@@ -124,6 +127,7 @@ private:
     ui::OutlookBar *m_navBar = nullptr;
     PaneStack *m_panes = nullptr;
     SettingsPane *m_settingsPane = nullptr;
+    ListPanes *m_lists = nullptr;
     ui::StatusBarEx *m_statusBar = nullptr;
     QProgressBar *m_sendProgress = nullptr;
     QProgressBar *m_receiveProgress = nullptr;

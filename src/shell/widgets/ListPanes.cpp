@@ -1,0 +1,75 @@
+#include "ListPanes.h"
+
+#include "AddressListPane.h"
+#include "InboxPane.h"
+#include "PaneStack.h"
+#include "SentItemsPane.h"
+
+#include "shell/MailServices.h"
+#include "sortgrid/widgets/SortGrid.h"
+
+#include <QPointer>
+
+namespace corvane::shell {
+
+ListPanes::ListPanes(MailServices &mail, const platform::IniFile &settingsFile, MessagePresenter &messages,
+                     QObject *parent)
+    : QObject(parent), m_mail(mail), m_settingsFile(settingsFile),
+      m_inbox(new InboxPane(mail.inbox, settingsFile)), m_sent(new SentItemsPane(mail.sent, settingsFile)),
+      m_address(new AddressListPane(mail.addresses, settingsFile))
+{
+    installClickSortHandlers(grids(), settingsFile, messages);
+    for (ListPane *list : {static_cast<ListPane *>(m_inbox), static_cast<ListPane *>(m_sent),
+                           static_cast<ListPane *>(m_address)})
+        connect(list, &ListPane::failed, this, &ListPanes::failed);
+}
+
+void ListPanes::placeIn(PaneStack &stack)
+{
+    stack.setPane(Pane::InBox, m_inbox);
+    stack.setPane(Pane::SentItems, m_sent);
+    stack.setPane(Pane::AddressBook, m_address);
+}
+
+ListPane *ListPanes::pane(Pane pane) const
+{
+    switch (pane) {
+    case Pane::InBox: return m_inbox;
+    case Pane::SentItems: return m_sent;
+    case Pane::AddressBook: return m_address;
+    default: return nullptr;
+    }
+}
+
+ListGrids ListPanes::grids() const
+{
+    return ListGrids{m_address->grid(), m_inbox->grid(), m_sent->grid()};
+}
+
+void ListPanes::setUpGrids()
+{
+    const ListGrids all = grids();
+    setGridHeaders(all);
+    SizeColumns(all, m_settingsFile);
+}
+
+std::function<QList<int>()> ListPanes::widthsSource(GridId id) const
+{
+    const QPointer<sortgrid::TSortGrid> grid = grids().grid(id);
+    return [grid] { return grid ? columnWidths(*grid) : QList<int>(); };
+}
+
+void ListPanes::markStoresReloaded()
+{
+    m_mail.inbox.InboxDirty = true;
+    m_mail.sent.SentChanged = true;
+    m_mail.addresses.AddressListDirty = true;
+}
+
+void ListPanes::paneShown(Pane pane)
+{
+    if (ListPane *list = this->pane(pane))
+        list->showList();
+}
+
+} // namespace corvane::shell

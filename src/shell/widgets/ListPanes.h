@@ -1,0 +1,65 @@
+#pragma once
+
+#include "GridSetup.h"
+
+#include "shell/Navigation.h"
+
+#include <QObject>
+
+#include <functional>
+
+namespace corvane::shell {
+
+class AddressListPane;
+class InboxPane;
+class ListPane;
+class MailServices;
+class MessagePresenter;
+class PaneStack;
+class SentItemsPane;
+
+// The window's three list panes (InBox, Sent Items, Address Book) and what the window does with
+// their grids: header rows, widths and stored sorts at start-up, the sort keys a header click
+// stores, the widths written when the window goes, and the refill when a pane comes to the front.
+class ListPanes : public QObject
+{
+    Q_OBJECT
+
+public:
+    // settingsFile and messages must outlive the panes.
+    ListPanes(MailServices &mail, const platform::IniFile &settingsFile, MessagePresenter &messages,
+              QObject *parent = nullptr);
+
+    // Hands the panes to the stack, which owns them from then on.
+    void placeIn(PaneStack &stack);
+
+    InboxPane *inbox() const { return m_inbox; }
+    SentItemsPane *sent() const { return m_sent; }
+    AddressListPane *address() const { return m_address; }
+    // The list pane shown for a navigation pane; none for the other panes.
+    ListPane *pane(Pane pane) const;
+    ListGrids grids() const;
+
+    // The start-up steps of the grids: the header rows, then the widths and stored sorts.
+    void setUpGrids();
+    // The current widths of a grid's columns, for the window to write when it goes.
+    std::function<QList<int>()> widthsSource(GridId id) const;
+    // The stores were loaded anew: every list fills again at its next display.
+    void markStoresReloaded();
+
+    // A pane came to the front: a list pane brings its grid up to date.
+    void paneShown(Pane pane);
+
+Q_SIGNALS:
+    void failed(const QString &message);
+
+private:
+    MailServices &m_mail;
+    const platform::IniFile &m_settingsFile;
+    // Owned by the window's pane stack once placed; they live as long as the window.
+    InboxPane *m_inbox;
+    SentItemsPane *m_sent;
+    AddressListPane *m_address;
+};
+
+} // namespace corvane::shell
