@@ -1,0 +1,232 @@
+#include "shell/widgets/AddressListPane.h"
+#include "shell/widgets/GridSetup.h"
+#include "shell/widgets/InboxPane.h"
+#include "shell/widgets/SentItemsPane.h"
+
+#include "QtPrinters.h"
+#include "StoreTexts.h"
+
+#include "addressbook/AddressStore.h"
+#include "platform/IniFile.h"
+#include "platform/XmlDocument.h"
+#include "receiving/InboxStore.h"
+#include "sending/SentStore.h"
+#include "shell/Settings.h"
+#include "sortgrid/widgets/SortGrid.h"
+
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+using namespace corvane::shell;
+using corvane::platform::IniFile;
+using corvane::platform::XmlDocument;
+using corvane::sortgrid::BatchFill;
+using corvane::sortgrid::TSortGrid;
+using corvane::test::inboxMessage;
+using corvane::test::TempFolder;
+
+namespace {
+
+QStringList strings(std::initializer_list<const char *> texts)
+{
+    QStringList list;
+    for (const char *text : texts)
+        list.append(QString::fromUtf8(text));
+    return list;
+}
+
+QStringList dataColumn(const TSortGrid &grid, int col)
+{
+    QStringList texts = grid.Cols(col);
+    texts.remove(0, grid.FixedRows());
+    return texts;
+}
+
+TEST(ListRows, InboxRowsNumberTheMessagesAndJoinTheAttachmentNames)
+{
+    XmlDocument document;
+    document.loadFromBytes(corvane::test::inboxStore(
+        {inboxMessage(QStringLiteral("Bob"), QStringLiteral("Lunch?")),
+         inboxMessage(QStringLiteral("Cid & Co"), QStringLiteral("Files"),
+                      {QStringLiteral("a.txt"), QStringLiteral("b.txt")}, QStringLiteral("1/2/2026"),
+                      QStringLiteral("Read")),
+         "<!-- not a message -->",
+         "<Message><Attachments><Attachment Filename=\"only.doc\"/></Attachments></Message>"}));
+    const corvane::receiving::InboxStore store(document);
+    EXPECT_EQ(inboxRows(store),
+              (QList<QStringList>{strings({"1", "Bob", "Lunch?", "", "12/7/2026 12:00:00 PM", "Unread"}),
+                                  strings({"2", "Cid & Co", "Files", "a.txt, b.txt", "1/2/2026", "Read"}),
+                                  strings({"3", "", "", "only.doc", "", ""})}));
+
+    XmlDocument empty(corvane::receiving::InboxStore::initialContent());
+    empty.activate();
+    EXPECT_TRUE(inboxRows(corvane::receiving::InboxStore(empty)).isEmpty()) << "a store without Messages";
+}
+
+TEST(ListRows, SentAndAddressRowsCarryTheNumberFirst)
+{
+    XmlDocument sent;
+    sent.loadFromBytes(corvane::test::sentStore(
+        {corvane::test::sentMessage({QStringLiteral("Bob"), QStringLiteral("Cid")}, QStringLiteral("Plans"),
+                                    {QStringLiteral("/home/ann/plan.pdf")}, QStringLiteral("3/4/2026 9:00:00 AM"))}));
+    EXPECT_EQ(sentRows(corvane::sending::SentStore(sent)),
+              QList<QStringList>{strings({"1", "Bob, Cid, ", "Plans", "plan.pdf, ", "3/4/2026 9:00:00 AM"})});
+
+    XmlDocument addresses;
+    addresses.loadFromBytes(corvane::test::addressStore(
+        {corvane::test::addressEntry(QStringLiteral("Bob"), QStringLiteral("/s/bob/"), QStringLiteral("desk 4"),
+                                     QStringLiteral("False")),
+         corvane::test::addressEntry(QStringLiteral("Relay"), QStringLiteral("/s/relay/"), QString(),
+                                     QStringLiteral("True"))}));
+    EXPECT_EQ(addressRows(corvane::addressbook::AddressStore(addresses)),
+              (QList<QStringList>{strings({"1", "Bob", "/s/bob/", "desk 4", "False"}),
+                                  strings({"2", "Relay", "/s/relay/", "", "True"})}));
+}
+
+// An inbox pane over an in-memory store, with its grid's headers set as at start-up.
+class InboxList : public ::testing::Test
+{
+protected:
+    InboxList() : settings(folder.file(QStringLiteral("main.ini")))
+    {
+        document.loadFromBytes(corvane::test::inboxStore({}));
+        pane = std::make_unique<InboxPane>(store, settings);
+        setGridHeaders(ListGrids{nullptr, pane->grid(), nullptr});
+    }
+
+    void append(const QString &from, const QString &subject)
+    {
+        XmlDocument file;
+        file.loadFromBytes(inboxMessage(from, subject));
+        store.appendMessage(file.root(), nullptr);
+    }
+    // The inbox sort stored by a header click.
+    void storeSort(int column, int direction)
+    {
+        settings.writeInteger(keys::columns, QStringLiteral("Inbox Sort"), column);
+        settings.writeInteger(keys::columns, QStringLiteral("Inbox Sort Direction"), direction);
+    }
+    TSortGrid &grid() const { return *pane->grid(); }
+
+    TempFolder folder;
+    IniFile settings;
+    XmlDocument document;
+    corvane::receiving::InboxStore store{document};
+    std::unique_ptr<InboxPane> pane;
+};
+
+TEST_F(InboxList, TheGridSitsBelowTheCaptionAndAnEmptyStoreLeavesTheHeaderAlone)
+{
+    EXPECT_EQ(pane->objectName(), QStringLiteral("InBoxPan"));
+    EXPECT_EQ(pane->caption(), QStringLiteral("InBox"));
+    EXPECT_EQ(grid().objectName(), QStringLiteral("inboxSG"));
+    EXPECT_TRUE(pane->body()->isAncestorOf(&grid()));
+
+    EXPECT_EQ(pane->showList(), ListPane::Shown::Refilled);
+    EXPECT_EQ(grid().RowCount(), 1);
+    EXPECT_EQ(grid().FixedRows(), 1);
+    EXPECT_EQ(grid().Cells(1, 0), QStringLiteral("From"));
+    EXPECT_FALSE(store.InboxDirty);
+}
+
+TEST_F(InboxList, TheGridIsFilledAgainOnlyWhenTheStoreSaysItChanged)
+{
+    append(QStringLiteral("Bob"), QStringLiteral("one"));
+    EXPECT_EQ(pane->showList(), ListPane::Shown::Refilled);
+    ASSERT_EQ(grid().RowCount(), 2);
+
+    append(QStringLiteral("Cid"), QStringLiteral("two")); // not marked: the grid keeps what it showed
+    EXPECT_EQ(pane->showList(), ListPane::Shown::Kept);
+    EXPECT_EQ(grid().RowCount(), 2);
+
+    store.InboxDirty = true;
+    EXPECT_EQ(pane->showList(), ListPane::Shown::Refilled);
+    EXPECT_EQ(dataColumn(grid(), 1), (QStringList{QStringLiteral("Cid"), QStringLiteral("Bob")}))
+        << "sorted by the default From, descending";
+    EXPECT_EQ(dataColumn(grid(), 0), (QStringList{QStringLiteral("2"), QStringLiteral("1")}));
+    EXPECT_FALSE(store.InboxDirty);
+}
+
+TEST_F(InboxList, TheStoredSortIsAppliedAgainAfterEachRefill)
+{
+    storeSort(2, 0);
+    for (const char *subject : {"budget", "Zoo", "agenda"})
+        append(QStringLiteral("Bob"), QString::fromUtf8(subject));
+    pane->showList();
+    EXPECT_EQ(dataColumn(grid(), 2), strings({"agenda", "budget", "Zoo"}));
+
+    append(QStringLiteral("Bob"), QStringLiteral("Apples"));
+    store.InboxDirty = true;
+    pane->showList();
+    EXPECT_EQ(dataColumn(grid(), 2), strings({"agenda", "Apples", "budget", "Zoo"}));
+    EXPECT_EQ(dataColumn(grid(), 0), strings({"3", "4", "1", "2"}));
+
+    settings.writeBool(keys::columns, keys::enableSort, false);
+    store.InboxDirty = true;
+    pane->showList();
+    EXPECT_EQ(dataColumn(grid(), 2), strings({"budget", "Zoo", "agenda", "Apples"})) << "store order";
+}
+
+// Fills that yield after every 64 rows and run the given step at each yield.
+BatchFill::Options yieldingWith(std::function<void()> step)
+{
+    BatchFill::Options options;
+    options.sliceMs = 0;
+    options.yield = std::move(step);
+    return options;
+}
+
+TEST_F(InboxList, AMessageArrivingWhileTheListFillsIsShownByTheNextDisplay)
+{
+    for (int i = 0; i < 200; ++i)
+        append(QStringLiteral("Bob"), QStringLiteral("old %1").arg(i));
+    int yields = 0;
+    pane->setFillOptions(yieldingWith([&] {
+        if (++yields == 1) {
+            append(QStringLiteral("Zed"), QStringLiteral("new"));
+            store.InboxDirty = true;
+        }
+    }));
+    EXPECT_EQ(pane->showList(), ListPane::Shown::Refilled);
+    EXPECT_EQ(grid().RowCount(), 201);
+    EXPECT_TRUE(store.InboxDirty) << "the arrival still asks for a refill";
+    pane->showList();
+    EXPECT_EQ(grid().RowCount(), 202);
+    EXPECT_EQ(grid().Rows(1).mid(0, 3), strings({"201", "Zed", "new"}));
+}
+
+TEST_F(InboxList, ShowingThePaneAgainWhileItFillsEndsWithOneCompleteSortedList)
+{
+    for (int i = 0; i < 200; ++i)
+        append(QStringLiteral("Bob %1").arg(i, 3, 10, QLatin1Char('0')), QStringLiteral("old"));
+    int yields = 0;
+    ListPane::Shown inner = ListPane::Shown::Kept;
+    pane->setFillOptions(yieldingWith([&] {
+        if (++yields == 1) {
+            append(QStringLiteral("Zed"), QStringLiteral("new"));
+            store.InboxDirty = true;
+            inner = pane->showList(); // the mail check brings the InBox up again
+        }
+    }));
+    EXPECT_EQ(pane->showList(), ListPane::Shown::Superseded);
+    EXPECT_EQ(inner, ListPane::Shown::Refilled);
+    EXPECT_EQ(grid().RowCount(), 202);
+    EXPECT_EQ(grid().Cells(1, 1), QStringLiteral("Zed"));
+    EXPECT_EQ(grid().Cells(1, 201), QStringLiteral("Bob 000"));
+    EXPECT_FALSE(store.InboxDirty);
+}
+
+TEST_F(InboxList, ClosingThePaneWhileItFillsEndsTheFill)
+{
+    for (int i = 0; i < 200; ++i)
+        append(QStringLiteral("Bob"), QStringLiteral("old"));
+    pane->setFillOptions(yieldingWith([&] { pane.reset(); }));
+    EXPECT_EQ(pane->showList(), ListPane::Shown::Superseded);
+    EXPECT_EQ(pane, nullptr);
+}
+
+} // namespace
