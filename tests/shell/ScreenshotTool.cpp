@@ -1,9 +1,17 @@
-// Takes the README's screenshots: the first start in an empty program folder, and the Settings pane
-// after the user filled in name and inbox folder and pressed Save. Run under a display (Xvfb):
+// Takes the README's screenshots: the first start in an empty program folder, the Settings pane
+// after the user filled in name and inbox folder and pressed Save, and the InBox pane with a few
+// received messages. Run under a display (Xvfb):
 //   xvfb-run -a shell_screenshots <output folder>
+#include "shell/widgets/GridSetup.h"
 #include "shell/widgets/MainWindow.h"
 
 #include "FakeServices.h"
+#include "StoreTexts.h"
+
+#include "platform/DateText.h"
+#include "platform/XmlDocument.h"
+#include "receiving/InboxStore.h"
+#include "sortgrid/widgets/SortGrid.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,6 +37,38 @@ bool save(QWidget &window, const QString &path)
     const bool ok = window.grab().save(path);
     std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
     return ok;
+}
+
+// A few received messages, as a mail check would have stored them: the newest unread.
+void receiveSomeMail(corvane::receiving::InboxStore &store)
+{
+    struct Received
+    {
+        const char *from;
+        const char *subject;
+        QStringList attachments;
+        int daysAgo;
+        int minutesPast8;
+    };
+    const Received mail[] = {
+        {"Bob", "Minutes of Monday's meeting", {QStringLiteral("minutes.docx")}, 4, 95},
+        {"Carol", "Lunch on Friday?", {}, 3, 212},
+        {"Dave", "Budget figures for Q3", {QStringLiteral("budget.xlsx"), QStringLiteral("notes.txt")}, 1, 38},
+        {"Erin", "New printer on the 2nd floor", {}, 0, 61},
+        {"Bob", "Re: Holiday rota", {QStringLiteral("rota.pdf")}, 0, 127},
+    };
+    const QDateTime today(QDate::currentDate(), QTime(8, 0));
+    for (const Received &message : mail) {
+        const QString date = corvane::platform::dateTimeText(
+            today.addDays(-message.daysAgo).addSecs(60 * message.minutesPast8));
+        corvane::platform::XmlDocument file;
+        file.loadFromBytes(corvane::test::inboxMessage(QString::fromUtf8(message.from),
+                                                       QString::fromUtf8(message.subject), message.attachments, date));
+        store.appendMessage(file.root(), nullptr);
+    }
+    store.markRead(0);
+    store.markRead(1);
+    store.save();
 }
 
 } // namespace
@@ -66,6 +106,22 @@ int main(int argc, char **argv)
     QApplication::sendEvent(window.findChild<QLineEdit *>(QStringLiteral("YourInBoxE")), &enter);
     ok = save(window, output + QStringLiteral("settings-saved.png")) && ok;
     const bool ready = window.startup().storesLoaded();
+
+    if (ready) {
+        receiveSomeMail(window.mail().inbox);
+        window.showPane(corvane::shell::Pane::InBox);
+        settle(window);
+        // Newest first, as a right click on the Date header stores it; the pane applies the stored
+        // sort whenever it is shown.
+        corvane::shell::inboxSGClickSort(window.startup().settingsFile(), 4,
+                                         {corvane::sortgrid::skAuto, corvane::sortgrid::soDescending, true});
+        window.showPane(corvane::shell::Pane::InBox);
+        auto *grid = window.findChild<corvane::sortgrid::TSortGrid *>(QStringLiteral("inboxSG"));
+        grid->setFocus();
+        grid->setRow(1);
+        settle(window);
+        ok = save(window, output + QStringLiteral("inbox.png")) && ok;
+    }
     root.removeRecursively();
     return ok && ready ? 0 : 1;
 }
