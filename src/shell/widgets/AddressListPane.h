@@ -23,7 +23,7 @@ public:
 
 protected:
     bool &refillFlag() override;
-    QList<QStringList> storeRows() const override { return addressRows(m_store); }
+    RowSource rowSource() const override { return rowsOf(addressRows(m_store)); }
 
 private:
     addressbook::AddressStore &m_store;

@@ -5,25 +5,50 @@
 #include "platform/XmlNodes.h"
 #include "receiving/InboxStore.h"
 
+#include <memory>
+
 namespace corvane::shell {
 
 namespace xml = platform::xml;
 
+namespace {
+
+pugi::xml_node nextMessage(pugi::xml_node node)
+{
+    while (node && node.type() != pugi::node_element)
+        node = node.next_sibling();
+    return node;
+}
+
+QStringList inboxRow(const pugi::xml_node &message, int number)
+{
+    QStringList names;
+    for (const pugi::xml_node &attachment : message.child("Attachments").children("Attachment"))
+        names.append(xml::attributeText(attachment, "Filename"));
+    return {QString::number(number), xml::attributeText(message.child("From"), "Name"),
+            xml::attributeText(message.child("Subject"), "Text"), names.join(QStringLiteral(", ")),
+            xml::attributeText(message.child("Date"), "Value"), xml::attributeText(message, "Read")};
+}
+
+} // namespace
+
 QList<QStringList> inboxRows(const receiving::InboxStore &store)
 {
     QList<QStringList> rows;
-    rows.reserve(store.count());
-    for (pugi::xml_node message = store.messages().first_child(); message; message = message.next_sibling()) {
-        if (message.type() != pugi::node_element)
-            continue;
-        QStringList names;
-        for (const pugi::xml_node &attachment : message.child("Attachments").children("Attachment"))
-            names.append(xml::attributeText(attachment, "Filename"));
-        rows.append({QString::number(rows.size() + 1), xml::attributeText(message.child("From"), "Name"),
-                     xml::attributeText(message.child("Subject"), "Text"), names.join(QStringLiteral(", ")),
-                     xml::attributeText(message.child("Date"), "Value"), xml::attributeText(message, "Read")});
-    }
+    for (pugi::xml_node message = nextMessage(store.messages().first_child()); message;
+         message = nextMessage(message.next_sibling()))
+        rows.append(inboxRow(message, int(rows.size()) + 1));
     return rows;
+}
+
+ListPane::RowSource InboxPane::rowSource() const
+{
+    // The rows are asked for in store order: a cursor walks the messages once.
+    auto cursor = std::make_shared<pugi::xml_node>(nextMessage(m_store.messages().first_child()));
+    return {m_store.count(), [cursor](int index, QStringList &cells) {
+                cells = inboxRow(*cursor, index + 1);
+                *cursor = nextMessage(cursor->next_sibling());
+            }};
 }
 
 InboxPane::InboxPane(receiving::InboxStore &store, const platform::IniFile &settingsFile, QWidget *parent)

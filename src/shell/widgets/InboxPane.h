@@ -22,7 +22,8 @@ public:
 
 protected:
     bool &refillFlag() override;
-    QList<QStringList> storeRows() const override { return inboxRows(m_store); }
+    // Reads each message as its row goes in, so a big inbox is read in the fill's slices too.
+    RowSource rowSource() const override;
 
 private:
     receiving::InboxStore &m_store;

@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace corvane::shell {
 
 using sortgrid::BatchFill;
@@ -41,19 +43,46 @@ ListPane::Shown ListPane::showList()
     }
 }
 
+ListPane::RowSource ListPane::rowsOf(QList<QStringList> rows)
+{
+    auto held = std::make_shared<QList<QStringList>>(std::move(rows));
+    const int count = int(held->size());
+    return {count, [held](int index, QStringList &cells) { cells = std::move((*held)[index]); }};
+}
+
+namespace {
+
+// Thrown out of a fill when the store changed while the fill yielded.
+struct StoreChanged
+{
+};
+
+} // namespace
+
 ListPane::Shown ListPane::fill()
 {
-    QList<QStringList> rows = storeRows();
-    // Cleared before the first slice yields: a change to the store while the rows go in sets it
-    // again, so the next display shows that change too.
-    refillFlag() = false;
-    m_grid->setRowCount(int(rows.size()) + 1); // the header row stays, also with no rows
-    // Everything the fill uses lives here: the pane may go away while the fill yields.
-    const BatchFill::Options options = m_fillOptions;
-    const BatchFill::Result result = BatchFill::fill(
-        m_grid->gridData(), 1, int(rows.size()),
-        [&rows](int index, QStringList &cells) { cells = std::move(rows[index]); }, options);
-    return result == BatchFill::Result::Completed ? Shown::Refilled : Shown::Superseded;
+    for (;;) {
+        const RowSource source = rowSource();
+        // Cleared before the first slice yields: whatever changes the store while the rows go in
+        // sets it again, and the fill then reads the store anew from the start.
+        refillFlag() = false;
+        m_grid->setRowCount(source.count + 1); // the header row stays, also with no rows
+        // Everything the fill uses lives here: the pane may go away while the fill yields.
+        const BatchFill::Options options = m_fillOptions;
+        try {
+            const BatchFill::Result result = BatchFill::fill(
+                m_grid->gridData(), 1, source.count,
+                [this, &source](int index, QStringList &cells) {
+                    // What the source holds may be gone: a deleted message, a reloaded store.
+                    if (refillFlag())
+                        throw StoreChanged();
+                    source.read(index, cells);
+                },
+                options);
+            return result == BatchFill::Result::Completed ? Shown::Refilled : Shown::Superseded;
+        } catch (const StoreChanged &) {
+        }
+    }
 }
 
 } // namespace corvane::shell

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 class QVBoxLayout;
 
 namespace corvane::platform {
@@ -51,10 +53,20 @@ Q_SIGNALS:
     void failed(const QString &message);
 
 protected:
-    // The store's refill flag (InboxDirty, SentChanged, AddressListDirty).
+    // What one fill reads from the store: the number of data rows and, asked for in increasing
+    // index order, each row's cells in store order with column 0 holding the position + 1.
+    struct RowSource
+    {
+        int count = 0;
+        std::function<void(int index, QStringList &cells)> read;
+    };
+
+    // The store's refill flag (InboxDirty, SentChanged, AddressListDirty). Every change to the
+    // store sets it; the fill reads the store only while it stays clear.
     virtual bool &refillFlag() = 0;
-    // The data rows of the store in store order, column 0 holding the position + 1.
-    virtual QList<QStringList> storeRows() const = 0;
+    virtual RowSource rowSource() const = 0;
+    // A source over rows read beforehand.
+    static RowSource rowsOf(QList<QStringList> rows);
     // The pane's layout: the grid fills it; panes may put a tool bar above the grid.
     QVBoxLayout *bodyLayout() const { return m_layout; }
 

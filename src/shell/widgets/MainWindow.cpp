@@ -194,6 +194,9 @@ void MainWindow::runStartup(StartupRun run)
     } catch (const Error &error) {
         failure = error.message();
     }
+    // The stores may have been loaded again, wholly or in part: the lists must not show, nor
+    // read on from, what was there before.
+    m_lists->markStoresReloaded();
 
     // The settings were read before anything could fail: show them and set the timer.
     m_settingsPane->loadSettings();
@@ -205,8 +208,6 @@ void MainWindow::runStartup(StartupRun run)
         return;
     }
 
-    if (outcome->ready)
-        m_lists->markStoresReloaded(); // the lists show the stores just loaded, not older ones
     if (!outcome->ready) {
         refuseNotReady();
     } else if (outcome->startPage) {

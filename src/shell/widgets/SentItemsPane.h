@@ -22,7 +22,7 @@ public:
 
 protected:
     bool &refillFlag() override;
-    QList<QStringList> storeRows() const override { return sentRows(m_store); }
+    RowSource rowSource() const override { return rowsOf(sentRows(m_store)); }
 
 private:
     sending::SentStore &m_store;
