@@ -107,6 +107,21 @@ TEST(CorvaneCli, NothingToSendReportsTheWarningAndFails)
     EXPECT_TRUE(run.out.isEmpty());
 }
 
+TEST(CorvaneCli, ATargetThatCannotBeWrittenMakesTheSendFail)
+{
+    TwoProfiles p;
+    // A folder that exists but where nobody, not even root, may create files.
+    ASSERT_EQ(cli({QStringLiteral("--profile"), p.ann, QStringLiteral("address"), QStringLiteral("add"),
+                   QStringLiteral("--name"), QStringLiteral("Bob"), QStringLiteral("--inbox"),
+                   QStringLiteral("/proc/self/")})
+                  .exitCode,
+              0);
+    const CliRun run = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("send"), QStringLiteral("--to"),
+                            QStringLiteral("Bob"), QStringLiteral("--body"), QStringLiteral("x")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("An error occurred sending to Bob"))) << run.err.toStdString();
+}
+
 TEST(CorvaneCli, UsageErrorsExitWithTwoAndTheUsage)
 {
     for (const QStringList &args : {QStringList{}, QStringList{QStringLiteral("fly")},

@@ -87,7 +87,9 @@ int send(CliProfile &profile, const SendCommand &command, QTextStream &out, QTex
     const bool copiesDone = waitForCopies(profile, err);
     if (!result.delivered)
         return kFailure;
-    return noticeFailed || !copiesDone ? kFailure : kSuccess;
+    // A target that could not be written is a failure for a script, though the others got the message.
+    const bool everyTarget = result.delivery.failedTargets.isEmpty();
+    return noticeFailed || !copiesDone || !everyTarget ? kFailure : kSuccess;
 }
 
 int check(CliProfile &profile, QTextStream &out, QTextStream &err)
