@@ -3,6 +3,7 @@
 #include "AttachmentRetrieval.h"
 #include "InboxStore.h"
 #include "MessageFiles.h"
+#include "ReadAhead.h"
 
 #include "addressbook/AddressCollector.h"
 #include "platform/ExclusiveRename.h"
@@ -104,9 +105,14 @@ CheckResult MailCheck::CheckiExecute(const addressbook::MailSettings &settings)
 void MailCheck::scanFolder(const QString &folder, const QString &userName, CheckResult &result)
 {
     const QList<MessageFile> files = listMessageFiles(folder, userName);
-    for (const MessageFile &entry : files) {
+    QStringList paths;
+    paths.reserve(files.size());
+    for (const MessageFile &entry : files)
+        paths.append(entry.path);
+    ReadAhead reader(paths);
+    for (const QString &path : std::as_const(paths)) {
         letEventsRun();
-        const QString &path = entry.path;
+        FileRead read = reader.next([] { QCoreApplication::processEvents(); });
         if (!m_notRemoved.isEmpty()) {
             const auto known = m_notRemoved.constFind(path);
             if (known != m_notRemoved.constEnd()) {
@@ -117,26 +123,16 @@ void MailCheck::scanFolder(const QString &folder, const QString &userName, Check
                 m_notRemoved.erase(known);
             }
         }
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            if (!file.exists())
+        if (!read.opened) {
+            if (!read.exists)
                 continue; // removed meanwhile
-            if (noteUnreadable(path, file.errorString(), result))
+            if (noteUnreadable(path, read.error, result))
                 continue;
             return; // a sender may still be writing it: the rest of this folder waits
         }
-        QByteArray bytes = file.readAll();
-        const bool readFailed = file.error() != QFileDevice::NoError;
-        const QString readError = file.errorString();
-        file.close();
-        if (readFailed) {
-            if (noteUnreadable(path, readError, result))
-                continue;
-            return;
-        }
         platform::XmlDocument document;
         try {
-            document.loadFromBytes(std::move(bytes), path);
+            document.loadFromBytes(std::move(read.bytes), path);
         } catch (const XmlError &error) {
             if (noteUnreadable(path, error.message(), result))
                 continue;

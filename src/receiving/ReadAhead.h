@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+namespace corvane::receiving {
+
+// One message file as read from its folder.
+struct FileRead
+{
+    QString path;
+    QByteArray bytes;
+    bool opened = false;
+    bool exists = true;   // false when the file vanished before it could be opened
+    QString error;        // why it could not be opened or read
+};
+
+// Reads a folder's message files in order on a worker thread, a bounded number ahead of the mail
+// check, so that reading from the share overlaps parsing and a slow or hung share never blocks the
+// window: while it waits, the check lets window events run every few milliseconds.
+class ReadAhead
+{
+public:
+    static constexpr int kAhead = 32;
+
+    explicit ReadAhead(QStringList paths);
+    // Stops the reader; a read still hanging on a share is left to finish on its own.
+    ~ReadAhead();
+    ReadAhead(const ReadAhead &) = delete;
+    ReadAhead &operator=(const ReadAhead &) = delete;
+
+    // The next file in order; runs `letEventsRun` between short waits. Call at most once per path.
+    FileRead next(const std::function<void()> &letEventsRun);
+
+private:
+    struct State;
+    std::shared_ptr<State> m_state;
+};
+
+} // namespace corvane::receiving
