@@ -15,6 +15,8 @@
 #include "shell/Settings.h"
 #include "sortgrid/widgets/SortGrid.h"
 
+#include "GridTexts.h"
+#include "support/Strings.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -27,25 +29,12 @@ using corvane::platform::IniFile;
 using corvane::platform::XmlDocument;
 using corvane::sortgrid::BatchFill;
 using corvane::sortgrid::TSortGrid;
+using corvane::test::dataColumn;
 using corvane::test::inboxMessage;
+using corvane::test::strings;
 using corvane::test::TempFolder;
 
 namespace {
-
-QStringList strings(std::initializer_list<const char *> texts)
-{
-    QStringList list;
-    for (const char *text : texts)
-        list.append(QString::fromUtf8(text));
-    return list;
-}
-
-QStringList dataColumn(const TSortGrid &grid, int col)
-{
-    QStringList texts = grid.Cols(col);
-    texts.remove(0, grid.FixedRows());
-    return texts;
-}
 
 TEST(ListRows, InboxRowsNumberTheMessagesAndJoinTheAttachmentNames)
 {

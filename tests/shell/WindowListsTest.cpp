@@ -12,6 +12,8 @@
 #include "sortgrid/widgets/SortGrid.h"
 #include "ui/widgets/OutlookBar.h"
 
+#include "GridTexts.h"
+#include "support/Strings.h"
 #include "support/TempFolder.h"
 
 #include <QAbstractButton>
@@ -32,34 +34,14 @@
 using namespace corvane::shell;
 using corvane::platform::IniFile;
 using corvane::sortgrid::TSortGrid;
+using corvane::test::dataColumn;
+using corvane::test::dataRows;
 using corvane::test::inboxMessage;
+using corvane::test::strings;
 using corvane::test::inboxStore;
 using corvane::test::TempFolder;
 
 namespace {
-
-QStringList strings(std::initializer_list<const char *> texts)
-{
-    QStringList list;
-    for (const char *text : texts)
-        list.append(QString::fromUtf8(text));
-    return list;
-}
-
-QList<QStringList> dataRows(const TSortGrid &grid)
-{
-    QList<QStringList> rows;
-    for (int row = grid.FixedRows(); row < grid.RowCount(); ++row)
-        rows.append(grid.Rows(row));
-    return rows;
-}
-
-QStringList dataColumn(const TSortGrid &grid, int col)
-{
-    QStringList texts = grid.Cols(col);
-    texts.remove(0, grid.FixedRows());
-    return texts;
-}
 
 // A program folder with its settings file, fake desktop services and the window on them.
 struct Program
