@@ -3,7 +3,9 @@
 #include "FileIo.h"
 #include "TextCodec.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <limits>
 #include <optional>
@@ -59,6 +61,33 @@ QString valueOf(const QString &line)
     return value.left(kMaxValueLength);
 }
 
+// A value with blanks at either end, or one in matching quotes, is written in double quotes: readers
+// (this one and Windows' profile reader) trim the blanks around a value and strip one pair of quotes.
+QString encodedValue(const QString &value)
+{
+    if (value.isEmpty())
+        return value;
+    const QChar first = value.front();
+    const bool blanks = first.isSpace() || value.back().isSpace();
+    const bool quoted = value.size() >= 2 && (first == u'"' || first == u'\'') && value.back() == first;
+    return blanks || quoted ? u'"' + value + u'"' : value;
+}
+
+// The file's bytes; nothing for a missing file. Throws IoError when it exists but cannot be read.
+QByteArray readIniBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (!QFileInfo::exists(path))
+            return {};
+        throw IoError(QStringLiteral("Unable to read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw IoError(QStringLiteral("Unable to read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    return bytes;
+}
+
 bool same(const QString &a, const QString &b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
@@ -104,13 +133,36 @@ struct IniFile::Lines
 
 IniFile::IniFile(QString path) : m_path(std::move(path)) {}
 
+void IniFile::checkReadable() const
+{
+    readIniBytes(m_path);
+}
+
 IniFile::Lines IniFile::readLines() const
 {
+    try {
+        return parseLines(readIniBytes(m_path));
+    } catch (const IoError &) {
+        return {}; // reads give their defaults
+    }
+}
+
+IniFile::Lines IniFile::readLinesForWrite() const
+{
+    if (!m_writeRefusal.isEmpty())
+        throw IoError(m_writeRefusal);
+    try {
+        return parseLines(readIniBytes(m_path));
+    } catch (const IoError &error) {
+        throw IoError(QStringLiteral("Unable to write to %1: the file could not be read, and writing it would "
+                                     "replace everything it holds. %2")
+                          .arg(QDir::toNativeSeparators(m_path), error.message()));
+    }
+}
+
+IniFile::Lines IniFile::parseLines(const QByteArray &bytes)
+{
     Lines result;
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return result; // a missing file reads as empty
-    const QByteArray bytes = file.readAll();
     result.crlf = bytes.isEmpty() || bytes.contains("\r\n");
     QString text = decodeUtf8OrWindows1252(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -181,8 +233,8 @@ bool IniFile::readBool(const QString &section, const QString &key, bool defaultV
 
 void IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    Lines lines = readLines();
-    const QString entry = key + u'=' + value;
+    Lines lines = readLinesForWrite();
+    const QString entry = key + u'=' + encodedValue(value);
     const qsizetype at = lines.findKey(section, key);
     if (at >= 0) {
         lines.lines[at] = entry;
@@ -226,7 +278,7 @@ bool IniFile::sectionExists(const QString &section) const
 
 void IniFile::deleteKey(const QString &section, const QString &key)
 {
-    Lines lines = readLines();
+    Lines lines = readLinesForWrite();
     const qsizetype at = lines.findKey(section, key);
     if (at < 0)
         return;

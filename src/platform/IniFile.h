@@ -10,13 +10,21 @@ namespace corvane::platform {
 // and comments). Section and key names match without regard to case. Text is read as UTF-8, or
 // windows-1252 when it is not valid UTF-8; it is written in windows-1252 when every character fits
 // (what peers on Windows read) and UTF-8 otherwise. A failed write throws WriteError
-// ("Unable to write to <path>").
+// ("Unable to write to <path>"). A file that exists but cannot be read reads as empty, and is never
+// written: a write would replace everything it holds with one key.
 class IniFile
 {
 public:
     explicit IniFile(QString path);
 
     const QString &path() const { return m_path; }
+
+    // Throws IoError ("Unable to read <path>: <reason>") when the file exists but cannot be read. A
+    // missing file is no error.
+    void checkReadable() const;
+    // From now on every write throws IoError with this message, whether or not the file reads again.
+    void refuseWrites(const QString &message) { m_writeRefusal = message; }
+    bool refusesWrites() const { return !m_writeRefusal.isEmpty(); }
 
     // At most 2047 characters of the text after "="; the default when the key is missing.
     QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
@@ -40,10 +48,15 @@ public:
 
 private:
     struct Lines;
+    // Reads for a lookup: a file that cannot be read gives no lines.
     Lines readLines() const;
+    // Reads for a change: throws IoError when the file exists but cannot be read, or writes are refused.
+    Lines readLinesForWrite() const;
+    static Lines parseLines(const QByteArray &bytes);
     void writeLines(const Lines &lines);
 
     QString m_path;
+    QString m_writeRefusal;
 };
 
 } // namespace corvane::platform

@@ -167,3 +167,23 @@ TEST(IniFile, AWriteIntoAFolderNobodyMayWriteRaisesTheMessage)
 }
 
 } // namespace
+
+namespace {
+
+TEST(IniFile, ValuesWithOuterBlanksOrQuotesReadBackAsWritten)
+{
+    TempFolder folder;
+    IniFile file(folder.file(QStringLiteral("main.ini")));
+    const QString values[] = {QStringLiteral(" leading"), QStringLiteral("trailing\t"), QStringLiteral("\"quoted\""),
+                              QStringLiteral("'single'"), QStringLiteral("\" blank inside quotes \""),
+                              QStringLiteral("\"open"), QStringLiteral("a \"middle\" b"), QStringLiteral(" ")};
+    for (const QString &value : values) {
+        file.writeString(QStringLiteral("S"), QStringLiteral("k"), value);
+        EXPECT_EQ(file.readString(QStringLiteral("S"), QStringLiteral("k"), {}), value) << value.toStdString();
+    }
+    // Windows' profile reader trims blanks and strips one pair of quotes, as ours does.
+    file.writeString(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral(" x "));
+    EXPECT_TRUE(folder.read(QStringLiteral("main.ini")).contains("k=\" x \"\r\n"));
+}
+
+} // namespace
