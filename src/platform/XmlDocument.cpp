@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstring>
 
@@ -212,8 +213,26 @@ void XmlDocument::normaliseDeclaration()
 
 void XmlDocument::load()
 {
-    QByteArray bytes = readWholeFile(m_fileName);
-    loadFromBytes(std::move(bytes), m_fileName);
+    try {
+        QByteArray bytes = readWholeFile(m_fileName);
+        loadFromBytes(std::move(bytes), m_fileName);
+    } catch (const Error &error) {
+        m_loadFailure = error.message();
+        throw;
+    }
+    m_loadFailure.clear();
+}
+
+void XmlDocument::checkSavable() const
+{
+    if (!m_loadFailure.isEmpty())
+        throw IoError(QStringLiteral("%1 was not saved: it could not be read (%2). The file is kept as it is, and "
+                                     "nothing is saved into it until it has been read again (Save in Settings "
+                                     "reads it again) or another folder is chosen.")
+                          .arg(QDir::toNativeSeparators(m_fileName), m_loadFailure));
+    if (m_fileName.isEmpty())
+        throw IoError(QStringLiteral("Nothing was saved: the store has not been opened yet. Complete the settings "
+                                     "and press Save."));
 }
 
 void XmlDocument::loadFromFile(const QString &fileName)
@@ -224,11 +243,16 @@ void XmlDocument::loadFromFile(const QString &fileName)
 
 void XmlDocument::save() const
 {
+    checkSavable();
     saveTo(m_fileName);
 }
 
 void XmlDocument::saveTo(const QString &fileName) const
 {
+    // The file that failed to load is kept; once it is gone (the user removed it) a new one may come.
+    if (!m_loadFailure.isEmpty() && QFileInfo(fileName).absoluteFilePath() == QFileInfo(m_fileName).absoluteFilePath()
+        && QFileInfo::exists(fileName))
+        checkSavable();
     writeFileAtomically(fileName, [this, &fileName](QIODevice &device) {
         DeviceWriter writer(device);
         m_document.save(writer, "", pugi::format_raw, pugi::encoding_utf8);

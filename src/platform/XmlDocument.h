@@ -34,10 +34,19 @@ public:
     const QString &fileName() const { return m_fileName; }
     void setFileName(const QString &fileName) { m_fileName = fileName; }
     // Replaces the content by the file's, read from disk every time. Throws IoError or XmlError.
+    // A file that fails to load is never written by this document until a later load of it works
+    // or another file is loaded: what is in memory is not what the file held.
     void load();
     void loadFromFile(const QString &fileName);
-    // Writes the whole document to its file name atomically. Throws WriteError.
+    // Why the document's file could not be loaded (the error's message); empty after a load that worked.
+    const QString &loadFailure() const { return m_loadFailure; }
+    // Throws IoError, worded for the user, when save() would refuse: the file failed to load, or
+    // no file has been loaded.
+    void checkSavable() const;
+    // Writes the whole document to its file name atomically. Throws WriteError, or IoError as
+    // checkSavable() does.
     void save() const;
+    // Writes to any file but the one that failed to load, while that one is there.
     void saveTo(const QString &fileName) const;
 
     QByteArray toBytes() const;
@@ -53,6 +62,7 @@ private:
 
     QStringList m_initialContent;
     QString m_fileName;
+    QString m_loadFailure;
     pugi::xml_document m_document;
     QByteArray m_buffer; // the parsed text the tree points into
     bool m_active = false;

@@ -14,10 +14,11 @@ addressbook::MailSettings mailSettingsFrom(const Settings &settings)
     return mail;
 }
 
-MailServices::MailServices(Stores &stores, int probeTimeoutMs)
-    : addresses(stores.address),
-      inbox(stores.inbox),
-      sent(stores.sent),
+MailServices::MailServices(Stores &documents, int probeTimeoutMs)
+    : stores(documents),
+      addresses(documents.address),
+      inbox(documents.inbox),
+      sent(documents.sent),
       probes(probeTimeoutMs),
       collector(addresses, probes),
       send(outgoing, sent, collector),
@@ -29,6 +30,9 @@ MailServices::MailServices(Stores &stores, int probeTimeoutMs)
 
 MailCheckResult ServicesCheckRunner::runCheck()
 {
+    // A check ends by saving the inbox store: one that could not be read is refused before any
+    // message file is touched.
+    m_services.stores.inbox.checkSavable();
     const receiving::CheckResult checked = m_services.check.CheckiExecute(mailSettingsFrom(m_settings));
     MailCheckResult result;
     result.newMail = checked.newMail;

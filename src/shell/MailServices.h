@@ -31,6 +31,8 @@ public:
     MailServices(const MailServices &) = delete;
     MailServices &operator=(const MailServices &) = delete;
 
+    // The store documents the services work on.
+    Stores &stores;
     // Attachment copies outlive a send or a check; they are waited for before the program ends.
     platform::BackgroundCopies copies;
     addressbook::AddressStore addresses;

@@ -1,7 +1,10 @@
 #include "Startup.h"
 
+#include "platform/Errors.h"
 #include "platform/Paths.h"
 #include "platform/Version.h"
+
+#include <QDir>
 
 namespace corvane::shell {
 
@@ -20,11 +23,26 @@ QString Startup::captionFor(const QString &versionText)
 
 StartupOutcome Startup::run(StartupRun run)
 {
+    StartupOutcome outcome;
     m_settingsFile = platform::IniFile(m_applicationFolder + kSettingsFileName);
+    try {
+        m_settingsFile.checkReadable();
+    } catch (const IoError &error) {
+        // Missing is a first start; unreadable is not: the defaults are used and the file is kept.
+        outcome.settingsFileError =
+            error.message()
+            + QStringLiteral("\n\nCorvane starts with its default settings and does not write the file while it "
+                             "cannot be read, so that the settings it holds are not lost. Make the file readable "
+                             "and start Corvane again.");
+        m_settingsFile.refuseWrites(
+            QStringLiteral("Unable to write to %1: the file could not be read when Corvane started, and writing "
+                           "it now would replace the settings it holds. Make the file readable and start Corvane "
+                           "again.")
+                .arg(QDir::toNativeSeparators(m_settingsFile.path())));
+    }
     m_settings = readSettings(m_settingsFile, m_applicationFolder);
     m_settingsComplete = m_settings.isComplete();
 
-    StartupOutcome outcome;
     outcome.caption = captionFor(platform::programVersion());
     if (!okToStart())
         return outcome;
@@ -41,8 +59,8 @@ StartupOutcome Startup::run(StartupRun run)
 bool Startup::okToStart() const
 {
     return platform::folderExists(m_settings.myDest) && platform::folderExists(m_settings.inboxData)
-        && platform::folderExists(m_settings.addresses) && !m_settings.name.isEmpty()
-        && m_settingsComplete;
+        && platform::folderExists(m_settings.addresses) && platform::folderExists(m_settings.sentData)
+        && !m_settings.name.isEmpty() && m_settingsComplete;
 }
 
 } // namespace corvane::shell

@@ -20,6 +20,8 @@ struct StartupOutcome
     bool ready = false;             // the stores are loaded and the program may work
     std::optional<int> startPage;   // the pane to open (first run only, 0..6)
     QString caption;                // the window caption with the version
+    // Why "main.ini" could not be read, for the window to show; the file is then never written.
+    QString settingsFileError;
 };
 
 // The start-up sequence without widgets: reads "main.ini" into the live settings, applies the
@@ -34,8 +36,8 @@ public:
     // failing one have taken effect.
     StartupOutcome run(StartupRun run);
 
-    // True when the own inbox, inbox data and address folders exist, the name is filled in and the
-    // settings were complete when last computed. The caller beeps and shows the settings when not.
+    // True when the own inbox, inbox data, address and Sent Items folders exist, the name is filled
+    // in and the settings were complete when last computed. The caller beeps and shows the settings when not.
     bool okToStart() const;
 
     const QString &applicationFolder() const { return m_applicationFolder; }

@@ -3,6 +3,7 @@
 #include "Settings.h"
 
 #include "addressbook/AddressStore.h"
+#include "platform/Errors.h"
 #include "platform/Paths.h"
 #include "receiving/InboxStore.h"
 #include "sending/SentStore.h"
@@ -16,19 +17,32 @@ Stores::Stores()
 {
 }
 
+namespace {
+
+// An empty folder would put the store wherever the program was started from.
+QString storePath(const QString &folder, const QString &fileName, const QString &folderCaption)
+{
+    if (folder.isEmpty())
+        throw IoError(QStringLiteral("The \"%1\" is empty, so %2 has no place: choose a folder in Settings.")
+                          .arg(folderCaption, fileName));
+    return platform::joinPath(folder, fileName);
+}
+
+} // namespace
+
 QString inboxStorePath(const Settings &settings)
 {
-    return platform::joinPath(settings.inboxData, kInboxStoreFileName);
+    return storePath(settings.inboxData, kInboxStoreFileName, QStringLiteral("Inbox Datafile Folder"));
 }
 
 QString addressStorePath(const Settings &settings)
 {
-    return platform::joinPath(settings.addresses, kAddressStoreFileName);
+    return storePath(settings.addresses, kAddressStoreFileName, QStringLiteral("Address List Folder"));
 }
 
 QString sentStorePath(const Settings &settings)
 {
-    return platform::joinPath(settings.sentData, kSentStoreFileName);
+    return storePath(settings.sentData, kSentStoreFileName, QStringLiteral("Sent Items Folder"));
 }
 
 namespace {

@@ -25,6 +25,7 @@ struct Stores
     platform::XmlDocument sent;    // "Sent Items.cva": root Sentbox
 };
 
+// A store's path: its folder setting followed by the file name. Throws IoError for an empty folder.
 QString inboxStorePath(const Settings &settings);
 QString addressStorePath(const Settings &settings);
 QString sentStorePath(const Settings &settings);
@@ -32,7 +33,7 @@ QString sentStorePath(const Settings &settings);
 // Loads the three stores in the order inbox, address list, sent items. A store file that is
 // missing is first written from the document in memory: the initial content on the first load,
 // the current store when a newly chosen folder has none. Throws IoError or XmlError; the stores
-// before the failing one stay loaded.
+// before the failing one stay loaded, and the failing one is never saved until a load of it works.
 void readXMLfiles(Stores &stores, const Settings &settings);
 
 } // namespace corvane::shell

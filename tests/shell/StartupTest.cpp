@@ -1,6 +1,7 @@
 #include "shell/Settings.h"
 #include "shell/Startup.h"
 
+#include "platform/Errors.h"
 #include "platform/IniFile.h"
 #include "platform/XmlNodes.h"
 
@@ -72,7 +73,7 @@ TEST(Startup, TheGateTestsFoldersAndNameInOrder)
     EXPECT_FALSE(startup.okToStart());
     startup.settings().name = QStringLiteral("Ann");
     startup.settings().sentData = app.path() + QStringLiteral("no-sent-folder/");
-    EXPECT_TRUE(startup.okToStart()) << "the Sent Items folder is not tested";
+    EXPECT_FALSE(startup.okToStart());
 }
 
 TEST(Startup, AStartPageOutsideTheListOpensNothingAndASaveRunOpensNothing)
@@ -132,15 +133,52 @@ TEST(Startup, AnUnreadableStoreStopsStartupWithTheParsersMessage)
         << "the steps after the failing store do not run";
 }
 
-TEST(Startup, AMissingSentItemsFolderFailsWhenTheStoreIsWritten)
+TEST(Startup, AMissingOrEmptySentItemsFolderKeepsTheProgramNotReadyAndWritesNothing)
 {
-    TempFolder app;
-    configure(app, app.subfolder(QStringLiteral("inbox")));
-    IniFile(app.file(QStringLiteral("main.ini")))
-        .writeString(keys::settings, keys::sentData, app.path() + QStringLiteral("gone/"));
-    Stores stores;
-    Startup startup(app.path(), stores);
-    EXPECT_THROW(startup.run(StartupRun::Creation), corvane::IoError);
+    for (const QString &sentData : {QString(), QStringLiteral("gone/")}) {
+        TempFolder app;
+        TempFolder startedFrom;
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(startedFrom.path());
+        configure(app, app.subfolder(QStringLiteral("inbox")));
+        IniFile(app.file(QStringLiteral("main.ini"))).writeString(keys::settings, keys::sentData, sentData);
+        Stores stores;
+        Startup startup(app.path(), stores);
+        const StartupOutcome outcome = startup.run(StartupRun::Creation);
+        QDir::setCurrent(previous);
+        EXPECT_FALSE(outcome.ready) << sentData.toStdString();
+        EXPECT_TRUE(QDir(startedFrom.path()).isEmpty()) << "no store beside where the program started";
+        EXPECT_FALSE(QFile::exists(app.file(QStringLiteral("InBox.cvi"))));
+    }
+}
+
+TEST(Startup, AStoreThatFailedToLoadIsNeverSavedUntilALoadWorks)
+{
+    const QByteArray broken("<Inbox><Messages></Inbox>");
+    for (const QString &name : {kInboxStoreFileName, kAddressStoreFileName, kSentStoreFileName}) {
+        TempFolder app;
+        configure(app, app.subfolder(QStringLiteral("inbox")));
+        app.write(name, broken);
+        Stores stores;
+        Startup startup(app.path(), stores);
+        EXPECT_THROW(startup.run(StartupRun::Creation), corvane::XmlError);
+        corvane::platform::XmlDocument &document = name == kInboxStoreFileName ? stores.inbox
+            : name == kAddressStoreFileName                                      ? stores.address
+                                                                                 : stores.sent;
+        try {
+            document.save();
+            ADD_FAILURE() << name.toStdString() << " was saved over";
+        } catch (const corvane::IoError &error) {
+            EXPECT_TRUE(error.message().startsWith(QDir::toNativeSeparators(app.file(name)))) << error.message().toStdString();
+            EXPECT_TRUE(error.message().contains(QStringLiteral("mismatch"))) << "the reason is given";
+        }
+        EXPECT_EQ(app.read(name), broken);
+
+        // Once the file reads again, the store is saved as usual.
+        QFile::remove(app.file(name));
+        ASSERT_TRUE(startup.run(StartupRun::AfterSave).ready);
+        EXPECT_NO_THROW(document.save());
+    }
 }
 
 TEST(Startup, CaptionWithoutAVersion)

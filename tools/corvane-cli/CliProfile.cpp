@@ -26,7 +26,9 @@ CliProfile::CliProfile(const QString &folder)
     if (!info.isDir())
         throw CliError(QStringLiteral("The profile folder %1 does not exist.").arg(QDir::toNativeSeparators(folder)));
     m_folder = platform::withTrailingSeparator(QDir::toNativeSeparators(info.absoluteFilePath()));
-    m_settings = shell::readSettings(platform::IniFile(m_folder + shell::kSettingsFileName), m_folder);
+    const platform::IniFile settingsFile(m_folder + shell::kSettingsFileName);
+    settingsFile.checkReadable(); // unreadable settings are not taken for missing ones
+    m_settings = shell::readSettings(settingsFile, m_folder);
 }
 
 QString CliProfile::notReadyReason() const
@@ -42,6 +44,8 @@ QString CliProfile::notReadyReason() const
         return missing(QStringLiteral("The inbox data folder"), m_settings.inboxData);
     if (!platform::folderExists(m_settings.addresses))
         return missing(QStringLiteral("The address list folder"), m_settings.addresses);
+    if (!platform::folderExists(m_settings.sentData))
+        return missing(QStringLiteral("The Sent Items folder"), m_settings.sentData);
     if (!m_settings.isComplete())
         return QStringLiteral("Your name is not set. Set it in %1 (or in Corvane's Settings).").arg(ini);
     return {};
@@ -60,9 +64,13 @@ void CliProfile::openForWriting()
 
 void CliProfile::openForReading()
 {
-    loadIfPresent(m_stores.inbox, shell::inboxStorePath(m_settings));
-    loadIfPresent(m_stores.address, shell::addressStorePath(m_settings));
-    loadIfPresent(m_stores.sent, shell::sentStorePath(m_settings));
+    // A store whose folder is not set reads as empty.
+    if (!m_settings.inboxData.isEmpty())
+        loadIfPresent(m_stores.inbox, shell::inboxStorePath(m_settings));
+    if (!m_settings.addresses.isEmpty())
+        loadIfPresent(m_stores.address, shell::addressStorePath(m_settings));
+    if (!m_settings.sentData.isEmpty())
+        loadIfPresent(m_stores.sent, shell::sentStorePath(m_settings));
     m_mail = std::make_unique<shell::MailServices>(m_stores);
 }
 
