@@ -4,8 +4,10 @@
 #include "EventLoopWait.h"
 #include "FileIo.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
@@ -14,6 +16,7 @@
 #include <QThread>
 
 #include <condition_variable>
+#include <map>
 #include <mutex>
 #include <vector>
 
@@ -80,6 +83,45 @@ private:
     QString m_key;
 };
 
+// The cancel flag of the BackgroundCopies whose job runs on this thread.
+thread_local const std::atomic<bool> *t_cancelled = nullptr;
+
+class CancelScope
+{
+public:
+    explicit CancelScope(const std::atomic<bool> *flag) { t_cancelled = flag; }
+    ~CancelScope() { t_cancelled = nullptr; }
+    CancelScope(const CancelScope &) = delete;
+    CancelScope &operator=(const CancelScope &) = delete;
+};
+
+struct ActiveCopies
+{
+    std::mutex mutex;
+    quint64 next = 0;
+    std::map<quint64, QString> descriptions;
+
+    static ActiveCopies &instance()
+    {
+        static ActiveCopies copies;
+        return copies;
+    }
+};
+
+// Sweeps a folder at most once a minute: a folder receives many copies in a burst.
+bool sweepDue(const QString &folder)
+{
+    static std::mutex mutex;
+    static QHash<QString, qint64> lastSweep;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    std::lock_guard lock(mutex);
+    auto it = lastSweep.find(folder);
+    if (it != lastSweep.end() && now - *it < 60000)
+        return false;
+    lastSweep.insert(folder, now);
+    return true;
+}
+
 // Renames over the destination. A share that refuses for the moment is asked again; when its
 // replace removed the old file but failed to move the new one in, the new one is moved in at once.
 void replaceWithRetries(const QString &temporary, const QString &destination)
@@ -111,30 +153,80 @@ void replaceWithRetries(const QString &temporary, const QString &destination)
 
 } // namespace
 
+bool copyCancelled()
+{
+    return t_cancelled && t_cancelled->load();
+}
+
+ActiveCopy::ActiveCopy(const QString &description)
+{
+    ActiveCopies &copies = ActiveCopies::instance();
+    std::lock_guard lock(copies.mutex);
+    m_id = copies.next++;
+    copies.descriptions.emplace(m_id, description);
+}
+
+ActiveCopy::~ActiveCopy()
+{
+    ActiveCopies &copies = ActiveCopies::instance();
+    std::lock_guard lock(copies.mutex);
+    copies.descriptions.erase(m_id);
+}
+
+QStringList activeCopies()
+{
+    ActiveCopies &copies = ActiveCopies::instance();
+    std::lock_guard lock(copies.mutex);
+    QStringList result;
+    for (const auto &[id, description] : copies.descriptions)
+        result.append(description);
+    return result;
+}
+
+void removeStaleTemporaryFiles(const QString &folder)
+{
+    const QDateTime dayAgo = QDateTime::currentDateTimeUtc().addDays(-1);
+    const QFileInfoList stale = QDir(folder).entryInfoList({temporaryFilePrefix() + QStringLiteral("*.tmp")},
+                                                           QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &file : stale)
+        if (file.lastModified().toUTC() < dayAgo)
+            QFile::remove(file.filePath()); // one held open elsewhere goes with a later copy
+}
+
 void copyFileReplacing(const QString &source, const QString &destination)
 {
+    const QFileInfo target(destination);
+    const ActiveCopy entry(QStringLiteral("%1 to %2").arg(
+        QFileInfo(source).fileName(), QDir::toNativeSeparators(target.absolutePath() + u'/')));
+    if (sweepDue(target.absolutePath()))
+        removeStaleTemporaryFiles(target.absolutePath());
+
+    // Every failure names both files and says why.
+    const auto copyError = [&](const QString &reason) {
+        return IoError(QStringLiteral("Unable to copy %1 to %2: %3")
+                           .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(destination), reason));
+    };
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        throw IoError(QStringLiteral("Unable to read %1: %2").arg(QDir::toNativeSeparators(source), in.errorString()));
+        throw copyError(in.errorString());
 
     const GatePass pass(destination);
-    const QFileInfo target(destination);
     const QString temporary = target.path() + u'/' + temporaryFilePrefix()
         + QString::number(QRandomGenerator::global()->generate64(), 36) + QStringLiteral(".tmp");
     QFile out(temporary);
     if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        throw WriteError(destination, out.errorString());
+        throw copyError(out.errorString());
     QString failure;
 #ifdef Q_OS_LINUX
     // Let the kernel copy (as cp does); a file system that cannot falls back to the loop below.
     while (true) {
-        const ssize_t moved = ::copy_file_range(in.handle(), nullptr, out.handle(), nullptr, std::size_t(1) << 30, 0);
-        if (moved > 0)
+        // In blocks, so that a copy cut off stops soon.
+        const ssize_t moved = ::copy_file_range(in.handle(), nullptr, out.handle(), nullptr, std::size_t(8) << 20, 0);
+        if (moved > 0 && !copyCancelled())
             continue;
         if (moved < 0 && errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP
             && errno != EBADF)
-            failure = QStringLiteral("Unable to copy %1: %2")
-                          .arg(QDir::toNativeSeparators(source), QString::fromLocal8Bit(std::strerror(errno)));
+            failure = QString::fromLocal8Bit(std::strerror(errno));
         break;
     }
     // The loop below goes on from where the kernel stopped.
@@ -143,9 +235,13 @@ void copyFileReplacing(const QString &source, const QString &destination)
 #endif
     std::vector<char> buffer(std::size_t(1) << 20);
     while (failure.isEmpty()) {
+        if (copyCancelled()) {
+            failure = QStringLiteral("cut off because Corvane was closed");
+            break;
+        }
         const qint64 got = in.read(buffer.data(), qint64(buffer.size()));
         if (got < 0) {
-            failure = QStringLiteral("Unable to read %1: %2").arg(QDir::toNativeSeparators(source), in.errorString());
+            failure = in.errorString();
             break;
         }
         if (got == 0)
@@ -160,15 +256,17 @@ void copyFileReplacing(const QString &source, const QString &destination)
     out.close();
     if (failure.isEmpty() && out.error() != QFileDevice::NoError)
         failure = out.errorString();
+    if (failure.isEmpty() && copyCancelled())
+        failure = QStringLiteral("cut off because Corvane was closed");
     if (!failure.isEmpty()) {
         removeFileRetrying(temporary, std::chrono::seconds(5));
-        throw WriteError(destination, failure);
+        throw copyError(failure);
     }
     try {
         replaceWithRetries(temporary, destination);
-    } catch (...) {
+    } catch (const WriteError &error) {
         removeFileRetrying(temporary, std::chrono::seconds(5));
-        throw;
+        throw copyError(error.reason());
     }
 }
 
@@ -199,11 +297,15 @@ void BackgroundCopies::start(std::function<void()> job)
 {
     Q_EMIT runningChanged(++m_running);
     m_pool.start([this, job = std::move(job)] {
-        try {
-            job();
-        } catch (const Error &error) {
-            reportProblem(error.message());
-        } catch (...) {
+        {
+            const CancelScope scope(&m_cancelled);
+            try {
+                job();
+            } catch (const Error &error) {
+                reportProblem(error.message());
+            } catch (const std::exception &error) {
+                reportProblem(QStringLiteral("An attachment copy failed: %1").arg(QString::fromLocal8Bit(error.what())));
+            }
         }
         QMetaObject::invokeMethod(this, [this] { Q_EMIT runningChanged(--m_running); }, Qt::QueuedConnection);
     });

@@ -72,8 +72,11 @@ void TAttachThread::run(platform::BackgroundCopies *copies) const
             return; // never builds a path from such a name
         try {
             platform::copyFileReplacing(source, destinationFolder + name);
-        } catch (const Error &) {
-            return; // the rest of this target's list is neither copied nor recorded
+        } catch (const Error &error) {
+            // The rest of this target's list is neither copied nor recorded; the user learns why.
+            if (copies)
+                copies->reportProblem(error.message());
+            return;
         }
         platform::runOnUiThreadAndWait([&] { recordWithRetries(source, destinationFolder, server, 1, copies); });
     }

@@ -122,6 +122,24 @@ TEST(CorvaneCli, ATargetThatCannotBeWrittenMakesTheSendFail)
     EXPECT_TRUE(run.err.contains(QStringLiteral("An error occurred sending to Bob"))) << run.err.toStdString();
 }
 
+TEST(CorvaneCli, AnAttachmentThatCannotBeCopiedMakesTheSendFailAndSaysWhy)
+{
+    TwoProfiles p;
+    ASSERT_EQ(cli({QStringLiteral("--profile"), p.ann, QStringLiteral("address"), QStringLiteral("add"),
+                   QStringLiteral("--name"), QStringLiteral("Bob"), QStringLiteral("--inbox"), p.bobInbox})
+                  .exitCode,
+              0);
+    // A file whose every read fails with an I/O error, even for root.
+    const QString attachment = p.temp.file(QStringLiteral("report.txt"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), attachment));
+    const CliRun run = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("send"), QStringLiteral("--to"),
+                            QStringLiteral("Bob"), QStringLiteral("--body"), QStringLiteral("x"),
+                            QStringLiteral("--attach"), attachment});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Unable to copy %1").arg(attachment))) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(p.bobInbox + QStringLiteral("report.txt")));
+}
+
 TEST(CorvaneCli, UsageErrorsExitWithTwoAndTheUsage)
 {
     for (const QStringList &args : {QStringList{}, QStringList{QStringLiteral("fly")},

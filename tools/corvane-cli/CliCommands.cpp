@@ -54,18 +54,35 @@ bool report(const QList<Notice> &notices, QTextStream &out, QTextStream &err)
     return failed;
 }
 
-// Attachment copies run in the background; the tool waits for them and reports their problems.
-bool waitForCopies(CliProfile &profile, QTextStream &err)
+// Attachment copies run in the background and may fail while the command still runs (the event
+// loop turns while a send delivers): their problems are reported from the start of the command.
+class CopyProblems
 {
-    bool failed = false;
-    QObject::connect(&profile.mail().copies, &platform::BackgroundCopies::problem, &profile.mail().copies,
-                     [&](const QString &text) {
-                         err << text << '\n';
-                         failed = true;
-                     });
-    profile.mail().copies.waitForAll();
-    return !failed;
-}
+public:
+    CopyProblems(CliProfile &profile, QTextStream &err) : m_copies(profile.mail().copies)
+    {
+        m_connection = QObject::connect(&m_copies, &platform::BackgroundCopies::problem, &m_copies,
+                                        [this, &err](const QString &text) {
+                                            err << text << '\n';
+                                            m_failed = true;
+                                        });
+    }
+    ~CopyProblems() { QObject::disconnect(m_connection); }
+    CopyProblems(const CopyProblems &) = delete;
+    CopyProblems &operator=(const CopyProblems &) = delete;
+
+    // Waits for the copies; false when any of them failed.
+    bool waitForCopies()
+    {
+        m_copies.waitForAll();
+        return !m_failed;
+    }
+
+private:
+    platform::BackgroundCopies &m_copies;
+    QMetaObject::Connection m_connection;
+    bool m_failed = false;
+};
 
 int send(CliProfile &profile, const SendCommand &command, QTextStream &out, QTextStream &err)
 {
@@ -81,10 +98,11 @@ int send(CliProfile &profile, const SendCommand &command, QTextStream &out, QTex
     draft.rtfBody = bodyRtf(command);
 
     profile.openForWriting();
+    CopyProblems copyProblems(profile, err);
     profile.mail().outgoing.NewGuidNeeded = true; // every run of the tool sends a new message
     const sending::SendResult result = profile.mail().send.SendiExecute(draft, profile.mailSettings());
     const bool noticeFailed = report(result.notices, out, err);
-    const bool copiesDone = waitForCopies(profile, err);
+    const bool copiesDone = copyProblems.waitForCopies();
     if (!result.delivered)
         return kFailure;
     // A target that could not be written is a failure for a script, though the others got the message.
@@ -95,8 +113,9 @@ int send(CliProfile &profile, const SendCommand &command, QTextStream &out, QTex
 int check(CliProfile &profile, QTextStream &out, QTextStream &err)
 {
     profile.openForWriting();
+    CopyProblems copyProblems(profile, err);
     const receiving::CheckResult result = profile.mail().check.CheckiExecute(profile.mailSettings());
-    const bool copiesDone = waitForCopies(profile, err);
+    const bool copiesDone = copyProblems.waitForCopies();
     out << result.stored << " new\n";
     const bool failed = report(result.notices, out, err);
     return failed || !copiesDone ? kFailure : kSuccess;
