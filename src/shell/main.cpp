@@ -34,5 +34,9 @@ int main(int argc, char *argv[])
         window.activateWindow();
     });
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // Copies cut off by "Close Anyway" end at their next block: their workers still need the
+    // event loop before the window's services go.
+    window.mail().copies.waitForAll();
+    return status;
 }

@@ -146,7 +146,8 @@ TEST_F(ListGridSetup, AnUnwritableSettingsFileIsReportedAndTheClickDoesNotSort)
     corvane::test::FakeMessages messages;
     // A folder where the settings file should be: it cannot be written.
     const QString blocked = folder.subfolder(QStringLiteral("main.ini"));
-    installClickSortHandlers(grids, IniFile(folder.file(QStringLiteral("main.ini"))), messages);
+    const IniFile blockedFile(folder.file(QStringLiteral("main.ini")));
+    installClickSortHandlers(grids, blockedFile, messages);
     fillInbox({{QStringLiteral("1"), QStringLiteral("b")}, {QStringLiteral("2"), QStringLiteral("a")}});
     TSortGrid &grid = *grids.inbox;
     grid.setColWidths(1, 100);

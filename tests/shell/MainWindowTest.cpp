@@ -5,6 +5,7 @@
 #include "shell/AutoCheckTimer.h"
 #include "shell/MailCheck.h"
 
+#include "platform/BackgroundCopies.h"
 #include "platform/Errors.h"
 #include "platform/IniFile.h"
 
@@ -20,18 +21,23 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <memory>
 #include <ostream>
 
@@ -385,7 +391,81 @@ TEST(MainWindow, AStoreThatCannotBeReadIsReportedAndTheWindowStillOpens)
     ASSERT_EQ(p.fakes.messages.errors.size(), 1);
     EXPECT_EQ(window.panes()->currentWidget()->objectName(), QStringLiteral("SettingsPan"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Corvane"));
+
+    // A check would end by saving the inbox store over the file: it is refused and says why.
+    const QString waiting = p.app.path() + QStringLiteral("inbox") + QDir::separator() + QStringLiteral("Ann1.cvm");
+    corvane::test::writeFile(waiting, "<?xml version=\"1.0\"?><Corvane/>");
+    window.checkMailAction()->trigger();
+    ASSERT_EQ(p.fakes.messages.errors.size(), 2);
+    EXPECT_TRUE(p.fakes.messages.errors.last().startsWith(QDir::toNativeSeparators(p.app.file(QStringLiteral("InBox.cvi")))))
+        << p.fakes.messages.errors.last().toStdString();
     EXPECT_EQ(p.app.read(QStringLiteral("InBox.cvi")), QByteArray("<Inbox><broken"));
+    EXPECT_TRUE(QFile::exists(waiting));
+}
+
+TEST(MainWindow, SettingsThatCannotBeReadAreReportedAndNeverWritten)
+{
+    Program p;
+    // A settings file whose every read fails with an I/O error, even for root.
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), p.app.file(QStringLiteral("main.ini"))));
+    p.open();
+    ASSERT_EQ(p.fakes.messages.errors.size(), 1);
+    EXPECT_TRUE(p.fakes.messages.errors.first().startsWith(QStringLiteral("Unable to read ")));
+    EXPECT_EQ(p.front(), QStringLiteral("SettingsPan"));
+
+    p.find<QLineEdit>("YourInBoxE")->setText(p.app.subfolder(QStringLiteral("inbox")));
+    p.save();
+    ASSERT_EQ(p.fakes.messages.errors.size(), 2);
+    EXPECT_TRUE(p.fakes.messages.errors.last().startsWith(QStringLiteral("Unable to write to")));
+    EXPECT_FALSE(p.window->startup().storesLoaded());
+    p.window.reset(); // closing writes the column widths, but not here
+    EXPECT_TRUE(QFileInfo(p.app.file(QStringLiteral("main.ini"))).isSymLink());
+}
+
+TEST(MainWindow, ACopyProblemReachesTheStatusBarAndAMessageBox)
+{
+    Program p;
+    MainWindow &window = p.open();
+    window.mail().copies.reportProblem(QStringLiteral("Unable to copy a.txt"));
+    QTest::qWait(1);
+    ASSERT_EQ(p.fakes.messages.notices.size(), 1);
+    EXPECT_EQ(p.fakes.messages.notices.first().text, QStringLiteral("Unable to copy a.txt"));
+    EXPECT_EQ(window.statusBarEx()->panelText(0), QStringLiteral("Unable to copy a.txt"));
+}
+
+TEST(MainWindow, ClosingWaitsForCopiesShowingThemStartsNoCheckAndCanCloseAnyway)
+{
+    Program p;
+    p.makeReady();
+    p.ini().writeBool(keys::settings, keys::autoCheck, true);
+    MainWindow &window = p.open();
+    FakeRunner runner;
+    window.setMailCheckRunner(&runner);
+    // A slow copy that ends only when it is cut off.
+    std::atomic<bool> ended{false};
+    window.mail().copies.start([&ended] {
+        const corvane::platform::ActiveCopy copy(QStringLiteral("report.pdf to \\\\server\\bob\\"));
+        while (!corvane::platform::copyCancelled())
+            QThread::msleep(5);
+        ended = true;
+    });
+
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    auto *wait = p.find<QDialog>("CopiesWaitDlg");
+    ASSERT_TRUE(wait && wait->isVisible());
+    QTest::qWait(300);
+    auto *list = p.find<QListWidget>("CopiesLB");
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("report.pdf to \\\\server\\bob\\"));
+    EXPECT_FALSE(window.autoCheckTimer()->isEnabled());
+    window.checkMailAction()->trigger();
+    EXPECT_EQ(runner.runs, 0) << "no new check while closing waits";
+
+    p.find<QPushButton>("CloseAnywayB")->click();
+    EXPECT_FALSE(window.isVisible());
+    window.mail().copies.waitForAll();
+    EXPECT_TRUE(ended);
 }
 
 TEST(MainWindow, ClosingWritesTheRegisteredColumnWidthsButNotTheNumberColumn)

@@ -146,9 +146,9 @@ void installClickSortHandlers(const ListGrids &grids, const platform::IniFile &s
         TSortGrid *grid = grids.grid(id);
         if (!grid)
             continue;
-        const QString path = settingsFile.path();
-        grid->OnClickSort = [path, handler = handler](TSortGrid *, int col, int, TSortOptions &options) {
-            platform::IniFile file(path);
+        // The window's settings file itself, so that a file refusing writes refuses these too.
+        grid->OnClickSort = [&settingsFile, handler = handler](TSortGrid *, int col, int, TSortOptions &options) {
+            platform::IniFile file = settingsFile;
             handler(file, col, options);
         };
         QObject::connect(grid, &TSortGrid::errorRaised, grid, [grid, &messages](const QString &message) {

@@ -52,8 +52,8 @@ void AddressSGClickSort(platform::IniFile &settingsFile, int col, const sortgrid
 void inboxSGClickSort(platform::IniFile &settingsFile, int col, const sortgrid::TSortOptions &options);
 void SentSGClickSort(platform::IniFile &settingsFile, int col, const sortgrid::TSortOptions &options);
 
-// Hooks the click-sort handlers to the grids' OnClickSort, writing to the file at settingsFile's
-// path, and shows the grids' errors through messages (which must outlive the grids).
+// Hooks the click-sort handlers to the grids' OnClickSort, writing through settingsFile, and shows
+// the grids' errors through messages (both must outlive the grids).
 void installClickSortHandlers(const ListGrids &grids, const platform::IniFile &settingsFile,
                               MessagePresenter &messages);
 

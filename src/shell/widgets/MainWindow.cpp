@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "CopiesWaitDialog.h"
 #include "Icons.h"
 #include "ListPanes.h"
 #include "PaneStack.h"
@@ -158,12 +159,14 @@ void MainWindow::connectServices()
     connect(m_mailCheck, &MailCheckController::statusTextChanged, this,
             [this](const QString &text) { m_statusBar->setPanelText(0, text); });
     connect(m_mailCheck, &MailCheckController::runningChanged, this,
-            [this](bool running) { m_checkMail->setEnabled(!running); });
+            [this](bool running) { m_checkMail->setEnabled(!running && !m_copiesWait); });
     connect(m_mailCheck, &MailCheckController::failed, this, &MainWindow::showError);
-    connect(&m_mail.copies, &platform::BackgroundCopies::problem, this,
-            [this](const QString &text) {
-                m_services.messages->showNotice(this, {addressbook::Notice::Kind::Error, text, false});
-            });
+    connect(&m_mail.copies, &platform::BackgroundCopies::problem, this, [this](const QString &text) {
+        if (m_closingAnyway)
+            return; // copies cut off at the user's word, after the window has gone
+        m_statusBar->setPanelText(0, text);
+        m_services.messages->showNotice(this, {addressbook::Notice::Kind::Error, text, false});
+    });
     connect(m_mailCheck, &MailCheckController::noticeRaised, this,
             [this](const addressbook::Notice &notice) { m_services.messages->showNotice(this, notice); });
     connect(m_mailCheck, &MailCheckController::newMailArrived, this,
@@ -200,13 +203,18 @@ void MainWindow::runStartup(StartupRun run)
 
     // The settings were read before anything could fail: show them and set the timer.
     m_settingsPane->loadSettings();
-    m_autoCheck->setEnabled(m_startup.settings().autoCheck);
+    if (m_copiesWait)
+        m_autoCheckBeforeClosing = m_startup.settings().autoCheck; // no check while closing waits
+    else
+        m_autoCheck->setEnabled(m_startup.settings().autoCheck);
     if (!outcome) {
         // The steps after the failing one do not run; the user can correct the folders.
         m_panes->bringToFront(Pane::Settings);
         showError(failure);
         return;
     }
+    if (!outcome->settingsFileError.isEmpty())
+        showError(outcome->settingsFileError);
 
     if (!outcome->ready) {
         refuseNotReady();
@@ -322,16 +330,56 @@ void MainWindow::setColumnWidthsSource(GridId grid, std::function<QList<int>()> 
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_mail.copies.running() > 0) {
-        m_statusBar->setPanelText(0, platform::kWaitingForCopies);
-        m_mail.copies.waitForAll();
-        m_statusBar->setPanelText(0, QString());
+    if (m_mail.copies.running() > 0 && !m_closingAnyway) {
+        event->ignore();
+        waitForCopiesBeforeClosing();
+        return;
     }
+    if (m_copiesWait)
+        m_copiesWait->hide();
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::waitForCopiesBeforeClosing()
+{
+    if (m_copiesWait) {
+        m_copiesWait->raise();
+        m_copiesWait->activateWindow();
+        return;
+    }
+    // No new check (nor send) starts while the window waits to close.
+    m_autoCheckBeforeClosing = m_autoCheck->isEnabled();
+    m_autoCheck->setEnabled(false);
+    m_checkMail->setEnabled(false);
+    m_statusBar->setPanelText(0, platform::kWaitingForCopies);
+
+    m_copiesWait = new CopiesWaitDialog(m_mail.copies, this);
+    connect(m_copiesWait, &CopiesWaitDialog::copiesFinished, this, &MainWindow::close, Qt::QueuedConnection);
+    connect(m_copiesWait, &CopiesWaitDialog::closeAnyway, this, [this] {
+        // The copies stop at their next block and leave no file under a real name; the program
+        // waits for that after its window has gone.
+        m_closingAnyway = true;
+        m_mail.copies.cancelAll();
+        close();
+    });
+    connect(m_copiesWait, &QDialog::rejected, this, &MainWindow::stopWaitingToClose);
+    m_copiesWait->show();
+}
+
+void MainWindow::stopWaitingToClose()
+{
+    m_copiesWait->deleteLater();
+    m_copiesWait = nullptr;
+    m_autoCheck->setEnabled(m_autoCheckBeforeClosing);
+    m_checkMail->setEnabled(!m_mailCheck->isRunning());
+    m_statusBar->setPanelText(0, QString());
 }
 
 void MainWindow::formDestroy()
 {
+    // Settings that could not be read at start-up are not overwritten with the defaults.
+    if (m_startup.settingsFile().refusesWrites())
+        return;
     try {
         for (const auto &[grid, widths] : m_columnWidths)
             writeColumnWidths(m_startup.settingsFile(), grid, widths());

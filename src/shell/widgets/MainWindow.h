@@ -27,6 +27,7 @@ class StatusBarEx;
 namespace corvane::shell {
 
 class AutoCheckTimer;
+class CopiesWaitDialog;
 class ListPanes;
 class MailCheckController;
 class MailCheckRunner;
@@ -85,8 +86,8 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    // Closing waits for running attachment copies (the status bar says so) instead of cutting
-    // them off half-way.
+    // Closing waits for running attachment copies instead of cutting them off half-way: the window
+    // lists them, starts no check meanwhile, and offers to close anyway.
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -104,6 +105,8 @@ private:
     void formDestroy();
     void showError(const QString &message);
     int focusedHelpContext() const;
+    void waitForCopiesBeforeClosing();
+    void stopWaitingToClose();
 
     QString m_applicationFolder;
     WindowServices m_services;
@@ -118,6 +121,9 @@ private:
     MailCheckController *m_mailCheck = nullptr;
     AutoCheckTimer *m_autoCheck = nullptr;
     QTimer *m_outlookBarPreser = nullptr;
+    CopiesWaitDialog *m_copiesWait = nullptr; // while closing waits for attachment copies
+    bool m_autoCheckBeforeClosing = false;
+    bool m_closingAnyway = false; // the user closed without waiting: copies are being cut off
 
     QAction *m_checkMail = nullptr;
     QAction *m_showHelp = nullptr;
