@@ -454,8 +454,9 @@ TEST(MainWindow, ClosingWaitsForCopiesShowingThemStartsNoCheckAndCanCloseAnyway)
     EXPECT_TRUE(window.isVisible());
     auto *wait = p.find<QDialog>("CopiesWaitDlg");
     ASSERT_TRUE(wait && wait->isVisible());
-    QTest::qWait(300);
     auto *list = p.find<QListWidget>("CopiesLB");
+    for (int i = 0; i < 200 && list->count() != 1; ++i)
+        QTest::qWait(10); // the list follows the copies while it waits
     ASSERT_EQ(list->count(), 1);
     EXPECT_EQ(list->item(0)->text(), QStringLiteral("report.pdf to \\\\server\\bob\\"));
     EXPECT_FALSE(window.autoCheckTimer()->isEnabled());
