@@ -11,12 +11,20 @@ target_compile_definitions(corvane_common INTERFACE
   QT_USE_QSTRINGBUILDER
   PUGIXML_NO_EXCEPTIONS)
 
-# corvane_add_test(NAME name SOURCES ... LIBS ... [WIDGETS])
-# Adds a GoogleTest program; widget tests run on the offscreen platform.
+# corvane_add_test(NAME name SOURCES ... LIBS ... [GUI | WIDGETS])
+# Adds a GoogleTest program. Logic tests run under a QCoreApplication; GUI tests (documents and
+# fonts) under a QGuiApplication and WIDGETS tests under a QApplication, on the offscreen platform.
 function(corvane_add_test)
-  cmake_parse_arguments(T "WIDGETS" "NAME" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "GUI;WIDGETS" "NAME" "SOURCES;LIBS" ${ARGN})
+  if(T_WIDGETS)
+    set(main corvane_testmain_widgets)
+  elseif(T_GUI)
+    set(main corvane_testmain_gui)
+  else()
+    set(main corvane_testmain_core)
+  endif()
   add_executable(${T_NAME} ${T_SOURCES})
-  target_link_libraries(${T_NAME} PRIVATE corvane_common corvane_testsupport ${T_LIBS} GTest::gtest GTest::gmock)
+  target_link_libraries(${T_NAME} PRIVATE corvane_common ${main} ${T_LIBS} GTest::gtest GTest::gmock)
   gtest_discover_tests(${T_NAME}
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")

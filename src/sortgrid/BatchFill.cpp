@@ -18,7 +18,7 @@ BatchFill::Result BatchFill::fill(StringGridModel &grid, int firstRow, int count
 {
     const QPointer<StringGridModel> alive(&grid);
     const quint64 fill = grid.startFill();
-    const int columns = grid.ColCount();
+    const int columns = grid.gridColumnCount();
     QElapsedTimer slice;
     slice.start();
     grid.BeginUpdate();

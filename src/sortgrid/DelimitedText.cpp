@@ -42,12 +42,12 @@ void ImportDelimited(StringGridModel &grid, const QString &fileName, QChar separ
 
     grid.BeginUpdate();
     try {
-        grid.setRowCount(std::max<int>(int(lines.size()), grid.FixedRows()));
-        grid.setColCount(grid.FixedCols() + 1);
+        grid.setGridRowCount(std::max<int>(int(lines.size()), grid.FixedRows()));
+        grid.setGridColumnCount(grid.FixedCols() + 1);
         for (int row = 0; row < lines.size(); ++row) {
             const QStringList fields = splitDelimitedLine(lines.at(row), separator);
-            if (fields.size() > grid.ColCount())
-                grid.setColCount(int(fields.size()));
+            if (fields.size() > grid.gridColumnCount())
+                grid.setGridColumnCount(int(fields.size()));
             grid.setRows(row, fields);
         }
     } catch (...) {
@@ -65,7 +65,7 @@ void ExportDelimited(const StringGridModel &grid, const QString &fileName, QChar
     const QString lineBreak = QStringLiteral("\n");
 #endif
     QString text;
-    for (int row = 0; row < grid.RowCount(); ++row) {
+    for (int row = 0; row < grid.gridRowCount(); ++row) {
         text += grid.Rows(row).join(separator);
         text += lineBreak;
     }

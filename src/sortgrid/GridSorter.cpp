@@ -27,7 +27,7 @@ TSortStyle GridSorter::GuessColumnKind(int column, const KeyConverter &converter
     const int fixed = m_grid.FixedRows();
     m_detected = DetectedValues{column, m_grid.revision(), skText, converter.locale(), {}};
     m_detected.style = sortgrid::GuessColumnKind(
-        m_grid.RowCount() - fixed,
+        m_grid.gridRowCount() - fixed,
         [this, column, fixed](qsizetype i) { return m_grid.cellView(column, fixed + int(i)); }, converter,
         &m_detected.values);
     return m_detected.style;
@@ -38,7 +38,7 @@ std::vector<double> GridSorter::takeValues(int column, TSortStyle style, const K
     DetectedValues detected = std::move(m_detected);
     m_detected = DetectedValues();
     const int fixed = m_grid.FixedRows();
-    const int count = m_grid.RowCount() - fixed;
+    const int count = m_grid.gridRowCount() - fixed;
     if (detected.column == column && detected.revision == m_grid.revision() && detected.style == style
         && detected.locale == converter.locale() && qsizetype(detected.values.size()) == count)
         return std::move(detected.values);
@@ -53,7 +53,7 @@ int GridSorter::SortRows(int column, TSortOptions options, int currentRow, const
 {
     FlagScope sorting(m_sorting);
     const int fixed = m_grid.FixedRows();
-    const int count = m_grid.RowCount() - fixed;
+    const int count = m_grid.gridRowCount() - fixed;
     m_sortList.clear();
     if (count <= 0)
         return -1;
@@ -83,7 +83,7 @@ int GridSorter::SortRows(int column, TSortOptions options, int currentRow, const
 
 bool GridSorter::SortUndoAvailable()
 {
-    if (qsizetype(m_sortList.size()) == m_grid.RowCount() - m_grid.FixedRows())
+    if (qsizetype(m_sortList.size()) == m_grid.gridRowCount() - m_grid.FixedRows())
         return true;
     m_sortList.clear();
     return false;

@@ -10,18 +10,18 @@ StringGridModel::StringGridModel(QObject *parent) : QAbstractTableModel(parent) 
 
 void StringGridModel::checkCell(int col, int row) const
 {
-    if (col < 0 || col >= m_colCount || row < 0 || row >= RowCount())
+    if (col < 0 || col >= m_colCount || row < 0 || row >= gridRowCount())
         throw Error(tr("Grid index out of range"));
 }
 
 void StringGridModel::announceSize(int oldCols, int oldRows)
 {
     ++m_revision;
-    if (oldCols != m_colCount || oldRows != RowCount())
+    if (oldCols != m_colCount || oldRows != gridRowCount())
         Q_EMIT sizeChanged(oldCols, oldRows);
 }
 
-void StringGridModel::setColCount(int count)
+void StringGridModel::setGridColumnCount(int count)
 {
     count = std::max(count, 0);
     const int old = m_colCount;
@@ -41,13 +41,13 @@ void StringGridModel::setColCount(int count)
         m_fixedCols = std::min(m_fixedCols, count);
         endRemoveColumns();
     }
-    announceSize(old, RowCount());
+    announceSize(old, gridRowCount());
 }
 
-void StringGridModel::setRowCount(int count)
+void StringGridModel::setGridRowCount(int count)
 {
     count = std::max(count, 0);
-    const int old = RowCount();
+    const int old = gridRowCount();
     if (count == old)
         return;
     if (count < m_fixedRows) {
@@ -82,7 +82,7 @@ void StringGridModel::setFixedCols(int count)
 
 void StringGridModel::setFixedRows(int count)
 {
-    count = std::clamp(count, 0, RowCount());
+    count = std::clamp(count, 0, gridRowCount());
     if (count == m_fixedRows)
         return;
     ++m_revision;
@@ -94,7 +94,7 @@ void StringGridModel::setFixedRows(int count)
 const QString &StringGridModel::cellRef(int col, int row) const
 {
     static const QString empty;
-    if (row < 0 || row >= RowCount() || col < 0 || col >= m_colCount)
+    if (row < 0 || row >= gridRowCount() || col < 0 || col >= m_colCount)
         return empty;
     const QStringList &cells = m_rows[std::size_t(row)];
     return col < cells.size() ? cells.at(col) : empty;
@@ -128,7 +128,7 @@ void StringGridModel::setCells(int col, int row, const QString &text)
 
 QStringList StringGridModel::Rows(int row) const
 {
-    if (row < 0 || row >= RowCount())
+    if (row < 0 || row >= gridRowCount())
         return {};
     QStringList cells = m_rows[std::size_t(row)];
     cells.resize(m_colCount);
@@ -137,7 +137,7 @@ QStringList StringGridModel::Rows(int row) const
 
 void StringGridModel::setRows(int row, QStringList texts)
 {
-    if (row < 0 || row >= RowCount())
+    if (row < 0 || row >= gridRowCount())
         throw Error(tr("Grid index out of range"));
     QStringList &cells = m_rows[std::size_t(row)];
     cells = std::move(texts);
@@ -151,8 +151,8 @@ QStringList StringGridModel::Cols(int col) const
     QStringList texts;
     if (col < 0 || col >= m_colCount)
         return texts;
-    texts.reserve(RowCount());
-    for (int row = 0; row < RowCount(); ++row)
+    texts.reserve(gridRowCount());
+    for (int row = 0; row < gridRowCount(); ++row)
         texts.append(Cells(col, row));
     return texts;
 }
@@ -161,7 +161,7 @@ void StringGridModel::setCols(int col, const QStringList &texts)
 {
     checkCell(col, 0);
     BeginUpdate();
-    const int rows = std::min<int>(RowCount(), int(texts.size()));
+    const int rows = std::min<int>(gridRowCount(), int(texts.size()));
     for (int row = 0; row < rows; ++row)
         setCells(col, row, texts.at(row));
     EndUpdate();
@@ -212,18 +212,18 @@ void StringGridModel::MoveColumn(int from, int to)
             cells.resize(m_colCount);
         cells.move(from, to);
     }
-    if (RowCount() > 0)
-        rowsChanged(0, RowCount() - 1);
+    if (gridRowCount() > 0)
+        rowsChanged(0, gridRowCount() - 1);
 }
 
 void StringGridModel::DeleteRow(int row)
 {
     checkCell(0, row);
-    const int oldRows = RowCount();
+    const int oldRows = gridRowCount();
     if (row < m_fixedRows) {
         beginResetModel();
         m_rows.erase(m_rows.begin() + row);
-        m_fixedRows = std::min(m_fixedRows, RowCount());
+        m_fixedRows = std::min(m_fixedRows, gridRowCount());
         endResetModel();
     } else {
         beginRemoveRows(QModelIndex(), row - m_fixedRows, row - m_fixedRows);
@@ -247,15 +247,15 @@ void StringGridModel::DeleteColumn(int col)
     endRemoveColumns();
     if (m_fixedRows > 0)
         Q_EMIT headerDataChanged(Qt::Horizontal, 0, std::max(m_colCount - 1, 0));
-    announceSize(oldCols, RowCount());
+    announceSize(oldCols, gridRowCount());
 }
 
 void StringGridModel::clearCells()
 {
     for (QStringList &cells : m_rows)
         cells.clear();
-    if (RowCount() > 0)
-        rowsChanged(0, RowCount() - 1);
+    if (gridRowCount() > 0)
+        rowsChanged(0, gridRowCount() - 1);
 }
 
 void StringGridModel::permuteDataRows(const std::vector<int> &order)
@@ -272,7 +272,7 @@ void StringGridModel::permuteDataRows(const std::vector<int> &order)
 bool StringGridModel::findText(const QString &text, int &col, int &row) const
 {
     for (int c = 0; c < m_colCount; ++c) {
-        for (int r = 0; r < RowCount(); ++r) {
+        for (int r = 0; r < gridRowCount(); ++r) {
             if (cellView(c, r).compare(text, Qt::CaseInsensitive) == 0) {
                 col = c;
                 row = r;
@@ -293,7 +293,7 @@ void StringGridModel::EndUpdate()
     if (m_updateDepth == 0 || --m_updateDepth > 0)
         return;
     const int first = m_dirtyFirst;
-    const int last = std::min(m_dirtyLast, RowCount() - 1);
+    const int last = std::min(m_dirtyLast, gridRowCount() - 1);
     m_dirtyFirst = m_dirtyLast = -1;
     if (first >= 0)
         rowsChanged(first, last);
@@ -317,7 +317,7 @@ QModelIndex StringGridModel::cellIndex(int col, int row) const
 
 int StringGridModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : RowCount() - m_fixedRows;
+    return parent.isValid() ? 0 : gridRowCount() - m_fixedRows;
 }
 
 int StringGridModel::columnCount(const QModelIndex &parent) const

@@ -7,7 +7,7 @@
 
 namespace corvane::sortgrid {
 
-// The cells of a string grid: ColCount x RowCount texts addressed by (column, row), the first
+// The cells of a string grid: gridColumnCount x gridRowCount texts addressed by (column, row), the first
 // FixedRows rows and FixedCols columns being fixed (header) cells. As an item model it shows the
 // data rows (row FixedRows and up) as rows 0 and up, every column as a column, and the fixed rows
 // as the horizontal header. Rows are stored whole, so moving a row costs the same at any width.
@@ -18,13 +18,14 @@ class StringGridModel : public QAbstractTableModel
 public:
     explicit StringGridModel(QObject *parent = nullptr);
 
-    int ColCount() const { return m_colCount; }
-    int RowCount() const { return int(m_rows.size()); }
+    // Rows and columns of the whole grid, fixed ones included (rowCount() counts data rows only).
+    int gridColumnCount() const { return m_colCount; }
+    int gridRowCount() const { return int(m_rows.size()); }
     int FixedCols() const { return m_fixedCols; }
     int FixedRows() const { return m_fixedRows; }
     // Fewer rows than fixed rows lower FixedRows; fewer columns lower FixedCols.
-    void setColCount(int count);
-    void setRowCount(int count);
+    void setGridColumnCount(int count);
+    void setGridRowCount(int count);
     void setFixedCols(int count);
     void setFixedRows(int count);
 

@@ -13,7 +13,7 @@
 #include "ui/widgets/OutlookBar.h"
 #include "ui/widgets/StatusBarEx.h"
 
-#include "FakeServices.h"
+#include "WindowProgram.h"
 #include "support/TempFolder.h"
 
 #include <QAbstractButton>
@@ -49,43 +49,7 @@ using corvane::test::TempFolder;
 
 namespace {
 
-// A program folder, its settings file, fake desktop services and the window built on them.
-struct Program
-{
-    TempFolder app;
-    FakeServices fakes;
-    std::unique_ptr<MainWindow> window;
-
-    IniFile ini() const { return IniFile(app.file(QStringLiteral("main.ini"))); }
-    // Settings that pass the start-up test: a name and an existing own inbox.
-    void makeReady()
-    {
-        IniFile file = ini();
-        file.writeString(keys::destination, keys::myDest, app.subfolder(QStringLiteral("inbox")));
-        file.writeString(keys::settings, keys::name, QStringLiteral("Ann"));
-    }
-    MainWindow &open()
-    {
-        window = std::make_unique<MainWindow>(app.path(), fakes.services());
-        window->show();
-        // Let the one-shot start-up timer run.
-        for (int i = 0; i < 400 && window->findChild<QTimer *>(QStringLiteral("OutlookBarPreser")); ++i)
-            QTest::qWait(5);
-        return *window;
-    }
-    template <typename T> T *find(const char *name) const
-    {
-        return window->findChild<T *>(QLatin1String(name));
-    }
-    QString front() const { return window->panes()->currentWidget()->objectName(); }
-    int highlighted() const { return window->navigationBar()->currentItem(); }
-    void leave(QLineEdit *field)
-    {
-        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(field, &out);
-    }
-    void save() { find<QPushButton>("SettingSaveB")->click(); }
-};
+using Program = corvane::test::WindowProgram;
 
 TEST(MainWindow, FirstStartInAnEmptyFolderShowsSettingsBeepsAndCreatesNothing)
 {
@@ -250,10 +214,10 @@ TEST(MainWindow, LeavingAFolderFieldEndsItInASeparatorButLeavesItEmptyWhenCleare
     for (const char *name : {"YourInBoxE", "AddresLocE", "InBoxLocE", "SentLocE"}) {
         QLineEdit *field = p.find<QLineEdit>(name);
         field->setText(QStringLiteral("data"));
-        p.leave(field);
+        Program::leave(field);
         EXPECT_EQ(field->text(), QStringLiteral("data") + QDir::separator()) << name;
         field->clear();
-        p.leave(field);
+        Program::leave(field);
         EXPECT_EQ(field->text(), QString()) << name;
     }
     EXPECT_EQ(p.window->startup().settings().sentData, QString());

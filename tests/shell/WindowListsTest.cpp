@@ -3,7 +3,7 @@
 #include "shell/widgets/MainWindow.h"
 #include "shell/widgets/PaneStack.h"
 
-#include "FakeServices.h"
+#include "WindowProgram.h"
 #include "QtPrinters.h"
 #include "StoreTexts.h"
 
@@ -43,33 +43,9 @@ using corvane::test::TempFolder;
 
 namespace {
 
-// A program folder with its settings file, fake desktop services and the window on them.
-struct Program
-{
-    TempFolder app;
-    corvane::test::FakeServices fakes;
-    std::unique_ptr<MainWindow> window;
+using Program = corvane::test::WindowProgram;
 
-    IniFile ini() const { return IniFile(app.file(QStringLiteral("main.ini"))); }
-    void makeReady(int startPage = 3)
-    {
-        IniFile file = ini();
-        file.writeString(keys::destination, keys::myDest, app.subfolder(QStringLiteral("inbox")));
-        file.writeString(keys::settings, keys::name, QStringLiteral("Ann"));
-        file.writeInteger(keys::settings, keys::startupLocation, startPage);
-    }
-    MainWindow &open()
-    {
-        window = std::make_unique<MainWindow>(app.path(), fakes.services());
-        window->show();
-        for (int i = 0; i < 400 && window->findChild<QTimer *>(QStringLiteral("OutlookBarPreser")); ++i)
-            QTest::qWait(5);
-        return *window;
-    }
-    TSortGrid &grid(GridId id) const { return *window->listPanes()->grids().grid(id); }
-    QString front() const { return window->panes()->currentWidget()->objectName(); }
-    void click(Pane pane) const { window->navigationBar()->itemButton(0, static_cast<int>(pane))->click(); }
-};
+TSortGrid &gridOf(const Program &p, GridId id) { return *p.window->listPanes()->grids().grid(id); }
 
 void clickHeader(TSortGrid &grid, int col, Qt::MouseButton button)
 {
@@ -93,23 +69,23 @@ TEST(WindowLists, StartUpSetsTheHeadersAndStoredWidthsAlsoWhenTheProgramIsNotRea
     const std::pair<GridId, const char *> panes[] = {
         {GridId::Inbox, "InBoxPan"}, {GridId::Sent, "SentPan"}, {GridId::Address, "AddressPan"}};
     for (const auto &[id, paneName] : panes) {
-        EXPECT_EQ(p.grid(id).Rows(0), gridHeaderTexts(id)) << paneName;
-        EXPECT_TRUE(window.findChild<QWidget *>(QLatin1String(paneName))->isAncestorOf(&p.grid(id))) << paneName;
+        EXPECT_EQ(gridOf(p, id).Rows(0), gridHeaderTexts(id)) << paneName;
+        EXPECT_TRUE(window.findChild<QWidget *>(QLatin1String(paneName))->isAncestorOf(&gridOf(p, id))) << paneName;
     }
-    EXPECT_EQ(columnWidths(p.grid(GridId::Inbox)), (QList<int>{0, 90, 170, 220, 130, 65}));
-    EXPECT_EQ(columnWidths(p.grid(GridId::Address)), (QList<int>{0, 70, 220, 350, 40}));
-    EXPECT_EQ(columnWidths(p.grid(GridId::Sent)), (QList<int>{0, 75, 170, 220, 140}));
+    EXPECT_EQ(columnWidths(gridOf(p, GridId::Inbox)), (QList<int>{0, 90, 170, 220, 130, 65}));
+    EXPECT_EQ(columnWidths(gridOf(p, GridId::Address)), (QList<int>{0, 70, 220, 350, 40}));
+    EXPECT_EQ(columnWidths(gridOf(p, GridId::Sent)), (QList<int>{0, 75, 170, 220, 140}));
 
     // Save runs the start-up sequence again, which reads the widths again.
     ini.writeInteger(keys::columns, QStringLiteral("Inbox Subject"), 111);
     window.findChild<QPushButton *>(QStringLiteral("SettingSaveB"))->click();
-    EXPECT_EQ(p.grid(GridId::Inbox).ColWidths(2), 111);
+    EXPECT_EQ(gridOf(p, GridId::Inbox).ColWidths(2), 111);
 }
 
 TEST(WindowLists, CheckMailListsTheNewMessageInTheInBoxWithItsNumber)
 {
     Program p;
-    p.makeReady();
+    p.makeReady(static_cast<int>(Pane::SentItems));
     MainWindow &window = p.open();
     const QString inbox = p.app.path() + QStringLiteral("inbox") + QDir::separator();
     auto deliver = [&](const char *file, const char *from, const char *guid) {
@@ -124,13 +100,13 @@ TEST(WindowLists, CheckMailListsTheNewMessageInTheInBoxWithItsNumber)
     deliver("Ann1.cvm", "Bob", "{6F9619FF-8B86-D011-B42D-00C04FC964FF}");
     window.checkMailAction()->trigger();
     ASSERT_EQ(p.front(), QStringLiteral("InBoxPan"));
-    EXPECT_EQ(dataRows(p.grid(GridId::Inbox)),
+    EXPECT_EQ(dataRows(gridOf(p, GridId::Inbox)),
               QList<QStringList>{strings({"1", "Bob", "Lunch?", "", "12/7/2026 12:00:00 PM", "Unread"})});
 
     deliver("Ann1.cvm", "Zed", "{7F9619FF-8B86-D011-B42D-00C04FC964FF}");
     window.checkMailAction()->trigger();
-    EXPECT_EQ(dataColumn(p.grid(GridId::Inbox), 0), strings({"2", "1"})) << "sorted by From, descending";
-    EXPECT_EQ(dataColumn(p.grid(GridId::Inbox), 1), strings({"Zed", "Bob"}));
+    EXPECT_EQ(dataColumn(gridOf(p, GridId::Inbox), 0), strings({"2", "1"})) << "sorted by From, descending";
+    EXPECT_EQ(dataColumn(gridOf(p, GridId::Inbox), 1), strings({"Zed", "Bob"}));
     EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
 }
 
@@ -161,7 +137,7 @@ TEST_P(PaneList, ShowingThePaneListsItsStoreInStoreOrderWhenSortingIsOff)
     p.open();
     p.click(GetParam().pane);
     EXPECT_EQ(p.front(), paneInfo(GetParam().pane).paneName);
-    EXPECT_EQ(dataRows(p.grid(GetParam().grid)), GetParam().rows);
+    EXPECT_EQ(dataRows(gridOf(p, GetParam().grid)), GetParam().rows);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -200,19 +176,19 @@ TEST(WindowLists, AHeaderClickStoresTheInboxSortAndTheNextStartShowsTheInBoxSoSo
                             inboxMessage(QStringLiteral("Cid"), QStringLiteral("agenda"))}));
     p.open();
     ASSERT_EQ(p.front(), QStringLiteral("InBoxPan"));
-    EXPECT_EQ(dataColumn(p.grid(GridId::Inbox), 1), strings({"Cid", "Bob", "Ann"}));
+    EXPECT_EQ(dataColumn(gridOf(p, GridId::Inbox), 1), strings({"Cid", "Bob", "Ann"}));
 
-    clickHeader(p.grid(GridId::Inbox), 2, Qt::LeftButton);
+    clickHeader(gridOf(p, GridId::Inbox), 2, Qt::LeftButton);
     EXPECT_EQ(p.ini().readInteger(keys::columns, QStringLiteral("Inbox Sort"), -1), 2);
     EXPECT_EQ(p.ini().readInteger(keys::columns, QStringLiteral("Inbox Sort Direction"), -1), 0);
-    EXPECT_EQ(dataColumn(p.grid(GridId::Inbox), 2), strings({"agenda", "budget", "zoo"}));
-    clickHeader(p.grid(GridId::Inbox), 2, Qt::RightButton);
+    EXPECT_EQ(dataColumn(gridOf(p, GridId::Inbox), 2), strings({"agenda", "budget", "zoo"}));
+    clickHeader(gridOf(p, GridId::Inbox), 2, Qt::RightButton);
     EXPECT_EQ(p.ini().readInteger(keys::columns, QStringLiteral("Inbox Sort Direction"), -1), 1);
 
     p.window.reset();
     p.open();
-    EXPECT_EQ(dataColumn(p.grid(GridId::Inbox), 2), strings({"zoo", "budget", "agenda"}));
-    EXPECT_EQ(dataColumn(p.grid(GridId::Inbox), 0), strings({"2", "1", "3"}));
+    EXPECT_EQ(dataColumn(gridOf(p, GridId::Inbox), 2), strings({"zoo", "budget", "agenda"}));
+    EXPECT_EQ(dataColumn(gridOf(p, GridId::Inbox), 0), strings({"2", "1", "3"}));
 }
 
 TEST(WindowLists, AHeaderClickThatCannotBeStoredIsShownByTheWindow)
@@ -225,10 +201,10 @@ TEST(WindowLists, AHeaderClickThatCannotBeStoredIsShownByTheWindow)
     // A folder where the settings file should be: it cannot be written.
     QFile::remove(p.app.file(QStringLiteral("main.ini")));
     QDir(p.app.path()).mkdir(QStringLiteral("main.ini"));
-    clickHeader(p.grid(GridId::Inbox), 2, Qt::LeftButton);
+    clickHeader(gridOf(p, GridId::Inbox), 2, Qt::LeftButton);
     ASSERT_EQ(p.fakes.messages.errors.size(), 1);
     EXPECT_TRUE(p.fakes.messages.errors.first().startsWith(QStringLiteral("Unable to write to")));
-    EXPECT_EQ(dataColumn(p.grid(GridId::Inbox), 1), strings({"Cid", "Bob"})) << "the click did not sort";
+    EXPECT_EQ(dataColumn(gridOf(p, GridId::Inbox), 1), strings({"Cid", "Bob"})) << "the click did not sort";
 }
 
 TEST(WindowLists, SaveWithAnotherInboxFolderListsThatFoldersStoreAtTheNextDisplay)
@@ -237,7 +213,7 @@ TEST(WindowLists, SaveWithAnotherInboxFolderListsThatFoldersStoreAtTheNextDispla
     p.makeReady(static_cast<int>(Pane::InBox));
     p.app.write(QStringLiteral("InBox.cvi"), inboxStore({inboxMessage(QStringLiteral("Bob"), QStringLiteral("old"))}));
     p.open();
-    ASSERT_EQ(p.grid(GridId::Inbox).RowCount(), 2);
+    ASSERT_EQ(gridOf(p, GridId::Inbox).RowCount(), 2);
 
     const QString other = p.app.subfolder(QStringLiteral("other"));
     corvane::test::writeFile(other + QStringLiteral("InBox.cvi"),
@@ -246,18 +222,18 @@ TEST(WindowLists, SaveWithAnotherInboxFolderListsThatFoldersStoreAtTheNextDispla
     p.window->findChild<QLineEdit *>(QStringLiteral("InBoxLocE"))->setText(other);
     p.window->findChild<QPushButton *>(QStringLiteral("SettingSaveB"))->click();
     p.click(Pane::InBox);
-    EXPECT_EQ(dataColumn(p.grid(GridId::Inbox), 1), strings({"Dan", "Cid"}));
+    EXPECT_EQ(dataColumn(gridOf(p, GridId::Inbox), 1), strings({"Dan", "Cid"}));
 }
 
 TEST(WindowLists, ClosingWritesTheGridWidthsButNeverTheCounterColumns)
 {
     Program p;
     p.open();
-    p.grid(GridId::Inbox).setColWidths(0, 40);
-    p.grid(GridId::Inbox).setColWidths(1, 95);
-    p.grid(GridId::Address).setColWidths(0, 30);
-    p.grid(GridId::Address).setColWidths(4, 44);
-    p.grid(GridId::Sent).setColWidths(2, 180);
+    gridOf(p, GridId::Inbox).setColWidths(0, 40);
+    gridOf(p, GridId::Inbox).setColWidths(1, 95);
+    gridOf(p, GridId::Address).setColWidths(0, 30);
+    gridOf(p, GridId::Address).setColWidths(4, 44);
+    gridOf(p, GridId::Sent).setColWidths(2, 180);
     p.window.reset();
 
     const IniFile ini = p.ini();

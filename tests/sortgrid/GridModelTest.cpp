@@ -18,8 +18,8 @@ namespace {
 
 void fillNumbered(StringGridModel &model, int cols, int rows)
 {
-    model.setColCount(cols);
-    model.setRowCount(rows);
+    model.setGridColumnCount(cols);
+    model.setGridRowCount(rows);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < cols; ++c)
             model.setCells(c, r, QStringLiteral("%1.%2").arg(c).arg(r));
@@ -48,7 +48,7 @@ TEST(StringGridModel, MovesExchangesAndDeletesRowsWhole)
                                           QStringLiteral("1.3"), QStringLiteral("1.4"), QStringLiteral("1.2"),
                                           QStringLiteral("1.6")}));
     model.DeleteRow(1);
-    EXPECT_EQ(model.RowCount(), 6);
+    EXPECT_EQ(model.gridRowCount(), 6);
     EXPECT_EQ(model.Cells(0, 1), QStringLiteral("0.5"));
     model.MoveColumn(1, 0);
     EXPECT_EQ(model.Rows(0), (QStringList{QStringLiteral("1.0"), QStringLiteral("0.0")}));
@@ -57,8 +57,8 @@ TEST(StringGridModel, MovesExchangesAndDeletesRowsWhole)
 TEST(StringGridModel, FindsTextColumnByColumnWithoutRegardToCase)
 {
     StringGridModel model;
-    model.setColCount(2);
-    model.setRowCount(2);
+    model.setGridColumnCount(2);
+    model.setGridRowCount(2);
     model.setCells(1, 0, QStringLiteral("Ärger"));
     model.setCells(0, 1, QStringLiteral("ärger"));
     int col = -1, row = -1;
@@ -90,8 +90,8 @@ TEST(DelimitedText, ImportsAnEmptyFieldBetweenTwoSeparatorsAndExportsTheSameLine
     StringGridModel model;
     fillNumbered(model, 5, 5);
     ImportDelimited(model, folder.file(QStringLiteral("in.txt")), u';');
-    EXPECT_EQ(model.RowCount(), 2);
-    EXPECT_EQ(model.ColCount(), 3);
+    EXPECT_EQ(model.gridRowCount(), 2);
+    EXPECT_EQ(model.gridColumnCount(), 3);
     EXPECT_EQ(model.Rows(0), (QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")}));
     EXPECT_EQ(model.Rows(1), (QStringList{QStringLiteral("c"), QString(), QString()}));
 
@@ -159,8 +159,8 @@ TEST(CellTextOffset, CentringATextWiderThanTheCellRoundsTowardZero)
 TEST(BatchFill, FillsEveryRowAndYieldsBetweenSlicesOnly)
 {
     StringGridModel model;
-    model.setColCount(2);
-    model.setRowCount(20001);
+    model.setGridColumnCount(2);
+    model.setGridRowCount(20001);
     int yields = 0;
     BatchFill::Options options;
     options.sliceMs = 0; // yield at every chance: after each block of rows
@@ -178,8 +178,8 @@ TEST(BatchFill, FillsEveryRowAndYieldsBetweenSlicesOnly)
 TEST(BatchFill, ANewerFillSupersedesAnOlderOne)
 {
     StringGridModel model;
-    model.setColCount(1);
-    model.setRowCount(1000);
+    model.setGridColumnCount(1);
+    model.setGridRowCount(1000);
     BatchFill::Options options;
     options.sliceMs = 0;
     bool started = false;

@@ -14,8 +14,8 @@ public:
     explicit Grid(const QList<QStringList> &rows)
     {
         const int cols = rows.isEmpty() ? 1 : int(rows.front().size());
-        model.setColCount(cols);
-        model.setRowCount(int(rows.size()) + 1);
+        model.setGridColumnCount(cols);
+        model.setGridRowCount(int(rows.size()) + 1);
         model.setFixedRows(1);
         for (int c = 0; c < cols; ++c)
             model.setCells(c, 0, QStringLiteral("H%1").arg(c));
@@ -113,7 +113,7 @@ TEST(GridSorting, UndoIsGoneOnceTheRowCountChanged)
 {
     Grid grid({{QStringLiteral("b")}, {QStringLiteral("a")}});
     grid.sorter.SortRows(0, {skText, soAscending, true}, -1, cLocale());
-    grid.model.setRowCount(4);
+    grid.model.setGridRowCount(4);
     EXPECT_FALSE(grid.sorter.SortUndoAvailable());
     EXPECT_TRUE(grid.sorter.SortList().empty());
 }
@@ -123,7 +123,7 @@ TEST(GridSorting, UndoAfterTheFixedRowsChangedLosesNoRow)
     Grid grid({{QStringLiteral("b")}, {QStringLiteral("a")}, {QStringLiteral("c")}});
     grid.sorter.SortRows(0, {skText, soAscending, true}, -1, cLocale());
     // Same number of data rows, but counted from another row.
-    grid.model.setRowCount(5);
+    grid.model.setGridRowCount(5);
     grid.model.setFixedRows(2);
     EXPECT_EQ(grid.sorter.UndoSort(2), -1);
     EXPECT_EQ(grid.model.Cols(0), texts({"H0", "a", "b", "c", ""}));

@@ -59,8 +59,8 @@ TSortGrid::TSortGrid(QWidget *parent)
     horizontalScrollBar()->setStyle(m_scrollStyle);
 
     // The string grid's defaults: 5 x 5 cells, one fixed row and one fixed column.
-    m_data->setColCount(5);
-    m_data->setRowCount(5);
+    m_data->setGridColumnCount(5);
+    m_data->setGridRowCount(5);
     m_data->setFixedCols(1);
     m_data->setFixedRows(1);
 

@@ -34,10 +34,10 @@ public:
     const StringGridModel &gridData() const { return *m_data; }
 
     // --- The string grid -------------------------------------------------------------------
-    int ColCount() const { return m_data->ColCount(); }
-    void setColCount(int count) { m_data->setColCount(count); }
-    int RowCount() const { return m_data->RowCount(); }
-    void setRowCount(int count) { m_data->setRowCount(count); }
+    int ColCount() const { return m_data->gridColumnCount(); }
+    void setColCount(int count) { m_data->setGridColumnCount(count); }
+    int RowCount() const { return m_data->gridRowCount(); }
+    void setRowCount(int count) { m_data->setGridRowCount(count); }
     int FixedCols() const { return m_data->FixedCols(); }
     void setFixedCols(int count) { m_data->setFixedCols(count); }
     int FixedRows() const { return m_data->FixedRows(); }
