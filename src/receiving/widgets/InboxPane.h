@@ -1,24 +1,22 @@
 #pragma once
 
-#include "ListPane.h"
+#include "ui/widgets/ListPane.h"
 
 namespace corvane::receiving {
-class InboxStore;
-}
 
-namespace corvane::shell {
+class InboxStore;
 
 // The rows of the inbox grid in store order: Msg No. (position + 1), the sender's name, the
 // subject, the attached files' names joined by ", ", the date text as stored, and "Unread" or "Read".
-QList<QStringList> inboxRows(const receiving::InboxStore &store);
+QList<QStringList> inboxRows(const InboxStore &store);
 
-// The InBox pane ("InBoxPan"): the received messages in inboxSG.
-class InboxPane : public ListPane
+// The InBox pane: the received messages in the inbox grid.
+class InboxPane : public ui::ListPane
 {
     Q_OBJECT
 
 public:
-    InboxPane(receiving::InboxStore &store, const platform::IniFile &settingsFile, QWidget *parent = nullptr);
+    explicit InboxPane(InboxStore &store, QWidget *parent = nullptr);
 
 protected:
     bool &refillFlag() override;
@@ -26,7 +24,7 @@ protected:
     RowSource rowSource() const override;
 
 private:
-    receiving::InboxStore &m_store;
+    InboxStore &m_store;
 };
 
-} // namespace corvane::shell
+} // namespace corvane::receiving

@@ -1,13 +1,11 @@
-#include "InboxPane.h"
-
-#include "shell/Navigation.h"
+#include "receiving/widgets/InboxPane.h"
 
 #include "platform/XmlNodes.h"
 #include "receiving/InboxStore.h"
 
 #include <memory>
 
-namespace corvane::shell {
+namespace corvane::receiving {
 
 namespace xml = platform::xml;
 
@@ -32,7 +30,7 @@ QStringList inboxRow(const pugi::xml_node &message, int number)
 
 } // namespace
 
-QList<QStringList> inboxRows(const receiving::InboxStore &store)
+QList<QStringList> inboxRows(const InboxStore &store)
 {
     QList<QStringList> rows;
     for (pugi::xml_node message = nextMessage(store.messages().first_child()); message;
@@ -41,7 +39,7 @@ QList<QStringList> inboxRows(const receiving::InboxStore &store)
     return rows;
 }
 
-ListPane::RowSource InboxPane::rowSource() const
+ui::ListPane::RowSource InboxPane::rowSource() const
 {
     // The rows are asked for in store order: a cursor walks the messages once.
     auto cursor = std::make_shared<pugi::xml_node>(nextMessage(m_store.messages().first_child()));
@@ -51,16 +49,11 @@ ListPane::RowSource InboxPane::rowSource() const
             }};
 }
 
-InboxPane::InboxPane(receiving::InboxStore &store, const platform::IniFile &settingsFile, QWidget *parent)
-    : ListPane(GridId::Inbox, settingsFile, parent), m_store(store)
-{
-    setObjectName(paneInfo(Pane::InBox).paneName);
-    setCaption(paneInfo(Pane::InBox).paneCaption);
-}
+InboxPane::InboxPane(InboxStore &store, QWidget *parent) : ListPane(parent), m_store(store) {}
 
 bool &InboxPane::refillFlag()
 {
     return m_store.InboxDirty;
 }
 
-} // namespace corvane::shell
+} // namespace corvane::receiving

@@ -1,6 +1,4 @@
-#include "ListPane.h"
-
-#include "GridSetup.h"
+#include "ui/widgets/ListPane.h"
 
 #include "platform/Errors.h"
 #include "sortgrid/widgets/SortGrid.h"
@@ -10,15 +8,13 @@
 
 #include <memory>
 
-namespace corvane::shell {
+namespace corvane::ui {
 
 using sortgrid::BatchFill;
 
-ListPane::ListPane(GridId id, const platform::IniFile &settingsFile, QWidget *parent)
-    : ui::CaptionPanel(QString(), parent), m_id(id), m_settingsFile(settingsFile),
-      m_grid(new sortgrid::TSortGrid(body())), m_layout(new QVBoxLayout(body()))
+ListPane::ListPane(QWidget *parent)
+    : CaptionPanel(QString(), parent), m_grid(new sortgrid::TSortGrid(body())), m_layout(new QVBoxLayout(body()))
 {
-    configureListGrid(*m_grid, id);
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->addWidget(m_grid, 1);
 }
@@ -34,7 +30,8 @@ ListPane::Shown ListPane::showList()
                 return shown;
         }
         // Also when nothing was refilled: the list always shows in its stored order.
-        applyStoredSort(*m_grid, m_id, m_settingsFile);
+        if (m_sort)
+            m_sort(*m_grid);
         return shown;
     } catch (const Error &error) {
         if (alive)
@@ -85,4 +82,4 @@ ListPane::Shown ListPane::fill()
     }
 }
 
-} // namespace corvane::shell
+} // namespace corvane::ui

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "shell/ColumnSettings.h"
-
 #include "sortgrid/BatchFill.h"
 #include "ui/widgets/CaptionPanel.h"
 
@@ -12,20 +10,17 @@
 
 class QVBoxLayout;
 
-namespace corvane::platform {
-class IniFile;
-}
-
 namespace corvane::sortgrid {
 class TSortGrid;
 }
 
-namespace corvane::shell {
+namespace corvane::ui {
 
 // A pane that lists one store in a sortable grid below its caption. The grid is filled again from
 // the store only when the store says it changed since the last fill; the fill runs in slices that
-// let the window handle its events, and the stored sort is applied on every display.
-class ListPane : public ui::CaptionPanel
+// let the window handle its events, and the display's sort (the window's stored sort) runs on
+// every display. Each subsystem's list pane derives from it; the window sets up the grid.
+class ListPane : public CaptionPanel
 {
     Q_OBJECT
 
@@ -36,13 +31,14 @@ public:
         Superseded, // a newer display started while this one filled; that one finishes the job
     };
 
-    // settingsFile is read for the stored sort at every display and must outlive the pane.
-    ListPane(GridId id, const platform::IniFile &settingsFile, QWidget *parent = nullptr);
+    explicit ListPane(QWidget *parent = nullptr);
 
     sortgrid::TSortGrid *grid() const { return m_grid; }
-    GridId gridId() const { return m_id; }
 
-    // The pane's display: refills the grid when the store changed, then applies the stored sort.
+    // What every display runs on the grid after any refill; it may throw an Error.
+    void setDisplaySort(std::function<void(sortgrid::TSortGrid &grid)> sort) { m_sort = std::move(sort); }
+
+    // The pane's display: refills the grid when the store changed, then runs the display's sort.
     // Errors go to failed(). The pane may be gone when this returns Superseded.
     Shown showList();
 
@@ -73,11 +69,10 @@ protected:
 private:
     Shown fill();
 
-    GridId m_id;
-    const platform::IniFile &m_settingsFile;
+    std::function<void(sortgrid::TSortGrid &grid)> m_sort;
     sortgrid::TSortGrid *m_grid;
     QVBoxLayout *m_layout;
     sortgrid::BatchFill::Options m_fillOptions;
 };
 
-} // namespace corvane::shell
+} // namespace corvane::ui
