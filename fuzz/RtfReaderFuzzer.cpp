@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the RTF reader, as text and into a document, and checks that writing
 // what was read is stable: reading the written RTF and writing it again gives the same bytes.
-#include "richtext/gui/DocumentText.h"
 #include "richtext/RtfPlainText.h"
+#include "richtext/gui/DocumentText.h"
 #include "richtext/gui/RtfReader.h"
 #include "richtext/gui/RtfWriter.h"
 

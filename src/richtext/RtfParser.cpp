@@ -267,8 +267,13 @@ struct RtfParser::State
         if (closing.ownsDest)
             endDestination(closing);
         charDirty = true;
-        if (stack.size() == 1)
-            stop = true; // the document's own group has closed; anything after it is not part of it
+        if (stack.size() == 1) {
+            // The document's own group has closed; anything after it is not part of it. What was
+            // in force inside it still formats a last paragraph that has no paragraph mark.
+            stack.back().chr = closing.chr;
+            stack.back().para = closing.para;
+            stop = true;
+        }
     }
 
     // Moves past the matching '}' of a group whose '{' was just read, honouring \bin data

@@ -1,8 +1,8 @@
 // Documents in the styles real writers produce: their text, a few formats each, and round trips.
 #include "RtfTestSupport.h"
 
-#include "richtext/gui/DocumentText.h"
 #include "richtext/RtfPlainText.h"
+#include "richtext/gui/DocumentText.h"
 #include "richtext/gui/RtfReader.h"
 #include "richtext/gui/RtfWriter.h"
 

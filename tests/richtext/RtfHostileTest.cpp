@@ -1,9 +1,9 @@
 // Damaged and hostile input: the reader returns what it can, within its limits, and never fails.
 #include "RtfTestSupport.h"
 
-#include "richtext/gui/DocumentText.h"
 #include "richtext/RtfLimits.h"
 #include "richtext/RtfPlainText.h"
+#include "richtext/gui/DocumentText.h"
 #include "richtext/gui/RtfReader.h"
 
 #include <QRandomGenerator>

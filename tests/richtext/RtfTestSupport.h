@@ -1,7 +1,7 @@
 #pragma once
 
-#include "richtext/gui/RtfQtFormat.h"
 #include "richtext/RtfStyle.h"
+#include "richtext/gui/RtfQtFormat.h"
 
 #include <QByteArray>
 #include <QString>

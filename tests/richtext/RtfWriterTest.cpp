@@ -1,8 +1,8 @@
 // The RTF this program writes: the rich-edit dialect, and round trips of what the editor produces.
 #include "RtfTestSupport.h"
 
-#include "richtext/gui/DocumentText.h"
 #include "richtext/RtfPlainText.h"
+#include "richtext/gui/DocumentText.h"
 #include "richtext/gui/RtfReader.h"
 #include "richtext/gui/RtfWriter.h"
 
@@ -229,6 +229,36 @@ TEST(RtfPlainText, MakesOneParagraphPerLineAndReadsItBack)
     EXPECT_EQ(writeDocument(doc), rtf);
     EXPECT_EQ(rtfToPlainText(plainTextToRtf(QString())), QString());
     EXPECT_TRUE(plainTextToRtf(QStringLiteral("x"), QStringLiteral("Arial"), 10).contains("Arial;}}"));
+}
+
+TEST(RtfPlainText, LabelsListItemsAsTheDocumentNumbersThem)
+{
+    const struct
+    {
+        const char *what;
+        const char *rtf;
+        const char *text;
+    } cases[] = {
+        {"numbers count on from the start, in the list's style",
+         "{\\rtf1{\\*\\pn\\pnlvlbody\\pnucrm\\pnstart4}a\\par b\\par}", "IV.\ta\nV.\tb"},
+        {"letters go on past z", "{\\rtf1{\\*\\pn\\pnlvlbody\\pnlcltr\\pnstart26}y\\par z\\par}", "z.\ty\naa.\tz"},
+        {"a paragraph outside the list starts a new one",
+         "{\\rtf1{\\*\\pn\\pnlvlbody\\pndec}a\\par\\pard b\\par{\\*\\pn\\pnlvlbody\\pndec}c\\par}",
+         "1.\ta\nb\n1.\tc"},
+        {"a Word list goes on after it",
+         "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc0}\\listid7}}"
+         "{\\*\\listoverridetable{\\listoverride\\listid7\\ls1}}\\pard\\ls1 a\\par\\pard b\\par\\pard\\ls1 c\\par}",
+         "1.\ta\nb\n2.\tc"},
+        {"a last item without a paragraph mark", "{\\rtf1{\\*\\pn\\pnlvlblt}a}", "\u2022\ta"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString expected = QString::fromUtf8(c.text);
+        EXPECT_EQ(rtfToPlainText(QByteArray(c.rtf)), expected);
+        QTextDocument doc;
+        readDocument(QByteArray(c.rtf), doc);
+        EXPECT_EQ(plainText(doc), expected);
+    }
 }
 
 } // namespace
