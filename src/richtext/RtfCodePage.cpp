@@ -29,8 +29,8 @@ int codePageForCharset(int charset, int documentCodePage)
     case 204: return 1251;   // Cyrillic
     case 222: return 874;    // Thai
     case 238: return 1250;   // Central European
-    case 254: return kCodePagePc;    // PC 437
-    case 255: return kCodePagePc;    // OEM
+    case 254: return kCodePagePc; // PC 437
+    case 255: return kCodePagePc; // OEM
     default: return documentCodePage;
     }
 }
