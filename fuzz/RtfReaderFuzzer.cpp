@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes to the RTF reader, as text and into a document, and checks that writing
 // what was read is stable: reading the written RTF and writing it again gives the same bytes.
-#include "platform/richtext/DocumentText.h"
-#include "platform/richtext/RtfPlainText.h"
-#include "platform/richtext/RtfReader.h"
-#include "platform/richtext/RtfWriter.h"
+#include "richtext/RtfPlainText.h"
+#include "richtext/gui/DocumentText.h"
+#include "richtext/gui/RtfReader.h"
+#include "richtext/gui/RtfWriter.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>
@@ -31,14 +31,14 @@ namespace {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    using namespace corvane::platform::rtf;
+    using namespace corvane::richtext;
     const QByteArrayView input(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
 
     const QString plain = rtfToPlainText(input);
     QTextDocument document;
     readDocument(input, document);
-    if (documentText(document) != plain)
-        fail("document text differs from plain text", documentText(document).toUtf8(), plain.toUtf8());
+    if (plainText(document) != plain)
+        fail("document's plain text differs from the reader's", plainText(document).toUtf8(), plain.toUtf8());
 
     const QByteArray written = writeDocument(document);
     QTextDocument again;

@@ -1,17 +1,15 @@
-#include "shell/widgets/AddressListPane.h"
+// The list panes as the window sets them up: names, grids, fills and stored sorts.
 #include "shell/widgets/GridSetup.h"
-#include "shell/widgets/InboxPane.h"
-#include "shell/widgets/SentItemsPane.h"
+#include "shell/widgets/ListPanes.h"
 
-#include "QtPrinters.h"
-#include "StoreTexts.h"
+#include "support/QtPrinters.h"
+#include "support/StoreTexts.h"
 
-#include "addressbook/AddressStore.h"
 #include "platform/IniFile.h"
 #include "platform/XmlDocument.h"
 #include "platform/XmlNodes.h"
 #include "receiving/InboxStore.h"
-#include "sending/SentStore.h"
+#include "receiving/widgets/InboxPane.h"
 #include "shell/Settings.h"
 #include "sortgrid/widgets/SortGrid.h"
 
@@ -27,6 +25,8 @@
 using namespace corvane::shell;
 using corvane::platform::IniFile;
 using corvane::platform::XmlDocument;
+using corvane::receiving::InboxPane;
+using corvane::ui::ListPane;
 using corvane::sortgrid::BatchFill;
 using corvane::sortgrid::TSortGrid;
 using corvane::test::dataColumn;
@@ -36,47 +36,6 @@ using corvane::test::TempFolder;
 
 namespace {
 
-TEST(ListRows, InboxRowsNumberTheMessagesAndJoinTheAttachmentNames)
-{
-    XmlDocument document;
-    document.loadFromBytes(corvane::test::inboxStore(
-        {inboxMessage(QStringLiteral("Bob"), QStringLiteral("Lunch?")),
-         inboxMessage(QStringLiteral("Cid & Co"), QStringLiteral("Files"),
-                      {QStringLiteral("a.txt"), QStringLiteral("b.txt")}, QStringLiteral("1/2/2026"),
-                      QStringLiteral("Read")),
-         "<!-- not a message -->",
-         "<Message><Attachments><Attachment Filename=\"only.doc\"/></Attachments></Message>"}));
-    const corvane::receiving::InboxStore store(document);
-    EXPECT_EQ(inboxRows(store),
-              (QList<QStringList>{strings({"1", "Bob", "Lunch?", "", "12/7/2026 12:00:00 PM", "Unread"}),
-                                  strings({"2", "Cid & Co", "Files", "a.txt, b.txt", "1/2/2026", "Read"}),
-                                  strings({"3", "", "", "only.doc", "", ""})}));
-
-    XmlDocument empty(corvane::receiving::InboxStore::initialContent());
-    empty.activate();
-    EXPECT_TRUE(inboxRows(corvane::receiving::InboxStore(empty)).isEmpty()) << "a store without Messages";
-}
-
-TEST(ListRows, SentAndAddressRowsCarryTheNumberFirst)
-{
-    XmlDocument sent;
-    sent.loadFromBytes(corvane::test::sentStore(
-        {corvane::test::sentMessage({QStringLiteral("Bob"), QStringLiteral("Cid")}, QStringLiteral("Plans"),
-                                    {QStringLiteral("/home/ann/plan.pdf")}, QStringLiteral("3/4/2026 9:00:00 AM"))}));
-    EXPECT_EQ(sentRows(corvane::sending::SentStore(sent)),
-              QList<QStringList>{strings({"1", "Bob, Cid, ", "Plans", "plan.pdf, ", "3/4/2026 9:00:00 AM"})});
-
-    XmlDocument addresses;
-    addresses.loadFromBytes(corvane::test::addressStore(
-        {corvane::test::addressEntry(QStringLiteral("Bob"), QStringLiteral("/s/bob/"), QStringLiteral("desk 4"),
-                                     QStringLiteral("False")),
-         corvane::test::addressEntry(QStringLiteral("Relay"), QStringLiteral("/s/relay/"), QString(),
-                                     QStringLiteral("True"))}));
-    EXPECT_EQ(addressRows(corvane::addressbook::AddressStore(addresses)),
-              (QList<QStringList>{strings({"1", "Bob", "/s/bob/", "desk 4", "False"}),
-                                  strings({"2", "Relay", "/s/relay/", "", "True"})}));
-}
-
 // An inbox pane over an in-memory store, with its grid's headers set as at start-up.
 class InboxList : public ::testing::Test
 {
@@ -84,7 +43,8 @@ protected:
     InboxList() : settings(folder.file(QStringLiteral("main.ini")))
     {
         document.loadFromBytes(corvane::test::inboxStore({}));
-        pane = std::make_unique<InboxPane>(store, settings);
+        pane = std::make_unique<InboxPane>(store);
+        setUpListPane(*pane, Pane::InBox, GridId::Inbox, settings);
         setGridHeaders(ListGrids{nullptr, pane->grid(), nullptr});
     }
 

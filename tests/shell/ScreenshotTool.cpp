@@ -6,7 +6,7 @@
 #include "shell/widgets/MainWindow.h"
 
 #include "FakeServices.h"
-#include "StoreTexts.h"
+#include "support/StoreTexts.h"
 
 #include "platform/DateText.h"
 #include "platform/XmlDocument.h"

@@ -4,8 +4,8 @@
 #include "shell/widgets/PaneStack.h"
 
 #include "WindowProgram.h"
-#include "QtPrinters.h"
-#include "StoreTexts.h"
+#include "support/QtPrinters.h"
+#include "support/StoreTexts.h"
 
 #include "platform/IniFile.h"
 #include "shell/Settings.h"

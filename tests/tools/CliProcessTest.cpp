@@ -61,10 +61,15 @@ TEST(CorvaneCli, TwoProfilesExchangeAMessageWithAnAttachment)
 
     const QString log = p.temp.file(QStringLiteral("nightly.log"));
     corvane::test::writeFile(log, QByteArray(10000, 'x'));
+    // A body as WordPad writes a bulleted list.
+    const QString body = p.temp.file(QStringLiteral("body.rtf"));
+    corvane::test::writeFile(body, "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Calibri;}{\\f1 Symbol;}}\\f0 "
+                                   "All green. Gr\\'fc\\'dfe\\par\r\n\\pard{\\pntext\\f1\\'B7\\tab}"
+                                   "{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}\\fi-360\\li720 "
+                                   "Build\\par\r\n{\\pntext\\f1\\'B7\\tab}Tests\\par\r\n}");
     const CliRun sent = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("send"), QStringLiteral("--to"),
                           QStringLiteral("Bob"), QStringLiteral("--subject"), QStringLiteral("Nightly & <report>"),
-                          QStringLiteral("--body"), QString::fromUtf8("All green. Grüße"),
-                          QStringLiteral("--attach"), log});
+                          QStringLiteral("--body-file"), body, QStringLiteral("--attach"), log});
     EXPECT_EQ(sent.exitCode, 0) << sent.err.toStdString();
     EXPECT_EQ(sent.out, QStringLiteral("Messages Sent\n"));
 
@@ -85,7 +90,7 @@ TEST(CorvaneCli, TwoProfilesExchangeAMessageWithAnAttachment)
     const CliRun shown = cli({QStringLiteral("--profile"), p.bob, QStringLiteral("show"), QStringLiteral("1")});
     EXPECT_EQ(shown.out, QStringLiteral("From: Ann\nTo: Bob\nSubject: Nightly & <report>\nDate: %1\n"
                                         "Attachments: nightly.log\n\n%2\n")
-                             .arg(fields[4], QString::fromUtf8("All green. Grüße")));
+                             .arg(fields[4], QString::fromUtf8("All green. Grüße\n•\tBuild\n•\tTests")));
     const CliRun rtf = cli({QStringLiteral("--profile"), p.bob, QStringLiteral("show"), QStringLiteral("1"),
                          QStringLiteral("--rtf")});
     EXPECT_TRUE(rtf.out.contains(QStringLiteral("{\\rtf1"))) << rtf.out.toStdString();

@@ -6,7 +6,7 @@
 #include "platform/FileNames.h"
 #include "platform/Paths.h"
 #include "platform/XmlNodes.h"
-#include "platform/richtext/RtfPlainText.h"
+#include "richtext/RtfPlainText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -34,9 +34,9 @@ QString bodyRtf(const SendCommand &send)
         const QByteArray bytes = platform::readWholeFile(*send.bodyFile, kMaxBodyFileBytes);
         if (send.bodyFile->endsWith(QStringLiteral(".rtf"), Qt::CaseInsensitive))
             return QString::fromLatin1(bytes); // RTF is 7-bit text; keep every byte as it is
-        return QString::fromLatin1(platform::rtf::plainTextToRtf(QString::fromUtf8(bytes)));
+        return QString::fromLatin1(richtext::plainTextToRtf(QString::fromUtf8(bytes)));
     }
-    return QString::fromLatin1(platform::rtf::plainTextToRtf(send.body.value_or(QString())));
+    return QString::fromLatin1(richtext::plainTextToRtf(send.body.value_or(QString())));
 }
 
 // Writes what the logic worded for the user; returns whether any of it was an error.
@@ -163,7 +163,7 @@ int show(CliProfile &profile, const ShowCommand &command, QTextStream &out)
     if (command.rtf) {
         out << body;
     } else {
-        QString text = platform::rtf::rtfToPlainText(body);
+        QString text = richtext::rtfToPlainText(body);
         out << text;
         if (!text.endsWith(u'\n'))
             out << '\n';

@@ -1,10 +1,10 @@
 #include "ListPanes.h"
 
-#include "AddressListPane.h"
-#include "InboxPane.h"
 #include "PaneStack.h"
-#include "SentItemsPane.h"
 
+#include "addressbook/widgets/AddressListPane.h"
+#include "receiving/widgets/InboxPane.h"
+#include "sending/widgets/SentItemsPane.h"
 #include "shell/MailServices.h"
 #include "sortgrid/widgets/SortGrid.h"
 
@@ -12,12 +12,25 @@
 
 namespace corvane::shell {
 
+using ui::ListPane;
+
+void setUpListPane(ListPane &list, Pane pane, GridId id, const platform::IniFile &settingsFile)
+{
+    list.setObjectName(paneInfo(pane).paneName);
+    list.setCaption(paneInfo(pane).paneCaption);
+    configureListGrid(*list.grid(), id);
+    list.setDisplaySort(
+        [id, &settingsFile](sortgrid::TSortGrid &grid) { applyStoredSort(grid, id, settingsFile); });
+}
+
 ListPanes::ListPanes(MailServices &mail, const platform::IniFile &settingsFile, MessagePresenter &messages,
                      QObject *parent)
-    : QObject(parent), m_mail(mail), m_settingsFile(settingsFile),
-      m_inbox(new InboxPane(mail.inbox, settingsFile)), m_sent(new SentItemsPane(mail.sent, settingsFile)),
-      m_address(new AddressListPane(mail.addresses, settingsFile))
+    : QObject(parent), m_mail(mail), m_settingsFile(settingsFile), m_inbox(new receiving::InboxPane(mail.inbox)),
+      m_sent(new sending::SentItemsPane(mail.sent)), m_address(new addressbook::AddressListPane(mail.addresses))
 {
+    setUpListPane(*m_inbox, Pane::InBox, GridId::Inbox, settingsFile);
+    setUpListPane(*m_sent, Pane::SentItems, GridId::Sent, settingsFile);
+    setUpListPane(*m_address, Pane::AddressBook, GridId::Address, settingsFile);
     installClickSortHandlers(grids(), settingsFile, messages);
     for (ListPane *list : {static_cast<ListPane *>(m_inbox), static_cast<ListPane *>(m_sent),
                            static_cast<ListPane *>(m_address)})

@@ -8,15 +8,29 @@
 
 #include <functional>
 
+namespace corvane::addressbook {
+class AddressListPane;
+}
+namespace corvane::receiving {
+class InboxPane;
+}
+namespace corvane::sending {
+class SentItemsPane;
+}
+namespace corvane::ui {
+class ListPane;
+}
+
 namespace corvane::shell {
 
-class AddressListPane;
-class InboxPane;
-class ListPane;
 class MailServices;
 class MessagePresenter;
 class PaneStack;
-class SentItemsPane;
+
+// Makes a list pane the window's pane for a navigation entry: its object name and caption, its
+// grid one of the list grids, and that grid's stored sort run at every display. settingsFile is
+// read at every display and must outlive the pane.
+void setUpListPane(ui::ListPane &list, Pane pane, GridId id, const platform::IniFile &settingsFile);
 
 // The window's three list panes (InBox, Sent Items, Address Book) and what the window does with
 // their grids: header rows, widths and stored sorts at start-up, the sort keys a header click
@@ -33,11 +47,11 @@ public:
     // Hands the panes to the stack, which owns them from then on.
     void placeIn(PaneStack &stack);
 
-    InboxPane *inbox() const { return m_inbox; }
-    SentItemsPane *sent() const { return m_sent; }
-    AddressListPane *address() const { return m_address; }
+    receiving::InboxPane *inbox() const { return m_inbox; }
+    sending::SentItemsPane *sent() const { return m_sent; }
+    addressbook::AddressListPane *address() const { return m_address; }
     // The list pane shown for a navigation pane; none for the other panes.
-    ListPane *pane(Pane pane) const;
+    ui::ListPane *pane(Pane pane) const;
     ListGrids grids() const;
 
     // The start-up steps of the grids: the header rows, then the widths and stored sorts.
@@ -57,9 +71,9 @@ private:
     MailServices &m_mail;
     const platform::IniFile &m_settingsFile;
     // Owned by the window's pane stack once placed; they live as long as the window.
-    InboxPane *m_inbox;
-    SentItemsPane *m_sent;
-    AddressListPane *m_address;
+    receiving::InboxPane *m_inbox;
+    sending::SentItemsPane *m_sent;
+    addressbook::AddressListPane *m_address;
 };
 
 } // namespace corvane::shell

@@ -1,0 +1,1212 @@
+#include "richtext/RtfParser.h"
+
+#include "richtext/RtfCodePage.h"
+#include "richtext/RtfKeywords.h"
+#include "richtext/RtfLimits.h"
+#include "richtext/RtfPicture.h"
+
+#include <algorithm>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace corvane::richtext {
+
+namespace {
+
+enum class Dest : std::uint8_t {
+    Body,
+    FontTable,
+    ColourTable,
+    Pict,
+    Pn,
+    ListTable,
+    ListDef,
+    ListLevel,
+    ListOverrideTable,
+    ListOverride,
+    Upr,    // ANSI half of \upr: ignored until its \ud
+    Object, // \object: ignored until its \result
+};
+
+struct CharState
+{
+    int font = -1; // -1: the default font
+    int halfPoints = 24;
+    int colour = 0;     // colour table index; 0 is automatic
+    int background = 0; // colour table index; 0 is none
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+    bool hidden = false;
+    VerticalAlign vertical = VerticalAlign::Normal;
+};
+
+struct ParaState
+{
+    ParagraphStyle style; // style.list holds an old-style (\pn) list
+    int ls = 0;           // Word list override number, 0 for none
+    int ilvl = 0;
+};
+
+struct Group
+{
+    CharState chr;
+    ParaState para;
+    Dest dest = Dest::Body;
+    Dest resume = Dest::Body; // what \ud or \result returns to
+    bool ownsDest = false;    // this group started its destination
+    std::uint8_t uc = 1;
+};
+
+struct Font
+{
+    QString name;
+    int charset = -1;
+    int codePage = 0; // from \cpg; 0 when not given
+};
+
+struct PictState
+{
+    enum class Kind : std::uint8_t { Unknown, Png, Jpeg, Other } kind = Kind::Unknown;
+    QByteArray data;
+    int half = -1; // pending high nibble
+    bool tooBig = false;
+    int picW = 0, picH = 0, goalW = 0, goalH = 0, scaleX = 100, scaleY = 100;
+};
+
+struct PnState
+{
+    enum class Level : std::uint8_t { None, Bullet, Numbered } level = Level::None;
+    ListKind numbering = ListKind::Decimal;
+    int outline = 0;
+    int start = 1;
+};
+
+struct ListLevelDef
+{
+    int nfc = 0;
+    int start = 1;
+};
+
+int hexValue(unsigned char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+bool isLetter(unsigned char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool isDigit(unsigned char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+int clampInt(std::int64_t v, int lo, int hi)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(v, lo, hi));
+}
+
+ListKind kindForNfc(int nfc)
+{
+    switch (nfc) {
+    case 1: return ListKind::UpperRoman;
+    case 2: return ListKind::LowerRoman;
+    case 3: return ListKind::UpperAlpha;
+    case 4: return ListKind::LowerAlpha;
+    case 23: return ListKind::Bullet;
+    case 255: return ListKind::None;
+    default: return ListKind::Decimal;
+    }
+}
+
+// Bytes above which pending text is decoded and handed on, to keep buffers small.
+constexpr qsizetype kFlushBytes = 64 * 1024;
+
+// Characters that may stand in the text: not control characters (a tab aside), and not the
+// characters a text document keeps for paragraph, frame and picture marks.
+bool isTextCharacter(char16_t u)
+{
+    return (u >= 0x20 || u == '\t') && u != 0x2029 && u != 0xFDD0 && u != 0xFDD1 && u != 0xFFFC;
+}
+
+} // namespace
+
+struct RtfParser::State
+{
+    State(RtfSink &s, bool utf8) : sink(s), rawUtf8(utf8) {}
+
+    RtfSink &sink;
+    const bool rawUtf8;
+
+    const char *p = nullptr;
+    const char *end = nullptr;
+    std::vector<Group> stack;
+    ReadReport report;
+    bool stop = false;
+    bool star = false;
+    int ucSkip = 0;
+    std::int64_t groups = 0;
+
+    int docCodePage = kCodePageWindowsLatin1;
+    int defaultFont = 0;
+    std::unordered_map<int, Font> fonts;
+    std::vector<std::optional<std::uint32_t>> colours;
+
+    // font table entry being read
+    bool fontPending = false;
+    int fontNumber = 0;
+    Font font;
+    QByteArray fontBytes;
+
+    // colour table entry being read
+    int red = 0, green = 0, blue = 0;
+    bool colourGiven = false;
+
+    PictState pict;
+    std::int64_t pictureBytes = 0;
+    PnState pn;
+
+    std::unordered_map<int, std::vector<ListLevelDef>> listDefs;
+    std::vector<ListLevelDef> listLevels;
+    int listId = 0;
+    std::unordered_map<int, int> overrides; // \ls number -> list id
+    int overrideListId = 0;
+    int overrideLs = 0;
+
+    // output
+    RunStyle run;          // style of runText and bytes
+    QString runText;
+    QByteArray bytes;      // undecoded text bytes, in bytesCodePage
+    int bytesCodePage = kCodePageWindowsLatin1;
+    int codePage = kCodePageWindowsLatin1; // of the current character state
+    bool hidden = false;
+    bool charDirty = true;
+    bool paraHasContent = false;
+    int pendingTabs = 0;
+    // Table rows: from \intbl to \row a paragraph mark only breaks the line inside its cell, so
+    // that a row stays one paragraph even when each cell holds paragraphs of its own.
+    bool inRow = false;
+    bool cellHasContent = false;
+    bool cellBreakPending = false; // a paragraph mark in a cell, put out if more content follows
+    std::int64_t output = 0;
+
+    Group &top() { return stack.back(); }
+
+    // ---- reading ---------------------------------------------------------------------------
+
+    void parse()
+    {
+        stack.clear();
+        stack.emplace_back();
+        while (p < end && !stop) {
+            switch (*p) {
+            case '{':
+                ++p;
+                openGroup();
+                break;
+            case '}':
+                ++p;
+                closeGroup();
+                break;
+            case '\\':
+                ++p;
+                controlSequence();
+                break;
+            case '\r':
+            case '\n':
+                ++p;
+                break;
+            default:
+                text();
+                break;
+            }
+        }
+        if (!stop && stack.size() > 1)
+            report.unbalanced = true;
+        finish();
+    }
+
+    void openGroup()
+    {
+        ucSkip = 0;
+        star = false;
+        if (stack.size() > static_cast<std::size_t>(limits::kMaxDepth)) {
+            report.limited = true;
+            if (!skipToGroupEnd())
+                report.unbalanced = true;
+            return;
+        }
+        if (++groups > limits::kMaxGroups) {
+            report.limited = true;
+            stop = true;
+            return;
+        }
+        stack.push_back(stack.back());
+        stack.back().ownsDest = false;
+    }
+
+    void closeGroup()
+    {
+        ucSkip = 0;
+        star = false;
+        if (stack.size() <= 1)
+            return;
+        Group closing = std::move(stack.back());
+        stack.pop_back();
+        if (closing.ownsDest)
+            endDestination(closing);
+        charDirty = true;
+        if (stack.size() == 1) {
+            // The document's own group has closed; anything after it is not part of it. What was
+            // in force inside it still formats a last paragraph that has no paragraph mark.
+            stack.back().chr = closing.chr;
+            stack.back().para = closing.para;
+            stop = true;
+        }
+    }
+
+    // Moves past the matching '}' of a group whose '{' was just read, honouring \bin data
+    // and escaped braces. Returns false when the input ends first.
+    bool skipToGroupEnd()
+    {
+        int depth = 1;
+        while (p < end) {
+            const char c = *p++;
+            if (c == '{') {
+                ++depth;
+            } else if (c == '}') {
+                if (--depth == 0)
+                    return true;
+            } else if (c == '\\' && p < end) {
+                if (*p == 'b' && end - p > 3 && p[1] == 'i' && p[2] == 'n' && (isDigit(p[3]) || p[3] == '-')) {
+                    p += 3;
+                    const std::int64_t n = readParameter();
+                    if (p < end && *p == ' ')
+                        ++p;
+                    p += std::clamp<std::int64_t>(n, 0, end - p);
+                } else {
+                    ++p; // the escaped character, or the first letter of a word
+                }
+            }
+        }
+        return false;
+    }
+
+    // Skips the rest of the current group and closes it.
+    void skipRestOfGroup()
+    {
+        if (skipToGroupEnd())
+            closeGroup();
+        else
+            report.unbalanced = true;
+    }
+
+    // Reads an optional '-' and digits at p; saturates instead of overflowing.
+    std::int64_t readParameter()
+    {
+        bool negative = false;
+        if (p < end && *p == '-') {
+            negative = true;
+            ++p;
+        }
+        std::int64_t value = 0;
+        int digits = 0;
+        while (p < end && isDigit(static_cast<unsigned char>(*p))) {
+            if (digits < limits::kMaxParameterDigits)
+                value = value * 10 + (*p - '0');
+            ++digits;
+            ++p;
+        }
+        value = std::min<std::int64_t>(value, 0x7fffffff);
+        return negative ? -value : value;
+    }
+
+    void controlSequence()
+    {
+        if (p >= end)
+            return;
+        const auto c = static_cast<unsigned char>(*p);
+        if (isLetter(c)) {
+            controlWord();
+            return;
+        }
+        ++p;
+        if (c == '*') {
+            star = true;
+            return;
+        }
+        star = false;
+        switch (c) {
+        case '\'': {
+            int value = -1;
+            if (p < end && hexValue(static_cast<unsigned char>(*p)) >= 0) {
+                value = hexValue(static_cast<unsigned char>(*p++));
+                if (p < end && hexValue(static_cast<unsigned char>(*p)) >= 0)
+                    value = value * 16 + hexValue(static_cast<unsigned char>(*p++));
+            }
+            if (value >= 0)
+                textByte(static_cast<char>(value), true);
+            break;
+        }
+        case '\\':
+        case '{':
+        case '}':
+            textByte(static_cast<char>(c));
+            break;
+        case '~':
+            unicodeChar(0x00A0);
+            break;
+        case '_':
+            unicodeChar(0x2011);
+            break;
+        case '\r':
+        case '\n':
+            if (ucSkip > 0)
+                --ucSkip;
+            else if (top().dest == Dest::Body)
+                paragraphEnd();
+            break;
+        default:
+            if (ucSkip > 0)
+                --ucSkip; // \- (optional hyphen) and other symbols show nothing
+            break;
+        }
+    }
+
+    void controlWord()
+    {
+        const char *nameStart = p;
+        while (p < end && isLetter(static_cast<unsigned char>(*p)))
+            ++p;
+        const std::string_view name(nameStart, static_cast<std::size_t>(p - nameStart));
+        bool hasParam = false;
+        std::int64_t param = 0;
+        if (p < end && (isDigit(static_cast<unsigned char>(*p))
+                        || (*p == '-' && end - p > 1 && isDigit(static_cast<unsigned char>(p[1]))))) {
+            hasParam = true;
+            param = readParameter();
+        }
+        if (p < end && *p == ' ')
+            ++p;
+        const Kw kw = name.size() <= static_cast<std::size_t>(limits::kMaxWordLength) ? lookupKeyword(name) : Kw::Unknown;
+        const bool starred = star;
+        star = false;
+        if (kw == Kw::Bin) {
+            binary(hasParam ? param : 0);
+            return;
+        }
+        if (ucSkip > 0) {
+            --ucSkip;
+            return;
+        }
+        if (starred && !handlesStarred(kw)) {
+            skipRestOfGroup();
+            return;
+        }
+        word(kw, hasParam, param);
+    }
+
+    static bool handlesStarred(Kw kw)
+    {
+        switch (kw) {
+        case Kw::Pn:
+        case Kw::ShpPict:
+        case Kw::Ud:
+        case Kw::ListTable:
+        case Kw::ListOverrideTable:
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    void setDest(Dest dest)
+    {
+        Group &g = top();
+        g.dest = dest;
+        g.ownsDest = true;
+    }
+
+    void word(Kw kw, bool hasParam, std::int64_t param)
+    {
+        const Dest dest = top().dest;
+        const int value = clampInt(param, -0x7fffffff, 0x7fffffff);
+        // Destinations, recognised wherever text is not being dropped whole.
+        switch (kw) {
+        case Kw::SkipDestination:
+        case Kw::FldInst:
+            skipRestOfGroup();
+            return;
+        case Kw::FontTable:
+            setDest(Dest::FontTable);
+            return;
+        case Kw::ColourTable:
+            setDest(Dest::ColourTable);
+            colours.clear();
+            red = green = blue = 0;
+            colourGiven = false;
+            return;
+        case Kw::Pict:
+            setDest(Dest::Pict);
+            pict = PictState();
+            return;
+        case Kw::Pn:
+            setDest(Dest::Pn);
+            pn = PnState();
+            return;
+        case Kw::ListTable:
+            setDest(Dest::ListTable);
+            return;
+        case Kw::ListOverrideTable:
+            setDest(Dest::ListOverrideTable);
+            return;
+        case Kw::Upr:
+            top().resume = dest;
+            setDest(Dest::Upr);
+            return;
+        case Kw::Ud:
+            if (dest == Dest::Upr)
+                setDest(top().resume);
+            return;
+        case Kw::Object:
+            top().resume = dest;
+            setDest(Dest::Object);
+            return;
+        case Kw::Result:
+            if (dest == Dest::Object)
+                setDest(top().resume);
+            return;
+        default:
+            break;
+        }
+        switch (dest) {
+        case Dest::Body: bodyWord(kw, hasParam, value); break;
+        case Dest::FontTable: fontWord(kw, hasParam, value); break;
+        case Dest::ColourTable:
+            if (kw == Kw::Red || kw == Kw::Green || kw == Kw::Blue) {
+                const int v = std::clamp(value, 0, 255);
+                (kw == Kw::Red ? red : kw == Kw::Green ? green : blue) = v;
+                colourGiven = true;
+            }
+            break;
+        case Dest::Pict: pictWord(kw, value); break;
+        case Dest::Pn: pnWord(kw, hasParam, value); break;
+        case Dest::ListTable:
+            if (kw == Kw::List) {
+                setDest(Dest::ListDef);
+                listLevels.clear();
+                listId = 0;
+            }
+            break;
+        case Dest::ListDef:
+            if (kw == Kw::ListLevel) {
+                setDest(Dest::ListLevel);
+                if (listLevels.size() <= static_cast<std::size_t>(limits::kMaxListLevel))
+                    listLevels.emplace_back();
+            } else if (kw == Kw::ListId) {
+                listId = value;
+            }
+            break;
+        case Dest::ListLevel:
+            if (!listLevels.empty() && kw == Kw::LevelNfc)
+                listLevels.back().nfc = value;
+            else if (!listLevels.empty() && kw == Kw::LevelStartAt)
+                listLevels.back().start = std::clamp(value, 0, 32767);
+            break;
+        case Dest::ListOverrideTable:
+            if (kw == Kw::ListOverride) {
+                setDest(Dest::ListOverride);
+                overrideListId = 0;
+                overrideLs = 0;
+            }
+            break;
+        case Dest::ListOverride:
+            if (kw == Kw::ListId)
+                overrideListId = value;
+            else if (kw == Kw::Ls)
+                overrideLs = value;
+            break;
+        default:
+            break;
+        }
+    }
+
+    void bodyWord(Kw kw, bool hasParam, int value)
+    {
+        Group &g = top();
+        CharState &c = g.chr;
+        ParagraphStyle &ps = g.para.style;
+        const bool on = !hasParam || value != 0;
+        switch (kw) {
+        // document
+        case Kw::Ansi: docCodePage = kCodePageWindowsLatin1; charDirty = true; break;
+        case Kw::Mac: docCodePage = kCodePageMacRoman; charDirty = true; break;
+        case Kw::Pc: docCodePage = kCodePagePc; charDirty = true; break;
+        case Kw::Pca: docCodePage = 850; charDirty = true; break;
+        case Kw::AnsiCpg:
+            if (value > 0 && value < 65536)
+                docCodePage = value;
+            charDirty = true;
+            break;
+        case Kw::Deff: defaultFont = value; charDirty = true; break;
+        // character formatting
+        case Kw::Plain: c = CharState(); charDirty = true; break;
+        case Kw::F: c.font = hasParam ? value : -1; charDirty = true; break;
+        case Kw::Fs:
+            c.halfPoints = hasParam && value > 0 ? std::clamp(value, limits::kMinHalfPoints, limits::kMaxHalfPoints) : 24;
+            charDirty = true;
+            break;
+        case Kw::Cf: c.colour = std::max(value, 0); charDirty = true; break;
+        case Kw::Cb:
+        case Kw::Highlight: c.background = std::max(value, 0); charDirty = true; break;
+        case Kw::B: c.bold = on; charDirty = true; break;
+        case Kw::I: c.italic = on; charDirty = true; break;
+        case Kw::Ul: c.underline = on; charDirty = true; break;
+        case Kw::UlNone: c.underline = false; charDirty = true; break;
+        case Kw::Strike: c.strike = on; charDirty = true; break;
+        case Kw::Hidden: c.hidden = on; charDirty = true; break;
+        case Kw::Super: c.vertical = VerticalAlign::Super; charDirty = true; break;
+        case Kw::Sub: c.vertical = VerticalAlign::Sub; charDirty = true; break;
+        case Kw::NoSuperSub: c.vertical = VerticalAlign::Normal; charDirty = true; break;
+        case Kw::Up: c.vertical = on ? VerticalAlign::Super : VerticalAlign::Normal; charDirty = true; break;
+        case Kw::Dn: c.vertical = on ? VerticalAlign::Sub : VerticalAlign::Normal; charDirty = true; break;
+        // paragraph formatting
+        case Kw::Pard: g.para = ParaState(); break;
+        case Kw::Ql: ps.alignment = Alignment::Left; break;
+        case Kw::Qr: ps.alignment = Alignment::Right; break;
+        case Kw::Qc: ps.alignment = Alignment::Center; break;
+        case Kw::Qj: ps.alignment = Alignment::Justify; break;
+        case Kw::Li: ps.leftTwips = std::clamp(value, -limits::kMaxTwips, limits::kMaxTwips); break;
+        case Kw::Ri: ps.rightTwips = std::clamp(value, -limits::kMaxTwips, limits::kMaxTwips); break;
+        case Kw::Fi: ps.firstLineTwips = std::clamp(value, -limits::kMaxTwips, limits::kMaxTwips); break;
+        case Kw::Sb: ps.spaceBeforeTwips = std::clamp(value, 0, limits::kMaxTwips); break;
+        case Kw::Sa: ps.spaceAfterTwips = std::clamp(value, 0, limits::kMaxTwips); break;
+        case Kw::Ls: g.para.ls = std::max(value, 0); break;
+        case Kw::Ilvl: g.para.ilvl = std::clamp(value, 0, limits::kMaxListLevel); break;
+        // breaks and special characters
+        case Kw::Par:
+        case Kw::Sect:
+        case Kw::Page:
+            if (!inRow)
+                paragraphEnd();
+            else if (cellHasContent)
+                cellBreakPending = true;
+            break;
+        case Kw::Intbl: inRow = true; break;
+        case Kw::Row:
+        case Kw::NestRow:
+            if (kw == Kw::Row)
+                inRow = false;
+            cellHasContent = false;
+            cellBreakPending = false;
+            // Each \cell asked for a tab before the next cell; the last cell has none after it.
+            if (pendingTabs > 1) {
+                --pendingTabs;
+                prepareContent(); // puts out the tabs before the row's empty last cells
+            }
+            paragraphEnd();
+            break;
+        case Kw::Cell:
+        case Kw::NestCell:
+            cellHasContent = false;
+            cellBreakPending = false;
+            if (charDirty)
+                syncRun();
+            if (!hidden)
+                ++pendingTabs;
+            break;
+        case Kw::Line: unicodeChar(0x2028); break;
+        case Kw::Tab: unicodeChar('\t'); break;
+        case Kw::EmDash: unicodeChar(0x2014); break;
+        case Kw::EnDash: unicodeChar(0x2013); break;
+        case Kw::EmSpace: unicodeChar(0x2003); break;
+        case Kw::EnSpace: unicodeChar(0x2002); break;
+        case Kw::QmSpace: unicodeChar(0x2005); break;
+        case Kw::Bullet: unicodeChar(0x2022); break;
+        case Kw::LQuote: unicodeChar(0x2018); break;
+        case Kw::RQuote: unicodeChar(0x2019); break;
+        case Kw::LDblQuote: unicodeChar(0x201C); break;
+        case Kw::RDblQuote: unicodeChar(0x201D); break;
+        case Kw::Zwj: unicodeChar(0x200D); break;
+        case Kw::Zwnj: unicodeChar(0x200C); break;
+        case Kw::LtrMark: unicodeChar(0x200E); break;
+        case Kw::RtlMark: unicodeChar(0x200F); break;
+        case Kw::U: unicodeEscape(value); break;
+        case Kw::Uc: g.uc = static_cast<std::uint8_t>(std::clamp(value, 0, limits::kMaxUnicodeSkip)); break;
+        default: break;
+        }
+    }
+
+    void fontWord(Kw kw, bool hasParam, int value)
+    {
+        switch (kw) {
+        case Kw::F:
+            commitFont();
+            fontPending = true;
+            fontNumber = hasParam ? value : 0;
+            font = Font();
+            fontBytes.clear();
+            break;
+        case Kw::FCharset: font.charset = value; break;
+        case Kw::Cpg: font.codePage = value > 0 && value < 65536 ? value : 0; break;
+        case Kw::U: unicodeEscape(value); break;
+        case Kw::Uc: top().uc = static_cast<std::uint8_t>(std::clamp(value, 0, limits::kMaxUnicodeSkip)); break;
+        default: break;
+        }
+    }
+
+    void pictWord(Kw kw, int value)
+    {
+        switch (kw) {
+        case Kw::PngBlip: pict.kind = PictState::Kind::Png; break;
+        case Kw::JpegBlip: pict.kind = PictState::Kind::Jpeg; break;
+        case Kw::OtherBlip:
+            pict.kind = PictState::Kind::Other;
+            skipRestOfGroup(); // metafiles and bitmaps are not shown
+            break;
+        case Kw::PicW: pict.picW = std::max(value, 0); break;
+        case Kw::PicH: pict.picH = std::max(value, 0); break;
+        case Kw::PicWGoal: pict.goalW = std::clamp(value, 0, limits::kMaxTwips); break;
+        case Kw::PicHGoal: pict.goalH = std::clamp(value, 0, limits::kMaxTwips); break;
+        case Kw::PicScaleX: pict.scaleX = std::clamp(value, 1, 1000); break;
+        case Kw::PicScaleY: pict.scaleY = std::clamp(value, 1, 1000); break;
+        default: break;
+        }
+    }
+
+    void pnWord(Kw kw, bool hasParam, int value)
+    {
+        switch (kw) {
+        case Kw::PnLvlBlt: pn.level = PnState::Level::Bullet; break;
+        case Kw::PnLvlBody: pn.level = PnState::Level::Numbered; break;
+        case Kw::PnLvlCont: pn.level = PnState::Level::None; break;
+        case Kw::PnLvl:
+            pn.level = PnState::Level::Numbered;
+            pn.outline = std::clamp(value - 1, 0, limits::kMaxListLevel);
+            break;
+        case Kw::PnDec: pn.numbering = ListKind::Decimal; break;
+        case Kw::PnUcLtr: pn.numbering = ListKind::UpperAlpha; break;
+        case Kw::PnLcLtr: pn.numbering = ListKind::LowerAlpha; break;
+        case Kw::PnUcRm: pn.numbering = ListKind::UpperRoman; break;
+        case Kw::PnLcRm: pn.numbering = ListKind::LowerRoman; break;
+        case Kw::PnStart: pn.start = hasParam ? std::clamp(value, 0, 32767) : 1; break;
+        default: break;
+        }
+    }
+
+    void endDestination(const Group &closing)
+    {
+        switch (closing.dest) {
+        case Dest::FontTable: commitFont(); break;
+        case Dest::Pict:
+            if (top().dest == Dest::Body)
+                emitPicture();
+            pict = PictState();
+            break;
+        case Dest::Pn: {
+            ListStyle list;
+            if (pn.level == PnState::Level::Bullet) {
+                list.kind = ListKind::Bullet;
+            } else if (pn.level == PnState::Level::Numbered) {
+                list.kind = pn.numbering;
+                list.start = pn.start;
+            }
+            list.level = pn.outline;
+            top().para.style.list = list;
+            break;
+        }
+        case Dest::ListDef:
+            if (listDefs.size() < static_cast<std::size_t>(limits::kMaxLists))
+                listDefs[listId] = listLevels;
+            break;
+        case Dest::ListOverride:
+            if (overrides.size() < static_cast<std::size_t>(limits::kMaxLists))
+                overrides[overrideLs] = overrideListId;
+            break;
+        default:
+            break;
+        }
+    }
+
+    // ---- text -----------------------------------------------------------------------------
+
+    void text()
+    {
+        switch (top().dest) {
+        case Dest::Body: bodyText(); break;
+        case Dest::Pict: pictText(); break;
+        case Dest::FontTable:
+        case Dest::ColourTable:
+            while (p < end && *p != '\\' && *p != '{' && *p != '}') {
+                const char c = *p++;
+                if (c != '\r' && c != '\n')
+                    textByte(c);
+            }
+            break;
+        default:
+            while (p < end && *p != '\\' && *p != '{' && *p != '}')
+                ++p;
+            break;
+        }
+    }
+
+    void bodyText()
+    {
+        while (p < end) {
+            const auto c = static_cast<unsigned char>(*p);
+            if (c == '\\' || c == '{' || c == '}')
+                return;
+            if (c < 0x20) {
+                ++p;
+                if (c == '\t')
+                    unicodeChar('\t');
+                continue;
+            }
+            if (ucSkip > 0) {
+                --ucSkip;
+                ++p;
+                continue;
+            }
+            if (rawUtf8 && c >= 0x80) {
+                utf8Char();
+                continue;
+            }
+            const char *start = p;
+            while (p < end) {
+                const auto d = static_cast<unsigned char>(*p);
+                if (d == '\\' || d == '{' || d == '}' || d < 0x20 || (rawUtf8 && d >= 0x80))
+                    break;
+                ++p;
+            }
+            appendBytes(start, p - start);
+            if (stop)
+                return;
+        }
+    }
+
+    void utf8Char()
+    {
+        const auto *u = reinterpret_cast<const unsigned char *>(p);
+        const qsizetype avail = end - p;
+        char32_t cp = 0xFFFD;
+        qsizetype len = 1;
+        int extra = 0;
+        if ((u[0] & 0xE0) == 0xC0) { extra = 1; cp = u[0] & 0x1F; }
+        else if ((u[0] & 0xF0) == 0xE0) { extra = 2; cp = u[0] & 0x0F; }
+        else if ((u[0] & 0xF8) == 0xF0) { extra = 3; cp = u[0] & 0x07; }
+        bool ok = extra > 0 && avail > extra;
+        for (int i = 1; ok && i <= extra; ++i) {
+            if ((u[i] & 0xC0) != 0x80)
+                ok = false;
+            else
+                cp = (cp << 6) | (u[i] & 0x3F);
+        }
+        static constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
+        if (ok && (cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)))
+            ok = false;
+        if (ok)
+            len = extra + 1;
+        else
+            cp = 0xFFFD;
+        p += len;
+        if (cp > 0xFFFF) {
+            unicodeChar(static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)));
+            unicodeChar(static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
+        } else {
+            unicodeChar(static_cast<char16_t>(cp));
+        }
+    }
+
+    void pictText()
+    {
+        while (p < end) {
+            const auto c = static_cast<unsigned char>(*p);
+            if (c == '\\' || c == '{' || c == '}')
+                return;
+            ++p;
+            const int v = hexValue(c);
+            if (v < 0)
+                continue;
+            if (pict.half < 0) {
+                pict.half = v;
+                continue;
+            }
+            const char byte = static_cast<char>((pict.half << 4) | v);
+            pict.half = -1;
+            if (!pictureByte(byte))
+                return;
+        }
+    }
+
+    // Adds a byte to the picture being read; false when it grew too big (its group is skipped).
+    bool pictureByte(char byte)
+    {
+        if (pict.kind == PictState::Kind::Other)
+            return true;
+        if (pict.data.size() >= limits::kMaxPictureBytes) {
+            pict.tooBig = true;
+            report.limited = true;
+            skipRestOfGroup();
+            return false;
+        }
+        pict.data.append(byte);
+        return true;
+    }
+
+    void binary(std::int64_t n)
+    {
+        const std::int64_t take = std::clamp<std::int64_t>(n, 0, end - p);
+        if (top().dest == Dest::Pict && pict.kind != PictState::Kind::Other) {
+            if (pict.data.size() + take > limits::kMaxPictureBytes) {
+                pict.tooBig = true;
+                report.limited = true;
+            } else {
+                pict.data.append(p, static_cast<qsizetype>(take));
+            }
+        }
+        p += take;
+        if (ucSkip > 0)
+            --ucSkip;
+    }
+
+    // One byte of text from a \'hh escape or an escaped brace or backslash.
+    void textByte(char c, bool escaped = false)
+    {
+        if (ucSkip > 0) {
+            --ucSkip;
+            return;
+        }
+        switch (top().dest) {
+        case Dest::Body:
+            if (static_cast<unsigned char>(c) >= 0x20 || c == '\t')
+                appendBytes(&c, 1);
+            break;
+        case Dest::FontTable:
+            if (!fontPending)
+                break;
+            if (c == ';' && !escaped)
+                commitFont();
+            else if (fontBytes.size() < limits::kMaxFontNameLength)
+                fontBytes.append(c);
+            break;
+        case Dest::ColourTable:
+            if (c == ';') {
+                if (colours.size() < static_cast<std::size_t>(limits::kMaxColours)) {
+                    if (colourGiven)
+                        colours.emplace_back((std::uint32_t(red) << 16) | (std::uint32_t(green) << 8) | std::uint32_t(blue));
+                    else
+                        colours.emplace_back(std::nullopt);
+                }
+                red = green = blue = 0;
+                colourGiven = false;
+            }
+            break;
+        case Dest::Pict: {
+            const int v = hexValue(static_cast<unsigned char>(c));
+            if (v >= 0) {
+                if (pict.half < 0) {
+                    pict.half = v;
+                } else {
+                    const char byte = static_cast<char>((pict.half << 4) | v);
+                    pict.half = -1;
+                    pictureByte(byte);
+                }
+            }
+            break;
+        }
+        default: break;
+        }
+    }
+
+    void unicodeEscape(int value)
+    {
+        if (value < 0)
+            value += 65536;
+        const Dest dest = top().dest;
+        if (value > 0 && value <= 0xFFFF) {
+            if (dest == Dest::Body) {
+                unicodeChar(static_cast<char16_t>(value));
+            } else if (dest == Dest::FontTable && fontPending && font.name.size() < limits::kMaxFontNameLength) {
+                decodeFontBytes();
+                font.name.append(QChar(static_cast<char16_t>(value)));
+            }
+        }
+        ucSkip = top().uc;
+    }
+
+    // One UTF-16 unit for the body (special characters, \u, tabs and line breaks).
+    void unicodeChar(char16_t u)
+    {
+        if (ucSkip > 0) {
+            --ucSkip;
+            return;
+        }
+        if (top().dest != Dest::Body || !isTextCharacter(u) || !prepareContent())
+            return;
+        decodeBytes();
+        runText.append(QChar(u));
+        countOutput(1);
+    }
+
+    void appendBytes(const char *s, qsizetype n)
+    {
+        if (!prepareContent())
+            return;
+        if (bytesCodePage != codePage && !bytes.isEmpty())
+            decodeBytes();
+        bytesCodePage = codePage;
+        bytes.append(s, n);
+        // Hand long runs on in pieces, cut after a byte that cannot be half of a double-byte
+        // character, or anywhere once a run without such a byte grows much longer.
+        if (bytes.size() >= kFlushBytes
+            && (static_cast<unsigned char>(bytes.back()) < 0x40 || bytes.size() >= 16 * kFlushBytes)) {
+            flushRun();
+        }
+    }
+
+    // Brings the run up to date with the character state and puts pending cell tabs and line
+    // breaks out.
+    // False when the text is hidden and so dropped.
+    bool prepareContent()
+    {
+        if (charDirty)
+            syncRun();
+        if (hidden)
+            return false;
+        if (pendingTabs > 0) {
+            decodeBytes();
+            const int n = pendingTabs;
+            pendingTabs = 0;
+            for (int i = 0; i < n; ++i)
+                runText.append(QLatin1Char('\t'));
+            countOutput(n);
+        }
+        if (cellBreakPending) {
+            cellBreakPending = false;
+            decodeBytes();
+            runText.append(QChar(0x2028));
+            countOutput(1);
+        }
+        cellHasContent = true;
+        return !stop;
+    }
+
+    RunStyle resolveRun(const CharState &c) const
+    {
+        RunStyle r;
+        auto it = fonts.find(c.font >= 0 ? c.font : defaultFont);
+        if (it == fonts.end() && c.font >= 0)
+            it = fonts.find(defaultFont);
+        if (it != fonts.end())
+            r.fontName = it->second.name;
+        r.halfPoints = c.halfPoints;
+        if (c.colour > 0 && static_cast<std::size_t>(c.colour) < colours.size())
+            r.colour = colours[static_cast<std::size_t>(c.colour)];
+        if (c.background > 0 && static_cast<std::size_t>(c.background) < colours.size())
+            r.background = colours[static_cast<std::size_t>(c.background)];
+        r.bold = c.bold;
+        r.italic = c.italic;
+        r.underline = c.underline;
+        r.strike = c.strike;
+        r.vertical = c.vertical;
+        return r;
+    }
+
+    int fontCodePage(const Font &f) const
+    {
+        if (f.codePage > 0)
+            return f.codePage;
+        return f.charset < 0 ? docCodePage : codePageForCharset(f.charset, docCodePage);
+    }
+
+    void syncRun()
+    {
+        charDirty = false;
+        const CharState &c = top().chr;
+        hidden = c.hidden;
+        RunStyle r = resolveRun(c);
+        if (!(r == run)) {
+            flushRun();
+            run = std::move(r);
+        }
+        auto it = fonts.find(c.font >= 0 ? c.font : defaultFont);
+        if (it == fonts.end() && c.font >= 0)
+            it = fonts.find(defaultFont);
+        codePage = it != fonts.end() ? fontCodePage(it->second) : docCodePage;
+    }
+
+    void decodeBytes()
+    {
+        if (bytes.isEmpty())
+            return;
+        const qsizetype before = runText.size();
+        appendDecoded(runText, bytes, bytesCodePage);
+        bytes.resize(0);
+        countOutput(runText.size() - before);
+    }
+
+    // Counts characters put into the current paragraph.
+    void countOutput(qsizetype n)
+    {
+        if (n > 0)
+            paraHasContent = true;
+        output += n;
+        if (output > limits::kMaxOutputChars) {
+            const qsizetype excess = static_cast<qsizetype>(output - limits::kMaxOutputChars);
+            runText.chop(std::min(excess, runText.size()));
+            output = limits::kMaxOutputChars;
+            report.limited = true;
+            stop = true;
+        }
+    }
+
+    void flushRun()
+    {
+        decodeBytes();
+        if (!runText.isEmpty()) {
+            sink.text(runText, run);
+            runText.resize(0);
+        }
+    }
+
+    ParagraphStyle resolveParagraph() const
+    {
+        const ParaState &ps = stack.back().para;
+        ParagraphStyle style = ps.style;
+        if (ps.ls > 0) {
+            ListStyle list;
+            list.kind = ListKind::Bullet;
+            list.level = ps.ilvl;
+            list.key = ps.ls;
+            const auto o = overrides.find(ps.ls);
+            if (o != overrides.end()) {
+                const auto def = listDefs.find(o->second);
+                if (def != listDefs.end() && static_cast<std::size_t>(ps.ilvl) < def->second.size()) {
+                    const ListLevelDef &level = def->second[static_cast<std::size_t>(ps.ilvl)];
+                    list.kind = kindForNfc(level.nfc);
+                    list.start = level.start;
+                }
+            }
+            if (list.kind == ListKind::None)
+                list = ListStyle();
+            style.list = list;
+        } else if (style.list.kind != ListKind::None && ps.ilvl > 0) {
+            style.list.level = ps.ilvl; // the level of an old-style list item, as this program writes it
+        }
+        if (style.list.kind == ListKind::None)
+            style.list = ListStyle();
+        else if (style.list.kind == ListKind::Bullet)
+            style.list.start = 1;
+        return style;
+    }
+
+    void paragraphEnd()
+    {
+        if (stop)
+            return;
+        if (charDirty)
+            syncRun();
+        flushRun();
+        pendingTabs = 0;
+        sink.paragraphEnd(resolveParagraph(), run);
+        countOutput(1);
+        paraHasContent = false;
+    }
+
+    void emitPicture()
+    {
+        if (pict.tooBig || (pict.kind != PictState::Kind::Png && pict.kind != PictState::Kind::Jpeg))
+            return;
+        const PictureFormat format = pict.kind == PictState::Kind::Png ? PictureFormat::Png : PictureFormat::Jpeg;
+        const auto size = encodedPictureSize(pict.data, format);
+        if (!size || size->width > limits::kMaxPictureSide || size->height > limits::kMaxPictureSide
+            || std::int64_t(size->width) * size->height > limits::kMaxPicturePixels) {
+            return;
+        }
+        if (pictureBytes + pict.data.size() > limits::kMaxTotalPictureBytes) {
+            report.limited = true;
+            return;
+        }
+        if (!prepareContent())
+            return;
+        pictureBytes += pict.data.size();
+        flushRun();
+        Picture picture;
+        picture.format = format;
+        picture.data = std::move(pict.data);
+        picture.pixelWidth = size->width;
+        picture.pixelHeight = size->height;
+        picture.goalWidthTwips = clampInt(std::int64_t(pict.goalW) * pict.scaleX / 100, 0, limits::kMaxTwips);
+        picture.goalHeightTwips = clampInt(std::int64_t(pict.goalH) * pict.scaleY / 100, 0, limits::kMaxTwips);
+        sink.picture(picture, run);
+        countOutput(1);
+    }
+
+    void decodeFontBytes()
+    {
+        if (fontBytes.isEmpty())
+            return;
+        appendDecoded(font.name, fontBytes, fontCodePage(font));
+        fontBytes.clear();
+        if (font.name.size() > limits::kMaxFontNameLength)
+            font.name.truncate(limits::kMaxFontNameLength);
+    }
+
+    void commitFont()
+    {
+        if (!fontPending)
+            return;
+        fontPending = false;
+        decodeFontBytes();
+        font.name.removeIf([](QChar c) { return !isTextCharacter(c.unicode()) || c == QLatin1Char('\t'); });
+        font.name = font.name.trimmed();
+        if (fonts.size() < static_cast<std::size_t>(limits::kMaxFonts) || fonts.count(fontNumber))
+            fonts[fontNumber] = std::move(font);
+        font = Font();
+        charDirty = true;
+    }
+
+    void finish()
+    {
+        commitFont();
+        if (charDirty)
+            syncRun();
+        flushRun();
+        sink.finish(paraHasContent, resolveParagraph(), run);
+    }
+};
+
+RtfParser::RtfParser(RtfSink &sink, bool rawTextIsUtf8) : d(std::make_unique<State>(sink, rawTextIsUtf8)) {}
+
+RtfParser::~RtfParser() = default;
+
+ReadReport RtfParser::parse(QByteArrayView rtf)
+{
+    d->p = rtf.data();
+    d->end = rtf.data() + rtf.size();
+    d->parse();
+    return d->report;
+}
+
+bool looksLikeRtf(QByteArrayView bytes)
+{
+    qsizetype i = 0;
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        i = 3;
+    while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n'))
+        ++i;
+    return bytes.sliced(i).startsWith("{\\rtf");
+}
+
+} // namespace corvane::richtext

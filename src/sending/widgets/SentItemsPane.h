@@ -1,0 +1,29 @@
+#pragma once
+
+#include "ui/widgets/ListPane.h"
+
+namespace corvane::sending {
+
+class SentStore;
+
+// The rows of the Sent Items grid in store order: Msg No., recipients, subject, attached files'
+// names and the date text, as the store words them.
+QList<QStringList> sentRows(const SentStore &store);
+
+// The Sent Items pane: the sent messages in the Sent Items grid.
+class SentItemsPane : public ui::ListPane
+{
+    Q_OBJECT
+
+public:
+    explicit SentItemsPane(SentStore &store, QWidget *parent = nullptr);
+
+protected:
+    bool &refillFlag() override;
+    RowSource rowSource() const override { return rowsOf(sentRows(m_store)); }
+
+private:
+    SentStore &m_store;
+};
+
+} // namespace corvane::sending

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "sortgrid/BatchFill.h"
+#include "ui/widgets/CaptionPanel.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <functional>
+
+class QVBoxLayout;
+
+namespace corvane::sortgrid {
+class TSortGrid;
+}
+
+namespace corvane::ui {
+
+// A pane that lists one store in a sortable grid below its caption. The grid is filled again from
+// the store only when the store says it changed since the last fill; the fill runs in slices that
+// let the window handle its events, and the display's sort (the window's stored sort) runs on
+// every display. Each subsystem's list pane derives from it; the window sets up the grid.
+class ListPane : public CaptionPanel
+{
+    Q_OBJECT
+
+public:
+    enum class Shown {
+        Kept,       // the store had not changed: the rows stayed, only the sort ran
+        Refilled,   // the rows were filled from the store and sorted
+        Superseded, // a newer display started while this one filled; that one finishes the job
+    };
+
+    explicit ListPane(QWidget *parent = nullptr);
+
+    sortgrid::TSortGrid *grid() const { return m_grid; }
+
+    // What every display runs on the grid after any refill; it may throw an Error.
+    void setDisplaySort(std::function<void(sortgrid::TSortGrid &grid)> sort) { m_sort = std::move(sort); }
+
+    // The pane's display: refills the grid when the store changed, then runs the display's sort.
+    // Errors go to failed(). The pane may be gone when this returns Superseded.
+    Shown showList();
+
+    // How the fill slices its work and yields; tests make it yield at every chance.
+    void setFillOptions(const sortgrid::BatchFill::Options &options) { m_fillOptions = options; }
+
+Q_SIGNALS:
+    void failed(const QString &message);
+
+protected:
+    // What one fill reads from the store: the number of data rows and, asked for in increasing
+    // index order, each row's cells in store order with column 0 holding the position + 1.
+    struct RowSource
+    {
+        int count = 0;
+        std::function<void(int index, QStringList &cells)> read;
+    };
+
+    // The store's refill flag (InboxDirty, SentChanged, AddressListDirty). Every change to the
+    // store sets it; the fill reads the store only while it stays clear.
+    virtual bool &refillFlag() = 0;
+    virtual RowSource rowSource() const = 0;
+    // A source over rows read beforehand.
+    static RowSource rowsOf(QList<QStringList> rows);
+    // The pane's layout: the grid fills it; panes may put a tool bar above the grid.
+    QVBoxLayout *bodyLayout() const { return m_layout; }
+
+private:
+    Shown fill();
+
+    std::function<void(sortgrid::TSortGrid &grid)> m_sort;
+    sortgrid::TSortGrid *m_grid;
+    QVBoxLayout *m_layout;
+    sortgrid::BatchFill::Options m_fillOptions;
+};
+
+} // namespace corvane::ui
