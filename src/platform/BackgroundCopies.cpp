@@ -290,6 +290,10 @@ BackgroundCopies::BackgroundCopies(QObject *parent) : QObject(parent)
 
 BackgroundCopies::~BackgroundCopies()
 {
+    // Jobs hand their bookkeeping to this thread and wait for it: let that run before joining,
+    // or a job still running would wait on a thread that waits on it.
+    if (m_running > 0 && thread() == QThread::currentThread())
+        waitForAll();
     m_pool.waitForDone();
 }
 
