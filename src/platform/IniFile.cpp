@@ -271,11 +271,6 @@ bool IniFile::valueExists(const QString &section, const QString &key) const
     return readLines().findKey(section, key) >= 0;
 }
 
-bool IniFile::sectionExists(const QString &section) const
-{
-    return readLines().findSection(section) >= 0;
-}
-
 void IniFile::deleteKey(const QString &section, const QString &key)
 {
     Lines lines = readLinesForWrite();

@@ -38,7 +38,6 @@ public:
     void writeBool(const QString &section, const QString &key, bool value);
 
     bool valueExists(const QString &section, const QString &key) const;
-    bool sectionExists(const QString &section) const;
     void deleteKey(const QString &section, const QString &key);
     // Keys of a section, in file order.
     QStringList keys(const QString &section) const;

@@ -121,13 +121,6 @@ void XmlDocument::activate()
     setContent(m_initialContent);
 }
 
-void XmlDocument::deactivate()
-{
-    m_document.reset();
-    m_buffer = QByteArray();
-    m_active = false;
-}
-
 void XmlDocument::setContent(const QStringList &lines)
 {
     loadFromBytes(lines.join(u'\n').toUtf8(), QStringLiteral("document text"));

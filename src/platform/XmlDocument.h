@@ -24,7 +24,6 @@ public:
     bool isActive() const { return m_active; }
     // An inactive document takes its built-in initial content.
     void activate();
-    void deactivate();
 
     // Replaces the content by the given lines and parses them. Throws XmlError.
     void setContent(const QStringList &lines);

@@ -36,11 +36,6 @@ inline const QString enableSort = QStringLiteral("EnableSort");
 inline const QString kSettingsFileName = QStringLiteral("main.ini");
 inline const QString kUnpickedInbox = QStringLiteral("---pick a shared folder---");
 
-// Where the program opens at start ("Startup Location").
-enum class StartPage { New = 0, InBox, MailReader, SentItems, AddressList, AddressEdit, Settings };
-
-enum class MailSoundType { None = 0, DefaultBeep = 1, Custom = 2 };
-
 // The user's settings: the values of the settings pane's fields. The pane edits them live; the
 // rest of the program reads them from here, not from the file.
 struct Settings

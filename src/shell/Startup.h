@@ -46,7 +46,6 @@ public:
     // The live settings: the settings pane edits these.
     Settings &settings() { return m_settings; }
     const Settings &settings() const { return m_settings; }
-    bool settingsComplete() const { return m_settingsComplete; }
     bool storesLoaded() const { return m_storesLoaded; }
 
     static QString captionFor(const QString &versionText);
