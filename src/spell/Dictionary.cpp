@@ -45,9 +45,29 @@ void writeDictionaryLines(const QString &path, const QStringList &entries)
     platform::writeFileAtomically(path, platform::encodeWindows1252OrUtf8(text));
 }
 
+void foldInto(QStringView word, QChar *out)
+{
+    const qsizetype n = word.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = word[i].unicode();
+        if (c < 0x80) {
+            out[i] = QChar(c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c);
+        } else if (QChar::isHighSurrogate(c) && i + 1 < n && word[i + 1].isLowSurrogate()) {
+            const char32_t folded = QChar::toCaseFolded(QChar::surrogateToUcs4(c, word[i + 1].unicode()));
+            out[i] = QChar(QChar::highSurrogate(folded));
+            out[i + 1] = QChar(QChar::lowSurrogate(folded));
+            ++i;
+        } else {
+            out[i] = QChar(char16_t(QChar::toCaseFolded(char32_t(c))));
+        }
+    }
+}
+
 QString foldedWord(QStringView word)
 {
-    return word.toString().toCaseFolded();
+    QString folded(word.size(), Qt::Uninitialized);
+    foldInto(word, folded.data());
+    return folded;
 }
 
 FileStamp FileStamp::of(const QString &path)
@@ -58,22 +78,103 @@ FileStamp FileStamp::of(const QString &path)
     return {info.size(), info.lastModified()};
 }
 
-MainDictionary::MainDictionary(const QString &text) : m_text(text)
+namespace {
+
+std::size_t tableSize(std::size_t entries)
 {
+    std::size_t size = 16;
+    while (size < entries * 2)
+        size *= 2;
+    return size;
+}
+
+std::size_t hashOf(QStringView text)
+{
+    return qHash(text, 0);
+}
+
+} // namespace
+
+MainDictionary::MainDictionary(const QString &text) : m_text(text), m_folded(text.size(), Qt::Uninitialized)
+{
+    foldInto(m_text, m_folded.data());
     m_words.reserve(std::size_t(text.size() / 8));
-    forEachWord(m_text, [&](QStringView word, int position) { m_words.emplace_back(position, int(word.size())); });
-    m_folded.reserve(qsizetype(m_words.size()));
+    forEachWord(m_text, [&](QStringView word, int position) { m_words.push_back({position, int(word.size())}); });
+
+    // Folded forms: a set of word indexes.
+    m_foldedSlots.assign(tableSize(m_words.size()), 0);
+    const std::size_t foldedMask = m_foldedSlots.size() - 1;
     for (std::size_t i = 0; i < m_words.size(); ++i) {
-        const QStringView w = word(qsizetype(i));
-        m_folded.insert(foldedWord(w));
-        m_byCode[SoundLikeCode(w)].push_back(int(i));
+        const QStringView folded = foldedAt(qsizetype(i));
+        for (std::size_t slot = hashOf(folded) & foldedMask;; slot = (slot + 1) & foldedMask) {
+            const std::uint32_t entry = m_foldedSlots[slot];
+            if (entry == 0) {
+                m_foldedSlots[slot] = std::uint32_t(i + 1);
+                break;
+            }
+            if (foldedAt(entry - 1) == folded)
+                break; // a duplicate: already there
+        }
+    }
+
+    // Phonetic codes: one bucket per distinct code, each word's bucket, then the words of each
+    // bucket in file order in one flat array.
+    m_codeSlots.assign(tableSize(m_words.size()), 0);
+    const std::size_t codeMask = m_codeSlots.size() - 1;
+    std::vector<std::uint32_t> bucketOf(m_words.size());
+    std::vector<int> counts;
+    for (std::size_t i = 0; i < m_words.size(); ++i) {
+        const QString code = SoundLikeCode(word(qsizetype(i)));
+        std::size_t slot = hashOf(code) & codeMask;
+        for (;; slot = (slot + 1) & codeMask) {
+            const std::uint32_t entry = m_codeSlots[slot];
+            if (entry == 0) {
+                m_codeSpans.push_back({int(m_codes.size()), int(code.size())});
+                m_codes += code;
+                counts.push_back(0);
+                m_codeSlots[slot] = std::uint32_t(m_codeSpans.size());
+                break;
+            }
+            if (codeAt(entry - 1) == code)
+                break;
+        }
+        bucketOf[i] = m_codeSlots[slot] - 1;
+        ++counts[bucketOf[i]];
+    }
+    m_bucketStart.assign(counts.size() + 1, 0);
+    for (std::size_t b = 0; b < counts.size(); ++b)
+        m_bucketStart[b + 1] = m_bucketStart[b] + counts[b];
+    m_byCode.resize(m_words.size());
+    std::vector<int> next(m_bucketStart.begin(), m_bucketStart.end() - 1);
+    for (std::size_t i = 0; i < m_words.size(); ++i)
+        m_byCode[std::size_t(next[bucketOf[i]]++)] = int(i);
+}
+
+bool MainDictionary::containsFolded(QStringView folded) const
+{
+    const std::size_t mask = m_foldedSlots.size() - 1;
+    for (std::size_t slot = hashOf(folded) & mask;; slot = (slot + 1) & mask) {
+        const std::uint32_t entry = m_foldedSlots[slot];
+        if (entry == 0)
+            return false;
+        if (foldedAt(entry - 1) == folded)
+            return true;
     }
 }
 
-const std::vector<int> *MainDictionary::withCode(const QString &code) const
+std::span<const int> MainDictionary::withCode(QStringView code) const
 {
-    const auto it = m_byCode.constFind(code);
-    return it == m_byCode.cend() ? nullptr : &*it;
+    const std::size_t mask = m_codeSlots.size() - 1;
+    for (std::size_t slot = hashOf(code) & mask;; slot = (slot + 1) & mask) {
+        const std::uint32_t entry = m_codeSlots[slot];
+        if (entry == 0)
+            return {};
+        if (codeAt(entry - 1) == code) {
+            const std::size_t b = entry - 1;
+            return std::span<const int>(m_byCode).subspan(std::size_t(m_bucketStart[b]),
+                                                          std::size_t(m_bucketStart[b + 1] - m_bucketStart[b]));
+        }
+    }
 }
 
 CustomWords::CustomWords(const QStringList &entries)

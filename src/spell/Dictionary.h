@@ -4,11 +4,12 @@
 
 #include <QDateTime>
 #include <QHash>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 namespace corvane::spell {
@@ -38,8 +39,10 @@ QStringList dictionaryLines(const QString &text);
 // entry fits and UTF-8 otherwise. Throws WriteError.
 void writeDictionaryLines(const QString &path, const QStringList &entries);
 
-// The case-folded form under which words are compared.
+// The case-folded form under which words are compared: simple Unicode case folding of each
+// character, so the length stays (as case-insensitive comparison of Qt strings folds).
 QString foldedWord(QStringView word);
+void foldInto(QStringView word, QChar *out);
 
 // Size and modification time of a file: the index of a dictionary is kept while they stay.
 struct FileStamp
@@ -51,22 +54,37 @@ struct FileStamp
 };
 
 // The main dictionary's words in file order, indexed by case-folded form and by phonetic code.
+// Built once per file in a few flat arrays, so that neither building nor looking up allocates
+// per word.
 class MainDictionary
 {
 public:
     explicit MainDictionary(const QString &text);
 
     qsizetype size() const { return qsizetype(m_words.size()); }
-    QStringView word(qsizetype index) const { return QStringView(m_text).sliced(m_words[index].first, m_words[index].second); }
-    bool containsFolded(const QString &folded) const { return m_folded.contains(folded); }
+    QStringView word(qsizetype index) const { return QStringView(m_text).sliced(m_words[index].start, m_words[index].length); }
+    bool containsFolded(QStringView folded) const;
     // Indexes of the words whose phonetic code is `code`, in file order (duplicates included).
-    const std::vector<int> *withCode(const QString &code) const;
+    std::span<const int> withCode(QStringView code) const;
 
 private:
+    struct Span
+    {
+        int start;
+        int length;
+    };
+    QStringView foldedAt(qsizetype index) const { return QStringView(m_folded).sliced(m_words[index].start, m_words[index].length); }
+    QStringView codeAt(std::size_t bucket) const { return QStringView(m_codes).sliced(m_codeSpans[bucket].start, m_codeSpans[bucket].length); }
+
     QString m_text;
-    std::vector<std::pair<int, int>> m_words; // start and length in m_text
-    QSet<QString> m_folded;
-    QHash<QString, std::vector<int>> m_byCode;
+    QString m_folded; // m_text folded, character for character
+    std::vector<Span> m_words;
+    std::vector<std::uint32_t> m_foldedSlots; // open addressing: word index + 1, 0 when free
+    QString m_codes;                          // every distinct code, one after the other
+    std::vector<Span> m_codeSpans;            // each bucket's code in m_codes
+    std::vector<std::uint32_t> m_codeSlots;   // open addressing: bucket + 1
+    std::vector<int> m_bucketStart;           // bucket b's words are m_byCode[start[b] .. start[b + 1])
+    std::vector<int> m_byCode;
 };
 
 // The custom dictionary's entries while they are in use, with their folded forms and codes.
@@ -77,6 +95,7 @@ public:
     explicit CustomWords(const QStringList &entries);
 
     const QStringList &entries() const { return m_entries; }
+    bool isEmpty() const { return m_entries.isEmpty(); }
     const QString &code(qsizetype index) const { return m_codes[index]; }
     bool containsFolded(const QString &folded) const { return m_folded.contains(folded); }
     void append(const QString &entry);

@@ -1,15 +1,25 @@
 #include "SpellChecker.h"
 
+#include <QVarLengthArray>
+
 namespace corvane::spell {
 
 SpellChecker::Lookup SpellChecker::lookUp(QStringView word, const MainDictionary &main, const CustomWords &custom) const
 {
     if (!ShouldCheckWord(word, ignoreList))
         return Lookup::Skipped;
-    const QString folded = foldedWord(word);
-    if (m_ignoreAllFolded.contains(folded))
+    QVarLengthArray<QChar, 64> buffer(word.size());
+    foldInto(word, buffer.data());
+    const QStringView folded(buffer.data(), buffer.size());
+    std::optional<QString> key; // a string only for the small sets, and only when they hold something
+    const auto keyed = [&]() -> const QString & {
+        if (!key)
+            key = folded.toString();
+        return *key;
+    };
+    if (!m_ignoreAllFolded.isEmpty() && m_ignoreAllFolded.contains(keyed()))
         return Lookup::Ignored;
-    if (main.containsFolded(folded) || custom.containsFolded(folded))
+    if (main.containsFolded(folded) || (!custom.isEmpty() && custom.containsFolded(keyed())))
         return Lookup::Known;
     return Lookup::Unknown;
 }
@@ -19,11 +29,9 @@ void SpellChecker::forEachSuggestion(const QString &word, const MainDictionary &
                                      Emit emit) const
 {
     const QString code = SoundLikeCode(word);
-    if (const std::vector<int> *indexes = main.withCode(code)) {
-        for (const int i : *indexes) {
-            if (!emit(main.word(i)))
-                return;
-        }
+    for (const int i : main.withCode(code)) {
+        if (!emit(main.word(i)))
+            return;
     }
     for (qsizetype i = 0; i < custom.entries().size(); ++i) {
         if (custom.code(i) == code && !emit(QStringView(custom.entries()[i])))
@@ -40,39 +48,41 @@ bool SpellChecker::CheckText(const QString &text, int offset)
         auto main = m_cache.main(Dictionary);
         m_check = Check{std::move(main), m_cache.custom(CustomDictionary)};
     }
-    const QList<TextWord> textWords = SplitWords(text);
+    const QString source = text; // the words as they were when the check began
     bool completed = true;
     try {
         events.BeforeSpellCheck();
         int shift = offset;
-        for (const TextWord &entry : textWords) {
+        forEachWord(source, [&](QStringView token, int position) {
+            if (!completed)
+                return;
             if (events.OnCheckCancel()) {
                 completed = false;
-                break;
+                return;
             }
-            int startPos = entry.position + shift;
-            const QString word = TrimWord(entry.word, startPos).toString();
+            int startPos = position + shift;
+            const QStringView word = TrimWord(token, startPos);
             const int oldLength = int(word.size());
             switch (lookUp(word, *m_check->main, m_check->custom)) {
             case Lookup::Skipped:
             case Lookup::Ignored:
-                continue;
+                return;
             case Lookup::Known:
                 events.OnWordFound(word);
-                continue;
+                return;
             case Lookup::Unknown:
                 break;
             }
+            QString unknown = word.toString();
             events.OnClearSoundLike();
-            forEachSuggestion(word, *m_check->main, m_check->custom, [&](QStringView suggestion) {
-                events.OnSoundLikeFound(suggestion.toString());
+            forEachSuggestion(unknown, *m_check->main, m_check->custom, [&](QStringView suggestion) {
+                events.OnSoundLikeFound(suggestion);
                 return true;
             });
-            QString replacement = word;
-            events.OnWordNotFound(replacement, startPos, oldLength);
-            shift += int(replacement.size()) - oldLength;
+            events.OnWordNotFound(unknown, startPos, oldLength);
+            shift += int(unknown.size()) - oldLength;
             events.OnClearSoundLike();
-        }
+        });
     } catch (...) {
         finishCheck(events); // a handler's error still ends the check and saves the custom words
         throw;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace corvane::spell {
 
@@ -14,9 +15,10 @@ public:
     virtual void AfterSpellCheck() {}
     // Asked before each word; true stops the check.
     virtual bool OnCheckCancel() { return false; }
-    virtual void OnWordFound(const QString & /*word*/) {}
+    // Views valid during the call only.
+    virtual void OnWordFound(QStringView /*word*/) {}
     virtual void OnClearSoundLike() {}
-    virtual void OnSoundLikeFound(const QString & /*word*/) {}
+    virtual void OnSoundLikeFound(QStringView /*word*/) {}
     // An unknown word at startPos, length characters long. The handler may set word to the text
     // it put in the word's place; later positions move by the difference in length.
     virtual void OnWordNotFound(QString & /*word*/, int /*startPos*/, int /*length*/) {}

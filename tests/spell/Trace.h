@@ -22,9 +22,9 @@ public:
     void BeforeSpellCheck() override { lines << QStringLiteral("before"); }
     void AfterSpellCheck() override { lines << QStringLiteral("after"); }
     bool OnCheckCancel() override { return ++m_asked == cancelAt; }
-    void OnWordFound(const QString &word) override { lines << QStringLiteral("found ") + word; }
+    void OnWordFound(QStringView word) override { lines << QStringLiteral("found ") + word.toString(); }
     void OnClearSoundLike() override { lines << QStringLiteral("clear"); }
-    void OnSoundLikeFound(const QString &word) override { lines << QStringLiteral("like ") + word; }
+    void OnSoundLikeFound(QStringView word) override { lines << QStringLiteral("like ") + word.toString(); }
     void OnWordNotFound(QString &word, int startPos, int length) override
     {
         lines << QStringLiteral("unknown %1 %2 %3").arg(word).arg(startPos).arg(length);

@@ -130,11 +130,11 @@ void SpellCheckDialog::Execute(SpellEditor &edit, int maxSuggestions)
     m_checker.CheckText(edit.text(), 0);
 }
 
-void SpellCheckDialog::OnSoundLikeFound(const QString &word)
+void SpellCheckDialog::OnSoundLikeFound(QStringView word)
 {
     ++m_suggestionCount;
     if (m_suggestionCount <= m_maxSuggestions)
-        m_suggestions->addItem(word);
+        m_suggestions->addItem(word.toString());
 }
 
 void SpellCheckDialog::OnWordNotFound(QString &word, int startPos, int length)

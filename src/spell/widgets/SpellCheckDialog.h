@@ -69,7 +69,7 @@ protected:
 
 private:
     // SpellEvents
-    void OnSoundLikeFound(const QString &word) override;
+    void OnSoundLikeFound(QStringView word) override;
     void OnWordNotFound(QString &word, int startPos, int length) override;
     bool OnCheckCancel() override { return !m_checkActive; }
 
