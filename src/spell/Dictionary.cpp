@@ -216,6 +216,7 @@ const CustomWords &DictionaryCache::custom(const QString &path)
         m_custom = CustomWords(dictionaryLines(readDictionaryText(path)));
         m_customPath = path;
         m_customStamp = stamp;
+        m_customWrittenHere = false;
     }
     return m_custom;
 }
@@ -225,6 +226,12 @@ void DictionaryCache::customWritten(const QString &path, const CustomWords &word
     m_customPath = path;
     m_customStamp = FileStamp::of(path);
     m_custom = words;
+    m_customWrittenHere = true;
+}
+
+bool DictionaryCache::customAsWritten(const QString &path) const
+{
+    return m_customWrittenHere && path == m_customPath && FileStamp::of(path) == m_customStamp;
 }
 
 } // namespace corvane::spell

@@ -116,6 +116,8 @@ public:
     const CustomWords &custom(const QString &path);
     // Records what was just written to the custom dictionary, so it is not read back.
     void customWritten(const QString &path, const CustomWords &words);
+    // The file at path still holds exactly what customWritten() last put there.
+    bool customAsWritten(const QString &path) const;
 
 private:
     QString m_mainPath;
@@ -124,6 +126,7 @@ private:
     QString m_customPath;
     FileStamp m_customStamp;
     CustomWords m_custom;
+    bool m_customWrittenHere = false;
     CustomWords m_none;
 };
 

@@ -46,7 +46,8 @@ bool SpellChecker::CheckText(const QString &text, int offset)
         throw Error(QStringLiteral("A spell check is already running."));
     {
         auto main = m_cache.main(Dictionary);
-        m_check = Check{std::move(main), m_cache.custom(CustomDictionary)};
+        const CustomWords &custom = m_cache.custom(CustomDictionary);
+        m_check = Check{std::move(main), custom, custom.entries().size()};
     }
     const QString source = text; // the words as they were when the check began
     bool completed = true;
@@ -94,9 +95,12 @@ bool SpellChecker::CheckText(const QString &text, int offset)
 void SpellChecker::finishCheck(SpellEvents &events)
 {
     const CustomWords custom = std::move(m_check->custom);
+    const bool added = custom.entries().size() != m_check->customAtStart;
     m_check.reset();
     events.AfterSpellCheck();
-    if (!CustomDictionary.isEmpty()) {
+    // The file is written back as a check ends; when it already holds exactly these entries as
+    // written here, writing would give the same bytes, so a run of many small checks skips it.
+    if (!CustomDictionary.isEmpty() && (added || !m_cache.customAsWritten(CustomDictionary))) {
         writeDictionaryLines(CustomDictionary, custom.entries());
         m_cache.customWritten(CustomDictionary, custom);
     }

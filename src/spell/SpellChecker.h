@@ -71,6 +71,7 @@ private:
     {
         std::shared_ptr<const MainDictionary> main;
         CustomWords custom;
+        qsizetype customAtStart = 0;
     };
 
     SpellEvents *m_events = nullptr;

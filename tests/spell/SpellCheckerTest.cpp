@@ -158,6 +158,21 @@ TEST(SpellChecker, FailedWriteKeepsTheCustomDictionaryWhole)
     EXPECT_FALSE(f.checker.checking());
 }
 
+TEST(SpellChecker, CustomDictionaryHoldingWhatWasWrittenIsNotRewrittenByEveryCheck)
+{
+    Fixture f("x");
+    int writes = 0;
+    platform::setWriteFaultHookForTesting([&](const QString &) { return ++writes, false; });
+    f.check(QStringLiteral("one"));
+    f.check(QStringLiteral("two")); // a spell run checks word by word
+    EXPECT_EQ(writes, 1);
+    f.folder.write(QStringLiteral("Custom.dic"), "mine\n");
+    f.check(QStringLiteral("three"));
+    platform::setWriteFaultHookForTesting({});
+    EXPECT_EQ(writes, 2);
+    EXPECT_EQ(f.folder.read(QStringLiteral("Custom.dic")), QByteArray("mine\r\n"));
+}
+
 TEST(SpellChecker, IgnoreAllLastsAcrossChecksInAnyCase)
 {
     Fixture f("x");

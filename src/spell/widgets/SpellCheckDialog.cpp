@@ -111,15 +111,20 @@ void SpellCheckDialog::bringForward()
     activateWindow();
 }
 
+void SpellCheckDialog::refreshDictionaries()
+{
+    const DictionaryPaths paths = m_paths();
+    m_checker.Dictionary = paths.mainDictionary;
+    m_checker.CustomDictionary = paths.customDictionary;
+}
+
 void SpellCheckDialog::Execute(SpellEditor &edit, int maxSuggestions)
 {
     if (m_stoppedByUser)
         return;
     m_edit = &edit;
     m_maxSuggestions = maxSuggestions;
-    const DictionaryPaths paths = m_paths();
-    m_checker.Dictionary = paths.mainDictionary;
-    m_checker.CustomDictionary = paths.customDictionary;
+    refreshDictionaries();
     bringForward();
     m_checkActive = true;
     struct Release

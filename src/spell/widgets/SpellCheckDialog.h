@@ -38,8 +38,11 @@ class SpellCheckDialog : public QDialog, public SpellCheckSession, private Spell
 public:
     SpellCheckDialog(std::function<DictionaryPaths()> paths, QWidget *parent = nullptr);
 
-    // The engine (OrckaSpellChecker1); its ignore-all words last for the process.
+    // The engine (OrckaSpellChecker1); its ignore-all words last for the process. Underlining as
+    // you type shares it.
     SpellChecker &checker() { return m_checker; }
+    // Points the engine at the dictionaries the settings name now (each Execute does too).
+    void refreshDictionaries();
 
     // How errors of the buttons (Add without a custom dictionary) reach the user; a message box
     // by default.
