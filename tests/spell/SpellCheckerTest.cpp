@@ -210,19 +210,5 @@ TEST(SpellChecker, IndexIsKeptUntilTheDictionaryFileChanges)
     EXPECT_TRUE(f.unknownLines().isEmpty());
 }
 
-TEST(SpellChecker, UnknownWordsAndSuggestionsMatchWhatACheckReports)
-{
-    Fixture f("world word\r\nwhirled");
-    f.folder.write(QStringLiteral("Custom.dic"), "wordle\r\nwrld\r\n");
-    const QString text = QStringLiteral("The wurld (wrlds) is 'wirled'.");
-    f.check(text);
-    QStringList fromList;
-    for (const SpellChecker::Unknown &u : f.checker.unknownWords(text))
-        fromList << QStringLiteral("unknown %1 %2 %3").arg(text.mid(u.position, u.length)).arg(u.position).arg(u.length);
-    EXPECT_EQ(fromList, f.unknownLines());
-    EXPECT_EQ(f.checker.suggestions(QStringLiteral("wurld"), 99), strings({"world", "whirled", "wrld"}));
-    EXPECT_EQ(f.checker.suggestions(QStringLiteral("wurld"), 2), strings({"world", "whirled"}));
-}
-
 } // namespace
 } // namespace corvane::spell

@@ -91,7 +91,6 @@ SpellCheckDialog::SpellCheckDialog(std::function<DictionaryPaths()> paths, QWidg
     };
     buttons->addStretch();
     addButton("CloseSPB", QStringLiteral("Close"), QStringLiteral("Stop the spell check"), &SpellCheckDialog::CloseSPBClick);
-    m_answerButtons.first()->setDefault(false);
     setButtonsEnabled(false);
 
     auto *left = new QVBoxLayout;
