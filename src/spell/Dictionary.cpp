@@ -6,6 +6,7 @@
 #include "platform/TextCodec.h"
 
 #include <QFileInfo>
+#include <QVarLengthArray>
 
 namespace corvane::spell {
 
@@ -123,8 +124,11 @@ MainDictionary::MainDictionary(const QString &text) : m_text(text), m_folded(tex
     const std::size_t codeMask = m_codeSlots.size() - 1;
     std::vector<std::uint32_t> bucketOf(m_words.size());
     std::vector<int> counts;
+    QVarLengthArray<QChar, 64> buffer;
     for (std::size_t i = 0; i < m_words.size(); ++i) {
-        const QString code = SoundLikeCode(word(qsizetype(i)));
+        const QStringView w = word(qsizetype(i));
+        buffer.resize(w.size());
+        const QStringView code(buffer.data(), soundLikeCodeInto(w, buffer.data()));
         std::size_t slot = hashOf(code) & codeMask;
         for (;; slot = (slot + 1) & codeMask) {
             const std::uint32_t entry = m_codeSlots[slot];

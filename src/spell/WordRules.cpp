@@ -88,23 +88,29 @@ bool ShouldCheckWord(QStringView word, IgnoreList ignore)
     return true;
 }
 
-QString SoundLikeCode(QStringView word)
+qsizetype soundLikeCodeInto(QStringView word, QChar *out)
 {
     if (word.size() <= 2)
-        return {};
-    QString code;
-    code.reserve(word.size());
+        return 0;
+    qsizetype length = 0;
     const char16_t first = asciiUpper(word[0].unicode());
-    code.append(QChar(first));
+    out[length++] = QChar(first);
     char16_t previous = first; // the character before, in the code with every digit appended
     for (qsizetype i = 1; i < word.size(); ++i) {
         const char16_t digit = soundDigit(asciiUpper(word[i].unicode()));
         if (!digit)
             continue;
         if (digit != previous)
-            code.append(QChar(digit));
+            out[length++] = QChar(digit);
         previous = digit;
     }
+    return length;
+}
+
+QString SoundLikeCode(QStringView word)
+{
+    QString code(word.size(), Qt::Uninitialized);
+    code.truncate(soundLikeCodeInto(word, code.data()));
     return code;
 }
 

@@ -52,5 +52,7 @@ bool ShouldCheckWord(QStringView word, IgnoreList ignore);
 
 // The phonetic code that groups suggestions: a Soundex without padding or truncation.
 QString SoundLikeCode(QStringView word);
+// The same into a caller's buffer (at least word.size() characters); returns the code's length.
+qsizetype soundLikeCodeInto(QStringView word, QChar *out);
 
 } // namespace corvane::spell
