@@ -179,11 +179,7 @@ void IniFile::writeLines(const Lines &lines)
     QString text;
     for (const QString &line : lines.lines)
         text += line + newline;
-    bool fits = false;
-    QByteArray bytes = encodeWindows1252(text, &fits);
-    if (!fits)
-        bytes = text.toUtf8();
-    writeFileAtomically(m_path, bytes);
+    writeFileAtomically(m_path, encodeWindows1252OrUtf8(text));
 }
 
 QString IniFile::readString(const QString &section, const QString &key, const QString &defaultValue) const

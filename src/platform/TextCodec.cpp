@@ -131,4 +131,11 @@ QString decodeUtf8OrWindows1252(QByteArrayView bytes)
     return decodeWindows1252(body);
 }
 
+QByteArray encodeWindows1252OrUtf8(const QString &text)
+{
+    bool fits = false;
+    QByteArray bytes = encodeWindows1252(text, &fits);
+    return fits ? bytes : text.toUtf8();
+}
+
 } // namespace corvane::platform

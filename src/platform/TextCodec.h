@@ -20,4 +20,7 @@ QByteArray encodeWindows1252(const QString &text, bool *ok = nullptr);
 // UTF-8 when the bytes are valid UTF-8, windows-1252 otherwise (text files written by peers).
 QString decodeUtf8OrWindows1252(QByteArrayView bytes);
 
+// Windows-1252 when every character fits (what peers on Windows read), UTF-8 otherwise.
+QByteArray encodeWindows1252OrUtf8(const QString &text);
+
 } // namespace corvane::platform

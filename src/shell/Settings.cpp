@@ -45,6 +45,7 @@ Settings readSettings(const platform::IniFile &file, const QString &applicationF
     s.mainDictionary = file.readString(keys::spelling, keys::mainDictionary, d.mainDictionary);
     s.customDictionary = file.readString(keys::spelling, keys::customDictionary, d.customDictionary);
     s.maxSuggestions = file.readInteger(keys::spelling, keys::maxSuggestions, d.maxSuggestions);
+    s.asYouType = file.readBool(keys::spelling, keys::asYouType, d.asYouType);
     return s;
 }
 
@@ -65,6 +66,7 @@ void writeSettings(platform::IniFile &file, const Settings &s)
     file.writeString(keys::spelling, keys::mainDictionary, s.mainDictionary);
     file.writeString(keys::spelling, keys::customDictionary, s.customDictionary);
     file.writeInteger(keys::spelling, keys::maxSuggestions, s.maxSuggestions);
+    file.writeBool(keys::spelling, keys::asYouType, s.asYouType);
 }
 
 } // namespace corvane::shell

@@ -30,6 +30,7 @@ inline const QString myDest = QStringLiteral("MyDest");
 inline const QString mainDictionary = QStringLiteral("Main Dictionary");
 inline const QString customDictionary = QStringLiteral("Custom Dictionary");
 inline const QString maxSuggestions = QStringLiteral("Max Sugestions");
+inline const QString asYouType = QStringLiteral("As You Type");
 inline const QString enableSort = QStringLiteral("EnableSort");
 } // namespace keys
 
@@ -55,6 +56,7 @@ struct Settings
     QString mainDictionary;
     QString customDictionary;
     int maxSuggestions = 30;
+    bool asYouType = true; // underline unknown words while the user types
 
     // The settings with every default, for a program in the given folder (ending in a separator).
     static Settings defaults(const QString &applicationFolder);

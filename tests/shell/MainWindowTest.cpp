@@ -101,6 +101,7 @@ TEST(MainWindow, SaveWritesEverySettingReRunsStartUpAndCreatesTheStores)
     p.find<QRadioButton>("SoundNoneRB")->setChecked(true);
     p.find<QLineEdit>("MainDictLE")->setText(QStringLiteral("main.dic"));
     p.find<QSpinBox>("SugMaxSE")->setValue(12);
+    p.find<QCheckBox>("AsYouTypeC")->setChecked(false);
     p.save();
 
     const Settings saved = readSettings(p.ini(), p.app.path());
@@ -114,6 +115,7 @@ TEST(MainWindow, SaveWritesEverySettingReRunsStartUpAndCreatesTheStores)
     EXPECT_EQ(saved.mailSoundType, 0);
     EXPECT_EQ(saved.mainDictionary, QStringLiteral("main.dic"));
     EXPECT_EQ(saved.maxSuggestions, 12);
+    EXPECT_FALSE(saved.asYouType);
 
     EXPECT_TRUE(window.startup().storesLoaded());
     for (const char *store : {"InBox.cvi", "address list.cva", "Sent Items.cva"})

@@ -37,6 +37,7 @@ TEST(Settings, EveryDefaultWithNoMainIni)
     EXPECT_EQ(s.mainDictionary, app + QStringLiteral("Corvane.dic"));
     EXPECT_EQ(s.customDictionary, app + QDir::separator() + QStringLiteral("Custom.dic"));
     EXPECT_EQ(s.maxSuggestions, 30);
+    EXPECT_TRUE(s.asYouType);
     EXPECT_FALSE(QFile::exists(app + QStringLiteral("main.ini")));
 }
 
@@ -50,6 +51,7 @@ TEST(Settings, WrittenInTheSaveOrderAndReadBack)
     s.selfServer = true;
     s.autoCheckTime = 0x1E;
     s.startupLocation = -1;
+    s.asYouType = false;
     writeSettings(file, s);
     EXPECT_EQ(readSettings(file, folder.path()), s);
     EXPECT_EQ(file.keys(QStringLiteral("Settings")).first(), QStringLiteral("Name"));

@@ -149,6 +149,7 @@ TEST(CorvaneCli, UsageErrorsExitWithTwoAndTheUsage)
 {
     for (const QStringList &args : {QStringList{}, QStringList{QStringLiteral("fly")},
                                     QStringList{QStringLiteral("show"), QStringLiteral("x")},
+                                    QStringList{QStringLiteral("spell")},
                                     QStringList{QStringLiteral("send"), QStringLiteral("--subject"), QStringLiteral("s")}}) {
         const CliRun run = cli(args);
         EXPECT_EQ(run.exitCode, 2) << args.join(u' ').toStdString();
@@ -189,6 +190,32 @@ TEST(CorvaneCli, FailuresSayWhatIsWrong)
     EXPECT_EQ(notReady.exitCode, 1);
     EXPECT_TRUE(notReady.err.contains(QStringLiteral("Your inbox folder"))) << notReady.err.toStdString();
     EXPECT_FALSE(QFile::exists(p.bob + QStringLiteral("InBox.cvi"))) << "nothing is created when not ready";
+}
+
+TEST(CorvaneCli, SpellListsUnknownWordsWithSuggestionsFromTheProfilesDictionaries)
+{
+    TempFolder temp;
+    const QString profile = temp.subfolder(QStringLiteral("profile"));
+    temp.write(QStringLiteral("main.dic"), "the world word whirled is");
+    temp.write(QStringLiteral("profile/Custom.dic"), "Corvane\r\nwrld\r\n");
+    corvane::test::writeFile(profile + QStringLiteral("main.ini"),
+                             "[Spelling]\r\nMain Dictionary=" + temp.file(QStringLiteral("main.dic")).toUtf8()
+                                 + "\r\nCustom Dictionary=" + profile.toUtf8() + "Custom.dic\r\nMax Sugestions=2\r\n");
+    temp.write(QStringLiteral("good.txt"), "Corvane is the world.");
+    temp.write(QStringLiteral("bad.txt"), "The wurld is\r\nthe (wurld).");
+    temp.write(QStringLiteral("bad.rtf"), "{\\rtf1\\ansi {\\b The} wurld\\par is}");
+
+    const auto spell = [&](const char *file) {
+        return cli({QStringLiteral("--profile"), profile, QStringLiteral("spell"), temp.file(QLatin1String(file))});
+    };
+    EXPECT_EQ(spell("good.txt").exitCode, 0);
+    const CliRun bad = spell("bad.txt");
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_EQ(bad.out, QStringLiteral("4\twurld\tworld, whirled\n19\twurld)\tworld, whirled\n"));
+    const CliRun rtf = spell("bad.rtf");
+    EXPECT_EQ(rtf.exitCode, 1);
+    EXPECT_EQ(rtf.out, QStringLiteral("4\twurld\tworld, whirled\n"));
+    EXPECT_EQ(corvane::test::readFile(profile + QStringLiteral("Custom.dic")), QByteArray("Corvane\r\nwrld\r\n"));
 }
 
 } // namespace

@@ -211,6 +211,14 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList &arguments
             invocation.command = parseShow(c);
         else if (name == u"address")
             invocation.command = parseAddress(c);
+        else if (name == u"spell") {
+            if (c.atEnd())
+                c.fail(QStringLiteral("spell needs a file"));
+            else
+                invocation.command = SpellCommand{c.next()};
+            if (!c.atEnd())
+                c.fail(QStringLiteral("spell takes one file"));
+        }
         else
             c.fail(QStringLiteral("unknown command: %1").arg(name));
         if (!c.error().isEmpty())
@@ -234,6 +242,8 @@ QString usageText()
         "  address list                   list the address book\n"
         "  address add --name NAME --inbox DIR [--comment TEXT] [--server]\n"
         "  address remove N               remove address N\n"
+        "  spell FILE                     check the spelling of a text or RTF file: one line an\n"
+        "                                 unknown word (position, word, suggestions); exit 1 if any\n"
         "\n"
         "The profile folder holds main.ini; without --profile the program's own folder is used.\n"
         "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");

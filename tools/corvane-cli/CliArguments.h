@@ -48,11 +48,16 @@ struct AddressRemoveCommand
     int number = 0; // the address number as listed (1-based)
 };
 
+struct SpellCommand
+{
+    QString file; // text (UTF-8 or windows-1252) or RTF
+};
+
 struct HelpCommand
 {};
 
 using Command = std::variant<SendCommand, CheckCommand, ListCommand, ShowCommand, AddressListCommand,
-                             AddressAddCommand, AddressRemoveCommand, HelpCommand>;
+                             AddressAddCommand, AddressRemoveCommand, SpellCommand, HelpCommand>;
 
 struct Invocation
 {

@@ -6,7 +6,9 @@
 #include "platform/FileNames.h"
 #include "platform/Paths.h"
 #include "platform/XmlNodes.h"
+#include "platform/TextCodec.h"
 #include "richtext/RtfPlainText.h"
+#include "spell/SpellChecker.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -211,6 +213,31 @@ int addressRemove(CliProfile &profile, const AddressRemoveCommand &command)
     return kSuccess;
 }
 
+// Checks a file with the profile's dictionaries, without changing them. Positions count characters
+// of the file's text (for RTF, of its plain text).
+int spellCheck(CliProfile &profile, const SpellCommand &command, QTextStream &out)
+{
+    const QByteArray bytes = platform::readWholeFile(command.file, kMaxBodyFileBytes);
+    const QString text = command.file.endsWith(QStringLiteral(".rtf"), Qt::CaseInsensitive) || bytes.startsWith("{\\rtf")
+                             ? richtext::rtfToPlainText(bytes)
+                             : platform::decodeUtf8OrWindows1252(bytes);
+    spell::SpellChecker checker;
+    checker.Dictionary = profile.settings().mainDictionary;
+    checker.CustomDictionary = profile.settings().customDictionary;
+    // A profile without its own main dictionary uses the one shipped beside the tool.
+    const QString shipped = platform::programFolder() + QStringLiteral("Corvane.dic");
+    if (checker.Dictionary == shell::Settings::defaults(profile.folder()).mainDictionary
+        && !platform::fileExists(checker.Dictionary))
+        checker.Dictionary = shipped;
+    const int limit = std::clamp(profile.settings().maxSuggestions, 0, 99999);
+    const QList<spell::SpellChecker::Unknown> unknown = checker.unknownWords(text);
+    for (const spell::SpellChecker::Unknown &u : unknown) {
+        const QString word = text.mid(u.position, u.length);
+        out << u.position << '\t' << word << '\t' << checker.suggestions(word, limit).join(QStringLiteral(", ")) << '\n';
+    }
+    return unknown.isEmpty() ? kSuccess : kFailure;
+}
+
 } // namespace
 
 int runCommand(const Invocation &invocation, const QString &defaultProfile, QTextStream &out, QTextStream &err)
@@ -238,6 +265,8 @@ int runCommand(const Invocation &invocation, const QString &defaultProfile, QTex
                     return addressAdd(profile, command);
                 else if constexpr (std::is_same_v<T, AddressRemoveCommand>)
                     return addressRemove(profile, command);
+                else if constexpr (std::is_same_v<T, SpellCommand>)
+                    return spellCheck(profile, command, out);
                 else
                     return kSuccess;
             },

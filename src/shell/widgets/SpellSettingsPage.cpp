@@ -7,6 +7,7 @@
 
 #include "ui/widgets/GrowingField.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -40,7 +41,16 @@ SpellSettingsPage::SpellSettingsPage(FileDialogs &dialogs, QWidget *parent)
     limitRow->addWidget(m_maxSuggestions);
     limitRow->addStretch(1);
     layout->addLayout(limitRow);
+    m_asYouType = new QCheckBox(QStringLiteral("Check spelling as you type"), this);
+    m_asYouType->setObjectName(QStringLiteral("AsYouTypeC"));
+    m_asYouType->setToolTip(QStringLiteral("Underline unknown words in red while you write a message"));
+    m_asYouType->setAccessibleDescription(m_asYouType->toolTip());
+    layout->addWidget(m_asYouType);
     layout->addStretch(1);
+    connect(m_asYouType, &QCheckBox::toggled, this, [this] {
+        if (!m_loading)
+            Q_EMIT edited();
+    });
 
     connect(m_maxSuggestions, &QSpinBox::valueChanged, this, [this] {
         if (!m_loading)
@@ -83,6 +93,7 @@ void SpellSettingsPage::load(const Settings &settings)
     m_mainDictionary->setText(settings.mainDictionary);
     m_customDictionary->setText(settings.customDictionary);
     m_maxSuggestions->setValue(settings.maxSuggestions); // held within 0 to 99999
+    m_asYouType->setChecked(settings.asYouType);
     m_mainDictionary->setCursorPosition(0);
     m_customDictionary->setCursorPosition(0);
     m_loading = false;
@@ -93,6 +104,7 @@ void SpellSettingsPage::store(Settings &settings) const
     settings.mainDictionary = m_mainDictionary->text();
     settings.customDictionary = m_customDictionary->text();
     settings.maxSuggestions = m_maxSuggestions->value();
+    settings.asYouType = m_asYouType->isChecked();
 }
 
 void SpellSettingsPage::browseDictionary(QLineEdit *field)

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QLineEdit;
 class QSpinBox;
 
@@ -10,7 +11,8 @@ namespace corvane::shell {
 class FileDialogs;
 struct Settings;
 
-// The settings pane's "Spell Check" page ("SpellTS"): the two dictionaries and the suggestion limit.
+// The settings pane's "Spell Check" page ("SpellTS"): the two dictionaries, the suggestion limit and
+// spelling as you type.
 class SpellSettingsPage : public QWidget
 {
     Q_OBJECT
@@ -33,6 +35,7 @@ private:
     QLineEdit *m_mainDictionary = nullptr;
     QLineEdit *m_customDictionary = nullptr;
     QSpinBox *m_maxSuggestions = nullptr;
+    QCheckBox *m_asYouType = nullptr;
 };
 
 } // namespace corvane::shell
