@@ -125,6 +125,7 @@ void XmlDocument::deactivate()
     m_document.reset();
     m_buffer = QByteArray();
     m_active = false;
+    ++m_generation;
 }
 
 void XmlDocument::setContent(const QStringList &lines)
@@ -156,6 +157,7 @@ void XmlDocument::loadFromBytes(QByteArray bytes, const QString &sourceName)
         m_document = std::move(parsed);
         m_buffer = QByteArray();
         m_active = true;
+        ++m_generation;
         normaliseDeclaration();
         return;
     }
@@ -187,6 +189,7 @@ void XmlDocument::parseInPlace(QByteArray utf8, qsizetype offset, const QString 
     m_document = std::move(parsed);
     m_buffer = std::move(utf8);
     m_active = true;
+    ++m_generation;
     normaliseDeclaration();
 }
 
