@@ -36,8 +36,10 @@ constexpr int kStoredMessages = 50000;
 
 QTemporaryDir &workFolder()
 {
-    // On the disk, not in memory: /var/tmp rather than a tmpfs.
-    static QTemporaryDir dir(QStringLiteral("/var/tmp/corvane-bench-XXXXXX"));
+    // On the disk, not in memory: /var/tmp rather than a tmpfs, unless CORVANE_BENCH_DIR names
+    // another folder (a tmpfs to leave the disk out, a mounted share to see what it costs there).
+    static QTemporaryDir dir(qEnvironmentVariable("CORVANE_BENCH_DIR", QStringLiteral("/var/tmp"))
+                             + QStringLiteral("/corvane-bench-XXXXXX"));
     return dir;
 }
 
