@@ -121,7 +121,7 @@ void MailCheck::scanFolder(const QString &folder, const QString &userName, Check
     // Copies that another user of the To list may hold for this one wait until the user's own
     // files of the folder are in, so that they are taken only for a message still missing.
     std::vector<std::pair<FileRead, std::unique_ptr<platform::XmlDocument>>> shared;
-    for (qsizetype i = 0; i < paths.size(); ++i) {
+    for (qsizetype left = paths.size(); left > 0; --left) { // one file read per path, in order
         letEventsRun();
         FileRead read = reader.next([] { QCoreApplication::processEvents(); });
         if (storeReplaced())
@@ -240,11 +240,11 @@ bool MailCheck::noteUnreadable(const FileRead &read, const QString &reason, Chec
     const QString &path = read.path;
     const qint64 now = m_nowMs();
     auto it = m_unreadable.find(path);
-    if (it == m_unreadable.end() || !(it->identity == read.identity)) {
+    if (it == m_unreadable.end() || it->identity != read.identity) {
         m_unreadable.insert(path, {read.identity, now, false});
         return false;
     }
-    if (now - it->since < kSetAsideAfterMs || !(FileIdentity::ofPath(path) == read.identity))
+    if (now - it->since < kSetAsideAfterMs || FileIdentity::ofPath(path) != read.identity)
         return false;
 
     // Unchanged and still unreadable after the grace time: no sender is writing it any more.
@@ -289,7 +289,7 @@ void MailCheck::removeTakenFiles(CheckResult &result)
 {
     for (const Taken &taken : std::as_const(m_taken)) {
         const FileIdentity now = FileIdentity::ofPath(taken.path);
-        if (now.exists() && !(now == taken.identity)) {
+        if (now.exists() && now != taken.identity) {
             // Another file under the name (a sender reused the freed number, or a second
             // installation took the one read): it is the next check's to read.
             m_notRemoved.remove(taken.path);
