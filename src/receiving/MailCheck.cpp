@@ -179,8 +179,21 @@ void MailCheck::handle(platform::XmlDocument &file, const FileRead &read, const 
         // Either copy serves, as every copy of a send is the same; one already taken in means
         // this copy may be the other user's.
         const pugi::xml_attribute guid = file.root().child("System").attribute("GUID");
-        if (guid && m_store.knownMessageGuids().contains(QString::fromUtf8(guid.value())))
+        if (guid && m_store.knownMessageGuids().contains(QString::fromUtf8(guid.value()))) {
+            m_sharedSeen.remove(read.path);
             return;
+        }
+        // Taken too early, it could be the other user's while the user's own copy, written a
+        // moment later under a name of its own, would then go as a second copy.
+        const qint64 now = m_nowMs();
+        const auto seen = m_sharedSeen.find(read.path);
+        if (seen == m_sharedSeen.end() || seen->identity != read.identity) {
+            m_sharedSeen.insert(read.path, {read.identity, now});
+            return;
+        }
+        if (now - seen->since < kSharedSettleMs)
+            return;
+        m_sharedSeen.erase(seen);
     }
     takeIn(file, read.path, folder, result);
     m_taken.append({read.path, read.identity});

@@ -50,11 +50,15 @@ class MailCheck : public QObject
 
 public:
     static constexpr qint64 kSetAsideAfterMs = 10 * 60 * 1000;
+    // How long a copy that reads as another user's too must lie unchanged before it is taken: by
+    // then the sender has written the user's own copy, if it writes one into that folder.
+    static constexpr qint64 kSharedSettleMs = 60 * 1000;
 
     MailCheck(InboxStore &store, addressbook::AddressCollector &collector, QObject *parent = nullptr);
 
     void setAttachmentRetrieval(AttachmentRetrieval *retrieval) { m_retrieval = retrieval; }
-    // Test seam: the clock that decides when an unreadable file is set aside.
+    // Test seam: the clock that decides when an unreadable file is set aside or a shared copy
+    // has settled.
     void setClock(std::function<qint64()> nowMs) { m_nowMs = std::move(nowMs); }
 
     bool isRunning() const { return m_running; }
@@ -88,9 +92,15 @@ private:
         qint64 since = 0;
         bool reported = false;
     };
+    struct SharedCopy
+    {
+        FileIdentity identity;
+        qint64 since = 0;
+    };
 
     void scanFolder(const QString &folder, const QString &userName, CheckResult &result);
-    // Takes the file in, or leaves it when it is a shared copy of a message already taken in.
+    // Takes the file in; a shared copy only when its message is still missing and the copy has
+    // settled.
     void handle(platform::XmlDocument &file, const FileRead &read, const QString &folder, bool shared,
                 CheckResult &result);
     void takeIn(platform::XmlDocument &file, const QString &path, const QString &folder,
@@ -115,6 +125,7 @@ private:
     QHash<QString, FileIdentity> m_notRemoved; // handled and saved, but the removal failed
     QHash<QString, Unreadable> m_unreadable;
     QHash<QString, Unopenable> m_unopenable;
+    QHash<QString, SharedCopy> m_sharedSeen;
 };
 
 } // namespace corvane::receiving

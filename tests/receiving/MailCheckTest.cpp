@@ -184,21 +184,34 @@ TEST(MailCheckNamesTest, EachFileGoesToTheUserItsNameAndToListNameWhoeverChecksF
         test::writeFile(here.server + QStringLiteral("Ann15.cvm"), messageFile(QStringLiteral("both early"), early, both));
         test::writeFile(here.server + QStringLiteral("Ann16.cvm"), messageFile(QStringLiteral("both late"), late, both));
         test::writeFile(here.server + QStringLiteral("Ann20.cvm"), messageFile(QStringLiteral("both late"), late, both));
+        // A third went to both, and the sender writes Ann's copy only after the first checks.
+        const QString racing = platform::newGuidText();
+        test::writeFile(here.server + QStringLiteral("Ann17.cvm"), messageFile(QStringLiteral("both racing"), racing, both));
 
-        if (ann1First)
+        // Copies that read as either user's are taken a minute after they were first seen.
+        qint64 now = 1000000;
+        for (test::MailUser *user : {here.ann.get(), &ann1})
+            user->check.setClock([&] { return now; });
+        for (int round = 0; round < 2; ++round, now += 61 * 1000) {
+            if (round == 1)
+                test::writeFile(here.server + QStringLiteral("Ann21.cvm"),
+                                messageFile(QStringLiteral("both racing"), racing, both));
+            if (ann1First)
+                ann1.checkMail();
+            here.ann->checkMail();
             ann1.checkMail();
-        here.ann->checkMail();
-        ann1.checkMail();
+        }
         QStringList annGot = here.ann->storedSubjects();
         annGot.sort();
-        QStringList expected{QStringLiteral("both early"), QStringLiteral("both late")};
+        QStringList expected{QStringLiteral("both early"), QStringLiteral("both late"), QStringLiteral("both racing")};
         for (int n = 1; n <= 12; ++n)
             expected.append(QString::number(n));
         expected.sort();
         EXPECT_EQ(annGot, expected) << ann1First;
         QStringList ann1Got = ann1.storedSubjects();
         ann1Got.sort();
-        EXPECT_EQ(ann1Got, (QStringList{QStringLiteral("both early"), QStringLiteral("both late"), QStringLiteral("for Ann1")}))
+        EXPECT_EQ(ann1Got, (QStringList{QStringLiteral("both early"), QStringLiteral("both late"),
+                                        QStringLiteral("both racing"), QStringLiteral("for Ann1")}))
             << ann1First;
         EXPECT_TRUE(MailWorld::files(here.server).isEmpty()) << MailWorld::files(here.server).join(u' ').toStdString();
     }
