@@ -165,11 +165,17 @@ void MailCheck::scanFolder(const QString &folder, const QString &userName, Check
             break;
         }
     }
+    QSet<QString> sharedHere;
     for (auto &[read, document] : shared) {
         if (storeReplaced())
             return;
+        sharedHere.insert(read.path);
         handle(*document, read, folder, true, result);
     }
+    // Copies gone from the folder (taken by the other user) are forgotten.
+    m_sharedSeen.removeIf([&](const auto &entry) {
+        return entry.key().startsWith(folder) && !sharedHere.contains(entry.key());
+    });
 }
 
 void MailCheck::handle(platform::XmlDocument &file, const FileRead &read, const QString &folder, bool shared,
