@@ -150,6 +150,7 @@ void XmlDocument::loadFromBytes(QByteArray bytes, const QString &sourceName)
         m_document = std::move(parsed);
         m_buffer = QByteArray();
         m_active = true;
+        ++m_generation;
         normaliseDeclaration();
         return;
     }
@@ -181,6 +182,7 @@ void XmlDocument::parseInPlace(QByteArray utf8, qsizetype offset, const QString 
     m_document = std::move(parsed);
     m_buffer = std::move(utf8);
     m_active = true;
+    ++m_generation;
     normaliseDeclaration();
 }
 

@@ -50,6 +50,10 @@ public:
 
     QByteArray toBytes() const;
 
+    // Counts the times the content was replaced (loaded, set or dropped), so that holders of
+    // nodes can tell that the tree they saw is gone even when a new one reuses its memory.
+    quint64 generation() const { return m_generation; }
+
     // The document element (empty when the document has none).
     pugi::xml_node root() const;
     pugi::xml_document &document() { return m_document; }
@@ -65,6 +69,7 @@ private:
     pugi::xml_document m_document;
     QByteArray m_buffer; // the parsed text the tree points into
     bool m_active = false;
+    quint64 m_generation = 0;
 };
 
 } // namespace corvane::platform

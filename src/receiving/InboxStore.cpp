@@ -91,14 +91,20 @@ void InboxStore::deleteAt(int position)
     save();
 }
 
-void InboxStore::seedKnownGuids()
+KnownMessageGuids &InboxStore::knownMessageGuids()
 {
+    if (m_knownBuilt && m_knownGeneration == generation())
+        return m_knownGuids;
+    m_knownGuids.clear();
+    m_knownGeneration = generation();
+    m_knownBuilt = true;
     for (pugi::xml_node message = messages().first_child(); message; message = message.next_sibling()) {
         if (message.type() != pugi::node_element)
             continue;
         const pugi::xml_attribute guid = message.attribute("GUID");
-        KnownMessageGuids.add(guid ? QString::fromUtf8(guid.value()) : KnownMessageGuids::zeroGuid());
+        m_knownGuids.add(guid ? QString::fromUtf8(guid.value()) : KnownMessageGuids::zeroGuid());
     }
+    return m_knownGuids;
 }
 
 } // namespace corvane::receiving

@@ -45,16 +45,24 @@ public:
     // Removes the message and saves at once.
     void deleteAt(int position);
 
-    // Fills KnownMessageGuids from the stored messages; one without GUID counts as all-zero.
-    void seedKnownGuids();
+    // The identifiers of the messages taken in: those of the store as loaded (one without GUID
+    // counts as all-zero) and those taken in since. Built afresh whenever the document has been
+    // loaded again, so it never speaks for messages that a reload dropped.
+    receiving::KnownMessageGuids &knownMessageGuids();
+
+    // Changes whenever the document is loaded again: tells a check that the store it appended to
+    // is gone.
+    quint64 generation() const { return m_document.generation(); }
 
     platform::XmlDocument &document() { return m_document; }
 
     bool InboxDirty = true;
-    receiving::KnownMessageGuids KnownMessageGuids;
 
 private:
     platform::XmlDocument &m_document;
+    receiving::KnownMessageGuids m_knownGuids;
+    quint64 m_knownGeneration = 0;
+    bool m_knownBuilt = false;
 };
 
 } // namespace corvane::receiving

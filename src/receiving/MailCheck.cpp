@@ -3,7 +3,6 @@
 #include "AttachmentRetrieval.h"
 #include "InboxStore.h"
 #include "MessageFiles.h"
-#include "ReadAhead.h"
 
 #include "addressbook/AddressCollector.h"
 #include "platform/ExclusiveRename.h"
@@ -16,6 +15,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+
+#include <memory>
+#include <utility>
+#include <vector>
 
 namespace corvane::receiving {
 
@@ -55,9 +58,9 @@ CheckResult MailCheck::CheckiExecute(const addressbook::MailSettings &settings)
     Q_EMIT checkiEnabledChanged(false);
     m_taken.clear();
     m_ownInbox = settings.yourInbox;
+    m_storeGeneration = m_store.generation();
     m_sinceEvents.start();
 
-    pugi::xml_node messages;
     try {
         const QString &name = settings.yourName;
         if (!platform::isValidFileName(name))
@@ -65,11 +68,14 @@ CheckResult MailCheck::CheckiExecute(const addressbook::MailSettings &settings)
                                        "Change Your Name in the settings.")
                             .arg(name));
         const addressbook::RecipientList folders = m_collector.CollectAddresses({name}, true, settings);
-        messages = m_store.ensureMessages();
-        if (m_store.KnownMessageGuids.isEmpty())
-            m_store.seedKnownGuids();
+        // The collection lets events run: a store loaded meanwhile is the one to append to.
+        m_storeGeneration = m_store.generation();
+        m_store.ensureMessages();
+        m_store.ensureProperties();
         QSet<QString> scanned;
         for (const addressbook::RecipientEntry &entry : folders) {
+            if (storeReplaced())
+                break;
             if (entry.Inbox.isEmpty() || scanned.contains(entry.Inbox))
                 continue;
             scanned.insert(entry.Inbox);
@@ -79,8 +85,10 @@ CheckResult MailCheck::CheckiExecute(const addressbook::MailSettings &settings)
         result.notices.append(errorNotice(error.message()));
     }
 
-    // Whatever was taken in is saved; only then are its files removed.
-    if (m_taken.isEmpty() || m_store.messages() == messages) {
+    // Whatever was taken in is saved; only then are its files removed. When the store was loaded
+    // again while the check let events run, what was taken in went with the old document: the
+    // files stay for the next check, which no longer knows their messages.
+    if (m_taken.isEmpty() || !storeReplaced()) {
         try {
             if (m_store.document().isActive())
                 m_store.save();
@@ -88,11 +96,6 @@ CheckResult MailCheck::CheckiExecute(const addressbook::MailSettings &settings)
         } catch (const Error &error) {
             result.notices.append(errorNotice(error.message()));
         }
-    } else {
-        // The store was opened again while the check let events run: what was taken in went
-        // with the old document, so the files stay for the next check, which must not take them
-        // for second copies.
-        m_store.KnownMessageGuids.clear();
     }
     m_taken.clear();
 
@@ -100,6 +103,11 @@ CheckResult MailCheck::CheckiExecute(const addressbook::MailSettings &settings)
     Q_EMIT statusTextChanged(QString());
     Q_EMIT checkiEnabledChanged(true);
     return result;
+}
+
+bool MailCheck::storeReplaced() const
+{
+    return m_store.generation() != m_storeGeneration;
 }
 
 void MailCheck::scanFolder(const QString &folder, const QString &userName, CheckResult &result)
@@ -110,39 +118,91 @@ void MailCheck::scanFolder(const QString &folder, const QString &userName, Check
     for (const MessageFile &entry : files)
         paths.append(entry.path);
     ReadAhead reader(paths);
-    for (const QString &path : std::as_const(paths)) {
+    // Copies that another user of the To list may hold for this one wait until the user's own
+    // files of the folder are in, so that they are taken only for a message still missing.
+    std::vector<std::pair<FileRead, std::unique_ptr<platform::XmlDocument>>> shared;
+    for (qsizetype left = paths.size(); left > 0; --left) { // one file read per path, in order
         letEventsRun();
         FileRead read = reader.next([] { QCoreApplication::processEvents(); });
+        if (storeReplaced())
+            return;
+        if (!read.opened) {
+            if (read.exists)
+                noteUnopenable(read, result); // a passing fault of the share, as a rule
+            continue;
+        }
+        if (!m_unopenable.isEmpty())
+            m_unopenable.remove(read.path);
         if (!m_notRemoved.isEmpty()) {
-            const auto known = m_notRemoved.constFind(path);
+            const auto known = m_notRemoved.constFind(read.path);
             if (known != m_notRemoved.constEnd()) {
-                if (stampOf(path) == known.value()) {
-                    m_taken.append(path); // handled before; only its removal is still due
+                if (read.identity == known.value()) {
+                    m_taken.append({read.path, read.identity}); // handled before; only its removal is due
                     continue;
                 }
                 m_notRemoved.erase(known);
             }
         }
-        if (!read.opened) {
-            if (!read.exists)
-                continue; // removed meanwhile
-            if (noteUnreadable(path, read.error, result))
+        auto document = std::make_unique<platform::XmlDocument>();
+        try {
+            document->loadFromBytes(std::move(read.bytes), read.path);
+        } catch (const XmlError &error) {
+            if (noteUnreadable(read, error.message(), result))
                 continue;
             return; // a sender may still be writing it: the rest of this folder waits
         }
-        platform::XmlDocument document;
-        try {
-            document.loadFromBytes(std::move(read.bytes), path);
-        } catch (const XmlError &error) {
-            if (noteUnreadable(path, error.message(), result))
-                continue;
+        if (!m_unreadable.isEmpty())
+            m_unreadable.remove(read.path);
+        const QString fileName = read.path.mid(folder.size());
+        switch (addresseeOf(fileName, document->root().child("Message").child("To"), userName)) {
+        case Addressee::Other:
+            continue; // another user's whose name starts with this one's: left where it is
+        case Addressee::Shared:
+            shared.emplace_back(std::move(read), std::move(document));
+            continue;
+        case Addressee::User:
+            handle(*document, read, folder, false, result);
+            break;
+        }
+    }
+    QSet<QString> sharedHere;
+    for (auto &[read, document] : shared) {
+        if (storeReplaced())
+            return;
+        sharedHere.insert(read.path);
+        handle(*document, read, folder, true, result);
+    }
+    // Copies gone from the folder (taken by the other user) are forgotten.
+    m_sharedSeen.removeIf([&](const auto &entry) {
+        return entry.key().startsWith(folder) && !sharedHere.contains(entry.key());
+    });
+}
+
+void MailCheck::handle(platform::XmlDocument &file, const FileRead &read, const QString &folder, bool shared,
+                       CheckResult &result)
+{
+    if (shared) {
+        // Either copy serves, as every copy of a send is the same; one already taken in means
+        // this copy may be the other user's.
+        const pugi::xml_attribute guid = file.root().child("System").attribute("GUID");
+        if (guid && m_store.knownMessageGuids().contains(QString::fromUtf8(guid.value()))) {
+            m_sharedSeen.remove(read.path);
             return;
         }
-        if (!m_unreadable.isEmpty())
-            m_unreadable.remove(path);
-        takeIn(document, path, folder, result);
-        m_taken.append(path);
+        // Taken too early, it could be the other user's while the user's own copy, written a
+        // moment later under a name of its own, would then go as a second copy.
+        const qint64 now = m_nowMs();
+        const auto seen = m_sharedSeen.find(read.path);
+        if (seen == m_sharedSeen.end() || seen->identity != read.identity) {
+            m_sharedSeen.insert(read.path, {read.identity, now});
+            return;
+        }
+        if (now - seen->since < kSharedSettleMs)
+            return;
+        m_sharedSeen.erase(seen);
     }
+    takeIn(file, read.path, folder, result);
+    m_taken.append({read.path, read.identity});
 }
 
 void MailCheck::takeIn(platform::XmlDocument &file, const QString &path, const QString &folder,
@@ -153,8 +213,9 @@ void MailCheck::takeIn(platform::XmlDocument &file, const QString &path, const Q
     const pugi::xml_node system = root.child("System");
     const pugi::xml_attribute guidAttribute = system.attribute("GUID");
     const QString guid = guidAttribute ? QString::fromUtf8(guidAttribute.value()) : QString();
+    KnownMessageGuids &known = m_store.knownMessageGuids();
 
-    if (system && guidAttribute && m_store.KnownMessageGuids.contains(guid)) {
+    if (system && guidAttribute && known.contains(guid)) {
         ++result.duplicates;
         if (m_retrieval && message)
             m_retrieval->GetAttach(message, folder, false, m_ownInbox);
@@ -165,7 +226,7 @@ void MailCheck::takeIn(platform::XmlDocument &file, const QString &path, const Q
     result.newMail = true;
     m_store.InboxDirty = true;
     if (guidAttribute)
-        m_store.KnownMessageGuids.add(guid);
+        known.add(guid);
     bool stored = false;
     if (system && message && QString::fromUtf8(system.attribute("Active").value()) != QStringLiteral("True")) {
         const pugi::xml_node copy = m_store.appendMessage(message, guidAttribute ? &guid : nullptr);
@@ -177,16 +238,32 @@ void MailCheck::takeIn(platform::XmlDocument &file, const QString &path, const Q
     Q_EMIT messageFileHandled(path, guid, stored);
 }
 
-bool MailCheck::noteUnreadable(const QString &path, const QString &reason, CheckResult &result)
+void MailCheck::noteUnopenable(const FileRead &read, CheckResult &result)
 {
-    const FileStamp stamp = stampOf(path);
+    const qint64 now = m_nowMs();
+    auto it = m_unopenable.find(read.path);
+    if (it == m_unopenable.end()) {
+        m_unopenable.insert(read.path, {now, false});
+        return;
+    }
+    if (it->reported || now - it->since < kSetAsideAfterMs)
+        return;
+    // Not a passing fault after all: the user may have to see to the share. The file stays.
+    it->reported = true;
+    result.notices.append(errorNotice(QStringLiteral("The message file %1 cannot be opened.\n%2")
+                                          .arg(QDir::toNativeSeparators(read.path), read.error)));
+}
+
+bool MailCheck::noteUnreadable(const FileRead &read, const QString &reason, CheckResult &result)
+{
+    const QString &path = read.path;
     const qint64 now = m_nowMs();
     auto it = m_unreadable.find(path);
-    if (it == m_unreadable.end() || !(it->stamp == stamp)) {
-        m_unreadable.insert(path, {stamp, now, false});
+    if (it == m_unreadable.end() || it->identity != read.identity) {
+        m_unreadable.insert(path, {read.identity, now, false});
         return false;
     }
-    if (now - it->since < kSetAsideAfterMs || it->reported)
+    if (now - it->since < kSetAsideAfterMs || FileIdentity::ofPath(path) != read.identity)
         return false;
 
     // Unchanged and still unreadable after the grace time: no sender is writing it any more.
@@ -209,7 +286,6 @@ bool MailCheck::noteUnreadable(const QString &path, const QString &reason, Check
         }
         aside = setAsideName(info.fileName()) + QString::number(n);
     }
-    it->reported = true;
     if (!QFileInfo::exists(path)) {
         m_unreadable.erase(it);
         result.notices.append({Notice::Kind::Warning,
@@ -219,20 +295,31 @@ bool MailCheck::noteUnreadable(const QString &path, const QString &reason, Check
                                false});
         return true;
     }
-    result.notices.append(errorNotice(QStringLiteral("The message file %1 cannot be read.\n%2")
-                                          .arg(QDir::toNativeSeparators(path), reason)));
+    // Moving it aside failed: tried again at the next check; the user is told once.
+    if (!it->reported) {
+        it->reported = true;
+        result.notices.append(errorNotice(QStringLiteral("The message file %1 cannot be read.\n%2")
+                                              .arg(QDir::toNativeSeparators(path), reason)));
+    }
     return false;
 }
 
 void MailCheck::removeTakenFiles(CheckResult &result)
 {
-    for (const QString &path : std::as_const(m_taken)) {
-        if (QFile::remove(path) || !QFileInfo::exists(path)) {
+    for (const Taken &taken : std::as_const(m_taken)) {
+        const FileIdentity now = FileIdentity::ofPath(taken.path);
+        if (now.exists() && now != taken.identity) {
+            // Another file under the name (a sender reused the freed number, or a second
+            // installation took the one read): it is the next check's to read.
+            m_notRemoved.remove(taken.path);
+            continue;
+        }
+        if (QFile::remove(taken.path) || !QFileInfo::exists(taken.path)) {
             ++result.deleted;
-            m_notRemoved.remove(path);
+            m_notRemoved.remove(taken.path);
         } else {
             // Held open elsewhere (a share answers EBUSY): the next check removes it.
-            m_notRemoved.insert(path, stampOf(path));
+            m_notRemoved.insert(taken.path, taken.identity);
         }
     }
 }
@@ -244,14 +331,6 @@ void MailCheck::letEventsRun()
         return;
     QCoreApplication::processEvents();
     m_sinceEvents.start();
-}
-
-MailCheck::FileStamp MailCheck::stampOf(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {};
-    return {info.size(), info.lastModified()};
 }
 
 } // namespace corvane::receiving

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "ReadAhead.h"
+
 #include "addressbook/MailSettings.h"
 
-#include <QDateTime>
 #include <QElapsedTimer>
 #include <QHash>
 #include <QList>
@@ -39,19 +40,25 @@ struct CheckResult
 
 // The mail check: takes the message files addressed to the user out of the reachable folders
 // into the inbox store. Runs on the UI thread and lets queued events run between files. A file
-// is removed only after the store holding its message has been saved, so nothing is lost when
-// the check stops half-way or the program ends.
+// is taken only when its name is the user's and its To list names the user; it is removed only
+// after the store holding its message has been saved, and only while it is still the file that
+// was read, so nothing is lost when the check stops half-way, the program ends, or the store is
+// loaded again meanwhile.
 class MailCheck : public QObject
 {
     Q_OBJECT
 
 public:
     static constexpr qint64 kSetAsideAfterMs = 10 * 60 * 1000;
+    // How long a copy that reads as another user's too must lie unchanged before it is taken: by
+    // then the sender has written the user's own copy, if it writes one into that folder.
+    static constexpr qint64 kSharedSettleMs = 60 * 1000;
 
     MailCheck(InboxStore &store, addressbook::AddressCollector &collector, QObject *parent = nullptr);
 
     void setAttachmentRetrieval(AttachmentRetrieval *retrieval) { m_retrieval = retrieval; }
-    // Test seam: the clock that decides when an unreadable file is set aside.
+    // Test seam: the clock that decides when an unreadable file is set aside or a shared copy
+    // has settled.
     void setClock(std::function<qint64()> nowMs) { m_nowMs = std::move(nowMs); }
 
     bool isRunning() const { return m_running; }
@@ -69,27 +76,42 @@ Q_SIGNALS:
     void messageFileHandled(const QString &path, const QString &guid, bool stored);
 
 private:
-    struct FileStamp
+    struct Taken
     {
-        qint64 size = -1;
-        QDateTime modified;
-        bool operator==(const FileStamp &) const = default;
+        QString path;
+        FileIdentity identity; // of the file read: another file under its name is not removed
     };
     struct Unreadable
     {
-        FileStamp stamp;
+        FileIdentity identity;
         qint64 since = 0;
         bool reported = false;
     };
+    struct Unopenable
+    {
+        qint64 since = 0;
+        bool reported = false;
+    };
+    struct SharedCopy
+    {
+        FileIdentity identity;
+        qint64 since = 0;
+    };
 
     void scanFolder(const QString &folder, const QString &userName, CheckResult &result);
+    // Takes the file in; a shared copy only when its message is still missing and the copy has
+    // settled.
+    void handle(platform::XmlDocument &file, const FileRead &read, const QString &folder, bool shared,
+                CheckResult &result);
     void takeIn(platform::XmlDocument &file, const QString &path, const QString &folder,
                 CheckResult &result);
-    // Remembers a file that cannot be read; true when it has now been moved aside.
-    bool noteUnreadable(const QString &path, const QString &reason, CheckResult &result);
+    // Remembers a file read whole that does not parse; true when it has now been moved aside.
+    bool noteUnreadable(const FileRead &read, const QString &reason, CheckResult &result);
+    // Remembers a file that cannot be opened or read whole; told once when it lasts.
+    void noteUnopenable(const FileRead &read, CheckResult &result);
+    bool storeReplaced() const;
     void removeTakenFiles(CheckResult &result);
     void letEventsRun();
-    static FileStamp stampOf(const QString &path);
 
     InboxStore &m_store;
     addressbook::AddressCollector &m_collector;
@@ -97,10 +119,13 @@ private:
     std::function<qint64()> m_nowMs;
     bool m_running = false;
     QString m_ownInbox;
+    quint64 m_storeGeneration = 0; // of the store the check appends to
     QElapsedTimer m_sinceEvents;
-    QStringList m_taken;                    // handled this check, removed after the save
-    QHash<QString, FileStamp> m_notRemoved; // handled and saved, but the removal failed
+    QList<Taken> m_taken;                      // handled this check, removed after the save
+    QHash<QString, FileIdentity> m_notRemoved; // handled and saved, but the removal failed
     QHash<QString, Unreadable> m_unreadable;
+    QHash<QString, Unopenable> m_unopenable;
+    QHash<QString, SharedCopy> m_sharedSeen;
 };
 
 } // namespace corvane::receiving

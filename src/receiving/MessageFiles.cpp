@@ -33,6 +33,22 @@ qint64 messageFileNumber(const QString &fileName, const QString &userName)
     return value;
 }
 
+Addressee addresseeOf(const QString &fileName, const pugi::xml_node &to, const QString &userName)
+{
+    bool named = false;
+    bool alsoAnother = false;
+    for (pugi::xml_node recipient = to.child("Recipient"); recipient; recipient = recipient.next_sibling("Recipient")) {
+        const QString name = QString::fromUtf8(recipient.attribute("Name").value());
+        if (name.compare(userName, Qt::CaseInsensitive) == 0)
+            named = true;
+        else if (messageFileNumber(fileName, name) > 0)
+            alsoAnother = true;
+    }
+    if (!named)
+        return Addressee::Other;
+    return alsoAnother ? Addressee::Shared : Addressee::User;
+}
+
 QList<MessageFile> listMessageFiles(const QString &folder, const QString &userName)
 {
     QList<MessageFile> files;

@@ -1,12 +1,17 @@
 #include "ReadAhead.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
 #include <thread>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace corvane::receiving {
 
@@ -22,6 +27,32 @@ struct ReadAhead::State
 
 namespace {
 
+#ifdef Q_OS_UNIX
+FileIdentity identityOf(const struct stat &info)
+{
+    FileIdentity identity;
+    identity.size = qint64(info.st_size);
+#ifdef Q_OS_LINUX
+    identity.modifiedNs = qint64(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+#else
+    identity.modifiedNs = qint64(info.st_mtime) * 1000000000;
+#endif
+    identity.device = quint64(info.st_dev);
+    identity.inode = quint64(info.st_ino);
+    return identity;
+}
+#else
+FileIdentity identityOf(const QFileInfo &info)
+{
+    if (!info.exists())
+        return {};
+    FileIdentity identity;
+    identity.size = info.size();
+    identity.modifiedNs = info.lastModified().toMSecsSinceEpoch() * 1000000;
+    return identity;
+}
+#endif
+
 FileRead readFile(const QString &path)
 {
     FileRead read;
@@ -32,16 +63,46 @@ FileRead readFile(const QString &path)
         read.error = file.errorString();
         return read;
     }
-    read.opened = true;
     read.bytes = file.readAll();
+    read.identity = FileIdentity::ofOpenFile(file);
     if (file.error() != QFileDevice::NoError) {
-        read.opened = false;
         read.error = file.errorString();
+        return read;
     }
+    if (read.bytes.size() != read.identity.size) {
+        // A share can hand out a file's old length while its writer is still at work.
+        read.error = QStringLiteral("The file changed while it was read.");
+        return read;
+    }
+    read.opened = true;
     return read;
 }
 
 } // namespace
+
+FileIdentity FileIdentity::ofPath(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return identityOf(info);
+#else
+    return identityOf(QFileInfo(path));
+#endif
+}
+
+FileIdentity FileIdentity::ofOpenFile(QFile &file)
+{
+#ifdef Q_OS_UNIX
+    struct stat info;
+    if (::fstat(file.handle(), &info) != 0)
+        return {};
+    return identityOf(info);
+#else
+    return identityOf(QFileInfo(file.fileName()));
+#endif
+}
 
 ReadAhead::ReadAhead(QStringList paths) : m_state(std::make_shared<State>())
 {

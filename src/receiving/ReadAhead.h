@@ -7,16 +7,35 @@
 #include <functional>
 #include <memory>
 
+class QFile;
+
 namespace corvane::receiving {
+
+// What tells a file from another that later took its name: size and modification time, and
+// device and inode where the system gives them. Empty (size -1) for a missing file.
+struct FileIdentity
+{
+    qint64 size = -1;
+    qint64 modifiedNs = 0;
+    quint64 device = 0;
+    quint64 inode = 0;
+
+    bool exists() const { return size >= 0; }
+    bool operator==(const FileIdentity &) const = default;
+
+    static FileIdentity ofPath(const QString &path);
+    static FileIdentity ofOpenFile(QFile &file);
+};
 
 // One message file as read from its folder.
 struct FileRead
 {
     QString path;
     QByteArray bytes;
-    bool opened = false;
-    bool exists = true;   // false when the file vanished before it could be opened
-    QString error;        // why it could not be opened or read
+    FileIdentity identity; // of the file that was read, taken from the open file
+    bool opened = false;   // opened and read whole
+    bool exists = true;    // false when the file vanished before it could be opened
+    QString error;         // why it could not be opened or read whole
 };
 
 // Reads a folder's message files in order on a worker thread, a bounded number ahead of the mail

@@ -11,13 +11,14 @@ using corvane::test::MailWorld;
 
 namespace {
 
-QByteArray messageFile(const QString &subject, const QString &guid = platform::newGuidText())
+QByteArray messageFile(const QString &subject, const QString &guid = platform::newGuidText(),
+                       const QString &to = QStringLiteral("Ann"))
 {
-    return QStringLiteral("<?xml version=\"1.0\"?><Corvane><Message><To><Recipient Name=\"Ann\"/></To>"
+    return QStringLiteral("<?xml version=\"1.0\"?><Corvane><Message><To><Recipient Name=\"%3\"/></To>"
                           "<From Name=\"Bob\"/><Subject Text=\"%1\"/><Attachments/><Date Value=\"1/2/2026 10:00:00\"/>"
                           "<Body>{\\rtf1 x}</Body></Message><System Active=\"False\" GUID=\"%2\"><Version Number=\"3.0.0.0\"/>"
                           "</System></Corvane>")
-        .arg(subject, guid)
+        .arg(subject, guid, to)
         .toUtf8();
 }
 
@@ -101,9 +102,9 @@ TEST(EndToEndTest, CopiesInOwnAndServerFoldersAreStoredOnce)
     EXPECT_EQ(MailWorld::files(world.server), QStringList{QStringLiteral("Carl1.cvm")});
 
     // After a restart the store itself tells which messages are known.
-    world.bob->inbox.KnownMessageGuids.clear();
+    world.bob->inbox.open(receiving::InboxStore::pathIn(world.bob->settings.inboxData));
     test::writeFile(world.bobInbox + QStringLiteral("Bob1.cvm"),
-                    messageFile(QStringLiteral("again"), world.ann->outgoing.guidText()));
+                    messageFile(QStringLiteral("again"), world.ann->outgoing.guidText(), QStringLiteral("Bob")));
     EXPECT_EQ(world.bob->checkMail().duplicates, 1);
     EXPECT_EQ(world.bob->inbox.count(), 1);
 }
@@ -111,11 +112,12 @@ TEST(EndToEndTest, CopiesInOwnAndServerFoldersAreStoredOnce)
 TEST(EndToEndTest, ActiveMessagesAndFilesWithoutSystemAreNewMailButNotStored)
 {
     MailWorld world;
-    QByteArray active = messageFile(QStringLiteral("a"));
+    QByteArray active = messageFile(QStringLiteral("a"), platform::newGuidText(), QStringLiteral("Bob"));
     active.replace("Active=\"False\"", "Active=\"True\"");
     test::writeFile(world.bobInbox + QStringLiteral("Bob1.cvm"), active);
     test::writeFile(world.bobInbox + QStringLiteral("Bob2.cvm"),
-                    "<?xml version=\"1.0\"?><Corvane><Message><Subject Text=\"b\"/></Message></Corvane>");
+                    "<?xml version=\"1.0\"?><Corvane><Message><To><Recipient Name=\"Bob\"/></To><Subject Text=\"b\"/>"
+                    "</Message></Corvane>");
     const receiving::CheckResult checked = world.bob->checkMail();
     EXPECT_TRUE(checked.newMail);
     EXPECT_EQ(checked.stored, 0);

@@ -83,18 +83,18 @@ TEST_F(InboxStoreTest, ReadMarkReachesTheFileOnlyWithTheNextSave)
     EXPECT_EQ(corvane::platform::xml::attributeText(store.messageAt(0), "Read"), kUnread);
 }
 
-TEST_F(InboxStoreTest, SeedingCountsAMessageWithoutGuidAsTheZeroGuid)
+TEST_F(InboxStoreTest, KnownGuidsCountAMessageWithoutGuidAsTheZeroGuid)
 {
     const QString lower = QStringLiteral("{6f9619ff-8b86-d011-b42d-00c04fc964ff}");
     const QString odd = QStringLiteral("not a guid");
     addMessage("one", &lower);
     addMessage("two", nullptr);
     addMessage("three", &odd);
-    store.seedKnownGuids();
-    EXPECT_TRUE(store.KnownMessageGuids.contains(QStringLiteral("{6F9619FF-8B86-D011-B42D-00C04FC964FF}")));
-    EXPECT_TRUE(store.KnownMessageGuids.contains(KnownMessageGuids::zeroGuid()));
-    EXPECT_TRUE(store.KnownMessageGuids.contains(odd));
-    EXPECT_FALSE(store.KnownMessageGuids.contains(QStringLiteral("NOT A GUID")));
+    const KnownMessageGuids &known = store.knownMessageGuids();
+    EXPECT_TRUE(known.contains(QStringLiteral("{6F9619FF-8B86-D011-B42D-00C04FC964FF}")));
+    EXPECT_TRUE(known.contains(KnownMessageGuids::zeroGuid()));
+    EXPECT_TRUE(known.contains(odd));
+    EXPECT_FALSE(known.contains(QStringLiteral("NOT A GUID")));
 }
 
 TEST(MessageFilesTest, NamesMatchUserNumberAndExtension)

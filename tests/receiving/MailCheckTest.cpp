@@ -1,23 +1,35 @@
-// The mail check's handling of bad files, failed saves and overlapping runs.
+// The mail check's handling of bad files, failed saves, reloads, overlapping runs, and names
+// that start other users' names.
 #include "MailWorld.h"
 
 #include "platform/FileIo.h"
 #include "platform/Guid.h"
 
+#include <QFileInfo>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
 
 using namespace corvane;
 using corvane::test::MailWorld;
 
 namespace {
 
-QByteArray messageFile(const QString &subject, const QString &guid = platform::newGuidText())
+QByteArray messageFile(const QString &subject, const QString &guid = platform::newGuidText(),
+                       const QStringList &to = {QStringLiteral("Bob")})
 {
-    return QStringLiteral("<?xml version=\"1.0\"?><Corvane><Message><Subject Text=\"%1\"/><Attachments/></Message>"
-                          "<System Active=\"False\" GUID=\"%2\"/></Corvane>")
-        .arg(subject, guid)
+    QString recipients;
+    for (const QString &name : to)
+        recipients += QStringLiteral("<Recipient Name=\"%1\"/>").arg(name);
+    return QStringLiteral("<?xml version=\"1.0\"?><Corvane><Message><To>%3</To><Subject Text=\"%1\"/><Attachments/>"
+                          "</Message><System Active=\"False\" GUID=\"%2\"/></Corvane>")
+        .arg(subject, guid, recipients)
         .toUtf8();
 }
 
@@ -148,4 +160,147 @@ TEST_F(MailCheckTest, ACheckIsNotNestedWhileACheckOrACollectionRuns)
     QTimer::singleShot(0, &bob.check, [&] { skippedDuringSend = bob.checkMail().skipped; });
     bob.sendMail({QStringLiteral("Ann")}, QStringLiteral("x"));
     EXPECT_TRUE(skippedDuringSend);
+}
+
+TEST(MailCheckNamesTest, EachFileGoesToTheUserItsNameAndToListNameWhoeverChecksFirst)
+{
+    // Ann's 11th and 12th files read as Ann1's 1st and 2nd; Ann13.cvm is Ann1's. Two messages
+    // went to both: one has Ann's copy under a name of Ann's alone (Ann20.cvm), the other has
+    // both copies under names that read as either user's.
+    for (const bool ann1First : {false, true}) {
+        MailWorld here;
+        test::MailUser ann1(here.temp, QStringLiteral("Ann1"), here.temp.subfolder(QStringLiteral("share/ann1")));
+        ann1.addresses.append({QStringLiteral("Relay"), here.server, {}, true});
+        const QStringList ann = {QStringLiteral("Ann")};
+        const QStringList both = {QStringLiteral("Ann1"), QStringLiteral("Ann")};
+        for (int n = 1; n <= 12; ++n)
+            test::writeFile(here.server + QStringLiteral("Ann%1.cvm").arg(n),
+                            messageFile(QString::number(n), platform::newGuidText(), ann));
+        test::writeFile(here.server + QStringLiteral("Ann13.cvm"),
+                        messageFile(QStringLiteral("for Ann1"), platform::newGuidText(), {QStringLiteral("Ann1")}));
+        const QString early = platform::newGuidText();
+        const QString late = platform::newGuidText();
+        test::writeFile(here.server + QStringLiteral("Ann14.cvm"), messageFile(QStringLiteral("both early"), early, both));
+        test::writeFile(here.server + QStringLiteral("Ann15.cvm"), messageFile(QStringLiteral("both early"), early, both));
+        test::writeFile(here.server + QStringLiteral("Ann16.cvm"), messageFile(QStringLiteral("both late"), late, both));
+        test::writeFile(here.server + QStringLiteral("Ann20.cvm"), messageFile(QStringLiteral("both late"), late, both));
+        // A third went to both, and the sender writes Ann's copy only after the first checks.
+        const QString racing = platform::newGuidText();
+        test::writeFile(here.server + QStringLiteral("Ann17.cvm"), messageFile(QStringLiteral("both racing"), racing, both));
+
+        // Copies that read as either user's are taken a minute after they were first seen.
+        qint64 now = 1000000;
+        for (test::MailUser *user : {here.ann.get(), &ann1})
+            user->check.setClock([&] { return now; });
+        for (int round = 0; round < 2; ++round, now += 61 * 1000) {
+            if (round == 1)
+                test::writeFile(here.server + QStringLiteral("Ann21.cvm"),
+                                messageFile(QStringLiteral("both racing"), racing, both));
+            if (ann1First)
+                ann1.checkMail();
+            here.ann->checkMail();
+            ann1.checkMail();
+        }
+        QStringList annGot = here.ann->storedSubjects();
+        annGot.sort();
+        QStringList expected{QStringLiteral("both early"), QStringLiteral("both late"), QStringLiteral("both racing")};
+        for (int n = 1; n <= 12; ++n)
+            expected.append(QString::number(n));
+        expected.sort();
+        EXPECT_EQ(annGot, expected) << ann1First;
+        QStringList ann1Got = ann1.storedSubjects();
+        ann1Got.sort();
+        EXPECT_EQ(ann1Got, (QStringList{QStringLiteral("both early"), QStringLiteral("both late"),
+                                        QStringLiteral("both racing"), QStringLiteral("for Ann1")}))
+            << ann1First;
+        EXPECT_TRUE(MailWorld::files(here.server).isEmpty()) << MailWorld::files(here.server).join(u' ').toStdString();
+    }
+}
+
+TEST_F(MailCheckTest, AStoreLoadedAgainAfterAFailedSaveTakesTheFilesInAgain)
+{
+    put(world.bobInbox, "Bob1.cvm", messageFile(QStringLiteral("one")));
+    platform::setWriteFaultHookForTesting([](const QString &) { return true; });
+    bob.checkMail();
+    platform::setWriteFaultHookForTesting({});
+
+    // Save in the settings loads the store again from its file, as start-up does.
+    bob.inboxDocument.loadFromFile(bob.inboxDocument.fileName());
+    EXPECT_EQ(bob.checkMail().stored, 1);
+    EXPECT_TRUE(MailWorld::files(world.bobInbox).isEmpty());
+    EXPECT_EQ(bob.storedSubjects(), QStringList{QStringLiteral("one")});
+}
+
+TEST_F(MailCheckTest, AStoreLoadedAgainDuringTheCheckLeavesEveryFileForTheNextCheck)
+{
+    put(world.bobInbox, "Bob1.cvm", messageFile(QStringLiteral("zero")));
+    bob.checkMail(); // the store file now has its Messages element
+    put(world.bobInbox, "Bob1.cvm", messageFile(QStringLiteral("one")));
+    put(world.bobInbox, "Bob2.cvm", messageFile(QStringLiteral("two")));
+    bool reloaded = false;
+    const auto connection = QObject::connect(&bob.check, &receiving::MailCheck::messageFileHandled, &bob.check, [&] {
+        if (std::exchange(reloaded, true))
+            return;
+        // Twice, so that the new tree may well lie where the first one lay.
+        bob.inboxDocument.loadFromFile(bob.inboxDocument.fileName());
+        bob.inboxDocument.loadFromFile(bob.inboxDocument.fileName());
+    });
+    bob.checkMail();
+    QObject::disconnect(connection);
+    EXPECT_EQ(MailWorld::files(world.bobInbox), (QStringList{QStringLiteral("Bob1.cvm"), QStringLiteral("Bob2.cvm")}));
+    bob.checkMail();
+    EXPECT_EQ(bob.storedSubjects(), (QStringList{QStringLiteral("zero"), QStringLiteral("one"), QStringLiteral("two")}));
+}
+
+TEST_F(MailCheckTest, AFileWrittenUnderTheNameAfterItWasReadIsLeftForTheNextCheck)
+{
+    put(world.bobInbox, "Bob1.cvm", messageFile(QStringLiteral("one")));
+    const auto connection = QObject::connect(&bob.check, &receiving::MailCheck::messageFileHandled, &bob.check, [&] {
+        // Another installation took the file; a sender wrote the freed number again.
+        QFile::remove(world.bobInbox + QStringLiteral("Bob1.cvm"));
+        put(world.bobInbox, "Bob1.cvm", messageFile(QStringLiteral("two, a longer subject")));
+    });
+    bob.checkMail();
+    QObject::disconnect(connection);
+    EXPECT_EQ(MailWorld::files(world.bobInbox), QStringList{QStringLiteral("Bob1.cvm")});
+    bob.checkMail();
+    EXPECT_EQ(bob.storedSubjects(), (QStringList{QStringLiteral("one"), QStringLiteral("two, a longer subject")}));
+}
+
+TEST_F(MailCheckTest, AFileThatCannotBeOpenedIsNeverSetAsideAndHoldsNothingUp)
+{
+    qint64 now = 1000000;
+    bob.check.setClock([&] { return now; });
+    // A socket under a message file's name: listed, but never opened.
+    const QByteArray socketPath = QFile::encodeName(world.bobInbox + QStringLiteral("Bob1.cvm"));
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(std::size_t(socketPath.size()), sizeof address.sun_path);
+    std::memcpy(address.sun_path, socketPath.constData(), std::size_t(socketPath.size()));
+    ASSERT_EQ(::bind(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    put(world.bobInbox, "Bob2.cvm", messageFile(QStringLiteral("two")));
+
+    EXPECT_TRUE(bob.checkMail().notices.isEmpty());
+    EXPECT_EQ(bob.storedSubjects(), QStringList{QStringLiteral("two")});
+    now += 11 * 60 * 1000;
+    const receiving::CheckResult late = bob.checkMail();
+    ASSERT_EQ(late.notices.size(), 1); // lasting: the user hears of it, once
+    EXPECT_EQ(late.notices[0].kind, addressbook::Notice::Kind::Error);
+    now += 11 * 60 * 1000;
+    EXPECT_TRUE(bob.checkMail().notices.isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(QFile::decodeName(socketPath)));
+    EXPECT_EQ(MailWorld::files(world.bobInbox), QStringList{}); // nothing set aside
+    ::close(socket);
+}
+
+TEST_F(MailCheckTest, TheCheckRestoresAMissingPropertiesElement)
+{
+    const QString path = receiving::InboxStore::pathIn(bob.settings.inboxData);
+    test::writeFile(path, "<?xml version=\"1.0\"?><Inbox><Messages/></Inbox>");
+    bob.inbox.open(path);
+    bob.checkMail();
+    platform::XmlDocument onDisk;
+    onDisk.loadFromFile(path);
+    EXPECT_TRUE(onDisk.root().child("Properties"));
 }

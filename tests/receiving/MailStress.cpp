@@ -1,12 +1,15 @@
-// Stress test of delivery and mail check: several sender processes write to one inbox folder
-// and one server folder while another process checks mail in a loop. Afterwards every message
-// sent must be in the checker's inbox store exactly once, none lost, no file left unreadable.
+// Stress test of delivery and mail check: several sender processes write to the inbox folders of
+// Ann and Ann1 and to one server folder while Ann and Ann1, in two more processes, check mail in a
+// loop. Ann's name starts Ann1's, so each sees the other's files under names that read as its own
+// (Ann1's 2nd is Ann12.cvm); Ann checks less often, so that her files pile up to numbers that read
+// as Ann1's too. Afterwards every message sent must be in its own user's inbox store exactly once
+// and in no other, none lost, no file left over or unreadable.
 //
 //   mail_stress run [--senders N] [--messages M] [--roots DIR[,DIR...]]
 //
 // The roots are paths of one shared folder (for example two mount points of one SMB share, like
-// two machines); senders use them in turn and the checker uses the first. Without roots a local
-// temporary folder is used.
+// two machines); senders and checkers use them in turn. Without roots a local temporary folder is
+// used.
 #include "addressbook/AddressCollector.h"
 #include "addressbook/AddressStore.h"
 #include "receiving/InboxProbe.h"
@@ -24,6 +27,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -74,13 +78,14 @@ struct Program
     Program(const QString &name, const QString &root, const QString &data)
     {
         settings.yourName = name;
-        settings.yourInbox = folderIn(root, name == QStringLiteral("Bob") ? "inbox" : "sender");
+        settings.yourInbox = folderIn(root, name.startsWith(QStringLiteral("Sender")) ? "sender" : name.toLower().toUtf8().constData());
         settings.inboxData = settings.sentData = settings.addresses = QDir::toNativeSeparators(data) + QDir::separator();
         addresses.open(addressbook::AddressStore::pathIn(settings.addresses));
         inbox.open(receiving::InboxStore::pathIn(settings.inboxData));
         sent.open(sending::SentStore::pathIn(settings.sentData));
         if (addresses.count() == 0) {
-            addresses.append({QStringLiteral("Bob"), folderIn(root, "inbox"), {}, false});
+            addresses.append({QStringLiteral("Ann"), folderIn(root, "ann"), {}, false});
+            addresses.append({QStringLiteral("Ann1"), folderIn(root, "ann1"), {}, false});
             addresses.append({QStringLiteral("Carl"), folderIn(root, "carl-is-away"), {}, false});
             addresses.append({QStringLiteral("Relay"), folderIn(root, "server"), {}, true});
         }
@@ -95,8 +100,10 @@ int sender(const QStringList &args)
     int failures = 0;
     for (int i = 0; i < count; ++i) {
         program.outgoing.NewGuidNeeded = true;
+        // Carl's folder is missing, so every message also goes through the server folder.
+        const QString to = i % 2 == 0 ? QStringLiteral("Ann") : QStringLiteral("Ann1");
         const sending::SendResult result = program.send.SendiExecute(
-            {{QStringLiteral("Bob"), QStringLiteral("Carl")}, QStringLiteral("%1-%2").arg(id).arg(i), {}, QStringLiteral("{\\rtf1 x}")},
+            {{to, QStringLiteral("Carl")}, QStringLiteral("%1-%2").arg(id).arg(i), {}, QStringLiteral("{\\rtf1 x}")},
             program.settings);
         if (!result.notices.isEmpty() && result.notices.last().text == sending::kMessagesSent
             && result.notices.size() == 1)
@@ -112,14 +119,16 @@ int sender(const QStringList &args)
 
 int checker(const QStringList &args)
 {
-    Program program(QStringLiteral("Bob"), option(args, QStringLiteral("--root")), option(args, QStringLiteral("--data")));
+    const QString name = option(args, QStringLiteral("--name"));
+    Program program(name, option(args, QStringLiteral("--root")), option(args, QStringLiteral("--data")));
     const QString stopFile = option(args, QStringLiteral("--stop"));
+    const int pauseMs = option(args, QStringLiteral("--pause"), QStringLiteral("20")).toInt();
     QFile log(option(args, QStringLiteral("--data")) + QStringLiteral("/handled.txt"));
     log.open(QIODevice::WriteOnly | QIODevice::Append);
     QObject::connect(&program.check, &receiving::MailCheck::messageFileHandled, &program.check,
                      [&](const QString &path, const QString &guid) {
                          const QString kind = path.contains(QStringLiteral("server")) ? QStringLiteral("server") : QStringLiteral("inbox");
-                         log.write((kind + u'\t' + guid + u'\n').toUtf8());
+                         log.write((kind + u'\t' + guid + u'\t' + QFileInfo(path).fileName() + u'\n').toUtf8());
                      });
     int errors = 0;
     int checks = 0;
@@ -130,15 +139,15 @@ int checker(const QStringList &args)
         ++checks;
         for (const addressbook::Notice &notice : result.notices) {
             ++errors;
-            err() << "checker: " << notice.text << Qt::endl;
+            err() << "checker " << name << ": " << notice.text << Qt::endl;
         }
         // After the senders are done, a few checks that find nothing end the loop.
         if (stopping)
             quietAfterStop = (result.stored + result.duplicates == 0) ? quietAfterStop + 1 : 0;
-        QThread::msleep(stopping ? 300 : 20);
+        QThread::msleep(stopping ? 300 : pauseMs);
     }
     log.flush();
-    err() << "checker: " << checks << " checks" << Qt::endl;
+    err() << "checker " << name << ": " << checks << " checks" << Qt::endl;
     return errors == 0 ? 0 : 1;
 }
 
@@ -157,6 +166,26 @@ QStringList guidsOfFiles(const QString &folder, const QString &name, int *unread
     return guids;
 }
 
+const QStringList &receivers()
+{
+    static const QStringList names{QStringLiteral("Ann"), QStringLiteral("Ann1")};
+    return names;
+}
+
+std::unique_ptr<QProcess> startProcess(const QStringList &args)
+{
+    auto process = std::make_unique<QProcess>();
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->start(QCoreApplication::applicationFilePath(), args);
+    return process;
+}
+
+bool finishedWell(QProcess &process)
+{
+    process.waitForFinished(-1);
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
 int run(const QStringList &args)
 {
     const int senders = option(args, QStringLiteral("--senders"), QStringLiteral("4")).toInt();
@@ -166,96 +195,120 @@ int run(const QStringList &args)
     if (roots.isEmpty())
         roots.append(local.filePath(QStringLiteral("share")));
     const QString &root = roots.first();
-    for (const char *name : {"inbox", "server", "sender"})
+    for (const char *name : {"ann", "ann1", "server", "sender"})
         QDir().mkpath(root + u'/' + QString::fromUtf8(name));
 
-    const QString program = QCoreApplication::applicationFilePath();
     const QString stop = local.filePath(QStringLiteral("stop"));
-    const QString checkData = local.filePath(QStringLiteral("checker"));
-    QDir().mkpath(checkData);
     QElapsedTimer timer;
     timer.start();
 
-    QProcess check;
-    check.setProcessChannelMode(QProcess::ForwardedChannels);
-    check.start(program, {QStringLiteral("check"), QStringLiteral("--root"), root, QStringLiteral("--data"), checkData,
-                          QStringLiteral("--stop"), stop});
+    // Ann checks seldom, Ann1 often: Ann's files pile up in the server folder under numbers that
+    // read as Ann1's (Ann11.cvm, Ann12.cvm, ...), while Ann sees every file of Ann1's.
+    std::vector<std::unique_ptr<QProcess>> checking;
+    for (qsizetype k = 0; k < receivers().size(); ++k) {
+        const QString data = local.filePath(receivers().at(k));
+        QDir().mkpath(data);
+        checking.push_back(startProcess({QStringLiteral("check"), QStringLiteral("--name"), receivers().at(k),
+                                         QStringLiteral("--root"), roots.at(k % roots.size()), QStringLiteral("--data"),
+                                         data, QStringLiteral("--stop"), stop, QStringLiteral("--pause"),
+                                         k == 0 ? QStringLiteral("1000") : QStringLiteral("20")}));
+    }
     std::vector<std::unique_ptr<QProcess>> sending;
     for (int i = 0; i < senders; ++i) {
         const QString data = local.filePath(QStringLiteral("sender%1").arg(i));
         QDir().mkpath(data);
-        auto process = std::make_unique<QProcess>();
-        process->setProcessChannelMode(QProcess::ForwardedChannels);
-        process->start(program, {QStringLiteral("send"), QStringLiteral("--id"), QString::number(i), QStringLiteral("--root"),
-                                 roots.at(i % roots.size()), QStringLiteral("--data"), data, QStringLiteral("--messages"),
-                                 QString::number(messages)});
-        sending.push_back(std::move(process));
+        sending.push_back(startProcess({QStringLiteral("send"), QStringLiteral("--id"), QString::number(i),
+                                        QStringLiteral("--root"), roots.at(i % roots.size()), QStringLiteral("--data"),
+                                        data, QStringLiteral("--messages"), QString::number(messages)}));
     }
     bool ok = true;
-    for (auto &process : sending) {
-        process->waitForFinished(-1);
-        ok = ok && process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
-    }
+    for (auto &process : sending)
+        ok = finishedWell(*process) && ok;
     QFile(stop).open(QIODevice::WriteOnly);
-    check.waitForFinished(-1);
-    ok = ok && check.exitStatus() == QProcess::NormalExit && check.exitCode() == 0;
+    for (auto &process : checking)
+        ok = finishedWell(*process) && ok;
     if (!ok)
-        err() << "a sender or the checker reported errors" << Qt::endl;
+        err() << "a sender or a checker reported errors" << Qt::endl;
 
-    // Every message sent, by its identifier.
-    QStringList sentGuids;
+    // Every message sent, by its identifier, with the user it was for.
+    QHash<QString, QString> sentTo;
     for (int i = 0; i < senders; ++i) {
         platform::XmlDocument document;
         document.loadFromFile(local.filePath(QStringLiteral("sender%1/Sent Items.cva").arg(i)));
-        for (pugi::xml_node m = document.root().child("Messages").first_child(); m; m = m.next_sibling())
-            sentGuids.append(platform::xml::attributeText(m, "GUID"));
+        for (pugi::xml_node m = document.root().child("Messages").first_child(); m; m = m.next_sibling()) {
+            const QString user = platform::xml::attributeText(m.child("To").child("Recipient"), "Name");
+            sentTo.insert(platform::xml::attributeText(m, "GUID"), user);
+        }
     }
-    platform::XmlDocument store;
-    store.loadFromFile(checkData + QStringLiteral("/InBox.cvi"));
-    QHash<QString, int> stored;
-    for (pugi::xml_node m = store.root().child("Messages").first_child(); m; m = m.next_sibling())
-        ++stored[platform::xml::attributeText(m, "GUID")];
+
     int lost = 0;
     int twice = 0;
-    for (const QString &guid : sentGuids) {
-        if (stored.value(guid) == 0)
-            ++lost;
-        else if (stored.value(guid) > 1)
-            ++twice;
-    }
-    // Each message reached Bob twice, through his inbox and the server folder: count the files
-    // the check handled, so that a file overwritten on either route shows up.
-    QHash<QString, int> handled;
-    QFile log(checkData + QStringLiteral("/handled.txt"));
-    log.open(QIODevice::ReadOnly);
-    for (const QByteArray &line : log.readAll().split('\n'))
-        if (!line.isEmpty())
-            ++handled[QString::fromUtf8(line)];
-    // A file taken twice is harmless (the second time it is a known duplicate; a share may still
-    // list a file its client has just removed); a route never taken means a file was overwritten.
+    int wrongUser = 0;
     int routesMissing = 0;
     int takenAgain = 0;
-    for (const QString &guid : sentGuids)
-        for (const char *route : {"inbox", "server"}) {
-            const int times = handled.value(QString::fromUtf8(route) + u'\t' + guid);
-            if (times == 0) {
-                ++routesMissing;
-                err() << "message " << guid << " never taken from the " << route << " folder" << Qt::endl;
-            }
-            takenAgain += std::max(0, times - 1);
+    int overlapping = 0;
+    for (const QString &user : receivers()) {
+        platform::XmlDocument store;
+        store.loadFromFile(local.filePath(user + QStringLiteral("/InBox.cvi")));
+        QHash<QString, int> stored;
+        for (pugi::xml_node m = store.root().child("Messages").first_child(); m; m = m.next_sibling())
+            ++stored[platform::xml::attributeText(m, "GUID")];
+        // Each message reached its user twice, through the own inbox and the server folder: count
+        // the files the check handled, so that a file overwritten on either route shows up.
+        QHash<QString, int> handled;
+        QFile log(local.filePath(user + QStringLiteral("/handled.txt")));
+        log.open(QIODevice::ReadOnly);
+        for (const QByteArray &line : log.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.split('\t');
+            if (fields.size() != 3)
+                continue;
+            ++handled[QString::fromUtf8(fields[0] + '\t' + fields[1])];
+            // Ann's files whose names read as Ann1's too: the case the To list has to decide.
+            if (user == receivers().first() && receiving::messageFileNumber(QString::fromUtf8(fields[2]), receivers().last()))
+                ++overlapping;
         }
+        for (auto it = sentTo.constBegin(); it != sentTo.constEnd(); ++it) {
+            const QString &guid = it.key();
+            if (it.value() != user) {
+                const int taken = stored.value(guid) + handled.value(QStringLiteral("inbox\t") + guid)
+                    + handled.value(QStringLiteral("server\t") + guid);
+                if (taken > 0) {
+                    ++wrongUser;
+                    err() << user << " took message " << guid << " meant for " << it.value() << Qt::endl;
+                }
+                continue;
+            }
+            if (stored.value(guid) == 0)
+                ++lost;
+            else if (stored.value(guid) > 1)
+                ++twice;
+            // A file taken twice is harmless (the second time it is a known duplicate; a share
+            // may still list a file its client has just removed); a route never taken means a
+            // file was overwritten or taken by another user.
+            for (const char *route : {"inbox", "server"}) {
+                const int times = handled.value(QString::fromUtf8(route) + u'\t' + guid);
+                if (times == 0) {
+                    ++routesMissing;
+                    err() << "message " << guid << " never taken by " << user << " from the " << route << " folder"
+                          << Qt::endl;
+                }
+                takenAgain += std::max(0, times - 1);
+            }
+        }
+    }
 
     int unreadable = 0;
-    const QString inbox = root + QStringLiteral("/inbox/");
     const QString server = root + QStringLiteral("/server/");
-    const int leftForBob = int(guidsOfFiles(inbox, QStringLiteral("Bob"), &unreadable).size()
-                               + guidsOfFiles(server, QStringLiteral("Bob"), &unreadable).size());
+    // Ann's listing covers Ann1's files too.
+    const int leftOver = int(guidsOfFiles(root + QStringLiteral("/ann/"), QStringLiteral("Ann"), &unreadable).size()
+                             + guidsOfFiles(root + QStringLiteral("/ann1/"), QStringLiteral("Ann"), &unreadable).size()
+                             + guidsOfFiles(server, QStringLiteral("Ann"), &unreadable).size());
     // Carl never checks: his copies in the server folder must all be there, none overwritten.
     const QStringList carl = guidsOfFiles(server, QStringLiteral("Carl"), &unreadable);
-    const int carlMissing = int(sentGuids.size() - QSet<QString>(carl.begin(), carl.end()).size());
+    const int carlMissing = int(sentTo.size() - QSet<QString>(carl.begin(), carl.end()).size());
     int strays = 0;
-    for (const QString &folder : {inbox, server}) {
-        QDirIterator it(folder, QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const char *folder : {"ann", "ann1", "server"}) {
+        QDirIterator it(root + u'/' + QString::fromUtf8(folder), QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
         while (it.hasNext()) {
             it.next();
             if (it.fileName().startsWith(QStringLiteral("~corvane-")) || it.fileName().endsWith(QStringLiteral(".unreadable")))
@@ -263,14 +316,15 @@ int run(const QStringList &args)
         }
     }
 
-    const bool passed = ok && sentGuids.size() == senders * messages && lost == 0 && twice == 0 && routesMissing == 0
-        && leftForBob == 0 && unreadable == 0 && carlMissing == 0 && strays == 0;
-    std::printf("mail stress: %d senders x %d messages over %lld root(s) in %.1f s: sent %lld, stored %lld, lost %d, "
-                "stored twice %d, routes never taken %d (files taken again as duplicates %d), left for Bob %d, Carl's copies missing %d, "
-                "unreadable %d, stray files %d: %s\n",
-                senders, messages, qlonglong(roots.size()), double(timer.elapsed()) / 1000.0,
-                qlonglong(sentGuids.size()), qlonglong(stored.size()), lost, twice, routesMissing, takenAgain, leftForBob,
-                carlMissing, unreadable, strays, passed ? "PASSED" : "FAILED");
+    const bool passed = ok && sentTo.size() == senders * messages && lost == 0 && twice == 0 && wrongUser == 0
+        && routesMissing == 0 && leftOver == 0 && unreadable == 0 && carlMissing == 0 && strays == 0;
+    std::printf("mail stress: %d senders x %d messages to Ann and Ann1 over %lld root(s) in %.1f s: sent %lld, lost %d, "
+                "stored twice %d, taken by the wrong user %d, routes never taken %d (files taken again as duplicates %d), "
+                "left over %d, Carl's copies missing %d, unreadable %d, stray files %d; Ann's files under names that read as "
+                "Ann1's %d: %s\n",
+                senders, messages, qlonglong(roots.size()), double(timer.elapsed()) / 1000.0, qlonglong(sentTo.size()),
+                lost, twice, wrongUser, routesMissing, takenAgain, leftOver, carlMissing, unreadable, strays, overlapping,
+                passed ? "PASSED" : "FAILED");
     return passed ? 0 : 1;
 }
 
