@@ -163,7 +163,6 @@ void MailCheck::takeIn(platform::XmlDocument &file, const QString &path, const Q
     }
 
     result.newMail = true;
-    m_store.InboxDirty = true;
     if (guidAttribute)
         m_store.KnownMessageGuids.add(guid);
     bool stored = false;
