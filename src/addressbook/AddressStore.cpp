@@ -2,7 +2,6 @@
 
 #include "RecipientList.h"
 
-#include "platform/Paths.h"
 #include "platform/XmlNodes.h"
 
 namespace corvane::addressbook {
@@ -32,7 +31,10 @@ void writeEntry(pugi::xml_node &element, const AddressEntry &entry)
 
 } // namespace
 
-AddressStore::AddressStore(platform::XmlDocument &document) : m_document(document) {}
+AddressStore::AddressStore(platform::XmlDocument &document, QObject *parent)
+    : StoreRevision(parent), m_document(document)
+{
+}
 
 QStringList AddressStore::initialContent()
 {
@@ -44,10 +46,7 @@ void AddressStore::open(const QString &path)
 {
     // An inactive document takes its built-in content; one already in use is written as it is
     // to a newly chosen folder that has no store yet.
-    m_document.activate();
-    if (!platform::fileExists(path))
-        m_document.saveTo(path);
-    m_document.loadFromFile(path);
+    openDocument(m_document, path);
 }
 
 pugi::xml_node AddressStore::addresses() const
@@ -66,6 +65,14 @@ QList<AddressEntry> AddressStore::entries() const
     for (pugi::xml_node child = addresses().first_child(); child; child = child.next_sibling())
         if (child.type() == pugi::node_element)
             result.append(readEntry(child));
+    return result;
+}
+
+QList<AddressRow> AddressStore::rows() const
+{
+    QList<AddressRow> result;
+    for (const AddressEntry &entry : entries())
+        result.append({int(result.size()) + 1, entry});
     return result;
 }
 
@@ -88,7 +95,7 @@ int AddressStore::append(const AddressEntry &entry)
     }
     pugi::xml_node element = xml::appendChild(list, "Address");
     writeEntry(element, entry);
-    save();
+    changedAndSave();
     return count() - 1;
 }
 
@@ -98,7 +105,7 @@ void AddressStore::update(int position, const AddressEntry &entry)
     if (!element)
         throw Error(QStringLiteral("There is no address number %1").arg(position + 1));
     writeEntry(element, entry);
-    save();
+    changedAndSave();
 }
 
 void AddressStore::remove(int position)
@@ -106,13 +113,13 @@ void AddressStore::remove(int position)
     pugi::xml_node list = addresses();
     if (!xml::deleteChildAt(list, position))
         throw Error(QStringLiteral("There is no address number %1").arg(position + 1));
-    save();
+    changedAndSave();
 }
 
-void AddressStore::save()
+void AddressStore::changedAndSave()
 {
+    raiseRevision();
     m_document.save();
-    AddressListDirty = true;
 }
 
 } // namespace corvane::addressbook

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/StoreRevision.h"
 #include "platform/XmlDocument.h"
 
 #include <QList>
@@ -21,13 +22,25 @@ struct AddressEntry
     bool operator==(const AddressEntry &) const = default;
 };
 
+// One row of the address grid: the entry and its "Address No." (position + 1).
+struct AddressRow
+{
+    int number = 0;
+    AddressEntry entry;
+
+    bool operator==(const AddressRow &) const = default;
+};
+
 // The address book "address list.cva" held in a document for the whole run. Entries are
 // identified by their 0-based position among the children of Addresses; every change is saved at
-// once. Failures to read, parse or write throw IoError or XmlError.
-class AddressStore
+// once and raises the revision, as does every open. Failures to read, parse or write throw
+// IoError or XmlError.
+class AddressStore : public platform::StoreRevision
 {
+    Q_OBJECT
+
 public:
-    explicit AddressStore(platform::XmlDocument &document);
+    explicit AddressStore(platform::XmlDocument &document, QObject *parent = nullptr);
 
     // The empty store: the document's initial content.
     static QStringList initialContent();
@@ -39,20 +52,19 @@ public:
 
     int count() const;
     QList<AddressEntry> entries() const;
+    QList<AddressRow> rows() const;
     AddressEntry entryAt(int position) const;
 
     // An entry with empty texts and Server "False" as the last one; returns its position.
     int append(const AddressEntry &entry = {});
     void update(int position, const AddressEntry &entry);
     void remove(int position);
-    void save();
 
     platform::XmlDocument &document() { return m_document; }
 
-    // Set by every save: the address grid must be filled again before it is shown.
-    bool AddressListDirty = true;
-
 private:
+    // A change is kept in memory also when its save fails.
+    void changedAndSave();
     pugi::xml_node addresses() const;
     platform::XmlDocument &m_document;
 };

@@ -1,14 +1,41 @@
 #include "InboxStore.h"
 
 #include "platform/Errors.h"
-#include "platform/Paths.h"
 #include "platform/XmlNodes.h"
 
 namespace corvane::receiving {
 
 namespace xml = platform::xml;
 
-InboxStore::InboxStore(platform::XmlDocument &document) : m_document(document) {}
+namespace {
+
+pugi::xml_node nextMessage(pugi::xml_node node)
+{
+    while (node && node.type() != pugi::node_element)
+        node = node.next_sibling();
+    return node;
+}
+
+// What the grid and the tool show of a stored message.
+InboxRow inboxRowOf(const pugi::xml_node &message, int number)
+{
+    QStringList names;
+    for (const pugi::xml_node &attachment : message.child("Attachments").children("Attachment"))
+        names.append(xml::attributeText(attachment, "Filename"));
+    return {number,
+            xml::attributeText(message.child("From"), "Name"),
+            xml::attributeText(message.child("Subject"), "Text"),
+            names.join(QStringLiteral(", ")),
+            xml::attributeText(message.child("Date"), "Value"),
+            xml::attributeText(message, "Read")};
+}
+
+} // namespace
+
+InboxStore::InboxStore(platform::XmlDocument &document, QObject *parent)
+    : StoreRevision(parent), m_document(document)
+{
+}
 
 QStringList InboxStore::initialContent()
 {
@@ -18,10 +45,7 @@ QStringList InboxStore::initialContent()
 
 void InboxStore::open(const QString &path)
 {
-    m_document.activate();
-    if (!platform::fileExists(path))
-        m_document.saveTo(path);
-    m_document.loadFromFile(path);
+    openDocument(m_document, path);
 }
 
 void InboxStore::save()
@@ -62,6 +86,29 @@ pugi::xml_node InboxStore::messageAt(int position) const
     return xml::childAt(messages(), position);
 }
 
+QList<InboxRow> InboxStore::rows() const
+{
+    QList<InboxRow> result;
+    for (pugi::xml_node message = nextMessage(messages().first_child()); message;
+         message = nextMessage(message.next_sibling()))
+        result.append(inboxRowOf(message, int(result.size()) + 1));
+    return result;
+}
+
+InboxRow InboxStore::rowAt(int position) const
+{
+    const pugi::xml_node list = messages();
+    if (m_cursor.revision != revision() || m_cursor.list != list || m_cursor.position > position || !m_cursor.message)
+        m_cursor = {revision(), list, nextMessage(list.first_child()), 0};
+    while (m_cursor.message && m_cursor.position < position) {
+        m_cursor.message = nextMessage(m_cursor.message.next_sibling());
+        ++m_cursor.position;
+    }
+    if (position < 0 || !m_cursor.message)
+        throw Error(QStringLiteral("There is no message number %1").arg(position + 1));
+    return inboxRowOf(m_cursor.message, position + 1);
+}
+
 pugi::xml_node InboxStore::appendMessage(const pugi::xml_node &message, const QString *guidText)
 {
     pugi::xml_node list = ensureMessages();
@@ -69,17 +116,17 @@ pugi::xml_node InboxStore::appendMessage(const pugi::xml_node &message, const QS
     xml::writeAttribute(copy, "Read", kUnread);
     if (guidText)
         xml::writeAttribute(copy, "GUID", *guidText);
+    raiseRevision();
     return copy;
 }
 
 void InboxStore::markRead(int position)
 {
     pugi::xml_node message = messageAt(position);
-    if (!message)
+    if (!message || xml::attributeText(message, "Read") != kUnread)
         return;
-    if (xml::attributeText(message, "Read") == kUnread)
-        xml::writeAttribute(message, "Read", kRead);
-    InboxDirty = true;
+    xml::writeAttribute(message, "Read", kRead);
+    raiseRevision();
 }
 
 void InboxStore::deleteAt(int position)
@@ -87,7 +134,7 @@ void InboxStore::deleteAt(int position)
     pugi::xml_node list = messages();
     if (!xml::deleteChildAt(list, position))
         throw Error(QStringLiteral("There is no message number %1").arg(position + 1));
-    InboxDirty = true;
+    raiseRevision();
     save();
 }
 

@@ -2,8 +2,10 @@
 
 #include "KnownMessageGuids.h"
 
+#include "platform/StoreRevision.h"
 #include "platform/XmlDocument.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -13,19 +15,35 @@ inline const QString kInboxStoreFileName = QStringLiteral("InBox.cvi");
 inline const QString kUnread = QStringLiteral("Unread");
 inline const QString kRead = QStringLiteral("Read");
 
+// One row of the InBox grid, as the command-line tool lists it too.
+struct InboxRow
+{
+    int number = 0;      // "Msg No.": position + 1
+    QString from;        // the sender's name
+    QString subject;     // the subject line
+    QString attachments; // the attached files' names joined by ", "
+    QString date;        // the date text as stored
+    QString read;        // the read mark as stored: "Unread" or "Read"
+
+    bool operator==(const InboxRow &) const = default;
+};
+
 // The local inbox store "InBox.cvi": received messages under Messages, oldest first, each a copy
 // of a message file's Message element with Read and GUID added. Messages are addressed by their
-// 0-based position. Used on the UI thread only.
-class InboxStore
+// 0-based position. Every change of the messages (append, read mark, deletion, open) raises the
+// revision. Used on the UI thread only.
+class InboxStore : public platform::StoreRevision
 {
+    Q_OBJECT
+
 public:
-    explicit InboxStore(platform::XmlDocument &document);
+    explicit InboxStore(platform::XmlDocument &document, QObject *parent = nullptr);
 
     static QStringList initialContent();
     static QString pathIn(const QString &inboxDataFolder) { return inboxDataFolder + kInboxStoreFileName; }
 
     // Makes the path the document's file (writing the document there first when the file is
-    // missing) and loads it. Throws IoError or XmlError.
+    // missing) and loads it. Throws IoError or XmlError; the revision rises either way.
     void open(const QString &path);
     // Writes the whole document to its file. Throws WriteError.
     void save();
@@ -37,10 +55,14 @@ public:
 
     int count() const;
     pugi::xml_node messageAt(int position) const;
+    QList<InboxRow> rows() const;
+    // The row of the message at a position. Asking for positions in increasing order walks the
+    // messages once, so a grid can read a big inbox row by row. Throws Error for a missing one.
+    InboxRow rowAt(int position) const;
+
     // A copy of a message file's Message element, marked unread and carrying the identifier.
     pugi::xml_node appendMessage(const pugi::xml_node &message, const QString *guidText);
-    // Marks the message read (when unread) and the grid for refilling; not saved until the next
-    // check or deletion.
+    // Marks the message read when it is unread; not saved until the next check or deletion.
     void markRead(int position);
     // Removes the message and saves at once.
     void deleteAt(int position);
@@ -56,13 +78,22 @@ public:
 
     platform::XmlDocument &document() { return m_document; }
 
-    bool InboxDirty = true;
 
 private:
+    // Where rowAt() stopped: valid while the revision and the Messages element stay the same.
+    struct Cursor
+    {
+        quint64 revision = 0;
+        pugi::xml_node list;
+        pugi::xml_node message;
+        int position = 0;
+    };
+
     platform::XmlDocument &m_document;
     receiving::KnownMessageGuids m_knownGuids;
     quint64 m_knownGeneration = 0;
     bool m_knownBuilt = false;
+    mutable Cursor m_cursor;
 };
 
 } // namespace corvane::receiving

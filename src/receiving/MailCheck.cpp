@@ -224,7 +224,6 @@ void MailCheck::takeIn(platform::XmlDocument &file, const QString &path, const Q
     }
 
     result.newMail = true;
-    m_store.InboxDirty = true;
     if (guidAttribute)
         known.add(guid);
     bool stored = false;

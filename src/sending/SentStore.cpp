@@ -1,7 +1,6 @@
 #include "SentStore.h"
 
 #include "platform/Errors.h"
-#include "platform/Paths.h"
 #include "platform/XmlNodes.h"
 
 #include <QFileInfo>
@@ -10,7 +9,7 @@ namespace corvane::sending {
 
 namespace xml = platform::xml;
 
-SentStore::SentStore(platform::XmlDocument &document) : m_document(document) {}
+SentStore::SentStore(platform::XmlDocument &document, QObject *parent) : StoreRevision(parent), m_document(document) {}
 
 QStringList SentStore::initialContent()
 {
@@ -21,10 +20,7 @@ QStringList SentStore::initialContent()
 
 void SentStore::open(const QString &path)
 {
-    m_document.activate();
-    if (!platform::fileExists(path))
-        m_document.saveTo(path);
-    m_document.loadFromFile(path);
+    openDocument(m_document, path);
 }
 
 pugi::xml_node SentStore::messages() const
@@ -55,8 +51,8 @@ void SentStore::SentboxFill(const platform::XmlDocument &outgoing, const QString
         pugi::xml_node attachment = xml::appendChild(attachments, "Attachment");
         xml::writeAttribute(attachment, "FilePath", path);
     }
+    raiseRevision();
     m_document.save();
-    SentChanged = true;
 }
 
 int SentStore::count() const
@@ -74,8 +70,8 @@ void SentStore::deleteAt(int position)
     pugi::xml_node list = messages();
     if (!xml::deleteChildAt(list, position))
         throw Error(QStringLiteral("There is no message number %1").arg(position + 1));
+    raiseRevision();
     m_document.save();
-    SentChanged = true;
 }
 
 QList<SentRow> SentStore::rows() const

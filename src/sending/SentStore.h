@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/StoreRevision.h"
 #include "platform/XmlDocument.h"
 
 #include <QList>
@@ -23,22 +24,25 @@ struct SentRow
 };
 
 // The Sent Items store "Sent Items.cva": a copy of every sent Message, oldest first, carrying the
-// message's GUID and the attached files' full paths. Messages are addressed by position.
-class SentStore
+// message's GUID and the attached files' full paths. Messages are addressed by position. Every
+// recording, deletion and open raises the revision.
+class SentStore : public platform::StoreRevision
 {
+    Q_OBJECT
+
 public:
-    explicit SentStore(platform::XmlDocument &document);
+    explicit SentStore(platform::XmlDocument &document, QObject *parent = nullptr);
 
     static QStringList initialContent();
     static QString pathIn(const QString &folder) { return folder + kSentStoreFileName; }
 
     // Makes the path the document's file (writing the document there first when the file is
-    // missing) and loads it. Throws IoError or XmlError.
+    // missing) and loads it. Throws IoError or XmlError; the revision rises either way.
     void open(const QString &path);
 
     // Records a sent message: a copy of the outgoing Message with the System's GUID and, in
-    // Attachments, one FilePath per attached file. Saves, then sets SentChanged. A failed save
-    // throws WriteError and keeps the change in memory.
+    // Attachments, one FilePath per attached file, then saves. A failed save throws WriteError and
+    // keeps the change in memory.
     void SentboxFill(const platform::XmlDocument &outgoing, const QStringList &attachmentPaths);
 
     int count() const;
@@ -47,8 +51,6 @@ public:
     QList<SentRow> rows() const;
 
     platform::XmlDocument &document() { return m_document; }
-
-    bool SentChanged = true;
 
 private:
     pugi::xml_node messages() const;

@@ -1,6 +1,7 @@
 #include "addressbook/AddressStore.h"
 
 #include "platform/XmlNodes.h"
+#include "support/RevisionSteps.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -70,11 +71,15 @@ TEST_F(AddressStoreTest, UpdateAndSpecialCharactersRoundTrip)
     EXPECT_EQ(reread(), QList<AddressEntry>{tricky});
 }
 
-TEST_F(AddressStoreTest, EverySaveMarksTheGridForRefilling)
+TEST_F(AddressStoreTest, EveryEditAndOpenRaisesTheRevision)
 {
-    store.AddressListDirty = false;
-    store.append();
-    EXPECT_TRUE(store.AddressListDirty);
+    const std::vector<corvane::test::RevisionStep> steps{
+        {"new", [&] { store.append(); }},
+        {"save", [&] { store.update(0, entry("Ann", "/a/")); }},
+        {"delete", [&] { store.remove(0); }},
+        {"open", [&] { store.open(AddressStore::pathIn(folder.path())); }},
+    };
+    corvane::test::expectRevisionSteps(store, steps);
 }
 
 TEST_F(AddressStoreTest, AnythingButTrueIsNotAServer)

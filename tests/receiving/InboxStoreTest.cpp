@@ -1,13 +1,16 @@
 #include "receiving/InboxStore.h"
 #include "receiving/MessageFiles.h"
 
-#include "platform/XmlNodes.h"
+#include "support/QtPrinters.h"
+#include "support/RevisionSteps.h"
+#include "support/StoreTexts.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 using namespace corvane::receiving;
 using corvane::platform::XmlDocument;
+using corvane::test::inboxMessage;
 using corvane::test::TempFolder;
 
 namespace {
@@ -26,13 +29,21 @@ struct InboxStoreTest : ::testing::Test
                              .arg(QString::fromUtf8(subject))});
         store.appendMessage(file.root().child("Message"), guid);
     }
-    QString subjectAt(int position) const
-    {
-        return corvane::platform::xml::attributeText(store.messageAt(position).child("Subject"), "Text");
-    }
+    QString subjectAt(int position) const { return store.rowAt(position).subject; }
 };
 
 } // namespace
+
+namespace corvane::receiving {
+
+// Readable rows in failure messages.
+void PrintTo(const InboxRow &row, std::ostream *os)
+{
+    *os << row.number << ' '
+        << QStringList{row.from, row.subject, row.attachments, row.date, row.read}.join(u'|').toStdString();
+}
+
+} // namespace corvane::receiving
 
 TEST_F(InboxStoreTest, FirstOpenCreatesTheStoreWithPropertiesOnly)
 {
@@ -63,9 +74,7 @@ TEST_F(InboxStoreTest, DeletingRenumbersLaterMessagesAndSaves)
     addMessage("one", nullptr);
     addMessage("two", nullptr);
     addMessage("three", nullptr);
-    store.InboxDirty = false;
     store.deleteAt(0);
-    EXPECT_TRUE(store.InboxDirty);
     EXPECT_EQ(subjectAt(0), QStringLiteral("two"));
     EXPECT_EQ(subjectAt(1), QStringLiteral("three"));
     XmlDocument copy;
@@ -78,9 +87,50 @@ TEST_F(InboxStoreTest, ReadMarkReachesTheFileOnlyWithTheNextSave)
     addMessage("one", nullptr);
     store.save();
     store.markRead(0);
-    EXPECT_EQ(corvane::platform::xml::attributeText(store.messageAt(0), "Read"), kRead);
+    EXPECT_EQ(store.rowAt(0).read, kRead);
     store.open(InboxStore::pathIn(temp.path()));
-    EXPECT_EQ(corvane::platform::xml::attributeText(store.messageAt(0), "Read"), kUnread);
+    EXPECT_EQ(store.rowAt(0).read, kUnread);
+}
+
+TEST_F(InboxStoreTest, RowsNumberTheMessagesAndJoinTheAttachmentNames)
+{
+    document.loadFromBytes(corvane::test::inboxStore(
+        {inboxMessage(QStringLiteral("Bob"), QStringLiteral("Lunch?")),
+         inboxMessage(QStringLiteral("Cid & Co"), QStringLiteral("Files"),
+                      {QStringLiteral("a.txt"), QStringLiteral("b.txt")}, QStringLiteral("1/2/2026"),
+                      QStringLiteral("Read")),
+         "<!-- not a message -->",
+         "<Message><Attachments><Attachment Filename=\"only.doc\"/></Attachments></Message>"}));
+    store.documentReloaded();
+    const QList<InboxRow> rows{
+        {1, QStringLiteral("Bob"), QStringLiteral("Lunch?"), {}, QStringLiteral("12/7/2026 12:00:00 PM"), kUnread},
+        {2, QStringLiteral("Cid & Co"), QStringLiteral("Files"), QStringLiteral("a.txt, b.txt"),
+         QStringLiteral("1/2/2026"), kRead},
+        {3, {}, {}, QStringLiteral("only.doc"), {}, {}}};
+    EXPECT_EQ(store.rows(), rows);
+    for (int position : {0, 1, 2, 1, 0, 2}) // a row-by-row reader may also step back
+        EXPECT_EQ(store.rowAt(position), rows[position]) << position;
+    EXPECT_THROW(store.rowAt(3), corvane::Error);
+    EXPECT_THROW(store.rowAt(-1), corvane::Error);
+
+    document.setContent(InboxStore::initialContent());
+    store.documentReloaded();
+    EXPECT_TRUE(store.rows().isEmpty()) << "a store without Messages";
+    EXPECT_THROW(store.rowAt(0), corvane::Error);
+}
+
+TEST_F(InboxStoreTest, EveryChangeOfTheMessagesRaisesTheRevision)
+{
+    addMessage("one", nullptr);
+    const std::vector<corvane::test::RevisionStep> steps{
+        {"append", [&] { addMessage("two", nullptr); }},
+        {"mark read", [&] { store.markRead(1); }},
+        {"mark read again", [&] { store.markRead(1); }, false},
+        {"save", [&] { store.save(); }, false},
+        {"delete", [&] { store.deleteAt(0); }},
+        {"open", [&] { store.open(InboxStore::pathIn(temp.path())); }},
+    };
+    corvane::test::expectRevisionSteps(store, steps);
 }
 
 TEST_F(InboxStoreTest, KnownGuidsCountAMessageWithoutGuidAsTheZeroGuid)

@@ -65,8 +65,8 @@ struct MailUser
     QStringList storedSubjects() const
     {
         QStringList subjects;
-        for (pugi::xml_node m = inbox.messages().first_child(); m; m = m.next_sibling())
-            subjects.append(platform::xml::attributeText(m.child("Subject"), "Text"));
+        for (const receiving::InboxRow &row : inbox.rows())
+            subjects.append(row.subject);
         return subjects;
     }
 };

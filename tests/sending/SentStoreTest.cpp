@@ -2,6 +2,7 @@
 #include "sending/SentStore.h"
 
 #include "platform/XmlNodes.h"
+#include "support/RevisionSteps.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -66,11 +67,19 @@ TEST_F(SentStoreTest, DeletingRenumbersAndSaves)
 {
     for (const char *subject : {"1", "2", "3", "4", "5"})
         send(QString::fromUtf8(subject), {});
-    store.SentChanged = false;
     store.deleteAt(2);
-    EXPECT_TRUE(store.SentChanged);
     QStringList subjects;
     for (const SentRow &row : store.rows())
         subjects.append(QString::number(row.number) + row.subject);
     EXPECT_EQ(subjects, (QStringList{QStringLiteral("11"), QStringLiteral("22"), QStringLiteral("34"), QStringLiteral("45")}));
+}
+
+TEST_F(SentStoreTest, EveryRecordingDeletionAndOpenRaisesTheRevision)
+{
+    const std::vector<test::RevisionStep> steps{
+        {"record", [&] { send(QStringLiteral("one"), {}); }},
+        {"delete", [&] { store.deleteAt(0); }},
+        {"open", [&] { store.open(SentStore::pathIn(temp.path())); }},
+    };
+    test::expectRevisionSteps(store, steps);
 }

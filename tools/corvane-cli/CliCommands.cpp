@@ -132,15 +132,9 @@ int list(CliProfile &profile, const ListCommand &command, QTextStream &out)
                 << row.date << '\n';
         return kSuccess;
     }
-    int number = 0;
-    for (pugi::xml_node m = profile.mail().inbox.messages().first_child(); m; m = m.next_sibling()) {
-        if (m.type() != pugi::node_element)
-            continue;
-        out << ++number << '\t' << xml::attributeText(m.child("From"), "Name") << '\t'
-            << xml::attributeText(m.child("Subject"), "Text") << '\t'
-            << joined(m.child("Attachments"), "Attachment", "Filename") << '\t'
-            << xml::attributeText(m.child("Date"), "Value") << '\t' << xml::attributeText(m, "Read") << '\n';
-    }
+    for (const receiving::InboxRow &row : profile.mail().inbox.rows())
+        out << row.number << '\t' << row.from << '\t' << row.subject << '\t' << row.attachments << '\t' << row.date
+            << '\t' << row.read << '\n';
     return kSuccess;
 }
 
@@ -181,10 +175,9 @@ QString serverText(bool server)
 int addressList(CliProfile &profile, QTextStream &out)
 {
     profile.openForReading();
-    int number = 0;
-    for (const addressbook::AddressEntry &entry : profile.mail().addresses.entries())
-        out << ++number << '\t' << entry.Name << '\t' << entry.Inbox << '\t' << entry.Comment << '\t'
-            << serverText(entry.Server) << '\n';
+    for (const addressbook::AddressRow &row : profile.mail().addresses.rows())
+        out << row.number << '\t' << row.entry.Name << '\t' << row.entry.Inbox << '\t' << row.entry.Comment << '\t'
+            << serverText(row.entry.Server) << '\n';
     return kSuccess;
 }
 

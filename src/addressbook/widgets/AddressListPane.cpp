@@ -8,17 +8,17 @@ namespace corvane::addressbook {
 QList<QStringList> addressRows(const AddressStore &store)
 {
     QList<QStringList> rows;
-    for (const AddressEntry &entry : store.entries())
-        rows.append({QString::number(rows.size() + 1), entry.Name, entry.Inbox, entry.Comment,
-                     entry.Server ? kTrue : kFalse});
+    for (const AddressRow &row : store.rows())
+        rows.append({QString::number(row.number), row.entry.Name, row.entry.Inbox, row.entry.Comment,
+                     row.entry.Server ? kTrue : kFalse});
     return rows;
 }
 
 AddressListPane::AddressListPane(AddressStore &store, QWidget *parent) : ListPane(parent), m_store(store) {}
 
-bool &AddressListPane::refillFlag()
+quint64 AddressListPane::storeRevision() const
 {
-    return m_store.AddressListDirty;
+    return m_store.revision();
 }
 
 } // namespace corvane::addressbook

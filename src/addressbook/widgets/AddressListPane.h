@@ -18,8 +18,11 @@ class AddressListPane : public ui::ListPane
 public:
     explicit AddressListPane(AddressStore &store, QWidget *parent = nullptr);
 
+    // The address grid must be filled again before it shows: the store changed since.
+    bool AddressListDirty() const { return refillDue(); }
+
 protected:
-    bool &refillFlag() override;
+    quint64 storeRevision() const override;
     RowSource rowSource() const override { return rowsOf(addressRows(m_store)); }
 
 private:

@@ -6,11 +6,9 @@ namespace corvane::receiving {
 
 class InboxStore;
 
-// The rows of the inbox grid in store order: Msg No. (position + 1), the sender's name, the
-// subject, the attached files' names joined by ", ", the date text as stored, and "Unread" or "Read".
-QList<QStringList> inboxRows(const InboxStore &store);
-
-// The InBox pane: the received messages in the inbox grid.
+// The InBox pane: the received messages in the inbox grid, one row a message: Msg No., the
+// sender's name, the subject, the attached files' names, the date text as stored, and "Unread" or
+// "Read".
 class InboxPane : public ui::ListPane
 {
     Q_OBJECT
@@ -18,8 +16,11 @@ class InboxPane : public ui::ListPane
 public:
     explicit InboxPane(InboxStore &store, QWidget *parent = nullptr);
 
+    // The inbox grid must be filled again before it shows: the store changed since.
+    bool InboxDirty() const { return refillDue(); }
+
 protected:
-    bool &refillFlag() override;
+    quint64 storeRevision() const override;
     // Reads each message as its row goes in, so a big inbox is read in the fill's slices too.
     RowSource rowSource() const override;
 

@@ -14,9 +14,9 @@ QList<QStringList> sentRows(const SentStore &store)
 
 SentItemsPane::SentItemsPane(SentStore &store, QWidget *parent) : ListPane(parent), m_store(store) {}
 
-bool &SentItemsPane::refillFlag()
+quint64 SentItemsPane::storeRevision() const
 {
-    return m_store.SentChanged;
+    return m_store.revision();
 }
 
 } // namespace corvane::sending

@@ -18,8 +18,11 @@ class SentItemsPane : public ui::ListPane
 public:
     explicit SentItemsPane(SentStore &store, QWidget *parent = nullptr);
 
+    // The Sent Items grid must be filled again before it shows: the store changed since.
+    bool SentChanged() const { return refillDue(); }
+
 protected:
-    bool &refillFlag() override;
+    quint64 storeRevision() const override;
     RowSource rowSource() const override { return rowsOf(sentRows(m_store)); }
 
 private:

@@ -74,9 +74,9 @@ std::function<QList<int>()> ListPanes::widthsSource(GridId id) const
 
 void ListPanes::markStoresReloaded()
 {
-    m_mail.inbox.InboxDirty = true;
-    m_mail.sent.SentChanged = true;
-    m_mail.addresses.AddressListDirty = true;
+    m_mail.inbox.documentReloaded();
+    m_mail.sent.documentReloaded();
+    m_mail.addresses.documentReloaded();
 }
 
 void ListPanes::paneShown(Pane pane)

@@ -24,7 +24,7 @@ ListPane::Shown ListPane::showList()
     const QPointer<ListPane> alive(this);
     try {
         Shown shown = Shown::Kept;
-        if (refillFlag()) {
+        if (refillDue()) {
             shown = fill();
             if (shown == Shown::Superseded)
                 return shown;
@@ -59,19 +59,20 @@ struct StoreChanged
 ListPane::Shown ListPane::fill()
 {
     for (;;) {
+        const quint64 revision = storeRevision();
         const RowSource source = rowSource();
-        // Cleared before the first slice yields: whatever changes the store while the rows go in
-        // sets it again, and the fill then reads the store anew from the start.
-        refillFlag() = false;
+        // Taken as shown before the first slice yields: whatever changes the store while the rows
+        // go in raises its revision, and the fill then reads the store anew from the start.
+        m_shownRevision = revision;
         m_grid->setRowCount(source.count + 1); // the header row stays, also with no rows
         // Everything the fill uses lives here: the pane may go away while the fill yields.
         const BatchFill::Options options = m_fillOptions;
         try {
             const BatchFill::Result result = BatchFill::fill(
                 m_grid->gridData(), 1, source.count,
-                [this, &source](int index, QStringList &cells) {
+                [this, revision, &source](int index, QStringList &cells) {
                     // What the source holds may be gone: a deleted message, a reloaded store.
-                    if (refillFlag())
+                    if (storeRevision() != revision)
                         throw StoreChanged();
                     source.read(index, cells);
                 },

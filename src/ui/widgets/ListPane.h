@@ -17,9 +17,9 @@ class TSortGrid;
 namespace corvane::ui {
 
 // A pane that lists one store in a sortable grid below its caption. The grid is filled again from
-// the store only when the store says it changed since the last fill; the fill runs in slices that
-// let the window handle its events, and the display's sort (the window's stored sort) runs on
-// every display. Each subsystem's list pane derives from it; the window sets up the grid.
+// the store only when the store's revision differs from the one the grid shows; the fill runs in
+// slices that let the window handle its events, and the display's sort (the window's stored sort)
+// runs on every display. Each subsystem's list pane derives from it; the window sets up the grid.
 class ListPane : public CaptionPanel
 {
     Q_OBJECT
@@ -45,6 +45,10 @@ public:
     // How the fill slices its work and yields; tests make it yield at every chance.
     void setFillOptions(const sortgrid::BatchFill::Options &options) { m_fillOptions = options; }
 
+    // Whether the next display fills the grid again: the store changed since the grid was filled
+    // (or the grid was never filled).
+    bool refillDue() const { return storeRevision() != m_shownRevision; }
+
 Q_SIGNALS:
     void failed(const QString &message);
 
@@ -57,9 +61,9 @@ protected:
         std::function<void(int index, QStringList &cells)> read;
     };
 
-    // The store's refill flag (InboxDirty, SentChanged, AddressListDirty). Every change to the
-    // store sets it; the fill reads the store only while it stays clear.
-    virtual bool &refillFlag() = 0;
+    // The store's revision: every change to the store raises it, and the fill reads the store
+    // only while it stays the same.
+    virtual quint64 storeRevision() const = 0;
     virtual RowSource rowSource() const = 0;
     // A source over rows read beforehand.
     static RowSource rowsOf(QList<QStringList> rows);
@@ -73,6 +77,7 @@ private:
     sortgrid::TSortGrid *m_grid;
     QVBoxLayout *m_layout;
     sortgrid::BatchFill::Options m_fillOptions;
+    quint64 m_shownRevision = 0; // no store revision is 0
 };
 
 } // namespace corvane::ui
