@@ -146,9 +146,20 @@ void FolderLock::acquire(const QString &folder, Options options)
     QString reason;
     while (true) {
         switch (makeLockFolder(path, &reason)) {
-        case MkdirOutcome::Made:
-            m_lockPath = path;
-            return;
+        case MkdirOutcome::Made: {
+            // The token says the lock is still ours; without it the lock is given back at once.
+            const QString token = path + u'/' + QStringLiteral("owner-")
+                + QString::number(QRandomGenerator::global()->generate64(), 36);
+            if (QDir().mkdir(token)) {
+                m_lockPath = path;
+                m_tokenPath = token;
+                return;
+            }
+            reason = QStringLiteral("the lock folder cannot be marked");
+            QDir().rmdir(path);
+            ++transientFailures;
+            break;
+        }
         case MkdirOutcome::Refused:
             throw IoError(QStringLiteral("Unable to lock the folder %1: %2")
                               .arg(QDir::toNativeSeparators(folder), reason));
@@ -172,7 +183,7 @@ void FolderLock::acquire(const QString &folder, Options options)
                         + QString::number(QRandomGenerator::global()->generate64(), 36)
                         + QStringLiteral(".stale");
                     if (QDir().rename(path, aside))
-                        QDir().rmdir(aside);
+                        QDir(aside).removeRecursively();
                     seenFor.invalidate();
                     continue;
                 }
@@ -192,12 +203,45 @@ FolderLock::~FolderLock()
 {
     if (m_lockPath.isEmpty())
         return;
-    // A share refuses the removal for a moment while another client looks at the folder; a lock
-    // left behind would hold every writer up until it is stale.
-    for (int attempt = 0; attempt < 40; ++attempt) {
-        if (QDir().rmdir(m_lockPath) || !QFileInfo::exists(m_lockPath))
-            return;
-        QThread::msleep(10 + 5 * attempt);
+    // A share refuses a removal for a moment while another client looks at the folder; a lock
+    // left behind would hold every writer up until it is stale. A lock broken as stale has lost
+    // our token and may be another writer's by now: it is left alone.
+    for (const QString &path : {m_tokenPath, m_lockPath}) {
+        for (int attempt = 0;; ++attempt) {
+            if (QDir().rmdir(path))
+                break;
+            if (!QFileInfo::exists(path)) {
+                if (path == m_tokenPath)
+                    return;
+                break;
+            }
+            if (attempt == 40)
+                return;
+            QThread::msleep(10 + 5 * attempt);
+        }
+    }
+}
+
+bool FolderLock::stillHeld() const
+{
+    return !m_tokenPath.isEmpty() && QFileInfo(m_tokenPath).isDir();
+}
+
+void updateUnderFolderLock(const QString &folder, const std::function<void()> &update)
+{
+    constexpr int kAttempts = 8;
+    for (int attempt = 1;; ++attempt) {
+        {
+            const FolderLock lock(folder); // a lock not had within its patience is not tried again
+            try {
+                update();
+                return;
+            } catch (const Error &) {
+                if (attempt == kAttempts)
+                    throw;
+            }
+        }
+        QThread::msleep(std::min(50 * attempt, 500));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <chrono>
+#include <functional>
 
 namespace corvane::platform {
 
@@ -20,6 +21,8 @@ RenameOutcome renameWithoutReplacing(const QString &from, const QString &to, QSt
 // Serialises the writers of one shared folder across machines with a lock folder: mkdir is atomic
 // on every file server, unlike O_EXCL or file locks. A lock folder that has not changed for
 // staleAfter is taken to belong to a writer that died and is removed. Hold it briefly.
+// The holder marks the lock folder with a token of its own, so that a holder whose lock was
+// broken as stale can tell (stillHeld) and never removes the lock another writer has taken since.
 class FolderLock
 {
 public:
@@ -40,9 +43,18 @@ public:
     FolderLock(const FolderLock &) = delete;
     FolderLock &operator=(const FolderLock &) = delete;
 
+    // False once another writer has broken this lock as stale.
+    bool stillHeld() const;
+
 private:
     void acquire(const QString &folder, Options options);
     QString m_lockPath;
+    QString m_tokenPath;
 };
+
+// Runs a read-modify-write of a file in the folder under the folder's lock. A share refuses an
+// update now and then for a moment (another client reads the file): it is tried again a few
+// times, then the last error is thrown; a lock that cannot be had throws IoError at once. Blocks the calling thread: not for the UI thread.
+void updateUnderFolderLock(const QString &folder, const std::function<void()> &update);
 
 } // namespace corvane::platform
