@@ -1,6 +1,6 @@
 // Delivery of message files into one folder: 100 messages of about 3 KB for one recipient, each
 // published under the lowest free number, into a folder that starts empty and into one that
-// already holds 100 files of another user. The folder is on the disk (/var/tmp) unless
+// already holds 100 files of another user. Time is per 100 messages. The folder is on the disk (/var/tmp) unless
 // CORVANE_BENCH_FOLDER names another one, for example a folder on an SMB share.
 #include "sending/Delivery.h"
 
@@ -53,9 +53,6 @@ void BM_Deliver(benchmark::State &state)
         dir.remove();
         state.ResumeTiming();
     }
-    state.counters["per message (ms)"] =
-        benchmark::Counter(double(kMessages) / 1000.0, benchmark::Counter::kIsIterationInvariantRate
-                                                          | benchmark::Counter::kInvert);
 }
 
 } // namespace

@@ -14,6 +14,8 @@
 #include <QSet>
 #include <QThread>
 
+#include <mutex>
+
 #ifndef Q_OS_WIN
 #include <cerrno>
 #include <cstring>
@@ -97,6 +99,35 @@ void plainRename(const QString &temporary, const QString &target)
 #endif
 }
 
+// Folders where the no-replace rename was found missing: later publishes there go straight to
+// the test and rename instead of asking the share again each time.
+class NoReplaceMissing
+{
+public:
+    static bool in(const QString &folder)
+    {
+        const std::lock_guard lock(mutex());
+        return folders().contains(folder);
+    }
+    static void note(const QString &folder)
+    {
+        const std::lock_guard lock(mutex());
+        folders().insert(folder);
+    }
+
+private:
+    static std::mutex &mutex()
+    {
+        static std::mutex m;
+        return m;
+    }
+    static QSet<QString> &folders()
+    {
+        static QSet<QString> set;
+        return set;
+    }
+};
+
 QString publishOnce(const QString &folder, const QString &name, const QByteArray &bytes, Claiming claiming)
 {
     const QString temporary = writeTemporary(folder, bytes);
@@ -104,15 +135,17 @@ QString publishOnce(const QString &folder, const QString &name, const QByteArray
         // Every writer takes the folder's lock, whichever way it claims a name, so that a writer
         // that can only test and rename never meets one that does not wait for it.
         const platform::FolderLock lock(folder);
-        bool noReplace = claiming == Claiming::NoReplaceRename;
+        bool noReplace = claiming == Claiming::NoReplaceRename && !NoReplaceMissing::in(folder);
         QSet<qint64> taken;
         if (!noReplace)
             taken = takenNumbers(folder, name);
         for (qint64 n = 1;; ++n) {
             const QString target = folder + platform::messageFileName(name, n);
-            if (taken.contains(n) || QFileInfo::exists(target))
+            if (taken.contains(n))
                 continue;
             if (noReplace) {
+                if (QFileInfo::exists(target))
+                    continue; // spares a rename that would be refused
                 QString reason;
                 switch (platform::renameWithoutReplacing(temporary, target, &reason)) {
                 case platform::RenameOutcome::Done:
@@ -122,6 +155,7 @@ QString publishOnce(const QString &folder, const QString &name, const QByteArray
                 case platform::RenameOutcome::Failed:
                     throw platform::WriteError(target, reason);
                 case platform::RenameOutcome::NotSupported:
+                    NoReplaceMissing::note(folder);
                     noReplace = false;
                     taken = takenNumbers(folder, name);
                     if (taken.contains(n))
