@@ -146,20 +146,9 @@ void FolderLock::acquire(const QString &folder, Options options)
     QString reason;
     while (true) {
         switch (makeLockFolder(path, &reason)) {
-        case MkdirOutcome::Made: {
-            // The token says the lock is still ours; without it the lock is given back at once.
-            const QString token = path + u'/' + QStringLiteral("owner-")
-                + QString::number(QRandomGenerator::global()->generate64(), 36);
-            if (QDir().mkdir(token)) {
-                m_lockPath = path;
-                m_tokenPath = token;
-                return;
-            }
-            reason = QStringLiteral("the lock folder cannot be marked");
-            QDir().rmdir(path);
-            ++transientFailures;
-            break;
-        }
+        case MkdirOutcome::Made:
+            m_lockPath = path;
+            return;
         case MkdirOutcome::Refused:
             throw IoError(QStringLiteral("Unable to lock the folder %1: %2")
                               .arg(QDir::toNativeSeparators(folder), reason));
@@ -207,8 +196,10 @@ FolderLock::~FolderLock()
     // left behind would hold every writer up until it is stale. A lock broken as stale has lost
     // our token and may be another writer's by now: it is left alone.
     for (const QString &path : {m_tokenPath, m_lockPath}) {
+        if (path.isEmpty())
+            continue; // not marked
         for (int attempt = 0;; ++attempt) {
-            if (QDir().rmdir(path))
+            if (path == m_tokenPath ? QFile::remove(path) : QDir().rmdir(path))
                 break;
             if (!QFileInfo::exists(path)) {
                 if (path == m_tokenPath)
@@ -222,9 +213,23 @@ FolderLock::~FolderLock()
     }
 }
 
+void FolderLock::mark()
+{
+    if (!m_tokenPath.isEmpty())
+        return;
+    const QString token = m_lockPath + u'/' + QStringLiteral("owner-")
+        + QString::number(QRandomGenerator::global()->generate64(), 36);
+    QFile file(token);
+    if (!file.open(QIODevice::WriteOnly))
+        throw IoError(QStringLiteral("Unable to lock the folder %1: %2")
+                          .arg(QDir::toNativeSeparators(m_lockPath), file.errorString()));
+    file.close();
+    m_tokenPath = token;
+}
+
 bool FolderLock::stillHeld() const
 {
-    return !m_tokenPath.isEmpty() && QFileInfo(m_tokenPath).isDir();
+    return !m_tokenPath.isEmpty() && QFileInfo::exists(m_tokenPath);
 }
 
 void updateUnderFolderLock(const QString &folder, const std::function<void()> &update)
@@ -232,7 +237,8 @@ void updateUnderFolderLock(const QString &folder, const std::function<void()> &u
     constexpr int kAttempts = 8;
     for (int attempt = 1;; ++attempt) {
         {
-            const FolderLock lock(folder); // a lock not had within its patience is not tried again
+            FolderLock lock(folder); // a lock not had within its patience is not tried again
+            lock.mark();             // so that a former holder never removes it
             try {
                 update();
                 return;

@@ -21,8 +21,10 @@ RenameOutcome renameWithoutReplacing(const QString &from, const QString &to, QSt
 // Serialises the writers of one shared folder across machines with a lock folder: mkdir is atomic
 // on every file server, unlike O_EXCL or file locks. A lock folder that has not changed for
 // staleAfter is taken to belong to a writer that died and is removed. Hold it briefly.
-// The holder marks the lock folder with a token of its own, so that a holder whose lock was
-// broken as stale can tell (stillHeld) and never removes the lock another writer has taken since.
+// A holder that must know whether it still holds the lock (one about to rename over a name it
+// tested) marks the lock folder with a token of its own: stillHeld() then tells whether the lock
+// was broken as stale meanwhile, and a marked lock is never removed by a former holder. Marking
+// costs two file operations, so it is asked for only where it is needed.
 class FolderLock
 {
 public:
@@ -43,7 +45,9 @@ public:
     FolderLock(const FolderLock &) = delete;
     FolderLock &operator=(const FolderLock &) = delete;
 
-    // False once another writer has broken this lock as stale.
+    // Marks the lock as this holder's, right after it is taken. Throws IoError.
+    void mark();
+    // False once another writer has broken this marked lock as stale.
     bool stillHeld() const;
 
 private:

@@ -81,10 +81,12 @@ TEST(DeliveryTest, AStaleLockIsBrokenAndItsFormerHolderKnows)
     {
         auto slow = std::make_unique<platform::FolderLock>(
             temp.path(), platform::FolderLock::Options{std::chrono::milliseconds(100), std::chrono::milliseconds(5000)});
+        slow->mark();
         EXPECT_TRUE(slow->stillHeld());
         EXPECT_THROW(platform::FolderLock(temp.path(), {std::chrono::milliseconds(60000), std::chrono::milliseconds(50)}),
                      corvane::IoError);
-        const platform::FolderLock next(temp.path(), {std::chrono::milliseconds(100), std::chrono::milliseconds(5000)});
+        platform::FolderLock next(temp.path(), {std::chrono::milliseconds(100), std::chrono::milliseconds(5000)});
+        next.mark();
         EXPECT_FALSE(slow->stillHeld());
         slow.reset();
         EXPECT_TRUE(next.stillHeld());
