@@ -1,8 +1,11 @@
 // Delivery of message files into one folder: 100 messages of about 3 KB for one recipient, each
 // published under the lowest free number, into a folder that starts empty and into one that
 // already holds 100 files of another user. Time is per 100 messages. The folder is on the disk (/var/tmp) unless
-// CORVANE_BENCH_FOLDER names another one, for example a folder on an SMB share.
+// CORVANE_BENCH_FOLDER names another one, for example a folder on an SMB share. BM_FolderLock
+// takes and gives back the folder's lock 100 times: what the lock adds to 100 deliveries.
 #include "sending/Delivery.h"
+
+#include "platform/ExclusiveRename.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -55,8 +58,18 @@ void BM_Deliver(benchmark::State &state)
     }
 }
 
+void BM_FolderLock(benchmark::State &state)
+{
+    QTemporaryDir dir(benchRoot() + QStringLiteral("/corvane-delivery-bench-XXXXXX"));
+    const QString folder = dir.path() + u'/';
+    for (auto _ : state)
+        for (int i = 0; i < kMessages; ++i)
+            const platform::FolderLock lock(folder);
+}
+
 } // namespace
 
+BENCHMARK(BM_FolderLock)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(BM_Deliver)->ArgName("otherFiles")->Arg(0)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 BENCHMARK_MAIN();

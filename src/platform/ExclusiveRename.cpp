@@ -148,6 +148,8 @@ void FolderLock::acquire(const QString &folder, Options options)
         switch (makeLockFolder(path, &reason)) {
         case MkdirOutcome::Made:
             m_lockPath = path;
+            m_heldFor.start();
+            m_staleAfter = options.staleAfter;
             return;
         case MkdirOutcome::Refused:
             throw IoError(QStringLiteral("Unable to lock the folder %1: %2")
@@ -172,7 +174,7 @@ void FolderLock::acquire(const QString &folder, Options options)
                         + QString::number(QRandomGenerator::global()->generate64(), 36)
                         + QStringLiteral(".stale");
                     if (QDir().rename(path, aside))
-                        QDir(aside).removeRecursively();
+                        QDir().rmdir(aside);
                     seenFor.invalidate();
                     continue;
                 }
@@ -190,46 +192,22 @@ void FolderLock::acquire(const QString &folder, Options options)
 
 FolderLock::~FolderLock()
 {
-    if (m_lockPath.isEmpty())
+    // A lock held so long that it may have been broken may be another writer's by now: it is left
+    // to go stale.
+    if (m_lockPath.isEmpty() || !stillHeld())
         return;
-    // A share refuses a removal for a moment while another client looks at the folder; a lock
-    // left behind would hold every writer up until it is stale. A lock broken as stale has lost
-    // our token and may be another writer's by now: it is left alone.
-    for (const QString &path : {m_tokenPath, m_lockPath}) {
-        if (path.isEmpty())
-            continue; // not marked
-        for (int attempt = 0;; ++attempt) {
-            if (path == m_tokenPath ? QFile::remove(path) : QDir().rmdir(path))
-                break;
-            if (!QFileInfo::exists(path)) {
-                if (path == m_tokenPath)
-                    return;
-                break;
-            }
-            if (attempt == 40)
-                return;
-            QThread::msleep(10 + 5 * attempt);
-        }
+    // A share refuses the removal for a moment while another client looks at the folder; a lock
+    // left behind would hold every writer up until it is stale.
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        if (QDir().rmdir(m_lockPath) || !QFileInfo::exists(m_lockPath))
+            return;
+        QThread::msleep(10 + 5 * attempt);
     }
-}
-
-void FolderLock::mark()
-{
-    if (!m_tokenPath.isEmpty())
-        return;
-    const QString token = m_lockPath + u'/' + QStringLiteral("owner-")
-        + QString::number(QRandomGenerator::global()->generate64(), 36);
-    QFile file(token);
-    if (!file.open(QIODevice::WriteOnly))
-        throw IoError(QStringLiteral("Unable to lock the folder %1: %2")
-                          .arg(QDir::toNativeSeparators(m_lockPath), file.errorString()));
-    file.close();
-    m_tokenPath = token;
 }
 
 bool FolderLock::stillHeld() const
 {
-    return !m_tokenPath.isEmpty() && QFileInfo::exists(m_tokenPath);
+    return !m_lockPath.isEmpty() && m_heldFor.elapsed() < m_staleAfter.count() / 2;
 }
 
 void updateUnderFolderLock(const QString &folder, const std::function<void()> &update)
@@ -237,8 +215,7 @@ void updateUnderFolderLock(const QString &folder, const std::function<void()> &u
     constexpr int kAttempts = 8;
     for (int attempt = 1;; ++attempt) {
         {
-            FolderLock lock(folder); // a lock not had within its patience is not tried again
-            lock.mark();             // so that a former holder never removes it
+            const FolderLock lock(folder); // a lock not had within its patience is not tried again
             try {
                 update();
                 return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include <chrono>
@@ -21,10 +22,10 @@ RenameOutcome renameWithoutReplacing(const QString &from, const QString &to, QSt
 // Serialises the writers of one shared folder across machines with a lock folder: mkdir is atomic
 // on every file server, unlike O_EXCL or file locks. A lock folder that has not changed for
 // staleAfter is taken to belong to a writer that died and is removed. Hold it briefly.
-// A holder that must know whether it still holds the lock (one about to rename over a name it
-// tested) marks the lock folder with a token of its own: stillHeld() then tells whether the lock
-// was broken as stale meanwhile, and a marked lock is never removed by a former holder. Marking
-// costs two file operations, so it is asked for only where it is needed.
+// A lock can only be broken as stale once it has stood unchanged for staleAfter, so a holder
+// that has held it for less than half of that still holds it (stillHeld, no file operation
+// needed). A holder past that may have lost it to another writer: it relies on it no longer and
+// leaves the lock folder alone, so that it never removes a lock another writer has taken since.
 class FolderLock
 {
 public:
@@ -45,15 +46,14 @@ public:
     FolderLock(const FolderLock &) = delete;
     FolderLock &operator=(const FolderLock &) = delete;
 
-    // Marks the lock as this holder's, right after it is taken. Throws IoError.
-    void mark();
-    // False once another writer has broken this marked lock as stale.
+    // False once the lock has been held long enough that another writer may have broken it.
     bool stillHeld() const;
 
 private:
     void acquire(const QString &folder, Options options);
     QString m_lockPath;
-    QString m_tokenPath;
+    QElapsedTimer m_heldFor;
+    std::chrono::milliseconds m_staleAfter{0};
 };
 
 // Runs a read-modify-write of a file in the folder under the folder's lock. A share refuses an

@@ -83,11 +83,11 @@ void AttachmentFetcher::GetAttach(const pugi::xml_node &message, const QString &
     // Folders typed without their trailing separator still name the folder itself.
     const QString folder = platform::withTrailingSeparator(folderText);
     const QString ownInbox = platform::withTrailingSeparator(ownInboxText);
-    if (folder.isEmpty())
+    if (folder.isEmpty() || ownInbox.isEmpty())
         return; // never a path relative to wherever the program runs
     const bool inOwnFolder = folder == ownInbox;
-    if (inOwnFolder || ownInbox.isEmpty())
-        copy = false; // the files already lie where they are wanted, or there is nowhere to put them
+    if (inOwnFolder)
+        copy = false; // the files already lie where they are wanted
     platform::BackgroundCopies *copies = &m_copies;
     for (const pugi::xml_node &attachment : attachments.children("Attachment")) {
         const QString name = platform::xml::attributeText(attachment, "Filename");

@@ -134,13 +134,11 @@ QString publishOnce(const QString &folder, const QString &name, const QByteArray
     try {
         // Every writer takes the folder's lock, whichever way it claims a name, so that a writer
         // that can only test and rename never meets one that does not wait for it.
-        platform::FolderLock lock(folder);
+        const platform::FolderLock lock(folder);
         bool noReplace = claiming == Claiming::NoReplaceRename && !NoReplaceMissing::in(folder);
         QSet<qint64> taken;
-        if (!noReplace) {
-            lock.mark();
+        if (!noReplace)
             taken = takenNumbers(folder, name);
-        }
         for (qint64 n = 1;; ++n) {
             const QString target = folder + platform::messageFileName(name, n);
             if (taken.contains(n))
@@ -159,7 +157,6 @@ QString publishOnce(const QString &folder, const QString &name, const QByteArray
                 case platform::RenameOutcome::NotSupported:
                     NoReplaceMissing::note(folder);
                     noReplace = false;
-                    lock.mark(); // a lock just taken cannot have gone stale yet
                     taken = takenNumbers(folder, name);
                     if (taken.contains(n))
                         continue;
