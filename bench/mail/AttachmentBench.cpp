@@ -109,7 +109,7 @@ void BM_SendToFourTargets(benchmark::State &state)
         sending::AttachmentSending sending(copies);
         QElapsedTimer timer;
         timer.start();
-        sending.SendAtachmentsProc(targets, {source()});
+        sending.SendAtachmentsProc(targets, {source()}, {QStringLiteral("Ann")});
         copies.waitForAll();
         const double seconds = double(timer.nsecsElapsed()) / 1e9;
         if (QFile(targets.last().Inbox + QStringLiteral("big.bin")).size() != kMegabytes << 20)

@@ -3,6 +3,7 @@
 #include "FolderProbe.h"
 
 #include "platform/Errors.h"
+#include "platform/Paths.h"
 
 #include <QSet>
 
@@ -41,7 +42,7 @@ const RecipientList &AddressCollector::CollectAddresses(const QStringList &names
                 startProbe(entry, true);
         // The own record goes in ahead of the server probes' answers, which arrive while waiting.
         if (settings.selfServer || includeServers)
-            m_recipients.append({settings.yourName, settings.yourInbox, kTrue});
+            m_recipients.append({settings.yourName, platform::withTrailingSeparator(settings.yourInbox), kTrue});
     }
     waitForProbes();
 
@@ -52,8 +53,10 @@ const RecipientList &AddressCollector::CollectAddresses(const QStringList &names
 void AddressCollector::startProbe(const AddressEntry &entry, bool server)
 {
     ++m_pendingProbes;
-    RecipientEntry record{entry.Name, entry.Inbox, server ? kTrue : kFalse};
-    m_probe.probe(entry.Inbox, entry.Name, this, [this, record](bool exists) {
+    // A hand-edited address list may lack the trailing separator: without it a file name would
+    // glue to the folder's name and land in its parent.
+    const RecipientEntry record{entry.Name, platform::withTrailingSeparator(entry.Inbox), server ? kTrue : kFalse};
+    m_probe.probe(record.Inbox, entry.Name, this, [this, record](bool exists) {
         if (exists)
             m_recipients.append(record);
         else

@@ -148,6 +148,8 @@ void FolderLock::acquire(const QString &folder, Options options)
         switch (makeLockFolder(path, &reason)) {
         case MkdirOutcome::Made:
             m_lockPath = path;
+            m_heldFor.start();
+            m_staleAfter = options.staleAfter;
             return;
         case MkdirOutcome::Refused:
             throw IoError(QStringLiteral("Unable to lock the folder %1: %2")
@@ -190,7 +192,9 @@ void FolderLock::acquire(const QString &folder, Options options)
 
 FolderLock::~FolderLock()
 {
-    if (m_lockPath.isEmpty())
+    // A lock held so long that it may have been broken may be another writer's by now: it is left
+    // to go stale.
+    if (m_lockPath.isEmpty() || !stillHeld())
         return;
     // A share refuses the removal for a moment while another client looks at the folder; a lock
     // left behind would hold every writer up until it is stale.
@@ -198,6 +202,29 @@ FolderLock::~FolderLock()
         if (QDir().rmdir(m_lockPath) || !QFileInfo::exists(m_lockPath))
             return;
         QThread::msleep(10 + 5 * attempt);
+    }
+}
+
+bool FolderLock::stillHeld() const
+{
+    return !m_lockPath.isEmpty() && m_heldFor.elapsed() < m_staleAfter.count() / 2;
+}
+
+void updateUnderFolderLock(const QString &folder, const std::function<void()> &update)
+{
+    constexpr int kAttempts = 8;
+    for (int attempt = 1;; ++attempt) {
+        {
+            const FolderLock lock(folder); // a lock not had within its patience is not tried again
+            try {
+                update();
+                return;
+            } catch (const Error &) {
+                if (attempt == kAttempts)
+                    throw;
+            }
+        }
+        QThread::msleep(std::min(50 * attempt, 500));
     }
 }
 

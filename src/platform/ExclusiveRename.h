@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include <chrono>
+#include <functional>
 
 namespace corvane::platform {
 
@@ -20,6 +22,10 @@ RenameOutcome renameWithoutReplacing(const QString &from, const QString &to, QSt
 // Serialises the writers of one shared folder across machines with a lock folder: mkdir is atomic
 // on every file server, unlike O_EXCL or file locks. A lock folder that has not changed for
 // staleAfter is taken to belong to a writer that died and is removed. Hold it briefly.
+// A lock can only be broken as stale once it has stood unchanged for staleAfter, so a holder
+// that has held it for less than half of that still holds it (stillHeld, no file operation
+// needed). A holder past that may have lost it to another writer: it relies on it no longer and
+// leaves the lock folder alone, so that it never removes a lock another writer has taken since.
 class FolderLock
 {
 public:
@@ -40,9 +46,19 @@ public:
     FolderLock(const FolderLock &) = delete;
     FolderLock &operator=(const FolderLock &) = delete;
 
+    // False once the lock has been held long enough that another writer may have broken it.
+    bool stillHeld() const;
+
 private:
     void acquire(const QString &folder, Options options);
     QString m_lockPath;
+    QElapsedTimer m_heldFor;
+    std::chrono::milliseconds m_staleAfter{0};
 };
+
+// Runs a read-modify-write of a file in the folder under the folder's lock. A share refuses an
+// update now and then for a moment (another client reads the file): it is tried again a few
+// times, then the last error is thrown; a lock that cannot be had throws IoError at once. Blocks the calling thread: not for the UI thread.
+void updateUnderFolderLock(const QString &folder, const std::function<void()> &update);
 
 } // namespace corvane::platform

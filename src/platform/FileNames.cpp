@@ -1,5 +1,8 @@
 #include "FileNames.h"
 
+#include "FileIo.h"
+
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace corvane::platform {
@@ -8,15 +11,16 @@ namespace {
 
 bool isReservedDeviceName(const QString &name)
 {
-    // The device names are reserved with or without an extension ("nul.txt").
+    // The device names are reserved with or without an extension ("nul.txt", "COM1.cvm").
     const QString stem = name.section(u'.', 0, 0).trimmed().toUpper();
     static const QStringList plain = {QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"), QStringLiteral("NUL"),
                                       QStringLiteral("CONIN$"), QStringLiteral("CONOUT$")};
     if (plain.contains(stem))
         return true;
     if (stem.size() == 4 && (stem.startsWith(u"COM") || stem.startsWith(u"LPT"))) {
+        // Windows also reserves the superscript digits.
         const QChar digit = stem.at(3);
-        return digit >= u'1' && digit <= u'9';
+        return (digit >= u'0' && digit <= u'9') || digit == u'\u00b9' || digit == u'\u00b2' || digit == u'\u00b3';
     }
     return false;
 }
@@ -40,6 +44,25 @@ bool isValidFileName(const QString &name)
     if (name.endsWith(u'.') || name.endsWith(u' '))
         return false;
     return !isReservedDeviceName(name);
+}
+
+QString messageFileName(const QString &userName, qint64 n)
+{
+    return userName + QString::number(n) + QStringLiteral(".cvm");
+}
+
+bool canNameMessageFiles(const QString &userName)
+{
+    // A device name is a word and one digit, so the first number is the only one that can make one.
+    return isValidFileName(userName) && isValidFileName(messageFileName(userName, 1));
+}
+
+bool isMailFolderFileName(const QString &name)
+{
+    static const QRegularExpression messageFile(QStringLiteral("\\d\\.cvm(\\.unreadable\\d*)?$"),
+                                                QRegularExpression::CaseInsensitiveOption);
+    return name.compare(u"Attach.ini", Qt::CaseInsensitive) == 0
+        || name.startsWith(temporaryFilePrefix(), Qt::CaseInsensitive) || messageFile.match(name).hasMatch();
 }
 
 } // namespace corvane::platform

@@ -13,21 +13,26 @@ namespace corvane::receiving {
 inline const QString kAttachIni = QStringLiteral("Attach.ini");
 inline const QString kAttachmentsSection = QStringLiteral("Attachments");
 
-// One attachment fetched into the user's own inbox folder on a worker thread. With DeleteSource
-// the source is removed only after the copy is complete.
+// One attachment of a message taken in, handled on a worker thread: copied into the user's own
+// inbox folder when Copy is set, then counted down in the source folder's Attach.ini under the
+// folder's lock. A count of 1 or more says how many message files in a shared folder still name
+// the file: every such file taken counts it down once, stored or dropped as a duplicate, and the
+// one that brings it to zero removes the source (only after a complete copy). Messages found in
+// the own inbox folder count nothing down (Counted off); a -1 or missing entry is cleared.
 struct TRec
 {
     QString SourceFolder;
     QString FileName;
     QString DestFolder;
-    bool DeleteSource = false;
+    bool Copy = false;
+    bool Counted = false;
 
     void run(platform::BackgroundCopies *copies) const;
 };
 
-// Attachment retrieval for the mail check: starts the copies of a new message's attachments found
-// outside the user's own inbox folder (not waiting for them) and counts them down in the
-// folder's Attach.ini, removing entries no longer needed.
+// Attachment retrieval for the mail check: starts the fetches of a message's attachments and does
+// not wait for them. Names the mail keeps in its folders (message files, Attach.ini, temporary and
+// lock names) and names that would leave the folder are never written.
 class AttachmentFetcher : public AttachmentRetrieval
 {
 public:

@@ -2,49 +2,32 @@
 
 #include "platform/BackgroundCopies.h"
 #include "platform/Errors.h"
+#include "platform/ExclusiveRename.h"
 #include "platform/FileNames.h"
 #include "platform/IniFile.h"
-#include "platform/UiThread.h"
+#include "platform/Paths.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QThread>
-#include <QTimer>
 
 namespace corvane::sending {
 
-namespace {
-
-// A share may refuse to replace Attach.ini for a moment (another client reads it): the update is
-// tried again a little later on the UI thread instead of being dropped.
-void recordWithRetries(const QString &source, const QString &folder, const QString &server, int attempt,
-                       platform::BackgroundCopies *copies)
+void recordAttachedFile(const QString &sourcePath, const QString &destinationFolder, const QString &server,
+                        int messageFiles)
 {
-    try {
-        recordAttachedFile(source, folder, server);
-    } catch (const Error &error) {
-        if (attempt >= 8) {
-            if (copies)
-                copies->reportProblem(error.message());
-            return;
-        }
-        QTimer::singleShot(250 * attempt, copies, [=] { recordWithRetries(source, folder, server, attempt + 1, copies); });
-    }
-}
-
-} // namespace
-
-void recordAttachedFile(const QString &sourcePath, const QString &destinationFolder, const QString &server)
-{
-    platform::IniFile ini(destinationFolder + kAttachIniFileName);
+    const QString folder = platform::withTrailingSeparator(destinationFolder);
     const QString key = QFileInfo(sourcePath).fileName();
-    if (server == addressbook::kTrue) {
-        const int count = ini.readInteger(kAttachmentsSection, key, 0);
-        if (count != -1)
-            ini.writeInteger(kAttachmentsSection, key, count + 1);
-    } else {
-        ini.writeInteger(kAttachmentsSection, key, -1);
-    }
+    // Other machines update the same Attach.ini: each read-modify-write holds the folder's lock.
+    platform::updateUnderFolderLock(folder, [&] {
+        platform::IniFile ini(folder + kAttachIniFileName);
+        if (server == addressbook::kTrue) {
+            const int count = ini.readInteger(kAttachmentsSection, key, 0);
+            if (count != -1)
+                ini.writeInteger(kAttachmentsSection, key, count + messageFiles);
+        } else {
+            ini.writeInteger(kAttachmentsSection, key, -1);
+        }
+    });
 }
 
 AttachmentSending::AttachmentSending(platform::BackgroundCopies &copies, QObject *parent)
@@ -52,13 +35,15 @@ AttachmentSending::AttachmentSending(platform::BackgroundCopies &copies, QObject
 {
 }
 
-void AttachmentSending::SendAtachmentsProc(const addressbook::RecipientList &targets, const QStringList &paths)
+void AttachmentSending::SendAtachmentsProc(const addressbook::RecipientList &targets, const QStringList &paths,
+                                           const QStringList &recipientNames)
 {
     if (paths.isEmpty())
         return; // nothing to copy: no job, no Attach.ini
     platform::BackgroundCopies *copies = &m_copies;
     for (const addressbook::RecipientEntry &target : targets) {
-        const TAttachThread job{target.Inbox, paths, target.Server};
+        const int messageFiles = target.Server == addressbook::kFalse ? 1 : int(recipientNames.size());
+        const TAttachThread job{platform::withTrailingSeparator(target.Inbox), paths, target.Server, messageFiles};
         m_copies.start([job, copies] { job.run(copies); });
     }
 }
@@ -66,10 +51,13 @@ void AttachmentSending::SendAtachmentsProc(const addressbook::RecipientList &tar
 void TAttachThread::run(platform::BackgroundCopies *copies) const
 {
     QThread::currentThread()->setObjectName(QStringLiteral("Sending attachments"));
+    if (destinationFolder.isEmpty())
+        return; // never a path relative to wherever the program runs
     for (const QString &source : files) {
         const QString name = QFileInfo(source).fileName();
-        if (!platform::isValidFileName(name))
-            return; // never builds a path from such a name
+        // Never builds a path from such a name, nor replaces a file the mail itself keeps there.
+        if (!platform::isValidFileName(name) || platform::isMailFolderFileName(name))
+            return;
         try {
             platform::copyFileReplacing(source, destinationFolder + name);
         } catch (const Error &error) {
@@ -78,7 +66,12 @@ void TAttachThread::run(platform::BackgroundCopies *copies) const
                 copies->reportProblem(error.message());
             return;
         }
-        platform::runOnUiThreadAndWait([&] { recordWithRetries(source, destinationFolder, server, 1, copies); });
+        try {
+            recordAttachedFile(source, destinationFolder, server, messageFiles);
+        } catch (const Error &error) {
+            if (copies)
+                copies->reportProblem(error.message());
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 #include "platform/ExclusiveRename.h"
 #include "platform/FileIo.h"
 #include "platform/FileNames.h"
+#include "platform/Paths.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -12,6 +13,8 @@
 #include <QRandomGenerator>
 #include <QSet>
 #include <QThread>
+
+#include <mutex>
 
 #ifndef Q_OS_WIN
 #include <cerrno>
@@ -22,11 +25,6 @@
 namespace corvane::sending {
 
 namespace {
-
-QString numberedName(const QString &name, qint64 n)
-{
-    return name + QString::number(n) + QStringLiteral(".cvm");
-}
 
 // A share refuses a removal for a moment now and then (EIO, EBUSY); try a few times.
 void removeSoon(const QString &path)
@@ -83,59 +81,96 @@ QSet<qint64> takenNumbers(const QString &folder, const QString &name)
     return taken;
 }
 
-// Under the folder's lock, with plain renames: a client cache may hide a fresh file from a
-// single-file test, so both the listing and the file test must show the name free.
-QString publishUnderLock(const QString &folder, const QString &name, const QString &temporary)
+// The plain rename replaces a file of the new name, so the name is tested just before it, under
+// the lock that every writer of this program takes; a client cache may hide a fresh file from a
+// single-file test, so the folder's listing must show the name free too.
+void plainRename(const QString &temporary, const QString &target)
 {
-    const platform::FolderLock lock(folder);
-    const QSet<qint64> taken = takenNumbers(folder, name);
-    for (qint64 n = 1;; ++n) {
-        if (taken.contains(n))
-            continue;
-        const QString target = folder + numberedName(name, n);
-        if (QFileInfo::exists(target))
-            continue;
-        // The name is free and every writer of this program waits for the lock.
 #ifdef Q_OS_WIN
-        if (!QFile::rename(temporary, target))
-            throw platform::WriteError(target, QStringLiteral("the file cannot be renamed"));
+    if (!QFile::rename(temporary, target))
+        throw platform::WriteError(target, QStringLiteral("the file cannot be renamed"));
 #else
-        if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) != 0) {
-            const QString reason = QString::fromLocal8Bit(std::strerror(errno));
-            // A share may report a failure for a rename it has done: then the file has moved.
-            if (QFileInfo::exists(temporary) || !QFileInfo::exists(target))
-                throw platform::WriteError(target, reason);
-        }
-#endif
-        return target;
+    if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) != 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        // A share may report a failure for a rename it has done: then the file has moved.
+        if (QFileInfo::exists(temporary) || !QFileInfo::exists(target))
+            throw platform::WriteError(target, reason);
     }
+#endif
 }
 
-} // namespace
+// Folders where the no-replace rename was found missing: later publishes there go straight to
+// the test and rename instead of asking the share again each time.
+class NoReplaceMissing
+{
+public:
+    static bool in(const QString &folder)
+    {
+        const std::lock_guard lock(mutex());
+        return folders().contains(folder);
+    }
+    static void note(const QString &folder)
+    {
+        const std::lock_guard lock(mutex());
+        folders().insert(folder);
+    }
 
-namespace {
+private:
+    static std::mutex &mutex()
+    {
+        static std::mutex m;
+        return m;
+    }
+    static QSet<QString> &folders()
+    {
+        static QSet<QString> set;
+        return set;
+    }
+};
 
 QString publishOnce(const QString &folder, const QString &name, const QByteArray &bytes, Claiming claiming)
 {
     const QString temporary = writeTemporary(folder, bytes);
     try {
-        if (claiming == Claiming::LockFolder)
-            return publishUnderLock(folder, name, temporary);
+        // Every writer takes the folder's lock, whichever way it claims a name, so that a writer
+        // that can only test and rename never meets one that does not wait for it.
+        const platform::FolderLock lock(folder);
+        bool noReplace = claiming == Claiming::NoReplaceRename && !NoReplaceMissing::in(folder);
+        QSet<qint64> taken;
+        if (!noReplace)
+            taken = takenNumbers(folder, name);
         for (qint64 n = 1;; ++n) {
-            const QString target = folder + numberedName(name, n);
+            const QString target = folder + platform::messageFileName(name, n);
+            if (taken.contains(n))
+                continue;
+            if (noReplace) {
+                if (QFileInfo::exists(target))
+                    continue; // spares a rename that would be refused
+                QString reason;
+                switch (platform::renameWithoutReplacing(temporary, target, &reason)) {
+                case platform::RenameOutcome::Done:
+                    return target;
+                case platform::RenameOutcome::TargetExists:
+                    continue; // a writer that ignores the lock took it
+                case platform::RenameOutcome::Failed:
+                    throw platform::WriteError(target, reason);
+                case platform::RenameOutcome::NotSupported:
+                    NoReplaceMissing::note(folder);
+                    noReplace = false;
+                    taken = takenNumbers(folder, name);
+                    if (taken.contains(n))
+                        continue;
+                    break;
+                }
+            }
+            // A writer whose lock was broken as stale may no longer rely on it: it starts again.
+            if (!lock.stillHeld())
+                throw IoError(QStringLiteral("The lock of the folder %1 was taken by another program")
+                                  .arg(QDir::toNativeSeparators(folder)));
             if (QFileInfo::exists(target))
                 continue;
-            QString reason;
-            switch (platform::renameWithoutReplacing(temporary, target, &reason)) {
-            case platform::RenameOutcome::Done:
-                return target;
-            case platform::RenameOutcome::TargetExists:
-                continue; // another writer took it meanwhile
-            case platform::RenameOutcome::NotSupported:
-                return publishUnderLock(folder, name, temporary);
-            case platform::RenameOutcome::Failed:
-                throw platform::WriteError(target, reason);
-            }
+            plainRename(temporary, target);
+            return target;
         }
     } catch (...) {
         removeSoon(temporary);
@@ -145,10 +180,14 @@ QString publishOnce(const QString &folder, const QString &name, const QByteArray
 
 } // namespace
 
-QString publishNumbered(const QString &folder, const QString &name, const QByteArray &bytes, Claiming claiming)
+QString publishNumbered(const QString &rawFolder, const QString &name, const QByteArray &bytes, Claiming claiming)
 {
-    if (!platform::isValidFileName(name))
+    if (!platform::canNameMessageFiles(name))
         throw Error(QStringLiteral("\"%1\" cannot be used as a file name").arg(name));
+    if (rawFolder.isEmpty())
+        throw Error(QStringLiteral("No folder is given for the messages of \"%1\"").arg(name));
+    // A folder typed without its trailing separator must not glue to the file name.
+    const QString folder = platform::withTrailingSeparator(rawFolder);
     // Shares fail an operation now and then for a moment (EIO while a name another client has
     // just removed is still being deleted on the server): try again before giving up.
     constexpr int kAttempts = 6;

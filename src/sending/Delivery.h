@@ -10,10 +10,12 @@ namespace corvane::sending {
 
 // Publishes a message file in the folder under the lowest free name `name` + n + ".cvm", without
 // ever replacing a file: the bytes go to a temporary file (a name no check matches), which is
-// then moved to a free number with a rename that refuses to replace; a number taken meanwhile
-// moves on to the next. Where the file system has no such rename (SMB through FUSE), the writers
-// of the folder take turns through a lock folder. Returns the path written; throws IoError.
-enum class Claiming { NoReplaceRename, LockFolder };
+// then moved to a free number under the folder's lock folder, which every writer takes. The move
+// is a rename that refuses to replace where the file system has one; elsewhere (SMB through
+// FUSE), or with TestThenRename, the name is tested just before a plain rename. A folder without
+// its trailing separator is taken as the folder. Returns the path written; throws IoError, and
+// Error for a name that cannot name message files.
+enum class Claiming { NoReplaceRename, TestThenRename };
 QString publishNumbered(const QString &folder, const QString &name, const QByteArray &bytes,
                         Claiming claiming = Claiming::NoReplaceRename);
 

@@ -27,7 +27,7 @@ SendAction::SendAction(OutgoingMessage &outgoing, SentStore &sent, addressbook::
 std::optional<Notice> SendAction::refusal(const Draft &draft)
 {
     for (const QString &name : draft.recipients) {
-        if (!platform::isValidFileName(name))
+        if (!platform::canNameMessageFiles(name))
             return Notice{Notice::Kind::Warning,
                           QStringLiteral("The message could not be sent: the recipient name \"%1\" cannot be "
                                          "used as a file name. Correct the name in the address book.")
@@ -41,6 +41,13 @@ std::optional<Notice> SendAction::refusal(const Draft &draft)
                           QStringLiteral("The message could not be sent: the attached file \"%1\" has a name "
                                          "that cannot be used on the shared folders. Rename the file.")
                               .arg(name.isEmpty() ? path : name),
+                          true};
+        // Copied beside the message files, it would replace one of them, or Attach.ini.
+        if (platform::isMailFolderFileName(name))
+            return Notice{Notice::Kind::Warning,
+                          QStringLiteral("The message could not be sent: the attached file \"%1\" has the name of "
+                                         "a file that Corvane keeps in the shared folders. Rename the file.")
+                              .arg(name),
                           true};
     }
     return std::nullopt;
@@ -56,23 +63,26 @@ SendResult SendAction::SendiExecute(const Draft &draft, const addressbook::MailS
     m_running = true;
     Q_EMIT statusTextChanged(kSendingMessage);
 
+    // The window keeps working while the send waits, and `draft` may be the compose pane's own,
+    // edited meanwhile: the send goes on with the message as it was when Send was pressed.
+    const Draft sending = draft;
     try {
-        if (const auto refused = refusal(draft)) {
+        if (const auto refused = refusal(sending)) {
             result.notices.append(*refused);
         } else {
             const addressbook::RecipientList targets =
-                m_collector.CollectAddresses(draft.recipients, false, settings);
-            if (draft.recipients.isEmpty() || targets.isEmpty()) {
+                m_collector.CollectAddresses(sending.recipients, false, settings);
+            if (sending.recipients.isEmpty() || targets.isEmpty()) {
                 result.notices.append({Notice::Kind::Warning, kNothingSent, true});
             } else {
                 if (m_attachments)
-                    m_attachments->SendAtachmentsProc(targets, draft.attachmentPaths);
-                m_outgoing.CreateMessageFileExecute(false, draft, settings);
-                result.delivery = deliverOffUiThread(m_outgoing.XMLOut.toBytes(), draft.recipients, targets);
+                    m_attachments->SendAtachmentsProc(targets, sending.attachmentPaths, sending.recipients);
+                m_outgoing.CreateMessageFileExecute(false, sending, settings);
+                result.delivery = deliverOffUiThread(m_outgoing.XMLOut.toBytes(), sending.recipients, targets);
                 for (const QString &name : std::as_const(result.delivery.failedTargets))
                     result.notices.append({Notice::Kind::Information, kErrorSendingTo + name, false});
                 result.delivered = true;
-                m_sent.SentboxFill(m_outgoing.XMLOut, draft.attachmentPaths);
+                m_sent.SentboxFill(m_outgoing.XMLOut, sending.attachmentPaths);
                 result.notices.append({Notice::Kind::Information, kMessagesSent, false});
             }
         }
@@ -80,7 +90,10 @@ SendResult SendAction::SendiExecute(const Draft &draft, const addressbook::MailS
         result.notices.append({Notice::Kind::Error, error.message(), false});
     }
 
-    m_outgoing.NewGuidNeeded = false;
+    // An edit made while the send waited asks for a new identifier: the edited message is another
+    // message, and recipients would drop it as a duplicate under the one just sent.
+    if (draft.revision == sending.revision)
+        m_outgoing.NewGuidNeeded = false;
     Q_EMIT statusTextChanged(QString());
     m_running = false;
     return result;

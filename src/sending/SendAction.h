@@ -46,10 +46,14 @@ public:
     void setAttachmentSender(AttachmentSender *sender) { m_attachments = sender; }
     bool isRunning() const { return m_running; }
 
+    // `draft` may be the compose pane's own: the send works on a copy taken at the start, and
+    // clears NewGuidNeeded at the end only when the draft was not edited meanwhile.
     SendResult SendiExecute(const Draft &draft, const addressbook::MailSettings &settings);
 
-    // A name that cannot be part of a file path is refused before anything is written; the
-    // notice names it. None when the draft is fine.
+    // A recipient name that cannot name message files, or an attached file whose name cannot be
+    // used on the shares or is one the mail keeps beside its messages (a message file, Attach.ini,
+    // a temporary or lock name), is refused before anything is written; the notice names it.
+    // None when the draft is fine.
     static std::optional<addressbook::Notice> refusal(const Draft &draft);
 
 Q_SIGNALS:

@@ -1,4 +1,5 @@
 #include "receiving/AttachmentFetching.h"
+#include "sending/AttachmentSending.h"
 
 #include "platform/BackgroundCopies.h"
 #include "platform/IniFile.h"
@@ -77,7 +78,9 @@ TEST_F(AttachmentFetchingTest, FollowsTheCountingTable)
         {"server, 1", false, true, 1, true, false, std::nullopt},
         {"server, 3: the file stays for the sends still to be fetched", false, true, 3, true, true, 2},
         {"duplicate, -1", false, false, -1, false, true, std::nullopt},
-        {"duplicate, 2", false, false, 2, false, true, 2},
+        {"duplicate, 2: its message file was one of those counted", false, false, 2, false, true, 1},
+        {"duplicate, 1: the last counted file takes the source with it", false, false, 1, false, false, std::nullopt},
+        {"duplicate in the own folder, 2", true, false, 2, false, true, 2},
     };
     for (const Row &row : rows) {
         test::TempFolder fresh;
@@ -124,13 +127,43 @@ TEST_F(AttachmentFetchingTest, AFailedCopyKeepsTheSourceAndTheOlderFile)
     EXPECT_EQ(QDir(own).entryList(QDir::Files), QStringList{QStringLiteral("gone.doc")});
 }
 
-TEST_F(AttachmentFetchingTest, NamesThatLeaveTheFolderAreRefused)
+// Sent through one server folder to Ann and Bob: each fetches the file, and the second removes it.
+TEST_F(AttachmentFetchingTest, EveryRecipientOfARelayedSendGetsTheFile)
+{
+    test::writeFile(temp.file(QStringLiteral("a.doc")), "attachment");
+    sending::AttachmentSending sending(copies);
+    sending.SendAtachmentsProc({{QStringLiteral("Relay"), server, addressbook::kTrue}},
+                               {temp.file(QStringLiteral("a.doc"))}, {QStringLiteral("Ann"), QStringLiteral("Bob")});
+    copies.waitForAll();
+    attach({QStringLiteral("a.doc")});
+    for (const QString &inbox : {temp.subfolder(QStringLiteral("ann")), temp.subfolder(QStringLiteral("bob"))}) {
+        own = inbox;
+        fetch(server, true);
+        EXPECT_EQ(test::readFile(inbox + QStringLiteral("a.doc")), QByteArray("attachment"));
+    }
+    EXPECT_FALSE(QFile::exists(server + QStringLiteral("a.doc")));
+    EXPECT_EQ(countOf(server, "a.doc"), std::nullopt);
+}
+
+// A name that leaves the folder, or one of the mail's own files in the user's inbox folder
+// (a message file, Attach.ini, a lock or temporary name), is never written.
+TEST_F(AttachmentFetchingTest, NamesThatLeaveTheFolderOrAreTheMailsOwnFilesAreNeverWritten)
 {
     const QString outside = temp.path() + QStringLiteral("secret.txt");
     test::writeFile(outside, "keep");
-    attach({QStringLiteral("../secret.txt"), QStringLiteral("..\\secret.txt"), QStringLiteral("/etc/passwd")});
+    const QStringList ownFiles = {QStringLiteral("Ann3.cvm"), QStringLiteral("Attach.ini"),
+                                   QStringLiteral("~corvane-x.tmp"), QStringLiteral("Ann1.cvm.unreadable")};
+    for (const QString &name : ownFiles) {
+        test::writeFile(own + name, "keep");
+        test::writeFile(server + name, "replaced");
+    }
+    setCount(server, "Ann3.cvm", 1);
+    attach(QStringList{QStringLiteral("../secret.txt"), QStringLiteral("..\\secret.txt"), QStringLiteral("/etc/passwd")}
+           + ownFiles);
     fetch(server, true);
-    EXPECT_TRUE(QDir(own).isEmpty());
+    for (const QString &name : ownFiles)
+        EXPECT_EQ(test::readFile(own + name), QByteArray("keep")) << name.toStdString();
+    EXPECT_EQ(QDir(own).entryList(QDir::Files).size(), ownFiles.size());
     EXPECT_EQ(test::readFile(outside), QByteArray("keep"));
 }
 

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+#include <vector>
+
 using namespace corvane;
 using namespace corvane::sending;
 using addressbook::kFalse;
@@ -29,9 +32,10 @@ struct AttachmentSendingTest : ::testing::Test
         test::writeFile(sources + QString::fromUtf8(name), content);
         return sources + QString::fromUtf8(name);
     }
-    void send(const addressbook::RecipientList &targets, const QStringList &paths)
+    void send(const addressbook::RecipientList &targets, const QStringList &paths,
+              const QStringList &names = {QStringLiteral("Ann")})
     {
-        sending.SendAtachmentsProc(targets, paths);
+        sending.SendAtachmentsProc(targets, paths, names);
         copies.waitForAll();
     }
     int count(const QString &folder, const char *key)
@@ -51,15 +55,36 @@ TEST_F(AttachmentSendingTest, APersonalInboxGetsTheFilesWithMinusOne)
     EXPECT_EQ(count(inbox, "b.txt"), -1);
 }
 
-TEST_F(AttachmentSendingTest, ServerCountsRiseWithEverySendAndMinusOneStays)
+// A server folder receives one message file per recipient name, and each is fetched once.
+TEST_F(AttachmentSendingTest, ServerCountsRiseByTheMessageFilesOfEachSendAndMinusOneStays)
 {
     const QString a = source("a.doc", "a");
     const QString b = source("b.doc", "b");
     platform::IniFile(server + kAttachIniFileName).writeInteger(kAttachmentsSection, QStringLiteral("b.doc"), -1);
-    send({{QStringLiteral("Relay"), server, kTrue}}, {a, b});
-    send({{QStringLiteral("Relay"), server, kTrue}}, {a, b});
-    EXPECT_EQ(count(server, "a.doc"), 2);
+    send({{QStringLiteral("Relay"), server, kTrue}, {QStringLiteral("Bob"), inbox, kFalse}}, {a, b},
+         {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Ann")});
+    send({{QStringLiteral("Relay"), server, kTrue}}, {a, b}, {QStringLiteral("Carl")});
+    EXPECT_EQ(count(server, "a.doc"), 4);
     EXPECT_EQ(count(server, "b.doc"), -1);
+    EXPECT_EQ(count(inbox, "a.doc"), -1);
+}
+
+// Senders on other machines update the same Attach.ini: racing updates are all counted.
+TEST_F(AttachmentSendingTest, RacingUpdatesOfOneAttachIniAreAllCounted)
+{
+    constexpr int kWriters = 4;
+    constexpr int kEach = 10;
+    std::vector<std::thread> writers;
+    for (int w = 0; w < kWriters; ++w)
+        writers.emplace_back([&] {
+            for (int i = 0; i < kEach; ++i)
+                recordAttachedFile(sources + QStringLiteral("a.doc"), server, kTrue, 2);
+        });
+    for (std::thread &writer : writers)
+        writer.join();
+    EXPECT_EQ(count(server, "a.doc"), 2 * kWriters * kEach);
+    EXPECT_EQ(QDir(server).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{kAttachIniFileName});
 }
 
 TEST_F(AttachmentSendingTest, AFileOfTheSameNameIsReplacedWhole)

@@ -10,6 +10,7 @@
 #include "support/TempFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -22,7 +23,8 @@ namespace {
 struct RecordingAttachments : AttachmentSender
 {
     QList<std::pair<addressbook::RecipientList, QStringList>> calls;
-    void SendAtachmentsProc(const addressbook::RecipientList &targets, const QStringList &paths) override
+    void SendAtachmentsProc(const addressbook::RecipientList &targets, const QStringList &paths,
+                            const QStringList &) override
     {
         calls.append({targets, paths});
     }
@@ -124,9 +126,43 @@ TEST_F(SendActionTest, NamesThatCannotBeFileNamesAreRefusedBeforeAnythingHappens
     EXPECT_TRUE(byName.notices[0].text.contains(QStringLiteral("\"../evil\"")));
     EXPECT_TRUE(probe.probed.isEmpty());
 
-    const SendResult byFile = action.SendiExecute({{QStringLiteral("Bob")}, {}, {QStringLiteral("/tmp/CON")}, {}}, settings);
-    ASSERT_EQ(byFile.notices.size(), 1);
-    EXPECT_TRUE(byFile.notices[0].text.contains(QStringLiteral("\"CON\"")));
+    // Beside the message files an attachment must not replace them, Attach.ini, or a lock.
+    for (const char *name : {"CON", "Bob3.cvm", "carl12.CVM", "attach.INI", "~corvane-delivery.lock"}) {
+        const QString path = temp.path() + QString::fromUtf8(name);
+        const SendResult byFile = action.SendiExecute({{QStringLiteral("Bob")}, {}, {path}, {}}, settings);
+        ASSERT_EQ(byFile.notices.size(), 1) << name;
+        EXPECT_TRUE(byFile.notices[0].text.contains(u'"' + QString::fromUtf8(name) + u'"')) << name;
+    }
+    EXPECT_TRUE(attachments.calls.isEmpty());
     EXPECT_TRUE(QDir(bob).isEmpty());
     EXPECT_EQ(sent.count(), 0);
+}
+
+TEST_F(SendActionTest, AnAddressFolderWithoutItsSeparatorIsTheFolderItself)
+{
+    const QString carl = temp.subfolder(QStringLiteral("carl"));
+    addresses.append({QStringLiteral("Carl"), carl.chopped(1), {}, false});
+    action.SendiExecute({{QStringLiteral("Carl")}, {}, {}, {}}, settings);
+    ASSERT_EQ(collector.recipients().size(), 1);
+    EXPECT_EQ(collector.recipients()[0].Inbox, carl);
+    EXPECT_EQ(QDir(carl).entryList(QDir::Files), QStringList{QStringLiteral("Carl1.cvm")});
+}
+
+TEST_F(SendActionTest, AnEditWhileTheSendWaitsGivesTheNextSendANewIdentifier)
+{
+    Draft draft{{QStringLiteral("Bob")}, QStringLiteral("s"), {}, {}};
+    outgoing.NewGuidNeeded = true;
+    probe.exists = [&](const QString &folder) {
+        draft.noteEdit(); // the user types while the folders are tested
+        outgoing.NewGuidNeeded = true;
+        return QFileInfo(folder).isDir();
+    };
+    action.SendiExecute(draft, settings);
+    const QUuid first = outgoing.MessageGuid;
+    EXPECT_TRUE(outgoing.NewGuidNeeded);
+
+    probe.exists = [](const QString &folder) { return QFileInfo(folder).isDir(); };
+    action.SendiExecute(draft, settings);
+    EXPECT_NE(outgoing.MessageGuid, first);
+    EXPECT_FALSE(outgoing.NewGuidNeeded);
 }
