@@ -2,7 +2,7 @@
 
 #include "WindowServices.h"
 
-#include "shell/FolderFields.h"
+#include "ui/FolderFields.h"
 
 #include "platform/Paths.h"
 
@@ -15,7 +15,7 @@ std::optional<QString> FolderBrowser::browse(QWidget *parent, const QString &fie
     const std::optional<QString> chosen = m_dialogs.chooseFolder(parent, title(), start);
     if (!chosen)
         return std::nullopt;
-    return pickedFolderText(*chosen);
+    return ui::pickedFolderText(*chosen);
 }
 
 } // namespace corvane::shell
