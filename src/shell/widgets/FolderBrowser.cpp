@@ -18,4 +18,15 @@ std::optional<QString> FolderBrowser::browse(QWidget *parent, const QString &fie
     return ui::pickedFolderText(*chosen);
 }
 
+std::optional<QString> FolderBrowser::browseFromRemembered(QWidget *parent)
+{
+    if (!platform::folderExists(m_rememberedFolder))
+        m_rememberedFolder.clear();
+    const std::optional<QString> chosen = m_dialogs.chooseFolder(parent, title(), m_rememberedFolder);
+    if (!chosen)
+        return std::nullopt;
+    m_rememberedFolder = platform::toNative(*chosen);
+    return ui::pickedFolderText(*chosen);
+}
+
 } // namespace corvane::shell
