@@ -152,6 +152,19 @@ TEST_F(AddressPanes, NextOnTheLastAddressAndPrevOnTheFirstShowItAgain)
     EXPECT_EQ(shownName(), QStringLiteral("Zed"));
 }
 
+TEST_F(AddressPanes, EnterOpensAndTheDeleteKeyDeletesTheSelectedAddress)
+{
+    open({entry("Bob"), entry("Zed")});
+    QApplication::setActiveWindow(&list);
+    list.grid()->setFocus();
+    list.grid()->setRow(2);
+    QTest::keyClick(list.grid(), Qt::Key_Return);
+    EXPECT_EQ(shownName(), QStringLiteral("Bob"));
+    QTest::keyClick(list.grid(), Qt::Key_Delete);
+    EXPECT_EQ(questions, QStringList{kConfirmDeleteAddress});
+    EXPECT_EQ(storedNames(), strings({"Zed"}));
+}
+
 TEST_F(AddressPanes, NewStoresAnEmptyEntryAndSelectsItsRow)
 {
     open({entry("Bob")});
