@@ -5,6 +5,7 @@
 #include "SentStore.h"
 
 #include "addressbook/AddressCollector.h"
+#include "addressbook/AddressEditing.h"
 #include "platform/EventLoopWait.h"
 #include "platform/FileNames.h"
 
@@ -29,9 +30,8 @@ std::optional<Notice> SendAction::refusal(const Draft &draft)
     for (const QString &name : draft.recipients) {
         if (!platform::canNameMessageFiles(name))
             return Notice{Notice::Kind::Warning,
-                          QStringLiteral("The message could not be sent: the recipient name \"%1\" cannot be "
-                                         "used as a file name. Correct the name in the address book.")
-                              .arg(name),
+                          QStringLiteral("The message could not be sent: %1. Correct the name in the address book.")
+                              .arg(addressbook::nameCannotBeFileName(name)),
                           true};
     }
     for (const QString &path : draft.attachmentPaths) {

@@ -1,21 +1,9 @@
 #include "FolderFields.h"
 
-#include "platform/Paths.h"
-
 #include <QRegularExpression>
 #include <QStringList>
 
 namespace corvane::shell {
-
-QString folderFieldOnExit(const QString &text)
-{
-    return platform::withTrailingSeparator(text);
-}
-
-QString pickedFolderText(const QString &chosenFolder)
-{
-    return platform::withTrailingSeparator(platform::toNative(chosenFolder));
-}
 
 QString toDialogFilter(const QString &pairs)
 {

@@ -16,6 +16,8 @@ struct FakeMessages : shell::MessagePresenter
 {
     QStringList errors;
     QList<addressbook::Notice> notices;
+    QStringList questions;
+    bool answer = true; // what every confirmation answers: Yes
     int beeps = 0;
     void showError(QWidget *, const QString &message) override { errors.append(message); }
     void showNotice(QWidget *, const addressbook::Notice &notice) override
@@ -25,6 +27,11 @@ struct FakeMessages : shell::MessagePresenter
         notices.append(notice);
     }
     void beep() override { ++beeps; }
+    bool confirm(QWidget *, const QString &question) override
+    {
+        questions.append(question);
+        return answer;
+    }
 };
 
 struct FakeHelp : shell::HelpViewer

@@ -1,13 +1,16 @@
 // Takes the README's screenshots: the first start in an empty program folder, the Settings pane
-// after the user filled in name and inbox folder and pressed Save, and the InBox pane with a few
-// received messages. Run under a display (Xvfb):
+// after the user filled in name and inbox folder and pressed Save, the InBox pane with a few
+// received messages, and the Address Edit pane on an entry of a small address book. Run under a display (Xvfb):
 //   xvfb-run -a shell_screenshots <output folder>
 #include "shell/widgets/GridSetup.h"
+#include "shell/widgets/ListPanes.h"
 #include "shell/widgets/MainWindow.h"
 
 #include "FakeServices.h"
 #include "support/StoreTexts.h"
 
+#include "addressbook/AddressStore.h"
+#include "addressbook/widgets/AddressListPane.h"
 #include "platform/DateText.h"
 #include "platform/XmlDocument.h"
 #include "receiving/InboxStore.h"
@@ -71,6 +74,20 @@ void receiveSomeMail(corvane::receiving::InboxStore &store)
     store.save();
 }
 
+// A small address book: colleagues' inbox folders on the shared drive and one relay folder.
+void addSomeAddresses(corvane::addressbook::AddressStore &store, const QString &shared)
+{
+    using corvane::addressbook::AddressEntry;
+    store.append(AddressEntry{QStringLiteral("Bob"), shared + QStringLiteral("Bob") + QDir::separator(),
+                              QStringLiteral("Accounts, room 2.14"), false});
+    store.append(AddressEntry{QStringLiteral("Carol"), shared + QStringLiteral("Carol") + QDir::separator(),
+                              QStringLiteral("Reception"), false});
+    store.append(AddressEntry{QStringLiteral("Dave"), shared + QStringLiteral("Dave") + QDir::separator(),
+                              QStringLiteral("Works from home on Fridays"), false});
+    store.append(AddressEntry{QStringLiteral("Relay"), shared + QStringLiteral("Relay") + QDir::separator(),
+                              QStringLiteral("Holds mail while a colleague's PC is off"), true});
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -121,6 +138,20 @@ int main(int argc, char **argv)
         grid->setRow(1);
         settle(window);
         ok = save(window, output + QStringLiteral("inbox.png")) && ok;
+
+        addSomeAddresses(window.mail().addresses,
+                         QDir::toNativeSeparators(root.path() + QStringLiteral("/shared/")));
+        window.showPane(corvane::shell::Pane::AddressBook);
+        settle(window);
+        // Dave, in the list sorted by name, newest stored sort: descending.
+        auto *addresses = window.listPanes()->address()->grid();
+        for (int row = 1; row < addresses->RowCount(); ++row)
+            if (addresses->Cells(1, row) == QStringLiteral("Dave"))
+                addresses->setRow(row);
+        window.showPane(corvane::shell::Pane::AddressEdit);
+        settle(window);
+        QApplication::sendEvent(window.findChild<QLineEdit *>(QStringLiteral("AddressInBoxE")), &enter);
+        ok = save(window, output + QStringLiteral("address-edit.png")) && ok;
     }
     root.removeRecursively();
     return ok && ready ? 0 : 1;

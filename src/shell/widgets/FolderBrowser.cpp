@@ -2,7 +2,7 @@
 
 #include "WindowServices.h"
 
-#include "shell/FolderFields.h"
+#include "ui/FolderFields.h"
 
 #include "platform/Paths.h"
 
@@ -15,7 +15,18 @@ std::optional<QString> FolderBrowser::browse(QWidget *parent, const QString &fie
     const std::optional<QString> chosen = m_dialogs.chooseFolder(parent, title(), start);
     if (!chosen)
         return std::nullopt;
-    return pickedFolderText(*chosen);
+    return ui::pickedFolderText(*chosen);
+}
+
+std::optional<QString> FolderBrowser::browseFromRemembered(QWidget *parent)
+{
+    if (!platform::folderExists(m_rememberedFolder))
+        m_rememberedFolder.clear();
+    const std::optional<QString> chosen = m_dialogs.chooseFolder(parent, title(), m_rememberedFolder);
+    if (!chosen)
+        return std::nullopt;
+    m_rememberedFolder = platform::toNative(*chosen);
+    return ui::pickedFolderText(*chosen);
 }
 
 } // namespace corvane::shell

@@ -21,6 +21,11 @@ public:
     // chosen folder with a trailing separator), or nothing when the user cancels.
     std::optional<QString> browse(QWidget *parent, const QString &fieldText);
 
+    // The Address Edit pane's Browse: opens the picker on the remembered folder (from scratch when
+    // that folder is gone, which it then forgets) and remembers the folder chosen. Returns the
+    // field's new text, or nothing when the user cancels.
+    std::optional<QString> browseFromRemembered(QWidget *parent);
+
     const QString &rememberedFolder() const { return m_rememberedFolder; }
 
     static QString title() { return QStringLiteral("Select Directory"); }

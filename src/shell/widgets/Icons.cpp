@@ -30,6 +30,11 @@ QIcon help()
     return fromResource("help-contents");
 }
 
+QIcon deleteItem()
+{
+    return fromResource("edit-delete");
+}
+
 QIcon application()
 {
     return fromResource("mail-client");

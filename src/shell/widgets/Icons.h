@@ -10,6 +10,8 @@ namespace corvane::shell::icons {
 const QList<QIcon> &navigationImages();
 QIcon checkMail();
 QIcon help();
+// The tool bars' delete commands.
+QIcon deleteItem();
 QIcon application();
 
 } // namespace corvane::shell::icons

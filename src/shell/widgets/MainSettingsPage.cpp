@@ -8,6 +8,7 @@
 #include "shell/Navigation.h"
 #include "shell/Settings.h"
 
+#include "ui/FolderFields.h"
 #include "ui/widgets/GrowingField.h"
 
 #include <QCheckBox>
@@ -276,7 +277,7 @@ bool MainSettingsPage::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusOut) {
         if (auto *field = qobject_cast<QLineEdit *>(watched)) {
-            const QString text = folderFieldOnExit(field->text());
+            const QString text = ui::folderFieldOnExit(field->text());
             if (text != field->text())
                 field->setText(text);
         }

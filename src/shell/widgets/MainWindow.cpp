@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AddressPanes.h"
 #include "CopiesWaitDialog.h"
 #include "Icons.h"
 #include "ListPanes.h"
@@ -54,6 +55,8 @@ MainWindow::MainWindow(const QString &applicationFolder, WindowServices services
     m_panes->setPane(Pane::Settings, m_settingsPane);
     m_lists = new ListPanes(m_mail, m_startup.settingsFile(), *m_services.messages, this);
     m_lists->placeIn(*m_panes);
+    m_addresses = new AddressPanes(m_mail.addresses, *m_lists->address(), m_folderBrowser, *m_services.messages, this);
+    m_addresses->placeIn(*m_panes);
     for (const GridId grid : {GridId::Address, GridId::Inbox, GridId::Sent})
         setColumnWidthsSource(grid, m_lists->widthsSource(grid));
     m_panes->bringToFront(Pane::Settings);
@@ -179,6 +182,9 @@ void MainWindow::connectServices()
     connect(m_outlookBarPreser, &QTimer::timeout, this, &MainWindow::outlookBarPreserTimer);
     connect(this, &MainWindow::paneShown, m_lists, &ListPanes::paneShown);
     connect(m_lists, &ListPanes::failed, this, &MainWindow::showError);
+    connect(this, &MainWindow::paneShown, m_addresses, &AddressPanes::paneShown);
+    connect(m_addresses, &AddressPanes::editRequested, this, [this] { showPane(Pane::AddressEdit); });
+    connect(m_addresses, &AddressPanes::failed, this, &MainWindow::showError);
 }
 
 void MainWindow::setMailCheckRunner(MailCheckRunner *runner)

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -23,6 +24,12 @@ public:
         showNoticeBox(parent, notice);
     }
     void beep() override { QApplication::beep(); }
+    bool confirm(QWidget *parent, const QString &question) override
+    {
+        return QMessageBox::question(parent, QApplication::applicationName(), question,
+                                     QMessageBox::Yes | QMessageBox::No)
+            == QMessageBox::Yes;
+    }
 };
 
 class DesktopHelp final : public HelpViewer

@@ -23,6 +23,8 @@ public:
     // A message the logic worded: an error, warning or plain box with OK, after a beep if asked.
     virtual void showNotice(QWidget *parent, const addressbook::Notice &notice) = 0;
     virtual void beep() = 0;
+    // A confirmation with the buttons Yes and No; true on Yes.
+    virtual bool confirm(QWidget *parent, const QString &question) = 0;
 };
 
 // Opens a help page in the desktop's browser.

@@ -1,0 +1,44 @@
+#include "AddressEditing.h"
+
+#include "platform/FileNames.h"
+
+namespace corvane::addressbook {
+
+QString nameCannotBeFileName(const QString &name)
+{
+    return QStringLiteral("the recipient name \"%1\" cannot be used as a file name").arg(name);
+}
+
+std::optional<int> addressPosition(const QString &addressNo, int row, int count)
+{
+    if (row < 1)
+        return std::nullopt;
+    int number = row;
+    if (!addressNo.isEmpty()) {
+        bool ok = false;
+        number = addressNo.toInt(&ok);
+        if (!ok)
+            return std::nullopt;
+    }
+    if (number < 1 || number > count)
+        return std::nullopt;
+    return number - 1;
+}
+
+int steppedRow(int row, int rowCount, int step)
+{
+    const int next = row + step;
+    return next >= 1 && next <= rowCount - 1 ? next : row;
+}
+
+std::optional<Notice> saveRefusal(const AddressEntry &entry)
+{
+    if (entry.Name.isEmpty() || platform::isValidFileName(entry.Name))
+        return std::nullopt;
+    return Notice{Notice::Kind::Warning,
+                  QStringLiteral("The address could not be saved: %1. Correct the name.")
+                      .arg(nameCannotBeFileName(entry.Name)),
+                  true};
+}
+
+} // namespace corvane::addressbook

@@ -1,0 +1,89 @@
+#include "AddressBookCommands.h"
+
+#include "AddressGrid.h"
+#include "AddressListPane.h"
+
+#include "addressbook/AddressEditing.h"
+#include "addressbook/AddressStore.h"
+#include "platform/Errors.h"
+#include "sortgrid/widgets/SortGrid.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QMessageBox>
+#include <QPointer>
+#include <QToolBar>
+
+namespace corvane::addressbook {
+
+AddressBookCommands::AddressBookCommands(AddressStore &store, AddressListPane &list)
+    : QObject(&list), m_store(store), m_list(list),
+      m_confirm([](QWidget *parent, const QString &question) {
+          return QMessageBox::question(parent, QString(), question, QMessageBox::Yes | QMessageBox::No)
+              == QMessageBox::Yes;
+      }),
+      m_toolBar(new QToolBar(list.body())), m_delete(new QAction(QStringLiteral("Delete Address"), this))
+{
+    m_toolBar->setObjectName(QStringLiteral("ToolBar6"));
+    m_toolBar->setAccessibleName(QStringLiteral("Address Book tools"));
+    m_toolBar->setIconSize(QSize(16, 16));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_delete->setToolTip(QStringLiteral("Delete Address"));
+    m_toolBar->addAction(m_delete);
+    QWidget *button = m_toolBar->widgetForAction(m_delete);
+    button->setObjectName(QStringLiteral("DeleteAdrI"));
+    button->setAccessibleName(m_delete->toolTip());
+    button->setAccessibleDescription(m_delete->toolTip());
+    if (auto *layout = qobject_cast<QBoxLayout *>(list.body()->layout()))
+        layout->insertWidget(0, m_toolBar);
+
+    sortgrid::TSortGrid *grid = list.grid();
+    grid->setAccessibleName(QStringLiteral("Address Book"));
+    // The keys users expect of a list: Delete deletes the selected address, Enter opens it.
+    auto *deleteKey = new QAction(this);
+    deleteKey->setShortcut(QKeySequence::Delete);
+    deleteKey->setShortcutContext(Qt::WidgetShortcut);
+    grid->addAction(deleteKey);
+    auto *openKeys = new QAction(this);
+    openKeys->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    openKeys->setShortcutContext(Qt::WidgetShortcut);
+    grid->addAction(openKeys);
+
+    connect(m_delete, &QAction::triggered, this, &AddressBookCommands::DeleteAdrIClick);
+    connect(deleteKey, &QAction::triggered, this, &AddressBookCommands::DeleteAdrIClick);
+    connect(openKeys, &QAction::triggered, this, [this] {
+        if (m_list.grid()->Row() >= 1)
+            Q_EMIT editRequested();
+    });
+    connect(grid, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex &index) {
+        if (m_list.grid()->gridData().gridRow(index) >= 1)
+            Q_EMIT editRequested();
+    });
+}
+
+void AddressBookCommands::DeleteAdrIClick()
+{
+    sortgrid::TSortGrid &grid = *m_list.grid();
+    const int row = grid.Row();
+    if (row < 1)
+        return;
+    try {
+        const std::optional<int> position = selectedAddress(grid, m_store.count());
+        if (!position)
+            throw Error(QStringLiteral("The selected row shows no address of the address book"));
+        const QPointer<AddressListPane> alive(&m_list);
+        if (!m_confirm(m_list.window(), kConfirmDeleteAddress) || !alive)
+            return;
+        m_store.remove(*position);
+        // The list renumbers its rows; the row that took the deleted one's place is selected.
+        if (!refreshAddressList(m_list, std::nullopt) || !alive)
+            return;
+        if (grid.RowCount() > 1)
+            grid.setRow(std::min(row, grid.RowCount() - 1));
+    } catch (const Error &error) {
+        Q_EMIT failed(error.message());
+    }
+}
+
+} // namespace corvane::addressbook

@@ -1,0 +1,251 @@
+#include "AddressEditPane.h"
+
+#include "AddressGrid.h"
+#include "AddressListPane.h"
+
+#include "addressbook/AddressEditing.h"
+#include "platform/Errors.h"
+#include "sortgrid/widgets/SortGrid.h"
+#include "ui/FolderFields.h"
+#include "ui/widgets/GrowingField.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace corvane::addressbook {
+
+namespace {
+
+constexpr int kInboxDesignWidth = 177;
+
+QLineEdit *labelledEdit(QVBoxLayout *layout, QWidget *parent, const char *name, const QString &label,
+                        QWidget *slot = nullptr, QWidget *beside = nullptr)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setAccessibleName(label);
+    auto *caption = new QLabel(label, parent);
+    caption->setObjectName(QLatin1String(name) + QStringLiteral("Label"));
+    caption->setBuddy(edit);
+    layout->addWidget(caption);
+    if (slot || beside) {
+        auto *row = new QHBoxLayout;
+        row->addWidget(slot ? slot : edit);
+        if (beside)
+            row->addWidget(beside);
+        row->addStretch(1);
+        layout->addLayout(row);
+    } else {
+        layout->addWidget(edit);
+    }
+    layout->addSpacing(6);
+    return edit;
+}
+
+} // namespace
+
+AddressEditPane::AddressEditPane(AddressStore &store, AddressListPane &list, QWidget *parent)
+    : CaptionPanel(QStringLiteral("Address Edit"), parent), m_store(store), m_list(list)
+{
+    setObjectName(QStringLiteral("AddressPan2"));
+    QWidget *form = body();
+    auto *fields = new QVBoxLayout;
+    fields->setSpacing(2);
+
+    m_name = labelledEdit(fields, form, "AddressNameE", QStringLiteral("Name"));
+    m_name->setFixedWidth(kInboxDesignWidth);
+
+    // The inbox field keeps its design width in the layout and widens over its neighbours while
+    // the mouse rests on it, to show a long path whole.
+    auto *inbox = new QLineEdit;
+    inbox->setObjectName(QStringLiteral("AddressInBoxE"));
+    m_inboxGrowth = new ui::GrowingField(inbox, form, kInboxDesignWidth);
+    auto *browse = new QPushButton(QStringLiteral("Browse"), form);
+    browse->setObjectName(QStringLiteral("AddressInBoxB"));
+    browse->setToolTip(QStringLiteral("Choose the inbox folder on the shared drive"));
+    browse->setAccessibleName(browse->text());
+    browse->setAccessibleDescription(browse->toolTip());
+    auto *inboxLabel = new QLabel(QStringLiteral("Corvane Inbox"), form);
+    inboxLabel->setObjectName(QStringLiteral("AddressInBoxELabel"));
+    inboxLabel->setBuddy(inbox);
+    inbox->setAccessibleName(inboxLabel->text());
+    fields->addWidget(inboxLabel);
+    auto *inboxRow = new QHBoxLayout;
+    inboxRow->addWidget(m_inboxGrowth->slot());
+    inboxRow->addWidget(browse);
+    inboxRow->addStretch(1);
+    fields->addLayout(inboxRow);
+    fields->addSpacing(6);
+    m_inbox = inbox;
+    m_inbox->installEventFilter(this);
+
+    m_comment = labelledEdit(fields, form, "AddressCommentE", QStringLiteral("Comment"));
+    m_comment->setMinimumWidth(kInboxDesignWidth);
+    m_comment->setMaximumWidth(350);
+
+    m_server = new QCheckBox(QStringLiteral("Use as Server"), form);
+    m_server->setObjectName(QStringLiteral("AddressServer"));
+    m_server->setToolTip(QStringLiteral("Messages for people whose inbox cannot be reached are also left in "
+                                        "this folder, and mail for you is looked for in it"));
+    m_server->setAccessibleName(m_server->text());
+    m_server->setAccessibleDescription(m_server->toolTip());
+    fields->addWidget(m_server);
+
+    // Two rows of buttons centred near the bottom: Prev and Next, New and Save.
+    auto *buttons = new QGridLayout;
+    buttons->setHorizontalSpacing(12);
+    buttons->addWidget(addButton("AddressPrevB", QStringLiteral("<-- Prev"), QStringLiteral("Show the previous address")), 0, 0);
+    buttons->addWidget(addButton("AddressNextB", QStringLiteral("Next -->"), QStringLiteral("Show the next address")), 0, 1);
+    buttons->addWidget(addButton("AddressNewB", QStringLiteral("New"), QStringLiteral("Add a new, empty address")), 1, 0);
+    buttons->addWidget(addButton("AddressSaveB", QStringLiteral("Save"), QStringLiteral("Save this address")), 1, 1);
+    auto *buttonRow = new QHBoxLayout;
+    buttonRow->addStretch(1);
+    buttonRow->addLayout(buttons);
+    buttonRow->addStretch(1);
+
+    auto *layout = new QVBoxLayout(form);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->addLayout(fields);
+    layout->addStretch(1);
+    layout->addLayout(buttonRow);
+
+    connect(findChild<QPushButton *>(QStringLiteral("AddressSaveB")), &QPushButton::clicked, this,
+            &AddressEditPane::AddressSaveBClick);
+    connect(findChild<QPushButton *>(QStringLiteral("AddressNewB")), &QPushButton::clicked, this,
+            &AddressEditPane::AddressNewBClick);
+    connect(findChild<QPushButton *>(QStringLiteral("AddressPrevB")), &QPushButton::clicked, this,
+            &AddressEditPane::AddressPrevBClick);
+    connect(findChild<QPushButton *>(QStringLiteral("AddressNextB")), &QPushButton::clicked, this,
+            &AddressEditPane::AddressNextBClick);
+    connect(browse, &QPushButton::clicked, this, &AddressEditPane::AddressInBoxBClick);
+}
+
+QPushButton *AddressEditPane::addButton(const char *name, const QString &caption, const QString &hint)
+{
+    auto *button = new QPushButton(caption, body());
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(hint);
+    button->setAccessibleName(caption);
+    button->setAccessibleDescription(hint);
+    return button;
+}
+
+template <typename Command>
+void AddressEditPane::reporting(Command command)
+{
+    try {
+        command();
+    } catch (const Error &error) {
+        Q_EMIT failed(error.message());
+    }
+}
+
+void AddressEditPane::display()
+{
+    reporting([this] {
+        const QPointer<AddressEditPane> alive(this);
+        if (!refreshAddressList(m_list, selectedAddress(*m_list.grid(), m_store.count())) || !alive)
+            return;
+        showSelected();
+    });
+}
+
+void AddressEditPane::showSelected()
+{
+    const int count = m_store.count();
+    if (count == 0) {
+        AddressNewBClick();
+        return;
+    }
+    sortgrid::TSortGrid &grid = *m_list.grid();
+    std::optional<int> position = selectedAddress(grid, count);
+    if (!position && grid.RowCount() > 1) {
+        grid.setRow(1);
+        position = selectedAddress(grid, count);
+    }
+    // A grid with no rows yet stands for the store in its own order: the first entry.
+    if (!position && grid.RowCount() <= 1)
+        position = 0;
+    if (!position)
+        throw Error(QStringLiteral("The Address Book's selected row shows no address of the address book"));
+    showEntry(*position, m_store.entryAt(*position));
+}
+
+void AddressEditPane::showEntry(int position, const AddressEntry &entry)
+{
+    m_position = position;
+    m_name->setText(entry.Name);
+    m_inbox->setText(entry.Inbox);
+    m_comment->setText(entry.Comment);
+    m_server->setChecked(entry.Server);
+}
+
+AddressEntry AddressEditPane::fieldValues() const
+{
+    return {m_name->text(), m_inbox->text(), m_comment->text(), m_server->isChecked()};
+}
+
+void AddressEditPane::step(int direction)
+{
+    reporting([this, direction] {
+        const QPointer<AddressEditPane> alive(this);
+        if (!refreshAddressList(m_list, m_position) || !alive)
+            return;
+        sortgrid::TSortGrid &grid = *m_list.grid();
+        grid.setRow(steppedRow(grid.Row(), grid.RowCount(), direction));
+        showSelected();
+    });
+}
+
+void AddressEditPane::AddressSaveBClick()
+{
+    reporting([this] {
+        if (!m_position) {
+            display();
+            return;
+        }
+        const AddressEntry entry = fieldValues();
+        if (const std::optional<Notice> refused = saveRefusal(entry)) {
+            Q_EMIT noticeRaised(*refused);
+            return;
+        }
+        m_store.update(*m_position, entry);
+    });
+}
+
+void AddressEditPane::AddressNewBClick()
+{
+    reporting([this] {
+        const int position = m_store.append();
+        showEntry(position, {});
+        // The new entry's row is selected, wherever the list's sort puts it.
+        refreshAddressList(m_list, position);
+    });
+}
+
+void AddressEditPane::AddressInBoxBClick()
+{
+    if (!m_chooseFolder)
+        return;
+    // Cancel leaves the field as it was: what the user typed is never lost to the picker.
+    if (const std::optional<QString> text = m_chooseFolder(this))
+        m_inbox->setText(*text);
+}
+
+bool AddressEditPane::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_inbox && event->type() == QEvent::FocusOut) {
+        const QString text = ui::folderFieldOnExit(m_inbox->text());
+        if (text != m_inbox->text())
+            m_inbox->setText(text);
+    }
+    return CaptionPanel::eventFilter(watched, event);
+}
+
+} // namespace corvane::addressbook

@@ -1,0 +1,248 @@
+// The Address Book's commands and the Address Edit pane, on a real store and grid.
+#include "addressbook/widgets/AddressBookCommands.h"
+#include "addressbook/widgets/AddressEditPane.h"
+#include "addressbook/widgets/AddressListPane.h"
+
+#include "support/QtPrinters.h"
+#include "support/StoreTexts.h"
+#include "support/Strings.h"
+#include "support/TempFolder.h"
+
+#include "addressbook/AddressEditing.h"
+#include "addressbook/AddressStore.h"
+#include "platform/XmlDocument.h"
+#include "sortgrid/widgets/SortGrid.h"
+
+#include <QAccessible>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace corvane::addressbook;
+using corvane::platform::XmlDocument;
+using corvane::sortgrid::TSortGrid;
+using corvane::test::strings;
+
+namespace {
+
+QByteArray entry(const char *name, const char *inbox = "", const char *comment = "", const char *server = "False")
+{
+    return corvane::test::addressEntry(QString::fromUtf8(name), QString::fromUtf8(inbox), QString::fromUtf8(comment),
+                                       QString::fromUtf8(server));
+}
+
+QStringList column(const TSortGrid &grid, int col)
+{
+    QStringList texts = grid.Cols(col);
+    texts.removeFirst();
+    return texts;
+}
+
+// The two panes side by side on one store, the list sorted by name, descending, as the stored sort
+// of a fresh installation does; the commands' confirmations answered from `answer`.
+struct AddressPanes : ::testing::Test
+{
+    corvane::test::TempFolder folder;
+    XmlDocument document{AddressStore::initialContent()};
+    AddressStore store{document};
+    AddressListPane list{store};
+    AddressBookCommands *commands = new AddressBookCommands(store, list);
+    AddressEditPane edit{store, list};
+    QStringList questions;
+    bool answer = true;
+
+    void open(const QList<QByteArray> &entries)
+    {
+        folder.write(kAddressStoreFileName, corvane::test::addressStore(entries));
+        store.open(AddressStore::pathIn(folder.path()));
+        TSortGrid &grid = *list.grid();
+        grid.setColCount(5);
+        grid.setRowCount(1);
+        grid.setFixedRows(1);
+        grid.setOptions(corvane::sortgrid::TGridOptions(corvane::sortgrid::goRowSelect));
+        grid.setRows(0, strings({"Address No.", "Name", "Inbox", "Comment", "Server"}));
+        list.setDisplaySort([](TSortGrid &g) {
+            g.SortOnColumn(1, {corvane::sortgrid::skAuto, corvane::sortgrid::soDescending, false});
+        });
+        commands->setConfirm([this](QWidget *, const QString &question) {
+            questions.append(question);
+            return answer;
+        });
+        QObject::connect(commands, &AddressBookCommands::editRequested, &edit, &AddressEditPane::display);
+        list.resize(600, 300);
+        list.show();
+        edit.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+        list.showList();
+    }
+    template <typename T> T *field(const char *name) const { return edit.findChild<T *>(QLatin1String(name)); }
+    QString shownName() const { return field<QLineEdit>("AddressNameE")->text(); }
+    void click(const char *button) const { field<QPushButton>(button)->click(); }
+    void doubleClick(int row)
+    {
+        TSortGrid &grid = *list.grid();
+        const QRect cell = grid.visualRect(grid.gridData().cellIndex(1, row));
+        ASSERT_TRUE(grid.viewport()->rect().contains(cell.center())) << "row " << row;
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+        QTest::mouseDClick(grid.viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    }
+    QStringList storedNames() const
+    {
+        XmlDocument copy;
+        copy.loadFromFile(AddressStore::pathIn(folder.path()));
+        QStringList names;
+        for (const AddressEntry &e : AddressStore(copy).entries())
+            names.append(e.Name);
+        return names;
+    }
+};
+
+TEST_F(AddressPanes, TheSortedGridDoubleClickedSavedAndDeletedAlwaysWorksOnTheEntryShown)
+{
+    open({entry("Bob"), entry("Zed"), entry("ann"), entry("Cid", "/s/cid/", "desk 2", "True")});
+    ASSERT_EQ(column(*list.grid(), 1), strings({"Zed", "Cid", "Bob", "ann"}));
+
+    doubleClick(2);
+    EXPECT_EQ(edit.shownPosition(), 3);
+    EXPECT_EQ(shownName(), QStringLiteral("Cid"));
+    EXPECT_EQ(field<QLineEdit>("AddressInBoxE")->text(), QStringLiteral("/s/cid/"));
+    EXPECT_EQ(field<QLineEdit>("AddressCommentE")->text(), QStringLiteral("desk 2"));
+    EXPECT_TRUE(field<QCheckBox>("AddressServer")->isChecked());
+
+    field<QLineEdit>("AddressNameE")->setText(QStringLiteral("Cyd"));
+    click("AddressSaveB");
+    EXPECT_EQ(storedNames(), strings({"Bob", "Zed", "ann", "Cyd"}));
+
+    // Next follows the list's order, which now shows the saved name.
+    click("AddressNextB");
+    EXPECT_EQ(shownName(), QStringLiteral("Bob"));
+    EXPECT_EQ(column(*list.grid(), 1), strings({"Zed", "Cyd", "Bob", "ann"}));
+
+    list.grid()->setRow(2);
+    answer = false;
+    commands->DeleteAdrIClick();
+    EXPECT_EQ(storedNames(), strings({"Bob", "Zed", "ann", "Cyd"})) << "No leaves the store as it was";
+    answer = true;
+    commands->DeleteAdrIClick();
+    EXPECT_EQ(questions, QStringList(2, kConfirmDeleteAddress));
+    EXPECT_EQ(storedNames(), strings({"Bob", "Zed", "ann"}));
+    EXPECT_EQ(column(*list.grid(), 0), strings({"2", "1", "3"})) << "renumbered";
+    EXPECT_EQ(column(*list.grid(), 1), strings({"Zed", "Bob", "ann"}));
+    EXPECT_EQ(list.grid()->Row(), 2) << "the next address takes the deleted one's place";
+}
+
+TEST_F(AddressPanes, NextOnTheLastAddressAndPrevOnTheFirstShowItAgain)
+{
+    open({entry("Bob"), entry("Zed"), entry("Ann")});
+    doubleClick(3);
+    ASSERT_EQ(shownName(), QStringLiteral("Ann"));
+    field<QLineEdit>("AddressNameE")->setText(QStringLiteral("unsaved"));
+    click("AddressNextB");
+    EXPECT_EQ(shownName(), QStringLiteral("Ann"));
+    doubleClick(1);
+    click("AddressPrevB");
+    EXPECT_EQ(shownName(), QStringLiteral("Zed"));
+}
+
+TEST_F(AddressPanes, EnterOpensAndTheDeleteKeyDeletesTheSelectedAddress)
+{
+    open({entry("Bob"), entry("Zed")});
+    QApplication::setActiveWindow(&list);
+    list.grid()->setFocus();
+    list.grid()->setRow(2);
+    QTest::keyClick(list.grid(), Qt::Key_Return);
+    EXPECT_EQ(shownName(), QStringLiteral("Bob"));
+    QTest::keyClick(list.grid(), Qt::Key_Delete);
+    EXPECT_EQ(questions, QStringList{kConfirmDeleteAddress});
+    EXPECT_EQ(storedNames(), strings({"Zed"}));
+}
+
+TEST_F(AddressPanes, NewStoresAnEmptyEntryAndSelectsItsRow)
+{
+    open({entry("Bob")});
+    edit.display();
+    click("AddressNewB");
+    ASSERT_EQ(store.count(), 2);
+    EXPECT_EQ(store.entryAt(1), AddressEntry{});
+    EXPECT_EQ(edit.shownPosition(), 1);
+    EXPECT_EQ(shownName(), QString());
+    EXPECT_EQ(list.grid()->Cells(0, list.grid()->Row()), QStringLiteral("2"));
+}
+
+TEST_F(AddressPanes, SaveRefusesANameThatCannotBeAFileNameAndKeepsWhatWasTyped)
+{
+    open({entry("Bob", "/s/bob/")});
+    edit.display();
+    QSignalSpy notices(&edit, &AddressEditPane::noticeRaised);
+    field<QLineEdit>("AddressNameE")->setText(QStringLiteral("Bob/Ann"));
+    click("AddressSaveB");
+    ASSERT_EQ(notices.size(), 1);
+    const Notice notice = notices.first().first().value<Notice>();
+    EXPECT_TRUE(notice.text.contains(nameCannotBeFileName(QStringLiteral("Bob/Ann"))));
+    EXPECT_EQ(storedNames(), strings({"Bob"}));
+    EXPECT_EQ(shownName(), QStringLiteral("Bob/Ann"));
+}
+
+TEST_F(AddressPanes, LeavingTheInboxFieldEndsAPathInTheSeparatorAndKeepsAnEmptyFieldEmpty)
+{
+    open({entry("Bob")});
+    edit.display();
+    auto *inbox = field<QLineEdit>("AddressInBoxE");
+    const std::pair<QString, QString> cases[] = {{QStringLiteral("/s/bob"), QStringLiteral("/s/bob") + QDir::separator()},
+                                                 {QString(), QString()}};
+    for (const auto &[typed, left] : cases) {
+        inbox->setText(typed);
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(inbox, &out);
+        EXPECT_EQ(inbox->text(), left);
+    }
+}
+
+// Every control a screen reader reaches has a name; hints are read as descriptions. Returns the
+// number of controls met.
+int expectNamed(QAccessibleInterface *node, const QString &path)
+{
+    if (!node || node->state().invisible)
+        return 0;
+    const QAccessible::Role role = node->role();
+    const bool control = role == QAccessible::PushButton || role == QAccessible::CheckBox
+        || role == QAccessible::EditableText || role == QAccessible::Table || role == QAccessible::ToolBar
+        || role == QAccessible::ButtonMenu || role == QAccessible::ComboBox;
+    const QString name = node->text(QAccessible::Name);
+    if (control) {
+        EXPECT_FALSE(name.isEmpty()) << path.toStdString() << " (role " << role << ")";
+    }
+    if (auto *widget = qobject_cast<QWidget *>(node->object()); widget && !widget->toolTip().isEmpty()) {
+        EXPECT_EQ(node->text(QAccessible::Description), widget->toolTip()) << path.toStdString();
+    }
+    int controls = control ? 1 : 0;
+    if (role == QAccessible::Table)
+        return controls; // its cells are the list's content, not controls
+    for (int i = 0; i < node->childCount(); ++i) {
+        QAccessibleInterface *child = node->child(i);
+        controls += expectNamed(child, path + u'/' + (child && child->object() ? child->object()->objectName() : QString()));
+    }
+    return controls;
+}
+
+TEST_F(AddressPanes, EveryControlOfBothPanesIsNamedForScreenReaders)
+{
+    open({entry("Bob")});
+    // The list: its tool bar, Delete Address and the grid; the editor: three fields, Browse, the
+    // server box and four buttons.
+    EXPECT_EQ(expectNamed(QAccessible::queryAccessibleInterface(&list), QStringLiteral("list")), 3);
+    EXPECT_EQ(expectNamed(QAccessible::queryAccessibleInterface(&edit), QStringLiteral("edit")), 9);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(list.findChild<QToolButton *>(QStringLiteral("DeleteAdrI")))
+                  ->text(QAccessible::Name),
+              QStringLiteral("Delete Address"));
+}
+
+} // namespace
