@@ -58,7 +58,8 @@ private:
 
 // Runs a read-modify-write of a file in the folder under the folder's lock. A share refuses an
 // update now and then for a moment (another client reads the file): it is tried again a few
-// times, then the last error is thrown; a lock that cannot be had throws IoError at once. Blocks the calling thread: not for the UI thread.
+// times, then the last error is thrown; a lock that cannot be had throws IoError at once. Blocks
+// the calling thread: not for the UI thread.
 void updateUnderFolderLock(const QString &folder, const std::function<void()> &update);
 
 } // namespace corvane::platform
