@@ -33,7 +33,7 @@ int steppedRow(int row, int rowCount, int step)
 
 std::optional<Notice> saveRefusal(const AddressEntry &entry)
 {
-    if (entry.Name.isEmpty() || platform::isValidFileName(entry.Name))
+    if (entry.Name.isEmpty() || platform::canNameMessageFiles(entry.Name))
         return std::nullopt;
     return Notice{Notice::Kind::Warning,
                   QStringLiteral("The address could not be saved: %1. Correct the name.")

@@ -63,7 +63,7 @@ CheckResult MailCheck::CheckiExecute(const addressbook::MailSettings &settings)
 
     try {
         const QString &name = settings.yourName;
-        if (!platform::isValidFileName(name))
+        if (!platform::canNameMessageFiles(name))
             throw Error(QStringLiteral("Mail cannot be checked: the name \"%1\" cannot be part of a file name. "
                                        "Change Your Name in the settings.")
                             .arg(name));

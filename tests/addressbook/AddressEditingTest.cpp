@@ -48,7 +48,7 @@ TEST(AddressEditing, SaveRefusesOnlyANameThatCannotBeAFileName)
     for (const char *name : {"Ann", "Ann Smith", "", "o'Brien"})
         EXPECT_EQ(saveRefusal({QString::fromUtf8(name), QStringLiteral("no such folder"), {}, false}), std::nullopt)
             << name;
-    for (const char *name : {"Ann/Bob", "Ann?", "CON", "Ann.", "a\tb"}) {
+    for (const char *name : {"Ann/Bob", "Ann?", "CON", "COM", "Ann.", "a\tb"}) {
         const std::optional<Notice> refused = saveRefusal({QString::fromUtf8(name), {}, {}, false});
         ASSERT_TRUE(refused) << name;
         EXPECT_EQ(refused->kind, Notice::Kind::Warning);

@@ -183,7 +183,7 @@ int addressList(CliProfile &profile, QTextStream &out)
 
 int addressAdd(CliProfile &profile, const AddressAddCommand &command)
 {
-    if (!platform::isValidFileName(command.name))
+    if (!platform::canNameMessageFiles(command.name))
         throw CliError(QStringLiteral("The name \"%1\" cannot be used: names become parts of file names, so "
                                       "they may not contain \\ / : * ? \" < > |, control characters, a "
                                       "trailing dot or space, or be a device name such as CON.")
