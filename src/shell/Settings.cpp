@@ -42,6 +42,7 @@ Settings readSettings(const platform::IniFile &file, const QString &applicationF
     s.mailPopup = file.readBool(keys::settings, keys::mailPopup, d.mailPopup);
     s.mailSoundType = file.readInteger(keys::settings, keys::mailSoundType, d.mailSoundType);
     s.mailSound = file.readString(keys::settings, keys::mailSound, d.mailSound);
+    s.desktopNotification = file.readBool(keys::settings, keys::desktopNotification, d.desktopNotification);
     s.mainDictionary = file.readString(keys::spelling, keys::mainDictionary, d.mainDictionary);
     s.customDictionary = file.readString(keys::spelling, keys::customDictionary, d.customDictionary);
     s.maxSuggestions = file.readInteger(keys::spelling, keys::maxSuggestions, d.maxSuggestions);
@@ -63,6 +64,7 @@ void writeSettings(platform::IniFile &file, const Settings &s)
     file.writeBool(keys::settings, keys::mailPopup, s.mailPopup);
     file.writeInteger(keys::settings, keys::mailSoundType, s.mailSoundType);
     file.writeString(keys::settings, keys::mailSound, s.mailSound);
+    file.writeBool(keys::settings, keys::desktopNotification, s.desktopNotification);
     file.writeString(keys::spelling, keys::mainDictionary, s.mainDictionary);
     file.writeString(keys::spelling, keys::customDictionary, s.customDictionary);
     file.writeInteger(keys::spelling, keys::maxSuggestions, s.maxSuggestions);

@@ -26,6 +26,7 @@ inline const QString startupLocation = QStringLiteral("Startup Location");
 inline const QString mailPopup = QStringLiteral("Mail Popup");
 inline const QString mailSoundType = QStringLiteral("Mail Sound Type");
 inline const QString mailSound = QStringLiteral("Mail Sound");
+inline const QString desktopNotification = QStringLiteral("Desktop Notification");
 inline const QString myDest = QStringLiteral("MyDest");
 inline const QString mainDictionary = QStringLiteral("Main Dictionary");
 inline const QString customDictionary = QStringLiteral("Custom Dictionary");
@@ -53,6 +54,7 @@ struct Settings
     bool mailPopup = false;
     int mailSoundType = 2;
     QString mailSound;
+    bool desktopNotification = true; // also tell the desktop when the window is out of view
     QString mainDictionary;
     QString customDictionary;
     int maxSuggestions = 30;

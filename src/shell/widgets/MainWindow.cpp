@@ -5,6 +5,7 @@
 #include "ListPanes.h"
 #include "PaneStack.h"
 #include "SettingsPane.h"
+#include "WindowDesk.h"
 
 #include "shell/AutoCheckTimer.h"
 #include "shell/HelpTopics.h"
@@ -66,6 +67,7 @@ MainWindow::MainWindow(const QString &applicationFolder, WindowServices services
     layout->addWidget(m_panes, 1);
     setCentralWidget(centre);
     createStatusBar();
+    m_desk = new WindowDesk(*this, m_services);
     connectServices();
 
     runStartup(StartupRun::Creation);
@@ -169,8 +171,7 @@ void MainWindow::connectServices()
     });
     connect(m_mailCheck, &MailCheckController::noticeRaised, this,
             [this](const addressbook::Notice &notice) { m_services.messages->showNotice(this, notice); });
-    connect(m_mailCheck, &MailCheckController::newMailArrived, this,
-            [this] { paneAction(Pane::InBox)->trigger(); });
+    connect(m_mailCheck, &MailCheckController::newMailArrived, m_desk, &WindowDesk::announce);
 
     connect(m_settingsPane, &SettingsPane::autoCheckMinutesChanged, m_autoCheck,
             &AutoCheckTimer::setIntervalMinutes);

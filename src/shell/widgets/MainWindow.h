@@ -33,6 +33,7 @@ class MailCheckController;
 class MailCheckRunner;
 class PaneStack;
 class SettingsPane;
+class WindowDesk;
 
 // The main window ("Form1"): a toolbar, the navigation bar, the seven panes and the status bar. It
 // composes the panes and services and runs the start-up sequence; the panes carry their own work.
@@ -60,6 +61,8 @@ public:
     QProgressBar *sendProgressBar() const { return m_sendProgress; }
     QProgressBar *receiveProgressBar() const { return m_receiveProgress; }
     AutoCheckTimer *autoCheckTimer() const { return m_autoCheck; }
+    // The tray icon and the new-mail announcement.
+    WindowDesk *desk() const { return m_desk; }
 
     // The Check Mail command ("Checki"), shared with the tray menu.
     QAction *checkMailAction() const { return m_checkMail; }
@@ -133,6 +136,7 @@ private:
     ui::OutlookBar *m_navBar = nullptr;
     PaneStack *m_panes = nullptr;
     SettingsPane *m_settingsPane = nullptr;
+    WindowDesk *m_desk = nullptr;
     ListPanes *m_lists = nullptr;
     ui::StatusBarEx *m_statusBar = nullptr;
     QProgressBar *m_sendProgress = nullptr;
