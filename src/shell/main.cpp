@@ -11,7 +11,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Corvane"));
+    // No display name: Qt would append it to every window title, and the main window's title is
+    // the caption alone. The desktop file names the program to the desktop instead.
+    QGuiApplication::setDesktopFileName(QStringLiteral("corvane"));
 
     const QString profile = corvane::platform::programFolder();
 
