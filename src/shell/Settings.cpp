@@ -5,16 +5,17 @@
 
 namespace corvane::shell {
 
-Settings Settings::defaults(const QString &applicationFolder)
+Settings Settings::defaults(const QString &applicationFolder, const QString &dataFolder)
 {
+    const QString shipped = dataFolder.isEmpty() ? applicationFolder : dataFolder;
     Settings s;
     s.name = QStringLiteral("Unknown");
     s.myDest = kUnpickedInbox;
     s.addresses = applicationFolder;
     s.sentData = applicationFolder;
     s.inboxData = applicationFolder;
-    s.mailSound = applicationFolder + QStringLiteral("mail.wav");
-    s.mainDictionary = applicationFolder + QStringLiteral("Corvane.dic");
+    s.mailSound = shipped + QStringLiteral("mail.wav");
+    s.mainDictionary = shipped + QStringLiteral("Corvane.dic");
     // The folder already ends in a separator; the default has a second one, which still names
     // the same file.
     s.customDictionary = applicationFolder + platform::nativeSeparator() + QStringLiteral("Custom.dic");
@@ -26,9 +27,9 @@ bool Settings::isComplete() const
     return !myDest.isEmpty() && !inboxData.isEmpty() && !addresses.isEmpty() && !name.isEmpty();
 }
 
-Settings readSettings(const platform::IniFile &file, const QString &applicationFolder)
+Settings readSettings(const platform::IniFile &file, const QString &applicationFolder, const QString &dataFolder)
 {
-    const Settings d = Settings::defaults(applicationFolder);
+    const Settings d = Settings::defaults(applicationFolder, dataFolder);
     Settings s;
     s.name = file.readString(keys::settings, keys::name, d.name);
     s.myDest = file.readString(keys::destination, keys::myDest, d.myDest);

@@ -60,8 +60,9 @@ struct Settings
     int maxSuggestions = 30;
     bool asYouType = true; // underline unknown words while the user types
 
-    // The settings with every default, for a program in the given folder (ending in a separator).
-    static Settings defaults(const QString &applicationFolder);
+    // The settings with every default, for a profile folder and the folder of the shipped files
+    // (both ending in a separator; the same folder in a portable installation).
+    static Settings defaults(const QString &applicationFolder, const QString &dataFolder = {});
     // The automatic check interval in milliseconds.
     int autoCheckIntervalMs() const { return autoCheckTime * 60000; }
     // Name, own inbox, inbox data and address folders are all filled in.
@@ -71,7 +72,8 @@ struct Settings
 };
 
 // Reads "Settings", "Destination" and "Spelling" with their defaults.
-Settings readSettings(const platform::IniFile &file, const QString &applicationFolder);
+Settings readSettings(const platform::IniFile &file, const QString &applicationFolder,
+                      const QString &dataFolder = {});
 // Writes them in the order the settings pane saves them. Throws WriteError; earlier keys stay written.
 void writeSettings(platform::IniFile &file, const Settings &settings);
 

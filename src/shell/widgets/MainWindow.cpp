@@ -30,9 +30,9 @@
 
 namespace corvane::shell {
 
-MainWindow::MainWindow(const QString &applicationFolder, WindowServices services, QWidget *parent)
-    : QMainWindow(parent), m_applicationFolder(applicationFolder),
-      m_services(services.withDesktopDefaults()), m_startup(applicationFolder, m_stores),
+MainWindow::MainWindow(const ProgramFolders &folders, WindowServices services, QWidget *parent)
+    : QMainWindow(parent), m_dataFolder(folders.data),
+      m_services(services.withDesktopDefaults()), m_startup(folders, m_stores),
       m_gate(m_startup, [this] { refuseNotReady(); }), m_folderBrowser(*m_services.dialogs)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -321,7 +321,7 @@ void MainWindow::formHelp()
 
 void MainWindow::showHelp(int context)
 {
-    m_services.help->open(helpUrl(m_applicationFolder, context));
+    m_services.help->open(helpUrl(m_dataFolder, context));
 }
 
 void MainWindow::setColumnWidthsSource(GridId grid, std::function<QList<int>()> widths)

@@ -42,7 +42,8 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit MainWindow(const QString &applicationFolder, WindowServices services = {},
+    // folders: the profile and the shipped files (one folder for both in a portable installation).
+    explicit MainWindow(const ProgramFolders &folders, WindowServices services = {},
                         QWidget *parent = nullptr);
     ~MainWindow() override;
 
@@ -111,7 +112,7 @@ private:
     void waitForCopiesBeforeClosing();
     void stopWaitingToClose();
 
-    QString m_applicationFolder;
+    QString m_dataFolder; // the help
     WindowServices m_services;
     Stores m_stores;
     Startup m_startup;
