@@ -6,9 +6,15 @@
 
 namespace corvane::receiving {
 
-MediaSoundPlayer::MediaSoundPlayer(QObject *parent)
-    : QObject(parent), m_player(new QMediaPlayer(this)), m_output(new QAudioOutput(this))
+MediaSoundPlayer::MediaSoundPlayer(QObject *parent) : QObject(parent)
 {
+}
+
+void MediaSoundPlayer::createPlayer()
+{
+    // Made on the first sound: a program that never plays one never talks to the sound server.
+    m_player = new QMediaPlayer(this);
+    m_output = new QAudioOutput(this);
     m_player->setAudioOutput(m_output);
     connect(m_player, &QMediaPlayer::errorOccurred, this,
             [this](QMediaPlayer::Error, const QString &text) { fail(text); });
@@ -22,6 +28,8 @@ MediaSoundPlayer::MediaSoundPlayer(QObject *parent)
 
 void MediaSoundPlayer::play(const QString &file, std::function<void(const QString &reason)> failed)
 {
+    if (!m_player)
+        createPlayer();
     m_player->stop();
     m_failed = std::move(failed);
     m_player->setSource(QUrl::fromLocalFile(file));
@@ -30,6 +38,8 @@ void MediaSoundPlayer::play(const QString &file, std::function<void(const QStrin
 
 bool MediaSoundPlayer::isBusy() const
 {
+    if (!m_player)
+        return false;
     const QMediaPlayer::MediaStatus status = m_player->mediaStatus();
     return m_player->playbackState() == QMediaPlayer::PlayingState || status == QMediaPlayer::LoadingMedia;
 }

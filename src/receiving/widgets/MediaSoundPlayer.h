@@ -26,10 +26,11 @@ Q_SIGNALS:
     void finished();
 
 private:
+    void createPlayer();
     void fail(const QString &reason);
 
-    QMediaPlayer *m_player;
-    QAudioOutput *m_output;
+    QMediaPlayer *m_player = nullptr;
+    QAudioOutput *m_output = nullptr;
     std::function<void(const QString &)> m_failed;
 };
 
