@@ -1,11 +1,12 @@
 #include "shell/ProfileLock.h"
+#include "shell/ProgramFolders.h"
 #include "shell/widgets/ErrorBox.h"
 #include "shell/widgets/MainWindow.h"
 #include "shell/widgets/SingleInstance.h"
-
-#include "shell/ProgramFolders.h"
+#include "shell/widgets/WindowDesk.h"
 
 #include "platform/Errors.h"
+#include "receiving/widgets/NotifyIcon.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -50,6 +51,11 @@ int main(int argc, char *argv[])
 
     corvane::shell::MainWindow window(*folders);
     QObject::connect(&instance, &corvane::shell::SingleInstance::activationRequested, &window, [&window] {
+        // From the tray, as a left click on the icon would.
+        if (corvane::receiving::NotifyIcon *icon = window.desk()->notifyIcon(); icon->isActive()) {
+            icon->restoreFromTray();
+            return;
+        }
         window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
         window.show();
         window.raise();
