@@ -27,17 +27,18 @@ void MailCheckController::check()
         failure = QString::fromLocal8Bit(error.what());
     }
 
+    for (const addressbook::Notice &notice : result.notices)
+        Q_EMIT noticeRaised(notice);
+    if (failure.isEmpty() && result.newMail)
+        Q_EMIT newMailArrived(result.arrived);
+
     // The command comes back and the status text clears whether the check ended well or not, so
     // that one failure does not leave Check Mail greyed out for the rest of the run.
     m_running = false;
     Q_EMIT runningChanged(false);
     Q_EMIT statusTextChanged(QString());
-    for (const addressbook::Notice &notice : result.notices)
-        Q_EMIT noticeRaised(notice);
     if (!failure.isEmpty())
         Q_EMIT failed(failure);
-    else if (result.newMail)
-        Q_EMIT newMailArrived();
 }
 
 } // namespace corvane::shell

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "addressbook/MailSettings.h"
+#include "receiving/NewMailAnnouncement.h"
 
 #include <QList>
 #include <QObject>
@@ -10,7 +11,8 @@ namespace corvane::shell {
 
 struct MailCheckResult
 {
-    bool newMail = false; // something arrived: the window shows the Inbox
+    bool newMail = false; // something arrived: the window announces it and shows the Inbox
+    QList<receiving::ArrivedMessage> arrived; // the messages the check stored
     QList<addressbook::Notice> notices; // what the user must read, in order
 };
 
@@ -46,7 +48,9 @@ public Q_SLOTS:
 Q_SIGNALS:
     void statusTextChanged(const QString &text);
     void runningChanged(bool running);
-    void newMailArrived();
+    // Sent while the check still counts as running, so that no second check starts while the
+    // announcement waits for the user.
+    void newMailArrived(const QList<receiving::ArrivedMessage> &arrived);
     void failed(const QString &message);
     // Something the check worded for the user (an unreadable file set aside, a failed save).
     void noticeRaised(const addressbook::Notice &notice);

@@ -33,9 +33,12 @@ MailCheckResult ServicesCheckRunner::runCheck()
     // A check ends by saving the inbox store: one that could not be read is refused before any
     // message file is touched.
     m_services.stores.inbox.checkSavable();
+    const int countBefore = m_services.inbox.count();
     const receiving::CheckResult checked = m_services.check.CheckiExecute(mailSettingsFrom(m_settings));
     MailCheckResult result;
     result.newMail = checked.newMail;
+    if (checked.newMail)
+        result.arrived = receiving::arrivedSince(m_services.inbox, countBefore);
     result.notices = checked.notices;
     return result;
 }

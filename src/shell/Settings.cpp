@@ -5,16 +5,17 @@
 
 namespace corvane::shell {
 
-Settings Settings::defaults(const QString &applicationFolder)
+Settings Settings::defaults(const QString &applicationFolder, const QString &dataFolder)
 {
+    const QString shipped = dataFolder.isEmpty() ? applicationFolder : dataFolder;
     Settings s;
     s.name = QStringLiteral("Unknown");
     s.myDest = kUnpickedInbox;
     s.addresses = applicationFolder;
     s.sentData = applicationFolder;
     s.inboxData = applicationFolder;
-    s.mailSound = applicationFolder + QStringLiteral("mail.wav");
-    s.mainDictionary = applicationFolder + QStringLiteral("Corvane.dic");
+    s.mailSound = shipped + QStringLiteral("mail.wav");
+    s.mainDictionary = shipped + QStringLiteral("Corvane.dic");
     // The folder already ends in a separator; the default has a second one, which still names
     // the same file.
     s.customDictionary = applicationFolder + platform::nativeSeparator() + QStringLiteral("Custom.dic");
@@ -26,9 +27,9 @@ bool Settings::isComplete() const
     return !myDest.isEmpty() && !inboxData.isEmpty() && !addresses.isEmpty() && !name.isEmpty();
 }
 
-Settings readSettings(const platform::IniFile &file, const QString &applicationFolder)
+Settings readSettings(const platform::IniFile &file, const QString &applicationFolder, const QString &dataFolder)
 {
-    const Settings d = Settings::defaults(applicationFolder);
+    const Settings d = Settings::defaults(applicationFolder, dataFolder);
     Settings s;
     s.name = file.readString(keys::settings, keys::name, d.name);
     s.myDest = file.readString(keys::destination, keys::myDest, d.myDest);
@@ -42,6 +43,7 @@ Settings readSettings(const platform::IniFile &file, const QString &applicationF
     s.mailPopup = file.readBool(keys::settings, keys::mailPopup, d.mailPopup);
     s.mailSoundType = file.readInteger(keys::settings, keys::mailSoundType, d.mailSoundType);
     s.mailSound = file.readString(keys::settings, keys::mailSound, d.mailSound);
+    s.desktopNotification = file.readBool(keys::settings, keys::desktopNotification, d.desktopNotification);
     s.mainDictionary = file.readString(keys::spelling, keys::mainDictionary, d.mainDictionary);
     s.customDictionary = file.readString(keys::spelling, keys::customDictionary, d.customDictionary);
     s.maxSuggestions = file.readInteger(keys::spelling, keys::maxSuggestions, d.maxSuggestions);
@@ -63,6 +65,7 @@ void writeSettings(platform::IniFile &file, const Settings &s)
     file.writeBool(keys::settings, keys::mailPopup, s.mailPopup);
     file.writeInteger(keys::settings, keys::mailSoundType, s.mailSoundType);
     file.writeString(keys::settings, keys::mailSound, s.mailSound);
+    file.writeBool(keys::settings, keys::desktopNotification, s.desktopNotification);
     file.writeString(keys::spelling, keys::mainDictionary, s.mainDictionary);
     file.writeString(keys::spelling, keys::customDictionary, s.customDictionary);
     file.writeInteger(keys::spelling, keys::maxSuggestions, s.maxSuggestions);

@@ -26,6 +26,7 @@ inline const QString startupLocation = QStringLiteral("Startup Location");
 inline const QString mailPopup = QStringLiteral("Mail Popup");
 inline const QString mailSoundType = QStringLiteral("Mail Sound Type");
 inline const QString mailSound = QStringLiteral("Mail Sound");
+inline const QString desktopNotification = QStringLiteral("Desktop Notification");
 inline const QString myDest = QStringLiteral("MyDest");
 inline const QString mainDictionary = QStringLiteral("Main Dictionary");
 inline const QString customDictionary = QStringLiteral("Custom Dictionary");
@@ -53,13 +54,15 @@ struct Settings
     bool mailPopup = false;
     int mailSoundType = 2;
     QString mailSound;
+    bool desktopNotification = true; // also tell the desktop when the window is out of view
     QString mainDictionary;
     QString customDictionary;
     int maxSuggestions = 30;
     bool asYouType = true; // underline unknown words while the user types
 
-    // The settings with every default, for a program in the given folder (ending in a separator).
-    static Settings defaults(const QString &applicationFolder);
+    // The settings with every default, for a profile folder and the folder of the shipped files
+    // (both ending in a separator; the same folder in a portable installation).
+    static Settings defaults(const QString &applicationFolder, const QString &dataFolder = {});
     // The automatic check interval in milliseconds.
     int autoCheckIntervalMs() const { return autoCheckTime * 60000; }
     // Name, own inbox, inbox data and address folders are all filled in.
@@ -69,7 +72,8 @@ struct Settings
 };
 
 // Reads "Settings", "Destination" and "Spelling" with their defaults.
-Settings readSettings(const platform::IniFile &file, const QString &applicationFolder);
+Settings readSettings(const platform::IniFile &file, const QString &applicationFolder,
+                      const QString &dataFolder = {});
 // Writes them in the order the settings pane saves them. Throws WriteError; earlier keys stay written.
 void writeSettings(platform::IniFile &file, const Settings &settings);
 

@@ -8,11 +8,12 @@
 
 namespace corvane::shell {
 
-Startup::Startup(QString applicationFolder, Stores &stores)
-    : m_applicationFolder(std::move(applicationFolder)),
+Startup::Startup(const ProgramFolders &folders, Stores &stores)
+    : m_applicationFolder(folders.profile),
+      m_dataFolder(folders.data),
       m_settingsFile(m_applicationFolder + kSettingsFileName),
       m_stores(stores),
-      m_settings(Settings::defaults(m_applicationFolder))
+      m_settings(Settings::defaults(m_applicationFolder, m_dataFolder))
 {
 }
 
@@ -40,7 +41,7 @@ StartupOutcome Startup::run(StartupRun run)
                            "again.")
                 .arg(QDir::toNativeSeparators(m_settingsFile.path())));
     }
-    m_settings = readSettings(m_settingsFile, m_applicationFolder);
+    m_settings = readSettings(m_settingsFile, m_applicationFolder, m_dataFolder);
     m_settingsComplete = m_settings.isComplete();
 
     outcome.caption = captionFor(platform::programVersion());

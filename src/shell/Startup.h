@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ProgramFolders.h"
 #include "Settings.h"
 #include "Stores.h"
 
@@ -30,7 +31,8 @@ class Startup
 {
 public:
     // applicationFolder ends in the separator; "main.ini" and every default path are relative to it.
-    Startup(QString applicationFolder, Stores &stores);
+    // The data folder holds the shipped files that some defaults name.
+    Startup(const ProgramFolders &folders, Stores &stores);
 
     // Throws IoError or XmlError when a store cannot be read or written; the steps before the
     // failing one have taken effect.
@@ -41,6 +43,7 @@ public:
     bool okToStart() const;
 
     const QString &applicationFolder() const { return m_applicationFolder; }
+    const QString &dataFolder() const { return m_dataFolder; }
     platform::IniFile &settingsFile() { return m_settingsFile; }
     const platform::IniFile &settingsFile() const { return m_settingsFile; }
     // The live settings: the settings pane edits these.
@@ -52,6 +55,7 @@ public:
 
 private:
     QString m_applicationFolder;
+    QString m_dataFolder;
     platform::IniFile m_settingsFile;
     Stores &m_stores;
     Settings m_settings;

@@ -1,19 +1,42 @@
 #include "shell/ProfileLock.h"
+#include "shell/ProgramFolders.h"
 #include "shell/widgets/ErrorBox.h"
 #include "shell/widgets/MainWindow.h"
 #include "shell/widgets/SingleInstance.h"
+#include "shell/widgets/WindowDesk.h"
 
-#include "platform/Paths.h"
+#include "platform/Errors.h"
+#include "receiving/widgets/NotifyIcon.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Corvane"));
+    // No display name: Qt would append it to every window title, and the main window's title is
+    // the caption alone. The desktop file names the program to the desktop instead.
+    QGuiApplication::setDesktopFileName(QStringLiteral("corvane"));
 
-    const QString profile = corvane::platform::programFolder();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Corvane, a mail client for a network without a mail server."));
+    parser.addHelpOption();
+    const QCommandLineOption profileOption(
+        QStringLiteral("profile"), QStringLiteral("Open the profile in DIR (its main.ini and stores)."),
+        QStringLiteral("DIR"));
+    parser.addOption(profileOption);
+    parser.process(app);
+
+    std::optional<corvane::shell::ProgramFolders> folders;
+    try {
+        folders = corvane::shell::programFolders(
+            parser.isSet(profileOption) ? std::optional<QString>(parser.value(profileOption)) : std::nullopt);
+    } catch (const corvane::Error &error) {
+        corvane::shell::showErrorBox(nullptr, error.message());
+        return 1;
+    }
+    const QString profile = folders->profile;
 
     // One profile, one writer: a second window on the same profile brings the first to the front.
     corvane::shell::ProfileLock lock(profile);
@@ -26,8 +49,13 @@ int main(int argc, char *argv[])
     }
     instance.listen();
 
-    corvane::shell::MainWindow window(profile);
+    corvane::shell::MainWindow window(*folders);
     QObject::connect(&instance, &corvane::shell::SingleInstance::activationRequested, &window, [&window] {
+        // From the tray, as a left click on the icon would.
+        if (corvane::receiving::NotifyIcon *icon = window.desk()->notifyIcon(); icon->isActive()) {
+            icon->restoreFromTray();
+            return;
+        }
         window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
         window.show();
         window.raise();

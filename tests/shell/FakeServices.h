@@ -1,7 +1,11 @@
 #pragma once
 
 #include "FakeMailCheck.h"
+#include "receiving/NewMailAnnouncement.h"
+#include "receiving/widgets/NotifyIcon.h"
 #include "shell/widgets/WindowServices.h"
+
+#include <QMenu>
 
 #include <QStringList>
 #include <QUrl>
@@ -11,9 +15,13 @@
 
 namespace corvane::test {
 
+// What the desktop was asked to do, in order: "box:TEXT", "beep", "sound:FILE", "notify:SUMMARY".
+using DeskEvents = QStringList;
+
 // Records what the window would have shown instead of showing it.
 struct FakeMessages : shell::MessagePresenter
 {
+    DeskEvents *events = nullptr;
     QStringList errors;
     QList<addressbook::Notice> notices;
     QStringList questions;
@@ -25,12 +33,63 @@ struct FakeMessages : shell::MessagePresenter
         if (notice.beep)
             ++beeps;
         notices.append(notice);
+        if (events)
+            events->append(QStringLiteral("box:") + notice.text);
     }
-    void beep() override { ++beeps; }
+    void beep() override
+    {
+        ++beeps;
+        if (events)
+            events->append(QStringLiteral("beep"));
+    }
     bool confirm(QWidget *, const QString &question) override
     {
         questions.append(question);
         return answer;
+    }
+};
+
+// Plays nothing; fails with a prepared reason when one is set.
+struct FakeSound : receiving::SoundPlayer
+{
+    DeskEvents *events = nullptr;
+    QString failWith;
+    void play(const QString &file, std::function<void(const QString &)> failed) override
+    {
+        events->append(QStringLiteral("sound:") + file);
+        if (!failWith.isEmpty())
+            failed(failWith);
+    }
+};
+
+struct FakeNotifications : receiving::DesktopNotifications
+{
+    DeskEvents *events = nullptr;
+    QStringList bodies;
+    std::function<void()> lastAction;
+    void notify(const QString &summary, const QString &body, std::function<void()> activated) override
+    {
+        events->append(QStringLiteral("notify:") + summary);
+        bodies.append(body);
+        lastAction = std::move(activated);
+    }
+};
+
+// A tray that is there (or not) and shows nothing; click() touches the icon.
+struct FakeTray : receiving::TrayBackend
+{
+    bool available = true;
+    bool visible = false;
+    QMenu *menu = nullptr;
+    bool isAvailable() const override { return available; }
+    void setVisible(bool on) override { visible = on; }
+    void setIcon(const QIcon &) override {}
+    void setToolTip(const QString &) override {}
+    void setContextMenu(QMenu *m) override { menu = m; }
+    void click(QSystemTrayIcon::ActivationReason reason = QSystemTrayIcon::Trigger)
+    {
+        if (activated)
+            activated(reason);
     }
 };
 
@@ -68,10 +127,18 @@ struct FakeDialogs : shell::FileDialogs
 
 struct FakeServices
 {
+    DeskEvents events;
     FakeMessages messages;
     FakeHelp help;
     FakeDialogs dialogs;
-    shell::WindowServices services() { return {&messages, &help, &dialogs}; }
+    FakeSound sound;
+    FakeNotifications notifications;
+    FakeTray tray;
+    shell::WindowServices services()
+    {
+        messages.events = sound.events = notifications.events = &events;
+        return {&messages, &help, &dialogs, &sound, &notifications, &tray};
+    }
 };
 
 } // namespace corvane::test

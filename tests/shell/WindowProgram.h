@@ -27,6 +27,8 @@ struct WindowProgram
     TempFolder app;
     FakeServices fakes;
     std::unique_ptr<shell::MainWindow> window;
+    // The window's desktop notifications, when not the fake's.
+    receiving::DesktopNotifications *notifications = nullptr;
 
     platform::IniFile ini() const { return platform::IniFile(app.file(QStringLiteral("main.ini"))); }
     // Settings that pass the start-up test: a name and an existing own inbox.
@@ -40,7 +42,10 @@ struct WindowProgram
     }
     shell::MainWindow &open()
     {
-        window = std::make_unique<shell::MainWindow>(app.path(), fakes.services());
+        shell::WindowServices services = fakes.services();
+        if (notifications)
+            services.notifications = notifications;
+        window = std::make_unique<shell::MainWindow>(app.path(), services);
         window->show();
         // The start-up runs from a one-shot timer that removes itself when done.
         const bool started = QTest::qWaitFor(

@@ -245,7 +245,8 @@ QString usageText()
         "  spell FILE                     check the spelling of a text or RTF file: one line an\n"
         "                                 unknown word (position, word, suggestions); exit 1 if any\n"
         "\n"
-        "The profile folder holds main.ini; without --profile the program's own folder is used.\n"
+        "The profile folder holds main.ini; without --profile the window's profile is used: the\n"
+        "program's folder, or $XDG_CONFIG_HOME/corvane when Corvane is installed.\n"
         "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");
 }
 

@@ -2,6 +2,8 @@
 
 #include "CliProfile.h"
 
+#include "shell/ProgramFolders.h"
+
 #include "platform/FileIo.h"
 #include "platform/FileNames.h"
 #include "platform/Paths.h"
@@ -217,8 +219,9 @@ int spellCheck(CliProfile &profile, const SpellCommand &command, QTextStream &ou
     spell::SpellChecker checker;
     checker.Dictionary = profile.settings().mainDictionary;
     checker.CustomDictionary = profile.settings().customDictionary;
-    // A profile without its own main dictionary uses the one shipped beside the tool.
-    const QString shipped = platform::programFolder() + QStringLiteral("Corvane.dic");
+    // A profile without its own main dictionary uses the one shipped with the tool.
+    const QString installed = shell::installedDataFolder(platform::programFolder());
+    const QString shipped = (installed.isEmpty() ? platform::programFolder() : installed) + QStringLiteral("Corvane.dic");
     if (checker.Dictionary == shell::Settings::defaults(profile.folder()).mainDictionary
         && !platform::fileExists(checker.Dictionary))
         checker.Dictionary = shipped;

@@ -2,7 +2,9 @@
 #include "CliArguments.h"
 #include "CliCommands.h"
 
-#include "platform/Paths.h"
+#include "shell/ProgramFolders.h"
+
+#include "platform/Errors.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -24,6 +26,16 @@ int main(int argc, char *argv[])
         err << "corvane-cli: " << usage->message << "\n\n" << corvane::cli::usageText();
         return corvane::cli::kUsage;
     }
-    return corvane::cli::runCommand(std::get<corvane::cli::Invocation>(parsed),
-                                    corvane::platform::programFolder(), out, err);
+    const auto &invocation = std::get<corvane::cli::Invocation>(parsed);
+    // Without --profile the tool opens the profile the window would open.
+    QString profile;
+    if (!invocation.profile) {
+        try {
+            profile = corvane::shell::programFolders().profile;
+        } catch (const corvane::Error &error) {
+            err << "corvane-cli: " << error.message() << "\n";
+            return corvane::cli::kFailure;
+        }
+    }
+    return corvane::cli::runCommand(invocation, profile, out, err);
 }

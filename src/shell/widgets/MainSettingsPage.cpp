@@ -147,9 +147,15 @@ QWidget *MainSettingsPage::buildOptions()
     m_popup = new QCheckBox(QStringLiteral("Show pop up message for new mail"), options);
     m_popup->setObjectName(QStringLiteral("PopupRecC"));
     layout->addWidget(m_popup);
+    m_desktopNotification = new QCheckBox(QStringLiteral("Desktop notification for new mail"), options);
+    m_desktopNotification->setObjectName(QStringLiteral("DesktopNotifyC"));
+    m_desktopNotification->setToolTip(
+        QStringLiteral("Also tell the desktop about new mail while the window is out of view"));
+    m_desktopNotification->setAccessibleDescription(m_desktopNotification->toolTip());
+    layout->addWidget(m_desktopNotification);
     layout->addWidget(buildSoundGroup());
 
-    for (QCheckBox *box : {m_selfServer, m_autoCheck, m_popup})
+    for (QCheckBox *box : {m_selfServer, m_autoCheck, m_popup, m_desktopNotification})
         connect(box, &QCheckBox::toggled, this, [this] {
             if (!m_loading)
                 Q_EMIT edited();
@@ -231,6 +237,7 @@ void MainSettingsPage::load(const Settings &settings)
     const bool knownPage = settings.startupLocation >= 0 && settings.startupLocation < m_startPage->count();
     m_startPage->setCurrentIndex(knownPage ? settings.startupLocation : -1);
     m_popup->setChecked(settings.mailPopup);
+    m_desktopNotification->setChecked(settings.desktopNotification);
     switch (settings.mailSoundType) {
     case 0:
         m_soundNone->setChecked(true);
@@ -264,6 +271,7 @@ void MainSettingsPage::store(Settings &settings) const
     settings.autoCheckTime = m_autoCheckMinutes->value();
     settings.startupLocation = m_startPage->currentIndex();
     settings.mailPopup = m_popup->isChecked();
+    settings.desktopNotification = m_desktopNotification->isChecked();
     if (m_soundNone->isChecked())
         settings.mailSoundType = 0;
     else if (m_soundDefault->isChecked())

@@ -63,6 +63,7 @@ private:
     QLabel *m_minutesLabel = nullptr;
     QComboBox *m_startPage = nullptr;
     QCheckBox *m_popup = nullptr;
+    QCheckBox *m_desktopNotification = nullptr;
     QRadioButton *m_soundNone = nullptr;
     QRadioButton *m_soundDefault = nullptr;
     QRadioButton *m_soundCustom = nullptr;

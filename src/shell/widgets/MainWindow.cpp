@@ -6,6 +6,7 @@
 #include "ListPanes.h"
 #include "PaneStack.h"
 #include "SettingsPane.h"
+#include "WindowDesk.h"
 
 #include "shell/AutoCheckTimer.h"
 #include "shell/HelpTopics.h"
@@ -30,9 +31,9 @@
 
 namespace corvane::shell {
 
-MainWindow::MainWindow(const QString &applicationFolder, WindowServices services, QWidget *parent)
-    : QMainWindow(parent), m_applicationFolder(applicationFolder),
-      m_services(services.withDesktopDefaults()), m_startup(applicationFolder, m_stores),
+MainWindow::MainWindow(const ProgramFolders &folders, WindowServices services, QWidget *parent)
+    : QMainWindow(parent), m_dataFolder(folders.data),
+      m_services(services.withDesktopDefaults()), m_startup(folders, m_stores),
       m_gate(m_startup, [this] { refuseNotReady(); }), m_folderBrowser(*m_services.dialogs)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -69,6 +70,7 @@ MainWindow::MainWindow(const QString &applicationFolder, WindowServices services
     layout->addWidget(m_panes, 1);
     setCentralWidget(centre);
     createStatusBar();
+    m_desk = new WindowDesk(*this, m_services);
     connectServices();
 
     runStartup(StartupRun::Creation);
@@ -172,8 +174,7 @@ void MainWindow::connectServices()
     });
     connect(m_mailCheck, &MailCheckController::noticeRaised, this,
             [this](const addressbook::Notice &notice) { m_services.messages->showNotice(this, notice); });
-    connect(m_mailCheck, &MailCheckController::newMailArrived, this,
-            [this] { paneAction(Pane::InBox)->trigger(); });
+    connect(m_mailCheck, &MailCheckController::newMailArrived, m_desk, &WindowDesk::announce);
 
     connect(m_settingsPane, &SettingsPane::autoCheckMinutesChanged, m_autoCheck,
             &AutoCheckTimer::setIntervalMinutes);
@@ -326,7 +327,7 @@ void MainWindow::formHelp()
 
 void MainWindow::showHelp(int context)
 {
-    m_services.help->open(helpUrl(m_applicationFolder, context));
+    m_services.help->open(helpUrl(m_dataFolder, context));
 }
 
 void MainWindow::setColumnWidthsSource(GridId grid, std::function<QList<int>()> widths)

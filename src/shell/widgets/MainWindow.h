@@ -34,6 +34,7 @@ class MailCheckController;
 class MailCheckRunner;
 class PaneStack;
 class SettingsPane;
+class WindowDesk;
 
 // The main window ("Form1"): a toolbar, the navigation bar, the seven panes and the status bar. It
 // composes the panes and services and runs the start-up sequence; the panes carry their own work.
@@ -42,7 +43,8 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit MainWindow(const QString &applicationFolder, WindowServices services = {},
+    // folders: the profile and the shipped files (one folder for both in a portable installation).
+    explicit MainWindow(const ProgramFolders &folders, WindowServices services = {},
                         QWidget *parent = nullptr);
     ~MainWindow() override;
 
@@ -63,6 +65,8 @@ public:
     QProgressBar *sendProgressBar() const { return m_sendProgress; }
     QProgressBar *receiveProgressBar() const { return m_receiveProgress; }
     AutoCheckTimer *autoCheckTimer() const { return m_autoCheck; }
+    // The tray icon and the new-mail announcement.
+    WindowDesk *desk() const { return m_desk; }
 
     // The Check Mail command ("Checki"), shared with the tray menu.
     QAction *checkMailAction() const { return m_checkMail; }
@@ -111,7 +115,7 @@ private:
     void waitForCopiesBeforeClosing();
     void stopWaitingToClose();
 
-    QString m_applicationFolder;
+    QString m_dataFolder; // the help
     WindowServices m_services;
     Stores m_stores;
     Startup m_startup;
@@ -136,6 +140,7 @@ private:
     ui::OutlookBar *m_navBar = nullptr;
     PaneStack *m_panes = nullptr;
     SettingsPane *m_settingsPane = nullptr;
+    WindowDesk *m_desk = nullptr;
     ListPanes *m_lists = nullptr;
     AddressPanes *m_addresses = nullptr;
     ui::StatusBarEx *m_statusBar = nullptr;

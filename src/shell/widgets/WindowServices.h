@@ -9,6 +9,12 @@
 class QUrl;
 class QWidget;
 
+namespace corvane::receiving {
+class DesktopNotifications;
+class SoundPlayer;
+class TrayBackend;
+} // namespace corvane::receiving
+
 namespace corvane::shell {
 
 // What the main window asks of the desktop. Each service is a small interface so that tests can
@@ -53,6 +59,11 @@ struct WindowServices
     MessagePresenter *messages = nullptr;
     HelpViewer *help = nullptr;
     FileDialogs *dialogs = nullptr;
+    // The new-mail sound, the desktop notifications and the tray: when null the window makes its
+    // own (Qt Multimedia, the session bus, QSystemTrayIcon).
+    receiving::SoundPlayer *sound = nullptr;
+    receiving::DesktopNotifications *notifications = nullptr;
+    receiving::TrayBackend *tray = nullptr;
 
     // The same services with every null member replaced by the desktop's implementation.
     WindowServices withDesktopDefaults() const;

@@ -1,0 +1,94 @@
+#include "NewMailAnnouncement.h"
+
+#include "InboxStore.h"
+
+#include "platform/Paths.h"
+#include "platform/XmlNodes.h"
+
+#include <algorithm>
+
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+
+namespace corvane::receiving {
+
+namespace xml = platform::xml;
+
+QList<ArrivedMessage> arrivedSince(const InboxStore &store, int firstPosition)
+{
+    QList<ArrivedMessage> arrived;
+    for (int position = std::max(firstPosition, 0); position < store.count(); ++position) {
+        const pugi::xml_node message = store.messageAt(position);
+        arrived.append({xml::attributeText(message.child("From"), "Name"),
+                        xml::attributeText(message.child("Subject"), "Text")});
+    }
+    return arrived;
+}
+
+NewMailAnnouncer::NewMailAnnouncer(AnnouncementDesk &desk, SoundPlayer &sound,
+                                   DesktopNotifications &notifications, QObject *parent)
+    : QObject(parent), m_desk(desk), m_sound(sound), m_notifications(notifications)
+{
+}
+
+void NewMailAnnouncer::announce(const AnnouncementSettings &settings, const QList<ArrivedMessage> &arrived)
+{
+    if (settings.soundType == AnnouncementSettings::CustomSound)
+        playSound(settings);
+    // Asked before the Inbox comes to the front: a window out of view stays out of view.
+    if (settings.desktopNotification && !m_desk.windowInView())
+        m_notifications.notify(kNewMailText, notificationBody(arrived), [this] { m_desk.restoreToInbox(); });
+    if (settings.popup)
+        m_desk.showNewMailBox();
+    if (settings.soundType == AnnouncementSettings::DefaultBeep)
+        m_desk.beep();
+    m_desk.showInbox();
+}
+
+void NewMailAnnouncer::playSound(const AnnouncementSettings &settings)
+{
+    if (settings.soundFile != m_soundSetting) {
+        m_soundSetting = settings.soundFile;
+        m_reported.clear();
+    }
+    const QString file = settings.soundFile;
+    // Failures reach the status bar after the check has ended, never in the middle of it.
+    QPointer<NewMailAnnouncer> self(this);
+    auto failed = [self, file](const QString &reason) {
+        QTimer::singleShot(0, self, [self, file, reason] {
+            if (self)
+                self->soundFailed(file, reason);
+        });
+    };
+    if (!platform::fileExists(file)) {
+        failed(file.isEmpty() ? QStringLiteral("no sound file is chosen") : QStringLiteral("the file does not exist"));
+        return;
+    }
+    m_sound.play(file, failed);
+}
+
+void NewMailAnnouncer::soundFailed(const QString &file, const QString &reason)
+{
+    if (file != m_soundSetting || m_reported.contains(file))
+        return;
+    m_reported.insert(file);
+    Q_EMIT statusTextChanged(soundFailedText(file, reason));
+}
+
+QString NewMailAnnouncer::notificationBody(const QList<ArrivedMessage> &arrived)
+{
+    if (arrived.size() > 3)
+        return QStringLiteral("%1 new messages").arg(arrived.size());
+    QStringList lines;
+    for (const ArrivedMessage &message : arrived)
+        lines.append(message.subject.isEmpty() ? message.from : message.from + QStringLiteral(": ") + message.subject);
+    return lines.join(u'\n');
+}
+
+QString NewMailAnnouncer::soundFailedText(const QString &file, const QString &reason)
+{
+    return QStringLiteral("The mail sound \"%1\" could not be played: %2").arg(file, reason);
+}
+
+} // namespace corvane::receiving
