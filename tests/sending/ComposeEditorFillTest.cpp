@@ -5,6 +5,7 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QSignalSpy>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -46,7 +47,9 @@ TEST(ComposeEditorFill, ReplyShowsTwoEmptyLinesThenTheGreyHeaderAndTheBodyIndent
     RichTextEditor editor;
     writeDraft(editor);
     const MadeMessage made = reply(QStringLiteral("{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 See {\\b you}.\\par}"));
+    QSignalSpy caret(&editor, &RichTextEditor::caretOrSelectionChanged); // the toolbar shows the new text
     fillComposeEditor(editor, made);
+    EXPECT_FALSE(caret.isEmpty());
 
     const int headerLength = int(made.quotedHeader.size());
     EXPECT_EQ(editor.text(), QStringLiteral("\n\n") + made.quotedHeader + QStringLiteral("See you."));

@@ -18,12 +18,11 @@ constexpr double kTwipsPerPoint = 20;
 
 // Lays out a reply or forward in the emptied document: two empty lines, the grey header, the
 // body, and the indent from position 2 to the end.
-void layOutQuote(QTextDocument &document, const MadeMessage &made)
+void layOutQuote(QTextCursor &cursor, const MadeMessage &made)
 {
+    QTextDocument &document = *cursor.document();
     const QString &header = made.quotedHeader;
     constexpr int kHeaderStart = 2;
-    QTextCursor cursor(&document);
-    cursor.beginEditBlock(); // one layout pass for the whole document
     cursor.insertText(QStringLiteral("\n\n") + header);
 
     QTextCursor grey(&document);
@@ -47,27 +46,18 @@ void layOutQuote(QTextDocument &document, const MadeMessage &made)
         cursor.setPosition(block.position());
         cursor.setBlockFormat(format);
     }
-    cursor.endEditBlock();
 }
 
 } // namespace
 
 void fillComposeEditor(richtext::RichTextEditor &editor, const MadeMessage &made)
 {
-    if (made.mode == MakeMode::Reopen) {
-        editor.setTextRtf(made.rtfBody);
-        return;
-    }
-    QTextDocument &document = *editor.document();
-    // The made message starts a new history, as loading a document does; building it without one
-    // is also what keeps a long quote fast.
-    const bool undo = document.isUndoRedoEnabled();
-    document.setUndoRedoEnabled(false);
-    document.clear();
-    layOutQuote(document, made);
-    document.setUndoRedoEnabled(undo);
-    editor.setTextCursor(QTextCursor(&document));
-    editor.ensureCursorVisible();
+    editor.replaceContent([&made](QTextCursor &cursor) {
+        if (made.mode == MakeMode::Reopen)
+            richtext::insertRtf(made.rtfBody, cursor);
+        else
+            layOutQuote(cursor, made);
+    });
 }
 
 } // namespace corvane::sending
