@@ -93,8 +93,7 @@ void applyToDraft(const MadeMessage &made, Draft &draft, OutgoingMessage &outgoi
 {
     draft.recipients = made.recipients;
     draft.subject = made.subject;
-    if (made.attachmentPaths)
-        draft.attachmentPaths = *made.attachmentPaths;
+    draft.attachmentPaths = made.attachmentPaths;
     draft.noteEdit();
     outgoing.NewGuidNeeded = true;
 }

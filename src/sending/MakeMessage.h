@@ -41,8 +41,9 @@ struct MadeMessage
     MakeMode mode = MakeMode::Reopen;
     QStringList recipients; // the recipient list afterwards
     QString subject;
-    // The attachment list afterwards; none for a reply, which keeps the list the pane holds.
-    std::optional<QStringList> attachmentPaths;
+    // The attachment list afterwards. A reply has none: the files of whatever the pane held
+    // before (the last message sent, say) never go to the person answered unasked.
+    QStringList attachmentPaths;
     // Reply and forward: the quoted header put above the body; empty for a reopened message.
     QString quotedHeader;
     QString rtfBody; // the quoted or reopened body
@@ -56,14 +57,13 @@ struct MadeMessage
 QString quotedHeader(const StoredMessage &message);
 
 // Builds the compose pane's new state from a stored message. Reply: the sender is the only
-// recipient, the subject gets "RE: ", the attachment list stays. Forward: no recipient, the
+// recipient, the subject gets "RE: ", nothing is attached. Forward: no recipient, the
 // subject gets "FW: ", the attachments are the received files in the own inbox folder. Reopen:
 // recipients, subject and the attached files' full paths as stored. Prefixes are only ever added,
 // so a reply to "RE: x" is "RE: RE: x".
 MadeMessage MakeMessage(const StoredMessage &message, MakeMode mode, const QString &ownInboxFolder);
 
-// Puts the made message into the draft (recipients, subject, the attachment list unless kept)
-// and marks it changed, so that the next send draws a new identifier. The body is the editor's.
+// Puts the made message into the draft (recipients, subject, attachment list) and marks it changed, so that the next send draws a new identifier. The body is the editor's.
 void applyToDraft(const MadeMessage &made, Draft &draft, OutgoingMessage &outgoing);
 
 } // namespace corvane::sending
