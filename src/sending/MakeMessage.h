@@ -63,7 +63,8 @@ QString quotedHeader(const StoredMessage &message);
 // so a reply to "RE: x" is "RE: RE: x".
 MadeMessage MakeMessage(const StoredMessage &message, MakeMode mode, const QString &ownInboxFolder);
 
-// Puts the made message into the draft (recipients, subject, attachment list) and marks it changed, so that the next send draws a new identifier. The body is the editor's.
+// Puts the made message into the draft (recipients, subject, attachment list) and marks it
+// changed, so that the next send draws a new identifier. The body is the editor's.
 void applyToDraft(const MadeMessage &made, Draft &draft, OutgoingMessage &outgoing);
 
 } // namespace corvane::sending
