@@ -40,7 +40,8 @@ const QString &bodyRtf()
                    "and na\\'efve caf\\'e9 accents. The quick brown fox jumps over the lazy dog.\\par\r\n";
             if (n % 5 == 0)
                 r += "\\pard{\\pntext\\f1\\'B7\\tab}{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}\\fi-360\\li720 "
-                     "A point of item " + number + "\\par\r\n";
+                     "A point of item "
+                     + number + "\\par\r\n";
             if (n % 7 == 0)
                 r += "\\pard\\li600\\f2\\fs24\\cf2 -----------------\\par Original Message\\par From: Ann\\par "
                      "-----------------\\par\\cf0\\f0\\fs22\r\n";
@@ -79,7 +80,8 @@ void BM_ReplyIntoShownEditor(benchmark::State &state)
     ShownEditor shown;
     const sending::StoredMessage source = message();
     for (auto _ : state) {
-        const sending::MadeMessage made = sending::MakeMessage(source, sending::MakeMode::Reply, QStringLiteral("/share/ann/"));
+        const sending::MadeMessage made =
+            sending::MakeMessage(source, sending::MakeMode::Reply, QStringLiteral("/share/ann/"));
         sending::fillComposeEditor(shown.editor, made);
         shown.paint();
     }

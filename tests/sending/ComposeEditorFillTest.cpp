@@ -102,8 +102,9 @@ TEST(ComposeEditorFill, AQuotedPictureIsKept)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     RichTextEditor editor;
-    fillComposeEditor(editor, reply(QStringLiteral("{\\rtf1 Look: {\\pict\\pngblip %1}\\par}")
-                                        .arg(QString::fromLatin1(png.toHex()))));
+    fillComposeEditor(
+        editor,
+        reply(QStringLiteral("{\\rtf1 Look: {\\pict\\pngblip %1}\\par}").arg(QString::fromLatin1(png.toHex()))));
     EXPECT_TRUE(editor.text().endsWith(QStringLiteral("Look: \uFFFC")));
     // Written back with the bytes it was read with.
     EXPECT_TRUE(editor.textRtf().remove(QLatin1Char('\n')).contains(QString::fromLatin1(png.toHex())));
@@ -122,7 +123,8 @@ TEST(ComposeEditorFill, ReopenShowsTheBodyAloneWithTheCaretAtTheStart)
 {
     RichTextEditor editor;
     writeDraft(editor);
-    const MadeMessage made = MakeMessage(message(QStringLiteral("{\\rtf1 Sent {\\i words}\\par}")), MakeMode::Reopen, {});
+    const MadeMessage made =
+        MakeMessage(message(QStringLiteral("{\\rtf1 Sent {\\i words}\\par}")), MakeMode::Reopen, {});
     fillComposeEditor(editor, made);
     EXPECT_EQ(editor.text(), QStringLiteral("Sent words"));
     EXPECT_EQ(editor.selStart(), 0);

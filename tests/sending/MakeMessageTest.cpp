@@ -52,7 +52,8 @@ TEST(MakeMessage, ReplyAndForwardAddTheirPrefixesAndChooseRecipientsAndAttachmen
         QString madeSubject;
         QStringList attachmentPaths;
     } cases[] = {
-        {"reply", MakeMode::Reply, QStringLiteral("Plans"), two, {QStringLiteral("Carol")}, QStringLiteral("RE: Plans"), {}},
+        {"reply", MakeMode::Reply, QStringLiteral("Plans"), two, {QStringLiteral("Carol")}, QStringLiteral("RE: Plans"),
+         {}},
         {"reply to a reply", MakeMode::Reply, QStringLiteral("RE: Plans"), {}, {QStringLiteral("Carol")},
          QStringLiteral("RE: RE: Plans"), {}},
         {"forward a reply", MakeMode::Forward, QStringLiteral("RE: Plans"), two, {}, QStringLiteral("FW: RE: Plans"),
