@@ -84,20 +84,29 @@ QString RichTextEditor::textRtf() const
 
 void RichTextEditor::setTextRtf(const QString &rtf)
 {
-    QTextDocument *doc = document();
-    const bool undo = doc->isUndoRedoEnabled();
-    doc->setUndoRedoEnabled(false);
-    readDocument(rtf, *doc);
-    doc->setUndoRedoEnabled(undo);
-    setTextCursor(QTextCursor(doc));
+    replaceContent([&rtf](QTextCursor &cursor) { insertRtf(rtf, cursor); });
 }
 
 void RichTextEditor::setTextRtf(const QByteArray &rtf)
 {
+    replaceContent([&rtf](QTextCursor &cursor) { insertRtf(rtf, cursor); });
+}
+
+void RichTextEditor::replaceContent(const std::function<void(QTextCursor &)> &fill)
+{
     QTextDocument *doc = document();
     const bool undo = doc->isUndoRedoEnabled();
     doc->setUndoRedoEnabled(false);
-    readDocument(rtf, *doc);
+    // The caret is out of the document while it fills: pushed to the end by the insertions, it
+    // would make the editor lay out the whole document at once when it comes back to the start.
+    setTextCursor(QTextCursor());
+    QTextCursor cursor(doc);
+    // Emptied within the edit block, the document changes once as a whole, which the layout
+    // takes in steps.
+    cursor.beginEditBlock();
+    doc->clear();
+    fill(cursor);
+    cursor.endEditBlock();
     doc->setUndoRedoEnabled(undo);
     setTextCursor(QTextCursor(doc));
 }

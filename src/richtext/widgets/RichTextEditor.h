@@ -4,11 +4,13 @@
 #include <QString>
 #include <QTextEdit>
 
+#include <functional>
 #include <optional>
 
 class QMimeData;
 class QTextBlock;
 class QTextCharFormat;
+class QTextCursor;
 
 namespace corvane::richtext {
 
@@ -40,6 +42,10 @@ public:
     QString textRtf() const;
     void setTextRtf(const QString &rtf);
     void setTextRtf(const QByteArray &rtf);
+    // Empties the document and lets fill insert the new content at the cursor, as one change
+    // without undo history; the caret ends at the start. A shown editor lays a long document out
+    // in steps afterwards instead of all at once.
+    void replaceContent(const std::function<void(QTextCursor &)> &fill);
 
     // The plain text (Text): paragraph and line breaks as "\n", pictures as U+FFFC.
     QString text() const;

@@ -1,0 +1,121 @@
+// Reply, forward and reopen: the compose pane's state built from a stored message.
+#include "sending/MakeMessage.h"
+#include "sending/MessageDocument.h"
+#include "sending/OutgoingMessage.h"
+#include "sending/SentStore.h"
+
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace corvane;
+using namespace corvane::sending;
+
+namespace {
+
+const QString kOwnInbox = QStringLiteral("/share/ann/");
+const QString kBody = QStringLiteral("{\\rtf1 See {\\b you}.\\par}");
+
+// A received message as the inbox store keeps it: the message file's Message element.
+StoredMessage received(const QString &subject, const QStringList &attachmentNames)
+{
+    MessageContent content;
+    content.recipients = {QStringLiteral("Ann"), QStringLiteral("Bob")};
+    content.from = QStringLiteral("Carol");
+    content.subject = subject;
+    content.attachmentNames = attachmentNames;
+    content.rtfBody = kBody;
+    platform::XmlDocument document;
+    buildMessageDocument(document, content);
+    return storedMessage(document.root().child("Message"));
+}
+
+} // namespace
+
+TEST(MakeMessage, QuotesTheHeaderByteForByte)
+{
+    EXPECT_EQ(quotedHeader(received(QStringLiteral("Plans & <dates>"), {})),
+              QStringLiteral("-----------------\nOriginal Message\nFrom: Carol\nTo: Ann, Bob, \n"
+                             "Subject: Plans & <dates>\n-----------------\n"));
+}
+
+TEST(MakeMessage, ReplyAndForwardAddTheirPrefixesAndChooseRecipientsAndAttachments)
+{
+    const QStringList two{QStringLiteral("a.doc"), QStringLiteral("b c.txt")};
+    struct Case
+    {
+        const char *what;
+        MakeMode mode;
+        QString subject;
+        QStringList attachmentNames;
+        QStringList recipients;
+        QString madeSubject;
+        QStringList attachmentPaths;
+    } cases[] = {
+        {"reply", MakeMode::Reply, QStringLiteral("Plans"), two, {QStringLiteral("Carol")}, QStringLiteral("RE: Plans"),
+         {}},
+        {"reply to a reply", MakeMode::Reply, QStringLiteral("RE: Plans"), {}, {QStringLiteral("Carol")},
+         QStringLiteral("RE: RE: Plans"), {}},
+        {"forward a reply", MakeMode::Forward, QStringLiteral("RE: Plans"), two, {}, QStringLiteral("FW: RE: Plans"),
+         QStringList{kOwnInbox + QStringLiteral("a.doc"), kOwnInbox + QStringLiteral("b c.txt")}},
+        {"forward without attachments", MakeMode::Forward, QStringLiteral("FW: x"), {}, {},
+         QStringLiteral("FW: FW: x"), {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const StoredMessage message = received(c.subject, c.attachmentNames);
+        const MadeMessage made = MakeMessage(message, c.mode, kOwnInbox);
+        EXPECT_EQ(made.recipients, c.recipients);
+        EXPECT_EQ(made.subject, c.madeSubject);
+        EXPECT_EQ(made.attachmentPaths, c.attachmentPaths);
+        EXPECT_EQ(made.quotedHeader, quotedHeader(message));
+        EXPECT_EQ(made.rtfBody, kBody);
+        EXPECT_FALSE(made.notice);
+    }
+}
+
+TEST(MakeMessage, ForwardLeavesOutNamesThatReachBeyondTheOwnInboxAndSaysSo)
+{
+    const MadeMessage made = MakeMessage(
+        received(QStringLiteral("x"), {QStringLiteral("../../secret.txt"), QStringLiteral("ok.txt"),
+                                       QStringLiteral("Attach.ini")}),
+        MakeMode::Forward, QStringLiteral("/share/ann")); // a folder typed without its separator
+    EXPECT_EQ(made.attachmentPaths, QStringList{QStringLiteral("/share/ann/ok.txt")});
+    ASSERT_TRUE(made.notice);
+    EXPECT_TRUE(made.notice->text.contains(QStringLiteral("../../secret.txt\nAttach.ini")));
+}
+
+TEST(MakeMessage, ReopenRestoresRecipientsSubjectBodyAndFullPathsFromSentItems)
+{
+    test::TempFolder temp;
+    platform::XmlDocument document{SentStore::initialContent()};
+    SentStore sent{document};
+    sent.open(SentStore::pathIn(temp.path()));
+    OutgoingMessage outgoing;
+    const Draft draft{{QStringLiteral("Bob"), QStringLiteral("Bob"), QStringLiteral("Carl")},
+                      QStringLiteral("RE: Plans"),
+                      {QStringLiteral("/home/ann/a.doc"), QStringLiteral("/tmp/b c.txt")},
+                      kBody};
+    outgoing.CreateMessageFileExecute(false, draft, {});
+    sent.SentboxFill(outgoing.XMLOut, draft.attachmentPaths);
+
+    const MadeMessage made = MakeMessage(storedMessage(sent.messageAt(0)), MakeMode::Reopen, kOwnInbox);
+    EXPECT_EQ(made.recipients, draft.recipients);
+    EXPECT_EQ(made.subject, draft.subject);
+    EXPECT_EQ(made.attachmentPaths, draft.attachmentPaths);
+    EXPECT_EQ(made.rtfBody, kBody);
+    EXPECT_TRUE(made.quotedHeader.isEmpty());
+}
+
+TEST(MakeMessage, ApplyingMarksTheDraftChangedAndAReplyDropsTheEarlierDraftsAttachments)
+{
+    OutgoingMessage outgoing;
+    Draft draft{{QStringLiteral("Dan")}, QStringLiteral("sent before"), {QStringLiteral("/tmp/report.pdf")}, {}};
+    applyToDraft(MakeMessage(received(QStringLiteral("Plans"), {QStringLiteral("a.doc")}), MakeMode::Reply, kOwnInbox),
+                 draft, outgoing);
+    EXPECT_EQ(draft.recipients, QStringList{QStringLiteral("Carol")});
+    EXPECT_EQ(draft.subject, QStringLiteral("RE: Plans"));
+    EXPECT_TRUE(draft.attachmentPaths.isEmpty());
+    EXPECT_EQ(draft.revision, 1u);
+    EXPECT_TRUE(outgoing.NewGuidNeeded);
+}
