@@ -179,6 +179,7 @@ void MainWindow::connectServices()
     connect(m_outlookBarPreser, &QTimer::timeout, this, &MainWindow::outlookBarPreserTimer);
     connect(this, &MainWindow::paneShown, m_lists, &ListPanes::paneShown);
     connect(m_lists, &ListPanes::failed, this, &MainWindow::showError);
+    connect(m_lists, &ListPanes::statusText, this, [this](const QString &text) { m_statusBar->setPanelText(0, text); });
 }
 
 void MainWindow::setMailCheckRunner(MailCheckRunner *runner)
