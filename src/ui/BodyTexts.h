@@ -39,6 +39,7 @@ public:
     // Builds the bodies of the source's revision; nothing when they are built or being built.
     // When every body is known from before, they are built before this returns.
     void build(Source source);
+    bool isBuilding(quint64 revision) const { return m_building && m_source.revision == revision; }
     // The revision whose bodies index() holds, 0 for none.
     quint64 builtRevision() const { return m_builtRevision; }
     const SearchIndex &index() const { return m_index; }

@@ -71,6 +71,20 @@ void appendFoldedRun(QStringView run, QByteArray &out)
     }
 }
 
+// Where the word first lies in [from, to), or null.
+const char *find(const char *from, const char *to, QByteArrayView word)
+{
+    if (word.size() == 1)
+        return static_cast<const char *>(std::memchr(from, word.front(), size_t(to - from)));
+#if defined(__GLIBC__)
+    // glibc's memmem is the fastest search at hand for short words (two bytes at a time).
+    return static_cast<const char *>(memmem(from, size_t(to - from), word.data(), size_t(word.size())));
+#else
+    const char *found = std::search(from, to, std::boyer_moore_horspool_searcher(word.begin(), word.end()));
+    return found == to ? nullptr : found;
+#endif
+}
+
 } // namespace
 
 void appendFolded(QStringView text, QByteArray &out)
@@ -150,14 +164,9 @@ void SearchIndex::markHits(QByteArrayView word, const std::vector<char> &within,
     if (word.isEmpty() || withinCount == 0)
         return;
     const char *text = m_text.constData();
-    const std::boyer_moore_horspool_searcher searcher(word.begin(), word.end());
-    const auto holds = [&](qsizetype from, qsizetype to) {
-        if (word.size() == 1)
-            return std::memchr(text + from, word.front(), size_t(to - from)) != nullptr;
-        return std::search(text + from, text + to, searcher) != text + to;
-    };
+    const auto holds = [&](qsizetype from, qsizetype to) { return find(text + from, text + to, word) != nullptr; };
     const int messages = count();
-    if (withinCount * 8 < messages) {
+    if (withinCount * 4 < messages) {
         // Few messages left: search only those.
         for (int m = 0; m < messages; ++m) {
             if (within[m] && !hits[m] && holds(startOf(m), m_ends[m]))
@@ -170,9 +179,8 @@ void SearchIndex::markHits(QByteArrayView word, const std::vector<char> &within,
     const char *from = text;
     int m = 0;
     while (from < end) {
-        const char *found = word.size() == 1 ? static_cast<const char *>(std::memchr(from, word.front(), size_t(end - from)))
-                                             : std::search(from, end, searcher);
-        if (!found || found == end)
+        const char *found = find(from, end, word);
+        if (!found)
             break;
         const qsizetype at = found - text;
         while (m < messages && m_ends[m] < at)

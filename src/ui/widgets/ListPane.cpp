@@ -141,11 +141,10 @@ void ListPane::indexFields()
 {
     // In store order: the search names messages by position.
     std::vector<const QStringList *> byPosition(m_allRows.size(), nullptr);
-    for (const QStringList &row : m_allRows) {
-        bool ok = false;
-        const qsizetype position = row.value(0).toLongLong(&ok) - 1;
-        if (ok && position >= 0 && position < qsizetype(byPosition.size()))
-            byPosition[size_t(position)] = &row;
+    for (size_t i = 0; i < m_allRows.size(); ++i) {
+        const int position = m_allPositions[i];
+        if (position >= 0 && position < int(byPosition.size()))
+            byPosition[size_t(position)] = &m_allRows[i];
     }
     SearchIndex fields;
     QList<QStringView> texts;
@@ -183,9 +182,15 @@ void ListPane::applyFind()
                 m_sort(*m_grid);
         }
         m_allRows.clear();
+        m_allPositions.clear();
         m_allRows.reserve(size_t(std::max(0, cells.gridRowCount() - 1)));
-        for (int row = 1; row < cells.gridRowCount(); ++row)
+        m_allPositions.reserve(m_allRows.capacity());
+        for (int row = 1; row < cells.gridRowCount(); ++row) {
             m_allRows.push_back(cells.Rows(row));
+            bool ok = false;
+            const int position = m_allRows.back().value(0).toInt(&ok) - 1;
+            m_allPositions.push_back(ok ? position : -1);
+        }
     }
     if (!finding) {
         setGridRows(m_allRows);
@@ -196,7 +201,8 @@ void ListPane::applyFind()
     if (m_indexedRevision != m_shownRevision)
         indexFields();
     // The bodies are read from the store, which must still hold what the grid shows.
-    if (m_bodies->builtRevision() != m_shownRevision && storeRevision() == m_shownRevision) {
+    if (m_bodies->builtRevision() != m_shownRevision && !m_bodies->isBuilding(m_shownRevision)
+        && storeRevision() == m_shownRevision) {
         BodyTexts::Source source = bodySource();
         source.revision = m_shownRevision;
         if (source.body && source.count == m_search.count())
@@ -208,10 +214,10 @@ void ListPane::applyFind()
 
     const std::vector<char> &keep = m_search.match(query);
     std::vector<QStringList> rows;
-    for (const QStringList &row : m_allRows) {
-        const qsizetype position = row.value(0).toLongLong() - 1;
-        if (position >= 0 && position < qsizetype(keep.size()) && keep[size_t(position)])
-            rows.push_back(row);
+    for (size_t i = 0; i < m_allRows.size(); ++i) {
+        const int position = m_allPositions[i];
+        if (position >= 0 && position < int(keep.size()) && keep[size_t(position)])
+            rows.push_back(m_allRows[i]);
     }
     setGridRows(rows);
     m_subsetShown = true;
