@@ -37,8 +37,8 @@ const Sample &sample()
 {
     static const Sample s = [] {
         Sample result;
-        const char *syllables[] = {"ka", "lo", "mi", "ne", "ru", "sa", "to", "vi", "der", "len",
-                                   "mar", "ost", "pel", "qui", "rad", "ste", "und", "wer", "zé", "ü"};
+        const char *syllables[] = {"ka",  "lo",  "mi",  "ne",  "ru",  "sa",  "to",  "vi",  "der", "len",
+                                   "mar", "ost", "pel", "qui", "rad", "ste", "und", "wer", "zé",  "ü"};
         QRandomGenerator random(7);
         for (int i = 0; i < 4000; ++i) {
             QString word;
@@ -91,8 +91,8 @@ QByteArray rtfBody(QRandomGenerator &random)
         // Accents as RTF writes them: \'e9.
         QByteArray bytes;
         for (const QChar c : word)
-            bytes += c.unicode() < 0x80 ? QByteArray(1, char(c.unicode()))
-                                        : "\\'" + QByteArray::number(c.unicode(), 16);
+            bytes +=
+                c.unicode() < 0x80 ? QByteArray(1, char(c.unicode())) : "\\'" + QByteArray::number(c.unicode(), 16);
         if (random.bounded(20) == 0)
             rtf += "{\\b " + bytes + "}";
         else
@@ -168,7 +168,8 @@ void BM_BodyPlainTexts_50k(benchmark::State &state)
         rtfBytes += rtf.size();
     for (auto _ : state)
         benchmark::DoNotOptimize(convertBodies().size());
-    state.SetLabel(QStringLiteral("%1 MB of RTF, once, on the worker").arg(double(rtfBytes) / 1e6, 0, 'f', 1).toStdString());
+    state.SetLabel(
+        QStringLiteral("%1 MB of RTF, once, on the worker").arg(double(rtfBytes) / 1e6, 0, 'f', 1).toStdString());
 }
 
 void BM_FindByBodyText_50k(benchmark::State &state)
@@ -194,9 +195,9 @@ void BM_InboxPaneKeystroke_100k(benchmark::State &state)
     QByteArray xml = "<?xml version=\"1.0\"?><Inbox><Properties/><Messages>";
     for (int i = 0; i < kFieldMessages; ++i) {
         xml += "<Message Read=\"Unread\" GUID=\"{0}\"><To><Recipient Name=\"Ann\"/></To><From Name=\""
-            + sample().names[random.bounded(500)].toUtf8() + "\"/><Subject Text=\"" + subjectOf(random).toUtf8()
-            + "\"/><Attachments/><Date Value=\"12/7/2026 12:00:00 PM\"/><Body>{\\rtf1 Hello "
-            + QByteArray::number(i) + "}</Body></Message>";
+               + sample().names[random.bounded(500)].toUtf8() + "\"/><Subject Text=\"" + subjectOf(random).toUtf8()
+               + "\"/><Attachments/><Date Value=\"12/7/2026 12:00:00 PM\"/><Body>{\\rtf1 Hello " + QByteArray::number(i)
+               + "}</Body></Message>";
     }
     xml += "</Messages></Inbox>";
     corvane::platform::XmlDocument document;

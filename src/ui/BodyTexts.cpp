@@ -4,6 +4,8 @@
 #include <QHashFunctions>
 #include <QTimer>
 
+#include <exception>
+
 namespace corvane::ui {
 
 namespace {
@@ -54,6 +56,7 @@ void BodyTexts::slice()
     // starts a build of the new revision.
     if (m_storeRevision() != m_source.revision) {
         m_building = false;
+        Q_EMIT progress(0, 0);
         return;
     }
     Batch batch;
@@ -85,12 +88,19 @@ void BodyTexts::slice()
         std::vector<QByteArray> texts;
         texts.reserve(batch.bodies.size());
         for (QByteArray &body : batch.bodies) {
-            texts.push_back(folded(toPlainText(QString::fromUtf8(body))));
+            QString plain;
+            try {
+                plain = toPlainText(QString::fromUtf8(body));
+            } catch (const std::exception &) {
+                // Only find misses this body's words; the reader shows what is wrong with it.
+            }
+            texts.push_back(folded(plain));
             body = QByteArray(); // let the rich text go as soon as it is read
         }
         // Dropped with the object when it is gone by then.
         QMetaObject::invokeMethod(
-            this, [this, keys = std::move(batch.keys), texts = std::move(texts)]() mutable {
+            this,
+            [this, keys = std::move(batch.keys), texts = std::move(texts)]() mutable {
                 converted(std::move(keys), std::move(texts));
             },
             Qt::QueuedConnection);

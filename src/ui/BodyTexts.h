@@ -45,7 +45,8 @@ public:
     const SearchIndex &index() const { return m_index; }
 
 Q_SIGNALS:
-    // Messages done of those the build reads, after each batch the worker finished.
+    // Messages done of those the build reads, after each batch the worker finished; (0, 0) when
+    // the build stopped because the store changed.
     void progress(int done, int total);
     // index() now holds the bodies of the revision.
     void built(quint64 revision);
@@ -68,10 +69,10 @@ private:
     Source m_source;
     bool m_building = false;
     bool m_workerBusy = false;
-    int m_next = 0;              // the next message whose body the build reads
-    std::vector<Key> m_keys;     // of the messages read so far
-    QHash<Key, QByteArray> m_fresh;   // converted since the index was last built
-    QHash<Key, int> m_indexed;        // which message of the index holds a body
+    int m_next = 0;                 // the next message whose body the build reads
+    std::vector<Key> m_keys;        // of the messages read so far
+    QHash<Key, QByteArray> m_fresh; // converted since the index was last built
+    QHash<Key, int> m_indexed;      // which message of the index holds a body
     SearchIndex m_index;
     quint64 m_builtRevision = 0;
     QThreadPool m_pool;

@@ -72,20 +72,20 @@ TEST(MessageSearch, KeepsTheMessagesHoldingEveryWordWithoutRegardToCaseOrAccents
     const Case cases[] = {
         {"", {0, 1, 2, 3}, {0, 1, 2, 3}},
         {"   \t ", {0, 1, 2, 3}, {0, 1, 2, 3}},
-        {"cafe", {0, 1, 2}, {0, 1}},           // accents and case: Café, CAFE, café in a body
+        {"cafe", {0, 1, 2}, {0, 1}}, // accents and case: Café, CAFE, café in a body
         {"CAFÉ", {0, 1, 2}, {0, 1}},
-        {"cafe\xcc\x81", {0, 1, 2}, {0, 1}},   // the accent typed as a combining mark
-        {"zoe mull", {0}, {0}},                // every word, parts of words
-        {"zurich plans", {0}, {}},             // one word in the body, one in the subject
-        {"plans budget", {}, {}},              // no message holds both
-        {"menu.pdf", {0}, {0}},                // attachment names
+        {"cafe\xcc\x81", {0, 1, 2}, {0, 1}}, // the accent typed as a combining mark
+        {"zoe mull", {0}, {0}},              // every word, parts of words
+        {"zurich plans", {0}, {}},           // one word in the body, one in the subject
+        {"plans budget", {}, {}},            // no message holds both
+        {"menu.pdf", {0}, {0}},              // attachment names
         {"isak naive", {3}, {}},
-        {"oeuvre", {2}, {}},                   // letters that do not decompose are spelled out
+        {"oeuvre", {2}, {}}, // letters that do not decompose are spelled out
         {"STRASSE", {1}, {}},
-        {"file", {1}, {}},                     // the ﬁ ligature decomposes to "fi"
-        {"plans\nbob", {1}, {1}},              // any white space separates words
-        {"plansbob", {}, {}},                  // fields are not run together
-        {"budgetthe", {}, {}},                 // nor fields and body
+        {"file", {1}, {}},        // the ﬁ ligature decomposes to "fi"
+        {"plans\nbob", {1}, {1}}, // any white space separates words
+        {"plansbob", {}, {}},     // fields are not run together
+        {"budgetthe", {}, {}},    // nor fields and body
         {"xyz", {}, {}},
     };
     for (const Case &c : cases) {
@@ -101,7 +101,7 @@ TEST(MessageSearch, TypingAndErasingLettersKeepsTheRightMessages)
     MessageSearch search = searchOver(true);
     // Each step narrows or widens the last query, as keystrokes do.
     const std::pair<const char *, std::vector<int>> steps[] = {
-        {"c", {0, 1, 2, 3}}, {"ca", {0, 1, 2}}, {"caf", {0, 1, 2}}, {"cafe p", {0, 1}}, {"cafe pl", {0, 1}},
+        {"c", {0, 1, 2, 3}}, {"ca", {0, 1, 2}},    {"caf", {0, 1, 2}},  {"cafe p", {0, 1}}, {"cafe pl", {0, 1}},
         {"cafe pla z", {0}}, {"cafe pla", {0, 1}}, {"cafe", {0, 1, 2}}, {"cafe numb", {2}}, {"", {0, 1, 2, 3}},
     };
     for (const auto &[query, expected] : steps)

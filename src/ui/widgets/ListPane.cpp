@@ -58,8 +58,7 @@ namespace {
 
 // Thrown out of a fill when the store changed while the fill yielded.
 struct StoreChanged
-{
-};
+{};
 
 } // namespace
 
@@ -96,7 +95,8 @@ void ListPane::addFindField(QList<int> searchColumns, BodyTexts::Converter toPla
     m_searchColumns = std::move(searchColumns);
     m_findField = new FindField(this);
     m_layout->insertWidget(0, m_findField);
-    m_bodies = new BodyTexts(std::move(toPlainText), [this] { return storeRevision(); }, this);
+    m_bodies = new BodyTexts(
+        std::move(toPlainText), [this] { return storeRevision(); }, this);
     const auto findNow = [this] {
         try {
             applyFind();

@@ -106,10 +106,10 @@ private:
     QList<int> m_searchColumns;
     BodyTexts *m_bodies = nullptr;
     MessageSearch m_search;
-    quint64 m_indexedRevision = 0;     // the fill whose rows m_search holds
+    quint64 m_indexedRevision = 0;      // the fill whose rows m_search holds
     std::vector<QStringList> m_allRows; // every row of the fill, in the display's order
     std::vector<int> m_allPositions;    // the position of each of those rows' message, -1 for none
-    bool m_subsetShown = false;        // the grid shows only the rows find kept
+    bool m_subsetShown = false;         // the grid shows only the rows find kept
     quint64 m_arrangedGridRevision = 0; // the grid's revision right after find set its rows
     bool m_finding = false;
 };
