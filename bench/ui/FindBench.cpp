@@ -208,12 +208,16 @@ void BM_InboxPaneKeystroke_100k(benchmark::State &state)
     pane.grid()->setFixedRows(1);
     pane.showList();
     const QString word = sample().words[42];
+    // The first keystroke after a fill also indexes the rows' fields.
+    QElapsedTimer clock;
+    clock.start();
+    pane.findField()->setText(word.left(1));
+    state.counters["ms_first_keystroke_after_fill"] = double(clock.nsecsElapsed()) / 1e6;
     double slowest = 0, total = 0;
     int keystrokes = 0;
     for (auto _ : state) {
         pane.findField()->clear();
         for (qsizetype n = 1; n <= word.size(); ++n) {
-            QElapsedTimer clock;
             clock.start();
             pane.findField()->setText(word.left(n));
             const double ms = double(clock.nsecsElapsed()) / 1e6;

@@ -89,22 +89,30 @@ const char *find(const char *from, const char *to, QByteArrayView word)
 
 void appendFolded(QStringView text, QByteArray &out)
 {
-    // Mail is mostly ASCII: that takes the quick path, one byte a character.
+    // Mail is mostly ASCII: each run of it is lowered in place, one byte a character.
     const qsizetype size = text.size();
-    const QChar *data = text.data();
+    const char16_t *data = text.utf16();
     qsizetype i = 0;
     while (i < size) {
-        const char16_t c = data[i].unicode();
-        if (c < 0x80) {
-            out.append(char(c >= 'A' && c <= 'Z' ? c + 32 : c));
-            ++i;
-            continue;
-        }
-        qsizetype end = i + 1;
-        while (end < size && data[end].unicode() >= 0x80)
+        qsizetype end = i;
+        while (end < size && data[end] < 0x80)
             ++end;
-        appendFoldedRun(text.sliced(i, end - i), out);
-        i = end;
+        if (end > i) {
+            const qsizetype at = out.size();
+            out.resize(at + (end - i));
+            char *to = out.data() + at;
+            for (qsizetype k = i; k < end; ++k) {
+                const char16_t c = data[k];
+                *to++ = char(c >= u'A' && c <= u'Z' ? c + 32 : c);
+            }
+            i = end;
+        }
+        while (end < size && data[end] >= 0x80)
+            ++end;
+        if (end > i) {
+            appendFoldedRun(text.sliced(i, end - i), out);
+            i = end;
+        }
     }
 }
 
