@@ -208,11 +208,15 @@ void BM_InboxPaneKeystroke_100k(benchmark::State &state)
     pane.grid()->setFixedRows(1);
     pane.showList();
     const QString word = sample().words[42];
-    // The first keystroke after a fill also indexes the rows' fields.
+    // The field taking the focus after a fill indexes the rows' fields; the first keystroke then
+    // starts reading the bodies in the background.
     QElapsedTimer clock;
     clock.start();
+    Q_EMIT pane.findField()->focused();
+    state.counters["ms_focus_after_fill"] = double(clock.nsecsElapsed()) / 1e6;
+    clock.start();
     pane.findField()->setText(word.left(1));
-    state.counters["ms_first_keystroke_after_fill"] = double(clock.nsecsElapsed()) / 1e6;
+    state.counters["ms_first_keystroke"] = double(clock.nsecsElapsed()) / 1e6;
     double slowest = 0, total = 0;
     int keystrokes = 0;
     for (auto _ : state) {

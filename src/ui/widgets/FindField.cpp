@@ -24,6 +24,12 @@ FindField::FindField(QWidget *host) : QLineEdit(host)
     });
 }
 
+void FindField::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    Q_EMIT focused();
+}
+
 void FindField::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && !text().isEmpty()) {

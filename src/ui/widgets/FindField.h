@@ -14,7 +14,12 @@ public:
     // The shortcut acts while the host (the list pane) is shown.
     explicit FindField(QWidget *host);
 
+Q_SIGNALS:
+    // The field took the focus: the user is about to search.
+    void focused();
+
 protected:
+    void focusInEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 };
 

@@ -105,6 +105,7 @@ void ListPane::addFindField(QList<int> searchColumns, BodyTexts::Converter toPla
         }
     };
     connect(m_findField, &QLineEdit::textChanged, this, findNow);
+    connect(m_findField, &FindField::focused, this, &ListPane::prepareFind);
     // The bodies came in: find searches them too from now on.
     connect(m_bodies, &BodyTexts::built, this, [this, findNow](quint64 revision) {
         if (revision == m_shownRevision && !m_finding)
@@ -162,6 +163,34 @@ void ListPane::indexFields()
     m_indexedRevision = m_shownRevision;
 }
 
+void ListPane::takeAllRows()
+{
+    const sortgrid::StringGridModel &cells = m_grid->gridData();
+    m_allRows.clear();
+    m_allPositions.clear();
+    m_allRows.reserve(size_t(std::max(0, cells.gridRowCount() - 1)));
+    m_allPositions.reserve(m_allRows.capacity());
+    for (int row = 1; row < cells.gridRowCount(); ++row) {
+        m_allRows.push_back(cells.Rows(row));
+        bool ok = false;
+        const int position = m_allRows.back().value(0).toInt(&ok) - 1;
+        m_allPositions.push_back(ok ? position : -1);
+    }
+}
+
+void ListPane::prepareFind()
+{
+    const sortgrid::StringGridModel &cells = m_grid->gridData();
+    if (m_subsetShown || cells.isFilling())
+        return; // the next keystroke takes the rows anew
+    if (cells.revision() != m_arrangedGridRevision) {
+        takeAllRows();
+        m_arrangedGridRevision = cells.revision(); // the grid shows all of them
+    }
+    if (m_indexedRevision != m_shownRevision)
+        indexFields();
+}
+
 void ListPane::applyFind()
 {
     if (!m_findField || m_grid->gridData().isFilling())
@@ -181,16 +210,7 @@ void ListPane::applyFind()
             if (m_sort)
                 m_sort(*m_grid);
         }
-        m_allRows.clear();
-        m_allPositions.clear();
-        m_allRows.reserve(size_t(std::max(0, cells.gridRowCount() - 1)));
-        m_allPositions.reserve(m_allRows.capacity());
-        for (int row = 1; row < cells.gridRowCount(); ++row) {
-            m_allRows.push_back(cells.Rows(row));
-            bool ok = false;
-            const int position = m_allRows.back().value(0).toInt(&ok) - 1;
-            m_allPositions.push_back(ok ? position : -1);
-        }
+        takeAllRows();
     }
     if (!finding) {
         setGridRows(m_allRows);

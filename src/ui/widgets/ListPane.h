@@ -92,6 +92,10 @@ private:
     Shown fill();
     // Shows the rows that hold every word of the find field, in the display's order; may throw.
     void applyFind();
+    // Takes every row in the grid's order and indexes their fields when the grid changed since:
+    // done when the find field takes the focus, so the first keystroke finds at once.
+    void prepareFind();
+    void takeAllRows();
     void indexFields();
     void setGridRows(const std::vector<QStringList> &rows);
 
