@@ -11,10 +11,13 @@
 #include "receiving/widgets/InboxPane.h"
 #include "shell/Settings.h"
 #include "sortgrid/widgets/SortGrid.h"
+#include "ui/widgets/FindField.h"
 
 #include "GridTexts.h"
 #include "support/Strings.h"
 #include "support/TempFolder.h"
+
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -48,10 +51,10 @@ protected:
         setGridHeaders(ListGrids{nullptr, pane->grid(), nullptr});
     }
 
-    void append(const QString &from, const QString &subject)
+    void append(const QString &from, const QString &subject, const QByteArray &body = "{\\rtf1 Hello}")
     {
         XmlDocument file;
-        file.loadFromBytes(inboxMessage(from, subject));
+        file.loadFromBytes(inboxMessage(from, subject).replace("{\\rtf1 Hello}", body));
         store.appendMessage(file.root(), nullptr);
     }
     // The inbox sort stored by a header click.
@@ -168,6 +171,39 @@ TEST_F(InboxList, ShowingThePaneAgainWhileItFillsEndsWithOneCompleteSortedList)
     EXPECT_EQ(grid().Cells(1, 1), QStringLiteral("Zed"));
     EXPECT_EQ(grid().Cells(1, 201), QStringLiteral("Bob 000"));
     EXPECT_FALSE(pane->InboxDirty());
+}
+
+TEST_F(InboxList, FindKeepsItsMessagesInTheStoredSortThroughADeletion)
+{
+    storeSort(2, 0);
+    append(QStringLiteral("Bob"), QStringLiteral("Café plans"));
+    append(QStringLiteral("Zoë"), QStringLiteral("agenda"), "{\\rtf1 Lunch at the CAF\\'c9 at noon}");
+    append(QStringLiteral("Ann"), QStringLiteral("Budget"));
+    append(QStringLiteral("Cid"), QStringLiteral("Re: cafe PLANS"));
+    pane->showList();
+    corvane::ui::FindField &find = *pane->findField();
+    EXPECT_EQ(find.accessibleName(), QStringLiteral("Find"));
+    EXPECT_FALSE(find.accessibleDescription().isEmpty());
+
+    find.setText(QStringLiteral("cafe"));
+    // The subjects match at once, the body once its plain text is known.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return grid().RowCount() == 4; }, 5000));
+    EXPECT_EQ(dataColumn(grid(), 2), strings({"agenda", "Café plans", "Re: cafe PLANS"}));
+
+    // A header click stores a descending sort; the list shows it at once.
+    storeSort(2, 1);
+    pane->showList();
+    EXPECT_EQ(dataColumn(grid(), 0), strings({"4", "1", "2"}));
+    // The middle row's message goes, found through its Msg No.
+    store.deleteAt(grid().Cells(0, 2).toInt() - 1);
+    EXPECT_EQ(pane->showList(), ListPane::Shown::Refilled);
+    EXPECT_EQ(dataColumn(grid(), 2), strings({"Re: cafe PLANS", "agenda"})) << "the find still holds";
+    EXPECT_EQ(dataColumn(grid(), 0), strings({"3", "1"}));
+    EXPECT_EQ(store.rowAt(1).subject, QStringLiteral("Budget"));
+
+    QTest::keyClick(&find, Qt::Key_Escape);
+    EXPECT_TRUE(find.text().isEmpty());
+    EXPECT_EQ(dataColumn(grid(), 2), strings({"Re: cafe PLANS", "Budget", "agenda"}));
 }
 
 TEST_F(InboxList, ClosingThePaneWhileItFillsEndsTheFill)

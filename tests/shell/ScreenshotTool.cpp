@@ -1,6 +1,7 @@
 // Takes the README's screenshots: the first start in an empty program folder, the Settings pane
 // after the user filled in name and inbox folder and pressed Save, the InBox pane with a few
-// received messages, and the Address Edit pane on an entry of a small address book. Run under a display (Xvfb):
+// received messages, all of them and those Find keeps, and the Address Edit pane on an entry of a
+// small address book. Run under a display (Xvfb):
 //   xvfb-run -a shell_screenshots <output folder>
 #include "shell/widgets/GridSetup.h"
 #include "shell/widgets/ListPanes.h"
@@ -15,6 +16,7 @@
 #include "platform/XmlDocument.h"
 #include "receiving/InboxStore.h"
 #include "sortgrid/widgets/SortGrid.h"
+#include "ui/widgets/FindField.h"
 
 #include <QApplication>
 #include <QDir>
@@ -138,6 +140,13 @@ int main(int argc, char **argv)
         grid->setRow(1);
         settle(window);
         ok = save(window, output + QStringLiteral("inbox.png")) && ok;
+
+        // Find keeps the messages that hold every word typed, here Bob's two.
+        auto *find = window.findChild<QWidget *>(QStringLiteral("InBoxPan"))->findChild<corvane::ui::FindField *>();
+        find->setFocus();
+        QTest::keyClicks(find, QStringLiteral("bob"));
+        settle(window);
+        ok = save(window, output + QStringLiteral("inbox-find.png")) && ok;
 
         addSomeAddresses(window.mail().addresses,
                          QDir::toNativeSeparators(root.path() + QStringLiteral("/shared/")));

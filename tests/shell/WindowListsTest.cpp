@@ -10,6 +10,7 @@
 #include "platform/IniFile.h"
 #include "shell/Settings.h"
 #include "sortgrid/widgets/SortGrid.h"
+#include "ui/widgets/FindField.h"
 #include "ui/widgets/OutlookBar.h"
 
 #include "GridTexts.h"
@@ -223,6 +224,29 @@ TEST(WindowLists, SaveWithAnotherInboxFolderListsThatFoldersStoreAtTheNextDispla
     p.window->findChild<QPushButton *>(QStringLiteral("SettingSaveB"))->click();
     p.click(Pane::InBox);
     EXPECT_EQ(dataColumn(gridOf(p, GridId::Inbox), 1), strings({"Dan", "Cid"}));
+}
+
+TEST(WindowLists, CtrlFFocusesTheFindFieldOfTheListShown)
+{
+    Program p;
+    p.makeReady(static_cast<int>(Pane::InBox));
+    p.app.write(QStringLiteral("InBox.cvi"), inboxStore({inboxMessage(QStringLiteral("Bob"), QStringLiteral("a")),
+                                                         inboxMessage(QStringLiteral("Cid"), QStringLiteral("b"))}));
+    MainWindow &window = p.open();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    const auto findOf = [&](const char *paneName) {
+        return window.findChild<QWidget *>(QLatin1String(paneName))->findChild<corvane::ui::FindField *>();
+    };
+    for (const auto &[pane, paneName] : {std::pair{Pane::InBox, "InBoxPan"}, std::pair{Pane::SentItems, "SentPan"}}) {
+        p.click(pane);
+        QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, Qt::Key_F, Qt::ControlModifier);
+        EXPECT_EQ(QApplication::focusWidget(), findOf(paneName)) << paneName;
+    }
+    p.click(Pane::InBox);
+    QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("CID"));
+    EXPECT_EQ(dataColumn(gridOf(p, GridId::Inbox), 1), strings({"Cid"}));
 }
 
 TEST(WindowLists, ClosingWritesTheGridWidthsButNeverTheCounterColumns)

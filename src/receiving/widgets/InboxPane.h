@@ -23,6 +23,7 @@ protected:
     quint64 storeRevision() const override;
     // Reads each message as its row goes in, so a big inbox is read in the fill's slices too.
     RowSource rowSource() const override;
+    ui::BodyTexts::Source bodySource() const override;
 
 private:
     InboxStore &m_store;

@@ -24,6 +24,7 @@ public:
 protected:
     quint64 storeRevision() const override;
     RowSource rowSource() const override { return rowsOf(sentRows(m_store)); }
+    ui::BodyTexts::Source bodySource() const override;
 
 private:
     SentStore &m_store;

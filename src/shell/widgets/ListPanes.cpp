@@ -32,9 +32,11 @@ ListPanes::ListPanes(MailServices &mail, const platform::IniFile &settingsFile, 
     setUpListPane(*m_sent, Pane::SentItems, GridId::Sent, settingsFile);
     setUpListPane(*m_address, Pane::AddressBook, GridId::Address, settingsFile);
     installClickSortHandlers(grids(), settingsFile, messages);
-    for (ListPane *list : {static_cast<ListPane *>(m_inbox), static_cast<ListPane *>(m_sent),
-                           static_cast<ListPane *>(m_address)})
+    for (ListPane *list :
+         {static_cast<ListPane *>(m_inbox), static_cast<ListPane *>(m_sent), static_cast<ListPane *>(m_address)}) {
         connect(list, &ListPane::failed, this, &ListPanes::failed);
+        connect(list, &ListPane::statusText, this, &ListPanes::statusText);
+    }
 }
 
 void ListPanes::placeIn(PaneStack &stack)

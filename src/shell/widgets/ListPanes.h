@@ -66,6 +66,8 @@ public:
 
 Q_SIGNALS:
     void failed(const QString &message);
+    // What a list is doing (reading message texts for Find), for the status bar.
+    void statusText(const QString &text);
 
 private:
     MailServices &m_mail;

@@ -186,6 +186,7 @@ void MainWindow::connectServices()
     connect(this, &MainWindow::paneShown, m_addresses, &AddressPanes::paneShown);
     connect(m_addresses, &AddressPanes::editRequested, this, [this] { showPane(Pane::AddressEdit); });
     connect(m_addresses, &AddressPanes::failed, this, &MainWindow::showError);
+    connect(m_lists, &ListPanes::statusText, this, [this](const QString &text) { m_statusBar->setPanelText(0, text); });
 }
 
 void MainWindow::setMailCheckRunner(MailCheckRunner *runner)

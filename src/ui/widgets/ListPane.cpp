@@ -2,9 +2,13 @@
 
 #include "platform/Errors.h"
 #include "sortgrid/widgets/SortGrid.h"
+#include "ui/widgets/FindField.h"
 
 #include <QPointer>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include <memory>
 
@@ -32,6 +36,9 @@ ListPane::Shown ListPane::showList()
         // Also when nothing was refilled: the list always shows in its stored order.
         if (m_sort)
             m_sort(*m_grid);
+        // A refill brought every row back: find keeps its rows again.
+        if (shown == Shown::Refilled)
+            applyFind();
         return shown;
     } catch (const Error &error) {
         if (alive)
@@ -51,8 +58,7 @@ namespace {
 
 // Thrown out of a fill when the store changed while the fill yielded.
 struct StoreChanged
-{
-};
+{};
 
 } // namespace
 
@@ -64,6 +70,7 @@ ListPane::Shown ListPane::fill()
         // Taken as shown before the first slice yields: whatever changes the store while the rows
         // go in raises its revision, and the fill then reads the store anew from the start.
         m_shownRevision = revision;
+        m_subsetShown = false;
         m_grid->setRowCount(source.count + 1); // the header row stays, also with no rows
         // Everything the fill uses lives here: the pane may go away while the fill yields.
         const BatchFill::Options options = m_fillOptions;
@@ -81,6 +88,160 @@ ListPane::Shown ListPane::fill()
         } catch (const StoreChanged &) {
         }
     }
+}
+
+void ListPane::addFindField(QList<int> searchColumns, BodyTexts::Converter toPlainText)
+{
+    m_searchColumns = std::move(searchColumns);
+    m_findField = new FindField(this);
+    m_layout->insertWidget(0, m_findField);
+    m_bodies = new BodyTexts(
+        std::move(toPlainText), [this] { return storeRevision(); }, this);
+    const auto findNow = [this] {
+        try {
+            applyFind();
+        } catch (const Error &error) {
+            Q_EMIT failed(error.message());
+        }
+    };
+    connect(m_findField, &QLineEdit::textChanged, this, findNow);
+    connect(m_findField, &FindField::focused, this, &ListPane::prepareFind);
+    // The bodies came in: find searches them too from now on.
+    connect(m_bodies, &BodyTexts::built, this, [this, findNow](quint64 revision) {
+        if (revision == m_shownRevision && !m_finding)
+            findNow();
+    });
+    connect(m_bodies, &BodyTexts::progress, this, [this](int done, int total) {
+        Q_EMIT statusText(done < total ? tr("Reading the message texts for Find: %1%").arg(qint64(done) * 100 / total)
+                                       : QString());
+    });
+}
+
+void ListPane::setGridRows(const std::vector<QStringList> &rows)
+{
+    sortgrid::StringGridModel &cells = m_grid->gridData();
+    // The message that was current stays current when it is still listed.
+    const int current = m_grid->Row();
+    const QString currentNumber = current >= 1 ? cells.Cells(0, current) : QString();
+    cells.BeginUpdate();
+    m_grid->setRowCount(int(rows.size()) + 1);
+    int keep = -1;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        cells.setRows(int(i) + 1, rows[i]);
+        if (keep < 0 && !currentNumber.isEmpty() && rows[i].value(0) == currentNumber)
+            keep = int(i) + 1;
+    }
+    cells.EndUpdate();
+    if (keep > 0)
+        m_grid->setRow(keep);
+    else if (!rows.empty())
+        m_grid->setRow(1);
+}
+
+void ListPane::indexFields()
+{
+    // In store order: the search names messages by position.
+    std::vector<const QStringList *> byPosition(m_allRows.size(), nullptr);
+    for (size_t i = 0; i < m_allRows.size(); ++i) {
+        const int position = m_allPositions[i];
+        if (position >= 0 && position < int(byPosition.size()))
+            byPosition[size_t(position)] = &m_allRows[i];
+    }
+    SearchIndex fields;
+    QList<QStringView> texts;
+    for (const QStringList *row : byPosition) {
+        texts.clear();
+        if (row) {
+            for (const int column : std::as_const(m_searchColumns)) {
+                if (column < row->size())
+                    texts.append((*row)[column]);
+            }
+        }
+        fields.append(texts);
+    }
+    m_search.setFields(std::move(fields));
+    m_indexedRevision = m_shownRevision;
+}
+
+void ListPane::takeAllRows()
+{
+    const sortgrid::StringGridModel &cells = m_grid->gridData();
+    m_allRows.clear();
+    m_allPositions.clear();
+    m_allRows.reserve(size_t(std::max(0, cells.gridRowCount() - 1)));
+    m_allPositions.reserve(m_allRows.capacity());
+    for (int row = 1; row < cells.gridRowCount(); ++row) {
+        m_allRows.push_back(cells.Rows(row));
+        bool ok = false;
+        const int position = m_allRows.back().value(0).toInt(&ok) - 1;
+        m_allPositions.push_back(ok ? position : -1);
+    }
+}
+
+void ListPane::prepareFind()
+{
+    const sortgrid::StringGridModel &cells = m_grid->gridData();
+    if (m_subsetShown || cells.isFilling())
+        return; // the next keystroke takes the rows anew
+    if (cells.revision() != m_arrangedGridRevision) {
+        takeAllRows();
+        m_arrangedGridRevision = cells.revision(); // the grid shows all of them
+    }
+    if (m_indexedRevision != m_shownRevision)
+        indexFields();
+}
+
+void ListPane::applyFind()
+{
+    if (!m_findField || m_grid->gridData().isFilling())
+        return;
+    const QString query = m_findField->text();
+    const bool finding = !queryWords(query).isEmpty();
+    if (!finding && !m_subsetShown)
+        return;
+    const QScopedValueRollback<bool> busy(m_finding, true);
+    sortgrid::StringGridModel &cells = m_grid->gridData();
+    // The grid changed since find last set its rows (a refill, a sort): take every row again, in
+    // the display's order.
+    if (cells.revision() != m_arrangedGridRevision || m_allRows.empty()) {
+        if (m_subsetShown) {
+            setGridRows(m_allRows);
+            m_subsetShown = false;
+            if (m_sort)
+                m_sort(*m_grid);
+        }
+        takeAllRows();
+    }
+    if (!finding) {
+        setGridRows(m_allRows);
+        m_subsetShown = false;
+        m_arrangedGridRevision = cells.revision();
+        return;
+    }
+    if (m_indexedRevision != m_shownRevision)
+        indexFields();
+    // The bodies are read from the store, which must still hold what the grid shows.
+    if (m_bodies->builtRevision() != m_shownRevision && !m_bodies->isBuilding(m_shownRevision)
+        && storeRevision() == m_shownRevision) {
+        BodyTexts::Source source = bodySource();
+        source.revision = m_shownRevision;
+        if (source.body && source.count == m_search.count())
+            m_bodies->build(std::move(source));
+    }
+    if (!m_search.bodiesKnown() && m_bodies->builtRevision() == m_shownRevision
+        && m_bodies->index().count() == m_search.count())
+        m_search.setBodies(m_bodies->index());
+
+    const std::vector<char> &keep = m_search.match(query);
+    std::vector<QStringList> rows;
+    for (size_t i = 0; i < m_allRows.size(); ++i) {
+        const int position = m_allPositions[i];
+        if (position >= 0 && position < int(keep.size()) && keep[size_t(position)])
+            rows.push_back(m_allRows[i]);
+    }
+    setGridRows(rows);
+    m_subsetShown = true;
+    m_arrangedGridRevision = cells.revision();
 }
 
 } // namespace corvane::ui

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "sortgrid/BatchFill.h"
+#include "ui/BodyTexts.h"
+#include "ui/TextSearch.h"
 #include "ui/widgets/CaptionPanel.h"
 
 #include <QList>
@@ -16,10 +18,14 @@ class TSortGrid;
 
 namespace corvane::ui {
 
+class FindField;
+
 // A pane that lists one store in a sortable grid below its caption. The grid is filled again from
 // the store only when the store's revision differs from the one the grid shows; the fill runs in
 // slices that let the window handle its events, and the display's sort (the window's stored sort)
 // runs on every display. Each subsystem's list pane derives from it; the window sets up the grid.
+// A message list has a find field above its grid that keeps only the rows holding every word
+// typed; column 0 ("Msg No.") still names each row's message and the display's sort still holds.
 class ListPane : public CaptionPanel
 {
     Q_OBJECT
@@ -49,8 +55,13 @@ public:
     // (or the grid was never filled).
     bool refillDue() const { return storeRevision() != m_shownRevision; }
 
+    // The find field, when the pane has one.
+    FindField *findField() const { return m_findField; }
+
 Q_SIGNALS:
     void failed(const QString &message);
+    // What the pane is doing, for the status bar; empty when it is done.
+    void statusText(const QString &text);
 
 protected:
     // What one fill reads from the store: the number of data rows and, asked for in increasing
@@ -70,14 +81,41 @@ protected:
     // The pane's layout: the grid fills it; panes may put a tool bar above the grid.
     QVBoxLayout *bodyLayout() const { return m_layout; }
 
+    // Puts the find field above the grid. It searches the grid's columns given (the rows as filled,
+    // column 0 holding the position + 1) and the messages' bodies, whose plain texts the converter
+    // gives from the bodies that bodySource() reads.
+    void addFindField(QList<int> searchColumns, BodyTexts::Converter toPlainText);
+    // The stored bodies (rich text) of the messages, in store order, at the current revision.
+    virtual BodyTexts::Source bodySource() const { return {}; }
+
 private:
     Shown fill();
+    // Shows the rows that hold every word of the find field, in the display's order; may throw.
+    void applyFind();
+    // Takes every row in the grid's order and indexes their fields when the grid changed since:
+    // done when the find field takes the focus, so the first keystroke finds at once.
+    void prepareFind();
+    void takeAllRows();
+    void indexFields();
+    void setGridRows(const std::vector<QStringList> &rows);
 
     std::function<void(sortgrid::TSortGrid &grid)> m_sort;
     sortgrid::TSortGrid *m_grid;
     QVBoxLayout *m_layout;
     sortgrid::BatchFill::Options m_fillOptions;
     quint64 m_shownRevision = 0; // no store revision is 0
+
+    // Find.
+    FindField *m_findField = nullptr;
+    QList<int> m_searchColumns;
+    BodyTexts *m_bodies = nullptr;
+    MessageSearch m_search;
+    quint64 m_indexedRevision = 0;      // the fill whose rows m_search holds
+    std::vector<QStringList> m_allRows; // every row of the fill, in the display's order
+    std::vector<int> m_allPositions;    // the position of each of those rows' message, -1 for none
+    bool m_subsetShown = false;         // the grid shows only the rows find kept
+    quint64 m_arrangedGridRevision = 0; // the grid's revision right after find set its rows
+    bool m_finding = false;
 };
 
 } // namespace corvane::ui
