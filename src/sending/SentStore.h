@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Message.h"
 #include "platform/StoreRevision.h"
 #include "platform/XmlDocument.h"
 
@@ -46,7 +47,8 @@ public:
     void SentboxFill(const platform::XmlDocument &outgoing, const QStringList &attachmentPaths);
 
     int count() const;
-    pugi::xml_node messageAt(int position) const;
+    // The message at a position, whole. Throws Error for a missing one.
+    core::Message message(int position) const;
     void deleteAt(int position);
     QList<SentRow> rows() const;
 

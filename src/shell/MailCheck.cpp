@@ -32,7 +32,7 @@ void MailCheckController::check()
     m_running = false;
     Q_EMIT runningChanged(false);
     Q_EMIT statusTextChanged(QString());
-    for (const addressbook::Notice &notice : result.notices)
+    for (const core::Notice &notice : result.notices)
         Q_EMIT noticeRaised(notice);
     if (!failure.isEmpty())
         Q_EMIT failed(failure);

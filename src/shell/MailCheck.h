@@ -1,6 +1,7 @@
 #pragma once
 
 #include "addressbook/MailSettings.h"
+#include "core/Notice.h"
 
 #include <QList>
 #include <QObject>
@@ -11,7 +12,7 @@ namespace corvane::shell {
 struct MailCheckResult
 {
     bool newMail = false; // something arrived: the window shows the Inbox
-    QList<addressbook::Notice> notices; // what the user must read, in order
+    QList<core::Notice> notices; // what the user must read, in order
 };
 
 // One run of the mail check, as the window starts it. The receiving side supplies it; it runs on the
@@ -49,7 +50,7 @@ Q_SIGNALS:
     void newMailArrived();
     void failed(const QString &message);
     // Something the check worded for the user (an unreadable file set aside, a failed save).
-    void noticeRaised(const addressbook::Notice &notice);
+    void noticeRaised(const core::Notice &notice);
 
 private:
     MailCheckRunner *m_runner = nullptr;

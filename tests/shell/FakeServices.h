@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeMailCheck.h"
+#include "core/Notice.h"
 #include "shell/widgets/WindowServices.h"
 
 #include <QStringList>
@@ -15,10 +16,10 @@ namespace corvane::test {
 struct FakeMessages : shell::MessagePresenter
 {
     QStringList errors;
-    QList<addressbook::Notice> notices;
+    QList<core::Notice> notices;
     int beeps = 0;
     void showError(QWidget *, const QString &message) override { errors.append(message); }
-    void showNotice(QWidget *, const addressbook::Notice &notice) override
+    void showNotice(QWidget *, const core::Notice &notice) override
     {
         if (notice.beep)
             ++beeps;
