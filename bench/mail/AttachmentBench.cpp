@@ -4,6 +4,7 @@
 #include "receiving/AttachmentFetching.h"
 #include "sending/AttachmentSending.h"
 
+#include "core/AttachIni.h"
 #include "platform/BackgroundCopies.h"
 #include "platform/IniFile.h"
 
@@ -126,8 +127,8 @@ void BM_FetchBack(benchmark::State &state)
         clearFolder(server);
         clearFolder(own);
         QFile::copy(source(), server + QStringLiteral("big.bin"));
-        platform::IniFile(server + QStringLiteral("Attach.ini"))
-            .writeInteger(QStringLiteral("Attachments"), QStringLiteral("big.bin"), 1);
+        platform::IniFile(server + core::kAttachIniFileName)
+            .writeInteger(core::kAttachmentsSection, QStringLiteral("big.bin"), 1);
         QProcess::execute(QStringLiteral("sync"), {});
         platform::BackgroundCopies copies;
         receiving::AttachmentFetcher fetcher(copies);
