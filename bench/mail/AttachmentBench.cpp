@@ -4,9 +4,9 @@
 #include "receiving/AttachmentFetching.h"
 #include "sending/AttachmentSending.h"
 
+#include "core/AttachIni.h"
 #include "platform/BackgroundCopies.h"
 #include "platform/IniFile.h"
-#include "platform/XmlDocument.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -103,7 +103,7 @@ void BM_SendToFourTargets(benchmark::State &state)
         for (int i = 0; i < kTargets; ++i) {
             const QString target = folder(QStringLiteral("target%1").arg(i));
             clearFolder(target);
-            targets.append({QStringLiteral("User%1").arg(i), target, addressbook::kFalse});
+            targets.append({QStringLiteral("User%1").arg(i), target, core::kFalse});
         }
         platform::BackgroundCopies copies;
         sending::AttachmentSending sending(copies);
@@ -127,16 +127,14 @@ void BM_FetchBack(benchmark::State &state)
         clearFolder(server);
         clearFolder(own);
         QFile::copy(source(), server + QStringLiteral("big.bin"));
-        platform::IniFile(server + QStringLiteral("Attach.ini"))
-            .writeInteger(QStringLiteral("Attachments"), QStringLiteral("big.bin"), 1);
+        platform::IniFile(server + core::kAttachIniFileName)
+            .writeInteger(core::kAttachmentsSection, QStringLiteral("big.bin"), 1);
         QProcess::execute(QStringLiteral("sync"), {});
-        platform::XmlDocument message;
-        message.setContent({QStringLiteral("<Message><Attachments><Attachment Filename=\"big.bin\"/></Attachments></Message>")});
         platform::BackgroundCopies copies;
         receiving::AttachmentFetcher fetcher(copies);
         QElapsedTimer timer;
         timer.start();
-        fetcher.GetAttach(message.root(), server, true, own);
+        fetcher.GetAttach({QStringLiteral("big.bin")}, server, true, own);
         copies.waitForAll();
         const double seconds = double(timer.nsecsElapsed()) / 1e9;
         if (QFile(own + QStringLiteral("big.bin")).size() != kMegabytes << 20)

@@ -42,8 +42,8 @@ void BM_Deliver(benchmark::State &state)
         state.PauseTiming();
         QTemporaryDir dir(benchRoot() + QStringLiteral("/corvane-delivery-bench-XXXXXX"));
         const QString folder = dir.path() + u'/';
-        const addressbook::RecipientList target{{QStringLiteral("Bob"), folder, addressbook::kFalse}};
-        const addressbook::RecipientList otherTarget{{QStringLiteral("Carl"), folder, addressbook::kFalse}};
+        const addressbook::RecipientList target{{QStringLiteral("Bob"), folder, core::kFalse}};
+        const addressbook::RecipientList otherTarget{{QStringLiteral("Carl"), folder, core::kFalse}};
         for (int i = 0; i < others; ++i)
             sending::SendExecute(bytes, {QStringLiteral("Carl")}, otherTarget);
         state.ResumeTiming();

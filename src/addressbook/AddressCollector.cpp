@@ -42,7 +42,7 @@ const RecipientList &AddressCollector::CollectAddresses(const QStringList &names
                 startProbe(entry, true);
         // The own record goes in ahead of the server probes' answers, which arrive while waiting.
         if (settings.selfServer || includeServers)
-            m_recipients.append({settings.yourName, platform::withTrailingSeparator(settings.yourInbox), kTrue});
+            m_recipients.append({settings.yourName, platform::withTrailingSeparator(settings.yourInbox), core::kTrue});
     }
     waitForProbes();
 
@@ -55,7 +55,7 @@ void AddressCollector::startProbe(const AddressEntry &entry, bool server)
     ++m_pendingProbes;
     // A hand-edited address list may lack the trailing separator: without it a file name would
     // glue to the folder's name and land in its parent.
-    const RecipientEntry record{entry.Name, platform::withTrailingSeparator(entry.Inbox), server ? kTrue : kFalse};
+    const RecipientEntry record{entry.Name, platform::withTrailingSeparator(entry.Inbox), core::truthText(server)};
     m_probe.probe(record.Inbox, entry.Name, this, [this, record](bool exists) {
         if (exists)
             m_recipients.append(record);

@@ -1,5 +1,6 @@
 #include "AddressEditing.h"
 
+#include "core/MessageFileNames.h"
 #include "platform/FileNames.h"
 
 namespace corvane::addressbook {
@@ -31,11 +32,11 @@ int steppedRow(int row, int rowCount, int step)
     return next >= 1 && next <= rowCount - 1 ? next : row;
 }
 
-std::optional<Notice> saveRefusal(const AddressEntry &entry)
+std::optional<core::Notice> saveRefusal(const AddressEntry &entry)
 {
-    if (entry.Name.isEmpty() || platform::canNameMessageFiles(entry.Name))
+    if (entry.Name.isEmpty() || core::canNameMessageFiles(entry.Name))
         return std::nullopt;
-    return Notice{Notice::Kind::Warning,
+    return core::Notice{core::Notice::Kind::Warning,
                   QStringLiteral("The address could not be saved: %1. Correct the name.")
                       .arg(nameCannotBeFileName(entry.Name)),
                   true};

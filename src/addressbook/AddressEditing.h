@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Notice.h"
 #include "AddressStore.h"
 #include "MailSettings.h"
 
@@ -28,6 +29,6 @@ int steppedRow(int row, int rowCount, int step);
 
 // Why Save must not store the entry: a name that cannot be used as a file name, to which no
 // message could ever be sent. Nothing else is checked; an empty name is kept, as New stores one.
-std::optional<Notice> saveRefusal(const AddressEntry &entry);
+std::optional<core::Notice> saveRefusal(const AddressEntry &entry);
 
 } // namespace corvane::addressbook

@@ -17,7 +17,7 @@ AddressEntry readEntry(const pugi::xml_node &element)
     entry.Inbox = xml::attributeText(element, "Inbox");
     entry.Comment = xml::attributeText(element, "Comment");
     // Only "True" marks a server; anything else (missing, misspelt) is a personal inbox.
-    entry.Server = xml::attributeText(element, "Server") == kTrue;
+    entry.Server = core::isTrue(xml::attributeText(element, "Server"));
     return entry;
 }
 
@@ -26,7 +26,7 @@ void writeEntry(pugi::xml_node &element, const AddressEntry &entry)
     xml::writeAttribute(element, "Name", entry.Name);
     xml::writeAttribute(element, "Inbox", entry.Inbox);
     xml::writeAttribute(element, "Comment", entry.Comment);
-    xml::writeAttribute(element, "Server", entry.Server ? kTrue : kFalse);
+    xml::writeAttribute(element, "Server", core::truthText(entry.Server));
 }
 
 } // namespace

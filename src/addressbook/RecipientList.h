@@ -1,12 +1,11 @@
 #pragma once
 
+#include "core/Truth.h"
+
 #include <QList>
 #include <QString>
 
 namespace corvane::addressbook {
-
-inline const QString kTrue = QStringLiteral("True");
-inline const QString kFalse = QStringLiteral("False");
 
 // One resolved delivery or check target.
 struct RecipientEntry
@@ -15,7 +14,7 @@ struct RecipientEntry
     QString Inbox;  // folder path, ending in a separator
     QString Server; // "True" for a server folder, "False" for the person's own inbox
 
-    bool isServer() const { return Server != kFalse; }
+    bool isServer() const { return Server != core::kFalse; }
     bool operator==(const RecipientEntry &) const = default;
 };
 

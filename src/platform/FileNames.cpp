@@ -1,8 +1,5 @@
 #include "FileNames.h"
 
-#include "FileIo.h"
-
-#include <QRegularExpression>
 #include <QStringList>
 
 namespace corvane::platform {
@@ -44,25 +41,6 @@ bool isValidFileName(const QString &name)
     if (name.endsWith(u'.') || name.endsWith(u' '))
         return false;
     return !isReservedDeviceName(name);
-}
-
-QString messageFileName(const QString &userName, qint64 n)
-{
-    return userName + QString::number(n) + QStringLiteral(".cvm");
-}
-
-bool canNameMessageFiles(const QString &userName)
-{
-    // A device name is a word and one digit, so the first number is the only one that can make one.
-    return isValidFileName(userName) && isValidFileName(messageFileName(userName, 1));
-}
-
-bool isMailFolderFileName(const QString &name)
-{
-    static const QRegularExpression messageFile(QStringLiteral("\\d\\.cvm(\\.unreadable\\d*)?$"),
-                                                QRegularExpression::CaseInsensitiveOption);
-    return name.compare(u"Attach.ini", Qt::CaseInsensitive) == 0
-        || name.startsWith(temporaryFilePrefix(), Qt::CaseInsensitive) || messageFile.match(name).hasMatch();
 }
 
 } // namespace corvane::platform

@@ -1,45 +1,17 @@
 #include "AttachmentFetching.h"
 
+#include "core/AttachIni.h"
+#include "core/MessageFileNames.h"
 #include "platform/BackgroundCopies.h"
 #include "platform/Errors.h"
-#include "platform/ExclusiveRename.h"
 #include "platform/FileNames.h"
-#include "platform/IniFile.h"
 #include "platform/Paths.h"
-#include "platform/XmlNodes.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QThread>
 
 namespace corvane::receiving {
-
-namespace {
-
-// Counts one fetch of the file down and clears an entry that is no longer needed; true when the
-// last counted fetch is done and the source may go. Runs under the folder's lock.
-bool countDown(const QString &iniPath, const QString &name, bool counted)
-{
-    platform::IniFile ini(iniPath);
-    if (!ini.valueExists(kAttachmentsSection, name))
-        return false;
-    const int value = ini.readInteger(kAttachmentsSection, name, -1);
-    if (value < 1) {
-        ini.deleteKey(kAttachmentsSection, name); // -1: delivered to a personal folder, nothing to count
-        return false;
-    }
-    if (!counted)
-        return false;
-    if (value == 1) {
-        ini.deleteKey(kAttachmentsSection, name);
-        return true;
-    }
-    ini.writeInteger(kAttachmentsSection, name, value - 1);
-    return false;
-}
-
-} // namespace
 
 void TRec::run(platform::BackgroundCopies *copies) const
 {
@@ -57,11 +29,10 @@ void TRec::run(platform::BackgroundCopies *copies) const
     bool removeSource = false;
     bool removed = false;
     try {
-        platform::updateUnderFolderLock(SourceFolder, [&] {
-            removeSource = countDown(SourceFolder + kAttachIni, FileName, Counted) && (copied || !Copy);
-            // Removed while the lock keeps senders from counting a new copy of the name meanwhile.
-            removed = removeSource && QFile::remove(source);
-        });
+        // The source goes only after a complete copy, or when no copy was wanted.
+        const core::FetchCount count = core::countDownFetch(SourceFolder, FileName, Counted, copied || !Copy);
+        removeSource = count.lastFetch && (copied || !Copy);
+        removed = count.sourceRemoved;
     } catch (const Error &error) {
         copies->reportProblem(error.message());
         return;
@@ -74,11 +45,10 @@ void TRec::run(platform::BackgroundCopies *copies) const
 
 AttachmentFetcher::AttachmentFetcher(platform::BackgroundCopies &copies) : m_copies(copies) {}
 
-void AttachmentFetcher::GetAttach(const pugi::xml_node &message, const QString &folderText, bool copy,
+void AttachmentFetcher::GetAttach(const QStringList &attachmentNames, const QString &folderText, bool copy,
                                   const QString &ownInboxText)
 {
-    const pugi::xml_node attachments = message.child("Attachments");
-    if (!attachments.child("Attachment"))
+    if (attachmentNames.isEmpty())
         return;
     // Folders typed without their trailing separator still name the folder itself.
     const QString folder = platform::withTrailingSeparator(folderText);
@@ -89,11 +59,10 @@ void AttachmentFetcher::GetAttach(const pugi::xml_node &message, const QString &
     if (inOwnFolder)
         copy = false; // the files already lie where they are wanted
     platform::BackgroundCopies *copies = &m_copies;
-    for (const pugi::xml_node &attachment : attachments.children("Attachment")) {
-        const QString name = platform::xml::attributeText(attachment, "Filename");
+    for (const QString &name : attachmentNames) {
         // A name that would reach outside the folder builds no path; one of the mail's own files
         // (a message file, Attach.ini, a temporary or lock name) is never written or counted.
-        if (!platform::isValidFileName(name) || platform::isMailFolderFileName(name))
+        if (!platform::isValidFileName(name) || core::isMailFolderFileName(name))
             continue;
         const TRec job{folder, name, ownInbox, copy, !inOwnFolder};
         m_copies.start([job, copies] { job.run(copies); });

@@ -10,9 +10,6 @@ class BackgroundCopies;
 
 namespace corvane::receiving {
 
-inline const QString kAttachIni = QStringLiteral("Attach.ini");
-inline const QString kAttachmentsSection = QStringLiteral("Attachments");
-
 // One attachment of a message taken in, handled on a worker thread: copied into the user's own
 // inbox folder when Copy is set, then counted down in the source folder's Attach.ini under the
 // folder's lock. A count of 1 or more says how many message files in a shared folder still name
@@ -38,7 +35,7 @@ class AttachmentFetcher : public AttachmentRetrieval
 public:
     explicit AttachmentFetcher(platform::BackgroundCopies &copies);
 
-    void GetAttach(const pugi::xml_node &message, const QString &folder, bool copy,
+    void GetAttach(const QStringList &attachmentNames, const QString &folder, bool copy,
                    const QString &ownInbox) override;
 
 private:

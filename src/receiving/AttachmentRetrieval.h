@@ -1,8 +1,7 @@
 #pragma once
 
 #include <QString>
-
-#include <pugixml.hpp>
+#include <QStringList>
 
 namespace corvane::receiving {
 
@@ -12,10 +11,10 @@ class AttachmentRetrieval
 public:
     virtual ~AttachmentRetrieval() = default;
 
-    // `message` is the stored message (copy on) or, for a duplicate, the Message element of the
-    // file that was dropped (copy off); `folder` is where the message file lay; `ownInbox` is the
+    // `attachmentNames` are the Filename texts of the message taken in: stored (copy on) or
+    // dropped as a duplicate (copy off); `folder` is where the message file lay; `ownInbox` is the
     // user's own inbox folder, where attachments are wanted.
-    virtual void GetAttach(const pugi::xml_node &message, const QString &folder, bool copy,
+    virtual void GetAttach(const QStringList &attachmentNames, const QString &folder, bool copy,
                            const QString &ownInbox) = 0;
 };
 

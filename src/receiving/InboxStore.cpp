@@ -17,17 +17,15 @@ pugi::xml_node nextMessage(pugi::xml_node node)
 }
 
 // What the grid and the tool show of a stored message.
-InboxRow inboxRowOf(const pugi::xml_node &message, int number)
+InboxRow inboxRowOf(const pugi::xml_node &element, int number)
 {
-    QStringList names;
-    for (const pugi::xml_node &attachment : message.child("Attachments").children("Attachment"))
-        names.append(xml::attributeText(attachment, "Filename"));
+    const core::Message message = core::readMessage(element, core::MessageParts::WithoutBody);
     return {number,
-            xml::attributeText(message.child("From"), "Name"),
-            xml::attributeText(message.child("Subject"), "Text"),
-            names.join(QStringLiteral(", ")),
-            xml::attributeText(message.child("Date"), "Value"),
-            xml::attributeText(message, "Read")};
+            message.from,
+            message.subject,
+            message.attachmentNames().join(QStringLiteral(", ")),
+            message.date,
+            xml::attributeText(element, "Read")};
 }
 
 } // namespace
@@ -86,6 +84,14 @@ pugi::xml_node InboxStore::messageAt(int position) const
     return xml::childAt(messages(), position);
 }
 
+core::Message InboxStore::message(int position) const
+{
+    const pugi::xml_node element = messageAt(position);
+    if (!element)
+        throw Error(QStringLiteral("There is no message number %1").arg(position + 1));
+    return core::readMessage(element);
+}
+
 QList<InboxRow> InboxStore::rows() const
 {
     QList<InboxRow> result;
@@ -109,7 +115,7 @@ InboxRow InboxStore::rowAt(int position) const
     return inboxRowOf(m_cursor.message, position + 1);
 }
 
-pugi::xml_node InboxStore::appendMessage(const pugi::xml_node &message, const QString *guidText)
+void InboxStore::appendMessage(const pugi::xml_node &message, const QString *guidText)
 {
     pugi::xml_node list = ensureMessages();
     pugi::xml_node copy = list.append_copy(message);
@@ -117,7 +123,6 @@ pugi::xml_node InboxStore::appendMessage(const pugi::xml_node &message, const QS
     if (guidText)
         xml::writeAttribute(copy, "GUID", *guidText);
     raiseRevision();
-    return copy;
 }
 
 void InboxStore::markRead(int position)

@@ -2,6 +2,7 @@
 
 #include "KnownMessageGuids.h"
 
+#include "core/Message.h"
 #include "platform/StoreRevision.h"
 #include "platform/XmlDocument.h"
 
@@ -54,14 +55,15 @@ public:
     void ensureProperties();
 
     int count() const;
-    pugi::xml_node messageAt(int position) const;
+    // The message at a position, whole. Throws Error for a missing one.
+    core::Message message(int position) const;
     QList<InboxRow> rows() const;
     // The row of the message at a position. Asking for positions in increasing order walks the
     // messages once, so a grid can read a big inbox row by row. Throws Error for a missing one.
     InboxRow rowAt(int position) const;
 
     // A copy of a message file's Message element, marked unread and carrying the identifier.
-    pugi::xml_node appendMessage(const pugi::xml_node &message, const QString *guidText);
+    void appendMessage(const pugi::xml_node &message, const QString *guidText);
     // Marks the message read when it is unread; not saved until the next check or deletion.
     void markRead(int position);
     // Removes the message and saves at once.
@@ -79,7 +81,13 @@ public:
     platform::XmlDocument &document() { return m_document; }
 
 
+    // The first stored Message element, from which find walks the stored bodies in bulk without
+    // copying them.
+    pugi::xml_node firstMessageElement() const { return messageAt(0); }
+
 private:
+    pugi::xml_node messageAt(int position) const;
+
     // Where rowAt() stopped: valid while the revision and the Messages element stay the same.
     struct Cursor
     {

@@ -5,10 +5,11 @@
 #include "MessageFiles.h"
 
 #include "addressbook/AddressCollector.h"
+#include "core/Message.h"
+#include "core/MessageFileNames.h"
 #include "platform/ExclusiveRename.h"
 #include "platform/FileNames.h"
 #include "platform/XmlDocument.h"
-#include "platform/XmlNodes.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,7 +23,7 @@
 
 namespace corvane::receiving {
 
-using addressbook::Notice;
+using core::Notice;
 
 namespace {
 
@@ -63,7 +64,7 @@ CheckResult MailCheck::CheckiExecute(const addressbook::MailSettings &settings)
 
     try {
         const QString &name = settings.yourName;
-        if (!platform::canNameMessageFiles(name))
+        if (!core::canNameMessageFiles(name))
             throw Error(QStringLiteral("Mail cannot be checked: the name \"%1\" cannot be part of a file name. "
                                        "Change Your Name in the settings.")
                             .arg(name));
@@ -120,7 +121,13 @@ void MailCheck::scanFolder(const QString &folder, const QString &userName, Check
     ReadAhead reader(paths);
     // Copies that another user of the To list may hold for this one wait until the user's own
     // files of the folder are in, so that they are taken only for a message still missing.
-    std::vector<std::pair<FileRead, std::unique_ptr<platform::XmlDocument>>> shared;
+    struct Parsed
+    {
+        FileRead read;
+        std::unique_ptr<platform::XmlDocument> document;
+        core::MessageFile message;
+    };
+    std::vector<Parsed> shared;
     for (qsizetype left = paths.size(); left > 0; --left) { // one file read per path, in order
         letEventsRun();
         FileRead read = reader.next([] { QCoreApplication::processEvents(); });
@@ -154,23 +161,25 @@ void MailCheck::scanFolder(const QString &folder, const QString &userName, Check
         if (!m_unreadable.isEmpty())
             m_unreadable.remove(read.path);
         const QString fileName = read.path.mid(folder.size());
-        switch (addresseeOf(fileName, document->root().child("Message").child("To"), userName)) {
+        // The body stays in the document: the store copies the Message element as it is.
+        core::MessageFile parsed = core::readMessageFile(*document, core::MessageParts::WithoutBody);
+        switch (addresseeOf(fileName, parsed.message ? parsed.message->to : QStringList(), userName)) {
         case Addressee::Other:
             continue; // another user's whose name starts with this one's: left where it is
         case Addressee::Shared:
-            shared.emplace_back(std::move(read), std::move(document));
+            shared.push_back({std::move(read), std::move(document), std::move(parsed)});
             continue;
         case Addressee::User:
-            handle(*document, read, folder, false, result);
+            handle(*document, parsed, read, folder, false, result);
             break;
         }
     }
     QSet<QString> sharedHere;
-    for (auto &[read, document] : shared) {
+    for (const Parsed &copy : shared) {
         if (storeReplaced())
             return;
-        sharedHere.insert(read.path);
-        handle(*document, read, folder, true, result);
+        sharedHere.insert(copy.read.path);
+        handle(*copy.document, copy.message, copy.read, folder, true, result);
     }
     // Copies gone from the folder (taken by the other user) are forgotten.
     m_sharedSeen.removeIf([&](const auto &entry) {
@@ -178,14 +187,13 @@ void MailCheck::scanFolder(const QString &folder, const QString &userName, Check
     });
 }
 
-void MailCheck::handle(platform::XmlDocument &file, const FileRead &read, const QString &folder, bool shared,
-                       CheckResult &result)
+void MailCheck::handle(const platform::XmlDocument &file, const core::MessageFile &parsed, const FileRead &read,
+                       const QString &folder, bool shared, CheckResult &result)
 {
     if (shared) {
         // Either copy serves, as every copy of a send is the same; one already taken in means
         // this copy may be the other user's.
-        const pugi::xml_attribute guid = file.root().child("System").attribute("GUID");
-        if (guid && m_store.knownMessageGuids().contains(QString::fromUtf8(guid.value()))) {
+        if (parsed.guid && m_store.knownMessageGuids().contains(*parsed.guid)) {
             m_sharedSeen.remove(read.path);
             return;
         }
@@ -201,38 +209,35 @@ void MailCheck::handle(platform::XmlDocument &file, const FileRead &read, const 
             return;
         m_sharedSeen.erase(seen);
     }
-    takeIn(file, read.path, folder, result);
+    takeIn(file, parsed, read.path, folder, result);
     m_taken.append({read.path, read.identity});
 }
 
-void MailCheck::takeIn(platform::XmlDocument &file, const QString &path, const QString &folder,
-                       CheckResult &result)
+void MailCheck::takeIn(const platform::XmlDocument &file, const core::MessageFile &parsed, const QString &path,
+                       const QString &folder, CheckResult &result)
 {
-    const pugi::xml_node root = file.root();
-    const pugi::xml_node message = root.child("Message");
-    const pugi::xml_node system = root.child("System");
-    const pugi::xml_attribute guidAttribute = system.attribute("GUID");
-    const QString guid = guidAttribute ? QString::fromUtf8(guidAttribute.value()) : QString();
+    const QString guid = parsed.guid.value_or(QString());
     KnownMessageGuids &known = m_store.knownMessageGuids();
 
-    if (system && guidAttribute && known.contains(guid)) {
+    if (parsed.guid && known.contains(guid)) {
         ++result.duplicates;
-        if (m_retrieval && message)
-            m_retrieval->GetAttach(message, folder, false, m_ownInbox);
+        if (m_retrieval && parsed.message)
+            m_retrieval->GetAttach(parsed.message->attachmentNames(), folder, false, m_ownInbox);
         Q_EMIT messageFileHandled(path, guid, false);
         return;
     }
 
     result.newMail = true;
-    if (guidAttribute)
+    if (parsed.guid)
         known.add(guid);
     bool stored = false;
-    if (system && message && QString::fromUtf8(system.attribute("Active").value()) != QStringLiteral("True")) {
-        const pugi::xml_node copy = m_store.appendMessage(message, guidAttribute ? &guid : nullptr);
+    if (parsed.hasSystem && parsed.message && !parsed.active) {
+        // The store keeps the Message element as the sender wrote it.
+        m_store.appendMessage(core::messageElement(file), parsed.guid ? &guid : nullptr);
         ++result.stored;
         stored = true;
         if (m_retrieval)
-            m_retrieval->GetAttach(copy, folder, true, m_ownInbox);
+            m_retrieval->GetAttach(parsed.message->attachmentNames(), folder, true, m_ownInbox);
     }
     Q_EMIT messageFileHandled(path, guid, stored);
 }

@@ -3,6 +3,7 @@
 #include "ReadAhead.h"
 
 #include "addressbook/MailSettings.h"
+#include "core/Notice.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -15,6 +16,10 @@
 
 namespace corvane::addressbook {
 class AddressCollector;
+}
+
+namespace corvane::core {
+struct MessageFile;
 }
 
 namespace corvane::platform {
@@ -35,7 +40,7 @@ struct CheckResult
     int stored = 0;        // messages added to the store
     int duplicates = 0;    // files dropped as second copies
     int deleted = 0;       // message files removed from the folders
-    QList<addressbook::Notice> notices; // errors and notes for the user, in order
+    QList<core::Notice> notices; // errors and notes for the user, in order
 };
 
 // The mail check: takes the message files addressed to the user out of the reachable folders
@@ -101,10 +106,10 @@ private:
     void scanFolder(const QString &folder, const QString &userName, CheckResult &result);
     // Takes the file in; a shared copy only when its message is still missing and the copy has
     // settled.
-    void handle(platform::XmlDocument &file, const FileRead &read, const QString &folder, bool shared,
-                CheckResult &result);
-    void takeIn(platform::XmlDocument &file, const QString &path, const QString &folder,
-                CheckResult &result);
+    void handle(const platform::XmlDocument &file, const core::MessageFile &parsed, const FileRead &read,
+                const QString &folder, bool shared, CheckResult &result);
+    void takeIn(const platform::XmlDocument &file, const core::MessageFile &parsed, const QString &path,
+                const QString &folder, CheckResult &result);
     // Remembers a file read whole that does not parse; true when it has now been moved aside.
     bool noteUnreadable(const FileRead &read, const QString &reason, CheckResult &result);
     // Remembers a file that cannot be opened or read whole; told once when it lasts.

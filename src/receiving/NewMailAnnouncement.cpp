@@ -19,9 +19,8 @@ QList<ArrivedMessage> arrivedSince(const InboxStore &store, int firstPosition)
 {
     QList<ArrivedMessage> arrived;
     for (int position = std::max(firstPosition, 0); position < store.count(); ++position) {
-        const pugi::xml_node message = store.messageAt(position);
-        arrived.append({xml::attributeText(message.child("From"), "Name"),
-                        xml::attributeText(message.child("Subject"), "Text")});
+        const InboxRow row = store.rowAt(position);
+        arrived.append({row.from, row.subject});
     }
     return arrived;
 }

@@ -1,34 +1,17 @@
 #include "AttachmentSending.h"
 
+#include "core/AttachIni.h"
+#include "core/MessageFileNames.h"
+#include "core/Truth.h"
 #include "platform/BackgroundCopies.h"
 #include "platform/Errors.h"
-#include "platform/ExclusiveRename.h"
 #include "platform/FileNames.h"
-#include "platform/IniFile.h"
 #include "platform/Paths.h"
 
 #include <QFileInfo>
 #include <QThread>
 
 namespace corvane::sending {
-
-void recordAttachedFile(const QString &sourcePath, const QString &destinationFolder, const QString &server,
-                        int messageFiles)
-{
-    const QString folder = platform::withTrailingSeparator(destinationFolder);
-    const QString key = QFileInfo(sourcePath).fileName();
-    // Other machines update the same Attach.ini: each read-modify-write holds the folder's lock.
-    platform::updateUnderFolderLock(folder, [&] {
-        platform::IniFile ini(folder + kAttachIniFileName);
-        if (server == addressbook::kTrue) {
-            const int count = ini.readInteger(kAttachmentsSection, key, 0);
-            if (count != -1)
-                ini.writeInteger(kAttachmentsSection, key, count + messageFiles);
-        } else {
-            ini.writeInteger(kAttachmentsSection, key, -1);
-        }
-    });
-}
 
 AttachmentSending::AttachmentSending(platform::BackgroundCopies &copies, QObject *parent)
     : QObject(parent), m_copies(copies)
@@ -42,7 +25,7 @@ void AttachmentSending::SendAtachmentsProc(const addressbook::RecipientList &tar
         return; // nothing to copy: no job, no Attach.ini
     platform::BackgroundCopies *copies = &m_copies;
     for (const addressbook::RecipientEntry &target : targets) {
-        const int messageFiles = target.Server == addressbook::kFalse ? 1 : int(recipientNames.size());
+        const int messageFiles = target.Server == core::kFalse ? 1 : int(recipientNames.size());
         const TAttachThread job{platform::withTrailingSeparator(target.Inbox), paths, target.Server, messageFiles};
         m_copies.start([job, copies] { job.run(copies); });
     }
@@ -56,7 +39,7 @@ void TAttachThread::run(platform::BackgroundCopies *copies) const
     for (const QString &source : files) {
         const QString name = QFileInfo(source).fileName();
         // Never builds a path from such a name, nor replaces a file the mail itself keeps there.
-        if (!platform::isValidFileName(name) || platform::isMailFolderFileName(name))
+        if (!platform::isValidFileName(name) || core::isMailFolderFileName(name))
             return;
         try {
             platform::copyFileReplacing(source, destinationFolder + name);
@@ -67,7 +50,7 @@ void TAttachThread::run(platform::BackgroundCopies *copies) const
             return;
         }
         try {
-            recordAttachedFile(source, destinationFolder, server, messageFiles);
+            core::recordAttachmentSent(destinationFolder, name, core::isTrue(server), messageFiles);
         } catch (const Error &error) {
             if (copies)
                 copies->reportProblem(error.message());

@@ -1,5 +1,6 @@
 #include "Delivery.h"
 
+#include "core/MessageFileNames.h"
 #include "platform/Errors.h"
 #include "platform/ExclusiveRename.h"
 #include "platform/FileIo.h"
@@ -66,16 +67,10 @@ QString writeTemporary(const QString &folder, const QByteArray &bytes)
 QSet<qint64> takenNumbers(const QString &folder, const QString &name)
 {
     QSet<qint64> taken;
-    static const QString extension = QStringLiteral(".cvm");
     QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
     while (it.hasNext()) {
         it.next();
-        const QString file = it.fileName();
-        if (!file.startsWith(name, Qt::CaseInsensitive) || !file.endsWith(extension, Qt::CaseInsensitive))
-            continue;
-        bool ok = false;
-        const qint64 n = QStringView(file).mid(name.size(), file.size() - name.size() - extension.size()).toLongLong(&ok);
-        if (ok && n > 0)
+        if (const qint64 n = core::messageFileNumber(it.fileName(), name))
             taken.insert(n);
     }
     return taken;
@@ -140,7 +135,7 @@ QString publishOnce(const QString &folder, const QString &name, const QByteArray
         if (!noReplace)
             taken = takenNumbers(folder, name);
         for (qint64 n = 1;; ++n) {
-            const QString target = folder + platform::messageFileName(name, n);
+            const QString target = folder + core::messageFileName(name, n);
             if (taken.contains(n))
                 continue;
             if (noReplace) {
@@ -182,7 +177,7 @@ QString publishOnce(const QString &folder, const QString &name, const QByteArray
 
 QString publishNumbered(const QString &rawFolder, const QString &name, const QByteArray &bytes, Claiming claiming)
 {
-    if (!platform::canNameMessageFiles(name))
+    if (!core::canNameMessageFiles(name))
         throw Error(QStringLiteral("\"%1\" cannot be used as a file name").arg(name));
     if (rawFolder.isEmpty())
         throw Error(QStringLiteral("No folder is given for the messages of \"%1\"").arg(name));
@@ -210,7 +205,7 @@ DeliveryReport SendExecute(const QByteArray &document, const QStringList &recipi
 {
     DeliveryReport report;
     for (const addressbook::RecipientEntry &target : targets) {
-        const QStringList names = target.Server == addressbook::kFalse ? QStringList{target.Name} : recipientNames;
+        const QStringList names = target.Server == core::kFalse ? QStringList{target.Name} : recipientNames;
         try {
             for (const QString &name : names)
                 report.written.append(publishNumbered(target.Inbox, name, document));

@@ -2,6 +2,7 @@
 
 #include "OutgoingMessage.h"
 
+#include "core/MessageFileNames.h"
 #include "platform/FileNames.h"
 #include "platform/Paths.h"
 #include "platform/XmlNodes.h"
@@ -16,20 +17,19 @@ const QString kHeaderRule = QStringLiteral("-----------------");
 
 } // namespace
 
-StoredMessage storedMessage(const pugi::xml_node &message)
+StoredMessage storedMessage(const core::Message &message)
 {
     StoredMessage result;
-    result.from = xml::attributeText(message.child("From"), "Name");
-    for (const pugi::xml_node &recipient : message.child("To").children("Recipient"))
-        result.recipients.append(xml::attributeText(recipient, "Name"));
-    result.subject = xml::attributeText(message.child("Subject"), "Text");
-    for (const pugi::xml_node &attachment : message.child("Attachments").children("Attachment")) {
-        if (const auto name = xml::readAttribute(attachment, "Filename"))
-            result.attachmentNames.append(*name);
-        if (const auto path = xml::readAttribute(attachment, "FilePath"))
-            result.attachmentPaths.append(*path);
+    result.from = message.from;
+    result.recipients = message.to;
+    result.subject = message.subject;
+    for (const core::Attachment &attachment : message.attachments) {
+        if (!attachment.fileName.isEmpty())
+            result.attachmentNames.append(attachment.fileName);
+        if (!attachment.filePath.isEmpty())
+            result.attachmentPaths.append(attachment.filePath);
     }
-    result.rtfBody = xml::elementText(message.child("Body"));
+    result.rtfBody = message.bodyRtf;
     return result;
 }
 
@@ -68,15 +68,15 @@ MadeMessage MakeMessage(const StoredMessage &message, MakeMode mode, const QStri
         QStringList paths;
         QStringList refused;
         for (const QString &name : message.attachmentNames) {
-            if (folder.isEmpty() || !platform::isValidFileName(name) || platform::isMailFolderFileName(name))
+            if (folder.isEmpty() || !platform::isValidFileName(name) || core::isMailFolderFileName(name))
                 refused.append(name);
             else
                 paths.append(platform::joinPath(folder, name));
         }
         made.attachmentPaths = paths;
         if (!refused.isEmpty()) {
-            made.notice = addressbook::Notice{
-                addressbook::Notice::Kind::Warning,
+            made.notice = core::Notice{
+                core::Notice::Kind::Warning,
                 QStringLiteral("These attachments are not forwarded, because their names cannot name a file "
                                "in your inbox folder:\n%1")
                     .arg(refused.join(QLatin1Char('\n'))),

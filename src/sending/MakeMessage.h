@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Message.h"
+#include "core/Notice.h"
 #include "Draft.h"
 
 #include "addressbook/MailSettings.h"
@@ -30,8 +32,8 @@ struct StoredMessage
     QString rtfBody;
 };
 
-// Reads a stored Message element; missing parts read as empty.
-StoredMessage storedMessage(const pugi::xml_node &message);
+// What MakeMessage needs of a message as a store gives it.
+StoredMessage storedMessage(const core::Message &message);
 
 enum class MakeMode { Reopen, Reply, Forward };
 
@@ -49,7 +51,7 @@ struct MadeMessage
     QString rtfBody; // the quoted or reopened body
     // Forward: attachments left out because their names cannot name a file in the own inbox
     // folder (a path, a device name, Attach.ini or a message file); the user must be told.
-    std::optional<addressbook::Notice> notice;
+    std::optional<core::Notice> notice;
 };
 
 // The quoted header: the dashes, "Original Message", the sender, every recipient followed by

@@ -1,7 +1,7 @@
 #include "OutgoingMessage.h"
 
-#include "MessageDocument.h"
-
+#include "core/Message.h"
+#include "platform/DateText.h"
 #include "platform/Guid.h"
 #include "platform/Version.h"
 
@@ -10,7 +10,7 @@
 namespace corvane::sending {
 
 OutgoingMessage::OutgoingMessage()
-    : XMLOut(messageTemplate()),
+    : XMLOut(core::messageFileTemplate()),
       m_newGuid([]() -> std::optional<QUuid> { return QUuid::createUuid(); }),
       m_now([] { return QDateTime::currentDateTime(); })
 {
@@ -29,18 +29,15 @@ void OutgoingMessage::CreateMessageFileExecute(bool active, const Draft &draft,
         if (const std::optional<QUuid> fresh = m_newGuid())
             MessageGuid = *fresh;
     }
-    MessageContent content;
-    content.recipients = draft.recipients;
-    content.from = settings.yourName;
-    content.subject = draft.subject;
+    core::Message message;
+    message.to = draft.recipients;
+    message.from = settings.yourName;
+    message.subject = draft.subject;
     for (const QString &path : draft.attachmentPaths)
-        content.attachmentNames.append(QFileInfo(path).fileName());
-    content.date = m_now();
-    content.rtfBody = draft.rtfBody;
-    content.active = active;
-    content.guid = guidText();
-    content.version = platform::programVersion();
-    buildMessageDocument(XMLOut, content);
+        message.attachments.append({QFileInfo(path).fileName(), QString()});
+    message.date = platform::dateTimeText(m_now());
+    message.bodyRtf = draft.rtfBody;
+    core::writeMessageFile(XMLOut, {message, true, active, guidText(), platform::programVersion()});
 }
 
 } // namespace corvane::sending

@@ -6,6 +6,7 @@
 
 #include "addressbook/AddressCollector.h"
 #include "addressbook/AddressEditing.h"
+#include "core/MessageFileNames.h"
 #include "platform/EventLoopWait.h"
 #include "platform/FileNames.h"
 
@@ -17,7 +18,7 @@
 
 namespace corvane::sending {
 
-using addressbook::Notice;
+using core::Notice;
 
 SendAction::SendAction(OutgoingMessage &outgoing, SentStore &sent, addressbook::AddressCollector &collector,
                        QObject *parent)
@@ -28,7 +29,7 @@ SendAction::SendAction(OutgoingMessage &outgoing, SentStore &sent, addressbook::
 std::optional<Notice> SendAction::refusal(const Draft &draft)
 {
     for (const QString &name : draft.recipients) {
-        if (!platform::canNameMessageFiles(name))
+        if (!core::canNameMessageFiles(name))
             return Notice{Notice::Kind::Warning,
                           QStringLiteral("The message could not be sent: %1. Correct the name in the address book.")
                               .arg(addressbook::nameCannotBeFileName(name)),
@@ -43,7 +44,7 @@ std::optional<Notice> SendAction::refusal(const Draft &draft)
                               .arg(name.isEmpty() ? path : name),
                           true};
         // Copied beside the message files, it would replace one of them, or Attach.ini.
-        if (platform::isMailFolderFileName(name))
+        if (core::isMailFolderFileName(name))
             return Notice{Notice::Kind::Warning,
                           QStringLiteral("The message could not be sent: the attached file \"%1\" has the name of "
                                          "a file that Corvane keeps in the shared folders. Rename the file.")

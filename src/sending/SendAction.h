@@ -4,6 +4,7 @@
 #include "Draft.h"
 
 #include "addressbook/MailSettings.h"
+#include "core/Notice.h"
 
 #include <QList>
 #include <QObject>
@@ -29,7 +30,7 @@ struct SendResult
     bool skipped = false;   // a send or an address collection was already running
     bool delivered = false; // message files were written and the message recorded
     DeliveryReport delivery;
-    QList<addressbook::Notice> notices; // to show in order, each with OK
+    QList<core::Notice> notices; // to show in order, each with OK
 };
 
 // The Send action: resolves the chosen names to reachable folders, starts the attachment copies,
@@ -54,7 +55,7 @@ public:
     // used on the shares or is one the mail keeps beside its messages (a message file, Attach.ini,
     // a temporary or lock name), is refused before anything is written; the notice names it.
     // None when the draft is fine.
-    static std::optional<addressbook::Notice> refusal(const Draft &draft);
+    static std::optional<core::Notice> refusal(const Draft &draft);
 
 Q_SIGNALS:
     void statusTextChanged(const QString &text);

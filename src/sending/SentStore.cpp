@@ -30,8 +30,8 @@ pugi::xml_node SentStore::messages() const
 
 void SentStore::SentboxFill(const platform::XmlDocument &outgoing, const QStringList &attachmentPaths)
 {
-    const pugi::xml_node source = outgoing.root().child("Message");
-    if (!source)
+    const core::MessageFile file = core::readMessageFile(outgoing);
+    if (!file.message)
         throw XmlError(QStringLiteral("The outgoing message has no Message element"));
     pugi::xml_node list = messages();
     if (!list) {
@@ -40,17 +40,12 @@ void SentStore::SentboxFill(const platform::XmlDocument &outgoing, const QString
             throw XmlError(QStringLiteral("The Sent Items store has no root element"));
         list = xml::appendChild(root, "Messages");
     }
-    pugi::xml_node copy = xml::appendCopy(list, source);
-    xml::writeAttribute(copy, "GUID", xml::attributeText(outgoing.root().child("System"), "GUID"));
-    pugi::xml_node attachments = copy.child("Attachments");
-    if (!attachments)
-        attachments = xml::appendChild(copy, "Attachments");
-    while (attachments.first_child())
-        attachments.remove_child(attachments.first_child());
-    for (const QString &path : attachmentPaths) {
-        pugi::xml_node attachment = xml::appendChild(attachments, "Attachment");
-        xml::writeAttribute(attachment, "FilePath", path);
-    }
+    core::Message message = *file.message;
+    message.guid = file.guid.value_or(QString());
+    message.attachments.clear();
+    for (const QString &path : attachmentPaths)
+        message.attachments.append({QString(), path});
+    core::writeMessage(xml::appendChild(list, "Message"), message);
     raiseRevision();
     m_document.save();
 }
@@ -60,9 +55,12 @@ int SentStore::count() const
     return xml::childCount(messages());
 }
 
-pugi::xml_node SentStore::messageAt(int position) const
+core::Message SentStore::message(int position) const
 {
-    return xml::childAt(messages(), position);
+    const pugi::xml_node element = xml::childAt(messages(), position);
+    if (!element)
+        throw Error(QStringLiteral("There is no message number %1").arg(position + 1));
+    return core::readMessage(element);
 }
 
 void SentStore::deleteAt(int position)
@@ -81,17 +79,15 @@ QList<SentRow> SentStore::rows() const
     for (pugi::xml_node message = messages().first_child(); message; message = message.next_sibling()) {
         if (message.type() != pugi::node_element)
             continue;
+        const core::Message sent = core::readMessage(message, core::MessageParts::WithoutBody);
         SentRow row;
         row.number = ++number;
-        for (const pugi::xml_node &recipient : message.child("To").children("Recipient"))
-            row.to += xml::attributeText(recipient, "Name") + QStringLiteral(", ");
-        row.subject = xml::attributeText(message.child("Subject"), "Text");
-        for (const pugi::xml_node &attachment : message.child("Attachments").children("Attachment")) {
-            // The path is the sender's own; its folder separators are this machine's.
-            const QString path = xml::attributeText(attachment, "FilePath");
-            row.attachments += QFileInfo(path).fileName() + QStringLiteral(", ");
-        }
-        row.date = xml::attributeText(message.child("Date"), "Value");
+        for (const QString &name : sent.to)
+            row.to += name + QStringLiteral(", ");
+        row.subject = sent.subject;
+        for (const core::Attachment &attachment : sent.attachments)
+            row.attachments += QFileInfo(attachment.filePath).fileName() + QStringLiteral(", ");
+        row.date = sent.date;
         result.append(row);
     }
     return result;

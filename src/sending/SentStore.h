@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Message.h"
 #include "platform/StoreRevision.h"
 #include "platform/XmlDocument.h"
 
@@ -46,11 +47,16 @@ public:
     void SentboxFill(const platform::XmlDocument &outgoing, const QStringList &attachmentPaths);
 
     int count() const;
-    pugi::xml_node messageAt(int position) const;
+    // The message at a position, whole. Throws Error for a missing one.
+    core::Message message(int position) const;
     void deleteAt(int position);
     QList<SentRow> rows() const;
 
     platform::XmlDocument &document() { return m_document; }
+
+    // The first stored Message element, from which find walks the stored bodies in bulk without
+    // copying them.
+    pugi::xml_node firstMessageElement() const { return messages().first_child(); }
 
 private:
     pugi::xml_node messages() const;

@@ -27,7 +27,7 @@ void MailCheckController::check()
         failure = QString::fromLocal8Bit(error.what());
     }
 
-    for (const addressbook::Notice &notice : result.notices)
+    for (const core::Notice &notice : result.notices)
         Q_EMIT noticeRaised(notice);
     if (failure.isEmpty() && result.newMail)
         Q_EMIT newMailArrived(result.arrived);

@@ -2,6 +2,7 @@
 
 #include "addressbook/MailSettings.h"
 #include "receiving/NewMailAnnouncement.h"
+#include "core/Notice.h"
 
 #include <QList>
 #include <QObject>
@@ -13,7 +14,7 @@ struct MailCheckResult
 {
     bool newMail = false; // something arrived: the window announces it and shows the Inbox
     QList<receiving::ArrivedMessage> arrived; // the messages the check stored
-    QList<addressbook::Notice> notices; // what the user must read, in order
+    QList<core::Notice> notices; // what the user must read, in order
 };
 
 // One run of the mail check, as the window starts it. The receiving side supplies it; it runs on the
@@ -53,7 +54,7 @@ Q_SIGNALS:
     void newMailArrived(const QList<receiving::ArrivedMessage> &arrived);
     void failed(const QString &message);
     // Something the check worded for the user (an unreadable file set aside, a failed save).
-    void noticeRaised(const addressbook::Notice &notice);
+    void noticeRaised(const core::Notice &notice);
 
 private:
     MailCheckRunner *m_runner = nullptr;

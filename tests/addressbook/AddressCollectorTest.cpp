@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 using namespace corvane::addressbook;
+using corvane::core::kFalse;
+using corvane::core::kTrue;
 using corvane::platform::XmlDocument;
 using corvane::test::FakeProbe;
 using corvane::test::TempFolder;

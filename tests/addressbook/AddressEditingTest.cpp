@@ -7,6 +7,7 @@
 #include <optional>
 
 using namespace corvane::addressbook;
+using corvane::core::Notice;
 
 namespace {
 

@@ -27,6 +27,7 @@
 #include <gtest/gtest.h>
 
 using namespace corvane::addressbook;
+using corvane::core::Notice;
 using corvane::platform::XmlDocument;
 using corvane::sortgrid::TSortGrid;
 using corvane::test::strings;

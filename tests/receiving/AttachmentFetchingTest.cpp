@@ -1,9 +1,9 @@
 #include "receiving/AttachmentFetching.h"
 #include "sending/AttachmentSending.h"
 
+#include "core/AttachIni.h"
 #include "platform/BackgroundCopies.h"
 #include "platform/IniFile.h"
-#include "platform/XmlDocument.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
@@ -28,29 +28,23 @@ struct AttachmentFetchingTest : ::testing::Test
     AttachmentFetcher fetcher{copies};
     QString own = temp.subfolder(QStringLiteral("own"));
     QString server = temp.subfolder(QStringLiteral("server"));
-    platform::XmlDocument message;
+    QStringList attachmentNames;
 
-    void attach(const QStringList &names)
-    {
-        QString xml = QStringLiteral("<Message><Attachments>");
-        for (const QString &name : names)
-            xml += QStringLiteral("<Attachment Filename=\"%1\"/>").arg(name);
-        message.setContent({xml + QStringLiteral("</Attachments></Message>")});
-    }
+    void attach(const QStringList &names) { attachmentNames = names; }
     void setCount(const QString &folder, const char *key, int value)
     {
-        platform::IniFile(folder + kAttachIni).writeInteger(kAttachmentsSection, QString::fromUtf8(key), value);
+        platform::IniFile(folder + core::kAttachIniFileName).writeInteger(core::kAttachmentsSection, QString::fromUtf8(key), value);
     }
     std::optional<int> countOf(const QString &folder, const char *key)
     {
-        platform::IniFile ini(folder + kAttachIni);
-        if (!ini.valueExists(kAttachmentsSection, QString::fromUtf8(key)))
+        platform::IniFile ini(folder + core::kAttachIniFileName);
+        if (!ini.valueExists(core::kAttachmentsSection, QString::fromUtf8(key)))
             return std::nullopt;
-        return ini.readInteger(kAttachmentsSection, QString::fromUtf8(key), 0);
+        return ini.readInteger(core::kAttachmentsSection, QString::fromUtf8(key), 0);
     }
     void fetch(const QString &folder, bool copy)
     {
-        fetcher.GetAttach(message.root(), folder, copy, own);
+        fetcher.GetAttach(attachmentNames, folder, copy, own);
         copies.waitForAll();
     }
 };
@@ -132,7 +126,7 @@ TEST_F(AttachmentFetchingTest, EveryRecipientOfARelayedSendGetsTheFile)
 {
     test::writeFile(temp.file(QStringLiteral("a.doc")), "attachment");
     sending::AttachmentSending sending(copies);
-    sending.SendAtachmentsProc({{QStringLiteral("Relay"), server, addressbook::kTrue}},
+    sending.SendAtachmentsProc({{QStringLiteral("Relay"), server, core::kTrue}},
                                {temp.file(QStringLiteral("a.doc"))}, {QStringLiteral("Ann"), QStringLiteral("Bob")});
     copies.waitForAll();
     attach({QStringLiteral("a.doc")});

@@ -43,9 +43,9 @@ TEST(EndToEndTest, AMessageFromAnnToBobArrivesOnce)
     // The store on disk holds it, unread, with the sender's identifier.
     platform::XmlDocument onDisk;
     onDisk.loadFromFile(receiving::InboxStore::pathIn(world.bob->settings.inboxData));
-    const pugi::xml_node stored = receiving::InboxStore(onDisk).messageAt(0);
-    EXPECT_EQ(platform::xml::attributeText(stored, "Read"), receiving::kUnread);
-    EXPECT_EQ(platform::xml::attributeText(stored, "GUID"), world.ann->outgoing.guidText());
+    const receiving::InboxStore stored(onDisk);
+    EXPECT_EQ(stored.rowAt(0).read, receiving::kUnread);
+    EXPECT_EQ(stored.message(0).guid, world.ann->outgoing.guidText());
 
     // Sending the unchanged pane again reuses the identifier: the check keeps only the first.
     world.ann->send.SendiExecute({{QStringLiteral("Bob")}, QStringLiteral("Lunch"), {}, {}}, world.ann->settings);
@@ -141,9 +141,9 @@ TEST(EndToEndTest, NamesAndTextsWithMarkupCharactersRoundTrip)
     world.ann->settings.yourName = QStringLiteral("Ann & <Co> \"x\"");
     world.ann->sendMail({QStringLiteral("Bob")}, tricky);
     world.bob->checkMail();
-    const pugi::xml_node stored = world.bob->inbox.messageAt(0);
-    EXPECT_EQ(platform::xml::attributeText(stored.child("Subject"), "Text"), tricky);
-    EXPECT_EQ(platform::xml::attributeText(stored.child("From"), "Name"), world.ann->settings.yourName);
+    const core::Message stored = world.bob->inbox.message(0);
+    EXPECT_EQ(stored.subject, tricky);
+    EXPECT_EQ(stored.from, world.ann->settings.yourName);
 }
 
 TEST(EndToEndTest, SentItemsHoldTheFullAttachmentPathsAndTheGuid)
@@ -152,15 +152,12 @@ TEST(EndToEndTest, SentItemsHoldTheFullAttachmentPathsAndTheGuid)
     const QString attachment = world.temp.file(QStringLiteral("report.pdf"));
     test::writeFile(attachment, "pdf");
     world.ann->sendMail({QStringLiteral("Bob")}, QStringLiteral("with file"), {attachment});
-    const pugi::xml_node sent = world.ann->sent.messageAt(0);
-    EXPECT_EQ(platform::xml::attributeText(sent, "GUID"), world.ann->outgoing.guidText());
-    EXPECT_EQ(platform::xml::attributeText(sent.child("Attachments").child("Attachment"), "FilePath"), attachment);
-    EXPECT_FALSE(sent.child("Attachments").child("Attachment").attribute("Filename"));
+    const core::Message sent = world.ann->sent.message(0);
+    EXPECT_EQ(sent.guid, world.ann->outgoing.guidText());
+    EXPECT_EQ(sent.attachments, (QList<core::Attachment>{{QString(), attachment}}));
 
     world.bob->checkMail();
-    EXPECT_EQ(platform::xml::attributeText(world.bob->inbox.messageAt(0).child("Attachments").child("Attachment"),
-                                           "Filename"),
-              QStringLiteral("report.pdf"));
+    EXPECT_EQ(world.bob->inbox.message(0).attachmentNames(), QStringList{QStringLiteral("report.pdf")});
 }
 
 TEST(EndToEndTest, AttachmentsTravelBesideTheMessageAndReachTheOwnInbox)

@@ -147,16 +147,6 @@ TEST_F(InboxStoreTest, KnownGuidsCountAMessageWithoutGuidAsTheZeroGuid)
     EXPECT_FALSE(known.contains(QStringLiteral("NOT A GUID")));
 }
 
-TEST(MessageFilesTest, NamesMatchUserNumberAndExtension)
-{
-    struct Case { const char *file; qint64 number; };
-    const Case cases[] = {{"Ann1.cvm", 1},   {"Ann12.cvm", 12}, {"ann3.CVM", 3}, {"Ann0.cvm", 0},
-                          {"Ann01.cvm", 0},  {"Ann.cvm", 0},    {"Ann1.cvm.unreadable", 0},
-                          {"Ann1x.cvm", 0},  {"Bob1.cvm", 0},   {"~corvane-abc.tmp", 0}};
-    for (const Case &c : cases)
-        EXPECT_EQ(messageFileNumber(QString::fromUtf8(c.file), QStringLiteral("Ann")), c.number) << c.file;
-}
-
 TEST(MessageFilesTest, ListingIsInAscendingNumberAcrossGaps)
 {
     TempFolder temp;

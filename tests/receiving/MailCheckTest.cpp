@@ -59,7 +59,7 @@ TEST_F(MailCheckTest, AFailedSaveKeepsTheFilesReportsAndReenablesTheCheck)
     platform::setWriteFaultHookForTesting({});
 
     ASSERT_EQ(failed.notices.size(), 1);
-    EXPECT_EQ(failed.notices[0].kind, addressbook::Notice::Kind::Error);
+    EXPECT_EQ(failed.notices[0].kind, core::Notice::Kind::Error);
     EXPECT_TRUE(failed.notices[0].text.startsWith(QStringLiteral("Unable to write to")));
     EXPECT_EQ(MailWorld::files(world.bobInbox), QStringList{QStringLiteral("Bob1.cvm")});
     EXPECT_EQ(status, (QStringList{receiving::kCheckingMessages, QString()}));
@@ -81,7 +81,7 @@ TEST_F(MailCheckTest, AMalformedGuidIsComparedAsText)
     EXPECT_TRUE(checked.notices.isEmpty());
     EXPECT_EQ(checked.stored, 1);
     EXPECT_EQ(checked.duplicates, 1);
-    EXPECT_EQ(platform::xml::attributeText(bob.inbox.messageAt(0), "GUID"), QStringLiteral("not-a-guid"));
+    EXPECT_EQ(bob.inbox.message(0).guid, QStringLiteral("not-a-guid"));
 }
 
 TEST_F(MailCheckTest, GuidsInOtherLetterCaseAreTheSameMessage)
@@ -112,7 +112,7 @@ TEST_F(MailCheckTest, AnUnreadableFileWaitsEndsItsFolderAndIsSetAsideAfterTenMin
     now += 2 * 60 * 1000;
     const receiving::CheckResult late = bob.checkMail();
     ASSERT_EQ(late.notices.size(), 1);
-    EXPECT_EQ(late.notices[0].kind, addressbook::Notice::Kind::Warning);
+    EXPECT_EQ(late.notices[0].kind, core::Notice::Kind::Warning);
     EXPECT_TRUE(late.notices[0].text.contains(QStringLiteral("Bob2.cvm.unreadable")));
     EXPECT_EQ(MailWorld::files(world.bobInbox), QStringList{QStringLiteral("Bob2.cvm.unreadable")});
     EXPECT_EQ(bob.storedSubjects().last(), QStringLiteral("three"));
@@ -140,7 +140,7 @@ TEST_F(MailCheckTest, AUserNameThatIsNoFileNameIsRefused)
         bob.settings.yourName = name;
         const receiving::CheckResult checked = bob.checkMail();
         ASSERT_EQ(checked.notices.size(), 1) << name.toStdString();
-        EXPECT_EQ(checked.notices[0].kind, addressbook::Notice::Kind::Error);
+        EXPECT_EQ(checked.notices[0].kind, core::Notice::Kind::Error);
     }
     EXPECT_TRUE(QFile::exists(outside));
 }
@@ -286,7 +286,7 @@ TEST_F(MailCheckTest, AFileThatCannotBeOpenedIsNeverSetAsideAndHoldsNothingUp)
     now += 11 * 60 * 1000;
     const receiving::CheckResult late = bob.checkMail();
     ASSERT_EQ(late.notices.size(), 1); // lasting: the user hears of it, once
-    EXPECT_EQ(late.notices[0].kind, addressbook::Notice::Kind::Error);
+    EXPECT_EQ(late.notices[0].kind, core::Notice::Kind::Error);
     now += 11 * 60 * 1000;
     EXPECT_TRUE(bob.checkMail().notices.isEmpty());
     EXPECT_TRUE(QFileInfo::exists(QFile::decodeName(socketPath)));

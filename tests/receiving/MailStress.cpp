@@ -20,6 +20,7 @@
 #include "sending/SendAction.h"
 #include "sending/SentStore.h"
 
+#include "core/MessageFileNames.h"
 #include "platform/XmlNodes.h"
 
 #include <QCoreApplication>
@@ -109,7 +110,7 @@ int sender(const QStringList &args)
             && result.notices.size() == 1)
             continue;
         ++failures;
-        for (const addressbook::Notice &notice : result.notices)
+        for (const core::Notice &notice : result.notices)
             err() << "sender " << id << ": " << notice.text << Qt::endl;
         for (const QString &reason : result.delivery.failureReasons)
             err() << "sender " << id << ": " << reason << Qt::endl;
@@ -137,7 +138,7 @@ int checker(const QStringList &args)
         const bool stopping = QFile::exists(stopFile);
         const receiving::CheckResult result = program.check.CheckiExecute(program.settings);
         ++checks;
-        for (const addressbook::Notice &notice : result.notices) {
+        for (const core::Notice &notice : result.notices) {
             ++errors;
             err() << "checker " << name << ": " << notice.text << Qt::endl;
         }
@@ -264,7 +265,7 @@ int run(const QStringList &args)
                 continue;
             ++handled[QString::fromUtf8(fields[0] + '\t' + fields[1])];
             // Ann's files whose names read as Ann1's too: the case the To list has to decide.
-            if (user == receivers().first() && receiving::messageFileNumber(QString::fromUtf8(fields[2]), receivers().last()))
+            if (user == receivers().first() && core::messageFileNumber(QString::fromUtf8(fields[2]), receivers().last()))
                 ++overlapping;
         }
         for (auto it = sentTo.constBegin(); it != sentTo.constEnd(); ++it) {

@@ -1,5 +1,6 @@
 #include "sending/AttachmentSending.h"
 
+#include "core/AttachIni.h"
 #include "platform/BackgroundCopies.h"
 #include "platform/IniFile.h"
 #include "support/TempFolder.h"
@@ -8,13 +9,10 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
-#include <vector>
-
 using namespace corvane;
 using namespace corvane::sending;
-using addressbook::kFalse;
-using addressbook::kTrue;
+using core::kFalse;
+using core::kTrue;
 
 namespace {
 
@@ -40,7 +38,7 @@ struct AttachmentSendingTest : ::testing::Test
     }
     int count(const QString &folder, const char *key)
     {
-        return platform::IniFile(folder + kAttachIniFileName).readInteger(kAttachmentsSection, QString::fromUtf8(key), 0);
+        return platform::IniFile(folder + core::kAttachIniFileName).readInteger(core::kAttachmentsSection, QString::fromUtf8(key), 0);
     }
 };
 
@@ -60,31 +58,13 @@ TEST_F(AttachmentSendingTest, ServerCountsRiseByTheMessageFilesOfEachSendAndMinu
 {
     const QString a = source("a.doc", "a");
     const QString b = source("b.doc", "b");
-    platform::IniFile(server + kAttachIniFileName).writeInteger(kAttachmentsSection, QStringLiteral("b.doc"), -1);
+    platform::IniFile(server + core::kAttachIniFileName).writeInteger(core::kAttachmentsSection, QStringLiteral("b.doc"), -1);
     send({{QStringLiteral("Relay"), server, kTrue}, {QStringLiteral("Bob"), inbox, kFalse}}, {a, b},
          {QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Ann")});
     send({{QStringLiteral("Relay"), server, kTrue}}, {a, b}, {QStringLiteral("Carl")});
     EXPECT_EQ(count(server, "a.doc"), 4);
     EXPECT_EQ(count(server, "b.doc"), -1);
     EXPECT_EQ(count(inbox, "a.doc"), -1);
-}
-
-// Senders on other machines update the same Attach.ini: racing updates are all counted.
-TEST_F(AttachmentSendingTest, RacingUpdatesOfOneAttachIniAreAllCounted)
-{
-    constexpr int kWriters = 4;
-    constexpr int kEach = 10;
-    std::vector<std::thread> writers;
-    for (int w = 0; w < kWriters; ++w)
-        writers.emplace_back([&] {
-            for (int i = 0; i < kEach; ++i)
-                recordAttachedFile(sources + QStringLiteral("a.doc"), server, kTrue, 2);
-        });
-    for (std::thread &writer : writers)
-        writer.join();
-    EXPECT_EQ(count(server, "a.doc"), 2 * kWriters * kEach);
-    EXPECT_EQ(QDir(server).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList{kAttachIniFileName});
 }
 
 TEST_F(AttachmentSendingTest, AFileOfTheSameNameIsReplacedWhole)

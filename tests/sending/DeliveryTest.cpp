@@ -99,9 +99,9 @@ TEST(DeliveryTest, ServerFoldersGetOneCopyPerRecipientAndAFailedTargetDoesNotSto
     TempFolder temp;
     const QString bob = temp.subfolder(QStringLiteral("bob"));
     const QString server = temp.subfolder(QStringLiteral("server"));
-    const addressbook::RecipientList targets{{QStringLiteral("Gone"), temp.path() + QStringLiteral("gone/"), addressbook::kFalse},
-                                             {QStringLiteral("Bob"), bob, addressbook::kFalse},
-                                             {QStringLiteral("Relay"), server, addressbook::kTrue}};
+    const addressbook::RecipientList targets{{QStringLiteral("Gone"), temp.path() + QStringLiteral("gone/"), core::kFalse},
+                                             {QStringLiteral("Bob"), bob, core::kFalse},
+                                             {QStringLiteral("Relay"), server, core::kTrue}};
     const DeliveryReport report = SendExecute("doc", {QStringLiteral("Bob"), QStringLiteral("Carl"), QStringLiteral("Bob")}, targets);
     EXPECT_EQ(report.failedTargets, QStringList{QStringLiteral("Gone")});
     EXPECT_EQ(filesIn(bob), QStringList{QStringLiteral("Bob1.cvm")});

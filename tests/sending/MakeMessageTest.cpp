@@ -1,6 +1,5 @@
 // Reply, forward and reopen: the compose pane's state built from a stored message.
 #include "sending/MakeMessage.h"
-#include "sending/MessageDocument.h"
 #include "sending/OutgoingMessage.h"
 #include "sending/SentStore.h"
 
@@ -19,15 +18,14 @@ const QString kBody = QStringLiteral("{\\rtf1 See {\\b you}.\\par}");
 // A received message as the inbox store keeps it: the message file's Message element.
 StoredMessage received(const QString &subject, const QStringList &attachmentNames)
 {
-    MessageContent content;
-    content.recipients = {QStringLiteral("Ann"), QStringLiteral("Bob")};
-    content.from = QStringLiteral("Carol");
-    content.subject = subject;
-    content.attachmentNames = attachmentNames;
-    content.rtfBody = kBody;
-    platform::XmlDocument document;
-    buildMessageDocument(document, content);
-    return storedMessage(document.root().child("Message"));
+    core::Message message;
+    message.to = {QStringLiteral("Ann"), QStringLiteral("Bob")};
+    message.from = QStringLiteral("Carol");
+    message.subject = subject;
+    for (const QString &name : attachmentNames)
+        message.attachments.append({name, {}});
+    message.bodyRtf = kBody;
+    return storedMessage(message);
 }
 
 } // namespace
@@ -99,7 +97,7 @@ TEST(MakeMessage, ReopenRestoresRecipientsSubjectBodyAndFullPathsFromSentItems)
     outgoing.CreateMessageFileExecute(false, draft, {});
     sent.SentboxFill(outgoing.XMLOut, draft.attachmentPaths);
 
-    const MadeMessage made = MakeMessage(storedMessage(sent.messageAt(0)), MakeMode::Reopen, kOwnInbox);
+    const MadeMessage made = MakeMessage(storedMessage(sent.message(0)), MakeMode::Reopen, kOwnInbox);
     EXPECT_EQ(made.recipients, draft.recipients);
     EXPECT_EQ(made.subject, draft.subject);
     EXPECT_EQ(made.attachmentPaths, draft.attachmentPaths);

@@ -1,6 +1,6 @@
-#include "sending/MessageDocument.h"
 #include "sending/OutgoingMessage.h"
 
+#include "core/Message.h"
 #include "platform/DateText.h"
 #include "platform/Guid.h"
 
@@ -63,18 +63,18 @@ TEST_F(MessageCreationTest, TheIdentifierChangesOnlyAfterAnEdit)
 {
     const Draft draft{{QStringLiteral("Bob")}, QStringLiteral("s"), {}, {}};
     outgoing.CreateMessageFileExecute(false, draft, settings);
-    EXPECT_EQ(readMessageDocument(outgoing.XMLOut).guid, QStringLiteral("{00000000-0000-0000-0000-000000000000}"));
+    EXPECT_EQ(core::readMessageFile(outgoing.XMLOut).guid, QStringLiteral("{00000000-0000-0000-0000-000000000000}"));
 
     outgoing.NewGuidNeeded = true;
     outgoing.CreateMessageFileExecute(false, draft, settings);
-    const QString first = readMessageDocument(outgoing.XMLOut).guid;
+    const QString first = core::readMessageFile(outgoing.XMLOut).guid.value_or(QString());
     outgoing.NewGuidNeeded = false; // the end of a send
     outgoing.CreateMessageFileExecute(false, draft, settings);
-    EXPECT_EQ(readMessageDocument(outgoing.XMLOut).guid, first);
+    EXPECT_EQ(core::readMessageFile(outgoing.XMLOut).guid, first);
 
     outgoing.NewGuidNeeded = true;
     outgoing.CreateMessageFileExecute(false, draft, settings);
-    EXPECT_NE(readMessageDocument(outgoing.XMLOut).guid, first);
+    EXPECT_NE(core::readMessageFile(outgoing.XMLOut).guid, first);
     EXPECT_EQ(drawn, 2);
 }
 
@@ -99,11 +99,11 @@ TEST_F(MessageCreationTest, NothingOfAnEarlierMessageSurvivesAndTextsRoundTrip)
 
     platform::XmlDocument reread;
     reread.loadFromBytes(outgoing.XMLOut.toBytes());
-    const MessageContent content = readMessageDocument(reread);
-    EXPECT_EQ(content.recipients, second.recipients);
+    const core::Message content = *core::readMessageFile(reread).message;
+    EXPECT_EQ(content.to, second.recipients);
     EXPECT_EQ(content.subject, second.subject);
     EXPECT_EQ(content.from, settings.yourName);
-    EXPECT_TRUE(content.attachmentNames.isEmpty());
-    EXPECT_EQ(content.rtfBody, second.rtfBody);
-    EXPECT_EQ(content.date, kWhen);
+    EXPECT_TRUE(content.attachments.isEmpty());
+    EXPECT_EQ(content.bodyRtf, second.rtfBody);
+    EXPECT_EQ(platform::parseDateTimeText(content.date), kWhen);
 }

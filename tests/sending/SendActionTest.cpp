@@ -16,7 +16,7 @@
 
 using namespace corvane;
 using namespace corvane::sending;
-using addressbook::Notice;
+using core::Notice;
 
 namespace {
 

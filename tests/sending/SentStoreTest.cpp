@@ -49,9 +49,9 @@ TEST_F(SentStoreTest, RecordsCopiesWithGuidAndFullPathsInSendingOrder)
     copy.loadFromFile(SentStore::pathIn(temp.path()));
     SentStore reread(copy);
     ASSERT_EQ(reread.count(), 3);
-    EXPECT_EQ(platform::xml::attributeText(reread.messageAt(0), "GUID"), firstGuid);
-    EXPECT_EQ(platform::xml::attributeText(reread.messageAt(1), "GUID"), firstGuid);
-    EXPECT_NE(platform::xml::attributeText(reread.messageAt(2), "GUID"), firstGuid);
+    EXPECT_EQ(reread.message(0).guid, firstGuid);
+    EXPECT_EQ(reread.message(1).guid, firstGuid);
+    EXPECT_NE(reread.message(2).guid, firstGuid);
     EXPECT_TRUE(copy.toBytes().contains(
         "<Attachments><Attachment FilePath=\"/home/ann/a.doc\"/><Attachment FilePath=\"/tmp/b c.txt\"/></Attachments>"));
 

@@ -3,6 +3,7 @@
 #include "FakeMailCheck.h"
 #include "receiving/NewMailAnnouncement.h"
 #include "receiving/widgets/NotifyIcon.h"
+#include "core/Notice.h"
 #include "shell/widgets/WindowServices.h"
 
 #include <QMenu>
@@ -23,12 +24,12 @@ struct FakeMessages : shell::MessagePresenter
 {
     DeskEvents *events = nullptr;
     QStringList errors;
-    QList<addressbook::Notice> notices;
+    QList<core::Notice> notices;
     QStringList questions;
     bool answer = true; // what every confirmation answers: Yes
     int beeps = 0;
     void showError(QWidget *, const QString &message) override { errors.append(message); }
-    void showNotice(QWidget *, const addressbook::Notice &notice) override
+    void showNotice(QWidget *, const core::Notice &notice) override
     {
         if (notice.beep)
             ++beeps;

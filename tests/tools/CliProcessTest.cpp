@@ -100,6 +100,10 @@ TEST(CorvaneCli, TwoProfilesExchangeAMessageWithAnAttachment)
     const CliRun sentList = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("list"), QStringLiteral("--sent")});
     EXPECT_TRUE(sentList.out.startsWith(QStringLiteral("1\tBob, \tNightly & <report>\tnightly.log, \t")))
         << sentList.out.toStdString();
+    // Sent Items keep the full path of each attachment; show names the file.
+    const CliRun sentShown = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("show"), QStringLiteral("--sent"),
+                                  QStringLiteral("1")});
+    EXPECT_TRUE(sentShown.out.contains(QStringLiteral("\nAttachments: nightly.log\n"))) << sentShown.out.toStdString();
 }
 
 TEST(CorvaneCli, NothingToSendReportsTheWarningAndFails)

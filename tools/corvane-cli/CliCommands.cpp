@@ -2,12 +2,13 @@
 
 #include "CliProfile.h"
 
+#include "core/Truth.h"
 #include "shell/ProgramFolders.h"
 
+#include "core/MessageFileNames.h"
 #include "platform/FileIo.h"
 #include "platform/FileNames.h"
 #include "platform/Paths.h"
-#include "platform/XmlNodes.h"
 #include "platform/TextCodec.h"
 #include "richtext/RtfPlainText.h"
 #include "spell/SpellChecker.h"
@@ -19,18 +20,9 @@ namespace corvane::cli {
 
 namespace {
 
-using addressbook::Notice;
-namespace xml = platform::xml;
+using core::Notice;
 
 constexpr qint64 kMaxBodyFileBytes = 64 * 1024 * 1024;
-
-QString joined(const pugi::xml_node &list, const char *element, const char *attribute)
-{
-    QStringList names;
-    for (pugi::xml_node item = list.child(element); item; item = item.next_sibling(element))
-        names.append(xml::attributeText(item, attribute));
-    return names.join(QStringLiteral(", "));
-}
 
 QString bodyRtf(const SendCommand &send)
 {
@@ -149,19 +141,19 @@ int show(CliProfile &profile, const ShowCommand &command, QTextStream &out)
                            .arg(command.number)
                            .arg(command.sent ? QStringLiteral("Sent Items") : QStringLiteral("the inbox"))
                            .arg(count));
-    const pugi::xml_node m = command.sent ? profile.mail().sent.messageAt(command.number - 1)
-                                          : profile.mail().inbox.messageAt(command.number - 1);
-    const QString body = xml::elementText(m.child("Body"));
-    out << "From: " << xml::attributeText(m.child("From"), "Name") << '\n'
-        << "To: " << joined(m.child("To"), "Recipient", "Name") << '\n'
-        << "Subject: " << xml::attributeText(m.child("Subject"), "Text") << '\n'
-        << "Date: " << xml::attributeText(m.child("Date"), "Value") << '\n'
-        << "Attachments: " << joined(m.child("Attachments"), "Attachment", "Filename") << '\n'
+    const core::Message m = command.sent ? profile.mail().sent.message(command.number - 1)
+                                         : profile.mail().inbox.message(command.number - 1);
+    const QString separator = QStringLiteral(", ");
+    out << "From: " << m.from << '\n'
+        << "To: " << m.to.join(separator) << '\n'
+        << "Subject: " << m.subject << '\n'
+        << "Date: " << m.date << '\n'
+        << "Attachments: " << m.shownAttachmentNames().join(separator) << '\n'
         << '\n';
     if (command.rtf) {
-        out << body;
+        out << m.bodyRtf;
     } else {
-        QString text = richtext::rtfToPlainText(body);
+        QString text = richtext::rtfToPlainText(m.bodyRtf);
         out << text;
         if (!text.endsWith(u'\n'))
             out << '\n';
@@ -169,23 +161,18 @@ int show(CliProfile &profile, const ShowCommand &command, QTextStream &out)
     return kSuccess;
 }
 
-QString serverText(bool server)
-{
-    return server ? QStringLiteral("True") : QStringLiteral("False");
-}
-
 int addressList(CliProfile &profile, QTextStream &out)
 {
     profile.openForReading();
     for (const addressbook::AddressRow &row : profile.mail().addresses.rows())
         out << row.number << '\t' << row.entry.Name << '\t' << row.entry.Inbox << '\t' << row.entry.Comment << '\t'
-            << serverText(row.entry.Server) << '\n';
+            << core::truthText(row.entry.Server) << '\n';
     return kSuccess;
 }
 
 int addressAdd(CliProfile &profile, const AddressAddCommand &command)
 {
-    if (!platform::canNameMessageFiles(command.name))
+    if (!core::canNameMessageFiles(command.name))
         throw CliError(QStringLiteral("The name \"%1\" cannot be used: names become parts of file names, so "
                                       "they may not contain \\ / : * ? \" < > |, control characters, a "
                                       "trailing dot or space, or be a device name such as CON.")

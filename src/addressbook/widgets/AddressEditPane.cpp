@@ -211,7 +211,7 @@ void AddressEditPane::AddressSaveBClick()
             return;
         }
         const AddressEntry entry = fieldValues();
-        if (const std::optional<Notice> refused = saveRefusal(entry)) {
+        if (const std::optional<core::Notice> refused = saveRefusal(entry)) {
             Q_EMIT noticeRaised(*refused);
             return;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Notice.h"
 #include "addressbook/AddressStore.h"
 #include "addressbook/MailSettings.h"
 
@@ -52,7 +53,7 @@ public:
 
 Q_SIGNALS:
     void failed(const QString &message);
-    void noticeRaised(const addressbook::Notice &notice);
+    void noticeRaised(const core::Notice &notice);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -10,7 +10,7 @@ QList<QStringList> addressRows(const AddressStore &store)
     QList<QStringList> rows;
     for (const AddressRow &row : store.rows())
         rows.append({QString::number(row.number), row.entry.Name, row.entry.Inbox, row.entry.Comment,
-                     row.entry.Server ? kTrue : kFalse});
+                     core::truthText(row.entry.Server)});
     return rows;
 }
 

@@ -36,7 +36,7 @@ ui::ListPane::RowSource InboxPane::rowSource() const
 
 ui::BodyTexts::Source InboxPane::bodySource() const
 {
-    return {m_store.revision(), m_store.count(), ui::storedBodies(m_store.messageAt(0))};
+    return {m_store.revision(), m_store.count(), ui::storedBodies(m_store.firstMessageElement())};
 }
 
 } // namespace corvane::receiving

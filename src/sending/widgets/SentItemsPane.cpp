@@ -28,7 +28,7 @@ quint64 SentItemsPane::storeRevision() const
 
 ui::BodyTexts::Source SentItemsPane::bodySource() const
 {
-    return {m_store.revision(), m_store.count(), ui::storedBodies(m_store.messageAt(0))};
+    return {m_store.revision(), m_store.count(), ui::storedBodies(m_store.firstMessageElement())};
 }
 
 } // namespace corvane::sending

@@ -10,9 +10,9 @@ void showErrorBox(QWidget *parent, const QString &message)
     QMessageBox::critical(parent, QApplication::applicationName(), message);
 }
 
-void showNoticeBox(QWidget *parent, const addressbook::Notice &notice)
+void showNoticeBox(QWidget *parent, const core::Notice &notice)
 {
-    using Kind = addressbook::Notice::Kind;
+    using Kind = core::Notice::Kind;
     const QString title = QApplication::applicationName();
     switch (notice.kind) {
     case Kind::Error:

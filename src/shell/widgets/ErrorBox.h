@@ -1,6 +1,7 @@
 #pragma once
 
 #include "addressbook/MailSettings.h"
+#include "core/Notice.h"
 
 #include <QString>
 
@@ -11,6 +12,6 @@ namespace corvane::shell {
 // The application's standard error box: an error that reached the window.
 void showErrorBox(QWidget *parent, const QString &message);
 // A worded message: an error box, a warning box or a plain message box, each with OK.
-void showNoticeBox(QWidget *parent, const addressbook::Notice &notice);
+void showNoticeBox(QWidget *parent, const core::Notice &notice);
 
 } // namespace corvane::shell

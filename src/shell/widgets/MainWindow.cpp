@@ -170,10 +170,10 @@ void MainWindow::connectServices()
         if (m_closingAnyway)
             return; // copies cut off at the user's word, after the window has gone
         m_statusBar->setPanelText(0, text);
-        m_services.messages->showNotice(this, {addressbook::Notice::Kind::Error, text, false});
+        m_services.messages->showNotice(this, {core::Notice::Kind::Error, text, false});
     });
     connect(m_mailCheck, &MailCheckController::noticeRaised, this,
-            [this](const addressbook::Notice &notice) { m_services.messages->showNotice(this, notice); });
+            [this](const core::Notice &notice) { m_services.messages->showNotice(this, notice); });
     connect(m_mailCheck, &MailCheckController::newMailArrived, m_desk, &WindowDesk::announce);
 
     connect(m_settingsPane, &SettingsPane::autoCheckMinutesChanged, m_autoCheck,

@@ -17,7 +17,7 @@ class DesktopMessages final : public MessagePresenter
 {
 public:
     void showError(QWidget *parent, const QString &message) override { showErrorBox(parent, message); }
-    void showNotice(QWidget *parent, const addressbook::Notice &notice) override
+    void showNotice(QWidget *parent, const core::Notice &notice) override
     {
         if (notice.beep)
             QApplication::beep();

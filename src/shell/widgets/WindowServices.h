@@ -1,6 +1,7 @@
 #pragma once
 
 #include "addressbook/MailSettings.h"
+#include "core/Notice.h"
 
 #include <QString>
 
@@ -27,7 +28,7 @@ public:
     virtual ~MessagePresenter() = default;
     virtual void showError(QWidget *parent, const QString &message) = 0;
     // A message the logic worded: an error, warning or plain box with OK, after a beep if asked.
-    virtual void showNotice(QWidget *parent, const addressbook::Notice &notice) = 0;
+    virtual void showNotice(QWidget *parent, const core::Notice &notice) = 0;
     virtual void beep() = 0;
     // A confirmation with the buttons Yes and No; true on Yes.
     virtual bool confirm(QWidget *parent, const QString &question) = 0;

@@ -1,0 +1,62 @@
+#include "AttachIni.h"
+
+#include "platform/ExclusiveRename.h"
+#include "platform/IniFile.h"
+#include "platform/Paths.h"
+
+#include <QFile>
+
+namespace corvane::core {
+
+namespace {
+
+// True when the last counted fetch is done. Runs under the folder's lock.
+bool countDown(const QString &iniPath, const QString &name, bool counted)
+{
+    platform::IniFile ini(iniPath);
+    if (!ini.valueExists(kAttachmentsSection, name))
+        return false;
+    const int value = ini.readInteger(kAttachmentsSection, name, -1);
+    if (value < 1) {
+        ini.deleteKey(kAttachmentsSection, name); // -1: delivered to a personal folder, nothing to count
+        return false;
+    }
+    if (!counted)
+        return false;
+    if (value == 1) {
+        ini.deleteKey(kAttachmentsSection, name);
+        return true;
+    }
+    ini.writeInteger(kAttachmentsSection, name, value - 1);
+    return false;
+}
+
+} // namespace
+
+void recordAttachmentSent(const QString &folderText, const QString &fileName, bool serverFolder, int messageFiles)
+{
+    const QString folder = platform::withTrailingSeparator(folderText);
+    platform::updateUnderFolderLock(folder, [&] {
+        platform::IniFile ini(folder + kAttachIniFileName);
+        if (serverFolder) {
+            const int count = ini.readInteger(kAttachmentsSection, fileName, 0);
+            if (count != -1)
+                ini.writeInteger(kAttachmentsSection, fileName, count + messageFiles);
+        } else {
+            ini.writeInteger(kAttachmentsSection, fileName, -1);
+        }
+    });
+}
+
+FetchCount countDownFetch(const QString &folderText, const QString &fileName, bool counted, bool removeSource)
+{
+    const QString folder = platform::withTrailingSeparator(folderText);
+    FetchCount result;
+    platform::updateUnderFolderLock(folder, [&] {
+        result.lastFetch = countDown(folder + kAttachIniFileName, fileName, counted);
+        result.sourceRemoved = result.lastFetch && removeSource && QFile::remove(folder + fileName);
+    });
+    return result;
+}
+
+} // namespace corvane::core
