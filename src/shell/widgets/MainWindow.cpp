@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "ComposeParts.h"
 #include "CopiesWaitDialog.h"
 #include "Icons.h"
 #include "ListPanes.h"
@@ -13,6 +14,9 @@
 
 #include "platform/Errors.h"
 
+#include "addressbook/widgets/AddressListPane.h"
+#include "sending/widgets/ComposePane.h"
+#include "sortgrid/widgets/SortGrid.h"
 #include "ui/widgets/OutlookBar.h"
 #include "ui/widgets/StatusBarEx.h"
 
@@ -54,6 +58,21 @@ MainWindow::MainWindow(const QString &applicationFolder, WindowServices services
     m_panes->setPane(Pane::Settings, m_settingsPane);
     m_lists = new ListPanes(m_mail, m_startup.settingsFile(), *m_services.messages, this);
     m_lists->placeIn(*m_panes);
+    m_compose = new ComposeParts(m_mail, m_startup.settings(), *m_services.messages, this);
+    m_panes->setPane(Pane::New, m_compose->pane());
+    m_compose->setAddressNames([this] {
+        // The address grid brought up to date, its names in its current order.
+        auto *address = m_lists->address();
+        address->showList();
+        QStringList names;
+        const sortgrid::TSortGrid *grid = address->grid();
+        for (int row = grid->FixedRows(); row < grid->RowCount(); ++row) {
+            const QString name = grid->Cells(1, row);
+            if (!name.isEmpty())
+                names.append(name);
+        }
+        return names;
+    });
     for (const GridId grid : {GridId::Address, GridId::Inbox, GridId::Sent})
         setColumnWidthsSource(grid, m_lists->widthsSource(grid));
     m_panes->bringToFront(Pane::Settings);
@@ -179,6 +198,13 @@ void MainWindow::connectServices()
     connect(m_outlookBarPreser, &QTimer::timeout, this, &MainWindow::outlookBarPreserTimer);
     connect(this, &MainWindow::paneShown, m_lists, &ListPanes::paneShown);
     connect(m_lists, &ListPanes::failed, this, &MainWindow::showError);
+    connect(m_compose, &ComposeParts::statusTextChanged, this,
+            [this](const QString &text) { m_statusBar->setPanelText(0, text); });
+    connect(m_compose, &ComposeParts::failed, this, &MainWindow::showError);
+    connect(this, &MainWindow::paneShown, this, [this](Pane pane) {
+        if (pane == Pane::New)
+            m_compose->pane()->showSelectionFont();
+    });
 }
 
 void MainWindow::setMailCheckRunner(MailCheckRunner *runner)
@@ -203,6 +229,7 @@ void MainWindow::runStartup(StartupRun run)
 
     // The settings were read before anything could fail: show them and set the timer.
     m_settingsPane->loadSettings();
+    m_compose->applySpellSettings();
     if (m_copiesWait)
         m_autoCheckBeforeClosing = m_startup.settings().autoCheck; // no check while closing waits
     else

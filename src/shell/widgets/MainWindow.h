@@ -27,6 +27,7 @@ class StatusBarEx;
 namespace corvane::shell {
 
 class AutoCheckTimer;
+class ComposeParts;
 class CopiesWaitDialog;
 class ListPanes;
 class MailCheckController;
@@ -55,6 +56,8 @@ public:
     SettingsPane *settingsPane() const { return m_settingsPane; }
     // The InBox, Sent Items and Address Book panes with their grids.
     ListPanes *listPanes() const { return m_lists; }
+    // The compose pane with its dialogs and its Send.
+    ComposeParts *compose() const { return m_compose; }
     ui::OutlookBar *navigationBar() const { return m_navBar; }
     ui::StatusBarEx *statusBarEx() const { return m_statusBar; }
     QProgressBar *sendProgressBar() const { return m_sendProgress; }
@@ -134,6 +137,7 @@ private:
     PaneStack *m_panes = nullptr;
     SettingsPane *m_settingsPane = nullptr;
     ListPanes *m_lists = nullptr;
+    ComposeParts *m_compose = nullptr;
     ui::StatusBarEx *m_statusBar = nullptr;
     QProgressBar *m_sendProgress = nullptr;
     QProgressBar *m_receiveProgress = nullptr;
