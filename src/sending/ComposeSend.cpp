@@ -64,13 +64,18 @@ SendResult ComposeSend::send(const Draft &draft, const addressbook::MailSettings
     m_running = true;
     Q_EMIT runningChanged(true);
     Q_EMIT statusTextChanged(kSendingMessage);
-    const QStringList paths = draft.attachmentPaths;
     std::optional<Notice> refused;
     try {
         // A send ends by recording the message in Sent Items: a store that could not be read is
         // refused before anything is delivered.
         m_sent.document().checkSavable();
-        refused = checkOffUiThread(paths);
+        // The window keeps working while the files are read: an attachment list changed meanwhile
+        // is checked again.
+        quint64 checked = 0;
+        do {
+            checked = draft.revision;
+            refused = checkOffUiThread(draft.attachmentPaths);
+        } while (!refused && draft.revision != checked);
     } catch (const Error &error) {
         refused = Notice{Notice::Kind::Error,
                          QStringLiteral("The message was not sent: ") + error.message(), false};
@@ -81,6 +86,8 @@ SendResult ComposeSend::send(const Draft &draft, const addressbook::MailSettings
     } else {
         m_running = false; // the Send action keeps its own state from here
         result = m_action.SendiExecute(draft, settings);
+        if (result.skipped)
+            result.notices.append({Notice::Kind::Information, kSendWaitsForCheck, false});
     }
     m_running = false;
     Q_EMIT runningChanged(false);
