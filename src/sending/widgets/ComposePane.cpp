@@ -204,6 +204,7 @@ void ComposePane::createToolbars()
     m_font->addItems(QFontDatabase::families());
     m_font->setMinimumContentsLength(14);
     m_font->setAccessibleName(QStringLiteral("Font"));
+    m_font->lineEdit()->setAccessibleName(QStringLiteral("Font"));
     setHint(m_font, QStringLiteral("Font"));
     m_toolBar1->addWidget(m_font);
     // FontCChange: a font chosen from the list or confirmed with Enter; the letters typed on the
