@@ -14,7 +14,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFontDatabase>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -95,11 +94,15 @@ QAction *ComposePane::formatAction(const QString &caption, const QString &hint, 
 
 void ComposePane::createActions()
 {
-    m_sendAction = new QAction(QIcon(QStringLiteral(":/icons/mail-sent.svg")), QStringLiteral("Send"), this);
+    m_sendAction = new QAction(QStringLiteral("Send"), this);
     m_sendAction->setObjectName(QStringLiteral("Sendi"));
     setHint(m_sendAction, QStringLiteral("Send Message"));
+    // Send from anywhere in the pane without the mouse.
+    m_sendAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
+    m_sendAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(m_sendAction);
     connect(m_sendAction, &QAction::triggered, this, &ComposePane::SendiExecute);
-    m_clear = new QAction(QIcon(QStringLiteral(":/icons/mail-message-new.svg")), QStringLiteral("Clear"), this);
+    m_clear = new QAction(QStringLiteral("Clear"), this);
     m_clear->setObjectName(QStringLiteral("ClearNewI"));
     setHint(m_clear, QStringLiteral("Clear/New Message"));
     connect(m_clear, &QAction::triggered, this, &ComposePane::ClearNewIExecute);
@@ -340,14 +343,15 @@ void ComposePane::showSelectionFont()
 void ComposePane::Richtextbox1SelectionChange()
 {
     m_fontSize.selectionChanged(m_editor->selLength());
-    showSelectionFont();
-    if (const std::optional<double> size = m_editor->selFontSize())
-        m_size->setValue(qRound(*size));
-    setMark(m_bold, m_editor->selBold());
-    setMark(m_italic, m_editor->selItalic());
-    setMark(m_underline, m_editor->selUnderline());
-    setMark(m_bullet, m_editor->selBullet());
-    if (const auto alignment = m_editor->selAlignment()) {
+    const richtext::RichTextEditor::SelectionFormat format = m_editor->selFormat();
+    m_font->setEditText(format.fontName.value_or(QString()));
+    if (format.fontSize)
+        m_size->setValue(qRound(*format.fontSize));
+    setMark(m_bold, format.bold);
+    setMark(m_italic, format.italic);
+    setMark(m_underline, format.underline);
+    setMark(m_bullet, format.bullet);
+    if (const auto alignment = format.alignment) {
         switch (*alignment) {
         case Alignment::Left:
             m_left->setChecked(true);

@@ -45,6 +45,9 @@ public:
 
     richtext::RichTextEditor *editor() const { return m_editor; }
     QLineEdit *subjectBox() const { return m_subject; }
+    // Sendi and ClearNewI, whose icons the window gives.
+    QAction *sendAction() const { return m_sendAction; }
+    QAction *clearAction() const { return m_clear; }
     ComposeDraft &draft() const { return m_draft; }
 
     // Fills the pane with a message to write: recipients, subject, attachments (full paths) and

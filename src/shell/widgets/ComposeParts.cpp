@@ -1,5 +1,6 @@
 #include "ComposeParts.h"
 
+#include "Icons.h"
 #include "WindowServices.h"
 
 #include "shell/MailServices.h"
@@ -16,6 +17,7 @@
 #include "spell/widgets/SpellCheckDialog.h"
 #include "spell/widgets/SpellHighlighter.h"
 
+#include <QAction>
 #include <QWidget>
 
 namespace corvane::shell {
@@ -54,6 +56,8 @@ ComposeParts::ComposeParts(MailServices &mail, const Settings &settings, Message
     m_send = new sending::ComposeSend(mail.send, mail.sent, this);
     connect(m_send, &sending::ComposeSend::statusTextChanged, this, &ComposeParts::statusTextChanged);
     m_pane = new sending::ComposePane(*m_draft, *m_send, [this] { return mailSettingsFrom(m_settings); }, m_prompts);
+    m_pane->sendAction()->setIcon(icons::sendMessage());
+    m_pane->clearAction()->setIcon(icons::newMessage());
     m_to = new sending::ToDialogue(*m_draft, m_prompts, window);
     m_attach = new sending::AttachDialogue(*m_draft, m_prompts, window);
     m_pane->setDialogs(m_to, m_attach);

@@ -20,6 +20,16 @@ const QList<QIcon> &navigationImages()
     return images;
 }
 
+QIcon sendMessage()
+{
+    return fromResource("mail-sent");
+}
+
+QIcon newMessage()
+{
+    return fromResource("mail-message-new");
+}
+
 QIcon checkMail()
 {
     return fromResource("mail-receive");

@@ -9,6 +9,8 @@ namespace corvane::shell::icons {
 // Settings, Sent Items, InBox, Mail Reader.
 const QList<QIcon> &navigationImages();
 QIcon checkMail();
+QIcon sendMessage();
+QIcon newMessage();
 QIcon help();
 QIcon application();
 
