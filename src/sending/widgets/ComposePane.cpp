@@ -191,13 +191,17 @@ void ComposePane::createToolbars()
     place(m_sendAction, "SendB");
     place(m_clear, "Cleari");
     m_toolBar1->addSeparator();
-    place(m_bold, "NewBoldB");
-    place(m_italic, "NewItalicB");
-    place(m_underline, "NewUnderlineB");
+    // The formatting buttons show their icon when they have one, else their caption.
+    auto placeFormat = [&](QAction *action, const char *name) {
+        static_cast<QToolButton *>(place(action, name))->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    };
+    placeFormat(m_bold, "NewBoldB");
+    placeFormat(m_italic, "NewItalicB");
+    placeFormat(m_underline, "NewUnderlineB");
     m_toolBar1->addSeparator();
-    place(m_left, "NewLeftB");
-    place(m_center, "NewCenterB");
-    place(m_right, "NewRightB");
+    placeFormat(m_left, "NewLeftB");
+    placeFormat(m_center, "NewCenterB");
+    placeFormat(m_right, "NewRightB");
     m_toolBar1->addSeparator();
 
     m_font = new QComboBox;
@@ -205,7 +209,8 @@ void ComposePane::createToolbars()
     m_font->setEditable(true);
     m_font->setInsertPolicy(QComboBox::NoInsert);
     m_font->addItems(QFontDatabase::families());
-    m_font->setMinimumContentsLength(14);
+    m_font->setMinimumContentsLength(12);
+    m_font->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_font->setAccessibleName(QStringLiteral("Font"));
     m_font->lineEdit()->setAccessibleName(QStringLiteral("Font"));
     setHint(m_font, QStringLiteral("Font"));
@@ -217,7 +222,7 @@ void ComposePane::createToolbars()
             m_editor->setSelFontName(family);
     });
 
-    place(m_bullet, "NewbulletB");
+    placeFormat(m_bullet, "NewbulletB");
 
     m_size = new QSpinBox;
     m_size->setObjectName(QStringLiteral("SizeSE"));
@@ -235,6 +240,7 @@ void ComposePane::createToolbars()
     auto *spell = new QToolButton;
     spell->setObjectName(QStringLiteral("ToolButton7"));
     spell->setText(QStringLiteral("Spell"));
+    spell->setToolButtonStyle(Qt::ToolButtonIconOnly);
     spell->setAccessibleName(QStringLiteral("Spell Check"));
     setHint(spell, QStringLiteral("Spell Check|Checks the spelling of the message"));
     m_toolBar1->addWidget(spell);

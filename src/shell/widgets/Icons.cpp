@@ -20,6 +20,11 @@ const QList<QIcon> &navigationImages()
     return images;
 }
 
+QIcon named(const char *name)
+{
+    return fromResource(name);
+}
+
 QIcon sendMessage()
 {
     return fromResource("mail-sent");

@@ -11,6 +11,8 @@ const QList<QIcon> &navigationImages();
 QIcon checkMail();
 QIcon sendMessage();
 QIcon newMessage();
+// An icon of the resources by its file name without ".svg".
+QIcon named(const char *name);
 QIcon help();
 QIcon application();
 
