@@ -164,7 +164,16 @@ void ComposePane::createEditor()
     m_menu->addAction(m_center);
     m_menu->addAction(m_right);
     m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_menuActions = m_menu->actions();
     connect(m_editor, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        for (QAction *added : m_menu->actions()) {
+            if (!m_menuActions.contains(added)) {
+                m_menu->removeAction(added);
+                added->deleteLater();
+            }
+        }
+        if (m_extendMenu)
+            m_extendMenu(m_menu, at);
         m_menu->popup(m_editor->viewport()->mapToGlobal(at));
     });
 

@@ -4,6 +4,7 @@
 
 #include "ui/widgets/CaptionPanel.h"
 
+#include <QList>
 #include <QPointer>
 
 #include <functional>
@@ -54,6 +55,13 @@ public:
     // the RTF body, with the caret at the given position of the body's text. The undo history
     // starts afresh; the draft counts as edited.
     void loadDraft(const Draft &draft, int caret = 0);
+
+    // Adds entries to the front of the context menu NewPM for a right click at a point of the
+    // editor's viewport (the spelling suggestions); they are taken out again at the next click.
+    void setContextMenuExtender(std::function<void(QMenu *menu, const QPoint &position)> extend)
+    {
+        m_extendMenu = std::move(extend);
+    }
 
     // Selection changed: brings the font box, size box and buttons in step with the selection.
     void Richtextbox1SelectionChange();
@@ -119,6 +127,8 @@ private:
     QToolButton *m_attachButton = nullptr;
     richtext::RichTextEditor *m_editor = nullptr;
     QMenu *m_menu = nullptr; // NewPM
+    QList<QAction *> m_menuActions; // NewPM's own entries
+    std::function<void(QMenu *, const QPoint &)> m_extendMenu;
 };
 
 } // namespace corvane::sending

@@ -80,6 +80,11 @@ ComposeParts::ComposeParts(MailServices &mail, const Settings &settings, Message
     connect(m_spellDialog, &spell::SpellCheckDialog::knownWordsChanged, m_highlighter,
             &spell::SpellHighlighter::rehighlight);
     connect(m_pane, &sending::ComposePane::spellCheckRequested, this, &ComposeParts::spellCheck);
+    m_pane->setContextMenuExtender([this](QMenu *menu, const QPoint &position) {
+        if (m_highlighter->isEnabled())
+            spell::addSpellingActions(menu, m_pane->editor(), position, m_spellDialog->checker(), m_highlighter,
+                                      m_settings.maxSuggestions, [this](const QString &message) { Q_EMIT failed(message); });
+    });
 }
 
 ComposeParts::~ComposeParts() = default;
