@@ -37,14 +37,15 @@ std::optional<Notice> ComposeSend::unreadableAttachment(const QStringList &paths
     return std::nullopt;
 }
 
-std::optional<Notice> ComposeSend::checkOffUiThread(const QStringList &paths)
+std::optional<Notice> ComposeSend::checkOffUiThread(QStringList paths)
 {
     if (paths.isEmpty())
         return std::nullopt;
     platform::EventLoopWaiter waiter;
     std::atomic<bool> done{false};
     std::optional<Notice> result;
-    std::thread worker([&] {
+    // The worker reads its own copy of the list: the window may change the draft meanwhile.
+    std::thread worker([&waiter, &done, &result, paths = std::move(paths)] {
         result = unreadableAttachment(paths);
         done = true;
         waiter.wake();

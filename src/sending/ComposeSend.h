@@ -40,7 +40,7 @@ Q_SIGNALS:
     void runningChanged(bool running);
 
 private:
-    std::optional<addressbook::Notice> checkOffUiThread(const QStringList &paths);
+    std::optional<addressbook::Notice> checkOffUiThread(QStringList paths);
 
     SendAction &m_action;
     SentStore &m_sent;

@@ -387,6 +387,12 @@ TEST_F(ComposeTest, ASendFromThePaneReachesBobWithTheBoldWordAndTheAttachment)
     ann.copies.waitForAll();
     EXPECT_EQ(editor.text(), QStringLiteral("plain bold")); // the draft stays
     EXPECT_FALSE(ann.outgoing.NewGuidNeeded);
+    // Any key in the subject or the body asks the next send for a new identifier.
+    for (QWidget *edited : {static_cast<QWidget *>(find<QLineEdit>("SubjectE")), static_cast<QWidget *>(&editor)}) {
+        ann.outgoing.NewGuidNeeded = false;
+        QTest::keyClick(edited, Qt::Key_Shift);
+        EXPECT_TRUE(ann.outgoing.NewGuidNeeded) << edited->objectName().toStdString();
+    }
 
     test::MailUser &bob = *world.bob;
     bob.checkMail();
