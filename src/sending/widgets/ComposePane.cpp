@@ -345,8 +345,8 @@ void ComposePane::applyFormat(QAction *action, bool on)
         m_editor->setSelAlignment(Alignment::Center);
     else if (action == m_right)
         m_editor->setSelAlignment(Alignment::Right);
-    if (action != m_bullet)
-        setMark(action, action->isChecked());
+    // The selection now has the format throughout.
+    setMark(action, action->isChecked());
 }
 
 void ComposePane::showSelectionFont()
