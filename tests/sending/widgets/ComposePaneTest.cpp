@@ -226,6 +226,12 @@ TEST_F(ComposeTest, TheSizeBoxSkipsItsFirstChangeAfterASelection)
         size->setValue(12);
         EXPECT_EQ(editor.selFontSize(), std::optional<double>(12)) << c.boxBefore;
     }
+    // With nothing selected the change applies at once, to the text typed next.
+    editor.setSelStart(4);
+    size->setValue(20);
+    QTest::keyClicks(&editor, QStringLiteral("x"));
+    editor.select(4, 1);
+    EXPECT_EQ(editor.selFontSize(), std::optional<double>(20));
 }
 
 TEST_F(ComposeTest, ClearAnsweredNoKeepsEverythingAndYesLeavesAnEmptyPaneWithTimesNewRoman12)
