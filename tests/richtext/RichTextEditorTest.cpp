@@ -168,6 +168,30 @@ TEST(RichTextEditor, ReadsNoValueWhenTheSelectionMixesValues)
     EXPECT_EQ(editor.selAlignment(), std::optional<Alignment>(Alignment::Left));
 }
 
+// The toolbar's one-walk read gives what the readers give one by one, for every selection.
+TEST(RichTextEditor, ReadsTheWholeSelectionFormatAsTheSingleReadersDo)
+{
+    RichTextEditor editor;
+    editor.setTextRtf(rtf("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 Courier New;}}\\f0\\fs20 plain {\\b\\i\\ul\\f1\\fs28 loud}"
+                          " {\\b bold}\\par\\qc middle\\par{\\pntext\\'B7\\tab}{\\*\\pn\\pnlvlblt{\\pntxtb\\'B7}}"
+                          "\\fi-360\\li720 point\\par}"));
+    const int length = editor.textLength();
+    for (int start = 0; start <= length; ++start) {
+        for (int count = 0; start + count <= length; ++count) {
+            editor.select(start, count);
+            const RichTextEditor::SelectionFormat format = editor.selFormat();
+            const std::string at = std::to_string(start) + "+" + std::to_string(count);
+            EXPECT_EQ(format.fontName, editor.selFontName()) << at;
+            EXPECT_EQ(format.fontSize, editor.selFontSize()) << at;
+            EXPECT_EQ(format.bold, editor.selBold()) << at;
+            EXPECT_EQ(format.italic, editor.selItalic()) << at;
+            EXPECT_EQ(format.underline, editor.selUnderline()) << at;
+            EXPECT_EQ(format.bullet, editor.selBullet()) << at;
+            EXPECT_EQ(format.alignment, editor.selAlignment()) << at;
+        }
+    }
+}
+
 TEST(RichTextEditor, SettingAttributesWithNothingSelectedAppliesToTheTextTypedNext)
 {
     RichTextEditor editor;

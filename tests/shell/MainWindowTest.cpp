@@ -5,6 +5,8 @@
 #include "shell/AutoCheckTimer.h"
 #include "shell/MailCheck.h"
 
+#include "sending/SendAction.h"
+
 #include "platform/BackgroundCopies.h"
 #include "platform/Errors.h"
 #include "platform/IniFile.h"
@@ -443,6 +445,23 @@ TEST(MainWindow, ClosingWritesTheRegisteredColumnWidthsButNotTheNumberColumn)
     p.window.reset();
     const ColumnSettings columns = readColumnSettings(p.ini());
     EXPECT_EQ(columns.inbox.widths, (QList<int>{0, 80, 171, 221, 131, 66}));
+}
+
+// The New pane's Send runs the Send action: what it says reaches the window's message boxes, and
+// the status bar's text is gone when it ends.
+TEST(MainWindow, SendOnTheNewPaneWithNoRecipientWarnsThroughTheWindow)
+{
+    Program p;
+    p.makeReady();
+    MainWindow &window = p.open();
+    window.showPane(Pane::New);
+    EXPECT_EQ(p.front(), QStringLiteral("NewPan"));
+    auto *send = p.find<QAbstractButton>("SendB");
+    ASSERT_TRUE(send);
+    send->click();
+    ASSERT_EQ(p.fakes.messages.notices.size(), 1);
+    EXPECT_EQ(p.fakes.messages.notices[0].text, corvane::sending::kNothingSent);
+    EXPECT_TRUE(window.statusBarEx()->panelText(0).isEmpty());
 }
 
 } // namespace

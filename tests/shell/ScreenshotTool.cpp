@@ -1,8 +1,10 @@
 // Takes the README's screenshots: the first start in an empty program folder, the Settings pane
 // after the user filled in name and inbox folder and pressed Save, the InBox pane with a few
-// received messages, all of them and those Find keeps, and the Address Edit pane on an entry of a
-// small address book. Run under a display (Xvfb):
+// received messages, all of them and those Find keeps, the Address Edit pane on an entry of a
+// small address book, and the New pane with a formatted message and its two dialogs. Run under a
+// display (Xvfb):
 //   xvfb-run -a shell_screenshots <output folder>
+#include "shell/widgets/ComposeParts.h"
 #include "shell/widgets/GridSetup.h"
 #include "shell/widgets/ListPanes.h"
 #include "shell/widgets/MainWindow.h"
@@ -15,11 +17,18 @@
 #include "platform/DateText.h"
 #include "platform/XmlDocument.h"
 #include "receiving/InboxStore.h"
+#include "richtext/widgets/RichTextEditor.h"
+#include "sending/ComposeDraft.h"
+#include "sending/widgets/AttachDialogue.h"
+#include "sending/widgets/ComposePane.h"
+#include "sending/widgets/ToDialogue.h"
 #include "sortgrid/widgets/SortGrid.h"
 #include "ui/widgets/FindField.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QListWidget>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -88,6 +97,54 @@ void addSomeAddresses(corvane::addressbook::AddressStore &store, const QString &
                               QStringLiteral("Works from home on Fridays"), false});
     store.append(AddressEntry{QStringLiteral("Relay"), shared + QStringLiteral("Relay") + QDir::separator(),
                               QStringLiteral("Holds mail while a colleague's PC is off"), true});
+}
+
+// The compose pane with a formatted message to Bob and Carol and two attached files, then the
+// recipient and attachment dialogs over it.
+bool writeAMessage(corvane::shell::MainWindow &window, const QDir &root, const QString &output)
+{
+    for (const char *name : {"Bob", "Carol", "Dave", "Erin"}) {
+        const QString folder = root.path() + QStringLiteral("/shared/") + QLatin1String(name);
+        root.mkpath(folder);
+        window.mail().addresses.append({QLatin1String(name), QDir::toNativeSeparators(folder + u'/'), {}, false});
+    }
+    QStringList files;
+    for (const char *name : {"budget.xlsx", "minutes.pdf"}) {
+        QFile file(root.path() + QStringLiteral("/") + QLatin1String(name));
+        file.open(QIODevice::WriteOnly);
+        file.write("demo");
+        files.append(QDir::toNativeSeparators(file.fileName()));
+    }
+    corvane::shell::ComposeParts &compose = *window.compose();
+    compose.draft().setRecipients({QStringLiteral("Bob"), QStringLiteral("Carol")});
+    for (const QString &file : files)
+        compose.draft().addAttachment(file);
+    compose.pane()->subjectBox()->setText(QStringLiteral("Budget figures for Q3"));
+    compose.pane()->editor()->setTextRtf(QStringLiteral(
+        "{\\rtf1\\ansi{\\fonttbl{\\f0 Times New Roman;}{\\f1 Arial;}}{\\colortbl;\\red0\\green0\\blue160;}"
+        "\\f0\\fs24 Hello Bob and Carol,\\par\\par Here are the \\b figures for Q3\\b0  that we spoke about. "
+        "Please note \\i two\\i0  things:\\par{\\pntext\\'B7\\tab}{\\*\\pn\\pnlvlblt{\\pntxtb\\'B7}}\\fi-360\\li720 "
+        "travel is \\ul under\\ul0  budget,\\par{\\pntext\\'B7\\tab}the new printer is in.\\par\\pard\\par"
+        "\\qc\\f1\\fs28\\cf1\\b Thanks!\\par\\pard\\ql\\f0\\fs24\\cf0\\b0 Ann\\par}"));
+    window.showPane(corvane::shell::Pane::New);
+    compose.pane()->editor()->setFocus();
+    compose.pane()->editor()->select(31, 15);
+    settle(window);
+    bool ok = save(window, output + QStringLiteral("compose.png"));
+
+    auto *to = compose.toDialogue();
+    to->show();
+    to->addressList()->item(0)->setSelected(true);
+    to->chosenList()->item(1)->setSelected(true);
+    QTest::qWait(200);
+    ok = save(*to, output + QStringLiteral("select-addresses.png")) && ok;
+    to->hide();
+    auto *attach = compose.attachDialogue();
+    attach->show();
+    QTest::qWait(200);
+    ok = save(*attach, output + QStringLiteral("attachments.png")) && ok;
+    attach->hide();
+    return ok;
 }
 
 } // namespace
@@ -161,6 +218,8 @@ int main(int argc, char **argv)
         settle(window);
         QApplication::sendEvent(window.findChild<QLineEdit *>(QStringLiteral("AddressInBoxE")), &enter);
         ok = save(window, output + QStringLiteral("address-edit.png")) && ok;
+
+        ok = writeAMessage(window, root, output) && ok;
     }
     root.removeRecursively();
     return ok && ready ? 0 : 1;

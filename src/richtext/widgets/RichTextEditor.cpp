@@ -54,6 +54,46 @@ QByteArray pictureRtf(const QImage &image)
     return "{\\rtf1{\\pict\\pngblip " + png.toHex() + "}}";
 }
 
+QString fontNameOf(const QTextCharFormat &f, const QTextDocument &doc)
+{
+    return runStyleOf(f, doc).fontName;
+}
+
+double fontSizeOf(const QTextCharFormat &f, const QTextDocument &doc)
+{
+    const double points = f.fontPointSize();
+    return points > 0 ? points : doc.defaultFont().pointSizeF();
+}
+
+RichTextEditor::Alignment alignmentOf(const QTextBlock &block)
+{
+    using Alignment = RichTextEditor::Alignment;
+    const Qt::Alignment h = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
+    if (h & Qt::AlignRight)
+        return Alignment::Right;
+    if (h & Qt::AlignHCenter)
+        return Alignment::Center;
+    if ((h & Qt::AlignJustify) == Qt::AlignJustify)
+        return Alignment::Justify;
+    return Alignment::Left;
+}
+
+// Folds one more value into an attribute of a selection: the first sets it, a different one
+// marks it mixed for good.
+template<typename T, typename ValueOf>
+void fold(std::optional<T> &value, bool &mixed, bool &seen, ValueOf valueOf)
+{
+    if (mixed)
+        return; // not worked out again
+    const T next = valueOf();
+    if (!seen)
+        value = next;
+    else if (!(*value == next)) {
+        value.reset();
+        mixed = true;
+    }
+}
+
 } // namespace
 
 RichTextEditor::RichTextEditor(QWidget *parent) : QTextEdit(parent)
@@ -275,7 +315,7 @@ void RichTextEditor::mergeFormat(const QTextCharFormat &format)
 std::optional<QString> RichTextEditor::selFontName() const
 {
     const QTextDocument &doc = *document();
-    return uniformCharValue<QString>([&doc](const QTextCharFormat &f) { return runStyleOf(f, doc).fontName; });
+    return uniformCharValue<QString>([&doc](const QTextCharFormat &f) { return fontNameOf(f, doc); });
 }
 
 void RichTextEditor::setSelFontName(const QString &family)
@@ -288,10 +328,7 @@ void RichTextEditor::setSelFontName(const QString &family)
 std::optional<double> RichTextEditor::selFontSize() const
 {
     const QTextDocument &doc = *document();
-    return uniformCharValue<double>([&doc](const QTextCharFormat &f) {
-        const double points = f.fontPointSize();
-        return points > 0 ? points : doc.defaultFont().pointSizeF();
-    });
+    return uniformCharValue<double>([&doc](const QTextCharFormat &f) { return fontSizeOf(f, doc); });
 }
 
 void RichTextEditor::setSelFontSize(double points)
@@ -400,16 +437,7 @@ void RichTextEditor::setSelStrikethrough(bool on)
 
 std::optional<RichTextEditor::Alignment> RichTextEditor::selAlignment() const
 {
-    return uniformBlockValue<Alignment>([](const QTextBlock &block) {
-        const Qt::Alignment h = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
-        if (h & Qt::AlignRight)
-            return Alignment::Right;
-        if (h & Qt::AlignHCenter)
-            return Alignment::Center;
-        if ((h & Qt::AlignJustify) == Qt::AlignJustify)
-            return Alignment::Justify;
-        return Alignment::Left;
-    });
+    return uniformBlockValue<Alignment>(alignmentOf);
 }
 
 void RichTextEditor::setSelAlignment(Alignment alignment)
@@ -476,6 +504,57 @@ void RichTextEditor::setSelLeftIndent(double points)
         f.setIndent(0);
         QTextCursor(block).setBlockFormat(f);
     });
+}
+
+RichTextEditor::SelectionFormat RichTextEditor::selFormat() const
+{
+    const QTextDocument &doc = *document();
+    const QTextCursor c = textCursor();
+    SelectionFormat out;
+
+    // Character attributes: every fragment the selection touches, or the caret's format.
+    bool seen = false;
+    bool mixed[5] = {};
+    auto takeChar = [&](const QTextCharFormat &f) {
+        fold(out.fontName, mixed[0], seen, [&] { return fontNameOf(f, doc); });
+        fold(out.fontSize, mixed[1], seen, [&] { return fontSizeOf(f, doc); });
+        fold(out.bold, mixed[2], seen, [&] { return f.fontWeight() >= QFont::DemiBold; });
+        fold(out.italic, mixed[3], seen, [&] { return f.fontItalic(); });
+        fold(out.underline, mixed[4], seen, [&] { return f.fontUnderline(); });
+        seen = true;
+        return std::all_of(std::begin(mixed), std::end(mixed), [](bool m) { return m; });
+    };
+    const int start = c.selectionStart();
+    const int end = c.selectionEnd();
+    if (c.hasSelection()) {
+        bool allMixed = false;
+        for (QTextBlock block = doc.findBlock(start); !allMixed && block.isValid() && block.position() < end;
+             block = block.next()) {
+            for (auto it = block.begin(); !allMixed && !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                if (!fragment.isValid() || fragment.position() + fragment.length() <= start
+                    || fragment.position() >= end)
+                    continue;
+                allMixed = takeChar(fragment.charFormat());
+            }
+        }
+    }
+    if (!seen)
+        takeChar(c.charFormat()); // nothing selected, or only paragraph breaks
+
+    // Paragraph attributes: every paragraph the selection touches.
+    bool seenBlock = false;
+    bool mixedAlignment = false;
+    bool mixedBullet = false;
+    const QTextBlock last = doc.findBlock(c.hasSelection() ? end - 1 : start);
+    for (QTextBlock block = doc.findBlock(start); block.isValid(); block = block.next()) {
+        fold(out.alignment, mixedAlignment, seenBlock, [&] { return alignmentOf(block); });
+        fold(out.bullet, mixedBullet, seenBlock, [&] { return isBulletList(block.textList()); });
+        seenBlock = true;
+        if (block == last || (mixedAlignment && mixedBullet))
+            break;
+    }
+    return out;
 }
 
 // ---- events and the clipboard --------------------------------------------------------------

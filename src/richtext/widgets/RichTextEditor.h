@@ -86,6 +86,20 @@ public:
     std::optional<double> selLeftIndent() const; // points
     void setSelLeftIndent(double points);
 
+    // Every attribute a formatting toolbar shows, read in one walk over the selection that ends
+    // as soon as all of them are mixed: what selFontName() to selAlignment() give one by one.
+    struct SelectionFormat
+    {
+        std::optional<QString> fontName;
+        std::optional<double> fontSize;
+        std::optional<bool> bold;
+        std::optional<bool> italic;
+        std::optional<bool> underline;
+        std::optional<bool> bullet;
+        std::optional<Alignment> alignment;
+    };
+    SelectionFormat selFormat() const;
+
     // The position of the first occurrence of what at or after from, or -1.
     int findText(const QString &what, int from = 0, Qt::CaseSensitivity cs = Qt::CaseSensitive) const;
 

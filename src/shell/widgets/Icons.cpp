@@ -20,6 +20,21 @@ const QList<QIcon> &navigationImages()
     return images;
 }
 
+QIcon named(const char *name)
+{
+    return fromResource(name);
+}
+
+QIcon sendMessage()
+{
+    return fromResource("mail-sent");
+}
+
+QIcon newMessage()
+{
+    return fromResource("mail-message-new");
+}
+
 QIcon checkMail()
 {
     return fromResource("mail-receive");

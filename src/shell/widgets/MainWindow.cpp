@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AddressPanes.h"
+#include "ComposeParts.h"
 #include "CopiesWaitDialog.h"
 #include "Icons.h"
 #include "ListPanes.h"
@@ -15,6 +16,9 @@
 
 #include "platform/Errors.h"
 
+#include "addressbook/widgets/AddressListPane.h"
+#include "sending/widgets/ComposePane.h"
+#include "sortgrid/widgets/SortGrid.h"
 #include "ui/widgets/OutlookBar.h"
 #include "ui/widgets/StatusBarEx.h"
 
@@ -58,6 +62,21 @@ MainWindow::MainWindow(const ProgramFolders &folders, WindowServices services, Q
     m_lists->placeIn(*m_panes);
     m_addresses = new AddressPanes(m_mail.addresses, *m_lists->address(), m_folderBrowser, *m_services.messages, this);
     m_addresses->placeIn(*m_panes);
+    m_compose = new ComposeParts(m_mail, m_startup.settings(), *m_services.messages, this);
+    m_panes->setPane(Pane::New, m_compose->pane());
+    m_compose->setAddressNames([this] {
+        // The address grid brought up to date, its names in its current order.
+        auto *address = m_lists->address();
+        address->showList();
+        QStringList names;
+        const sortgrid::TSortGrid *grid = address->grid();
+        for (int row = grid->FixedRows(); row < grid->RowCount(); ++row) {
+            const QString name = grid->Cells(1, row);
+            if (!name.isEmpty())
+                names.append(name);
+        }
+        return names;
+    });
     for (const GridId grid : {GridId::Address, GridId::Inbox, GridId::Sent})
         setColumnWidthsSource(grid, m_lists->widthsSource(grid));
     m_panes->bringToFront(Pane::Settings);
@@ -187,6 +206,13 @@ void MainWindow::connectServices()
     connect(m_addresses, &AddressPanes::editRequested, this, [this] { showPane(Pane::AddressEdit); });
     connect(m_addresses, &AddressPanes::failed, this, &MainWindow::showError);
     connect(m_lists, &ListPanes::statusText, this, [this](const QString &text) { m_statusBar->setPanelText(0, text); });
+    connect(m_compose, &ComposeParts::statusTextChanged, this,
+            [this](const QString &text) { m_statusBar->setPanelText(0, text); });
+    connect(m_compose, &ComposeParts::failed, this, &MainWindow::showError);
+    connect(this, &MainWindow::paneShown, this, [this](Pane pane) {
+        if (pane == Pane::New)
+            m_compose->pane()->showSelectionFont();
+    });
 }
 
 void MainWindow::setMailCheckRunner(MailCheckRunner *runner)
@@ -211,6 +237,7 @@ void MainWindow::runStartup(StartupRun run)
 
     // The settings were read before anything could fail: show them and set the timer.
     m_settingsPane->loadSettings();
+    m_compose->applySpellSettings();
     if (m_copiesWait)
         m_autoCheckBeforeClosing = m_startup.settings().autoCheck; // no check while closing waits
     else

@@ -28,6 +28,7 @@ namespace corvane::shell {
 
 class AddressPanes;
 class AutoCheckTimer;
+class ComposeParts;
 class CopiesWaitDialog;
 class ListPanes;
 class MailCheckController;
@@ -60,6 +61,8 @@ public:
     ListPanes *listPanes() const { return m_lists; }
     // The Address Book's commands and the Address Edit pane.
     AddressPanes *addressPanes() const { return m_addresses; }
+    // The compose pane with its dialogs and its Send.
+    ComposeParts *compose() const { return m_compose; }
     ui::OutlookBar *navigationBar() const { return m_navBar; }
     ui::StatusBarEx *statusBarEx() const { return m_statusBar; }
     QProgressBar *sendProgressBar() const { return m_sendProgress; }
@@ -143,6 +146,7 @@ private:
     WindowDesk *m_desk = nullptr;
     ListPanes *m_lists = nullptr;
     AddressPanes *m_addresses = nullptr;
+    ComposeParts *m_compose = nullptr;
     ui::StatusBarEx *m_statusBar = nullptr;
     QProgressBar *m_sendProgress = nullptr;
     QProgressBar *m_receiveProgress = nullptr;

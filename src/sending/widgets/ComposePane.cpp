@@ -1,0 +1,506 @@
+#include "ComposePane.h"
+
+#include "AttachDialogue.h"
+#include "ComposePrompts.h"
+#include "ToDialogue.h"
+
+#include "sending/ComposeSend.h"
+
+#include "richtext/widgets/RichTextEditor.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QSpinBox>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace corvane::sending {
+
+namespace {
+
+using Alignment = richtext::RichTextEditor::Alignment;
+
+const char *const kMixedProperty = "mixed";
+const QString kMixedStyle = QStringLiteral("QToolButton { background-color: palette(highlight); color: palette(highlighted-text); }");
+
+// A hint "short|long": the short part is the tool tip and the name a screen reader says for an
+// icon-only control, the long part the status tip; the whole is the control's description.
+void setHint(QWidget *widget, const QString &hint)
+{
+    const QString shortHint = hint.section(QLatin1Char('|'), 0, 0);
+    const QString longHint = hint.section(QLatin1Char('|'), 1);
+    widget->setToolTip(shortHint);
+    widget->setStatusTip(longHint.isEmpty() ? shortHint : longHint);
+    widget->setAccessibleDescription(longHint.isEmpty() ? shortHint : longHint);
+}
+
+void setHint(QAction *action, const QString &hint)
+{
+    const QString shortHint = hint.section(QLatin1Char('|'), 0, 0);
+    const QString longHint = hint.section(QLatin1Char('|'), 1);
+    action->setToolTip(shortHint);
+    action->setStatusTip(longHint.isEmpty() ? shortHint : longHint);
+}
+
+} // namespace
+
+ComposePane::ComposePane(ComposeDraft &draft, ComposeSend &send, std::function<addressbook::MailSettings()> settings,
+                         ComposePrompts &prompts, QWidget *parent)
+    : ui::CaptionPanel(QStringLiteral("New"), parent), m_draft(draft), m_send(send), m_settings(std::move(settings)),
+      m_prompts(prompts)
+{
+    setObjectName(QStringLiteral("NewPan"));
+    setAcceptDrops(true);
+    createActions();
+    createEditor();
+    createToolbars();
+
+    auto *layout = new QVBoxLayout(body());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_toolBar1);
+    layout->addWidget(m_toolBar2);
+    layout->addWidget(m_editor, 1);
+
+    connect(&m_send, &ComposeSend::runningChanged, this, [this](bool running) { m_sendAction->setEnabled(!running); });
+    Richtextbox1SelectionChange();
+}
+
+QAction *ComposePane::formatAction(const QString &caption, const QString &hint, const char *name,
+                                   const QKeySequence &key)
+{
+    auto *action = new QAction(caption, this);
+    action->setObjectName(QLatin1String(name));
+    action->setCheckable(true);
+    setHint(action, hint);
+    if (!key.isEmpty()) {
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        addAction(action);
+    }
+    connect(action, &QAction::triggered, this, [this, action](bool on) { applyFormat(action, on); });
+    return action;
+}
+
+void ComposePane::createActions()
+{
+    m_sendAction = new QAction(QStringLiteral("Send"), this);
+    m_sendAction->setObjectName(QStringLiteral("Sendi"));
+    setHint(m_sendAction, QStringLiteral("Send Message"));
+    // Send from anywhere in the pane without the mouse.
+    m_sendAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
+    m_sendAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(m_sendAction);
+    connect(m_sendAction, &QAction::triggered, this, &ComposePane::SendiExecute);
+    m_clear = new QAction(QStringLiteral("Clear"), this);
+    m_clear->setObjectName(QStringLiteral("ClearNewI"));
+    setHint(m_clear, QStringLiteral("Clear/New Message"));
+    connect(m_clear, &QAction::triggered, this, &ComposePane::ClearNewIExecute);
+
+    // The toolbar's buttons and the context menu's entries are the same actions, so Ctrl+B and
+    // the menu do what the buttons do and every mark follows the selection.
+    m_bold = formatAction(QStringLiteral("&Bold"), QStringLiteral("Bold"), "NewBoldI", QKeySequence(Qt::CTRL | Qt::Key_B));
+    m_italic = formatAction(QStringLiteral("&Italic"), QStringLiteral("Italic"), "NewItalicI",
+                            QKeySequence(Qt::CTRL | Qt::Key_I));
+    m_underline = formatAction(QStringLiteral("&Underline"), QStringLiteral("Underline"), "NewUnderlineI",
+                               QKeySequence(Qt::CTRL | Qt::Key_U));
+    m_left = formatAction(QStringLiteral("Align &Left"), QStringLiteral("Align Left|Aligns text at the left indent"),
+                          "NewLeftI", {});
+    m_center = formatAction(QStringLiteral("&Center"), QStringLiteral("Center|Centers text between margins"),
+                            "NewCenterI", {});
+    m_right = formatAction(QStringLiteral("Align &Right"),
+                           QStringLiteral("Align Right|Aligns text at the right indent"), "NewRightI", {});
+    m_bullet = formatAction(QStringLiteral("&Bullets"), QStringLiteral("Bullets|Inserts a bullet on the current line"),
+                            "NewbulletI", {});
+    m_alignment = new QActionGroup(this);
+    m_alignment->setExclusive(true);
+    for (QAction *action : {m_left, m_center, m_right})
+        m_alignment->addAction(action);
+    m_left->setChecked(true);
+}
+
+void ComposePane::createEditor()
+{
+    m_editor = new richtext::RichTextEditor;
+    m_editor->setObjectName(QStringLiteral("Richtextbox1"));
+    m_editor->setAccessibleName(QStringLiteral("Message"));
+    m_editor->setAccessibleDescription(QStringLiteral("The text of the message"));
+    m_editor->setAcceptDrops(true);
+    m_editor->viewport()->installEventFilter(this);
+
+    // Redo also on Ctrl+Y, as on Windows; Ctrl+Z undoes, formatting included.
+    m_redo = new QAction(QStringLiteral("Redo"), m_editor);
+    m_redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    m_redo->setShortcutContext(Qt::WidgetShortcut);
+    m_editor->addAction(m_redo);
+    connect(m_redo, &QAction::triggered, m_editor, &QTextEdit::redo);
+
+    m_menu = new QMenu(m_editor);
+    m_menu->setObjectName(QStringLiteral("NewPM"));
+    m_menu->addAction(m_bold);
+    m_menu->addAction(m_italic);
+    m_menu->addAction(m_underline);
+    m_menu->addSeparator();
+    QAction *cut = m_menu->addAction(QStringLiteral("Cu&t"), m_editor, &QTextEdit::cut);
+    cut->setShortcut(QKeySequence::Cut);
+    QAction *copy = m_menu->addAction(QStringLiteral("&Copy"), m_editor, &QTextEdit::copy);
+    copy->setShortcut(QKeySequence::Copy);
+    QAction *paste = m_menu->addAction(QStringLiteral("&Paste"), m_editor, &QTextEdit::paste);
+    paste->setShortcut(QKeySequence::Paste);
+    for (QAction *clipboard : {cut, copy, paste})
+        clipboard->setShortcutContext(Qt::WidgetShortcut); // the editor handles the keys itself
+    m_menu->addSeparator();
+    m_menu->addAction(m_left);
+    m_menu->addAction(m_center);
+    m_menu->addAction(m_right);
+    m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_menuActions = m_menu->actions();
+    connect(m_editor, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        for (QAction *added : m_menu->actions()) {
+            if (!m_menuActions.contains(added)) {
+                m_menu->removeAction(added);
+                added->deleteLater();
+            }
+        }
+        if (m_extendMenu)
+            m_extendMenu(m_menu, at);
+        m_menu->popup(m_editor->viewport()->mapToGlobal(at));
+    });
+
+    connect(m_editor, &richtext::RichTextEditor::caretOrSelectionChanged, this,
+            &ComposePane::Richtextbox1SelectionChange);
+    connect(m_editor, &QTextEdit::textChanged, this, [this] { m_draft.noteEdit(); });
+    connect(m_editor, &richtext::RichTextEditor::keyPressed, this, [this] { m_draft.noteEdit(); });
+}
+
+void ComposePane::createToolbars()
+{
+    m_toolBar1 = new QToolBar(QStringLiteral("Format"), this);
+    m_toolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    m_toolBar1->setIconSize(QSize(16, 16));
+    m_toolBar1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    auto place = [this](QAction *action, const char *name) {
+        m_toolBar1->addAction(action);
+        QWidget *button = m_toolBar1->widgetForAction(action);
+        button->setObjectName(QLatin1String(name));
+        button->setAccessibleName(action->toolTip());
+        button->setAccessibleDescription(action->statusTip());
+        return button;
+    };
+    place(m_sendAction, "SendB");
+    place(m_clear, "Cleari");
+    m_toolBar1->addSeparator();
+    // The formatting buttons show their icon when they have one, else their caption.
+    auto placeFormat = [&](QAction *action, const char *name) {
+        static_cast<QToolButton *>(place(action, name))->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    };
+    placeFormat(m_bold, "NewBoldB");
+    placeFormat(m_italic, "NewItalicB");
+    placeFormat(m_underline, "NewUnderlineB");
+    m_toolBar1->addSeparator();
+    placeFormat(m_left, "NewLeftB");
+    placeFormat(m_center, "NewCenterB");
+    placeFormat(m_right, "NewRightB");
+    m_toolBar1->addSeparator();
+
+    m_font = new QComboBox;
+    m_font->setObjectName(QStringLiteral("FontC"));
+    m_font->setEditable(true);
+    m_font->setInsertPolicy(QComboBox::NoInsert);
+    m_font->addItems(QFontDatabase::families());
+    m_font->setMinimumContentsLength(12);
+    m_font->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_font->setAccessibleName(QStringLiteral("Font"));
+    m_font->lineEdit()->setAccessibleName(QStringLiteral("Font"));
+    setHint(m_font, QStringLiteral("Font"));
+    m_toolBar1->addWidget(m_font);
+    // FontCChange: a font chosen from the list or confirmed with Enter; the letters typed on the
+    // way are not applied one by one.
+    connect(m_font, &QComboBox::textActivated, this, [this](const QString &family) {
+        if (!family.isEmpty())
+            m_editor->setSelFontName(family);
+    });
+
+    placeFormat(m_bullet, "NewbulletB");
+
+    m_size = new QSpinBox;
+    m_size->setObjectName(QStringLiteral("SizeSE"));
+    m_size->setRange(1, 1000);
+    m_size->setValue(12);
+    m_size->setAccessibleName(QStringLiteral("Font Size"));
+    setHint(m_size, QStringLiteral("Font Size"));
+    m_toolBar1->addWidget(m_size);
+    connect(m_size, &QSpinBox::valueChanged, this, [this](int value) {
+        // SizeSEChange
+        if (m_fontSize.sizeChanged())
+            m_editor->setSelFontSize(value);
+    });
+
+    auto *spell = new QToolButton;
+    spell->setObjectName(QStringLiteral("ToolButton7"));
+    spell->setText(QStringLiteral("Spell"));
+    spell->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    spell->setAccessibleName(QStringLiteral("Spell Check"));
+    setHint(spell, QStringLiteral("Spell Check|Checks the spelling of the message"));
+    m_toolBar1->addWidget(spell);
+    connect(spell, &QToolButton::clicked, this, &ComposePane::spellCheckRequested);
+
+    m_toolBar2 = new QToolBar(QStringLiteral("Addressing"), this);
+    m_toolBar2->setObjectName(QStringLiteral("ToolBar2"));
+    auto *subjectLabel = new QLabel(QStringLiteral("&Subject"));
+    subjectLabel->setObjectName(QStringLiteral("SubjectL"));
+    m_subject = new QLineEdit;
+    m_subject->setObjectName(QStringLiteral("SubjectE"));
+    m_subject->setAccessibleName(QStringLiteral("Subject"));
+    m_subject->setMinimumWidth(160);
+    subjectLabel->setBuddy(m_subject);
+    m_subject->installEventFilter(this);
+    connect(m_subject, &QLineEdit::textChanged, this, [this] { m_draft.noteEdit(); });
+
+    m_toButton = new QToolButton;
+    m_toButton->setObjectName(QStringLiteral("ToB"));
+    m_toButton->setText(QStringLiteral("&To"));
+    m_toButton->setAccessibleName(QStringLiteral("To"));
+    setHint(m_toButton, QStringLiteral("Select Addresses|Choose the recipients from the address book"));
+    connect(m_toButton, &QToolButton::clicked, this, &ComposePane::ToBClick);
+    m_to = new QComboBox;
+    m_to->setObjectName(QStringLiteral("ToC"));
+    m_to->setAccessibleName(QStringLiteral("Recipients"));
+    setHint(m_to, QStringLiteral("Recipients"));
+    m_to->setMinimumWidth(150);
+
+    m_attachButton = new QToolButton;
+    m_attachButton->setObjectName(QStringLiteral("AttachB"));
+    m_attachButton->setText(QStringLiteral("&Attach"));
+    m_attachButton->setAccessibleName(QStringLiteral("Attach"));
+    setHint(m_attachButton, QStringLiteral("Attachments|Choose the files to send with the message"));
+    connect(m_attachButton, &QToolButton::clicked, this, &ComposePane::AttachBClick);
+    m_attach = new QComboBox;
+    m_attach->setObjectName(QStringLiteral("AttachC"));
+    m_attach->setAccessibleName(QStringLiteral("Attached files"));
+    setHint(m_attach, QStringLiteral("Attached files"));
+    m_attach->setMinimumWidth(150);
+    m_attach->installEventFilter(this);
+
+    m_toolBar2->addWidget(subjectLabel);
+    m_toolBar2->addWidget(m_subject);
+    m_toolBar2->addWidget(m_toButton);
+    m_toolBar2->addWidget(m_to);
+    m_toolBar2->addWidget(m_attachButton);
+    m_toolBar2->addWidget(m_attach);
+}
+
+void ComposePane::setDialogs(ToDialogue *to, AttachDialogue *attach)
+{
+    m_toDialogue = to;
+    m_attachDialogue = attach;
+    if (to)
+        to->setMirror(m_to);
+    if (attach)
+        attach->setMirror(m_attach);
+}
+
+bool ComposePane::isMarked(const QToolButton *button)
+{
+    return button->property(kMixedProperty).toBool();
+}
+
+void ComposePane::setMark(QAction *action, std::optional<bool> value)
+{
+    if (value && action->isChecked() != *value)
+        action->setChecked(*value);
+    auto *button = m_toolBar1->widgetForAction(action);
+    const bool mixed = !value;
+    if (!button || button->property(kMixedProperty).toBool() == mixed)
+        return;
+    button->setProperty(kMixedProperty, mixed);
+    button->setStyleSheet(mixed ? kMixedStyle : QString());
+    // A screen reader says that the selection mixes the format.
+    button->setAccessibleDescription(mixed ? action->statusTip() + QStringLiteral(" (mixed)") : action->statusTip());
+}
+
+void ComposePane::applyFormat(QAction *action, bool on)
+{
+    if (action == m_bold)
+        m_editor->setSelBold(on);
+    else if (action == m_italic)
+        m_editor->setSelItalic(on);
+    else if (action == m_underline)
+        m_editor->setSelUnderline(on);
+    else if (action == m_bullet)
+        m_editor->setSelBullet(on);
+    else if (action == m_left)
+        m_editor->setSelAlignment(Alignment::Left);
+    else if (action == m_center)
+        m_editor->setSelAlignment(Alignment::Center);
+    else if (action == m_right)
+        m_editor->setSelAlignment(Alignment::Right);
+    // The selection now has the format throughout.
+    setMark(action, action->isChecked());
+}
+
+void ComposePane::showSelectionFont()
+{
+    const std::optional<QString> font = m_editor->selFontName();
+    m_font->setEditText(font.value_or(QString()));
+}
+
+void ComposePane::Richtextbox1SelectionChange()
+{
+    m_fontSize.selectionChanged(m_editor->selLength());
+    const richtext::RichTextEditor::SelectionFormat format = m_editor->selFormat();
+    m_font->setEditText(format.fontName.value_or(QString()));
+    if (format.fontSize)
+        m_size->setValue(qRound(*format.fontSize));
+    setMark(m_bold, format.bold);
+    setMark(m_italic, format.italic);
+    setMark(m_underline, format.underline);
+    setMark(m_bullet, format.bullet);
+    if (const auto alignment = format.alignment) {
+        switch (*alignment) {
+        case Alignment::Left:
+            m_left->setChecked(true);
+            break;
+        case Alignment::Right:
+            m_right->setChecked(true);
+            break;
+        case Alignment::Center:
+            m_center->setChecked(true);
+            break;
+        case Alignment::Justify:
+            break;
+        }
+    }
+}
+
+void ComposePane::ClearNewIExecute()
+{
+    if (!m_prompts.confirm(this, kClearQuestion))
+        return;
+    m_subject->clear();
+    m_draft.clearLists();
+    m_to->clear();
+    m_attach->clear();
+    m_editor->clear();
+    m_editor->setSelBold(false);
+    m_editor->setSelItalic(false);
+    m_editor->setSelAlignment(Alignment::Left);
+    m_editor->setSelUnderline(false);
+    m_editor->setSelStrikethrough(false);
+    m_editor->setSelFontSize(12);
+    m_editor->setSelFontName(QStringLiteral("Times New Roman"));
+    Richtextbox1SelectionChange();
+}
+
+void ComposePane::loadDraft(const Draft &draft, int caret)
+{
+    m_subject->setText(draft.subject);
+    m_draft.setRecipients(draft.recipients);
+    m_draft.setAttachmentPaths(draft.attachmentPaths);
+    m_editor->setTextRtf(draft.rtfBody);
+    m_editor->setSelStart(caret);
+    m_draft.noteEdit();
+    Richtextbox1SelectionChange();
+}
+
+void ComposePane::SendiExecute()
+{
+    if (m_send.isRunning())
+        return;
+    Draft &draft = m_draft.draft();
+    draft.subject = m_subject->text();
+    draft.rtfBody = m_editor->textRtf();
+    const QPointer<ComposePane> self(this);
+    const SendResult result = m_send.send(draft, m_settings());
+    if (!self)
+        return;
+    for (const core::Notice &notice : result.notices)
+        m_prompts.showNotice(this, notice);
+}
+
+void ComposePane::ToBClick()
+{
+    if (!m_toDialogue)
+        return;
+    m_toDialogue->exec();
+    m_draft.noteEdit(); // however the dialog was closed
+}
+
+void ComposePane::AttachBClick()
+{
+    if (m_attachDialogue)
+        m_attachDialogue->exec();
+}
+
+void ComposePane::AttachCKeyPress()
+{
+    m_attachButton->setFocus();
+    m_prompts.showNotice(this, {core::Notice::Kind::Information, kDoNotEditAttachments, false});
+    m_attach->setCurrentIndex(-1);
+}
+
+bool ComposePane::attachDropped(const QMimeData &mime)
+{
+    const QStringList paths = droppedFiles(mime);
+    if (paths.isEmpty() || !m_attachDialogue)
+        return false;
+    m_attachDialogue->addDroppedPaths(paths);
+    m_attachDialogue->UpdateList();
+    return true;
+}
+
+bool ComposePane::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_attach && event->type() == QEvent::KeyPress) {
+        // Letters, digits and editing keys would edit the box; moving the focus stays possible.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool edits = (!key->text().isEmpty() && key->text().at(0).isPrint())
+                           || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete;
+        if (edits && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            AttachCKeyPress();
+            return true;
+        }
+    } else if (watched == m_subject && event->type() == QEvent::KeyPress) {
+        m_draft.noteEdit(); // SubjectEKeyDown
+    } else if (watched == m_editor->viewport()) {
+        // Files dragged onto the editor are attached rather than pasted as their names.
+        if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
+            auto *drag = static_cast<QDragMoveEvent *>(event);
+            if (!droppedFiles(*drag->mimeData()).isEmpty()) {
+                drag->acceptProposedAction();
+                return true;
+            }
+        } else if (event->type() == QEvent::Drop) {
+            auto *drop = static_cast<QDropEvent *>(event);
+            if (attachDropped(*drop->mimeData())) {
+                drop->acceptProposedAction();
+                return true;
+            }
+        }
+    }
+    return ui::CaptionPanel::eventFilter(watched, event);
+}
+
+void ComposePane::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!droppedFiles(*event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void ComposePane::dropEvent(QDropEvent *event)
+{
+    if (attachDropped(*event->mimeData()))
+        event->acceptProposedAction();
+}
+
+} // namespace corvane::sending

@@ -1,0 +1,134 @@
+#pragma once
+
+#include "sending/ComposeDraft.h"
+
+#include "ui/widgets/CaptionPanel.h"
+
+#include <QList>
+#include <QPointer>
+
+#include <functional>
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLineEdit;
+class QMenu;
+class QMimeData;
+class QSpinBox;
+class QToolBar;
+class QToolButton;
+
+namespace corvane::richtext {
+class RichTextEditor;
+}
+
+namespace corvane::sending {
+
+class AttachDialogue;
+class ComposePrompts;
+class ComposeSend;
+class ToDialogue;
+
+// The compose pane NewPan: the send and formatting toolbar, the subject with the recipient and
+// attachment boxes, and the rich text editor. It holds the draft until Clear; sending leaves it.
+class ComposePane : public ui::CaptionPanel
+{
+    Q_OBJECT
+
+public:
+    ComposePane(ComposeDraft &draft, ComposeSend &send, std::function<addressbook::MailSettings()> settings,
+                ComposePrompts &prompts, QWidget *parent = nullptr);
+
+    // The recipient and attachment dialogs, created once and kept: To and Attach show them, and
+    // they keep ToC and AttachC in step with the draft's lists.
+    void setDialogs(ToDialogue *to, AttachDialogue *attach);
+
+    richtext::RichTextEditor *editor() const { return m_editor; }
+    QLineEdit *subjectBox() const { return m_subject; }
+    // Sendi and ClearNewI, whose icons the window gives.
+    QAction *sendAction() const { return m_sendAction; }
+    QAction *clearAction() const { return m_clear; }
+    ComposeDraft &draft() const { return m_draft; }
+
+    // Fills the pane with a message to write: recipients, subject, attachments (full paths) and
+    // the RTF body, with the caret at the given position of the body's text. The undo history
+    // starts afresh; the draft counts as edited.
+    void loadDraft(const Draft &draft, int caret = 0);
+
+    // Adds entries to the front of the context menu NewPM for a right click at a point of the
+    // editor's viewport (the spelling suggestions); they are taken out again at the next click.
+    void setContextMenuExtender(std::function<void(QMenu *menu, const QPoint &position)> extend)
+    {
+        m_extendMenu = std::move(extend);
+    }
+
+    // Selection changed: brings the font box, size box and buttons in step with the selection.
+    void Richtextbox1SelectionChange();
+    // The "New" action's own step: the font box shows the selection's font.
+    void showSelectionFont();
+
+    // ClearNewIExecute: asks, then empties the pane.
+    void ClearNewIExecute();
+    // The Send action on the draft as the pane shows it.
+    void SendiExecute();
+
+    // The mixed-state mark of a formatting button (bold, italic, underline, bullet).
+    static bool isMarked(const QToolButton *button);
+
+Q_SIGNALS:
+    // ToolButton7: the body's spell check.
+    void spellCheckRequested();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    QAction *formatAction(const QString &caption, const QString &hint, const char *name, const QKeySequence &key);
+    void createActions();
+    void createToolbars();
+    void createEditor();
+    void setMark(QAction *action, std::optional<bool> value);
+    void applyFormat(QAction *action, bool on);
+    void ToBClick();
+    void AttachBClick();
+    void AttachCKeyPress();
+    bool attachDropped(const QMimeData &mime);
+
+    ComposeDraft &m_draft;
+    ComposeSend &m_send;
+    std::function<addressbook::MailSettings()> m_settings;
+    ComposePrompts &m_prompts;
+    FontSizeRule m_fontSize;
+    QPointer<ToDialogue> m_toDialogue;
+    QPointer<AttachDialogue> m_attachDialogue;
+
+    QToolBar *m_toolBar1 = nullptr;
+    QToolBar *m_toolBar2 = nullptr;
+    QAction *m_sendAction = nullptr;
+    QAction *m_clear = nullptr;
+    QAction *m_bold = nullptr;
+    QAction *m_italic = nullptr;
+    QAction *m_underline = nullptr;
+    QAction *m_left = nullptr;
+    QAction *m_center = nullptr;
+    QAction *m_right = nullptr;
+    QAction *m_bullet = nullptr;
+    QAction *m_redo = nullptr;
+    QActionGroup *m_alignment = nullptr;
+    QComboBox *m_font = nullptr;
+    QSpinBox *m_size = nullptr;
+    QLineEdit *m_subject = nullptr;
+    QComboBox *m_to = nullptr;
+    QComboBox *m_attach = nullptr;
+    QToolButton *m_toButton = nullptr;
+    QToolButton *m_attachButton = nullptr;
+    richtext::RichTextEditor *m_editor = nullptr;
+    QMenu *m_menu = nullptr; // NewPM
+    QList<QAction *> m_menuActions; // NewPM's own entries
+    std::function<void(QMenu *, const QPoint &)> m_extendMenu;
+};
+
+} // namespace corvane::sending

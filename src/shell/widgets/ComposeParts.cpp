@@ -1,0 +1,109 @@
+#include "ComposeParts.h"
+
+#include "Icons.h"
+#include "WindowServices.h"
+
+#include "shell/MailServices.h"
+#include "shell/Settings.h"
+
+#include "sending/ComposeDraft.h"
+#include "sending/ComposeSend.h"
+#include "sending/widgets/AttachDialogue.h"
+#include "sending/widgets/ComposePane.h"
+#include "sending/widgets/ToDialogue.h"
+
+#include "richtext/widgets/RichTextEditor.h"
+#include "spell/SpellRun.h"
+#include "spell/widgets/SpellCheckDialog.h"
+#include "spell/widgets/SpellHighlighter.h"
+
+#include <QAction>
+#include <QToolButton>
+#include <QWidget>
+
+namespace corvane::shell {
+
+namespace {
+
+// The compose editor as the spell run sees it.
+class EditorForSpelling : public spell::SpellEditor
+{
+public:
+    explicit EditorForSpelling(richtext::RichTextEditor &editor) : m_editor(editor) {}
+    QString text() const override { return m_editor.text(); }
+    void select(int start, int length) override { m_editor.select(start, length); }
+    void replaceSelection(const QString &text) override { m_editor.setSelText(text); }
+
+private:
+    richtext::RichTextEditor &m_editor;
+};
+
+} // namespace
+
+void ComposeParts::Prompts::showNotice(QWidget *parent, const core::Notice &notice)
+{
+    m_messages.showNotice(parent, notice);
+}
+
+void ComposeParts::Prompts::beep()
+{
+    m_messages.beep();
+}
+
+ComposeParts::ComposeParts(MailServices &mail, const Settings &settings, MessagePresenter &messages, QWidget *window)
+    : QObject(window), m_settings(settings), m_prompts(messages)
+{
+    m_draft = new sending::ComposeDraft(mail.outgoing, this);
+    m_send = new sending::ComposeSend(mail.send, mail.sent, this);
+    connect(m_send, &sending::ComposeSend::statusTextChanged, this, &ComposeParts::statusTextChanged);
+    m_pane = new sending::ComposePane(*m_draft, *m_send, [this] { return mailSettingsFrom(m_settings); }, m_prompts);
+    m_pane->sendAction()->setIcon(icons::sendMessage());
+    m_pane->clearAction()->setIcon(icons::newMessage());
+    const std::pair<const char *, const char *> formatIcons[] = {
+        {"NewBoldI", "format-text-bold"},         {"NewItalicI", "format-text-italic"},
+        {"NewUnderlineI", "format-text-underline"}, {"NewLeftI", "format-justify-left"},
+        {"NewCenterI", "format-justify-center"},  {"NewRightI", "format-justify-right"},
+        {"NewbulletI", "format-list-unordered"}};
+    for (const auto &[action, icon] : formatIcons)
+        m_pane->findChild<QAction *>(QLatin1String(action))->setIcon(icons::named(icon));
+    m_pane->findChild<QToolButton *>(QStringLiteral("ToolButton7"))->setIcon(icons::named("tools-check-spelling"));
+    m_to = new sending::ToDialogue(*m_draft, m_prompts, window);
+    m_attach = new sending::AttachDialogue(*m_draft, m_prompts, window);
+    m_pane->setDialogs(m_to, m_attach);
+
+    m_spellDialog = new spell::SpellCheckDialog(
+        [this] { return spell::DictionaryPaths{m_settings.mainDictionary, m_settings.customDictionary}; }, window);
+    m_spellDialog->setErrorHandler([this](const QString &message) { Q_EMIT failed(message); });
+    m_spellRun = new spell::SpellRun(*m_spellDialog, this);
+    connect(m_spellRun, &spell::SpellRun::failed, this, &ComposeParts::failed);
+    m_highlighter = new spell::SpellHighlighter(m_spellDialog->checker(), m_pane->editor()->document());
+    connect(m_spellDialog, &spell::SpellCheckDialog::knownWordsChanged, m_highlighter,
+            &spell::SpellHighlighter::rehighlight);
+    connect(m_pane, &sending::ComposePane::spellCheckRequested, this, &ComposeParts::spellCheck);
+    m_pane->setContextMenuExtender([this](QMenu *menu, const QPoint &position) {
+        if (m_highlighter->isEnabled())
+            spell::addSpellingActions(menu, m_pane->editor(), position, m_spellDialog->checker(), m_highlighter,
+                                      m_settings.maxSuggestions, [this](const QString &message) { Q_EMIT failed(message); });
+    });
+}
+
+ComposeParts::~ComposeParts() = default;
+
+void ComposeParts::setAddressNames(std::function<QStringList()> names)
+{
+    m_to->setAddressNames(std::move(names));
+}
+
+void ComposeParts::applySpellSettings()
+{
+    m_spellDialog->refreshDictionaries();
+    m_highlighter->setEnabled(m_settings.asYouType);
+}
+
+void ComposeParts::spellCheck()
+{
+    EditorForSpelling editor(*m_pane->editor());
+    m_spellRun->ToolButton7Click(editor, m_settings.maxSuggestions);
+}
+
+} // namespace corvane::shell

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "sending/widgets/ComposePrompts.h"
+
+#include <QObject>
+
+#include <functional>
+#include <memory>
+
+namespace corvane::sending {
+class AttachDialogue;
+class ComposeDraft;
+class ComposePane;
+class ComposeSend;
+class ToDialogue;
+} // namespace corvane::sending
+
+namespace corvane::spell {
+class SpellCheckDialog;
+class SpellHighlighter;
+class SpellRun;
+} // namespace corvane::spell
+
+namespace corvane::shell {
+
+class MailServices;
+class MessagePresenter;
+struct Settings;
+
+// The window's compose side: the draft, the compose pane, the recipient and attachment dialogs
+// (created once and kept), the Send that the pane runs, and the spell check of its body.
+class ComposeParts : public QObject
+{
+    Q_OBJECT
+
+public:
+    // settings: the live settings; messages shows what the user must read. Both outlive this.
+    ComposeParts(MailServices &mail, const Settings &settings, MessagePresenter &messages, QWidget *window);
+    ~ComposeParts() override;
+
+    sending::ComposePane *pane() const { return m_pane; }
+    sending::ComposeDraft &draft() const { return *m_draft; }
+    sending::ComposeSend &send() const { return *m_send; }
+    sending::ToDialogue *toDialogue() const { return m_to; }
+    sending::AttachDialogue *attachDialogue() const { return m_attach; }
+
+    // The address book's names for the recipient dialog, in the address grid's order.
+    void setAddressNames(std::function<QStringList()> names);
+    // "Check spelling as you type" from the settings.
+    void applySpellSettings();
+
+Q_SIGNALS:
+    void statusTextChanged(const QString &text);
+    void failed(const QString &message);
+
+private:
+    // Notices and beeps go through the window's presenter; questions and the file dialog to the desktop.
+    class Prompts : public sending::DesktopComposePrompts
+    {
+    public:
+        explicit Prompts(MessagePresenter &messages) : m_messages(messages) {}
+        void showNotice(QWidget *parent, const core::Notice &notice) override;
+        void beep() override;
+
+    private:
+        MessagePresenter &m_messages;
+    };
+
+    void spellCheck();
+
+    const Settings &m_settings;
+    Prompts m_prompts;
+    sending::ComposeDraft *m_draft;
+    sending::ComposeSend *m_send;
+    sending::ComposePane *m_pane;
+    sending::ToDialogue *m_to;
+    sending::AttachDialogue *m_attach;
+    spell::SpellCheckDialog *m_spellDialog;
+    spell::SpellRun *m_spellRun;
+    spell::SpellHighlighter *m_highlighter;
+};
+
+} // namespace corvane::shell
