@@ -30,6 +30,22 @@ InboxRow inboxRowOf(const pugi::xml_node &message, int number)
             xml::attributeText(message, "Read")};
 }
 
+// The one place that reads a stored message's elements for the reader.
+InboxMessage inboxMessageOf(const pugi::xml_node &message)
+{
+    InboxMessage result;
+    result.from = xml::attributeText(message.child("From"), "Name");
+    for (const pugi::xml_node &recipient : message.child("To").children("Recipient"))
+        result.to.append(xml::attributeText(recipient, "Name"));
+    result.subject = xml::attributeText(message.child("Subject"), "Text");
+    for (const pugi::xml_node &attachment : message.child("Attachments").children("Attachment"))
+        result.attachments.append(xml::attributeText(attachment, "Filename"));
+    result.date = xml::attributeText(message.child("Date"), "Value");
+    result.bodyRtf = xml::elementText(message.child("Body"));
+    result.read = xml::attributeText(message, "Read");
+    return result;
+}
+
 } // namespace
 
 InboxStore::InboxStore(platform::XmlDocument &document, QObject *parent)
@@ -45,12 +61,20 @@ QStringList InboxStore::initialContent()
 
 void InboxStore::open(const QString &path)
 {
+    m_readMarksUnsaved = false; // whatever was marked is gone with the reload
     openDocument(m_document, path);
 }
 
 void InboxStore::save()
 {
     m_document.save();
+    m_readMarksUnsaved = false;
+}
+
+void InboxStore::saveReadMarks()
+{
+    if (m_readMarksUnsaved)
+        save();
 }
 
 pugi::xml_node InboxStore::messages() const
@@ -109,6 +133,14 @@ InboxRow InboxStore::rowAt(int position) const
     return inboxRowOf(m_cursor.message, position + 1);
 }
 
+InboxMessage InboxStore::message(int position) const
+{
+    const pugi::xml_node found = position >= 0 ? messageAt(position) : pugi::xml_node();
+    if (!found)
+        throw Error(QStringLiteral("There is no message number %1").arg(position + 1));
+    return inboxMessageOf(found);
+}
+
 pugi::xml_node InboxStore::appendMessage(const pugi::xml_node &message, const QString *guidText)
 {
     pugi::xml_node list = ensureMessages();
@@ -126,6 +158,7 @@ void InboxStore::markRead(int position)
     if (!message || xml::attributeText(message, "Read") != kUnread)
         return;
     xml::writeAttribute(message, "Read", kRead);
+    m_readMarksUnsaved = true;
     raiseRevision();
 }
 
