@@ -5,6 +5,7 @@
 #include "Icons.h"
 #include "ListPanes.h"
 #include "PaneStack.h"
+#include "ReaderPanes.h"
 #include "SettingsPane.h"
 #include "WindowDesk.h"
 
@@ -58,6 +59,9 @@ MainWindow::MainWindow(const ProgramFolders &folders, WindowServices services, Q
     m_lists->placeIn(*m_panes);
     m_addresses = new AddressPanes(m_mail.addresses, *m_lists->address(), m_folderBrowser, *m_services.messages, this);
     m_addresses->placeIn(*m_panes);
+    m_reader = new ReaderPanes(m_mail.inbox, *m_lists->inbox(), *m_lists->sent(), m_checkMail, *m_services.messages,
+                               [this] { return m_startup.settings().myDest; }, this);
+    m_reader->placeIn(*m_panes);
     for (const GridId grid : {GridId::Address, GridId::Inbox, GridId::Sent})
         setColumnWidthsSource(grid, m_lists->widthsSource(grid));
     m_panes->bringToFront(Pane::Settings);
@@ -186,6 +190,9 @@ void MainWindow::connectServices()
     connect(this, &MainWindow::paneShown, m_addresses, &AddressPanes::paneShown);
     connect(m_addresses, &AddressPanes::editRequested, this, [this] { showPane(Pane::AddressEdit); });
     connect(m_addresses, &AddressPanes::failed, this, &MainWindow::showError);
+    connect(this, &MainWindow::paneShown, m_reader, &ReaderPanes::paneShown);
+    connect(m_reader, &ReaderPanes::paneRequested, this, &MainWindow::showPane);
+    connect(m_reader, &ReaderPanes::failed, this, &MainWindow::showError);
 }
 
 void MainWindow::setMailCheckRunner(MailCheckRunner *runner)
@@ -344,6 +351,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     if (m_copiesWait)
         m_copiesWait->hide();
+    m_reader->windowClosing();
     QMainWindow::closeEvent(event);
 }
 

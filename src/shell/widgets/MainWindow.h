@@ -33,6 +33,7 @@ class ListPanes;
 class MailCheckController;
 class MailCheckRunner;
 class PaneStack;
+class ReaderPanes;
 class SettingsPane;
 class WindowDesk;
 
@@ -60,6 +61,8 @@ public:
     ListPanes *listPanes() const { return m_lists; }
     // The Address Book's commands and the Address Edit pane.
     AddressPanes *addressPanes() const { return m_addresses; }
+    // The InBox and Sent Items commands and the Mail Reader pane.
+    ReaderPanes *readerPanes() const { return m_reader; }
     ui::OutlookBar *navigationBar() const { return m_navBar; }
     ui::StatusBarEx *statusBarEx() const { return m_statusBar; }
     QProgressBar *sendProgressBar() const { return m_sendProgress; }
@@ -143,6 +146,7 @@ private:
     WindowDesk *m_desk = nullptr;
     ListPanes *m_lists = nullptr;
     AddressPanes *m_addresses = nullptr;
+    ReaderPanes *m_reader = nullptr;
     ui::StatusBarEx *m_statusBar = nullptr;
     QProgressBar *m_sendProgress = nullptr;
     QProgressBar *m_receiveProgress = nullptr;
