@@ -5,6 +5,7 @@
 #include "receiving/widgets/InboxPane.h"
 
 #include "platform/Errors.h"
+#include "richtext/gui/RtfReader.h"
 #include "richtext/widgets/RichTextEditor.h"
 #include "sortgrid/widgets/SortGrid.h"
 
@@ -12,10 +13,13 @@
 #include <QComboBox>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QFont>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
+#include <QTextDocument>
+#include <QThread>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -142,6 +146,12 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
     layout->addWidget(m_toolBar);
     layout->addLayout(header);
     layout->addWidget(m_body, 1);
+    m_bodyReader.setMaxThreadCount(1);
+}
+
+MailReaderPane::~MailReaderPane()
+{
+    m_bodyReader.waitForDone();
 }
 
 void MailReaderPane::MailReaderObiExecute()
@@ -157,7 +167,7 @@ void MailReaderPane::MailReaderObiExecute()
             switch (outcome.kind) {
             case ReadOutcome::Kind::Shown:
                 m_shownPosition = outcome.position;
-                show(outcome.message);
+                showMessage(outcome.message);
                 return;
             case ReadOutcome::Kind::NothingSelected:
                 Q_EMIT failed(kNoMessageSelected);
@@ -175,10 +185,18 @@ void MailReaderPane::MailReaderObiExecute()
     }
 }
 
-void MailReaderPane::show(const InboxMessage &message)
+void MailReaderPane::showMessage(const InboxMessage &message)
 {
     m_body->setFocus();
-    m_body->setTextRtf(message.bodyRtf);
+    ++m_bodyGeneration;
+    if (message.bodyRtf.size() <= kBodyShownAtOnce) {
+        m_body->showRtf(message.bodyRtf);
+        m_bodyShownGeneration = m_bodyGeneration;
+    } else {
+        // The reader takes a cut-off document as far as it goes: the first screens show at once.
+        m_body->showRtf(message.bodyRtf.left(kBodyShownAtOnce));
+        readWholeBody(message.bodyRtf);
+    }
     setValue(m_from, kFromCaption, message.from);
     setValue(m_subject, kSubjectCaption, message.subject);
 
@@ -193,6 +211,30 @@ void MailReaderPane::show(const InboxMessage &message)
     }
     m_attachments->setCurrentIndex(m_attachments->count() > 0 ? 0 : -1);
     m_inbox.deleteAction()->setEnabled(true);
+}
+
+void MailReaderPane::readWholeBody(const QString &rtf)
+{
+    QThread *const uiThread = thread();
+    const QFont font = m_body->document()->defaultFont();
+    const quint64 generation = m_bodyGeneration;
+    m_bodyReader.start([this, rtf, font, uiThread, generation] {
+        auto document = std::make_shared<std::unique_ptr<QTextDocument>>(std::make_unique<QTextDocument>());
+        (*document)->setDefaultFont(font);
+        (*document)->setUndoRedoEnabled(false);
+        richtext::readDocument(rtf, **document);
+        (*document)->moveToThread(uiThread);
+        // Dropped with the pane, or when another message was shown meanwhile.
+        QMetaObject::invokeMethod(
+            this,
+            [this, document, generation] {
+                if (generation != m_bodyGeneration)
+                    return;
+                m_body->showDocument(document->release());
+                m_bodyShownGeneration = generation;
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void MailReaderPane::PreviousMsgBClick()

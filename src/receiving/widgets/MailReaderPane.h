@@ -2,6 +2,8 @@
 
 #include "ui/widgets/CaptionPanel.h"
 
+#include <QThreadPool>
+
 #include <functional>
 
 class QAction;
@@ -33,6 +35,10 @@ public:
     // (ending in a separator) at the moment it is needed.
     MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &desktop, std::function<QString()> inboxFolder,
                    QWidget *parent = nullptr);
+    ~MailReaderPane() override;
+
+    // A body longer than this shows its first part at once while a worker reads it whole.
+    static constexpr qsizetype kBodyShownAtOnce = 64 * 1024;
 
     void setDesktop(Desktop &desktop) { m_desktop = &desktop; }
 
@@ -48,14 +54,17 @@ public:
     int shownPosition() const { return m_shownPosition; }
     // Loads requested by Previous and Next that have not run yet: never more than one.
     int pendingLoads() const { return m_loadPending ? 1 : 0; }
+    // A long body is still being read whole.
+    bool bodyReading() const { return m_bodyShownGeneration != m_bodyGeneration; }
 
 Q_SIGNALS:
     void failed(const QString &message);
 
 private:
-    void show(const InboxMessage &message);
+    void showMessage(const InboxMessage &message);
     void step(int row);
     void loadSelected();
+    void readWholeBody(const QString &rtf);
 
     InboxStore &m_store;
     InboxPane &m_inbox;
@@ -68,6 +77,9 @@ private:
     richtext::RichTextView *m_body;
     int m_shownPosition = -1;
     bool m_loadPending = false;
+    quint64 m_bodyGeneration = 0; // raised by every message shown: a late whole body is dropped
+    quint64 m_bodyShownGeneration = 0;
+    QThreadPool m_bodyReader;     // joined before the view goes
 };
 
 } // namespace corvane::receiving
