@@ -8,12 +8,14 @@
 #include "shell/widgets/GridSetup.h"
 
 #include "platform/XmlDocument.h"
+#include "richtext/gui/RtfReader.h"
 #include "richtext/widgets/RichTextEditor.h"
 #include "sortgrid/widgets/SortGrid.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include <benchmark/benchmark.h>
@@ -56,7 +58,7 @@ QByteArray message(int i, const QByteArray &body)
 {
     return "<Message Read=\"Unread\"><To><Recipient Name=\"Ann\"/></To><From Name=\"Bob\"/><Subject Text=\"Subject "
         + QByteArray::number(i) + "\"/><Attachments><Attachment Filename=\"plan" + QByteArray::number(i)
-        + ".pdf\"/></Attachments><Date Value=\"12/7/2026 12:00:00 PM\"/><Body>" + body.toHtmlEscaped() + "</Body></Message>";
+        + ".pdf\"/></Attachments><Date Value=\"12/7/2026 12:00:00 PM\"/><Body>" + QString::fromLatin1(body).toHtmlEscaped().toUtf8() + "</Body></Message>";
 }
 
 QByteArray store(int count, const QByteArray &body)
@@ -100,6 +102,32 @@ void BM_OpenToPaintedBody(benchmark::State &state)
         reader.body().viewport()->repaint();
     }
     state.SetLabel(std::to_string(reader.body().text().size()) + " characters shown");
+}
+
+// Until the whole body is in the view: a long one is read on a worker after its first part shows.
+void BM_OpenToWholeBody(benchmark::State &state)
+{
+    Reader reader(1, rtfBody(int(state.range(0))));
+    int whole = 0;
+    for (auto _ : state) {
+        reader.pane->MailReaderObiExecute();
+        while (reader.pane->bodyReading())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        reader.body().viewport()->repaint();
+        whole = reader.body().document()->characterCount();
+    }
+    state.SetLabel(std::to_string(whole) + " characters shown");
+}
+
+// The body read into a document of its own, which no view lays out yet.
+void BM_ReadBodyAlone(benchmark::State &state)
+{
+    const QString rtf = QString::fromLatin1(rtfBody(int(state.range(0))));
+    for (auto _ : state) {
+        QTextDocument document;
+        richtext::readDocument(rtf, document);
+        benchmark::DoNotOptimize(document.characterCount());
+    }
 }
 
 void BM_NextHeldThrough1000(benchmark::State &state)
@@ -160,6 +188,8 @@ void BM_PugixmlSaveAlone(benchmark::State &state)
 }
 
 BENCHMARK(BM_OpenToPaintedBody)->Arg(10 * 1024)->Arg(1024 * 1024)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenToWholeBody)->Arg(1024 * 1024)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadBodyAlone)->Arg(10 * 1024)->Arg(1024 * 1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NextHeldThrough1000)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DeleteOneOf50000)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PugixmlSaveAlone)->Iterations(5)->Unit(benchmark::kMillisecond);

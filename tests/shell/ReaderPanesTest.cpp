@@ -190,6 +190,26 @@ TEST(MailReader, HeldNextLeavesOneLoadWaitingAndShowsTheRowItStoppedOn)
     EXPECT_EQ(shownSubject(p), QStringLiteral("f"));
 }
 
+TEST(MailReader, ALongBodyShowsItsBeginningAtOnceAndTheWholeOnceRead)
+{
+    Program p;
+    QByteArray body = "{\\rtf1 ";
+    while (body.size() < corvane::receiving::MailReaderPane::kBodyShownAtOnce * 2)
+        body += "Some words of a long message.\\par ";
+    body += "END}";
+    QByteArray message = inboxMessage(QStringLiteral("Ann"), QStringLiteral("Long"));
+    message.replace("{\\rtf1 Hello}", body);
+    prepare(p, {message}, 2);
+    p.open();
+    inboxGrid(p).setRow(1);
+    p.click(Pane::MailReader);
+    auto *view = p.find<corvane::richtext::RichTextView>("ReadRichTextBox");
+    EXPECT_TRUE(view->text().startsWith(QStringLiteral("Some words")));
+    EXPECT_FALSE(view->text().endsWith(QStringLiteral("END")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view->text().endsWith(QStringLiteral("END")); }, 10000));
+    EXPECT_FALSE(reader(p).bodyReading());
+}
+
 TEST(MailReader, WithoutASelectedMessageOrWithARowThatNamesNoneItSaysSoOnce)
 {
     Program p;

@@ -94,7 +94,7 @@ void receiveFormattedMail(corvane::receiving::InboxStore &store, const QString &
                        "<Attachment Filename=\"floor-plan.pdf\"/><Attachment Filename=\"moving-list.txt\"/>"
                        "</Attachments><Date Value=\""
                        + corvane::platform::dateTimeText(QDateTime::currentDateTime()).toUtf8()
-                       + "\"/><Body>" + body.toHtmlEscaped() + "</Body></Message>");
+                       + "\"/><Body>" + QString::fromLatin1(body).toHtmlEscaped().toUtf8() + "</Body></Message>");
     store.appendMessage(file.root(), nullptr);
     store.save();
     for (const char *name : {"floor-plan.pdf", "moving-list.txt"}) {
