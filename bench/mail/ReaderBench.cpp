@@ -49,16 +49,18 @@ QByteArray rtfBody(int bytes)
     QByteArray body = "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\froman Times New Roman;}}"
                       "{\\colortbl;\\red200\\green0\\blue0;\\red0\\green0\\blue160;}\\pard\\f0\\fs20 ";
     for (int i = 0; body.size() < bytes; ++i)
-        body += "Paragraph " + QByteArray::number(i) + ": {\\b plans} for the {\\i new} office, "
-                "{\\cf1 red note} and {\\cf2\\fs28 larger blue words}, caf\\'e9 and more plain text to read.\\par ";
+        body += "Paragraph " + QByteArray::number(i)
+                + ": {\\b plans} for the {\\i new} office, "
+                  "{\\cf1 red note} and {\\cf2\\fs28 larger blue words}, caf\\'e9 and more plain text to read.\\par ";
     return body + '}';
 }
 
 QByteArray message(int i, const QByteArray &body)
 {
     return "<Message Read=\"Unread\"><To><Recipient Name=\"Ann\"/></To><From Name=\"Bob\"/><Subject Text=\"Subject "
-        + QByteArray::number(i) + "\"/><Attachments><Attachment Filename=\"plan" + QByteArray::number(i)
-        + ".pdf\"/></Attachments><Date Value=\"12/7/2026 12:00:00 PM\"/><Body>" + QString::fromLatin1(body).toHtmlEscaped().toUtf8() + "</Body></Message>";
+           + QByteArray::number(i) + "\"/><Attachments><Attachment Filename=\"plan" + QByteArray::number(i)
+           + ".pdf\"/></Attachments><Date Value=\"12/7/2026 12:00:00 PM\"/><Body>"
+           + QString::fromLatin1(body).toHtmlEscaped().toUtf8() + "</Body></Message>";
 }
 
 QByteArray store(int count, const QByteArray &body)
@@ -84,14 +86,18 @@ struct Reader
         list = new receiving::InboxPane(inbox);
         shell::configureListGrid(*list->grid(), shell::GridId::Inbox);
         list->showList();
-        pane = std::make_unique<receiving::MailReaderPane>(inbox, *list, desktop, [] { return QStringLiteral("/tmp/"); });
+        pane =
+            std::make_unique<receiving::MailReaderPane>(inbox, *list, desktop, [] { return QStringLiteral("/tmp/"); });
         list->setParent(pane.get()); // owned, kept out of sight
         list->hide();
         pane->resize(800, 500);
         pane->show();
         list->grid()->setRow(1);
     }
-    richtext::RichTextView &body() { return *pane->findChild<richtext::RichTextView *>(QStringLiteral("ReadRichTextBox")); }
+    richtext::RichTextView &body()
+    {
+        return *pane->findChild<richtext::RichTextView *>(QStringLiteral("ReadRichTextBox"));
+    }
 };
 
 void BM_OpenToPaintedBody(benchmark::State &state)

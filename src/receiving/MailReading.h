@@ -36,9 +36,9 @@ QString attachmentToOpen(const QString &inboxFolder, const QString &name);
 // The grid row the reader is asked to show.
 struct SelectedRow
 {
-    int row = -1;      // the selected row; 0 is the header
-    int rowCount = 0;  // the header included
-    QString number;    // its "Msg No." cell
+    int row = -1;     // the selected row; 0 is the header
+    int rowCount = 0; // the header included
+    QString number;   // its "Msg No." cell
 };
 
 struct ReadOutcome

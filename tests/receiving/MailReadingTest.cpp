@@ -58,8 +58,9 @@ TEST(ReadSelected, ShowsAndMarksOnlyAMessageTheRowNamesAndAsksForOneRefillAtMost
 TEST(ReadMarks, AreSavedOnlyWhenSetSinceTheLastSave)
 {
     corvane::test::TempFolder folder;
-    folder.write(QStringLiteral("InBox.cvi"),
-                 corvane::test::inboxStore({corvane::test::inboxMessage(QStringLiteral("Ann"), QStringLiteral("one"))}));
+    folder.write(
+        QStringLiteral("InBox.cvi"),
+        corvane::test::inboxStore({corvane::test::inboxMessage(QStringLiteral("Ann"), QStringLiteral("one"))}));
     corvane::platform::XmlDocument document{InboxStore::initialContent()};
     InboxStore store(document);
     store.open(folder.file(QStringLiteral("InBox.cvi")));
@@ -75,14 +76,16 @@ TEST(AttachmentToOpen, IsTheFileInTheInboxFolderAndAnyOtherNameIsRefusedByName)
     corvane::test::TempFolder folder;
     const QString inbox = folder.subfolder(QStringLiteral("inbox"));
     corvane::test::writeFile(inbox + QStringLiteral("notes.txt"), "x");
-    EXPECT_EQ(corvane::receiving::attachmentToOpen(inbox, QStringLiteral("notes.txt")), inbox + QStringLiteral("notes.txt"));
-    for (const QString &name : {QStringLiteral("gone.pdf"), QStringLiteral("../notes.txt"), QStringLiteral("CON"),
-                                QStringLiteral("a:b")}) {
+    EXPECT_EQ(corvane::receiving::attachmentToOpen(inbox, QStringLiteral("notes.txt")),
+              inbox + QStringLiteral("notes.txt"));
+    for (const QString &name :
+         {QStringLiteral("gone.pdf"), QStringLiteral("../notes.txt"), QStringLiteral("CON"), QStringLiteral("a:b")}) {
         try {
             corvane::receiving::attachmentToOpen(inbox, name);
             ADD_FAILURE() << name.toStdString();
         } catch (const corvane::Error &error) {
-            EXPECT_TRUE(error.message().contains(QLatin1Char('"') + name + QLatin1Char('"'))) << error.message().toStdString();
+            EXPECT_TRUE(error.message().contains(QLatin1Char('"') + name + QLatin1Char('"')))
+                << error.message().toStdString();
         }
     }
 }

@@ -1,6 +1,6 @@
 // The InBox and Sent Items commands and the Mail Reader as the window composes them.
-#include "shell/widgets/ListPanes.h"
 #include "shell/widgets/ReaderPanes.h"
+#include "shell/widgets/ListPanes.h"
 
 #include "GridTexts.h"
 #include "WindowProgram.h"
@@ -62,8 +62,14 @@ void prepare(Program &p, const QList<QByteArray> &messages, int sortColumn, Pane
     p.app.write(corvane::receiving::kInboxStoreFileName, inboxStore(messages));
 }
 
-TSortGrid &inboxGrid(const Program &p) { return *p.window->listPanes()->inbox()->grid(); }
-corvane::receiving::MailReaderPane &reader(const Program &p) { return *p.window->readerPanes()->reader(); }
+TSortGrid &inboxGrid(const Program &p)
+{
+    return *p.window->listPanes()->inbox()->grid();
+}
+corvane::receiving::MailReaderPane &reader(const Program &p)
+{
+    return *p.window->readerPanes()->reader();
+}
 
 QStringList storedSubjects(const Program &p, const char *file = "InBox.cvi")
 {
@@ -91,14 +97,19 @@ void pressKey(QWidget *widget, Qt::Key key)
     QTest::keyClick(widget, key);
 }
 
-QString shownSubject(const Program &p) { return p.find<QLabel>("ReaderSubjectL")->text(); }
+QString shownSubject(const Program &p)
+{
+    return p.find<QLabel>("ReaderSubjectL")->text();
+}
 
 TEST(InboxCommands, DeleteRemovesTheMessageNamedByTheRowsNumberInADateSortedListOnlyOnYes)
 {
     for (const bool yes : {false, true}) {
         Program p;
-        prepare(p, {dated("Ann", "one", "2026-12-09"), dated("Bob", "two", "2026-12-07"), dated("Cid", "three", "2026-12-08")},
-                4);
+        prepare(
+            p,
+            {dated("Ann", "one", "2026-12-09"), dated("Bob", "two", "2026-12-07"), dated("Cid", "three", "2026-12-08")},
+            4);
         p.fakes.messages.answer = yes;
         p.open();
         ASSERT_EQ(dataColumn(inboxGrid(p), 0), strings({"2", "3", "1"}));
@@ -231,8 +242,9 @@ TEST(MailReader, WithoutASelectedMessageOrWithARowThatNamesNoneItSaysSoOnce)
 TEST(MailReader, AttachmentsOpenFromTheInboxFolderUnlessMissingOrNotAFileName)
 {
     Program p;
-    prepare(p, {dated("Bob", "Files", "1", {QStringLiteral("notes.txt"), QStringLiteral("gone.pdf"),
-                                            QStringLiteral("../escape.txt")})},
+    prepare(p,
+            {dated("Bob", "Files", "1",
+                   {QStringLiteral("notes.txt"), QStringLiteral("gone.pdf"), QStringLiteral("../escape.txt")})},
             2);
     const QString inbox = p.app.subfolder(QStringLiteral("inbox"));
     corvane::test::writeFile(inbox + QStringLiteral("notes.txt"), "hello");
@@ -254,7 +266,8 @@ TEST(MailReader, AttachmentsOpenFromTheInboxFolderUnlessMissingOrNotAFileName)
         p.fakes.messages.errors.clear();
         p.find<QToolButton>("RunAttachI")->click();
         ASSERT_EQ(p.fakes.messages.errors.size(), 1);
-        EXPECT_TRUE(p.fakes.messages.errors[0].contains(combo->itemText(item))) << p.fakes.messages.errors[0].toStdString();
+        EXPECT_TRUE(p.fakes.messages.errors[0].contains(combo->itemText(item)))
+            << p.fakes.messages.errors[0].toStdString();
     }
     EXPECT_EQ(desktop.files.size(), 1);
 
@@ -300,7 +313,7 @@ int expectNamed(QAccessibleInterface *node, const QString &path)
     const QString here = path + QLatin1Char('/') + node->object()->objectName();
     static const QList<QAccessible::Role> controls = {
         QAccessible::PushButton, QAccessible::ButtonMenu, QAccessible::ComboBox, QAccessible::EditableText,
-        QAccessible::StaticText, QAccessible::Table,     QAccessible::ToolBar,  QAccessible::CheckBox};
+        QAccessible::StaticText, QAccessible::Table,      QAccessible::ToolBar,  QAccessible::CheckBox};
     if (controls.contains(role)) {
         ++seen;
         EXPECT_FALSE(node->text(QAccessible::Name).isEmpty()) << here.toStdString();

@@ -19,9 +19,11 @@ void DesktopShell::openFile(const QString &path, const QString &workingFolder)
 void DesktopShell::openFolder(const QString &folder)
 {
     if (folder.isEmpty() || !QDir(folder).exists())
-        throw IoError(QStringLiteral("Your inbox folder \"%1\" cannot be reached.").arg(QDir::toNativeSeparators(folder)));
+        throw IoError(
+            QStringLiteral("Your inbox folder \"%1\" cannot be reached.").arg(QDir::toNativeSeparators(folder)));
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        throw Error(QStringLiteral("The desktop could not open the folder \"%1\".").arg(QDir::toNativeSeparators(folder)));
+        throw Error(
+            QStringLiteral("The desktop could not open the folder \"%1\".").arg(QDir::toNativeSeparators(folder)));
 }
 
 } // namespace corvane::receiving

@@ -73,9 +73,9 @@ const QString kSubjectCaption = QStringLiteral("Subject: ");
 MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &desktop,
                                std::function<QString()> inboxFolder, QWidget *parent)
     : CaptionPanel(QStringLiteral("Mail Reader"), parent), m_store(store), m_inbox(inbox), m_desktop(&desktop),
-      m_inboxFolder(std::move(inboxFolder)), m_toolBar(new QToolBar),
-      m_from(valueLabel("ReaderFromL", kFromCaption)), m_subject(valueLabel("ReaderSubjectL", kSubjectCaption)),
-      m_attachments(new QComboBox), m_body(new richtext::RichTextView)
+      m_inboxFolder(std::move(inboxFolder)), m_toolBar(new QToolBar), m_from(valueLabel("ReaderFromL", kFromCaption)),
+      m_subject(valueLabel("ReaderSubjectL", kSubjectCaption)), m_attachments(new QComboBox),
+      m_body(new richtext::RichTextView)
 {
     setObjectName(QStringLiteral("MailReaderPan"));
     m_toolBar->setObjectName(QStringLiteral("ReaderToolBar"));
@@ -162,16 +162,15 @@ void MailReaderPane::MailReaderObiExecute()
         for (bool afterRefill : {false, true}) {
             const sortgrid::TSortGrid &grid = *m_inbox.grid();
             const int row = grid.Row();
-            const SelectedRow selected{row, grid.RowCount(), row >= 0 && row < grid.RowCount() ? grid.Cells(0, row) : QString()};
+            const bool inGrid = row >= 0 && row < grid.RowCount();
+            const SelectedRow selected{row, grid.RowCount(), inGrid ? grid.Cells(0, row) : QString()};
             const ReadOutcome outcome = readSelected(m_store, selected, afterRefill);
             switch (outcome.kind) {
             case ReadOutcome::Kind::Shown:
                 m_shownPosition = outcome.position;
                 showMessage(outcome.message);
                 return;
-            case ReadOutcome::Kind::NothingSelected:
-                Q_EMIT failed(kNoMessageSelected);
-                return;
+            case ReadOutcome::Kind::NothingSelected: Q_EMIT failed(kNoMessageSelected); return;
             case ReadOutcome::Kind::RefillList:
                 // The row names no message yet: bring the list up to date, then ask once more.
                 if (m_inbox.showList() == ui::ListPane::Shown::Superseded || !alive)
@@ -189,6 +188,7 @@ void MailReaderPane::showMessage(const InboxMessage &message)
 {
     m_body->setFocus();
     ++m_bodyGeneration;
+    m_bodyReader.clear(); // bodies of messages passed by that were not yet being read
     if (message.bodyRtf.size() <= kBodyShownAtOnce) {
         m_body->showRtf(message.bodyRtf);
         m_bodyShownGeneration = m_bodyGeneration;

@@ -79,7 +79,7 @@ private:
     bool m_loadPending = false;
     quint64 m_bodyGeneration = 0; // raised by every message shown: a late whole body is dropped
     quint64 m_bodyShownGeneration = 0;
-    QThreadPool m_bodyReader;     // joined before the view goes
+    QThreadPool m_bodyReader; // joined before the view goes
 };
 
 } // namespace corvane::receiving

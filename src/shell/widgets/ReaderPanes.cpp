@@ -32,10 +32,12 @@ ReaderPanes::ReaderPanes(receiving::InboxStore &store, receiving::InboxPane &inb
     inbox.addCheckAction(checkMail);
 
     using icons::ReaderIcon;
-    const std::pair<const char *, ReaderIcon> buttons[] = {
-        {"ReplyI", ReaderIcon::Reply},           {"ToolButton6", ReaderIcon::Forward},
-        {"PreviousMsgB", ReaderIcon::Previous},  {"NextMsgB", ReaderIcon::Next},
-        {"RunAttachI", ReaderIcon::RunAttachment}, {"OpinInboxI", ReaderIcon::OpenFolder}};
+    const std::pair<const char *, ReaderIcon> buttons[] = {{"ReplyI", ReaderIcon::Reply},
+                                                           {"ToolButton6", ReaderIcon::Forward},
+                                                           {"PreviousMsgB", ReaderIcon::Previous},
+                                                           {"NextMsgB", ReaderIcon::Next},
+                                                           {"RunAttachI", ReaderIcon::RunAttachment},
+                                                           {"OpinInboxI", ReaderIcon::OpenFolder}};
     for (const auto &[name, icon] : buttons)
         if (auto *button = m_reader->findChild<QToolButton *>(QLatin1String(name)))
             button->defaultAction()->setIcon(icons::reader(icon));
