@@ -61,6 +61,7 @@ void InboxPane::addCheckAction(QAction *checki)
     QWidget *button = m_toolBar->widgetForAction(checki);
     button->setObjectName(QStringLiteral("Checki2"));
     button->setAccessibleName(checki->text());
+    button->setAccessibleDescription(checki->toolTip());
 }
 
 quint64 InboxPane::storeRevision() const
