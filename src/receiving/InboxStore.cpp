@@ -28,6 +28,14 @@ InboxRow inboxRowOf(const pugi::xml_node &element, int number)
             xml::attributeText(element, "Read")};
 }
 
+// The one place that reads a stored message's elements for the reader.
+InboxMessage inboxMessageOf(const pugi::xml_node &message)
+{
+    const core::Message stored = core::readMessage(message);
+    return {stored.from, stored.to, stored.subject, stored.attachmentNames(), stored.date, stored.bodyRtf,
+            xml::attributeText(message, "Read")};
+}
+
 } // namespace
 
 InboxStore::InboxStore(platform::XmlDocument &document, QObject *parent)
@@ -43,12 +51,20 @@ QStringList InboxStore::initialContent()
 
 void InboxStore::open(const QString &path)
 {
+    m_readMarksUnsaved = false; // whatever was marked is gone with the reload
     openDocument(m_document, path);
 }
 
 void InboxStore::save()
 {
     m_document.save();
+    m_readMarksUnsaved = false;
+}
+
+void InboxStore::saveReadMarks()
+{
+    if (m_readMarksUnsaved)
+        save();
 }
 
 pugi::xml_node InboxStore::messages() const
@@ -115,6 +131,14 @@ InboxRow InboxStore::rowAt(int position) const
     return inboxRowOf(m_cursor.message, position + 1);
 }
 
+InboxMessage InboxStore::shownMessage(int position) const
+{
+    const pugi::xml_node found = position >= 0 ? messageAt(position) : pugi::xml_node();
+    if (!found)
+        throw Error(QStringLiteral("There is no message number %1").arg(position + 1));
+    return inboxMessageOf(found);
+}
+
 void InboxStore::appendMessage(const pugi::xml_node &message, const QString *guidText)
 {
     pugi::xml_node list = ensureMessages();
@@ -131,6 +155,7 @@ void InboxStore::markRead(int position)
     if (!message || xml::attributeText(message, "Read") != kUnread)
         return;
     xml::writeAttribute(message, "Read", kRead);
+    m_readMarksUnsaved = true;
     raiseRevision();
 }
 

@@ -29,6 +29,20 @@ struct InboxRow
     bool operator==(const InboxRow &) const = default;
 };
 
+// A stored message as the reader shows it.
+struct InboxMessage
+{
+    QString from;            // the sender's name
+    QStringList to;          // the recipients' names
+    QString subject;
+    QStringList attachments; // the attached files' names as the sender wrote them
+    QString date;            // the date text as stored
+    QString bodyRtf;         // the body as stored: RTF
+    QString read;            // "Unread" or "Read"
+
+    bool operator==(const InboxMessage &) const = default;
+};
+
 // The local inbox store "InBox.cvi": received messages under Messages, oldest first, each a copy
 // of a message file's Message element with Read and GUID added. Messages are addressed by their
 // 0-based position. Every change of the messages (append, read mark, deletion, open) raises the
@@ -61,11 +75,19 @@ public:
     // The row of the message at a position. Asking for positions in increasing order walks the
     // messages once, so a grid can read a big inbox row by row. Throws Error for a missing one.
     InboxRow rowAt(int position) const;
+    // The message at a position as the reader shows it, with its read mark. Throws Error for a
+    // missing one.
+    InboxMessage shownMessage(int position) const;
 
     // A copy of a message file's Message element, marked unread and carrying the identifier.
     void appendMessage(const pugi::xml_node &message, const QString *guidText);
-    // Marks the message read when it is unread; not saved until the next check or deletion.
+    // Marks the message read when it is unread; not saved here (with the next check, deletion or
+    // when the window closes).
     void markRead(int position);
+    // Read marks were set since the store was last saved or loaded.
+    bool readMarksUnsaved() const { return m_readMarksUnsaved; }
+    // Saves when read marks are unsaved, so that they outlive the session. Throws WriteError.
+    void saveReadMarks();
     // Removes the message and saves at once.
     void deleteAt(int position);
 
@@ -101,6 +123,7 @@ private:
     receiving::KnownMessageGuids m_knownGuids;
     quint64 m_knownGeneration = 0;
     bool m_knownBuilt = false;
+    bool m_readMarksUnsaved = false;
     mutable Cursor m_cursor;
 };
 

@@ -1,8 +1,8 @@
 // Takes the README's screenshots: the first start in an empty program folder, the Settings pane
 // after the user filled in name and inbox folder and pressed Save, the InBox pane with a few
-// received messages, all of them and those Find keeps, the Address Edit pane on an entry of a
-// small address book, and the New pane with a formatted message and its two dialogs. Run under a
-// display (Xvfb):
+// received messages, all of them and those Find keeps, the Mail Reader on a formatted message
+// with attachments, the Address Edit pane on an entry of a small address book, and the New pane
+// with a formatted message and its two dialogs. Run under a display (Xvfb):
 //   xvfb-run -a shell_screenshots <output folder>
 #include "shell/widgets/ComposeParts.h"
 #include "shell/widgets/GridSetup.h"
@@ -83,6 +83,34 @@ void receiveSomeMail(corvane::receiving::InboxStore &store)
     store.markRead(0);
     store.markRead(1);
     store.save();
+}
+
+// A formatted message with two attachments whose files have arrived in the inbox folder.
+void receiveFormattedMail(corvane::receiving::InboxStore &store, const QString &inbox)
+{
+    const QByteArray body =
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}"
+        "{\\colortbl;\\red192\\green0\\blue0;\\red0\\green64\\blue160;}"
+        "\\pard\\f0\\fs22 Hi Ann,\\par\\par "
+        "Here are the {\\b plans for the new office}. Please look at the {\\i floor plan} before Friday.\\par\\par "
+        "{\\pntext\\'95\\tab}{\\*\\pn\\pnlvlblt{\\pntxtb\\'95}}\\fi-360\\li720 Desks move on {\\b Monday}\\par "
+        "{\\pntext\\'95\\tab}The printer stays on the {\\cf2 2nd floor}\\par "
+        "{\\pntext\\'95\\tab}{\\cf1\\b Keys} are handed out at reception\\par "
+        "\\pard\\f0\\fs22\\par Thanks,\\par {\\i Bob}\\par }";
+    corvane::platform::XmlDocument file;
+    file.loadFromBytes("<Message><To><Recipient Name=\"Ann\"/></To><From Name=\"Bob\"/>"
+                       "<Subject Text=\"Plans for the new office\"/><Attachments>"
+                       "<Attachment Filename=\"floor-plan.pdf\"/><Attachment Filename=\"moving-list.txt\"/>"
+                       "</Attachments><Date Value=\""
+                       + corvane::platform::dateTimeText(QDateTime::currentDateTime()).toUtf8()
+                       + "\"/><Body>" + QString::fromLatin1(body).toHtmlEscaped().toUtf8() + "</Body></Message>");
+    store.appendMessage(file.root(), nullptr);
+    store.save();
+    for (const char *name : {"floor-plan.pdf", "moving-list.txt"}) {
+        QFile attached(inbox + QLatin1String(name));
+        attached.open(QIODevice::WriteOnly);
+        attached.write("attached");
+    }
 }
 
 // A small address book: colleagues' inbox folders on the shared drive and one relay folder.
@@ -197,6 +225,15 @@ int main(int argc, char **argv)
         grid->setRow(1);
         settle(window);
         ok = save(window, output + QStringLiteral("inbox.png")) && ok;
+
+        receiveFormattedMail(window.mail().inbox, inbox);
+        window.showPane(corvane::shell::Pane::InBox);
+        for (int row = 1; row < grid->RowCount(); ++row)
+            if (grid->Cells(2, row) == QStringLiteral("Plans for the new office"))
+                grid->setRow(row);
+        window.showPane(corvane::shell::Pane::MailReader);
+        settle(window);
+        ok = save(window, output + QStringLiteral("mail-reader.png")) && ok;
 
         // Find keeps the messages that hold every word typed, here Bob's two.
         auto *find = window.findChild<QWidget *>(QStringLiteral("InBoxPan"))->findChild<corvane::ui::FindField *>();

@@ -4,6 +4,18 @@
 #include "ui/StoredBodies.h"
 
 #include "receiving/InboxStore.h"
+#include "receiving/MailReading.h"
+
+#include "platform/Errors.h"
+#include "sortgrid/widgets/SortGrid.h"
+#include "ui/widgets/ListSelection.h"
+
+#include <QAction>
+#include <QPointer>
+#include <QShortcut>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 namespace corvane::receiving {
 
@@ -16,10 +28,45 @@ QStringList inboxCells(const InboxRow &row)
 
 } // namespace
 
-InboxPane::InboxPane(InboxStore &store, QWidget *parent) : ListPane(parent), m_store(store)
+InboxPane::InboxPane(InboxStore &store, QWidget *parent)
+    : ListPane(parent), m_store(store), m_toolBar(new QToolBar), m_delete(new QAction(this))
 {
     // Find searches the sender, the subject, the attachments and the body.
     addFindField({1, 2, 3}, [](const QString &rtf) { return richtext::rtfToPlainText(rtf); });
+    m_toolBar->setObjectName(QStringLiteral("ToolBar5"));
+    m_toolBar->setAccessibleName(QStringLiteral("InBox"));
+    m_toolBar->setIconSize(QSize(16, 16));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_delete->setObjectName(QStringLiteral("InboxDeleteMsg"));
+    m_delete->setText(QStringLiteral("Delete Message"));
+    m_toolBar->addAction(m_delete);
+    QWidget *button = m_toolBar->widgetForAction(m_delete);
+    button->setObjectName(QStringLiteral("DeleteInboxMsgI"));
+    button->setAccessibleName(m_delete->text());
+    bodyLayout()->insertWidget(0, m_toolBar);
+    grid()->setAccessibleName(QStringLiteral("Received messages"));
+
+    connect(m_delete, &QAction::triggered, this, &InboxPane::InboxDeleteMsgExecute);
+    // inboxSGDblClick, and Enter as users expect of a mail list; Delete deletes.
+    connect(grid(), &QAbstractItemView::doubleClicked, this, &InboxPane::openRequested);
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto *open = new QShortcut(key, grid(), nullptr, nullptr, Qt::WidgetShortcut);
+        connect(open, &QShortcut::activated, this, [this] {
+            if (grid()->Row() >= 1)
+                Q_EMIT openRequested();
+        });
+    }
+    auto *remove = new QShortcut(QKeySequence(Qt::Key_Delete), grid(), nullptr, nullptr, Qt::WidgetShortcut);
+    connect(remove, &QShortcut::activated, m_delete, &QAction::trigger);
+}
+
+void InboxPane::addCheckAction(QAction *checki)
+{
+    m_toolBar->addAction(checki);
+    QWidget *button = m_toolBar->widgetForAction(checki);
+    button->setObjectName(QStringLiteral("Checki2"));
+    button->setAccessibleName(checki->text());
+    button->setAccessibleDescription(checki->toolTip());
 }
 
 quint64 InboxPane::storeRevision() const
@@ -37,6 +84,35 @@ ui::ListPane::RowSource InboxPane::rowSource() const
 ui::BodyTexts::Source InboxPane::bodySource() const
 {
     return {m_store.revision(), m_store.count(), ui::storedBodies(m_store.firstMessageElement())};
+}
+
+void InboxPane::InboxDeleteMsgExecute()
+{
+    sortgrid::TSortGrid &list = *grid();
+    const int row = list.Row();
+    if (row < 1 || !m_delete->isEnabled())
+        return;
+    const QPointer<InboxPane> alive(this);
+    if (m_confirm && !m_confirm(window(), kDeleteMessageQuestion))
+        return;
+    if (!alive)
+        return;
+    // The number is read after the answer: the list may have been filled again meanwhile.
+    const std::optional<int> position = ui::selectedPosition(list, m_store.count());
+    if (!position)
+        return;
+    m_delete->setEnabled(false);
+    try {
+        m_store.deleteAt(*position);
+    } catch (const Error &error) {
+        // The message is gone from the store in memory even when the save failed.
+        Q_EMIT failed(error.message());
+    }
+    m_delete->setEnabled(true);
+    if (showList() == Shown::Superseded || !alive)
+        return;
+    ui::selectDataRow(list, row);
+    Q_EMIT listRequested();
 }
 
 } // namespace corvane::receiving

@@ -2,22 +2,48 @@
 
 #include "ui/widgets/ListPane.h"
 
+#include <functional>
+
+class QAction;
+class QToolBar;
+
 namespace corvane::receiving {
 
 class InboxStore;
 
 // The InBox pane: the received messages in the inbox grid, one row a message: Msg No., the
 // sender's name, the subject, the attached files' names, the date text as stored, and "Unread" or
-// "Read".
+// "Read". Above the grid the tool bar ToolBar5 holds Delete Message and Check Mail. A double click
+// or Enter on a row asks for the Mail Reader; Delete deletes the row's message. Every command finds
+// its message through the row's "Msg No.", never the row's index.
 class InboxPane : public ui::ListPane
 {
     Q_OBJECT
 
 public:
+    // Asks a question with Yes and No; true on Yes.
+    using Confirm = std::function<bool(QWidget *parent, const QString &question)>;
+
     explicit InboxPane(InboxStore &store, QWidget *parent = nullptr);
 
     // The inbox grid must be filled again before it shows: the store changed since.
     bool InboxDirty() const { return refillDue(); }
+
+    // InboxDeleteMsg, which the Mail Reader's DeleteMsgI shares.
+    QAction *deleteAction() const { return m_delete; }
+    // Puts the window's Check Mail action on the tool bar as Checki2.
+    void addCheckAction(QAction *checki);
+    void setConfirm(Confirm confirm) { m_confirm = std::move(confirm); }
+
+    // Deletes the message of the selected row after the confirmation, then shows the list again
+    // with the same row index selected.
+    void InboxDeleteMsgExecute();
+
+Q_SIGNALS:
+    // A double click or Enter on a message row: show it in the Mail Reader.
+    void openRequested();
+    // A deletion asks for the InBox pane in front (it may have started in the reader).
+    void listRequested();
 
 protected:
     quint64 storeRevision() const override;
@@ -27,6 +53,9 @@ protected:
 
 private:
     InboxStore &m_store;
+    Confirm m_confirm;
+    QToolBar *m_toolBar;
+    QAction *m_delete;
 };
 
 } // namespace corvane::receiving

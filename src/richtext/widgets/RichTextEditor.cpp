@@ -622,10 +622,31 @@ QMimeData *RichTextEditor::createMimeDataFromSelection() const
 
 // ---- read-only view ------------------------------------------------------------------------
 
+void RichTextEditor::adoptDocument(QTextDocument *replacement)
+{
+    // The first document belongs to the text control, which deletes it when it is replaced.
+    QTextDocument *adopted = document()->parent() == this ? document() : nullptr;
+    replacement->setParent(this);
+    setDocument(replacement);
+    delete adopted;
+    m_textCacheValid = false;
+    connect(replacement, &QTextDocument::contentsChanged, this, [this] { m_textCacheValid = false; });
+    setTextCursor(QTextCursor(replacement));
+}
+
 RichTextView::RichTextView(QWidget *parent) : RichTextEditor(parent)
 {
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard | Qt::LinksAccessibleByMouse);
+}
+
+void RichTextView::showRtf(const QString &rtf)
+{
+    auto *fresh = new QTextDocument;
+    fresh->setDefaultFont(document()->defaultFont());
+    fresh->setUndoRedoEnabled(false);
+    readDocument(rtf, *fresh);
+    adoptDocument(fresh);
 }
 
 } // namespace corvane::richtext

@@ -5,6 +5,16 @@
 
 #include "sending/SentStore.h"
 
+#include "platform/Errors.h"
+#include "sortgrid/widgets/SortGrid.h"
+#include "ui/widgets/ListSelection.h"
+
+#include <QAction>
+#include <QPointer>
+#include <QShortcut>
+#include <QToolBar>
+#include <QVBoxLayout>
+
 namespace corvane::sending {
 
 QList<QStringList> sentRows(const SentStore &store)
@@ -15,10 +25,29 @@ QList<QStringList> sentRows(const SentStore &store)
     return rows;
 }
 
-SentItemsPane::SentItemsPane(SentStore &store, QWidget *parent) : ListPane(parent), m_store(store)
+SentItemsPane::SentItemsPane(SentStore &store, QWidget *parent)
+    : ListPane(parent), m_store(store), m_delete(new QAction(QStringLiteral("Delete Item"), this))
 {
     // Find searches the recipients, the subject, the attachments and the body.
     addFindField({1, 2, 3}, [](const QString &rtf) { return richtext::rtfToPlainText(rtf); });
+    auto *toolBar = new QToolBar;
+    toolBar->setObjectName(QStringLiteral("ToolBar7"));
+    toolBar->setAccessibleName(QStringLiteral("Sent Items"));
+    toolBar->setIconSize(QSize(16, 16));
+    m_delete->setObjectName(QStringLiteral("SentDelete"));
+    m_delete->setToolTip(QStringLiteral("Delete Item"));
+    toolBar->addAction(m_delete);
+    QWidget *button = toolBar->widgetForAction(m_delete);
+    button->setObjectName(QStringLiteral("DeleteSentI"));
+    button->setAccessibleName(m_delete->text());
+    button->setAccessibleDescription(m_delete->toolTip());
+    bodyLayout()->insertWidget(0, toolBar);
+    grid()->setAccessibleName(QStringLiteral("Sent messages"));
+
+    connect(m_delete, &QAction::triggered, this, &SentItemsPane::DeleteSentIClick);
+    auto *remove = new QShortcut(QKeySequence(Qt::Key_Delete), grid(), nullptr, nullptr, Qt::WidgetShortcut);
+    connect(remove, &QShortcut::activated, m_delete, &QAction::trigger);
+    // A double click reopens the message for sending once the compose pane can take it.
 }
 
 quint64 SentItemsPane::storeRevision() const
@@ -29,6 +58,35 @@ quint64 SentItemsPane::storeRevision() const
 ui::BodyTexts::Source SentItemsPane::bodySource() const
 {
     return {m_store.revision(), m_store.count(), ui::storedBodies(m_store.firstMessageElement())};
+}
+
+void SentItemsPane::DeleteSentIClick()
+{
+    sortgrid::TSortGrid &list = *grid();
+    const int row = list.Row();
+    if (row < 1 || !m_delete->isEnabled())
+        return;
+    const QPointer<SentItemsPane> alive(this);
+    if (m_confirm && !m_confirm(window(), kDeleteSentQuestion))
+        return;
+    if (!alive)
+        return;
+    const std::optional<int> position = ui::selectedPosition(list, m_store.count());
+    if (!position)
+        return;
+    const bool wasLastRow = row == list.RowCount() - 1;
+    m_delete->setEnabled(false);
+    try {
+        m_store.deleteAt(*position);
+    } catch (const Error &error) {
+        // The message is gone from the store in memory even when the save failed.
+        Q_EMIT failed(error.message());
+    }
+    m_delete->setEnabled(true);
+    if (showList() == Shown::Superseded || !alive)
+        return;
+    ui::selectDataRow(list, wasLastRow ? row - 1 : row);
+    Q_EMIT listRequested();
 }
 
 } // namespace corvane::sending

@@ -2,24 +2,45 @@
 
 #include "ui/widgets/ListPane.h"
 
+#include <functional>
+
+class QAction;
+
 namespace corvane::sending {
 
 class SentStore;
+
+inline const QString kDeleteSentQuestion = QStringLiteral("Are you sure you want to delete this message?");
 
 // The rows of the Sent Items grid in store order: Msg No., recipients, subject, attached files'
 // names and the date text, as the store words them.
 QList<QStringList> sentRows(const SentStore &store);
 
-// The Sent Items pane: the sent messages in the Sent Items grid.
+// The Sent Items pane: the sent messages in the Sent Items grid, under the tool bar ToolBar7 with
+// Delete Item (also the Delete key). Delete finds its message through the row's "Msg No.".
 class SentItemsPane : public ui::ListPane
 {
     Q_OBJECT
 
 public:
+    // Asks a question with Yes and No; true on Yes.
+    using Confirm = std::function<bool(QWidget *parent, const QString &question)>;
+
     explicit SentItemsPane(SentStore &store, QWidget *parent = nullptr);
 
     // The Sent Items grid must be filled again before it shows: the store changed since.
     bool SentChanged() const { return refillDue(); }
+
+    QAction *deleteAction() const { return m_delete; }
+    void setConfirm(Confirm confirm) { m_confirm = std::move(confirm); }
+
+    // Deletes the message of the selected row after the confirmation; then the row index stays
+    // selected, or the row above when the last row went, and the list shows again.
+    void DeleteSentIClick();
+
+Q_SIGNALS:
+    // A deletion asks for the Sent Items pane to be shown again (SentBoxObi).
+    void listRequested();
 
 protected:
     quint64 storeRevision() const override;
@@ -28,6 +49,8 @@ protected:
 
 private:
     SentStore &m_store;
+    Confirm m_confirm;
+    QAction *m_delete;
 };
 
 } // namespace corvane::sending

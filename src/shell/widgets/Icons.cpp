@@ -55,4 +55,11 @@ QIcon application()
     return fromResource("mail-client");
 }
 
+QIcon reader(ReaderIcon icon)
+{
+    static const char *const names[] = {"mail-reply-sender", "mail-forward", "go-previous",
+                                        "go-next",           "system-run",   "folder-open"};
+    return fromResource(names[static_cast<int>(icon)]);
+}
+
 } // namespace corvane::shell::icons

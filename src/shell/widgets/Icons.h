@@ -18,4 +18,8 @@ QIcon help();
 QIcon deleteItem();
 QIcon application();
 
+// The Mail Reader's tool buttons.
+enum class ReaderIcon { Reply, Forward, Previous, Next, RunAttachment, OpenFolder };
+QIcon reader(ReaderIcon icon);
+
 } // namespace corvane::shell::icons

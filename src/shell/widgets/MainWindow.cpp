@@ -6,6 +6,7 @@
 #include "Icons.h"
 #include "ListPanes.h"
 #include "PaneStack.h"
+#include "ReaderPanes.h"
 #include "SettingsPane.h"
 #include "WindowDesk.h"
 
@@ -77,6 +78,9 @@ MainWindow::MainWindow(const ProgramFolders &folders, WindowServices services, Q
         }
         return names;
     });
+    m_reader = new ReaderPanes(m_mail.inbox, *m_lists->inbox(), *m_lists->sent(), m_checkMail, *m_services.messages,
+                               [this] { return m_startup.settings().myDest; }, this);
+    m_reader->placeIn(*m_panes);
     for (const GridId grid : {GridId::Address, GridId::Inbox, GridId::Sent})
         setColumnWidthsSource(grid, m_lists->widthsSource(grid));
     m_panes->bringToFront(Pane::Settings);
@@ -213,6 +217,9 @@ void MainWindow::connectServices()
         if (pane == Pane::New)
             m_compose->pane()->showSelectionFont();
     });
+    connect(this, &MainWindow::paneShown, m_reader, &ReaderPanes::paneShown);
+    connect(m_reader, &ReaderPanes::paneRequested, this, &MainWindow::showPane);
+    connect(m_reader, &ReaderPanes::failed, this, &MainWindow::showError);
 }
 
 void MainWindow::setMailCheckRunner(MailCheckRunner *runner)
@@ -372,6 +379,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     if (m_copiesWait)
         m_copiesWait->hide();
+    m_reader->windowClosing();
     QMainWindow::closeEvent(event);
 }
 

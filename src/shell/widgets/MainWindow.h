@@ -34,6 +34,7 @@ class ListPanes;
 class MailCheckController;
 class MailCheckRunner;
 class PaneStack;
+class ReaderPanes;
 class SettingsPane;
 class WindowDesk;
 
@@ -63,6 +64,8 @@ public:
     AddressPanes *addressPanes() const { return m_addresses; }
     // The compose pane with its dialogs and its Send.
     ComposeParts *compose() const { return m_compose; }
+    // The InBox and Sent Items commands and the Mail Reader pane.
+    ReaderPanes *readerPanes() const { return m_reader; }
     ui::OutlookBar *navigationBar() const { return m_navBar; }
     ui::StatusBarEx *statusBarEx() const { return m_statusBar; }
     QProgressBar *sendProgressBar() const { return m_sendProgress; }
@@ -147,6 +150,7 @@ private:
     ListPanes *m_lists = nullptr;
     AddressPanes *m_addresses = nullptr;
     ComposeParts *m_compose = nullptr;
+    ReaderPanes *m_reader = nullptr;
     ui::StatusBarEx *m_statusBar = nullptr;
     QProgressBar *m_sendProgress = nullptr;
     QProgressBar *m_receiveProgress = nullptr;

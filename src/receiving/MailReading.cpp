@@ -1,0 +1,62 @@
+#include "MailReading.h"
+
+#include "platform/Errors.h"
+#include "platform/FileNames.h"
+#include "ui/ListPosition.h"
+
+#include <QFileInfo>
+
+namespace corvane::receiving {
+
+std::optional<int> previousRow(int row)
+{
+    if (row >= 2)
+        return row - 1;
+    return std::nullopt;
+}
+
+std::optional<int> nextRow(int row, int rowCount)
+{
+    if (row >= 1 && row < rowCount - 1)
+        return row + 1;
+    return std::nullopt;
+}
+
+QString attachmentPath(const QString &inboxFolder, const QString &name)
+{
+    if (!platform::isValidFileName(name))
+        return {};
+    return inboxFolder + name;
+}
+
+QString attachmentToOpen(const QString &inboxFolder, const QString &name)
+{
+    const QString path = attachmentPath(inboxFolder, name);
+    if (path.isEmpty())
+        throw Error(QStringLiteral("The attachment \"%1\" is not opened: its name cannot be a file name.").arg(name));
+    if (!QFileInfo(path).isFile())
+        throw IoError(QStringLiteral("The attachment \"%1\" is not in your inbox folder (%2): it may not have "
+                                     "been fetched yet, or it was moved or deleted.")
+                          .arg(name, inboxFolder));
+    return path;
+}
+
+ReadOutcome readSelected(InboxStore &store, const SelectedRow &selected, bool afterRefill)
+{
+    ReadOutcome outcome;
+    if (selected.row < 1 || selected.rowCount <= 1 || selected.row >= selected.rowCount)
+        return outcome;
+    const std::optional<int> position = ui::positionOfNumber(selected.number, store.count());
+    if (!position) {
+        if (!afterRefill)
+            outcome.kind = ReadOutcome::Kind::RefillList;
+        return outcome;
+    }
+    outcome.kind = ReadOutcome::Kind::Shown;
+    outcome.position = *position;
+    outcome.message = store.shownMessage(*position);
+    store.markRead(*position);
+    return outcome;
+}
+
+} // namespace corvane::receiving

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "InboxStore.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace corvane::receiving {
+
+inline const QString kNoMessageSelected = QStringLiteral("You need to select a message to read first");
+inline const QString kDeleteMessageQuestion = QStringLiteral("Are you sure you want to delete this message?");
+
+// What the reader asks of the desktop: open a file with its associated program, or a folder in the
+// file manager. Throws Error, worded for the user, when the desktop cannot.
+class Desktop
+{
+public:
+    virtual ~Desktop() = default;
+    virtual void openFile(const QString &path, const QString &workingFolder) = 0;
+    virtual void openFolder(const QString &folder) = 0;
+};
+
+// Previous and Next walk the grid's data rows (row 0 is the header): the row to go to, or nothing
+// at either end.
+std::optional<int> previousRow(int row);
+std::optional<int> nextRow(int row, int rowCount);
+
+// The file an attachment of that name is in: the user's inbox folder + the name; empty when the
+// name cannot be a file name (a message may carry any text there), so it never builds a path.
+QString attachmentPath(const QString &inboxFolder, const QString &name);
+// The file to open for a listed attachment. Throws Error naming the attachment when the name is
+// not a file name or the file is not in the inbox folder.
+QString attachmentToOpen(const QString &inboxFolder, const QString &name);
+
+// The grid row the reader is asked to show.
+struct SelectedRow
+{
+    int row = -1;     // the selected row; 0 is the header
+    int rowCount = 0; // the header included
+    QString number;   // its "Msg No." cell
+};
+
+struct ReadOutcome
+{
+    enum class Kind {
+        Shown,           // the message, now marked read
+        RefillList,      // the row names no message yet: bring the list up to date and ask again
+        NothingSelected, // say kNoMessageSelected
+    };
+    Kind kind = Kind::NothingSelected;
+    int position = -1;
+    InboxMessage message;
+};
+
+// Reads the message of the selected row and marks it read (not saved here). A row whose number is
+// missing or stale asks for a refill once; asked again after the refill (`afterRefill`), it is
+// taken as no selection, so a list that stays empty cannot make the reader loop.
+ReadOutcome readSelected(InboxStore &store, const SelectedRow &selected, bool afterRefill);
+
+} // namespace corvane::receiving

@@ -1,0 +1,292 @@
+#include "receiving/widgets/MailReaderPane.h"
+
+#include "receiving/InboxStore.h"
+#include "receiving/MailReading.h"
+#include "receiving/widgets/InboxPane.h"
+
+#include "platform/Errors.h"
+#include "richtext/gui/RtfReader.h"
+#include "richtext/widgets/RichTextEditor.h"
+#include "sortgrid/widgets/SortGrid.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QFont>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QTextDocument>
+#include <QThread>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace corvane::receiving {
+
+namespace {
+
+QLabel *captionLabel(const QString &text, const char *name)
+{
+    auto *label = new QLabel(text);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+// A label that shows a value and reads, for a screen reader, with its caption: "From: Ann".
+QLabel *valueLabel(const char *name, const QString &caption)
+{
+    auto *label = new QLabel;
+    label->setObjectName(QLatin1String(name));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setTextFormat(Qt::PlainText);
+    label->setAccessibleName(caption);
+    return label;
+}
+
+void setValue(QLabel *label, const QString &caption, const QString &value)
+{
+    label->setText(value);
+    label->setAccessibleName(caption + value);
+}
+
+// A tool button for the action, named for the window and, icon-only, by its short hint for a
+// screen reader.
+QToolButton *addButton(QToolBar *bar, QAction *action, const char *name)
+{
+    bar->addAction(action);
+    auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(action));
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(action->text());
+    button->setAccessibleDescription(action->toolTip());
+    return button;
+}
+
+const QString kFromCaption = QStringLiteral("From: ");
+const QString kSubjectCaption = QStringLiteral("Subject: ");
+
+} // namespace
+
+MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &desktop,
+                               std::function<QString()> inboxFolder, QWidget *parent)
+    : CaptionPanel(QStringLiteral("Mail Reader"), parent), m_store(store), m_inbox(inbox), m_desktop(&desktop),
+      m_inboxFolder(std::move(inboxFolder)), m_toolBar(new QToolBar), m_from(valueLabel("ReaderFromL", kFromCaption)),
+      m_subject(valueLabel("ReaderSubjectL", kSubjectCaption)), m_attachments(new QComboBox),
+      m_body(new richtext::RichTextView)
+{
+    setObjectName(QStringLiteral("MailReaderPan"));
+    m_toolBar->setObjectName(QStringLiteral("ReaderToolBar"));
+    m_toolBar->setAccessibleName(QStringLiteral("Mail Reader"));
+    m_toolBar->setIconSize(QSize(16, 16));
+
+    auto makeAction = [this](const QString &hint) {
+        auto *action = new QAction(hint, this);
+        action->setToolTip(hint);
+        return action;
+    };
+    // Reply and Forward come with the compose pane.
+    QAction *reply = makeAction(QStringLiteral("Reply"));
+    QAction *forward = makeAction(QStringLiteral("Forward"));
+    reply->setEnabled(false);
+    forward->setEnabled(false);
+    QAction *previous = makeAction(QStringLiteral("Previous"));
+    QAction *next = makeAction(QStringLiteral("Next"));
+    addButton(m_toolBar, reply, "ReplyI");
+    addButton(m_toolBar, forward, "ToolButton6");
+    m_toolBar->addSeparator();
+    addButton(m_toolBar, previous, "PreviousMsgB");
+    addButton(m_toolBar, next, "NextMsgB");
+    m_toolBar->addSeparator();
+    addButton(m_toolBar, inbox.deleteAction(), "DeleteMsgI");
+    connect(previous, &QAction::triggered, this, &MailReaderPane::PreviousMsgBClick);
+    connect(next, &QAction::triggered, this, &MailReaderPane::NextMsgBClick);
+
+    auto *attachmentBar = new QToolBar;
+    attachmentBar->setObjectName(QStringLiteral("AttachmentToolBar"));
+    attachmentBar->setAccessibleName(QStringLiteral("Attachments"));
+    attachmentBar->setIconSize(QSize(16, 16));
+    QAction *run = makeAction(QStringLiteral("Run Selected Atachment"));
+    QAction *folder = makeAction(QStringLiteral("Open Inbox Folder"));
+    addButton(attachmentBar, run, "RunAttachI");
+    addButton(attachmentBar, folder, "OpinInboxI");
+    connect(run, &QAction::triggered, this, &MailReaderPane::RunAttachIClick);
+    connect(folder, &QAction::triggered, this, &MailReaderPane::OpinInboxIClick);
+
+    m_attachments->setObjectName(QStringLiteral("ReaderAttachC"));
+    m_attachments->setAccessibleName(QStringLiteral("Attachments"));
+    m_attachments->setMinimumContentsLength(24);
+    m_attachments->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_body->setObjectName(QStringLiteral("ReadRichTextBox"));
+    m_body->setAccessibleName(QStringLiteral("Message"));
+
+    QLabel *fromCaption = captionLabel(kFromCaption, "Label2");
+    QLabel *subjectCaption = captionLabel(kSubjectCaption, "Label3");
+    QLabel *attachmentsCaption = captionLabel(QStringLiteral("Attachments: "), "Label4");
+    fromCaption->setBuddy(m_from);
+    subjectCaption->setBuddy(m_subject);
+    attachmentsCaption->setBuddy(m_attachments);
+
+    auto *header = new QGridLayout;
+    header->setContentsMargins(6, 2, 6, 2);
+    header->addWidget(fromCaption, 0, 0);
+    header->addWidget(m_from, 0, 1, 1, 2);
+    header->addWidget(subjectCaption, 1, 0);
+    header->addWidget(m_subject, 1, 1, 1, 2);
+    header->addWidget(attachmentsCaption, 2, 0);
+    header->addWidget(m_attachments, 2, 1);
+    header->addWidget(attachmentBar, 2, 2, Qt::AlignLeft);
+    header->setColumnStretch(2, 1);
+
+    auto *layout = new QVBoxLayout(body());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(m_toolBar);
+    layout->addLayout(header);
+    layout->addWidget(m_body, 1);
+    m_bodyReader.setMaxThreadCount(1);
+}
+
+MailReaderPane::~MailReaderPane()
+{
+    m_bodyReader.waitForDone();
+}
+
+void MailReaderPane::MailReaderObiExecute()
+{
+    m_loadPending = false;
+    const QPointer<MailReaderPane> alive(this);
+    try {
+        for (bool afterRefill : {false, true}) {
+            const sortgrid::TSortGrid &grid = *m_inbox.grid();
+            const int row = grid.Row();
+            const bool inGrid = row >= 0 && row < grid.RowCount();
+            const SelectedRow selected{row, grid.RowCount(), inGrid ? grid.Cells(0, row) : QString()};
+            const ReadOutcome outcome = readSelected(m_store, selected, afterRefill);
+            switch (outcome.kind) {
+            case ReadOutcome::Kind::Shown:
+                m_shownPosition = outcome.position;
+                showMessage(outcome.message);
+                return;
+            case ReadOutcome::Kind::NothingSelected: Q_EMIT failed(kNoMessageSelected); return;
+            case ReadOutcome::Kind::RefillList:
+                // The row names no message yet: bring the list up to date, then ask once more.
+                if (m_inbox.showList() == ui::ListPane::Shown::Superseded || !alive)
+                    return;
+                break;
+            }
+        }
+    } catch (const Error &error) {
+        if (alive)
+            Q_EMIT failed(error.message());
+    }
+}
+
+void MailReaderPane::showMessage(const InboxMessage &message)
+{
+    m_body->setFocus();
+    ++m_bodyGeneration;
+    m_bodyReader.clear(); // bodies of messages passed by that were not yet being read
+    if (message.bodyRtf.size() <= kBodyShownAtOnce) {
+        m_body->showRtf(message.bodyRtf);
+        m_bodyShownGeneration = m_bodyGeneration;
+    } else {
+        // The reader takes a cut-off document as far as it goes: the first screens show at once.
+        m_body->showRtf(message.bodyRtf.left(kBodyShownAtOnce));
+        readWholeBody(message.bodyRtf);
+    }
+    setValue(m_from, kFromCaption, message.from);
+    setValue(m_subject, kSubjectCaption, message.subject);
+
+    m_attachments->clear();
+    const QString folder = m_inboxFolder ? m_inboxFolder() : QString();
+    QFileIconProvider icons;
+    for (const QString &name : message.attachments) {
+        // A name that cannot be a file name is listed, with a plain file icon, but never looked up.
+        const QString path = attachmentPath(folder, name);
+        m_attachments->addItem(path.isEmpty() ? icons.icon(QFileIconProvider::File) : icons.icon(QFileInfo(path)),
+                               name);
+    }
+    m_attachments->setCurrentIndex(m_attachments->count() > 0 ? 0 : -1);
+    m_inbox.deleteAction()->setEnabled(true);
+}
+
+void MailReaderPane::readWholeBody(const QString &rtf)
+{
+    QThread *const uiThread = thread();
+    const QFont font = m_body->document()->defaultFont();
+    const quint64 generation = m_bodyGeneration;
+    m_bodyReader.start([this, rtf, font, uiThread, generation] {
+        auto document = std::make_shared<std::unique_ptr<QTextDocument>>(std::make_unique<QTextDocument>());
+        (*document)->setDefaultFont(font);
+        (*document)->setUndoRedoEnabled(false);
+        richtext::readDocument(rtf, **document);
+        (*document)->moveToThread(uiThread);
+        // Dropped with the pane, or when another message was shown meanwhile.
+        QMetaObject::invokeMethod(
+            this,
+            [this, document, generation] {
+                if (generation != m_bodyGeneration)
+                    return;
+                m_body->showDocument(document->release());
+                m_bodyShownGeneration = generation;
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void MailReaderPane::PreviousMsgBClick()
+{
+    if (const std::optional<int> row = previousRow(m_inbox.grid()->Row()))
+        step(*row);
+}
+
+void MailReaderPane::NextMsgBClick()
+{
+    const sortgrid::TSortGrid &grid = *m_inbox.grid();
+    if (const std::optional<int> row = nextRow(grid.Row(), grid.RowCount()))
+        step(*row);
+}
+
+void MailReaderPane::step(int row)
+{
+    // The selection moves at once; the message loads when the window is next idle, so a held key
+    // moves through the list with one load waiting at most.
+    m_inbox.grid()->setRow(row);
+    if (m_loadPending)
+        return;
+    m_loadPending = true;
+    QTimer::singleShot(0, this, &MailReaderPane::loadSelected);
+}
+
+void MailReaderPane::loadSelected()
+{
+    if (m_loadPending)
+        MailReaderObiExecute();
+}
+
+void MailReaderPane::RunAttachIClick()
+{
+    const QString name = m_attachments->currentText();
+    if (name.isEmpty())
+        return;
+    try {
+        const QString folder = m_inboxFolder ? m_inboxFolder() : QString();
+        m_desktop->openFile(attachmentToOpen(folder, name), folder);
+    } catch (const Error &error) {
+        Q_EMIT failed(error.message());
+    }
+}
+
+void MailReaderPane::OpinInboxIClick()
+{
+    try {
+        m_desktop->openFolder(m_inboxFolder ? m_inboxFolder() : QString());
+    } catch (const Error &error) {
+        Q_EMIT failed(error.message());
+    }
+}
+
+} // namespace corvane::receiving

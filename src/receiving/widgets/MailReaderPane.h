@@ -1,0 +1,85 @@
+#pragma once
+
+#include "ui/widgets/CaptionPanel.h"
+
+#include <QThreadPool>
+
+#include <functional>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QToolBar;
+
+namespace corvane::richtext {
+class RichTextView;
+}
+
+namespace corvane::receiving {
+
+class Desktop;
+class InboxPane;
+class InboxStore;
+struct InboxMessage;
+
+// The Mail Reader pane: the message of the InBox grid's selected row with its sender, subject,
+// attachments (each with its file type's icon) and body. Previous and Next move the grid's
+// selection a row up or down, so they follow the list's sort; Run Selected Atachment and Open Inbox
+// Folder go to the desktop. Reply and Forward are placed but not yet available.
+class MailReaderPane : public ui::CaptionPanel
+{
+    Q_OBJECT
+
+public:
+    // store, inbox and desktop must outlive the pane. inboxFolder gives the user's inbox folder
+    // (ending in a separator) at the moment it is needed.
+    MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &desktop, std::function<QString()> inboxFolder,
+                   QWidget *parent = nullptr);
+    ~MailReaderPane() override;
+
+    // A body longer than this shows its first part at once while a worker reads it whole.
+    static constexpr qsizetype kBodyShownAtOnce = 64 * 1024;
+
+    void setDesktop(Desktop &desktop) { m_desktop = &desktop; }
+
+    // Shows the message of the grid's selected row and marks it read; says "You need to select a
+    // message to read first" (through failed) when no message row is selected.
+    void MailReaderObiExecute();
+    void PreviousMsgBClick();
+    void NextMsgBClick();
+    void RunAttachIClick();
+    void OpinInboxIClick();
+
+    // The position of the message shown; -1 before the first.
+    int shownPosition() const { return m_shownPosition; }
+    // Loads requested by Previous and Next that have not run yet: never more than one.
+    int pendingLoads() const { return m_loadPending ? 1 : 0; }
+    // A long body is still being read whole.
+    bool bodyReading() const { return m_bodyShownGeneration != m_bodyGeneration; }
+
+Q_SIGNALS:
+    void failed(const QString &message);
+
+private:
+    void showMessage(const InboxMessage &message);
+    void step(int row);
+    void loadSelected();
+    void readWholeBody(const QString &rtf);
+
+    InboxStore &m_store;
+    InboxPane &m_inbox;
+    Desktop *m_desktop;
+    std::function<QString()> m_inboxFolder;
+    QToolBar *m_toolBar;
+    QLabel *m_from;
+    QLabel *m_subject;
+    QComboBox *m_attachments;
+    richtext::RichTextView *m_body;
+    int m_shownPosition = -1;
+    bool m_loadPending = false;
+    quint64 m_bodyGeneration = 0; // raised by every message shown: a late whole body is dropped
+    quint64 m_bodyShownGeneration = 0;
+    QThreadPool m_bodyReader; // joined before the view goes
+};
+
+} // namespace corvane::receiving

@@ -1,0 +1,79 @@
+#include "ReaderPanes.h"
+
+#include "Icons.h"
+#include "PaneStack.h"
+#include "WindowServices.h"
+
+#include "platform/Errors.h"
+#include "receiving/InboxStore.h"
+#include "receiving/widgets/DesktopShell.h"
+#include "receiving/widgets/InboxPane.h"
+#include "receiving/widgets/MailReaderPane.h"
+#include "sending/widgets/SentItemsPane.h"
+
+#include <QAction>
+#include <QToolButton>
+
+namespace corvane::shell {
+
+using receiving::MailReaderPane;
+
+ReaderPanes::ReaderPanes(receiving::InboxStore &store, receiving::InboxPane &inbox, sending::SentItemsPane &sent,
+                         QAction *checkMail, MessagePresenter &messages, std::function<QString()> inboxFolder,
+                         QObject *parent)
+    : QObject(parent), m_store(store), m_desktop(std::make_unique<receiving::DesktopShell>()),
+      m_reader(new MailReaderPane(store, inbox, *m_desktop, std::move(inboxFolder)))
+{
+    auto confirm = [&messages](QWidget *window, const QString &question) { return messages.confirm(window, question); };
+    inbox.setConfirm(confirm);
+    sent.setConfirm(confirm);
+    inbox.deleteAction()->setIcon(icons::deleteItem());
+    sent.deleteAction()->setIcon(icons::deleteItem());
+    inbox.addCheckAction(checkMail);
+
+    using icons::ReaderIcon;
+    const std::pair<const char *, ReaderIcon> buttons[] = {{"ReplyI", ReaderIcon::Reply},
+                                                           {"ToolButton6", ReaderIcon::Forward},
+                                                           {"PreviousMsgB", ReaderIcon::Previous},
+                                                           {"NextMsgB", ReaderIcon::Next},
+                                                           {"RunAttachI", ReaderIcon::RunAttachment},
+                                                           {"OpinInboxI", ReaderIcon::OpenFolder}};
+    for (const auto &[name, icon] : buttons)
+        if (auto *button = m_reader->findChild<QToolButton *>(QLatin1String(name)))
+            button->defaultAction()->setIcon(icons::reader(icon));
+
+    // inboxSGDblClick: the reader shows the message and its navigation item is selected.
+    connect(&inbox, &receiving::InboxPane::openRequested, this, [this] { Q_EMIT paneRequested(Pane::MailReader); });
+    connect(&inbox, &receiving::InboxPane::listRequested, this, [this] { Q_EMIT paneRequested(Pane::InBox); });
+    connect(&sent, &sending::SentItemsPane::listRequested, this, [this] { Q_EMIT paneRequested(Pane::SentItems); });
+    connect(m_reader, &MailReaderPane::failed, this, &ReaderPanes::failed);
+}
+
+ReaderPanes::~ReaderPanes() = default;
+
+void ReaderPanes::placeIn(PaneStack &stack)
+{
+    stack.setPane(Pane::MailReader, m_reader);
+}
+
+void ReaderPanes::setDesktop(receiving::Desktop &desktop)
+{
+    m_reader->setDesktop(desktop);
+}
+
+void ReaderPanes::paneShown(Pane pane)
+{
+    if (pane == Pane::MailReader)
+        m_reader->MailReaderObiExecute();
+}
+
+void ReaderPanes::windowClosing()
+{
+    try {
+        m_store.saveReadMarks();
+    } catch (const Error &error) {
+        Q_EMIT failed(error.message());
+    }
+}
+
+} // namespace corvane::shell

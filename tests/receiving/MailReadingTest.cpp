@@ -1,0 +1,93 @@
+// Which message the reader shows for a grid row, and which attachment file it opens.
+#include "receiving/MailReading.h"
+
+#include "support/StoreTexts.h"
+#include "support/TempFolder.h"
+
+#include "platform/Errors.h"
+#include "platform/XmlDocument.h"
+#include "receiving/InboxStore.h"
+
+#include <gtest/gtest.h>
+
+using corvane::receiving::InboxStore;
+using corvane::receiving::ReadOutcome;
+using corvane::receiving::SelectedRow;
+
+namespace {
+
+struct ReadCase
+{
+    const char *what;
+    SelectedRow row;
+    bool afterRefill;
+    ReadOutcome::Kind expected;
+};
+
+TEST(ReadSelected, ShowsAndMarksOnlyAMessageTheRowNamesAndAsksForOneRefillAtMost)
+{
+    const ReadCase cases[] = {
+        {"header only", {0, 1, {}}, false, ReadOutcome::Kind::NothingSelected},
+        {"no row", {-1, 3, {}}, false, ReadOutcome::Kind::NothingSelected},
+        {"empty number", {1, 3, {}}, false, ReadOutcome::Kind::RefillList},
+        {"empty number after the refill", {1, 3, {}}, true, ReadOutcome::Kind::NothingSelected},
+        {"number beyond the store", {1, 3, QStringLiteral("3")}, false, ReadOutcome::Kind::RefillList},
+        {"number 2 in row 1", {1, 3, QStringLiteral("2")}, true, ReadOutcome::Kind::Shown},
+    };
+    for (const ReadCase &c : cases) {
+        corvane::platform::XmlDocument document;
+        document.loadFromBytes(corvane::test::inboxStore(
+            {corvane::test::inboxMessage(QStringLiteral("Ann"), QStringLiteral("one")),
+             corvane::test::inboxMessage(QStringLiteral("Bob"), QStringLiteral("two"), {QStringLiteral("a.txt")})}));
+        InboxStore store(document);
+        const ReadOutcome outcome = readSelected(store, c.row, c.afterRefill);
+        EXPECT_EQ(outcome.kind, c.expected) << c.what;
+        const bool shown = c.expected == ReadOutcome::Kind::Shown;
+        EXPECT_EQ(store.readMarksUnsaved(), shown) << c.what;
+        if (!shown)
+            continue;
+        EXPECT_EQ(outcome.position, 1);
+        EXPECT_EQ(outcome.message.from, QStringLiteral("Bob"));
+        EXPECT_EQ(outcome.message.attachments, QStringList{QStringLiteral("a.txt")});
+        EXPECT_EQ(outcome.message.bodyRtf, QStringLiteral("{\\rtf1 Hello}"));
+        EXPECT_EQ(outcome.message.read, QStringLiteral("Unread")) << "as it was shown";
+        EXPECT_EQ(store.shownMessage(1).read, QStringLiteral("Read"));
+    }
+}
+
+TEST(ReadMarks, AreSavedOnlyWhenSetSinceTheLastSave)
+{
+    corvane::test::TempFolder folder;
+    folder.write(
+        QStringLiteral("InBox.cvi"),
+        corvane::test::inboxStore({corvane::test::inboxMessage(QStringLiteral("Ann"), QStringLiteral("one"))}));
+    corvane::platform::XmlDocument document{InboxStore::initialContent()};
+    InboxStore store(document);
+    store.open(folder.file(QStringLiteral("InBox.cvi")));
+    store.markRead(0);
+    EXPECT_FALSE(folder.read(QStringLiteral("InBox.cvi")).contains("\"Read\""));
+    store.saveReadMarks();
+    EXPECT_TRUE(folder.read(QStringLiteral("InBox.cvi")).contains("\"Read\""));
+    EXPECT_FALSE(store.readMarksUnsaved());
+}
+
+TEST(AttachmentToOpen, IsTheFileInTheInboxFolderAndAnyOtherNameIsRefusedByName)
+{
+    corvane::test::TempFolder folder;
+    const QString inbox = folder.subfolder(QStringLiteral("inbox"));
+    corvane::test::writeFile(inbox + QStringLiteral("notes.txt"), "x");
+    EXPECT_EQ(corvane::receiving::attachmentToOpen(inbox, QStringLiteral("notes.txt")),
+              inbox + QStringLiteral("notes.txt"));
+    for (const QString &name :
+         {QStringLiteral("gone.pdf"), QStringLiteral("../notes.txt"), QStringLiteral("CON"), QStringLiteral("a:b")}) {
+        try {
+            corvane::receiving::attachmentToOpen(inbox, name);
+            ADD_FAILURE() << name.toStdString();
+        } catch (const corvane::Error &error) {
+            EXPECT_TRUE(error.message().contains(QLatin1Char('"') + name + QLatin1Char('"')))
+                << error.message().toStdString();
+        }
+    }
+}
+
+} // namespace

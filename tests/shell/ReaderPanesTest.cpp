@@ -1,0 +1,351 @@
+// The InBox and Sent Items commands and the Mail Reader as the window composes them.
+#include "shell/widgets/ReaderPanes.h"
+#include "shell/widgets/ListPanes.h"
+
+#include "GridTexts.h"
+#include "WindowProgram.h"
+#include "support/QtPrinters.h"
+#include "support/StoreTexts.h"
+#include "support/Strings.h"
+
+#include "platform/XmlDocument.h"
+#include "receiving/InboxStore.h"
+#include "receiving/MailReading.h"
+#include "receiving/widgets/InboxPane.h"
+#include "receiving/widgets/MailReaderPane.h"
+#include "richtext/widgets/RichTextEditor.h"
+#include "sending/SentStore.h"
+#include "sending/widgets/SentItemsPane.h"
+#include "sortgrid/widgets/SortGrid.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace corvane::shell;
+using corvane::receiving::InboxStore;
+using corvane::sortgrid::TSortGrid;
+using corvane::test::dataColumn;
+using corvane::test::inboxMessage;
+using corvane::test::inboxStore;
+using corvane::test::strings;
+
+namespace {
+
+using Program = corvane::test::WindowProgram;
+
+struct FakeDesktop : corvane::receiving::Desktop
+{
+    QStringList files;
+    QStringList folders;
+    void openFile(const QString &path, const QString &) override { files.append(path); }
+    void openFolder(const QString &folder) override { folders.append(folder); }
+};
+
+QByteArray dated(const char *from, const char *subject, const char *date, const QStringList &files = {})
+{
+    return inboxMessage(QLatin1String(from), QLatin1String(subject), files, QLatin1String(date));
+}
+
+// A ready program whose inbox holds the messages, sorted by the column, ascending, at every showing.
+void prepare(Program &p, const QList<QByteArray> &messages, int sortColumn, Pane start = Pane::InBox)
+{
+    p.makeReady(static_cast<int>(start));
+    p.ini().writeInteger(keys::columns, QStringLiteral("Inbox Sort"), sortColumn);
+    p.ini().writeInteger(keys::columns, QStringLiteral("Inbox Sort Direction"), 0);
+    p.app.write(corvane::receiving::kInboxStoreFileName, inboxStore(messages));
+}
+
+TSortGrid &inboxGrid(const Program &p)
+{
+    return *p.window->listPanes()->inbox()->grid();
+}
+corvane::receiving::MailReaderPane &reader(const Program &p)
+{
+    return *p.window->readerPanes()->reader();
+}
+
+QStringList storedSubjects(const Program &p, const char *file = "InBox.cvi")
+{
+    corvane::platform::XmlDocument copy;
+    copy.loadFromFile(p.app.file(QLatin1String(file)));
+    QStringList subjects;
+    for (const pugi::xml_node &message : copy.root().child("Messages").children("Message"))
+        subjects.append(QString::fromUtf8(message.child("Subject").attribute("Text").value()));
+    return subjects;
+}
+
+QString storedReadMark(const Program &p, int position)
+{
+    corvane::platform::XmlDocument copy;
+    copy.loadFromFile(p.app.file(QStringLiteral("InBox.cvi")));
+    InboxStore store(copy);
+    return store.shownMessage(position).read;
+}
+
+void pressKey(QWidget *widget, Qt::Key key)
+{
+    QApplication::setActiveWindow(widget->window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(widget->window()));
+    widget->setFocus();
+    QTest::keyClick(widget, key);
+}
+
+QString shownSubject(const Program &p)
+{
+    return p.find<QLabel>("ReaderSubjectL")->text();
+}
+
+TEST(InboxCommands, DeleteRemovesTheMessageNamedByTheRowsNumberInADateSortedListOnlyOnYes)
+{
+    for (const bool yes : {false, true}) {
+        Program p;
+        prepare(
+            p,
+            {dated("Ann", "one", "2026-12-09"), dated("Bob", "two", "2026-12-07"), dated("Cid", "three", "2026-12-08")},
+            4);
+        p.fakes.messages.answer = yes;
+        p.open();
+        ASSERT_EQ(dataColumn(inboxGrid(p), 0), strings({"2", "3", "1"}));
+        inboxGrid(p).setRow(1); // "Msg No." 2, the first visible row
+
+        pressKey(&inboxGrid(p), Qt::Key_Delete);
+        EXPECT_EQ(p.fakes.messages.questions, strings({"Are you sure you want to delete this message?"}));
+        if (!yes) {
+            EXPECT_EQ(storedSubjects(p), strings({"one", "two", "three"}));
+            EXPECT_EQ(dataColumn(inboxGrid(p), 2), strings({"two", "three", "one"}));
+            continue;
+        }
+        EXPECT_EQ(storedSubjects(p), strings({"one", "three"}));
+        EXPECT_EQ(dataColumn(inboxGrid(p), 0), strings({"2", "1"})) << "renumbered, still by date";
+        EXPECT_EQ(dataColumn(inboxGrid(p), 2), strings({"three", "one"}));
+        EXPECT_EQ(inboxGrid(p).Row(), 1);
+        EXPECT_EQ(p.front(), QStringLiteral("InBoxPan"));
+        EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
+    }
+}
+
+TEST(InboxCommands, OpeningMarksReadShownAtTheNextShowingAndSavedWhenTheWindowCloses)
+{
+    Program p;
+    prepare(p, {dated("Bob", "Plans", "2026-12-07"), dated("Cid", "Lunch", "2026-12-08")}, 2);
+    p.open();
+    ASSERT_EQ(dataColumn(inboxGrid(p), 2), strings({"Lunch", "Plans"}));
+    inboxGrid(p).setRow(2);
+    pressKey(&inboxGrid(p), Qt::Key_Return);
+
+    EXPECT_EQ(p.front(), QStringLiteral("MailReaderPan"));
+    EXPECT_EQ(p.highlighted(), static_cast<int>(Pane::MailReader));
+    EXPECT_EQ(p.find<QLabel>("ReaderFromL")->accessibleName(), QStringLiteral("From: Bob"));
+    EXPECT_EQ(p.find<QLabel>("ReaderSubjectL")->accessibleName(), QStringLiteral("Subject: Plans"));
+    EXPECT_EQ(p.find<corvane::richtext::RichTextView>("ReadRichTextBox")->text(), QStringLiteral("Hello"));
+    EXPECT_EQ(dataColumn(inboxGrid(p), 5), strings({"Unread", "Unread"})) << "until the InBox shows again";
+    EXPECT_EQ(storedReadMark(p, 0), QStringLiteral("Unread")) << "opening does not save";
+
+    p.click(Pane::InBox);
+    EXPECT_EQ(dataColumn(inboxGrid(p), 5), strings({"Unread", "Read"}));
+    p.window->close();
+    EXPECT_EQ(storedReadMark(p, 0), QStringLiteral("Read"));
+    EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
+}
+
+TEST(MailReader, PreviousAndNextFollowTheVisibleRowsAndStopAtEitherEnd)
+{
+    Program p;
+    prepare(p, {dated("Ann", "b", "1"), dated("Bob", "c", "2"), dated("Cid", "a", "3")}, 2);
+    p.open();
+    inboxGrid(p).setRow(1);
+    p.click(Pane::MailReader);
+    ASSERT_EQ(shownSubject(p), QStringLiteral("a"));
+
+    auto press = [&](const char *button) {
+        p.find<QToolButton>(button)->click();
+        QCoreApplication::processEvents(); // the load waits for the window to be idle
+    };
+    press("PreviousMsgB");
+    EXPECT_EQ(inboxGrid(p).Row(), 1);
+    EXPECT_EQ(shownSubject(p), QStringLiteral("a"));
+    press("NextMsgB");
+    EXPECT_EQ(shownSubject(p), QStringLiteral("b")) << "the next visible row, Msg No. 1";
+    press("NextMsgB");
+    EXPECT_EQ(shownSubject(p), QStringLiteral("c"));
+    press("NextMsgB");
+    EXPECT_EQ(inboxGrid(p).Row(), 3);
+    EXPECT_EQ(shownSubject(p), QStringLiteral("c"));
+    EXPECT_EQ(reader(p).shownPosition(), 1);
+    EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
+}
+
+TEST(MailReader, HeldNextLeavesOneLoadWaitingAndShowsTheRowItStoppedOn)
+{
+    Program p;
+    QList<QByteArray> messages;
+    for (char c = 'a'; c <= 'j'; ++c)
+        messages.append(dated("Ann", QByteArray(1, c).constData(), "1"));
+    prepare(p, messages, 2);
+    p.open();
+    inboxGrid(p).setRow(1);
+    p.click(Pane::MailReader);
+    for (int i = 0; i < 5; ++i) {
+        p.find<QToolButton>("NextMsgB")->click();
+        EXPECT_LE(reader(p).pendingLoads(), 1);
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(reader(p).pendingLoads(), 0);
+    EXPECT_EQ(shownSubject(p), QStringLiteral("f"));
+}
+
+TEST(MailReader, ALongBodyShowsItsBeginningAtOnceAndTheWholeOnceRead)
+{
+    Program p;
+    QByteArray body = "{\\rtf1 ";
+    while (body.size() < corvane::receiving::MailReaderPane::kBodyShownAtOnce * 2)
+        body += "Some words of a long message.\\par ";
+    body += "END}";
+    QByteArray message = inboxMessage(QStringLiteral("Ann"), QStringLiteral("Long"));
+    message.replace("{\\rtf1 Hello}", body);
+    prepare(p, {message}, 2);
+    p.open();
+    inboxGrid(p).setRow(1);
+    p.click(Pane::MailReader);
+    auto *view = p.find<corvane::richtext::RichTextView>("ReadRichTextBox");
+    EXPECT_TRUE(view->text().startsWith(QStringLiteral("Some words")));
+    EXPECT_FALSE(view->text().endsWith(QStringLiteral("END")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return view->text().endsWith(QStringLiteral("END")); }, 10000));
+    EXPECT_FALSE(reader(p).bodyReading());
+}
+
+TEST(MailReader, WithoutASelectedMessageOrWithARowThatNamesNoneItSaysSoOnce)
+{
+    Program p;
+    prepare(p, {dated("Ann", "a", "1")}, 2, Pane::Settings);
+    p.open();
+    p.click(Pane::MailReader);
+    EXPECT_EQ(p.fakes.messages.errors, strings({"You need to select a message to read first"}))
+        << "the InBox was never shown";
+
+    p.click(Pane::InBox);
+    inboxGrid(p).setRow(1);
+    inboxGrid(p).setCells(0, 1, QString()); // a row whose number stays empty after the refill
+    p.fakes.messages.errors.clear();
+    p.click(Pane::MailReader);
+    EXPECT_EQ(p.fakes.messages.errors, strings({"You need to select a message to read first"}));
+    EXPECT_EQ(storedReadMark(p, 0), QStringLiteral("Unread"));
+}
+
+TEST(MailReader, AttachmentsOpenFromTheInboxFolderUnlessMissingOrNotAFileName)
+{
+    Program p;
+    prepare(p,
+            {dated("Bob", "Files", "1",
+                   {QStringLiteral("notes.txt"), QStringLiteral("gone.pdf"), QStringLiteral("../escape.txt")})},
+            2);
+    const QString inbox = p.app.subfolder(QStringLiteral("inbox"));
+    corvane::test::writeFile(inbox + QStringLiteral("notes.txt"), "hello");
+    corvane::test::writeFile(p.app.file(QStringLiteral("escape.txt")), "outside");
+    p.open();
+    FakeDesktop desktop;
+    p.window->readerPanes()->setDesktop(desktop);
+    inboxGrid(p).setRow(1);
+    p.click(Pane::MailReader);
+
+    auto *combo = p.find<QComboBox>("ReaderAttachC");
+    ASSERT_EQ(combo->count(), 3);
+    EXPECT_EQ(combo->currentText(), QStringLiteral("notes.txt"));
+    p.find<QToolButton>("RunAttachI")->click();
+    EXPECT_EQ(desktop.files, QStringList{inbox + QStringLiteral("notes.txt")});
+
+    for (int item : {1, 2}) {
+        combo->setCurrentIndex(item);
+        p.fakes.messages.errors.clear();
+        p.find<QToolButton>("RunAttachI")->click();
+        ASSERT_EQ(p.fakes.messages.errors.size(), 1);
+        EXPECT_TRUE(p.fakes.messages.errors[0].contains(combo->itemText(item)))
+            << p.fakes.messages.errors[0].toStdString();
+    }
+    EXPECT_EQ(desktop.files.size(), 1);
+
+    p.find<QToolButton>("OpinInboxI")->click();
+    EXPECT_EQ(desktop.folders, QStringList{inbox});
+}
+
+TEST(SentCommands, DeletingTheLastVisibleRowRemovesItsMessageAndSelectsTheRowAbove)
+{
+    Program p;
+    p.makeReady(static_cast<int>(Pane::SentItems));
+    p.ini().writeInteger(keys::columns, QStringLiteral("Sent Sort"), 2);
+    p.ini().writeInteger(keys::columns, QStringLiteral("Sent Sort Direction"), 0);
+    auto sent = [](const char *subject) {
+        return corvane::test::sentMessage({QStringLiteral("Bob")}, QLatin1String(subject), {}, QStringLiteral("1"));
+    };
+    p.app.write(corvane::sending::kSentStoreFileName, corvane::test::sentStore({sent("c"), sent("a"), sent("b")}));
+    p.open();
+    TSortGrid &grid = *p.window->listPanes()->sent()->grid();
+    ASSERT_EQ(dataColumn(grid, 2), strings({"a", "b", "c"}));
+
+    grid.setRow(3); // "c", Msg No. 1
+    p.fakes.messages.answer = false;
+    p.find<QToolButton>("DeleteSentI")->click();
+    EXPECT_EQ(storedSubjects(p, "Sent Items.cva"), strings({"c", "a", "b"}));
+
+    p.fakes.messages.answer = true;
+    p.find<QToolButton>("DeleteSentI")->click();
+    EXPECT_EQ(storedSubjects(p, "Sent Items.cva"), strings({"a", "b"}));
+    EXPECT_EQ(dataColumn(grid, 0), strings({"1", "2"}));
+    EXPECT_EQ(grid.Row(), 2);
+    EXPECT_EQ(p.front(), QStringLiteral("SentPan"));
+    EXPECT_EQ(p.fakes.messages.questions.size(), 2);
+}
+
+// Every control a screen reader reaches in the panes has a name; counts the controls seen.
+int expectNamed(QAccessibleInterface *node, const QString &path)
+{
+    if (!node || node->state().invisible)
+        return 0;
+    int seen = 0;
+    const QAccessible::Role role = node->role();
+    const QString here = path + QLatin1Char('/') + node->object()->objectName();
+    static const QList<QAccessible::Role> controls = {
+        QAccessible::PushButton, QAccessible::ButtonMenu, QAccessible::ComboBox, QAccessible::EditableText,
+        QAccessible::StaticText, QAccessible::Table,      QAccessible::ToolBar,  QAccessible::CheckBox};
+    if (controls.contains(role)) {
+        ++seen;
+        EXPECT_FALSE(node->text(QAccessible::Name).isEmpty()) << here.toStdString();
+    }
+    if (role == QAccessible::Table || role == QAccessible::ComboBox)
+        return seen; // their cells and items carry their own texts
+    for (int i = 0; i < node->childCount(); ++i)
+        seen += expectNamed(node->child(i), here);
+    return seen;
+}
+
+TEST(ReaderAccessibility, EveryControlOfTheInboxReaderAndSentPanesIsNamed)
+{
+    Program p;
+    prepare(p, {dated("Ann", "Plans", "1", {QStringLiteral("a.txt")})}, 2);
+    p.open();
+    inboxGrid(p).setRow(1);
+    p.click(Pane::MailReader);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(p.find<QWidget>("ReaderSubjectL"))->text(QAccessible::Name),
+              QStringLiteral("Subject: Plans"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(p.find<QWidget>("ReadRichTextBox"))->text(QAccessible::Name),
+              QStringLiteral("Message"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(p.find<QWidget>("NextMsgB"))->text(QAccessible::Name),
+              QStringLiteral("Next"));
+    // The least number of controls each pane shows: the walk reaches them all.
+    const std::pair<const char *, int> panes[] = {{"MailReaderPan", 17}, {"InBoxPan", 5}, {"SentPan", 4}};
+    for (const auto &[pane, controls] : panes) {
+        p.window->panes()->setCurrentWidget(p.find<QWidget>(pane));
+        EXPECT_GE(expectNamed(QAccessible::queryAccessibleInterface(p.find<QWidget>(pane)), QLatin1String(pane)),
+                  controls)
+            << pane;
+    }
+}
+
+} // namespace
