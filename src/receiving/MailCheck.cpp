@@ -2,9 +2,11 @@
 
 #include "AttachmentRetrieval.h"
 #include "InboxStore.h"
+#include "Logging.h"
 #include "MessageFiles.h"
 
 #include "addressbook/AddressCollector.h"
+#include "platform/EventLoopWait.h"
 #include "platform/ExclusiveRename.h"
 #include "platform/FileNames.h"
 #include "platform/XmlDocument.h"
@@ -123,7 +125,7 @@ void MailCheck::scanFolder(const QString &folder, const QString &userName, Check
     std::vector<std::pair<FileRead, std::unique_ptr<platform::XmlDocument>>> shared;
     for (qsizetype left = paths.size(); left > 0; --left) { // one file read per path, in order
         letEventsRun();
-        FileRead read = reader.next([] { QCoreApplication::processEvents(); });
+        FileRead read = reader.next(platform::EventLoopWaiter::runPendingEvents);
         if (storeReplaced())
             return;
         if (!read.opened) {
@@ -287,6 +289,8 @@ bool MailCheck::noteUnreadable(const FileRead &read, const QString &reason, Chec
     }
     if (!QFileInfo::exists(path)) {
         m_unreadable.erase(it);
+        qCWarning(lcReceiving, "set aside %s as %s: %s", qUtf8Printable(QDir::toNativeSeparators(path)),
+                  qUtf8Printable(aside), qUtf8Printable(reason));
         result.notices.append({Notice::Kind::Warning,
                                QStringLiteral("The message file %1 could not be read and has been moved "
                                               "aside as %2.\n%3")
@@ -314,6 +318,7 @@ void MailCheck::removeTakenFiles(CheckResult &result)
             continue;
         }
         if (QFile::remove(taken.path) || !QFileInfo::exists(taken.path)) {
+            qCDebug(lcReceiving, "took %s", qUtf8Printable(QDir::toNativeSeparators(taken.path)));
             ++result.deleted;
             m_notRemoved.remove(taken.path);
         } else {
@@ -328,7 +333,7 @@ void MailCheck::letEventsRun()
     // Often enough to keep the window alive, seldom enough not to cost the check its speed.
     if (m_sinceEvents.elapsed() < 5)
         return;
-    QCoreApplication::processEvents();
+    platform::EventLoopWaiter::runPendingEvents();
     m_sinceEvents.start();
 }
 
