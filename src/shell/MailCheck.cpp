@@ -1,5 +1,7 @@
 #include "MailCheck.h"
 
+#include "Logging.h"
+
 #include "platform/Errors.h"
 
 namespace corvane::shell {
@@ -34,10 +36,13 @@ void MailCheckController::check()
     Q_EMIT statusTextChanged(QString());
     for (const addressbook::Notice &notice : result.notices)
         Q_EMIT noticeRaised(notice);
-    if (!failure.isEmpty())
+    if (!failure.isEmpty()) {
+        qCInfo(lcShell, "mail check failed: %s", qUtf8Printable(failure));
         Q_EMIT failed(failure);
+    }
     else if (result.newMail)
         Q_EMIT newMailArrived();
+    Q_EMIT finished();
 }
 
 } // namespace corvane::shell

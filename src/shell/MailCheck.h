@@ -46,6 +46,8 @@ public Q_SLOTS:
 Q_SIGNALS:
     void statusTextChanged(const QString &text);
     void runningChanged(bool running);
+    // After every check that ran, once its outcome has been signalled.
+    void finished();
     void newMailArrived();
     void failed(const QString &message);
     // Something the check worded for the user (an unreadable file set aside, a failed save).
