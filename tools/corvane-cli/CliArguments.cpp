@@ -187,6 +187,10 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList &arguments
                     invocation.profile = *v;
                 continue;
             }
+            if (word == u"--verbose") {
+                invocation.verbose = true;
+                continue;
+            }
             if (word == u"--help" || word == u"-h" || word == u"help")
                 return invocation;
             rest.append(word);
@@ -231,7 +235,7 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList &arguments
 QString usageText()
 {
     return QStringLiteral(
-        "Usage: corvane-cli [--profile DIR] COMMAND [OPTIONS]\n"
+        "Usage: corvane-cli [--profile DIR] [--verbose] COMMAND [OPTIONS]\n"
         "\n"
         "Commands:\n"
         "  send --to NAME [--to NAME ...] [--subject TEXT] [--body TEXT | --body-file FILE]\n"
@@ -246,6 +250,8 @@ QString usageText()
         "                                 unknown word (position, word, suggestions); exit 1 if any\n"
         "\n"
         "The profile folder holds main.ini; without --profile the program's own folder is used.\n"
+        "With --verbose, what the program does on the shares (retries, files set aside, locks broken,\n"
+        "messages delivered and taken) is logged on standard error.\n"
         "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");
 }
 

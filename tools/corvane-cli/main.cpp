@@ -2,6 +2,7 @@
 #include "CliArguments.h"
 #include "CliCommands.h"
 
+#include "platform/Logging.h"
 #include "platform/Paths.h"
 
 #include <QCoreApplication>
@@ -24,6 +25,9 @@ int main(int argc, char *argv[])
         err << "corvane-cli: " << usage->message << "\n\n" << corvane::cli::usageText();
         return corvane::cli::kUsage;
     }
-    return corvane::cli::runCommand(std::get<corvane::cli::Invocation>(parsed),
+    const auto &invocation = std::get<corvane::cli::Invocation>(parsed);
+    if (invocation.verbose)
+        corvane::platform::enableVerboseLogging();
+    return corvane::cli::runCommand(invocation,
                                     corvane::platform::programFolder(), out, err);
 }
