@@ -41,7 +41,7 @@ bool countDown(const QString &iniPath, const QString &name, bool counted)
 
 } // namespace
 
-void TRec::run(platform::BackgroundCopies *copies) const
+void AttachmentFetchJob::run(platform::BackgroundCopies *copies) const
 {
     QThread::currentThread()->setObjectName(QStringLiteral("Receiving attachment"));
     const QString source = SourceFolder + FileName;
@@ -95,7 +95,7 @@ void AttachmentFetcher::GetAttach(const pugi::xml_node &message, const QString &
         // (a message file, Attach.ini, a temporary or lock name) is never written or counted.
         if (!platform::isValidFileName(name) || platform::isMailFolderFileName(name))
             continue;
-        const TRec job{folder, name, ownInbox, copy, !inOwnFolder};
+        const AttachmentFetchJob job{folder, name, ownInbox, copy, !inOwnFolder};
         m_copies.start([job, copies] { job.run(copies); });
     }
 }

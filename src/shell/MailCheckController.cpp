@@ -1,4 +1,4 @@
-#include "MailCheck.h"
+#include "MailCheckController.h"
 
 #include "Logging.h"
 
