@@ -1,6 +1,7 @@
 #include "AddressCollector.h"
 
 #include "FolderProbe.h"
+#include "Logging.h"
 
 #include "platform/Errors.h"
 #include "platform/Paths.h"
@@ -20,11 +21,17 @@ const RecipientList &AddressCollector::CollectAddresses(const QStringList &names
     if (m_collecting)
         throw Error(QStringLiteral("The address list is already being collected"));
     m_collecting = true;
+    Q_EMIT collectingChanged(true);
     struct Reset
     {
-        bool &flag;
-        ~Reset() { flag = false; }
-    } reset{m_collecting};
+        AddressCollector &collector;
+        ~Reset()
+        {
+            collector.m_collecting = false;
+            Q_EMIT collector.collectingChanged(false);
+            Q_EMIT collector.finished();
+        }
+    } reset{*this};
 
     m_recipients.clear();
     m_allInboxesFound = !includeServers;
@@ -57,10 +64,13 @@ void AddressCollector::startProbe(const AddressEntry &entry, bool server)
     // glue to the folder's name and land in its parent.
     const RecipientEntry record{entry.Name, platform::withTrailingSeparator(entry.Inbox), core::truthText(server)};
     m_probe.probe(record.Inbox, entry.Name, this, [this, record](bool exists) {
-        if (exists)
+        if (exists) {
             m_recipients.append(record);
-        else
+        } else {
+            qCDebug(lcAddressbook, "the folder of %s is not reachable: %s", qUtf8Printable(record.Name),
+                    qUtf8Printable(record.Inbox));
             m_allInboxesFound = false;
+        }
         CollectThreadDone();
     });
 }

@@ -35,6 +35,11 @@ public:
     bool allInboxesFound() const { return m_allInboxesFound; }
     int pendingProbes() const { return m_pendingProbes; }
 
+Q_SIGNALS:
+    // A collection started (true) or ended (false, also on a failure); `finished` follows the end.
+    void collectingChanged(bool collecting);
+    void finished();
+
 private:
     void startProbe(const AddressEntry &entry, bool server);
     void waitForProbes();

@@ -3,6 +3,7 @@
 #include "Errors.h"
 #include "EventLoopWait.h"
 #include "FileIo.h"
+#include "Logging.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -124,31 +125,36 @@ bool sweepDue(const QString &folder)
 
 // Renames over the destination. A share that refuses for the moment is asked again; when its
 // replace removed the old file but failed to move the new one in, the new one is moved in at once.
+constexpr RetryPolicy kReplace{"replace", 0, std::chrono::seconds(60), std::chrono::milliseconds(50),
+                               std::chrono::milliseconds(50)};
+
 void replaceWithRetries(const QString &temporary, const QString &destination)
 {
-    QElapsedTimer elapsed;
-    elapsed.start();
-    for (int attempt = 1;; ++attempt) {
-        QString reason;
+    QString reason;
+    const auto rename = [&] {
 #ifdef Q_OS_WIN
         if (MoveFileExW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(temporary).utf16()),
                         reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(destination).utf16()),
                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return;
+            return true;
         reason = QStringLiteral("error %1").arg(GetLastError());
+        return false;
 #else
         if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(destination).constData()) == 0)
-            return;
+            return true;
         reason = QString::fromLocal8Bit(std::strerror(errno));
-        if (errno == ENOENT && !QFileInfo::exists(temporary) && QFileInfo::exists(destination))
-            return; // reported as failed, but done
+        return errno == ENOENT && !QFileInfo::exists(temporary) && QFileInfo::exists(destination); // done after all
 #endif
+    };
+    const bool done = retry(kReplace, std::function<bool()>([&] {
+        if (rename())
+            return true;
         if (!QFileInfo::exists(temporary))
             throw WriteError(destination, reason);
-        if (elapsed.elapsed() > 60000)
-            throw WriteError(destination, reason);
-        QThread::msleep(QFileInfo::exists(destination) ? std::min(50 * attempt, 1000) : 10);
-    }
+        return !QFileInfo::exists(destination) && rename();
+    }));
+    if (!done)
+        throw WriteError(destination, reason);
 }
 
 } // namespace
@@ -259,27 +265,14 @@ void copyFileReplacing(const QString &source, const QString &destination)
     if (failure.isEmpty() && copyCancelled())
         failure = QStringLiteral("cut off because Corvane was closed");
     if (!failure.isEmpty()) {
-        removeFileRetrying(temporary, std::chrono::seconds(5));
+        removeFileRetrying(temporary, kQuickRemoval);
         throw copyError(failure);
     }
     try {
         replaceWithRetries(temporary, destination);
     } catch (const WriteError &error) {
-        removeFileRetrying(temporary, std::chrono::seconds(5));
+        removeFileRetrying(temporary, kQuickRemoval);
         throw copyError(error.reason());
-    }
-}
-
-bool removeFileRetrying(const QString &path, std::chrono::milliseconds patience)
-{
-    QElapsedTimer elapsed;
-    elapsed.start();
-    for (int attempt = 1;; ++attempt) {
-        if (QFile::remove(path) || !QFileInfo::exists(path))
-            return true;
-        if (elapsed.elapsed() >= patience.count())
-            return false;
-        QThread::msleep(std::min<qint64>(20 * attempt, 1000));
     }
 }
 
@@ -306,12 +299,23 @@ void BackgroundCopies::start(std::function<void()> job)
             try {
                 job();
             } catch (const Error &error) {
+                qCWarning(lcPlatform, "copy failed: %s", qUtf8Printable(error.message()));
                 reportProblem(error.message());
             } catch (const std::exception &error) {
-                reportProblem(QStringLiteral("An attachment copy failed: %1").arg(QString::fromLocal8Bit(error.what())));
+                const QString text = QStringLiteral("An attachment copy failed: %1").arg(QString::fromLocal8Bit(error.what()));
+                qCWarning(lcPlatform, "%s", qUtf8Printable(text));
+                reportProblem(text);
             }
         }
-        QMetaObject::invokeMethod(this, [this] { Q_EMIT runningChanged(--m_running); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                const int left = --m_running;
+                Q_EMIT runningChanged(left);
+                if (left == 0)
+                    Q_EMIT finished();
+            },
+            Qt::QueuedConnection);
     });
 }
 

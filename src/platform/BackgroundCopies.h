@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Retry.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -44,10 +46,6 @@ private:
 // The copies under way in this process ("report.pdf to \\server\bob\"), oldest first.
 QStringList activeCopies();
 
-// Removes a file, trying again for up to `patience` while a share refuses (the file is held open
-// elsewhere). Returns whether the file is gone.
-bool removeFileRetrying(const QString &path, std::chrono::milliseconds patience = std::chrono::seconds(60));
-
 // The program's background file copies (attachments sent and received): run on worker threads,
 // counted, and waited for when the program closes instead of being cut off.
 class BackgroundCopies : public QObject
@@ -72,6 +70,8 @@ public:
 
 Q_SIGNALS:
     void runningChanged(int count);
+    // The last running copy ended.
+    void finished();
     void problem(const QString &text);
 
 private:

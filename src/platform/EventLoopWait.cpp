@@ -1,5 +1,6 @@
 #include "EventLoopWait.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -39,6 +40,11 @@ bool EventLoopWaiter::waitUntil(const std::function<bool()> &condition, int time
         m_loop = outer;
     }
     return true;
+}
+
+void EventLoopWaiter::runPendingEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 } // namespace corvane::platform

@@ -24,6 +24,11 @@ public:
     // negative value waits without limit). Returns whether the condition holds.
     bool waitUntil(const std::function<bool()> &condition, int timeoutMs = -1);
 
+    // Runs the events waiting now and returns: for work on the UI thread that goes on in slices
+    // (a mail check between files, a grid fill between rows). The only other place, beside
+    // waitUntil, where the program lets the event loop run inside an operation.
+    static void runPendingEvents();
+
 private:
     QEventLoop *m_loop = nullptr;
 };

@@ -2,6 +2,8 @@
 
 #include "Errors.h"
 #include "FileIo.h"
+#include "Logging.h"
+#include "Retry.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -9,7 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QThread>
+
+#include <optional>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -131,63 +134,77 @@ MkdirOutcome makeLockFolder(const QString &path, QString *reason)
 
 } // namespace
 
+// Removing our lock folder, refused for a moment while another client looks at it.
+constexpr RetryPolicy kLockFolderRemoval{"unlock", 40, std::chrono::milliseconds(0),
+                                         std::chrono::milliseconds(10), std::chrono::milliseconds(5)};
+// A read-modify-write that a share refuses now and then (another client reads the file).
+constexpr RetryPolicy kLockedUpdate{"locked update", 8, std::chrono::milliseconds(0),
+                                    std::chrono::milliseconds(50), std::chrono::milliseconds(50),
+                                    std::chrono::milliseconds(500)};
+
 void FolderLock::acquire(const QString &folder, Options options)
 {
     const QString path = lockPathFor(folder);
-    QElapsedTimer waited;
-    waited.start();
+    // Tries again every few milliseconds, spread so that writers waiting together do not meet
+    // again, and backs off while the share fails.
+    const RetryPolicy policy{"lock", 0, options.giveUpAfter, std::chrono::milliseconds(20),
+                             std::chrono::milliseconds(20), std::chrono::milliseconds(250),
+                             std::chrono::milliseconds(3), std::chrono::milliseconds(12)};
     // The lock folder we last saw and since when it has been unchanged, by our own clock: the
     // server's clock may differ from ours. It is looked at seldom: every look opens it on the
     // server, which gets in the way of its owner removing it.
     QDateTime seenStamp;
     QElapsedTimer seenFor;
     QElapsedTimer lastLook;
-    int transientFailures = 0;
+    bool failedLast = false;
     QString reason;
-    while (true) {
-        switch (makeLockFolder(path, &reason)) {
-        case MkdirOutcome::Made:
-            m_lockPath = path;
-            m_heldFor.start();
-            m_staleAfter = options.staleAfter;
-            return;
-        case MkdirOutcome::Refused:
-            throw IoError(QStringLiteral("Unable to lock the folder %1: %2")
-                              .arg(QDir::toNativeSeparators(folder), reason));
-        case MkdirOutcome::Transient:
-            ++transientFailures;
-            break;
-        case MkdirOutcome::Exists:
-            transientFailures = 0;
-            if (lastLook.isValid() && lastLook.elapsed() < 500)
-                break;
-            lastLook.start();
-            if (const QFileInfo info(path); info.exists()) {
-                const QDateTime stamp = info.lastModified();
-                if (!seenFor.isValid() || stamp != seenStamp) {
-                    seenStamp = stamp;
-                    seenFor.start();
-                } else if (seenFor.elapsed() >= options.staleAfter.count()) {
-                    // Move the stale lock aside before removing it, so that two writers breaking
-                    // it at once cannot remove a fresh lock that a third has just made.
-                    const QString aside = folder + temporaryFilePrefix()
-                        + QString::number(QRandomGenerator::global()->generate64(), 36)
-                        + QStringLiteral(".stale");
-                    if (QDir().rename(path, aside))
-                        QDir().rmdir(aside);
-                    seenFor.invalidate();
-                    continue;
+    const bool made = retry(policy, [&] {
+        while (true) {
+            switch (makeLockFolder(path, &reason)) {
+            case MkdirOutcome::Made:
+                return Try::Done;
+            case MkdirOutcome::Refused:
+                throw IoError(QStringLiteral("Unable to lock the folder %1: %2")
+                                  .arg(QDir::toNativeSeparators(folder), reason));
+            case MkdirOutcome::Transient:
+                failedLast = true;
+                return Try::Failed;
+            case MkdirOutcome::Exists:
+                failedLast = false;
+                if (lastLook.isValid() && lastLook.elapsed() < 500)
+                    return Try::Busy;
+                lastLook.start();
+                if (const QFileInfo info(path); info.exists()) {
+                    const QDateTime stamp = info.lastModified();
+                    if (!seenFor.isValid() || stamp != seenStamp) {
+                        seenStamp = stamp;
+                        seenFor.start();
+                    } else if (seenFor.elapsed() >= options.staleAfter.count()) {
+                        // Move the stale lock aside before removing it, so that two writers
+                        // breaking it at once cannot remove a fresh lock that a third has just made.
+                        const QString aside = folder + temporaryFilePrefix()
+                            + QString::number(QRandomGenerator::global()->generate64(), 36)
+                            + QStringLiteral(".stale");
+                        qCWarning(lcPlatform, "breaking the lock of %s: unchanged for %lld ms",
+                                  qUtf8Printable(QDir::toNativeSeparators(folder)),
+                                  static_cast<long long>(seenFor.elapsed()));
+                        if (QDir().rename(path, aside))
+                            QDir().rmdir(aside);
+                        seenFor.invalidate();
+                        continue;
+                    }
                 }
+                return Try::Busy;
             }
-            break;
         }
-        if (waited.elapsed() >= options.giveUpAfter.count())
-            throw IoError(QStringLiteral("Unable to lock the folder %1: %2")
-                              .arg(QDir::toNativeSeparators(folder),
-                                   transientFailures ? reason : QStringLiteral("another program holds it")));
-        const int pause = transientFailures ? std::min(20 * transientFailures, 250) : 0;
-        QThread::msleep(pause + 3 + QRandomGenerator::global()->bounded(12));
-    }
+    });
+    if (!made)
+        throw IoError(QStringLiteral("Unable to lock the folder %1: %2")
+                          .arg(QDir::toNativeSeparators(folder),
+                               failedLast ? reason : QStringLiteral("another program holds it")));
+    m_lockPath = path;
+    m_heldFor.start();
+    m_staleAfter = options.staleAfter;
 }
 
 FolderLock::~FolderLock()
@@ -198,11 +215,9 @@ FolderLock::~FolderLock()
         return;
     // A share refuses the removal for a moment while another client looks at the folder; a lock
     // left behind would hold every writer up until it is stale.
-    for (int attempt = 0; attempt < 40; ++attempt) {
-        if (QDir().rmdir(m_lockPath) || !QFileInfo::exists(m_lockPath))
-            return;
-        QThread::msleep(10 + 5 * attempt);
-    }
+    retry(kLockFolderRemoval, std::function<bool()>([this] {
+        return QDir().rmdir(m_lockPath) || !QFileInfo::exists(m_lockPath);
+    }));
 }
 
 bool FolderLock::stillHeld() const
@@ -212,20 +227,20 @@ bool FolderLock::stillHeld() const
 
 void updateUnderFolderLock(const QString &folder, const std::function<void()> &update)
 {
-    constexpr int kAttempts = 8;
-    for (int attempt = 1;; ++attempt) {
-        {
-            const FolderLock lock(folder); // a lock not had within its patience is not tried again
+    bool lockRefused = false;
+    retryOnError(
+        kLockedUpdate,
+        [&] {
+            std::optional<FolderLock> lock;
             try {
-                update();
-                return;
+                lock.emplace(folder);
             } catch (const Error &) {
-                if (attempt == kAttempts)
-                    throw;
+                lockRefused = true; // a lock not had within its patience is not tried again
+                throw;
             }
-        }
-        QThread::msleep(std::min(50 * attempt, 500));
-    }
+            update();
+        },
+        [&lockRefused](const Error &) { return !lockRefused; });
 }
 
 } // namespace corvane::platform

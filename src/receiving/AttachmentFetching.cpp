@@ -13,7 +13,7 @@
 
 namespace corvane::receiving {
 
-void TRec::run(platform::BackgroundCopies *copies) const
+void AttachmentFetchJob::run(platform::BackgroundCopies *copies) const
 {
     QThread::currentThread()->setObjectName(QStringLiteral("Receiving attachment"));
     const QString source = SourceFolder + FileName;
@@ -64,7 +64,7 @@ void AttachmentFetcher::GetAttach(const QStringList &attachmentNames, const QStr
         // (a message file, Attach.ini, a temporary or lock name) is never written or counted.
         if (!platform::isValidFileName(name) || core::isMailFolderFileName(name))
             continue;
-        const TRec job{folder, name, ownInbox, copy, !inOwnFolder};
+        const AttachmentFetchJob job{folder, name, ownInbox, copy, !inOwnFolder};
         m_copies.start([job, copies] { job.run(copies); });
     }
 }

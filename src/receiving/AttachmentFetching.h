@@ -16,7 +16,7 @@ namespace corvane::receiving {
 // the file: every such file taken counts it down once, stored or dropped as a duplicate, and the
 // one that brings it to zero removes the source (only after a complete copy). Messages found in
 // the own inbox folder count nothing down (Counted off); a -1 or missing entry is cleared.
-struct TRec
+struct AttachmentFetchJob
 {
     QString SourceFolder;
     QString FileName;

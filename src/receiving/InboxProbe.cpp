@@ -1,9 +1,12 @@
 #include "InboxProbe.h"
 
+#include "Logging.h"
+
 #include "platform/Paths.h"
+#include "platform/Retry.h"
 #include "platform/UiThread.h"
 
-#include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
 #include <QPointer>
 #include <QThread>
@@ -27,6 +30,12 @@ void TCheckInBoxExist::run()
 
 namespace {
 
+#ifndef Q_OS_WIN
+// Asks a share that fails for a moment again every tenth of a second for up to a minute.
+constexpr platform::RetryPolicy kShareLook{"look at a folder", 0, std::chrono::seconds(60),
+                                           std::chrono::milliseconds(100), std::chrono::milliseconds(0)};
+#endif
+
 // Whether the folder exists. A share that answers with an error other than "not there" (EIO for a
 // moment after certain operations) is asked again until the probe's time-out decides.
 bool folderExistsOnShare(const QString &path)
@@ -37,17 +46,16 @@ bool folderExistsOnShare(const QString &path)
     if (path.isEmpty())
         return false;
     const QByteArray name = QFile::encodeName(path);
-    QElapsedTimer elapsed;
-    elapsed.start();
-    while (true) {
+    bool isFolder = false;
+    platform::retry(kShareLook, std::function<bool()>([&] {
         struct stat info;
-        if (::stat(name.constData(), &info) == 0)
-            return S_ISDIR(info.st_mode);
-        if (errno == ENOENT || errno == ENOTDIR || errno == EACCES || errno == ENAMETOOLONG
-            || elapsed.elapsed() > 60000)
-            return false;
-        QThread::msleep(100);
-    }
+        if (::stat(name.constData(), &info) == 0) {
+            isFolder = S_ISDIR(info.st_mode);
+            return true;
+        }
+        return errno == ENOENT || errno == ENOTDIR || errno == EACCES || errno == ENAMETOOLONG;
+    }));
+    return isFolder;
 #endif
 }
 
@@ -84,7 +92,12 @@ void InboxProbes::probe(const QString &folder, const QString &name, QObject *con
     };
 
     if (m_timeoutMs >= 0)
-        QTimer::singleShot(m_timeoutMs, context, [settle] { settle(false); });
+        QTimer::singleShot(m_timeoutMs, context, [settle, pending, folder, timeoutMs = m_timeoutMs] {
+            if (!pending->answered)
+                qCInfo(lcReceiving, "no answer from %s within %d ms: taken as missing",
+                        qUtf8Printable(QDir::toNativeSeparators(folder)), timeoutMs);
+            settle(false);
+        });
 
     auto *task = new TCheckInBoxExist;
     task->Inbox = folder;

@@ -2,11 +2,13 @@
 
 #include "AttachmentRetrieval.h"
 #include "InboxStore.h"
+#include "Logging.h"
 #include "MessageFiles.h"
 
 #include "addressbook/AddressCollector.h"
 #include "core/Message.h"
 #include "core/MessageFileNames.h"
+#include "platform/EventLoopWait.h"
 #include "platform/ExclusiveRename.h"
 #include "platform/FileNames.h"
 #include "platform/XmlDocument.h"
@@ -130,7 +132,7 @@ void MailCheck::scanFolder(const QString &folder, const QString &userName, Check
     std::vector<Parsed> shared;
     for (qsizetype left = paths.size(); left > 0; --left) { // one file read per path, in order
         letEventsRun();
-        FileRead read = reader.next([] { QCoreApplication::processEvents(); });
+        FileRead read = reader.next(platform::EventLoopWaiter::runPendingEvents);
         if (storeReplaced())
             return;
         if (!read.opened) {
@@ -292,6 +294,8 @@ bool MailCheck::noteUnreadable(const FileRead &read, const QString &reason, Chec
     }
     if (!QFileInfo::exists(path)) {
         m_unreadable.erase(it);
+        qCWarning(lcReceiving, "set aside %s as %s: %s", qUtf8Printable(QDir::toNativeSeparators(path)),
+                  qUtf8Printable(aside), qUtf8Printable(reason));
         result.notices.append({Notice::Kind::Warning,
                                QStringLiteral("The message file %1 could not be read and has been moved "
                                               "aside as %2.\n%3")
@@ -319,6 +323,7 @@ void MailCheck::removeTakenFiles(CheckResult &result)
             continue;
         }
         if (QFile::remove(taken.path) || !QFileInfo::exists(taken.path)) {
+            qCDebug(lcReceiving, "took %s", qUtf8Printable(QDir::toNativeSeparators(taken.path)));
             ++result.deleted;
             m_notRemoved.remove(taken.path);
         } else {
@@ -333,7 +338,7 @@ void MailCheck::letEventsRun()
     // Often enough to keep the window alive, seldom enough not to cost the check its speed.
     if (m_sinceEvents.elapsed() < 5)
         return;
-    QCoreApplication::processEvents();
+    platform::EventLoopWaiter::runPendingEvents();
     m_sinceEvents.start();
 }
 

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <thread>
 
 class QFile;
 
@@ -47,7 +48,8 @@ public:
     static constexpr int kAhead = 32;
 
     explicit ReadAhead(QStringList paths);
-    // Stops the reader; a read still hanging on a share is left to finish on its own.
+    // Stops the reader and joins it; a reader still hanging in a read on a share is not waited for
+    // but handed to a list that joins it once its read returns.
     ~ReadAhead();
     ReadAhead(const ReadAhead &) = delete;
     ReadAhead &operator=(const ReadAhead &) = delete;
@@ -55,9 +57,11 @@ public:
     // The next file in order; runs `letEventsRun` between short waits. Call at most once per path.
     FileRead next(const std::function<void()> &letEventsRun);
 
-private:
     struct State;
+
+private:
     std::shared_ptr<State> m_state;
+    std::thread m_worker;
 };
 
 } // namespace corvane::receiving

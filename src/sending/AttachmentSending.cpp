@@ -26,12 +26,12 @@ void AttachmentSending::SendAtachmentsProc(const addressbook::RecipientList &tar
     platform::BackgroundCopies *copies = &m_copies;
     for (const addressbook::RecipientEntry &target : targets) {
         const int messageFiles = target.Server == core::kFalse ? 1 : int(recipientNames.size());
-        const TAttachThread job{platform::withTrailingSeparator(target.Inbox), paths, target.Server, messageFiles};
+        const AttachmentCopyJob job{platform::withTrailingSeparator(target.Inbox), paths, target.Server, messageFiles};
         m_copies.start([job, copies] { job.run(copies); });
     }
 }
 
-void TAttachThread::run(platform::BackgroundCopies *copies) const
+void AttachmentCopyJob::run(platform::BackgroundCopies *copies) const
 {
     QThread::currentThread()->setObjectName(QStringLiteral("Sending attachments"));
     if (destinationFolder.isEmpty())

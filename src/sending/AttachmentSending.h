@@ -15,7 +15,7 @@ namespace corvane::sending {
 // One delivery target's attachment copies: each file in list order is copied into the folder
 // whole, then recorded in the folder's Attach.ini under the folder's lock. A file that cannot be
 // copied ends the list: the files before it stay copied and recorded.
-struct TAttachThread
+struct AttachmentCopyJob
 {
     QString destinationFolder; // ends in a separator
     QStringList files;         // full paths

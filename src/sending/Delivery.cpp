@@ -6,6 +6,9 @@
 #include "platform/FileIo.h"
 #include "platform/FileNames.h"
 #include "platform/Paths.h"
+#include "platform/Retry.h"
+
+#include "Logging.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -13,7 +16,6 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSet>
-#include <QThread>
 
 #include <mutex>
 
@@ -28,13 +30,16 @@ namespace corvane::sending {
 namespace {
 
 // A share refuses a removal for a moment now and then (EIO, EBUSY); try a few times.
+constexpr platform::RetryPolicy kTemporaryRemoval{"remove", 20, std::chrono::milliseconds(0),
+                                                  std::chrono::milliseconds(10), std::chrono::milliseconds(10)};
+// Shares fail an operation now and then for a moment (EIO while a name another client has just
+// removed is still being deleted on the server): try again before giving up.
+constexpr platform::RetryPolicy kPublish{"publish", 6, std::chrono::milliseconds(0),
+                                         std::chrono::milliseconds(50), std::chrono::milliseconds(50)};
+
 void removeSoon(const QString &path)
 {
-    for (int attempt = 0; attempt < 20; ++attempt) {
-        if (QFile::remove(path) || !QFileInfo::exists(path))
-            return;
-        QThread::msleep(10 + 10 * attempt);
-    }
+    platform::removeFileRetrying(path, kTemporaryRemoval);
 }
 
 // Writes the bytes to a new temporary file in the folder and flushes them to disk.
@@ -183,21 +188,14 @@ QString publishNumbered(const QString &rawFolder, const QString &name, const QBy
         throw Error(QStringLiteral("No folder is given for the messages of \"%1\"").arg(name));
     // A folder typed without its trailing separator must not glue to the file name.
     const QString folder = platform::withTrailingSeparator(rawFolder);
-    // Shares fail an operation now and then for a moment (EIO while a name another client has
-    // just removed is still being deleted on the server): try again before giving up.
-    constexpr int kAttempts = 6;
-    for (int attempt = 1;; ++attempt) {
-        try {
-            return publishOnce(folder, name, bytes, claiming);
-        } catch (const platform::WriteError &) {
-            if (attempt == kAttempts || !QFileInfo(folder).isDir())
-                throw;
-        } catch (const IoError &) {
-            if (attempt == kAttempts || !QFileInfo(folder).isDir())
-                throw;
-        }
-        QThread::msleep(50 * attempt);
-    }
+    QString written;
+    platform::retryOnError(
+        kPublish, [&] { written = publishOnce(folder, name, bytes, claiming); },
+        [&folder](const Error &error) {
+            return dynamic_cast<const IoError *>(&error) && QFileInfo(folder).isDir();
+        });
+    qCDebug(lcSending, "delivered %s", qUtf8Printable(QDir::toNativeSeparators(written)));
+    return written;
 }
 
 DeliveryReport SendExecute(const QByteArray &document, const QStringList &recipientNames,

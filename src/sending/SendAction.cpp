@@ -14,7 +14,6 @@
 
 #include <atomic>
 #include <exception>
-#include <thread>
 
 namespace corvane::sending {
 
@@ -24,6 +23,12 @@ SendAction::SendAction(OutgoingMessage &outgoing, SentStore &sent, addressbook::
                        QObject *parent)
     : QObject(parent), m_outgoing(outgoing), m_sent(sent), m_collector(collector)
 {
+    m_worker.setMaxThreadCount(1);
+}
+
+SendAction::~SendAction()
+{
+    m_worker.waitForDone();
 }
 
 std::optional<Notice> SendAction::refusal(const Draft &draft)
@@ -62,6 +67,7 @@ SendResult SendAction::SendiExecute(const Draft &draft, const addressbook::MailS
         return result;
     }
     m_running = true;
+    Q_EMIT runningChanged(true);
     Q_EMIT statusTextChanged(kSendingMessage);
 
     // The window keeps working while the send waits, and `draft` may be the compose pane's own,
@@ -97,6 +103,8 @@ SendResult SendAction::SendiExecute(const Draft &draft, const addressbook::MailS
         m_outgoing.NewGuidNeeded = false;
     Q_EMIT statusTextChanged(QString());
     m_running = false;
+    Q_EMIT runningChanged(false);
+    Q_EMIT finished(result);
     return result;
 }
 
@@ -107,17 +115,17 @@ DeliveryReport SendAction::deliverOffUiThread(const QByteArray &bytes, const QSt
     std::atomic<bool> done{false};
     DeliveryReport report;
     std::exception_ptr failure;
-    std::thread worker([&] {
+    m_worker.start([&] {
         try {
             report = SendExecute(bytes, names, targets);
         } catch (...) {
-            failure = std::current_exception();
+            failure = std::current_exception(); // handed to the UI thread below
         }
         done = true;
         waiter.wake();
     });
     waiter.waitUntil([&done] { return done.load(); });
-    worker.join();
+    m_worker.waitForDone();
     if (failure)
         std::rethrow_exception(failure);
     return report;

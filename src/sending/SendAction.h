@@ -8,6 +8,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QThreadPool>
 
 namespace corvane::addressbook {
 class AddressCollector;
@@ -46,6 +47,8 @@ public:
 
     void setAttachmentSender(AttachmentSender *sender) { m_attachments = sender; }
     bool isRunning() const { return m_running; }
+    // Waits for a delivery still running on the worker.
+    ~SendAction() override;
 
     // `draft` may be the compose pane's own: the send works on a copy taken at the start, and
     // clears NewGuidNeeded at the end only when the draft was not edited meanwhile.
@@ -59,6 +62,9 @@ public:
 
 Q_SIGNALS:
     void statusTextChanged(const QString &text);
+    void runningChanged(bool running);
+    // After every send that ran (not a skipped one), with what it came to.
+    void finished(const corvane::sending::SendResult &result);
 
 private:
     DeliveryReport deliverOffUiThread(const QByteArray &bytes, const QStringList &names,
@@ -69,6 +75,7 @@ private:
     addressbook::AddressCollector &m_collector;
     AttachmentSender *m_attachments = nullptr;
     bool m_running = false;
+    QThreadPool m_worker; // writes the message files, one send at a time
 };
 
 } // namespace corvane::sending

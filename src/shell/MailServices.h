@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MailCheck.h"
+#include "MailCheckController.h"
 #include "Settings.h"
 #include "Stores.h"
 

@@ -2,7 +2,8 @@
 
 #include "StringGridModel.h"
 
-#include <QCoreApplication>
+#include "platform/EventLoopWait.h"
+
 #include <QElapsedTimer>
 #include <QPointer>
 
@@ -34,7 +35,7 @@ BatchFill::Result BatchFill::fill(StringGridModel &grid, int firstRow, int count
                 if (options.yield)
                     options.yield();
                 else
-                    QCoreApplication::processEvents(QEventLoop::AllEvents);
+                    platform::EventLoopWaiter::runPendingEvents();
                 if (!alive)
                     return Result::GridDestroyed;
                 if (!grid.isFillCurrent(fill))

@@ -26,7 +26,7 @@ public:
     struct Options
     {
         int sliceMs = 15;
-        // Runs the event loop once; by default QCoreApplication::processEvents.
+        // Runs the event loop once; by default platform::EventLoopWaiter::runPendingEvents.
         std::function<void()> yield;
     };
 

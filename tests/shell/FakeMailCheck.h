@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/MailCheck.h"
+#include "shell/MailCheckController.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "shell/MailCheck.h"
+#include "shell/MailCheckController.h"
 
 #include "platform/Errors.h"
 

@@ -3,7 +3,7 @@
 #include "shell/widgets/SettingsPane.h"
 
 #include "shell/AutoCheckTimer.h"
-#include "shell/MailCheck.h"
+#include "shell/MailCheckController.h"
 
 #include "sending/SendAction.h"
 

@@ -9,14 +9,15 @@ using corvane::test::strings;
 
 namespace {
 
-TEST(CliArguments, SendTakesRepeatedOptionsAndTheProfile)
+TEST(CliArguments, SendTakesRepeatedOptionsAndTheGlobalOnes)
 {
-    const auto parsed = parseArguments(strings({"--profile", "/p", "send", "--to", "Ann", "--to", "Bob",
+    const auto parsed = parseArguments(strings({"--profile", "/p", "--verbose", "send", "--to", "Ann", "--to", "Bob",
                                               "--subject", "Build broke", "--body", "see log",
                                               "--attach", "a.log", "--attach", "b.log"}));
     ASSERT_TRUE(std::holds_alternative<Invocation>(parsed));
     const auto &invocation = std::get<Invocation>(parsed);
     EXPECT_EQ(invocation.profile, QStringLiteral("/p"));
+    EXPECT_TRUE(invocation.verbose);
     const auto &send = std::get<SendCommand>(invocation.command);
     EXPECT_EQ(send.to, strings({"Ann", "Bob"}));
     EXPECT_EQ(send.subject, QStringLiteral("Build broke"));

@@ -73,9 +73,13 @@ TEST(CorvaneCli, TwoProfilesExchangeAMessageWithAnAttachment)
     EXPECT_EQ(sent.exitCode, 0) << sent.err.toStdString();
     EXPECT_EQ(sent.out, QStringLiteral("Messages Sent\n"));
 
-    const CliRun checked = cli({QStringLiteral("--profile"), p.bob, QStringLiteral("check")});
+    // With --verbose the log says where the message file went.
+    const CliRun checked = cli({QStringLiteral("--profile"), p.bob, QStringLiteral("--verbose"), QStringLiteral("check")});
     EXPECT_EQ(checked.exitCode, 0) << checked.err.toStdString();
     EXPECT_EQ(checked.out, QStringLiteral("1 new\n"));
+    EXPECT_TRUE(checked.err.contains(QStringLiteral("corvane.receiving: took ")
+                                     + QDir::toNativeSeparators(p.bobInbox)))
+        << checked.err.toStdString();
     EXPECT_EQ(corvane::test::readFile(p.bobInbox + QStringLiteral("nightly.log")).size(), 10000);
 
     const CliRun listed = cli({QStringLiteral("--profile"), p.bob, QStringLiteral("list")});

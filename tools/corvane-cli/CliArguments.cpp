@@ -187,6 +187,10 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList &arguments
                     invocation.profile = *v;
                 continue;
             }
+            if (word == u"--verbose") {
+                invocation.verbose = true;
+                continue;
+            }
             if (word == u"--help" || word == u"-h" || word == u"help")
                 return invocation;
             rest.append(word);
@@ -231,7 +235,7 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList &arguments
 QString usageText()
 {
     return QStringLiteral(
-        "Usage: corvane-cli [--profile DIR] COMMAND [OPTIONS]\n"
+        "Usage: corvane-cli [--profile DIR] [--verbose] COMMAND [OPTIONS]\n"
         "\n"
         "Commands:\n"
         "  send --to NAME [--to NAME ...] [--subject TEXT] [--body TEXT | --body-file FILE]\n"
@@ -247,6 +251,8 @@ QString usageText()
         "\n"
         "The profile folder holds main.ini; without --profile the window's profile is used: the\n"
         "program's folder, or $XDG_CONFIG_HOME/corvane when Corvane is installed.\n"
+        "With --verbose, what the program does on the shares (retries, files set aside, locks broken,\n"
+        "messages delivered and taken) is logged on standard error.\n"
         "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");
 }
 

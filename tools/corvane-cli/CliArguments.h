@@ -63,6 +63,7 @@ struct Invocation
 {
     std::optional<QString> profile; // --profile DIR
     Command command;
+    bool verbose = false; // --verbose: the log of every library on standard error
 };
 
 struct UsageError

@@ -5,6 +5,7 @@
 #include "shell/ProgramFolders.h"
 
 #include "platform/Errors.h"
+#include "platform/Logging.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -27,6 +28,8 @@ int main(int argc, char *argv[])
         return corvane::cli::kUsage;
     }
     const auto &invocation = std::get<corvane::cli::Invocation>(parsed);
+    if (invocation.verbose)
+        corvane::platform::enableVerboseLogging();
     // Without --profile the tool opens the profile the window would open.
     QString profile;
     if (!invocation.profile) {

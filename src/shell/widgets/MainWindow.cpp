@@ -12,7 +12,7 @@
 
 #include "shell/AutoCheckTimer.h"
 #include "shell/HelpTopics.h"
-#include "shell/MailCheck.h"
+#include "shell/MailCheckController.h"
 #include "shell/WindowLayout.h"
 
 #include "platform/Errors.h"

@@ -52,6 +52,8 @@ Q_SIGNALS:
     // Sent while the check still counts as running, so that no second check starts while the
     // announcement waits for the user.
     void newMailArrived(const QList<receiving::ArrivedMessage> &arrived);
+    // After every check that ran, once its outcome has been signalled.
+    void finished();
     void failed(const QString &message);
     // Something the check worded for the user (an unreadable file set aside, a failed save).
     void noticeRaised(const core::Notice &notice);

@@ -1,4 +1,6 @@
-#include "MailCheck.h"
+#include "MailCheckController.h"
+
+#include "Logging.h"
 
 #include "platform/Errors.h"
 
@@ -37,8 +39,11 @@ void MailCheckController::check()
     m_running = false;
     Q_EMIT runningChanged(false);
     Q_EMIT statusTextChanged(QString());
-    if (!failure.isEmpty())
+    if (!failure.isEmpty()) {
+        qCInfo(lcShell, "mail check failed: %s", qUtf8Printable(failure));
         Q_EMIT failed(failure);
+    }
+    Q_EMIT finished();
 }
 
 } // namespace corvane::shell

@@ -1,0 +1,3 @@
+#include "Logging.h"
+
+Q_LOGGING_CATEGORY(lcAddressbook, "corvane.addressbook", QtWarningMsg)
