@@ -25,7 +25,7 @@ void AttachmentSending::SendAtachmentsProc(const addressbook::RecipientList &tar
         return; // nothing to copy: no job, no Attach.ini
     platform::BackgroundCopies *copies = &m_copies;
     for (const addressbook::RecipientEntry &target : targets) {
-        const int messageFiles = target.Server == core::kFalse ? 1 : int(recipientNames.size());
+        const int messageFiles = !target.isServer() ? 1 : int(recipientNames.size());
         const AttachmentCopyJob job{platform::withTrailingSeparator(target.Inbox), paths, target.Server, messageFiles};
         m_copies.start([job, copies] { job.run(copies); });
     }

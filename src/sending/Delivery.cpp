@@ -203,7 +203,7 @@ DeliveryReport SendExecute(const QByteArray &document, const QStringList &recipi
 {
     DeliveryReport report;
     for (const addressbook::RecipientEntry &target : targets) {
-        const QStringList names = target.Server == core::kFalse ? QStringList{target.Name} : recipientNames;
+        const QStringList names = !target.isServer() ? QStringList{target.Name} : recipientNames;
         try {
             for (const QString &name : names)
                 report.written.append(publishNumbered(target.Inbox, name, document));
