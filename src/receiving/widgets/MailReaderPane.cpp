@@ -87,21 +87,23 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
         action->setToolTip(hint);
         return action;
     };
-    // Reply and Forward come with the compose pane.
-    QAction *reply = makeAction(QStringLiteral("Reply"));
-    QAction *forward = makeAction(QStringLiteral("Forward"));
-    reply->setEnabled(false);
-    forward->setEnabled(false);
+    // Reply and Forward need a message shown.
+    m_reply = makeAction(QStringLiteral("Reply"));
+    m_forward = makeAction(QStringLiteral("Forward"));
+    m_reply->setEnabled(false);
+    m_forward->setEnabled(false);
     QAction *previous = makeAction(QStringLiteral("Previous"));
     QAction *next = makeAction(QStringLiteral("Next"));
-    addButton(m_toolBar, reply, "ReplyI");
-    addButton(m_toolBar, forward, "ToolButton6");
+    addButton(m_toolBar, m_reply, "ReplyI");
+    addButton(m_toolBar, m_forward, "ToolButton6");
     m_toolBar->addSeparator();
     addButton(m_toolBar, previous, "PreviousMsgB");
     addButton(m_toolBar, next, "NextMsgB");
     m_toolBar->addSeparator();
     addButton(m_toolBar, inbox.deleteAction(), "DeleteMsgI");
     connect(previous, &QAction::triggered, this, &MailReaderPane::PreviousMsgBClick);
+    connect(m_reply, &QAction::triggered, this, [this] { Q_EMIT replyRequested(m_shownPosition); });
+    connect(m_forward, &QAction::triggered, this, [this] { Q_EMIT forwardRequested(m_shownPosition); });
     connect(next, &QAction::triggered, this, &MailReaderPane::NextMsgBClick);
 
     auto *attachmentBar = new QToolBar;
@@ -211,6 +213,8 @@ void MailReaderPane::showMessage(const InboxMessage &message)
     }
     m_attachments->setCurrentIndex(m_attachments->count() > 0 ? 0 : -1);
     m_inbox.deleteAction()->setEnabled(true);
+    m_reply->setEnabled(true);
+    m_forward->setEnabled(true);
 }
 
 void MailReaderPane::readWholeBody(const QString &rtf)
