@@ -106,6 +106,14 @@ TEST(ReplyWiring, ReplyAndForwardOfTheShownMessageFillTheComposePaneAndBringItTo
                                    QStringList{inbox + QStringLiteral("plan.txt")}}));
     EXPECT_EQ(editorLines(p).mid(3, 2), strings({"Original Message", "From: Bob"}));
     EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
+
+    // Deleting the shown message leaves nothing to answer until another is shown.
+    p.click(Pane::MailReader);
+    p.fakes.messages.answer = true;
+    p.find<QToolButton>("DeleteMsgI")->click();
+    EXPECT_EQ(p.front(), QStringLiteral("InBoxPan"));
+    EXPECT_FALSE(reply->isEnabled());
+    EXPECT_FALSE(forward->isEnabled());
 }
 
 TEST(ReplyWiring, DoubleClickInSentItemsReopensTheMessageOfTheRowsNumber)

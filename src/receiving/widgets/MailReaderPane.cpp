@@ -103,6 +103,8 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
     addButton(m_toolBar, inbox.deleteAction(), "DeleteMsgI");
     connect(previous, &QAction::triggered, this, &MailReaderPane::PreviousMsgBClick);
     connect(m_reply, &QAction::triggered, this, [this] { Q_EMIT replyRequested(m_shownPosition); });
+    // A deletion moves the messages after it up a position: the one shown can no longer be named.
+    connect(&inbox, &InboxPane::listRequested, this, &MailReaderPane::forgetShown);
     connect(m_forward, &QAction::triggered, this, [this] { Q_EMIT forwardRequested(m_shownPosition); });
     connect(next, &QAction::triggered, this, &MailReaderPane::NextMsgBClick);
 
@@ -172,7 +174,10 @@ void MailReaderPane::MailReaderObiExecute()
                 m_shownPosition = outcome.position;
                 showMessage(outcome.message);
                 return;
-            case ReadOutcome::Kind::NothingSelected: Q_EMIT failed(kNoMessageSelected); return;
+            case ReadOutcome::Kind::NothingSelected:
+                forgetShown();
+                Q_EMIT failed(kNoMessageSelected);
+                return;
             case ReadOutcome::Kind::RefillList:
                 // The row names no message yet: bring the list up to date, then ask once more.
                 if (m_inbox.showList() == ui::ListPane::Shown::Superseded || !alive)
@@ -184,6 +189,13 @@ void MailReaderPane::MailReaderObiExecute()
         if (alive)
             Q_EMIT failed(error.message());
     }
+}
+
+void MailReaderPane::forgetShown()
+{
+    m_shownPosition = -1;
+    m_reply->setEnabled(false);
+    m_forward->setEnabled(false);
 }
 
 void MailReaderPane::showMessage(const InboxMessage &message)

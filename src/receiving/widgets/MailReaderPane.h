@@ -51,7 +51,8 @@ public:
     void RunAttachIClick();
     void OpinInboxIClick();
 
-    // The position of the message shown; -1 before the first.
+    // The position of the message shown; -1 before the first and after a deletion or a showing
+    // with nothing selected, until a message is shown again.
     int shownPosition() const { return m_shownPosition; }
     // Loads requested by Previous and Next that have not run yet: never more than one.
     int pendingLoads() const { return m_loadPending ? 1 : 0; }
@@ -66,6 +67,8 @@ Q_SIGNALS:
 
 private:
     void showMessage(const InboxMessage &message);
+    // Reply and Forward are off until a message is shown again.
+    void forgetShown();
     void step(int row);
     void loadSelected();
     void readWholeBody(const QString &rtf);
