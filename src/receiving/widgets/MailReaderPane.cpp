@@ -87,21 +87,25 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
         action->setToolTip(hint);
         return action;
     };
-    // Reply and Forward come with the compose pane.
-    QAction *reply = makeAction(QStringLiteral("Reply"));
-    QAction *forward = makeAction(QStringLiteral("Forward"));
-    reply->setEnabled(false);
-    forward->setEnabled(false);
+    // Reply and Forward need a message shown.
+    m_reply = makeAction(QStringLiteral("Reply"));
+    m_forward = makeAction(QStringLiteral("Forward"));
+    m_reply->setEnabled(false);
+    m_forward->setEnabled(false);
     QAction *previous = makeAction(QStringLiteral("Previous"));
     QAction *next = makeAction(QStringLiteral("Next"));
-    addButton(m_toolBar, reply, "ReplyI");
-    addButton(m_toolBar, forward, "ToolButton6");
+    addButton(m_toolBar, m_reply, "ReplyI");
+    addButton(m_toolBar, m_forward, "ToolButton6");
     m_toolBar->addSeparator();
     addButton(m_toolBar, previous, "PreviousMsgB");
     addButton(m_toolBar, next, "NextMsgB");
     m_toolBar->addSeparator();
     addButton(m_toolBar, inbox.deleteAction(), "DeleteMsgI");
     connect(previous, &QAction::triggered, this, &MailReaderPane::PreviousMsgBClick);
+    connect(m_reply, &QAction::triggered, this, [this] { Q_EMIT replyRequested(m_shownPosition); });
+    // A deletion moves the messages after it up a position: the one shown can no longer be named.
+    connect(&inbox, &InboxPane::listRequested, this, &MailReaderPane::forgetShown);
+    connect(m_forward, &QAction::triggered, this, [this] { Q_EMIT forwardRequested(m_shownPosition); });
     connect(next, &QAction::triggered, this, &MailReaderPane::NextMsgBClick);
 
     auto *attachmentBar = new QToolBar;
@@ -170,7 +174,10 @@ void MailReaderPane::MailReaderObiExecute()
                 m_shownPosition = outcome.position;
                 showMessage(outcome.message);
                 return;
-            case ReadOutcome::Kind::NothingSelected: Q_EMIT failed(kNoMessageSelected); return;
+            case ReadOutcome::Kind::NothingSelected:
+                forgetShown();
+                Q_EMIT failed(kNoMessageSelected);
+                return;
             case ReadOutcome::Kind::RefillList:
                 // The row names no message yet: bring the list up to date, then ask once more.
                 if (m_inbox.showList() == ui::ListPane::Shown::Superseded || !alive)
@@ -182,6 +189,13 @@ void MailReaderPane::MailReaderObiExecute()
         if (alive)
             Q_EMIT failed(error.message());
     }
+}
+
+void MailReaderPane::forgetShown()
+{
+    m_shownPosition = -1;
+    m_reply->setEnabled(false);
+    m_forward->setEnabled(false);
 }
 
 void MailReaderPane::showMessage(const InboxMessage &message)
@@ -211,6 +225,8 @@ void MailReaderPane::showMessage(const InboxMessage &message)
     }
     m_attachments->setCurrentIndex(m_attachments->count() > 0 ? 0 : -1);
     m_inbox.deleteAction()->setEnabled(true);
+    m_reply->setEnabled(true);
+    m_forward->setEnabled(true);
 }
 
 void MailReaderPane::readWholeBody(const QString &rtf)

@@ -25,7 +25,8 @@ struct InboxMessage;
 // The Mail Reader pane: the message of the InBox grid's selected row with its sender, subject,
 // attachments (each with its file type's icon) and body. Previous and Next move the grid's
 // selection a row up or down, so they follow the list's sort; Run Selected Atachment and Open Inbox
-// Folder go to the desktop. Reply and Forward are placed but not yet available.
+// Folder go to the desktop. Reply and Forward, available once a message is shown, ask for the shown
+// message to be answered or passed on.
 class MailReaderPane : public ui::CaptionPanel
 {
     Q_OBJECT
@@ -50,7 +51,8 @@ public:
     void RunAttachIClick();
     void OpinInboxIClick();
 
-    // The position of the message shown; -1 before the first.
+    // The position of the message shown; -1 before the first and after a deletion or a showing
+    // with nothing selected, until a message is shown again.
     int shownPosition() const { return m_shownPosition; }
     // Loads requested by Previous and Next that have not run yet: never more than one.
     int pendingLoads() const { return m_loadPending ? 1 : 0; }
@@ -59,9 +61,14 @@ public:
 
 Q_SIGNALS:
     void failed(const QString &message);
+    // ReplyI and ToolButton6: the message at this store position is to be answered or forwarded.
+    void replyRequested(int position);
+    void forwardRequested(int position);
 
 private:
     void showMessage(const InboxMessage &message);
+    // Reply and Forward are off until a message is shown again.
+    void forgetShown();
     void step(int row);
     void loadSelected();
     void readWholeBody(const QString &rtf);
@@ -71,6 +78,8 @@ private:
     Desktop *m_desktop;
     std::function<QString()> m_inboxFolder;
     QToolBar *m_toolBar;
+    QAction *m_reply;
+    QAction *m_forward;
     QLabel *m_from;
     QLabel *m_subject;
     QComboBox *m_attachments;

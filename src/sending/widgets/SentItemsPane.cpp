@@ -47,7 +47,11 @@ SentItemsPane::SentItemsPane(SentStore &store, QWidget *parent)
     connect(m_delete, &QAction::triggered, this, &SentItemsPane::DeleteSentIClick);
     auto *remove = new QShortcut(QKeySequence(Qt::Key_Delete), grid(), nullptr, nullptr, Qt::WidgetShortcut);
     connect(remove, &QShortcut::activated, m_delete, &QAction::trigger);
-    // A double click reopens the message for sending once the compose pane can take it.
+    // A double click reopens the message of its row (found through "Msg No.") for sending.
+    connect(grid(), &QAbstractItemView::doubleClicked, this, [this] {
+        if (const std::optional<int> position = ui::selectedPosition(*grid(), m_store.count()))
+            Q_EMIT reopenRequested(*position);
+    });
 }
 
 quint64 SentItemsPane::storeRevision() const

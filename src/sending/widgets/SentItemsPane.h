@@ -41,6 +41,8 @@ public:
 Q_SIGNALS:
     // A deletion asks for the Sent Items pane to be shown again (SentBoxObi).
     void listRequested();
+    // SentSGDblClick: the message at this store position is to be reopened for sending.
+    void reopenRequested(int position);
 
 protected:
     quint64 storeRevision() const override;

@@ -9,15 +9,18 @@
 #include "sending/ComposeDraft.h"
 #include "sending/ComposeSend.h"
 #include "sending/widgets/AttachDialogue.h"
+#include "sending/widgets/ComposeEditorFill.h"
 #include "sending/widgets/ComposePane.h"
 #include "sending/widgets/ToDialogue.h"
 
 #include "richtext/widgets/RichTextEditor.h"
+#include "platform/Errors.h"
 #include "spell/SpellRun.h"
 #include "spell/widgets/SpellCheckDialog.h"
 #include "spell/widgets/SpellHighlighter.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QToolButton>
 #include <QWidget>
 
@@ -51,7 +54,7 @@ void ComposeParts::Prompts::beep()
 }
 
 ComposeParts::ComposeParts(MailServices &mail, const Settings &settings, MessagePresenter &messages, QWidget *window)
-    : QObject(window), m_settings(settings), m_prompts(messages)
+    : QObject(window), m_mail(mail), m_messages(messages), m_settings(settings), m_prompts(messages)
 {
     m_draft = new sending::ComposeDraft(mail.outgoing, this);
     m_send = new sending::ComposeSend(mail.send, mail.sent, this);
@@ -98,6 +101,40 @@ void ComposeParts::applySpellSettings()
 {
     m_spellDialog->refreshDictionaries();
     m_highlighter->setEnabled(m_settings.asYouType);
+}
+
+void ComposeParts::makeFromInbox(int position, sending::MakeMode mode)
+{
+    try {
+        take(m_mail.inbox.message(position), mode);
+    } catch (const Error &error) {
+        Q_EMIT failed(error.message());
+    }
+}
+
+void ComposeParts::reopen(int sentPosition)
+{
+    try {
+        take(m_mail.sent.message(sentPosition), sending::MakeMode::Reopen);
+    } catch (const Error &error) {
+        Q_EMIT failed(error.message());
+    }
+}
+
+void ComposeParts::take(const core::Message &message, sending::MakeMode mode)
+{
+    const sending::MadeMessage made =
+        sending::MakeMessage(sending::storedMessage(message), mode, m_settings.myDest);
+    sending::applyToDraft(made, m_draft->draft(), m_mail.outgoing);
+    m_pane->subjectBox()->setText(made.subject);
+    m_draft->setRecipients(made.recipients);
+    m_draft->setAttachmentPaths(made.attachmentPaths);
+    m_to->updateList();
+    m_attach->UpdateList();
+    sending::fillComposeEditor(*m_pane->editor(), made);
+    if (made.notice)
+        m_messages.showNotice(m_pane->window(), *made.notice);
+    Q_EMIT paneRequested(Pane::New);
 }
 
 void ComposeParts::spellCheck()

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "sending/MakeMessage.h"
 #include "sending/widgets/ComposePrompts.h"
+#include "shell/Navigation.h"
 
 #include <QObject>
 
@@ -49,9 +51,17 @@ public:
     // "Check spelling as you type" from the settings.
     void applySpellSettings();
 
+    // Reply or Forward of the inbox store's message at this position, Reopen of Sent Items' one:
+    // the compose pane takes the made message and asks to be shown.
+    void replyTo(int inboxPosition) { makeFromInbox(inboxPosition, sending::MakeMode::Reply); }
+    void forward(int inboxPosition) { makeFromInbox(inboxPosition, sending::MakeMode::Forward); }
+    void reopen(int sentPosition);
+
 Q_SIGNALS:
     void statusTextChanged(const QString &text);
     void failed(const QString &message);
+    // Asks the window to show a pane through its action.
+    void paneRequested(Pane pane);
 
 private:
     // Notices and beeps go through the window's presenter; questions and the file dialog to the desktop.
@@ -67,6 +77,11 @@ private:
     };
 
     void spellCheck();
+    void makeFromInbox(int position, sending::MakeMode mode);
+    void take(const core::Message &message, sending::MakeMode mode);
+
+    MailServices &m_mail;
+    MessagePresenter &m_messages;
 
     const Settings &m_settings;
     Prompts m_prompts;

@@ -18,7 +18,9 @@
 #include "platform/Errors.h"
 
 #include "addressbook/widgets/AddressListPane.h"
+#include "receiving/widgets/MailReaderPane.h"
 #include "sending/widgets/ComposePane.h"
+#include "sending/widgets/SentItemsPane.h"
 #include "sortgrid/widgets/SortGrid.h"
 #include "ui/widgets/OutlookBar.h"
 #include "ui/widgets/StatusBarEx.h"
@@ -220,6 +222,10 @@ void MainWindow::connectServices()
     connect(this, &MainWindow::paneShown, m_reader, &ReaderPanes::paneShown);
     connect(m_reader, &ReaderPanes::paneRequested, this, &MainWindow::showPane);
     connect(m_reader, &ReaderPanes::failed, this, &MainWindow::showError);
+    connect(m_reader->reader(), &receiving::MailReaderPane::replyRequested, m_compose, &ComposeParts::replyTo);
+    connect(m_reader->reader(), &receiving::MailReaderPane::forwardRequested, m_compose, &ComposeParts::forward);
+    connect(m_lists->sent(), &sending::SentItemsPane::reopenRequested, m_compose, &ComposeParts::reopen);
+    connect(m_compose, &ComposeParts::paneRequested, this, &MainWindow::showPane);
 }
 
 void MainWindow::setMailCheckRunner(MailCheckRunner *runner)

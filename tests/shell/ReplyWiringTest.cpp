@@ -1,0 +1,147 @@
+// Reply, Forward and Reopen as the window wires them into the compose pane.
+#include "shell/widgets/ListPanes.h"
+#include "shell/widgets/ReaderPanes.h"
+
+#include "WindowProgram.h"
+#include "support/StoreTexts.h"
+#include "support/Strings.h"
+#include "support/TempFolder.h"
+
+#include "receiving/MailReading.h"
+#include "receiving/widgets/InboxPane.h"
+#include "richtext/widgets/RichTextEditor.h"
+#include "sending/SentStore.h"
+#include "sending/widgets/ComposePane.h"
+#include "sending/widgets/SentItemsPane.h"
+#include "sortgrid/widgets/SortGrid.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace corvane::shell;
+using corvane::test::strings;
+
+namespace {
+
+using Program = corvane::test::WindowProgram;
+
+QStringList items(const QComboBox *box)
+{
+    QStringList texts;
+    for (int i = 0; i < box->count(); ++i)
+        texts.append(box->itemText(i));
+    return texts;
+}
+
+// The compose pane as the user sees it: subject, recipient and attachment boxes, the draft's paths.
+struct Compose
+{
+    QString subject;
+    QStringList to;
+    QStringList attached;
+    QStringList paths;
+    bool operator==(const Compose &) const = default;
+};
+
+void PrintTo(const Compose &c, std::ostream *out)
+{
+    *out << c.subject.toStdString() << " to " << c.to.join(u'|').toStdString() << " attached "
+         << c.attached.join(u'|').toStdString() << " paths " << c.paths.join(u'|').toStdString();
+}
+
+corvane::sending::ComposePane &pane(const Program &p)
+{
+    return *p.find<corvane::sending::ComposePane>("NewPan");
+}
+
+Compose compose(const Program &p)
+{
+    return {p.find<QLineEdit>("SubjectE")->text(), items(p.find<QComboBox>("ToC")), items(p.find<QComboBox>("AttachC")),
+            pane(p).draft().attachmentPaths()};
+}
+
+QStringList editorLines(const Program &p)
+{
+    return pane(p).editor()->text().split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
+}
+
+TEST(ReplyWiring, ReplyAndForwardOfTheShownMessageFillTheComposePaneAndBringItToTheFront)
+{
+    Program p;
+    p.makeReady(static_cast<int>(Pane::InBox));
+    const QString inbox = p.app.subfolder(QStringLiteral("inbox"));
+    corvane::test::writeFile(inbox + QStringLiteral("plan.txt"), "steps");
+    p.app.write(corvane::receiving::kInboxStoreFileName,
+                corvane::test::inboxStore({corvane::test::inboxMessage(QStringLiteral("Cid"), QStringLiteral("Lunch")),
+                                           corvane::test::inboxMessage(QStringLiteral("Bob"), QStringLiteral("Plans"),
+                                                                       {QStringLiteral("plan.txt")})}));
+    p.open();
+    auto *reply = p.find<QToolButton>("ReplyI");
+    auto *forward = p.find<QToolButton>("ToolButton6");
+    EXPECT_FALSE(reply->isEnabled());
+    EXPECT_FALSE(forward->isEnabled());
+    p.window->listPanes()->inbox()->grid()->setRow(2); // "Msg No." 2: Bob's message
+    p.click(Pane::MailReader);
+    ASSERT_TRUE(reply->isEnabled());
+    ASSERT_TRUE(forward->isEnabled());
+
+    reply->click();
+    EXPECT_EQ(p.front(), QStringLiteral("NewPan"));
+    EXPECT_EQ(p.highlighted(), static_cast<int>(Pane::New));
+    EXPECT_EQ(compose(p), (Compose{QStringLiteral("RE: Plans"), strings({"Bob"}), {}, {}}));
+    const QStringList lines = editorLines(p);
+    ASSERT_GE(lines.size(), 7);
+    EXPECT_EQ(lines.mid(0, 2), strings({"", ""}));
+    EXPECT_EQ(lines.mid(3, 4), strings({"Original Message", "From: Bob", "To: Ann, ", "Subject: Plans"}));
+
+    p.click(Pane::MailReader);
+    forward->click();
+    EXPECT_EQ(p.front(), QStringLiteral("NewPan"));
+    EXPECT_EQ(compose(p), (Compose{QStringLiteral("FW: Plans"), {}, strings({"plan.txt"}),
+                                   QStringList{inbox + QStringLiteral("plan.txt")}}));
+    EXPECT_EQ(editorLines(p).mid(3, 2), strings({"Original Message", "From: Bob"}));
+    EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
+
+    // Deleting the shown message leaves nothing to answer until another is shown.
+    p.click(Pane::MailReader);
+    p.fakes.messages.answer = true;
+    p.find<QToolButton>("DeleteMsgI")->click();
+    EXPECT_EQ(p.front(), QStringLiteral("InBoxPan"));
+    EXPECT_FALSE(reply->isEnabled());
+    EXPECT_FALSE(forward->isEnabled());
+}
+
+TEST(ReplyWiring, DoubleClickInSentItemsReopensTheMessageOfTheRowsNumber)
+{
+    Program p;
+    p.makeReady(static_cast<int>(Pane::SentItems));
+    p.ini().writeInteger(keys::columns, QStringLiteral("Sent Sort"), 2); // by subject: rows differ from positions
+    p.ini().writeInteger(keys::columns, QStringLiteral("Sent Sort Direction"), 0);
+    const QString report = p.app.file(QStringLiteral("files/report.pdf"));
+    p.app.write(corvane::sending::kSentStoreFileName,
+                corvane::test::sentStore(
+                    {corvane::test::sentMessage({QStringLiteral("Cid")}, QStringLiteral("b"), {}, QStringLiteral("1")),
+                     corvane::test::sentMessage({QStringLiteral("Bob"), QStringLiteral("Dan")}, QStringLiteral("a"),
+                                                {report}, QStringLiteral("2"))}));
+    p.open();
+    corvane::sortgrid::TSortGrid &grid = *p.window->listPanes()->sent()->grid();
+    ASSERT_EQ(grid.Cells(2, 1), QStringLiteral("a"));
+    // Grid row 1 is the model's first row: the header row is not in the model.
+    const QRect cell = grid.visualRect(grid.model()->index(1 - grid.FixedRows(), 2));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
+    ASSERT_EQ(grid.Row(), 1);
+
+    EXPECT_EQ(p.front(), QStringLiteral("NewPan"));
+    EXPECT_EQ(compose(p), (Compose{QStringLiteral("a"), strings({"Bob", "Dan"}), strings({"report.pdf"}),
+                                   QStringList{report}}));
+    EXPECT_EQ(pane(p).editor()->text().trimmed(), QStringLiteral("Hi"));
+    EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
+}
+
+} // namespace
