@@ -1,8 +1,9 @@
 // Takes the README's screenshots: the first start in an empty program folder, the Settings pane
 // after the user filled in name and inbox folder and pressed Save, the InBox pane with a few
 // received messages, all of them and those Find keeps, the Mail Reader on a formatted message
-// with attachments, the Address Edit pane on an entry of a small address book, and the New pane
-// with a formatted message and its two dialogs. Run under a display (Xvfb):
+// with attachments, the Address Edit pane on an entry of a small address book, the New pane
+// with a formatted message and its two dialogs, and a reply to the formatted message. Run under a
+// display (Xvfb):
 //   xvfb-run -a shell_screenshots <output folder>
 #include "shell/widgets/ComposeParts.h"
 #include "shell/widgets/GridSetup.h"
@@ -175,6 +176,20 @@ bool writeAMessage(corvane::shell::MainWindow &window, const QDir &root, const Q
     return ok;
 }
 
+// The reply to the formatted message: the answer typed above the grey, indented original.
+bool writeAReply(corvane::shell::MainWindow &window, const QString &output)
+{
+    corvane::shell::ComposeParts &compose = *window.compose();
+    compose.replyTo(window.mail().inbox.count() - 1);
+    window.showPane(corvane::shell::Pane::New);
+    corvane::richtext::RichTextEditor *editor = compose.pane()->editor();
+    editor->setFocus();
+    editor->select(0, 0);
+    QTest::keyClicks(editor, QStringLiteral("Thanks Bob, Friday suits me. I will bring the keys."));
+    settle(window);
+    return save(window, output + QStringLiteral("reply.png"));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -257,6 +272,7 @@ int main(int argc, char **argv)
         ok = save(window, output + QStringLiteral("address-edit.png")) && ok;
 
         ok = writeAMessage(window, root, output) && ok;
+        ok = writeAReply(window, output) && ok;
     }
     root.removeRecursively();
     return ok && ready ? 0 : 1;
