@@ -1,4 +1,5 @@
 #include "AttachIni.h"
+#include "Logging.h"
 
 #include "platform/ExclusiveRename.h"
 #include "platform/IniFile.h"
@@ -42,6 +43,8 @@ void recordAttachmentSent(const QString &folderText, const QString &fileName, bo
             const int count = ini.readInteger(kAttachmentsSection, fileName, 0);
             if (count != -1)
                 ini.writeInteger(kAttachmentsSection, fileName, count + messageFiles);
+            qCDebug(lcCore) << "Attach.ini in" << folder << "counts" << fileName << "for" << messageFiles
+                            << "more fetches";
         } else {
             ini.writeInteger(kAttachmentsSection, fileName, -1);
         }
@@ -55,6 +58,8 @@ FetchCount countDownFetch(const QString &folderText, const QString &fileName, bo
     platform::updateUnderFolderLock(folder, [&] {
         result.lastFetch = countDown(folder + kAttachIniFileName, fileName, counted);
         result.sourceRemoved = result.lastFetch && removeSource && QFile::remove(folder + fileName);
+        qCDebug(lcCore) << "Attach.ini in" << folder << "counted down" << fileName
+                        << (result.lastFetch ? "(last fetch)" : "");
     });
     return result;
 }

@@ -1,4 +1,5 @@
 #include "BodyTexts.h"
+#include "Logging.h"
 
 #include <QElapsedTimer>
 #include <QHashFunctions>
@@ -91,8 +92,9 @@ void BodyTexts::slice()
             QString plain;
             try {
                 plain = toPlainText(QString::fromUtf8(body));
-            } catch (const std::exception &) {
+            } catch (const std::exception &error) {
                 // Only find misses this body's words; the reader shows what is wrong with it.
+                qCInfo(lcUi) << "find cannot read a message body:" << error.what();
             }
             texts.push_back(folded(plain));
             body = QByteArray(); // let the rich text go as soon as it is read

@@ -1,0 +1,3 @@
+#include "Logging.h"
+
+Q_LOGGING_CATEGORY(lcCore, "corvane.core", QtWarningMsg)

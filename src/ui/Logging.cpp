@@ -1,0 +1,3 @@
+#include "Logging.h"
+
+Q_LOGGING_CATEGORY(lcUi, "corvane.ui", QtWarningMsg)
