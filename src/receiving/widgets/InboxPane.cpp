@@ -6,12 +6,9 @@
 #include "receiving/InboxStore.h"
 #include "receiving/MailReading.h"
 
-#include "platform/Errors.h"
 #include "sortgrid/widgets/SortGrid.h"
-#include "ui/widgets/ListSelection.h"
 
 #include <QAction>
-#include <QPointer>
 #include <QShortcut>
 #include <QToolBar>
 #include <QToolButton>
@@ -88,31 +85,9 @@ ui::BodyTexts::Source InboxPane::bodySource() const
 
 void InboxPane::InboxDeleteMsgExecute()
 {
-    sortgrid::TSortGrid &list = *grid();
-    const int row = list.Row();
-    if (row < 1 || !m_delete->isEnabled())
-        return;
-    const QPointer<InboxPane> alive(this);
-    if (m_confirm && !m_confirm(window(), kDeleteMessageQuestion))
-        return;
-    if (!alive)
-        return;
-    // The number is read after the answer: the list may have been filled again meanwhile.
-    const std::optional<int> position = ui::selectedPosition(list, m_store.count());
-    if (!position)
-        return;
-    m_delete->setEnabled(false);
-    try {
-        m_store.deleteAt(*position);
-    } catch (const Error &error) {
-        // The message is gone from the store in memory even when the save failed.
-        Q_EMIT failed(error.message());
-    }
-    m_delete->setEnabled(true);
-    if (showList() == Shown::Superseded || !alive)
-        return;
-    ui::selectDataRow(list, row);
-    Q_EMIT listRequested();
+    if (deleteSelected(m_delete, m_confirm, kDeleteMessageQuestion, [this] { return m_store.count(); },
+                       [this](int position) { m_store.deleteAt(position); }, AfterDelete::SameRow))
+        Q_EMIT listRequested();
 }
 
 } // namespace corvane::receiving

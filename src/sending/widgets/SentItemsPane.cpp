@@ -5,12 +5,10 @@
 
 #include "sending/SentStore.h"
 
-#include "platform/Errors.h"
 #include "sortgrid/widgets/SortGrid.h"
 #include "ui/widgets/ListSelection.h"
 
 #include <QAction>
-#include <QPointer>
 #include <QShortcut>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -66,31 +64,9 @@ ui::BodyTexts::Source SentItemsPane::bodySource() const
 
 void SentItemsPane::DeleteSentIClick()
 {
-    sortgrid::TSortGrid &list = *grid();
-    const int row = list.Row();
-    if (row < 1 || !m_delete->isEnabled())
-        return;
-    const QPointer<SentItemsPane> alive(this);
-    if (m_confirm && !m_confirm(window(), kDeleteSentQuestion))
-        return;
-    if (!alive)
-        return;
-    const std::optional<int> position = ui::selectedPosition(list, m_store.count());
-    if (!position)
-        return;
-    const bool wasLastRow = row == list.RowCount() - 1;
-    m_delete->setEnabled(false);
-    try {
-        m_store.deleteAt(*position);
-    } catch (const Error &error) {
-        // The message is gone from the store in memory even when the save failed.
-        Q_EMIT failed(error.message());
-    }
-    m_delete->setEnabled(true);
-    if (showList() == Shown::Superseded || !alive)
-        return;
-    ui::selectDataRow(list, wasLastRow ? row - 1 : row);
-    Q_EMIT listRequested();
+    if (deleteSelected(m_delete, m_confirm, kDeleteSentQuestion, [this] { return m_store.count(); },
+                       [this](int position) { m_store.deleteAt(position); }, AfterDelete::SameRowOrPrevious))
+        Q_EMIT listRequested();
 }
 
 } // namespace corvane::sending

@@ -3,7 +3,9 @@
 #include "platform/Errors.h"
 #include "sortgrid/widgets/SortGrid.h"
 #include "ui/widgets/FindField.h"
+#include "ui/widgets/ListSelection.h"
 
+#include <QAction>
 #include <QPointer>
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
@@ -242,6 +244,37 @@ void ListPane::applyFind()
     setGridRows(rows);
     m_subsetShown = true;
     m_arrangedGridRevision = cells.revision();
+}
+
+bool ListPane::deleteSelected(QAction *command, const std::function<bool(QWidget *, const QString &)> &confirm,
+                              const QString &question, const std::function<int()> &count,
+                              const std::function<void(int position)> &remove, AfterDelete after)
+{
+    sortgrid::TSortGrid &list = *m_grid;
+    const int row = list.Row();
+    if (row < 1 || !command->isEnabled())
+        return false;
+    const QPointer<ListPane> alive(this);
+    if (confirm && !confirm(window(), question))
+        return false;
+    if (!alive)
+        return false;
+    const std::optional<int> position = selectedPosition(list, count());
+    if (!position)
+        return false;
+    const bool wasLastRow = row == list.RowCount() - 1;
+    command->setEnabled(false);
+    try {
+        remove(*position);
+    } catch (const Error &error) {
+        // The item is gone from the store in memory even when the save failed.
+        Q_EMIT failed(error.message());
+    }
+    command->setEnabled(true);
+    if (showList() == Shown::Superseded || !alive)
+        return false;
+    selectDataRow(list, after == AfterDelete::SameRowOrPrevious && wasLastRow ? row - 1 : row);
+    return true;
 }
 
 } // namespace corvane::ui

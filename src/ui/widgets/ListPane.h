@@ -6,10 +6,12 @@
 #include "ui/widgets/CaptionPanel.h"
 
 #include <QList>
+#include <QString>
 #include <QStringList>
 
 #include <functional>
 
+class QAction;
 class QVBoxLayout;
 
 namespace corvane::sortgrid {
@@ -87,6 +89,19 @@ protected:
     void addFindField(QList<int> searchColumns, BodyTexts::Converter toPlainText);
     // The stored bodies (rich text) of the messages, in store order, at the current revision.
     virtual BodyTexts::Source bodySource() const { return {}; }
+
+    // Which row a delete leaves selected: the same row index, or the one before when the last row
+    // went.
+    enum class AfterDelete { SameRow, SameRowOrPrevious };
+    // A list's delete command: asks the question (when there is a confirmation), then removes the
+    // item the selected row names through its number, read after the answer since the list may
+    // have been filled again meanwhile, shows the list again and selects a row. The command is
+    // disabled while the removal runs; a removal that throws an Error goes to failed(). True when
+    // the list shows again after a removal; false when nothing was removed, the display was
+    // superseded or the pane is gone (then nothing of it may be touched).
+    bool deleteSelected(QAction *command, const std::function<bool(QWidget *, const QString &)> &confirm,
+                        const QString &question, const std::function<int()> &count,
+                        const std::function<void(int position)> &remove, AfterDelete after);
 
 private:
     Shown fill();
