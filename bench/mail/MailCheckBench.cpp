@@ -24,6 +24,8 @@
 #include <QMap>
 #include <QTemporaryDir>
 
+#include "support/PugixmlSave.h"
+
 #include <benchmark/benchmark.h>
 #include <pugixml.hpp>
 
@@ -256,10 +258,7 @@ void BM_StoreSavePugixmlAlone(benchmark::State &state)
     document.load_file(QFile::encodeName(pristineStore()).constData());
     const QByteArray out = QFile::encodeName(workFolder().filePath(QStringLiteral("raw.cvi")));
     for (auto _ : state) {
-        document.save_file(out.constData(), "", pugi::format_raw);
-        const int fd = ::open(out.constData(), O_RDONLY);
-        ::fsync(fd);
-        ::close(fd);
+        bench::savePugixmlFlushed(document, out);
     }
     state.counters["MB/s"] = benchmark::Counter(storeMegabytes(), benchmark::Counter::kIsIterationInvariantRate);
 }

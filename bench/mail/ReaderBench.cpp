@@ -12,19 +12,20 @@
 #include "richtext/widgets/RichTextEditor.h"
 #include "sortgrid/widgets/SortGrid.h"
 
-#include <QApplication>
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <QToolButton>
 
+#include "support/PugixmlSave.h"
+
 #include <benchmark/benchmark.h>
 #include <pugixml.hpp>
 
 #include <cstdio>
-#include <fcntl.h>
 #include <memory>
-#include <unistd.h>
 
 using namespace corvane;
 
@@ -186,10 +187,7 @@ void BM_PugixmlSaveAlone(benchmark::State &state)
     document.load_file(QFile::encodeName(bigStorePath()).constData());
     const QByteArray out = QFile::encodeName(workFolder().filePath(QStringLiteral("raw.cvi")));
     for (auto _ : state) {
-        document.save_file(out.constData(), "", pugi::format_raw);
-        const int fd = ::open(out.constData(), O_RDONLY);
-        ::fsync(fd);
-        ::close(fd);
+        bench::savePugixmlFlushed(document, out);
     }
 }
 
@@ -201,13 +199,3 @@ BENCHMARK(BM_DeleteOneOf50000)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PugixmlSaveAlone)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

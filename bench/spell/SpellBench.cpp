@@ -8,7 +8,6 @@
 #include "spell/SpellChecker.h"
 #include "spell/widgets/SpellHighlighter.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -210,13 +209,3 @@ void BM_PlainAlgorithm(benchmark::State &state)
 BENCHMARK(BM_PlainAlgorithm)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

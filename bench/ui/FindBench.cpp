@@ -9,7 +9,6 @@
 #include "ui/TextSearch.h"
 #include "ui/widgets/FindField.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 
@@ -241,13 +240,3 @@ BENCHMARK(BM_FindByBodyText_50k)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_InboxPaneKeystroke_100k)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
