@@ -8,9 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <atomic>
-#include <thread>
-
 namespace corvane::sending {
 
 using core::Notice;
@@ -18,6 +15,7 @@ using core::Notice;
 ComposeSend::ComposeSend(SendAction &action, SentStore &sent, QObject *parent)
     : QObject(parent), m_action(action), m_sent(sent)
 {
+    m_worker.setMaxThreadCount(1);
     connect(&m_action, &SendAction::statusTextChanged, this, &ComposeSend::statusTextChanged);
 }
 
@@ -41,17 +39,11 @@ std::optional<Notice> ComposeSend::checkOffUiThread(QStringList paths)
 {
     if (paths.isEmpty())
         return std::nullopt;
-    platform::EventLoopWaiter waiter;
-    std::atomic<bool> done{false};
     std::optional<Notice> result;
     // The worker reads its own copy of the list: the window may change the draft meanwhile.
-    std::thread worker([&waiter, &done, &result, paths = std::move(paths)] {
+    platform::runOnWorkerAndWait(m_worker, [&result, paths = std::move(paths)] {
         result = unreadableAttachment(paths);
-        done = true;
-        waiter.wake();
     });
-    waiter.waitUntil([&done] { return done.load(); });
-    worker.join();
     return result;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <QThreadPool>
 
 #include <optional>
 
@@ -46,6 +47,7 @@ private:
     SendAction &m_action;
     SentStore &m_sent;
     bool m_running = false;
+    QThreadPool m_worker; // reads the attached files before a send
 };
 
 } // namespace corvane::sending

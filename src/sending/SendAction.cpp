@@ -12,7 +12,6 @@
 
 #include <QFileInfo>
 
-#include <atomic>
 #include <exception>
 
 namespace corvane::sending {
@@ -111,23 +110,8 @@ SendResult SendAction::SendiExecute(const Draft &draft, const addressbook::MailS
 DeliveryReport SendAction::deliverOffUiThread(const QByteArray &bytes, const QStringList &names,
                                               const addressbook::RecipientList &targets)
 {
-    platform::EventLoopWaiter waiter;
-    std::atomic<bool> done{false};
     DeliveryReport report;
-    std::exception_ptr failure;
-    m_worker.start([&] {
-        try {
-            report = SendExecute(bytes, names, targets);
-        } catch (...) {
-            failure = std::current_exception(); // handed to the UI thread below
-        }
-        done = true;
-        waiter.wake();
-    });
-    waiter.waitUntil([&done] { return done.load(); });
-    m_worker.waitForDone();
-    if (failure)
-        std::rethrow_exception(failure);
+    platform::runOnWorkerAndWait(m_worker, [&] { report = SendExecute(bytes, names, targets); });
     return report;
 }
 
