@@ -2,6 +2,7 @@
 
 #include "platform/StoreRevision.h"
 #include "platform/XmlDocument.h"
+#include "platform/Paths.h"
 
 #include <QList>
 #include <QString>
@@ -44,7 +45,7 @@ public:
 
     // The empty store: the document's initial content.
     static QStringList initialContent();
-    static QString pathIn(const QString &folder) { return folder + kAddressStoreFileName; }
+    static QString pathIn(const QString &folder) { return platform::joinPath(folder, kAddressStoreFileName); }
 
     // Makes the path the document's file, writing the document (its initial content when it was
     // not in use) there first when the file is missing; then loads the file.

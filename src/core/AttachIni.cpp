@@ -38,7 +38,7 @@ void recordAttachmentSent(const QString &folderText, const QString &fileName, bo
 {
     const QString folder = platform::withTrailingSeparator(folderText);
     platform::updateUnderFolderLock(folder, [&] {
-        platform::IniFile ini(folder + kAttachIniFileName);
+        platform::IniFile ini(platform::joinPath(folder, kAttachIniFileName));
         if (serverFolder) {
             const int count = ini.readInteger(kAttachmentsSection, fileName, 0);
             if (count != -1)
@@ -56,8 +56,8 @@ FetchCount countDownFetch(const QString &folderText, const QString &fileName, bo
     const QString folder = platform::withTrailingSeparator(folderText);
     FetchCount result;
     platform::updateUnderFolderLock(folder, [&] {
-        result.lastFetch = countDown(folder + kAttachIniFileName, fileName, counted);
-        result.sourceRemoved = result.lastFetch && removeSource && QFile::remove(folder + fileName);
+        result.lastFetch = countDown(platform::joinPath(folder, kAttachIniFileName), fileName, counted);
+        result.sourceRemoved = result.lastFetch && removeSource && QFile::remove(platform::joinPath(folder, fileName));
         qCDebug(lcCore) << "Attach.ini in" << folder << "counted down" << fileName
                         << (result.lastFetch ? "(last fetch)" : "");
     });

@@ -4,6 +4,7 @@
 #include "EventLoopWait.h"
 #include "FileIo.h"
 #include "Logging.h"
+#include "Paths.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -217,8 +218,8 @@ void copyFileReplacing(const QString &source, const QString &destination)
         throw copyError(in.errorString());
 
     const GatePass pass(destination);
-    const QString temporary = target.path() + u'/' + temporaryFilePrefix()
-        + QString::number(QRandomGenerator::global()->generate64(), 36) + QStringLiteral(".tmp");
+    const QString temporary = joinPath(target.path(), temporaryFilePrefix()
+        + QString::number(QRandomGenerator::global()->generate64(), 36) + QStringLiteral(".tmp"));
     QFile out(temporary);
     if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         throw copyError(out.errorString());

@@ -3,6 +3,7 @@
 #include "Errors.h"
 #include "FileIo.h"
 #include "Logging.h"
+#include "Paths.h"
 #include "Retry.h"
 
 #include <QDateTime>
@@ -89,7 +90,7 @@ RenameOutcome renameWithoutReplacing(const QString &from, const QString &to, QSt
 
 QString FolderLock::lockPathFor(const QString &folder)
 {
-    return folder + temporaryFilePrefix() + QStringLiteral("delivery.lock");
+    return joinPath(folder, temporaryFilePrefix() + QStringLiteral("delivery.lock"));
 }
 
 FolderLock::FolderLock(const QString &folder) : FolderLock(folder, Options{}) {}
@@ -182,9 +183,9 @@ void FolderLock::acquire(const QString &folder, Options options)
                     } else if (seenFor.elapsed() >= options.staleAfter.count()) {
                         // Move the stale lock aside before removing it, so that two writers
                         // breaking it at once cannot remove a fresh lock that a third has just made.
-                        const QString aside = folder + temporaryFilePrefix()
+                        const QString aside = joinPath(folder, temporaryFilePrefix()
                             + QString::number(QRandomGenerator::global()->generate64(), 36)
-                            + QStringLiteral(".stale");
+                            + QStringLiteral(".stale"));
                         qCWarning(lcPlatform, "breaking the lock of %s: unchanged for %lld ms",
                                   qUtf8Printable(QDir::toNativeSeparators(folder)),
                                   static_cast<long long>(seenFor.elapsed()));

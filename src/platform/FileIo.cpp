@@ -1,5 +1,7 @@
 #include "FileIo.h"
 
+#include "Paths.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -40,7 +42,7 @@ QString temporarySibling(const QString &path)
     const QFileInfo info(path);
     const QString name = temporaryFilePrefix()
         + QString::number(QRandomGenerator::global()->generate64(), 36) + QStringLiteral(".tmp");
-    return info.path() + u'/' + name;
+    return joinPath(info.path(), name);
 }
 
 bool replaceFile(const QString &from, const QString &to, QString *reason)

@@ -23,6 +23,11 @@ QString withTrailingSeparator(const QString &folder)
     return folder + nativeSeparator();
 }
 
+QString joinPath(const QString &folder, const QString &fileName)
+{
+    return withTrailingSeparator(folder) + fileName;
+}
+
 QString toNative(const QString &path)
 {
     return QDir::toNativeSeparators(path);

@@ -16,11 +16,11 @@ namespace corvane::receiving {
 void AttachmentFetchJob::run(platform::BackgroundCopies *copies) const
 {
     QThread::currentThread()->setObjectName(QStringLiteral("Receiving attachment"));
-    const QString source = SourceFolder + FileName;
+    const QString source = platform::joinPath(SourceFolder, FileName);
     bool copied = false;
     if (Copy) {
         try {
-            platform::copyFileReplacing(source, DestFolder + FileName);
+            platform::copyFileReplacing(source, platform::joinPath(DestFolder, FileName));
             copied = true;
         } catch (const Error &) {
             // the source stays; the reader shows the attachment as missing

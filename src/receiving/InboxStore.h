@@ -5,6 +5,7 @@
 #include "core/Message.h"
 #include "platform/StoreRevision.h"
 #include "platform/XmlDocument.h"
+#include "platform/Paths.h"
 
 #include <QList>
 #include <QString>
@@ -55,7 +56,7 @@ public:
     explicit InboxStore(platform::XmlDocument &document, QObject *parent = nullptr);
 
     static QStringList initialContent();
-    static QString pathIn(const QString &inboxDataFolder) { return inboxDataFolder + kInboxStoreFileName; }
+    static QString pathIn(const QString &inboxDataFolder) { return platform::joinPath(inboxDataFolder, kInboxStoreFileName); }
 
     // Makes the path the document's file (writing the document there first when the file is
     // missing) and loads it. Throws IoError or XmlError; the revision rises either way.

@@ -3,6 +3,7 @@
 #include "platform/Errors.h"
 #include "platform/FileNames.h"
 #include "ui/ListPosition.h"
+#include "platform/Paths.h"
 
 #include <QFileInfo>
 
@@ -26,7 +27,7 @@ QString attachmentPath(const QString &inboxFolder, const QString &name)
 {
     if (!platform::isValidFileName(name))
         return {};
-    return inboxFolder + name;
+    return platform::joinPath(inboxFolder, name);
 }
 
 QString attachmentToOpen(const QString &inboxFolder, const QString &name)

@@ -42,7 +42,7 @@ void AttachmentCopyJob::run(platform::BackgroundCopies *copies) const
         if (!platform::isValidFileName(name) || core::isMailFolderFileName(name))
             return;
         try {
-            platform::copyFileReplacing(source, destinationFolder + name);
+            platform::copyFileReplacing(source, platform::joinPath(destinationFolder, name));
         } catch (const Error &error) {
             // The rest of this target's list is neither copied nor recorded; the user learns why.
             if (copies)

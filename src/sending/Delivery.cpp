@@ -45,8 +45,8 @@ void removeSoon(const QString &path)
 // Writes the bytes to a new temporary file in the folder and flushes them to disk.
 QString writeTemporary(const QString &folder, const QByteArray &bytes)
 {
-    const QString path = folder + platform::temporaryFilePrefix()
-        + QString::number(QRandomGenerator::global()->generate64(), 36) + QStringLiteral(".tmp");
+    const QString path = platform::joinPath(folder, platform::temporaryFilePrefix()
+        + QString::number(QRandomGenerator::global()->generate64(), 36) + QStringLiteral(".tmp"));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         throw platform::WriteError(path, file.errorString());
@@ -140,7 +140,7 @@ QString publishOnce(const QString &folder, const QString &name, const QByteArray
         if (!noReplace)
             taken = takenNumbers(folder, name);
         for (qint64 n = 1;; ++n) {
-            const QString target = folder + core::messageFileName(name, n);
+            const QString target = platform::joinPath(folder, core::messageFileName(name, n));
             if (taken.contains(n))
                 continue;
             if (noReplace) {

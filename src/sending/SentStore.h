@@ -3,6 +3,7 @@
 #include "core/Message.h"
 #include "platform/StoreRevision.h"
 #include "platform/XmlDocument.h"
+#include "platform/Paths.h"
 
 #include <QList>
 #include <QString>
@@ -35,7 +36,7 @@ public:
     explicit SentStore(platform::XmlDocument &document, QObject *parent = nullptr);
 
     static QStringList initialContent();
-    static QString pathIn(const QString &folder) { return folder + kSentStoreFileName; }
+    static QString pathIn(const QString &folder) { return platform::joinPath(folder, kSentStoreFileName); }
 
     // Makes the path the document's file (writing the document there first when the file is
     // missing) and loads it. Throws IoError or XmlError; the revision rises either way.

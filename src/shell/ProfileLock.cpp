@@ -1,4 +1,5 @@
 #include "ProfileLock.h"
+#include "platform/Paths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -6,7 +7,7 @@
 namespace corvane::shell {
 
 ProfileLock::ProfileLock(const QString &profileFolder)
-    : m_path(profileFolder + kProfileLockFileName), m_lock(std::make_unique<QLockFile>(m_path))
+    : m_path(platform::joinPath(profileFolder, kProfileLockFileName)), m_lock(std::make_unique<QLockFile>(m_path))
 {
     // Age alone never makes the lock stale: a window may hold its profile for days. A lock whose
     // process has died on this machine is still recognised and taken over.

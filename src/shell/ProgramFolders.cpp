@@ -35,7 +35,7 @@ ProgramFolders resolveProgramFolders(const QString &programFolder, const QString
     QString profile;
     if (profileArgument)
         profile = asFolder(*profileArgument);
-    else if (platform::fileExists(programFolder + kSettingsFileName))
+    else if (platform::fileExists(platform::joinPath(programFolder, kSettingsFileName)))
         profile = programFolder;
     // An installed program's folder is the system's, even for a user who may write it.
     else if (installed.isEmpty() && QFileInfo(programFolder).isWritable())

@@ -14,8 +14,8 @@ Settings Settings::defaults(const QString &applicationFolder, const QString &dat
     s.addresses = applicationFolder;
     s.sentData = applicationFolder;
     s.inboxData = applicationFolder;
-    s.mailSound = shipped + QStringLiteral("mail.wav");
-    s.mainDictionary = shipped + QStringLiteral("Corvane.dic");
+    s.mailSound = platform::joinPath(shipped, QStringLiteral("mail.wav"));
+    s.mainDictionary = platform::joinPath(shipped, QStringLiteral("Corvane.dic"));
     // The folder already ends in a separator; the default has a second one, which still names
     // the same file.
     s.customDictionary = applicationFolder + platform::nativeSeparator() + QStringLiteral("Custom.dic");

@@ -11,7 +11,7 @@ namespace corvane::shell {
 Startup::Startup(const ProgramFolders &folders, Stores &stores)
     : m_applicationFolder(folders.profile),
       m_dataFolder(folders.data),
-      m_settingsFile(m_applicationFolder + kSettingsFileName),
+      m_settingsFile(platform::joinPath(m_applicationFolder, kSettingsFileName)),
       m_stores(stores),
       m_settings(Settings::defaults(m_applicationFolder, m_dataFolder))
 {
@@ -25,7 +25,7 @@ QString Startup::captionFor(const QString &versionText)
 StartupOutcome Startup::run(StartupRun run)
 {
     StartupOutcome outcome;
-    m_settingsFile = platform::IniFile(m_applicationFolder + kSettingsFileName);
+    m_settingsFile = platform::IniFile(platform::joinPath(m_applicationFolder, kSettingsFileName));
     try {
         m_settingsFile.checkReadable();
     } catch (const IoError &error) {

@@ -90,4 +90,15 @@ TEST(AttachmentToOpen, IsTheFileInTheInboxFolderAndAnyOtherNameIsRefusedByName)
     }
 }
 
+TEST(AttachmentToOpen, OfAnInboxFolderWithoutItsSeparatorIsInsideThatFolder)
+{
+    // Other users can create "inboxnotes.txt" beside a shared inbox folder: it must never be opened.
+    corvane::test::TempFolder folder;
+    const QString inbox = folder.subfolder(QStringLiteral("inbox"));
+    corvane::test::writeFile(inbox + QStringLiteral("notes.txt"), "mine");
+    corvane::test::writeFile(inbox.chopped(1) + QStringLiteral("notes.txt"), "planted");
+    EXPECT_EQ(corvane::receiving::attachmentToOpen(inbox.chopped(1), QStringLiteral("notes.txt")),
+              inbox + QStringLiteral("notes.txt"));
+}
+
 } // namespace

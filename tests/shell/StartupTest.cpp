@@ -108,17 +108,18 @@ TEST(Startup, ReRunCopiesTheStoreInMemoryIntoANewlyChosenFolder)
               QByteArray("<?xml version=\"1.0\"?><Addressbook><Addresses><Address Name=\"Bob\"/></Addresses></Addressbook>"));
 }
 
-TEST(Startup, AFolderWithoutTrailingSeparatorGluesTheFileName)
+TEST(Startup, AFolderWithoutTrailingSeparatorHoldsTheStoreInside)
 {
     TempFolder app;
     configure(app, app.subfolder(QStringLiteral("inbox")));
     const QString data = app.subfolder(QStringLiteral("data"));
-    const QString glued = data.chopped(1);
-    IniFile(app.file(QStringLiteral("main.ini"))).writeString(keys::settings, keys::inboxData, glued);
+    const QString unterminated = data.chopped(1);
+    IniFile(app.file(QStringLiteral("main.ini"))).writeString(keys::settings, keys::inboxData, unterminated);
     Stores stores;
     Startup startup(app.path(), stores);
     startup.run(StartupRun::Creation);
-    EXPECT_TRUE(QFile::exists(glued + QStringLiteral("InBox.cvi")));
+    EXPECT_TRUE(QFile::exists(data + QStringLiteral("InBox.cvi")));
+    EXPECT_FALSE(QFile::exists(unterminated + QStringLiteral("InBox.cvi")));
 }
 
 TEST(Startup, AnUnreadableStoreStopsStartupWithTheParsersMessage)

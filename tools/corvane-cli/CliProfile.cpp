@@ -26,14 +26,14 @@ CliProfile::CliProfile(const QString &folder)
     if (!info.isDir())
         throw CliError(QStringLiteral("The profile folder %1 does not exist.").arg(QDir::toNativeSeparators(folder)));
     m_folder = platform::withTrailingSeparator(QDir::toNativeSeparators(info.absoluteFilePath()));
-    const platform::IniFile settingsFile(m_folder + shell::kSettingsFileName);
+    const platform::IniFile settingsFile(platform::joinPath(m_folder, shell::kSettingsFileName));
     settingsFile.checkReadable(); // unreadable settings are not taken for missing ones
     m_settings = shell::readSettings(settingsFile, m_folder);
 }
 
 QString CliProfile::notReadyReason() const
 {
-    const QString ini = m_folder + shell::kSettingsFileName;
+    const QString ini = platform::joinPath(m_folder, shell::kSettingsFileName);
     auto missing = [&](const QString &what, const QString &path) {
         return QStringLiteral("%1 \"%2\" does not exist. Set it in %3 (or in Corvane's Settings).")
             .arg(what, path, ini);
