@@ -1,6 +1,7 @@
 // Runs the built corvane-cli as a process, as scripts and administrators do.
 #include "shell/ProfileLock.h"
 
+#include "support/StoreTexts.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
@@ -108,6 +109,37 @@ TEST(CorvaneCli, TwoProfilesExchangeAMessageWithAnAttachment)
     const CliRun sentShown = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("show"), QStringLiteral("--sent"),
                                   QStringLiteral("1")});
     EXPECT_TRUE(sentShown.out.contains(QStringLiteral("\nAttachments: nightly.log\n"))) << sentShown.out.toStdString();
+}
+
+TEST(CorvaneCli, ListAndShowPrintOthersControlCharactersVisibly)
+{
+    TwoProfiles p;
+    // As a peer's message file carried them: a subject with a newline and a tab, a sender name
+    // that would clear the screen and retitle the terminal, a body that would too.
+    QByteArray message = corvane::test::inboxMessage(QStringLiteral("\x1b]0;owned\x07" "Eve\x1b[2J"),
+                                                     QStringLiteral("line1\n2\tcol"));
+    message.replace("\n", "&#10;").replace("\t", "&#9;").replace("\x1b", "&#27;").replace("\x07", "&#7;");
+    message.replace("{\\rtf1 Hello}", "{\\rtf1 Hello\x1b[2J}");
+    corvane::test::writeFile(p.bob + QStringLiteral("InBox.cvi"), corvane::test::inboxStore({message}));
+
+    const CliRun listed = cli({QStringLiteral("--profile"), p.bob, QStringLiteral("list")});
+    ASSERT_EQ(listed.exitCode, 0) << listed.err.toStdString();
+    ASSERT_EQ(listed.out.count(u'\n'), 1) << listed.out.toStdString();
+    const QStringList fields = listed.out.chopped(1).split(u'\t');
+    ASSERT_EQ(fields.size(), 6) << listed.out.toStdString();
+    EXPECT_EQ(fields[1], QStringLiteral("\\x1b]0;owned\\x07Eve\\x1b[2J"));
+    EXPECT_EQ(fields[2], QStringLiteral("line1\\n2\\tcol"));
+
+    for (const bool rtf : {false, true}) {
+        QStringList arguments{QStringLiteral("--profile"), p.bob, QStringLiteral("show"), QStringLiteral("1")};
+        if (rtf)
+            arguments.append(QStringLiteral("--rtf"));
+        const CliRun shown = cli(arguments);
+        EXPECT_EQ(shown.exitCode, 0) << shown.err.toStdString();
+        EXPECT_FALSE(shown.out.contains(u'\x1b')) << shown.out.toStdString();
+        EXPECT_FALSE(shown.out.contains(u'\x07')) << shown.out.toStdString();
+        EXPECT_TRUE(shown.out.contains(QStringLiteral("\nSubject: line1\\n2\\tcol\n"))) << shown.out.toStdString();
+    }
 }
 
 TEST(CorvaneCli, NothingToSendReportsTheWarningAndFails)

@@ -253,6 +253,12 @@ QString usageText()
         "program's folder, or $XDG_CONFIG_HOME/corvane when Corvane is installed.\n"
         "With --verbose, what the program does on the shares (retries, files set aside, locks broken,\n"
         "messages delivered and taken) is logged on standard error.\n"
+        "Text that others wrote is printed with its control characters made visible, so that it\n"
+        "cannot drive the terminal or break lines and columns: a backslash as \\\\, tab, newline and\n"
+        "carriage return as \\t, \\n and \\r, other control characters as \\xHH, and bidirectional\n"
+        "controls and line separators as \\uHHHH. The fields of list, address list and show's headers\n"
+        "escape tabs and newlines too; a body shown as text keeps them; show --rtf writes such\n"
+        "characters as RTF escapes (\\'1b), so the RTF stays the same document.\n"
         "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");
 }
 

@@ -1,6 +1,7 @@
 #include "CliCommands.h"
 
 #include "CliProfile.h"
+#include "VisibleText.h"
 
 #include "core/Truth.h"
 #include "shell/ProgramFolders.h"
@@ -24,6 +25,17 @@ using core::Notice;
 
 constexpr qint64 kMaxBodyFileBytes = 64 * 1024 * 1024;
 
+// Text that others wrote, made safe to print (see VisibleText.h).
+QString field(const QString &text)
+{
+    return visibleText(text, TextKind::Field);
+}
+
+QString diagnostic(const QString &text)
+{
+    return visibleText(text, TextKind::Diagnostic);
+}
+
 QString bodyRtf(const SendCommand &send)
 {
     if (send.bodyFile) {
@@ -44,7 +56,7 @@ bool report(const QList<Notice> &notices, QTextStream &out, QTextStream &err)
             out << notice.text << '\n';
             continue;
         }
-        err << notice.text << '\n';
+        err << diagnostic(notice.text) << '\n';
         failed = failed || notice.kind != Notice::Kind::Information;
     }
     return failed;
@@ -59,7 +71,7 @@ public:
     {
         m_connection = QObject::connect(&m_copies, &platform::BackgroundCopies::problem, &m_copies,
                                         [this, &err](const QString &text) {
-                                            err << text << '\n';
+                                            err << diagnostic(text) << '\n';
                                             m_failed = true;
                                         });
     }
@@ -122,13 +134,13 @@ int list(CliProfile &profile, const ListCommand &command, QTextStream &out)
     profile.openForReading();
     if (command.sent) {
         for (const sending::SentRow &row : profile.mail().sent.rows())
-            out << row.number << '\t' << row.to << '\t' << row.subject << '\t' << row.attachments << '\t'
-                << row.date << '\n';
+            out << row.number << '\t' << field(row.to) << '\t' << field(row.subject) << '\t'
+                << field(row.attachments) << '\t' << field(row.date) << '\n';
         return kSuccess;
     }
     for (const receiving::InboxRow &row : profile.mail().inbox.rows())
-        out << row.number << '\t' << row.from << '\t' << row.subject << '\t' << row.attachments << '\t' << row.date
-            << '\t' << row.read << '\n';
+        out << row.number << '\t' << field(row.from) << '\t' << field(row.subject) << '\t' << field(row.attachments)
+            << '\t' << field(row.date) << '\t' << field(row.read) << '\n';
     return kSuccess;
 }
 
@@ -144,16 +156,16 @@ int show(CliProfile &profile, const ShowCommand &command, QTextStream &out)
     const core::Message m = command.sent ? profile.mail().sent.message(command.number - 1)
                                          : profile.mail().inbox.message(command.number - 1);
     const QString separator = QStringLiteral(", ");
-    out << "From: " << m.from << '\n'
-        << "To: " << m.to.join(separator) << '\n'
-        << "Subject: " << m.subject << '\n'
-        << "Date: " << m.date << '\n'
-        << "Attachments: " << m.shownAttachmentNames().join(separator) << '\n'
+    out << "From: " << field(m.from) << '\n'
+        << "To: " << field(m.to.join(separator)) << '\n'
+        << "Subject: " << field(m.subject) << '\n'
+        << "Date: " << field(m.date) << '\n'
+        << "Attachments: " << field(m.shownAttachmentNames().join(separator)) << '\n'
         << '\n';
     if (command.rtf) {
-        out << m.bodyRtf;
+        out << visibleText(m.bodyRtf, TextKind::Rtf);
     } else {
-        QString text = richtext::rtfToPlainText(m.bodyRtf);
+        const QString text = visibleText(richtext::rtfToPlainText(m.bodyRtf), TextKind::Body);
         out << text;
         if (!text.endsWith(u'\n'))
             out << '\n';
@@ -165,8 +177,8 @@ int addressList(CliProfile &profile, QTextStream &out)
 {
     profile.openForReading();
     for (const addressbook::AddressRow &row : profile.mail().addresses.rows())
-        out << row.number << '\t' << row.entry.Name << '\t' << row.entry.Inbox << '\t' << row.entry.Comment << '\t'
-            << core::truthText(row.entry.Server) << '\n';
+        out << row.number << '\t' << field(row.entry.Name) << '\t' << field(row.entry.Inbox) << '\t'
+            << field(row.entry.Comment) << '\t' << core::truthText(row.entry.Server) << '\n';
     return kSuccess;
 }
 
@@ -208,7 +220,8 @@ int spellCheck(CliProfile &profile, const SpellCommand &command, QTextStream &ou
     checker.CustomDictionary = profile.settings().customDictionary;
     // A profile without its own main dictionary uses the one shipped with the tool.
     const QString installed = shell::installedDataFolder(platform::programFolder());
-    const QString shipped = (installed.isEmpty() ? platform::programFolder() : installed) + QStringLiteral("Corvane.dic");
+    const QString shipped =
+        platform::joinPath(installed.isEmpty() ? platform::programFolder() : installed, QStringLiteral("Corvane.dic"));
     if (checker.Dictionary == shell::Settings::defaults(profile.folder()).mainDictionary
         && !platform::fileExists(checker.Dictionary))
         checker.Dictionary = shipped;
@@ -216,7 +229,8 @@ int spellCheck(CliProfile &profile, const SpellCommand &command, QTextStream &ou
     const QList<spell::SpellChecker::Unknown> unknown = checker.unknownWords(text);
     for (const spell::SpellChecker::Unknown &u : unknown) {
         const QString word = text.mid(u.position, u.length);
-        out << u.position << '\t' << word << '\t' << checker.suggestions(word, limit).join(QStringLiteral(", ")) << '\n';
+        out << u.position << '\t' << field(word) << '\t' << field(checker.suggestions(word, limit).join(QStringLiteral(", ")))
+            << '\n';
     }
     return unknown.isEmpty() ? kSuccess : kFailure;
 }
@@ -255,7 +269,7 @@ int runCommand(const Invocation &invocation, const QString &defaultProfile, QTex
             },
             invocation.command);
     } catch (const Error &error) {
-        err << error.message() << '\n';
+        err << diagnostic(error.message()) << '\n';
         return kFailure;
     }
 }
