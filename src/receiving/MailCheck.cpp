@@ -11,6 +11,7 @@
 #include "platform/EventLoopWait.h"
 #include "platform/ExclusiveRename.h"
 #include "platform/FileNames.h"
+#include "platform/Paths.h"
 #include "platform/XmlDocument.h"
 
 #include <QCoreApplication>
@@ -136,8 +137,24 @@ void MailCheck::scanFolder(const QString &folder, const QString &userName, Check
         if (storeReplaced())
             return;
         if (!read.opened) {
-            if (read.exists)
-                noteUnopenable(read, result); // a passing fault of the share, as a rule
+            switch (read.refusal) {
+            case FileRead::Refusal::NotAFile:
+                noteNotAFile(read); // never a message: left where it is, the user told when it lasts
+                noteUnopenable(read, result);
+                break;
+            case FileRead::Refusal::TooLarge:
+                noteUnreadable(read, read.error, SetAside::AtOnce, result); // never read into memory
+                break;
+            case FileRead::Refusal::TimedOut:
+                qCWarning(lcReceiving, "skipped %s for this check: %s",
+                          qUtf8Printable(QDir::toNativeSeparators(read.path)), qUtf8Printable(read.error));
+                noteUnopenable(read, result);
+                break;
+            case FileRead::Refusal::None:
+                if (read.exists)
+                    noteUnopenable(read, result); // a passing fault of the share, as a rule
+                break;
+            }
             continue;
         }
         if (!m_unopenable.isEmpty())
@@ -156,13 +173,13 @@ void MailCheck::scanFolder(const QString &folder, const QString &userName, Check
         try {
             document->loadFromBytes(std::move(read.bytes), read.path);
         } catch (const XmlError &error) {
-            if (noteUnreadable(read, error.message(), result))
+            if (noteUnreadable(read, error.message(), SetAside::AfterGraceTime, result))
                 continue;
             return; // a sender may still be writing it: the rest of this folder waits
         }
         if (!m_unreadable.isEmpty())
             m_unreadable.remove(read.path);
-        const QString fileName = read.path.mid(folder.size());
+        const QString fileName = files.at(paths.size() - left).name;
         // The body stays in the document: the store copies the Message element as it is.
         core::MessageFile parsed = core::readMessageFile(*document, core::MessageParts::WithoutBody);
         switch (addresseeOf(fileName, parsed.message ? parsed.message->to : QStringList(), userName)) {
@@ -260,30 +277,44 @@ void MailCheck::noteUnopenable(const FileRead &read, CheckResult &result)
                                           .arg(QDir::toNativeSeparators(read.path), read.error)));
 }
 
-bool MailCheck::noteUnreadable(const FileRead &read, const QString &reason, CheckResult &result)
+void MailCheck::noteNotAFile(const FileRead &read)
+{
+    if (m_notAFile.contains(read.path))
+        return;
+    m_notAFile.insert(read.path);
+    qCWarning(lcReceiving, "left %s alone: %s", qUtf8Printable(QDir::toNativeSeparators(read.path)),
+              qUtf8Printable(read.error));
+}
+
+bool MailCheck::noteUnreadable(const FileRead &read, const QString &reason, SetAside when, CheckResult &result)
 {
     const QString &path = read.path;
     const qint64 now = m_nowMs();
     auto it = m_unreadable.find(path);
-    if (it == m_unreadable.end() || it->identity != read.identity) {
-        m_unreadable.insert(path, {read.identity, now, false});
-        return false;
+    if (when == SetAside::AtOnce) {
+        if (it == m_unreadable.end() || it->identity != read.identity)
+            it = m_unreadable.insert(path, {read.identity, now, false});
+    } else {
+        if (it == m_unreadable.end() || it->identity != read.identity) {
+            m_unreadable.insert(path, {read.identity, now, false});
+            return false;
+        }
+        if (now - it->since < kSetAsideAfterMs || FileIdentity::ofPath(path) != read.identity)
+            return false;
+        // Unchanged and still unreadable after the grace time: no sender is writing it any more.
     }
-    if (now - it->since < kSetAsideAfterMs || FileIdentity::ofPath(path) != read.identity)
-        return false;
 
-    // Unchanged and still unreadable after the grace time: no sender is writing it any more.
     const QFileInfo info(path);
     const QString folder = path.left(path.size() - info.fileName().size());
     QString aside = setAsideName(info.fileName());
     QString reasonText;
     for (int n = 2; n < 1000; ++n) {
-        const platform::RenameOutcome outcome =
-            platform::renameWithoutReplacing(path, folder + aside, &reasonText);
+        const QString target = platform::joinPath(folder, aside);
+        const platform::RenameOutcome outcome = platform::renameWithoutReplacing(path, target, &reasonText);
         if (outcome == platform::RenameOutcome::Done)
             break;
         if (outcome == platform::RenameOutcome::NotSupported) {
-            if (!QFileInfo::exists(folder + aside) && QFile::rename(path, folder + aside)) {
+            if (!QFileInfo::exists(target) && QFile::rename(path, target)) {
                 reasonText.clear();
                 break;
             }

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -110,8 +111,12 @@ private:
                 const QString &folder, bool shared, CheckResult &result);
     void takeIn(const platform::XmlDocument &file, const core::MessageFile &parsed, const QString &path,
                 const QString &folder, CheckResult &result);
-    // Remembers a file read whole that does not parse; true when it has now been moved aside.
-    bool noteUnreadable(const FileRead &read, const QString &reason, CheckResult &result);
+    enum class SetAside { AfterGraceTime, AtOnce };
+    // Remembers a file that does not parse (or is too large to be a message file); true when it
+    // has now been moved aside: after the grace time, when it stayed unchanged, or at once.
+    bool noteUnreadable(const FileRead &read, const QString &reason, SetAside when, CheckResult &result);
+    // A pipe, device, socket or link out of the folder under a message file's name: logged once.
+    void noteNotAFile(const FileRead &read);
     // Remembers a file that cannot be opened or read whole; told once when it lasts.
     void noteUnopenable(const FileRead &read, CheckResult &result);
     bool storeReplaced() const;
@@ -131,6 +136,7 @@ private:
     QHash<QString, Unreadable> m_unreadable;
     QHash<QString, Unopenable> m_unopenable;
     QHash<QString, SharedCopy> m_sharedSeen;
+    QSet<QString> m_notAFile; // told in the log already
 };
 
 } // namespace corvane::receiving

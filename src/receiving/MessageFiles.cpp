@@ -1,6 +1,7 @@
 #include "MessageFiles.h"
 
 #include "core/MessageFileNames.h"
+#include "platform/Paths.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -34,7 +35,7 @@ QList<MessageFile> listMessageFiles(const QString &folder, const QString &userNa
         it.next();
         const QString name = it.fileName();
         if (const qint64 number = core::messageFileNumber(name, userName))
-            files.append({folder + name, number});
+            files.append({platform::joinPath(folder, name), name, number});
     }
     std::sort(files.begin(), files.end(),
               [](const MessageFile &a, const MessageFile &b) { return a.number < b.number; });

@@ -9,6 +9,7 @@ namespace corvane::receiving {
 struct MessageFile
 {
     QString path;
+    QString name; // the file name alone
     qint64 number = 0;
 };
 

@@ -11,7 +11,12 @@
 #include <vector>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace corvane::receiving {
@@ -19,11 +24,14 @@ namespace corvane::receiving {
 struct ReadAhead::State
 {
     QStringList paths;
+    std::function<FileRead(const QString &)> readFile;
     std::mutex mutex;
     std::condition_variable ready; // a file was read
     std::condition_variable space; // the check took one
     std::condition_variable stopped; // the worker has returned
     std::deque<FileRead> queue;
+    bool reading = false; // the worker is in a read that began at readingSince
+    std::chrono::steady_clock::time_point readingSince;
     bool cancelled = false;
     bool finished = false;
 };
@@ -56,22 +64,137 @@ FileIdentity identityOf(const QFileInfo &info)
 }
 #endif
 
-FileRead readFile(const QString &path)
+QString tooLargeText(qint64 maxBytes)
+{
+    return QStringLiteral("The file is larger than %1 MB, more than any message file.").arg(maxBytes / (1024 * 1024));
+}
+
+#ifdef Q_OS_UNIX
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString folderOf(const QByteArray &path)
+{
+    const qsizetype slash = path.lastIndexOf('/');
+    return slash < 0 ? QStringLiteral(".") : QFile::decodeName(slash == 0 ? QByteArray("/") : path.left(slash));
+}
+
+// A message file that is a link: opened only when it leads to a file in the folder it lies in,
+// so that nobody can make the check read a device or another user's file through it.
+int openLinkedFile(const QByteArray &path, FileRead &read)
+{
+    char *resolved = ::realpath(path.constData(), nullptr);
+    if (!resolved) {
+        read.refusal = FileRead::Refusal::NotAFile;
+        read.error = QStringLiteral("The file is a link that leads nowhere.");
+        return -1;
+    }
+    const QByteArray target(resolved);
+    std::free(resolved);
+    char *folder = ::realpath(QFile::encodeName(folderOf(path)).constData(), nullptr);
+    const bool sameFolder = folder && folderOf(target) == QFile::decodeName(folder);
+    std::free(folder);
+    if (!sameFolder) {
+        read.refusal = FileRead::Refusal::NotAFile;
+        read.error = QStringLiteral("The file is a link to something outside its folder.");
+        return -1;
+    }
+    return ::open(target.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+}
+
+// Reads the open file whole, expecting `size` bytes; reading one more tells a file that grew.
+bool readOpenFile(int fd, qint64 size, QByteArray &bytes, QString &error)
+{
+    bytes.resize(size + 1);
+    qint64 done = 0;
+    while (done < size + 1) {
+        const ssize_t got = ::read(fd, bytes.data() + done, size_t(size + 1 - done));
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            error = systemError(errno);
+            return false;
+        }
+        if (got == 0)
+            break;
+        done += got;
+    }
+    bytes.truncate(done);
+    return true;
+}
+#endif
+
+} // namespace
+
+FileRead readMessageBytes(const QString &path, qint64 maxBytes)
 {
     FileRead read;
     read.path = path;
+#ifdef Q_OS_UNIX
+    // Not blocking, so that a pipe's open never waits for a writer; not following a link, which
+    // is looked at on its own.
+    const QByteArray name = QFile::encodeName(path);
+    int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0 && (errno == ELOOP || errno == EMLINK)) {
+        fd = openLinkedFile(name, read);
+        if (read.refusal != FileRead::Refusal::None)
+            return read;
+    }
+    if (fd < 0) {
+        read.exists = errno != ENOENT && errno != ENOTDIR;
+        read.error = systemError(errno);
+        if (errno == ENXIO) // a socket, or a device without its driver
+            read.refusal = FileRead::Refusal::NotAFile;
+        return read;
+    }
+    struct stat info;
+    if (::fstat(fd, &info) != 0) {
+        read.error = systemError(errno);
+        ::close(fd);
+        return read;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        read.refusal = FileRead::Refusal::NotAFile;
+        read.error = QStringLiteral("The file is not a regular file (a pipe, device or socket).");
+        return read;
+    }
+    read.identity = identityOf(info);
+    if (read.identity.size > maxBytes) {
+        ::close(fd);
+        read.refusal = FileRead::Refusal::TooLarge;
+        read.error = tooLargeText(maxBytes);
+        return read;
+    }
+    ::fcntl(fd, F_SETFL, 0); // a regular file: reads may wait for the disk or the share again
+    QString error;
+    const bool complete = readOpenFile(fd, read.identity.size, read.bytes, error);
+    ::close(fd);
+    if (!complete) {
+        read.error = error;
+        return read;
+    }
+#else
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         read.exists = file.exists();
         read.error = file.errorString();
         return read;
     }
-    read.bytes = file.readAll();
     read.identity = FileIdentity::ofOpenFile(file);
+    if (read.identity.size > maxBytes) {
+        read.refusal = FileRead::Refusal::TooLarge;
+        read.error = tooLargeText(maxBytes);
+        return read;
+    }
+    read.bytes = file.read(read.identity.size + 1);
     if (file.error() != QFileDevice::NoError) {
         read.error = file.errorString();
         return read;
     }
+#endif
     if (read.bytes.size() != read.identity.size) {
         // A share can hand out a file's old length while its writer is still at work.
         read.error = QStringLiteral("The file changed while it was read.");
@@ -80,6 +203,8 @@ FileRead readFile(const QString &path)
     read.opened = true;
     return read;
 }
+
+namespace {
 
 // Workers whose ReadAhead was destroyed while they hung in a read on a share. They are owned here
 // and joined once they return (looked at whenever another one is handed over). The list is never
@@ -128,8 +253,14 @@ void readAll(const std::shared_ptr<ReadAhead::State> &state)
             if (state->cancelled)
                 return;
         }
-        FileRead read = readFile(path);
+        {
+            const std::lock_guard lock(state->mutex);
+            state->reading = true;
+            state->readingSince = std::chrono::steady_clock::now();
+        }
+        FileRead read = state->readFile ? state->readFile(path) : readMessageBytes(path);
         const std::lock_guard lock(state->mutex);
+        state->reading = false;
         if (state->cancelled)
             return;
         state->queue.push_back(std::move(read));
@@ -163,9 +294,18 @@ FileIdentity FileIdentity::ofOpenFile(QFile &file)
 #endif
 }
 
-ReadAhead::ReadAhead(QStringList paths) : m_state(std::make_shared<State>())
+ReadAhead::ReadAhead(QStringList paths) : ReadAhead(std::move(paths), Options{}) {}
+
+ReadAhead::ReadAhead(QStringList paths, Options options) : m_paths(std::move(paths)), m_options(std::move(options))
 {
-    m_state->paths = std::move(paths);
+    start(0);
+}
+
+void ReadAhead::start(qsizetype from)
+{
+    m_state = std::make_shared<State>();
+    m_state->paths = m_paths.mid(from);
+    m_state->readFile = m_options.readFile;
     // The worker holds the state too, so a read hanging on a share outlives this object safely.
     m_worker = std::thread([state = m_state] {
         readAll(state);
@@ -175,7 +315,7 @@ ReadAhead::ReadAhead(QStringList paths) : m_state(std::make_shared<State>())
     });
 }
 
-ReadAhead::~ReadAhead()
+void ReadAhead::abandon()
 {
     using namespace std::chrono_literals;
     std::unique_lock lock(m_state->mutex);
@@ -191,20 +331,39 @@ ReadAhead::~ReadAhead()
         LingeringReaders::instance().adopt(std::move(m_worker), m_state);
 }
 
+ReadAhead::~ReadAhead()
+{
+    abandon();
+}
+
 FileRead ReadAhead::next(const std::function<void()> &letEventsRun)
 {
     using namespace std::chrono_literals;
     std::unique_lock lock(m_state->mutex);
     while (m_state->queue.empty()) {
-        if (!m_state->ready.wait_for(lock, 5ms, [&] { return !m_state->queue.empty(); })) {
+        if (m_state->ready.wait_for(lock, 5ms, [&] { return !m_state->queue.empty(); }))
+            break;
+        // The queue is empty, so the worker is in the read of the file asked for.
+        if (m_state->reading && std::chrono::steady_clock::now() - m_state->readingSince > m_options.timeLimit) {
             lock.unlock();
-            letEventsRun();
-            lock.lock();
+            FileRead late;
+            late.path = m_paths.value(m_next);
+            late.refusal = FileRead::Refusal::TimedOut;
+            late.error = QStringLiteral("The file could not be read within %1 seconds.")
+                             .arg(std::chrono::duration_cast<std::chrono::seconds>(m_options.timeLimit).count());
+            abandon();
+            ++m_next;
+            start(m_next);
+            return late;
         }
+        lock.unlock();
+        letEventsRun();
+        lock.lock();
     }
     FileRead read = std::move(m_state->queue.front());
     m_state->queue.pop_front();
     m_state->space.notify_one();
+    ++m_next;
     return read;
 }
 

@@ -5,7 +5,12 @@
 // as Ann1's too. Afterwards every message sent must be in its own user's inbox store exactly once
 // and in no other, none lost, no file left over or unreadable.
 //
-//   mail_stress run [--senders N] [--messages M] [--roots DIR[,DIR...]]
+// With --hostile, Ann's inbox folder also holds, under names of her message files, a named pipe
+// without a writer, a 2 GB sparse file and a link to /dev/zero: her checks must still end and take
+// every real message, set the large file aside unread, leave the others alone, and no checker may
+// grow past 200 MB.
+//
+//   mail_stress run [--senders N] [--messages M] [--roots DIR[,DIR...]] [--hostile]
 //
 // The roots are paths of one shared folder (for example two mount points of one SMB share, like
 // two machines); senders and checkers use them in turn. Without roots a local temporary folder is
@@ -36,8 +41,15 @@
 #include <QThread>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace corvane;
 
@@ -54,6 +66,13 @@ QString option(const QStringList &args, const QString &name, const QString &fall
     const qsizetype at = args.indexOf(name);
     return at >= 0 && at + 1 < args.size() ? args.at(at + 1) : fallback;
 }
+
+constexpr long kMaxCheckerRssKb = 200 * 1024;
+
+// The files of the --hostile run in Ann's inbox folder.
+const char *const kPipe = "Ann900.cvm";
+const char *const kHuge = "Ann901.cvm";
+const char *const kEndless = "Ann902.cvm";
 
 QString folderIn(const QString &root, const char *name)
 {
@@ -131,6 +150,7 @@ int checker(const QStringList &args)
                          const QString kind = path.contains(QStringLiteral("server")) ? QStringLiteral("server") : QStringLiteral("inbox");
                          log.write((kind + u'\t' + guid + u'\t' + QFileInfo(path).fileName() + u'\n').toUtf8());
                      });
+    const bool hostile = args.contains(QStringLiteral("--hostile"));
     int errors = 0;
     int checks = 0;
     int quietAfterStop = 0;
@@ -139,6 +159,10 @@ int checker(const QStringList &args)
         const receiving::CheckResult result = program.check.CheckiExecute(program.settings);
         ++checks;
         for (const core::Notice &notice : result.notices) {
+            // The huge file is set aside, and the user told so.
+            if (hostile && notice.kind == core::Notice::Kind::Warning
+                && notice.text.contains(QString::fromUtf8(kHuge) + QStringLiteral(" could not be read")))
+                continue;
             ++errors;
             err() << "checker " << name << ": " << notice.text << Qt::endl;
         }
@@ -148,7 +172,13 @@ int checker(const QStringList &args)
         QThread::msleep(stopping ? 300 : pauseMs);
     }
     log.flush();
-    err() << "checker " << name << ": " << checks << " checks" << Qt::endl;
+    struct rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    err() << "checker " << name << ": " << checks << " checks, at most " << usage.ru_maxrss / 1024 << " MB" << Qt::endl;
+    if (usage.ru_maxrss > kMaxCheckerRssKb) {
+        ++errors;
+        err() << "checker " << name << ": grew past " << kMaxCheckerRssKb / 1024 << " MB" << Qt::endl;
+    }
     return errors == 0 ? 0 : 1;
 }
 
@@ -181,6 +211,47 @@ std::unique_ptr<QProcess> startProcess(const QStringList &args)
     return process;
 }
 
+// Puts the hostile files into the folder; says which the file system refused.
+void putHostileFiles(const QString &folder)
+{
+    const auto at = [&](const char *name) { return QFile::encodeName(folder + QString::fromUtf8(name)); };
+    if (::mkfifo(at(kPipe).constData(), 0600) != 0)
+        err() << "no named pipe here: " << std::strerror(errno) << Qt::endl;
+    const int huge = ::open(at(kHuge).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (huge < 0 || ::ftruncate(huge, qint64(2) << 30) != 0)
+        err() << "no sparse file here: " << std::strerror(errno) << Qt::endl;
+    if (huge >= 0)
+        ::close(huge);
+    if (::symlink("/dev/zero", at(kEndless).constData()) != 0)
+        err() << "no link here: " << std::strerror(errno) << Qt::endl;
+}
+
+// Whether the checks left the pipe and the link alone and set the huge file aside unread; then
+// removes them all, so that the tally below sees only mail.
+bool hostileFilesHandledAndRemoved(const QString &folder)
+{
+    const auto at = [&](const QString &name) { return QFile::encodeName(folder + name); };
+    struct stat info{};
+    bool ok = true;
+    if (::lstat(at(QString::fromUtf8(kPipe)).constData(), &info) != 0 || !S_ISFIFO(info.st_mode)) {
+        err() << "the named pipe was not left alone" << Qt::endl;
+        ok = false;
+    }
+    if (::lstat(at(QString::fromUtf8(kEndless)).constData(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+        err() << "the link to /dev/zero was not left alone" << Qt::endl;
+        ok = false;
+    }
+    const QString aside = receiving::MailCheck::setAsideName(QString::fromUtf8(kHuge));
+    if (::lstat(at(aside).constData(), &info) != 0 || info.st_size != qint64(2) << 30
+        || ::lstat(at(QString::fromUtf8(kHuge)).constData(), &info) == 0) {
+        err() << "the 2 GB file was not set aside as " << aside << Qt::endl;
+        ok = false;
+    }
+    for (const QString &name : {QString::fromUtf8(kPipe), QString::fromUtf8(kEndless), QString::fromUtf8(kHuge), aside})
+        ::unlink(at(name).constData());
+    return ok;
+}
+
 bool finishedWell(QProcess &process)
 {
     process.waitForFinished(-1);
@@ -191,6 +262,7 @@ int run(const QStringList &args)
 {
     const int senders = option(args, QStringLiteral("--senders"), QStringLiteral("4")).toInt();
     const int messages = option(args, QStringLiteral("--messages"), QStringLiteral("25")).toInt();
+    const bool hostile = args.contains(QStringLiteral("--hostile"));
     QTemporaryDir local(QDir::tempPath() + QStringLiteral("/corvane-stress-XXXXXX"));
     QStringList roots = option(args, QStringLiteral("--roots")).split(u',', Qt::SkipEmptyParts);
     if (roots.isEmpty())
@@ -199,6 +271,8 @@ int run(const QStringList &args)
     for (const char *name : {"ann", "ann1", "server", "sender"})
         QDir().mkpath(root + u'/' + QString::fromUtf8(name));
 
+    if (hostile)
+        putHostileFiles(root + QStringLiteral("/ann/"));
     const QString stop = local.filePath(QStringLiteral("stop"));
     QElapsedTimer timer;
     timer.start();
@@ -209,10 +283,13 @@ int run(const QStringList &args)
     for (qsizetype k = 0; k < receivers().size(); ++k) {
         const QString data = local.filePath(receivers().at(k));
         QDir().mkpath(data);
-        checking.push_back(startProcess({QStringLiteral("check"), QStringLiteral("--name"), receivers().at(k),
-                                         QStringLiteral("--root"), roots.at(k % roots.size()), QStringLiteral("--data"),
-                                         data, QStringLiteral("--stop"), stop, QStringLiteral("--pause"),
-                                         k == 0 ? QStringLiteral("1000") : QStringLiteral("20")}));
+        QStringList checkArgs{QStringLiteral("check"), QStringLiteral("--name"), receivers().at(k),
+                              QStringLiteral("--root"), roots.at(k % roots.size()), QStringLiteral("--data"),
+                              data, QStringLiteral("--stop"), stop, QStringLiteral("--pause"),
+                              k == 0 ? QStringLiteral("1000") : QStringLiteral("20")};
+        if (hostile)
+            checkArgs.append(QStringLiteral("--hostile"));
+        checking.push_back(startProcess(checkArgs));
     }
     std::vector<std::unique_ptr<QProcess>> sending;
     for (int i = 0; i < senders; ++i) {
@@ -230,6 +307,8 @@ int run(const QStringList &args)
         ok = finishedWell(*process) && ok;
     if (!ok)
         err() << "a sender or a checker reported errors" << Qt::endl;
+    if (hostile)
+        ok = hostileFilesHandledAndRemoved(root + QStringLiteral("/ann/")) && ok;
 
     // Every message sent, by its identifier, with the user it was for.
     QHash<QString, QString> sentTo;
@@ -342,6 +421,6 @@ int main(int argc, char **argv)
         return checker(args);
     if (mode == QStringLiteral("run"))
         return run(args);
-    err() << "usage: mail_stress run [--senders N] [--messages M] [--roots DIR[,DIR...]]" << Qt::endl;
+    err() << "usage: mail_stress run [--senders N] [--messages M] [--roots DIR[,DIR...]] [--hostile]" << Qt::endl;
     return 2;
 }

@@ -6,8 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include <condition_variable>
+#include <cstring>
+#include <memory>
+#include <mutex>
+#include <stdexcept>
+
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 using corvane::receiving::FileRead;
@@ -40,42 +48,111 @@ TEST(ReadAhead, HandsOverFilesInOrderAndSaysWhichVanished)
     }
 }
 
-TEST(ReadAhead, AHangingReadLetsTheWindowRunAndCanBeAbandoned)
+struct Kind
 {
-    // A named pipe without a writer blocks its reader, as a file on a hung share does.
+    const char *name;
+    FileRead::Refusal refusal; // None: read whole
+};
+
+TEST(ReadAhead, ReadsOnlyRegularFilesOfTheFolderAndNothingOverTheLimitWithoutEverWaiting)
+{
+    TempFolder temp;
+    const QString folder = temp.subfolder(QStringLiteral("inbox"));
+    const auto at = [&](const char *name) { return QFile::encodeName(folder + QString::fromUtf8(name)); };
+    corvane::test::writeFile(folder + QStringLiteral("Bob1.cvm"), "<Corvane/>");
+    corvane::test::writeFile(temp.file(QStringLiteral("outside.cvm")), "<Corvane/>");
+    ASSERT_EQ(::mkfifo(at("Bob2.cvm").constData(), 0600), 0); // no writer: an open that waits would hang
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(std::size_t(at("Bob3.cvm").size()), sizeof address.sun_path);
+    std::memcpy(address.sun_path, at("Bob3.cvm").constData(), std::size_t(at("Bob3.cvm").size()));
+    ASSERT_EQ(::bind(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address), 0);
+    ASSERT_EQ(::symlink("/dev/zero", at("Bob4.cvm").constData()), 0); // endless
+    ASSERT_EQ(::symlink("../outside.cvm", at("Bob5.cvm").constData()), 0);
+    ASSERT_EQ(::symlink("Bob1.cvm", at("Bob6.cvm").constData()), 0);
+    const int sparse = ::open(at("Bob7.cvm").constData(), O_WRONLY | O_CREAT, 0600);
+    ASSERT_EQ(::ftruncate(sparse, corvane::receiving::kMaxMessageFileBytes + 1), 0);
+    ::close(sparse);
+    ASSERT_EQ(::symlink("Bob7.cvm", at("Bob8.cvm").constData()), 0);
+
+    const Kind kinds[] = {
+        {"Bob1.cvm", FileRead::Refusal::None},     {"Bob2.cvm", FileRead::Refusal::NotAFile},
+        {"Bob3.cvm", FileRead::Refusal::NotAFile}, {"Bob4.cvm", FileRead::Refusal::NotAFile},
+        {"Bob5.cvm", FileRead::Refusal::NotAFile}, {"Bob6.cvm", FileRead::Refusal::None},
+        {"Bob7.cvm", FileRead::Refusal::TooLarge}, {"Bob8.cvm", FileRead::Refusal::TooLarge},
+    };
+    QStringList paths;
+    for (const Kind &kind : kinds)
+        paths.append(folder + QString::fromUtf8(kind.name));
+    QElapsedTimer waited;
+    waited.start();
+    ReadAhead reader(paths);
+    for (const Kind &kind : kinds) {
+        const FileRead read = reader.next([&] {
+            if (waited.elapsed() > 5000)
+                throw std::runtime_error(std::string("still waiting for ") + kind.name);
+        });
+        EXPECT_EQ(read.refusal, kind.refusal) << kind.name << ": " << read.error.toStdString();
+        EXPECT_EQ(read.opened, kind.refusal == FileRead::Refusal::None) << kind.name;
+        EXPECT_EQ(read.bytes.size(), read.opened ? 10 : 0) << kind.name;
+    }
+    ::close(socket);
+}
+
+// A read that hangs, as one on a dead share does, until the test lets it go.
+struct Hang
+{
+    std::mutex mutex;
+    std::condition_variable released;
+    bool over = false;
+
+    void release()
+    {
+        const std::lock_guard lock(mutex);
+        over = true;
+        released.notify_all();
+    }
+};
+
+TEST(ReadAhead, AHangingReadLetsTheWindowRunAndIsSkippedAfterTheTimeLimit)
+{
+    using namespace std::chrono_literals;
     TempFolder folder;
-    const QByteArray fifo = QFile::encodeName(folder.file(QStringLiteral("Bob1.cvm")));
-    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    folder.write(QStringLiteral("Bob2.cvm"), "<x/>");
+    const QStringList paths{folder.file(QStringLiteral("Bob1.cvm")), folder.file(QStringLiteral("Bob2.cvm"))};
+    auto hang = std::make_shared<Hang>();
+    ReadAhead::Options options;
+    options.timeLimit = 300ms;
+    options.readFile = [hang, hanging = paths[0]](const QString &path) {
+        if (path == hanging) {
+            std::unique_lock lock(hang->mutex);
+            hang->released.wait(lock, [&] { return hang->over; });
+        }
+        return corvane::receiving::readMessageBytes(path);
+    };
 
     int eventRuns = 0;
-    int writer = -1;
+    QElapsedTimer timer;
+    timer.start();
     {
-        ReadAhead reader({QString::fromLocal8Bit(fifo)});
-        const FileRead read = reader.next([&] {
-            // The window's events run while the read hangs; after a few, the "share" answers. The
-            // writer can only open once the reader's open is waiting, so it tries at every run.
-            if (++eventRuns >= 3 && writer < 0) {
-                writer = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
-                if (writer >= 0) {
-                    EXPECT_EQ(::write(writer, "<x/>", 4), 4);
-                    ::close(writer);
-                }
-            }
-        });
+        ReadAhead reader(paths, options);
+        const FileRead late = reader.next([&] { ++eventRuns; });
+        EXPECT_GE(timer.elapsed(), 300);
         EXPECT_GE(eventRuns, 3);
-        EXPECT_EQ(read.bytes, QByteArray("<x/>"));
+        EXPECT_EQ(late.path, paths[0]);
+        EXPECT_EQ(late.refusal, FileRead::Refusal::TimedOut);
+        EXPECT_FALSE(late.opened);
+        const FileRead next = reader.next([] {});
+        EXPECT_EQ(next.path, paths[1]);
+        EXPECT_EQ(next.bytes, QByteArray("<x/>"));
     }
 
     // Abandoning a reader whose read still hangs returns at once.
-    QElapsedTimer timer;
     timer.start();
-    { ReadAhead abandoned({QString::fromLocal8Bit(fifo)}); }
+    { ReadAhead abandoned({paths[0]}, options); }
     EXPECT_LT(timer.elapsed(), 1000);
-    // Let the abandoned worker finish, if it got as far as opening the pipe.
-    for (int i = 0; i < 30 && (writer = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK)) < 0; ++i)
-        ::usleep(10000);
-    if (writer >= 0)
-        ::close(writer);
+    hang->release();
 }
 
 } // namespace
