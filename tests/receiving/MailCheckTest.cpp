@@ -119,6 +119,22 @@ TEST_F(MailCheckTest, AnUnreadableFileWaitsEndsItsFolderAndIsSetAsideAfterTenMin
     EXPECT_TRUE(bob.checkMail().notices.isEmpty()); // told once
 }
 
+TEST_F(MailCheckTest, ASecondFileSetAsideUnderTheSameNameKeepsBoth)
+{
+    qint64 now = 1000000;
+    bob.check.setClock([&] { return now; });
+    put(world.bobInbox, "Bob2.cvm.unreadable", "first");
+    put(world.bobInbox, "Bob2.cvm", "second");
+    bob.checkMail();
+    now += 11 * 60 * 1000;
+    const receiving::CheckResult late = bob.checkMail();
+    ASSERT_EQ(late.notices.size(), 1);
+    EXPECT_TRUE(late.notices[0].text.contains(QStringLiteral("Bob2.cvm.unreadable2")));
+    EXPECT_EQ(test::readFile(world.bobInbox + QStringLiteral("Bob2.cvm.unreadable")), QByteArray("first"));
+    EXPECT_EQ(test::readFile(world.bobInbox + QStringLiteral("Bob2.cvm.unreadable2")), QByteArray("second"));
+    EXPECT_FALSE(QFileInfo::exists(world.bobInbox + QStringLiteral("Bob2.cvm")));
+}
+
 TEST_F(MailCheckTest, AFileThatChangesKeepsWaiting)
 {
     qint64 now = 1000000;
@@ -215,6 +231,23 @@ TEST(MailCheckNamesTest, EachFileGoesToTheUserItsNameAndToListNameWhoeverChecksF
             << ann1First;
         EXPECT_TRUE(MailWorld::files(here.server).isEmpty()) << MailWorld::files(here.server).join(u' ').toStdString();
     }
+}
+
+TEST(MailCheckNamesTest, ARelayedFileThatNamesOthersStaysWhenTheUserChecksAlone)
+{
+    // Files under names that read as Ann's in the server folder, whose To lists name only others:
+    // Ann1's 3rd, and one misaddressed to Carl. However long Ann checks alone, neither is hers.
+    MailWorld here;
+    test::writeFile(here.server + QStringLiteral("Ann13.cvm"),
+                    messageFile(QStringLiteral("for Ann1"), platform::newGuidText(), {QStringLiteral("Ann1")}));
+    test::writeFile(here.server + QStringLiteral("Ann1.cvm"),
+                    messageFile(QStringLiteral("for Carl"), platform::newGuidText(), {QStringLiteral("Carl")}));
+    qint64 now = 1000000;
+    here.ann->check.setClock([&] { return now; });
+    for (int round = 0; round < 3; ++round, now += receiving::MailCheck::kSharedSettleMs + 1000)
+        EXPECT_EQ(here.ann->checkMail().stored, 0);
+    EXPECT_TRUE(here.ann->storedSubjects().isEmpty());
+    EXPECT_EQ(MailWorld::files(here.server), (QStringList{QStringLiteral("Ann1.cvm"), QStringLiteral("Ann13.cvm")}));
 }
 
 TEST_F(MailCheckTest, AStoreLoadedAgainAfterAFailedSaveTakesTheFilesInAgain)
