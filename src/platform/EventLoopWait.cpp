@@ -11,6 +11,14 @@
 
 namespace corvane::platform {
 
+namespace {
+
+// What QEventLoop::exec returns when it does not run because the application is quitting; the
+// loops here are only ever ended with 0.
+constexpr int kLoopRefused = -1;
+
+} // namespace
+
 EventLoopWaiter::EventLoopWaiter(QObject *parent) : QObject(parent) {}
 
 void EventLoopWaiter::wake()
@@ -40,7 +48,11 @@ bool EventLoopWaiter::waitUntil(const std::function<bool()> &condition, int time
             timer.callOnTimeout(&loop, &QEventLoop::quit);
             timer.start(std::max<qint64>(0, deadline.remainingTime()));
         }
-        loop.exec();
+        // Once the application has been told to quit, every event loop returns at once: wait for
+        // the next event instead (a wake, the time-out, a hand-over), so that the wait neither
+        // spins nor stops running what the worker hands to this thread.
+        if (loop.exec() == kLoopRefused)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         m_loop = outer;
     }
     return true;

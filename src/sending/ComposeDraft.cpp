@@ -24,14 +24,19 @@ void ComposeDraft::noteEdit()
 namespace {
 
 // Removes the entries at the positions, from the back so that the positions stay valid.
-void removeAt(QStringList &list, QList<int> positions)
+// Returns whether any was removed.
+bool removeAt(QStringList &list, QList<int> positions)
 {
     std::sort(positions.begin(), positions.end(), std::greater<>());
     positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    bool removed = false;
     for (const int position : std::as_const(positions)) {
-        if (position >= 0 && position < list.size())
+        if (position >= 0 && position < list.size()) {
             list.removeAt(position);
+            removed = true;
+        }
     }
+    return removed;
 }
 
 } // namespace
@@ -41,18 +46,21 @@ void ComposeDraft::addRecipients(const QStringList &names)
     if (names.isEmpty())
         return;
     m_draft.recipients += names;
+    noteEdit();
     Q_EMIT recipientsChanged();
 }
 
 void ComposeDraft::removeRecipientsAt(QList<int> positions)
 {
-    removeAt(m_draft.recipients, std::move(positions));
+    if (removeAt(m_draft.recipients, std::move(positions)))
+        noteEdit();
     Q_EMIT recipientsChanged();
 }
 
 void ComposeDraft::setRecipients(const QStringList &names)
 {
     m_draft.recipients = names;
+    noteEdit();
     Q_EMIT recipientsChanged();
 }
 
@@ -81,19 +89,22 @@ std::optional<Notice> ComposeDraft::addAttachment(const QString &path)
     if (auto refused = attachmentRefusal(path))
         return refused;
     m_draft.attachmentPaths.append(path);
+    noteEdit();
     Q_EMIT attachmentsChanged();
     return std::nullopt;
 }
 
 void ComposeDraft::removeAttachmentsAt(QList<int> positions)
 {
-    removeAt(m_draft.attachmentPaths, std::move(positions));
+    if (removeAt(m_draft.attachmentPaths, std::move(positions)))
+        noteEdit();
     Q_EMIT attachmentsChanged();
 }
 
 void ComposeDraft::setAttachmentPaths(const QStringList &paths)
 {
     m_draft.attachmentPaths = paths;
+    noteEdit();
     Q_EMIT attachmentsChanged();
 }
 
@@ -101,6 +112,7 @@ void ComposeDraft::clearLists()
 {
     m_draft.recipients.clear();
     m_draft.attachmentPaths.clear();
+    noteEdit();
     Q_EMIT recipientsChanged();
     Q_EMIT attachmentsChanged();
 }

@@ -34,8 +34,17 @@ public:
     Draft &draft() { return m_draft; }
     const Draft &draft() const { return m_draft; }
 
-    // An edit of the message: sets NewGuidNeeded and raises the draft's revision.
+    // An edit of the message: sets NewGuidNeeded and raises the draft's revision. Every change of
+    // the recipient or attachment list below is one.
     void noteEdit();
+
+    // Whether the user has work here that exists nowhere else: the draft was edited since it was
+    // last sent, cleared or filled from a stored message.
+    bool isEditedSinceSettled() const { return m_draft.revision != m_settledRevision; }
+    // The draft as it stands is settled (cleared or filled); the revision form names the state a
+    // send took, so that edits made while it ran still count.
+    void settle() { m_settledRevision = m_draft.revision; }
+    void settle(quint64 revision) { m_settledRevision = revision; }
 
     const QStringList &recipients() const { return m_draft.recipients; }
     // Appends the names in order; a name already chosen is added again.
@@ -65,6 +74,7 @@ Q_SIGNALS:
 private:
     OutgoingMessage &m_outgoing;
     Draft m_draft;
+    quint64 m_settledRevision = 0;
 };
 
 // ApplyFontSize: whether the next change of the size box is applied to the editor. A selection

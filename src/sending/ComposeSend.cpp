@@ -35,14 +35,21 @@ std::optional<Notice> ComposeSend::unreadableAttachment(const QStringList &paths
     return std::nullopt;
 }
 
+std::optional<Notice> ComposeSend::refusalWhileSending() const
+{
+    if (!isRunning())
+        return std::nullopt;
+    return Notice{Notice::Kind::Information,
+                  tr("A message is being sent. Wait until it has been sent, then try again."), false};
+}
+
 std::optional<Notice> ComposeSend::checkOffUiThread(QStringList paths)
 {
     if (paths.isEmpty())
         return std::nullopt;
     std::optional<Notice> result;
-    // The worker reads its own copy of the list: the window may change the draft meanwhile.
-    platform::runOnWorkerAndWait(m_worker, [&result, paths = std::move(paths)] {
-        result = unreadableAttachment(paths);
+    platform::runOnWorkerAndWait(m_worker, [&result, check = m_readCheck, paths = std::move(paths)] {
+        result = check(paths);
     });
     return result;
 }
@@ -54,6 +61,9 @@ SendResult ComposeSend::send(const Draft &draft, const addressbook::MailSettings
         result.skipped = true;
         return result;
     }
+    // The window keeps working while the send waits: the message sent is the draft as it was
+    // when Send was pressed, whatever is done to the draft meanwhile.
+    const Draft message = draft;
     m_running = true;
     Q_EMIT runningChanged(true);
     Q_EMIT statusTextChanged(kSendingMessage);
@@ -62,13 +72,7 @@ SendResult ComposeSend::send(const Draft &draft, const addressbook::MailSettings
         // A send ends by recording the message in Sent Items: a store that could not be read is
         // refused before anything is delivered.
         m_sent.document().checkSavable();
-        // The window keeps working while the files are read: an attachment list changed meanwhile
-        // is checked again.
-        quint64 checked = 0;
-        do {
-            checked = draft.revision;
-            refused = checkOffUiThread(draft.attachmentPaths);
-        } while (!refused && draft.revision != checked);
+        refused = checkOffUiThread(message.attachmentPaths);
     } catch (const Error &error) {
         refused = Notice{Notice::Kind::Error,
                          QStringLiteral("The message was not sent: ") + error.message(), false};
@@ -77,8 +81,8 @@ SendResult ComposeSend::send(const Draft &draft, const addressbook::MailSettings
         result.notices.append(*refused);
         Q_EMIT statusTextChanged(QString());
     } else {
-        m_running = false; // the Send action keeps its own state from here
-        result = m_action.SendiExecute(draft, settings);
+        // Handed over without a gap, so that no command sees the send as ended.
+        result = m_action.SendiExecute(message, draft, settings);
         if (result.skipped)
             result.notices.append({Notice::Kind::Information, kSendWaitsForCheck, false});
     }

@@ -15,8 +15,8 @@ struct Draft
     QString rtfBody;             // the editor's whole document as RTF
     quint64 revision = 0;        // raised by every edit
 
-    // An edit of the compose pane (a key, a changed text, a dialog closed with OK): bumps the
-    // revision. The pane also sets NewGuidNeeded.
+    // An edit of the compose pane (a key, a changed text, a changed recipient or attachment
+    // list, a dialog closed with OK): bumps the revision. The pane also sets NewGuidNeeded.
     void noteEdit() { ++revision; }
 };
 

@@ -58,7 +58,8 @@ std::optional<Notice> SendAction::refusal(const Draft &draft)
     return std::nullopt;
 }
 
-SendResult SendAction::SendiExecute(const Draft &draft, const addressbook::MailSettings &settings)
+SendResult SendAction::SendiExecute(const Draft &message, const Draft &draft,
+                                    const addressbook::MailSettings &settings)
 {
     SendResult result;
     if (m_running || m_collector.isCollecting()) {
@@ -70,8 +71,8 @@ SendResult SendAction::SendiExecute(const Draft &draft, const addressbook::MailS
     Q_EMIT statusTextChanged(kSendingMessage);
 
     // The window keeps working while the send waits, and `draft` may be the compose pane's own,
-    // edited meanwhile: the send goes on with the message as it was when Send was pressed.
-    const Draft sending = draft;
+    // edited meanwhile: the send goes on with its own copy of the message.
+    const Draft sending = message;
     try {
         if (const auto refused = refusal(sending)) {
             result.notices.append(*refused);

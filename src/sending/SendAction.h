@@ -52,7 +52,13 @@ public:
 
     // `draft` may be the compose pane's own: the send works on a copy taken at the start, and
     // clears NewGuidNeeded at the end only when the draft was not edited meanwhile.
-    SendResult SendiExecute(const Draft &draft, const addressbook::MailSettings &settings);
+    SendResult SendiExecute(const Draft &draft, const addressbook::MailSettings &settings)
+    {
+        return SendiExecute(draft, draft, settings);
+    }
+    // Sends `message`, taken earlier from `draft`; NewGuidNeeded is cleared at the end only when
+    // `draft` has not been edited since.
+    SendResult SendiExecute(const Draft &message, const Draft &draft, const addressbook::MailSettings &settings);
 
     // A recipient name that cannot name message files, or an attached file whose name cannot be
     // used on the shares or is one the mail keeps beside its messages (a message file, Attach.ini,

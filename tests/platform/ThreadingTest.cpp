@@ -1,6 +1,7 @@
 #include "platform/EventLoopWait.h"
 #include "platform/UiThread.h"
 
+#include <QCoreApplication>
 #include <QThread>
 #include <QTimer>
 
@@ -51,6 +52,43 @@ TEST(EventLoopWaiter, KeepsTimersRunningWhileWaitingAndTimesOut)
     EXPECT_TRUE(waiter.waitUntil([&] { return ticks >= 3; }, 5000));
     timer.stop();
     EXPECT_FALSE(waiter.waitUntil([] { return false; }, 30));
+}
+
+// After the application was told to quit, every event loop returns at once; a wait for a worker
+// then still sleeps until it is woken, instead of testing its condition over and over, and still
+// runs what the worker hands to the UI thread.
+TEST(EventLoopWaiter, WaitsWithoutSpinningOnceTheApplicationIsQuitting)
+{
+    int tests = 0;
+    bool waited = false;
+    QTimer::singleShot(0, [&] {
+        QCoreApplication::exit(0);
+        EventLoopWaiter waiter;
+        std::atomic<bool> handedOver = false;
+        QThread *worker = QThread::create([&] {
+            QThread::msleep(200);
+            // A queued hand-over, dropped with the waiter if it never runs.
+            QMetaObject::invokeMethod(
+                &waiter,
+                [&] {
+                    handedOver = true;
+                    waiter.wake();
+                },
+                Qt::QueuedConnection);
+        });
+        worker->start();
+        waited = waiter.waitUntil(
+            [&] {
+                ++tests;
+                return handedOver.load();
+            },
+            3000);
+        worker->wait();
+        delete worker;
+    });
+    QCoreApplication::exec(); // returns once the wait has ended
+    EXPECT_TRUE(waited);
+    EXPECT_LT(tests, 50);
 }
 
 } // namespace

@@ -28,11 +28,14 @@ struct FakeMessages : shell::MessagePresenter
     QStringList questions;
     bool answer = true; // what every confirmation answers: Yes
     int beeps = 0;
+    std::function<void(const core::Notice &)> shown; // told of each notice as it is shown
     void showError(QWidget *, const QString &message) override { errors.append(message); }
     void showNotice(QWidget *, const core::Notice &notice) override
     {
         if (notice.beep)
             ++beeps;
+        if (shown)
+            shown(notice);
         notices.append(notice);
         if (events)
             events->append(QStringLiteral("box:") + notice.text);

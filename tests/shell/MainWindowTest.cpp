@@ -15,6 +15,7 @@
 #include "ui/widgets/OutlookBar.h"
 #include "ui/widgets/StatusBarEx.h"
 
+#include "HeldSend.h"
 #include "WindowProgram.h"
 #include "support/TempFolder.h"
 
@@ -445,6 +446,29 @@ TEST(MainWindow, ClosingWritesTheRegisteredColumnWidthsButNotTheNumberColumn)
     p.window.reset();
     const ColumnSettings columns = readColumnSettings(p.ini());
     EXPECT_EQ(columns.inbox.widths, (QList<int>{0, 80, 171, 221, 131, 66}));
+}
+
+// Closing the window while a send runs puts the close off until the send has ended: its outcome
+// is shown while the window is still open, and then the window closes.
+TEST(MainWindow, ClosingDuringASendShowsTheOutcomeThenCloses)
+{
+    Program p;
+    p.makeReady();
+    MainWindow &window = p.open();
+    window.mail().addresses.append({QStringLiteral("Bob"), p.app.subfolder(QStringLiteral("bob")), {}, false});
+    window.showPane(Pane::New);
+    corvane::test::HeldSend held(p);
+    held.write(QStringLiteral("Plans"), QStringLiteral("text"), {QStringLiteral("Bob")});
+    QList<bool> shownInOpenWindow;
+    p.fakes.messages.shown = [&](const corvane::core::Notice &) { shownInOpenWindow.append(window.isVisible()); };
+
+    bool closedDuringSend = true;
+    held.send([&] { closedDuringSend = window.close(); });
+    EXPECT_FALSE(closedDuringSend);
+    ASSERT_FALSE(p.fakes.messages.notices.isEmpty());
+    EXPECT_EQ(p.fakes.messages.notices.last().text, corvane::sending::kMessagesSent);
+    EXPECT_EQ(shownInOpenWindow, QList<bool>{true});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 10000));
 }
 
 // The New pane's Send runs the Send action: what it says reaches the window's message boxes, and

@@ -2,6 +2,7 @@
 #include "shell/widgets/ListPanes.h"
 #include "shell/widgets/ReaderPanes.h"
 
+#include "HeldSend.h"
 #include "WindowProgram.h"
 #include "support/StoreTexts.h"
 #include "support/Strings.h"
@@ -9,13 +10,18 @@
 
 #include "receiving/MailReading.h"
 #include "receiving/widgets/InboxPane.h"
+#include "richtext/RtfPlainText.h"
 #include "richtext/widgets/RichTextEditor.h"
+#include "sending/ComposeDraft.h"
+#include "sending/OutgoingMessage.h"
+#include "sending/SendAction.h"
 #include "sending/SentStore.h"
 #include "sending/widgets/ComposePane.h"
 #include "sending/widgets/SentItemsPane.h"
 #include "sortgrid/widgets/SortGrid.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
@@ -91,6 +97,7 @@ TEST(ReplyWiring, ReplyAndForwardOfTheShownMessageFillTheComposePaneAndBringItTo
     ASSERT_TRUE(forward->isEnabled());
 
     reply->click();
+    EXPECT_TRUE(p.fakes.messages.questions.isEmpty()) << "a new pane holds nothing to discard";
     EXPECT_EQ(p.front(), QStringLiteral("NewPan"));
     EXPECT_EQ(p.highlighted(), static_cast<int>(Pane::New));
     EXPECT_EQ(compose(p), (Compose{QStringLiteral("RE: Plans"), strings({"Bob"}), {}, {}}));
@@ -142,6 +149,110 @@ TEST(ReplyWiring, DoubleClickInSentItemsReopensTheMessageOfTheRowsNumber)
                                    QStringList{report}}));
     EXPECT_EQ(pane(p).editor()->text().trimmed(), QStringLiteral("Hi"));
     EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
+}
+
+// Reply, Forward, Reopen and Clear pressed while a send waits for the attached files are refused
+// with a message; the send delivers the message as it was when Send was pressed, although the
+// user went on writing and chose another recipient meanwhile.
+TEST(ReplyWiring, CommandsThatWouldReplaceTheMessageAreRefusedWhileItIsBeingSent)
+{
+    Program p;
+    p.makeReady(static_cast<int>(Pane::New));
+    p.app.write(corvane::receiving::kInboxStoreFileName,
+                corvane::test::inboxStore({corvane::test::inboxMessage(QStringLiteral("Cid"), QStringLiteral("Lunch"))}));
+    p.app.write(corvane::sending::kSentStoreFileName,
+                corvane::test::sentStore({corvane::test::sentMessage({QStringLiteral("Dan")}, QStringLiteral("Old"), {},
+                                                                     QStringLiteral("1"))}));
+    MainWindow &window = p.open();
+    const QString bob = p.app.subfolder(QStringLiteral("bob"));
+    const QString carl = p.app.subfolder(QStringLiteral("carl"));
+    window.mail().addresses.append({QStringLiteral("Bob"), bob, {}, false});
+    window.mail().addresses.append({QStringLiteral("Carl"), carl, {}, false});
+    window.listPanes()->inbox()->grid()->setRow(1);
+    p.click(Pane::MailReader);
+    p.click(Pane::New);
+    corvane::test::HeldSend held(p);
+    held.write(QStringLiteral("Plans"), QStringLiteral("original"), {QStringLiteral("Bob")});
+
+    auto &messages = p.fakes.messages;
+    qsizetype refusals = 0;
+    held.send([&] {
+        p.click(Pane::MailReader);
+        p.find<QToolButton>("ReplyI")->click();
+        p.find<QToolButton>("ToolButton6")->click();
+        window.compose()->reopen(0);
+        p.click(Pane::New);
+        p.find<QToolButton>("Cleari")->click();
+        refusals = messages.notices.size();
+        // Writing on and choosing another recipient change the draft, not the message being sent.
+        QTest::keyClicks(pane(p).editor(), QStringLiteral(" more"));
+        window.compose()->draft().addRecipients({QStringLiteral("Carl")});
+    });
+
+    EXPECT_EQ(refusals, 4);
+    EXPECT_TRUE(messages.questions.isEmpty()) << messages.questions.join(u'|').toStdString();
+    ASSERT_FALSE(messages.notices.isEmpty());
+    EXPECT_EQ(messages.notices.last().text, corvane::sending::kMessagesSent);
+    ASSERT_EQ(window.mail().sent.count(), 2);
+    const corvane::core::Message sent = window.mail().sent.message(1);
+    EXPECT_EQ(sent.to, strings({"Bob"}));
+    EXPECT_EQ(sent.subject, QStringLiteral("Plans"));
+    EXPECT_EQ(corvane::richtext::rtfToPlainText(sent.bodyRtf).trimmed(), QStringLiteral("original"));
+    EXPECT_TRUE(QFile::exists(bob + QStringLiteral("Bob1.cvm")));
+    EXPECT_FALSE(QFile::exists(carl + QStringLiteral("Carl1.cvm")));
+    // The pane keeps what was written meanwhile, which the next send sends under a new identifier.
+    EXPECT_EQ(compose(p).subject, QStringLiteral("Plans"));
+    EXPECT_EQ(compose(p).to, strings({"Bob", "Carl"}));
+    EXPECT_EQ(pane(p).editor()->text(), QStringLiteral("original more"));
+    EXPECT_TRUE(window.mail().outgoing.NewGuidNeeded);
+    window.mail().copies.waitForAll();
+}
+
+// Reply, Forward and Reopen ask before they replace a message the user has edited since it was
+// last sent, cleared or filled: No keeps it as it is, Yes replaces it.
+TEST(ReplyWiring, ReplacingAnEditedMessageAsksFirstAndNoKeepsIt)
+{
+    Program p;
+    p.makeReady(static_cast<int>(Pane::New));
+    p.app.write(corvane::receiving::kInboxStoreFileName,
+                corvane::test::inboxStore({corvane::test::inboxMessage(QStringLiteral("Bob"), QStringLiteral("Plans"))}));
+    p.app.write(corvane::sending::kSentStoreFileName,
+                corvane::test::sentStore({corvane::test::sentMessage({QStringLiteral("Dan")}, QStringLiteral("Old"), {},
+                                                                     QStringLiteral("1"))}));
+    MainWindow &window = p.open();
+    ComposeParts &parts = *window.compose();
+    const std::pair<const char *, std::function<void()>> commands[] = {
+        {"Reply", [&] { parts.replyTo(0); }},
+        {"Forward", [&] { parts.forward(0); }},
+        {"Reopen", [&] { parts.reopen(0); }},
+    };
+    const QString discard = QStringLiteral("Discard the message you are writing?");
+    auto &messages = p.fakes.messages;
+    corvane::richtext::RichTextEditor &editor = *pane(p).editor();
+    for (const auto &[name, command] : commands) {
+        SCOPED_TRACE(name);
+        QTest::keyClicks(&editor, QStringLiteral("mine"));
+        const QString written = editor.text();
+        const Compose before = compose(p);
+        messages.questions.clear();
+        messages.answer = false;
+        command();
+        EXPECT_EQ(messages.questions, QStringList{discard});
+        EXPECT_EQ(editor.text(), written);
+        EXPECT_EQ(compose(p), before);
+        editor.undo(); // the typing is still undoable
+        EXPECT_FALSE(editor.text().contains(QStringLiteral("mine")));
+
+        messages.answer = true;
+        QTest::keyClicks(&editor, QStringLiteral("mine"));
+        command();
+        EXPECT_EQ(messages.questions, (QStringList{discard, discard}));
+        EXPECT_FALSE(editor.text().contains(QStringLiteral("mine")));
+        // What a command filled in is no work of the user's: the next command does not ask.
+        messages.questions.clear();
+        command();
+        EXPECT_TRUE(messages.questions.isEmpty());
+    }
 }
 
 } // namespace

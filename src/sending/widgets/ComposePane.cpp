@@ -74,6 +74,7 @@ ComposePane::ComposePane(ComposeDraft &draft, ComposeSend &send, std::function<a
 
     connect(&m_send, &ComposeSend::runningChanged, this, [this](bool running) { m_sendAction->setEnabled(!running); });
     Richtextbox1SelectionChange();
+    m_draft.settle(); // an empty pane holds no work to lose
 }
 
 QAction *ComposePane::formatAction(const QString &caption, const QString &hint, const char *name,
@@ -383,9 +384,24 @@ void ComposePane::Richtextbox1SelectionChange()
     }
 }
 
+bool ComposePane::refusedWhileSending()
+{
+    const std::optional<core::Notice> refused = m_send.refusalWhileSending();
+    if (refused)
+        m_prompts.showNotice(this, *refused);
+    return refused.has_value();
+}
+
+bool ComposePane::mayReplaceDraft()
+{
+    if (refusedWhileSending())
+        return false;
+    return !m_draft.isEditedSinceSettled() || m_prompts.confirm(this, tr("Discard the message you are writing?"));
+}
+
 void ComposePane::ClearNewIExecute()
 {
-    if (!m_prompts.confirm(this, kClearQuestion))
+    if (refusedWhileSending() || !m_prompts.confirm(this, kClearQuestion))
         return;
     m_subject->clear();
     m_draft.clearLists();
@@ -400,6 +416,7 @@ void ComposePane::ClearNewIExecute()
     m_editor->setSelFontSize(12);
     m_editor->setSelFontName(QStringLiteral("Times New Roman"));
     Richtextbox1SelectionChange();
+    m_draft.settle();
 }
 
 void ComposePane::loadDraft(const Draft &draft, int caret)
@@ -411,6 +428,7 @@ void ComposePane::loadDraft(const Draft &draft, int caret)
     m_editor->setSelStart(caret);
     m_draft.noteEdit();
     Richtextbox1SelectionChange();
+    m_draft.settle();
 }
 
 void ComposePane::SendiExecute()
@@ -420,12 +438,17 @@ void ComposePane::SendiExecute()
     Draft &draft = m_draft.draft();
     draft.subject = m_subject->text();
     draft.rtfBody = m_editor->textRtf();
+    const quint64 sending = draft.revision;
     const QPointer<ComposePane> self(this);
     const SendResult result = m_send.send(draft, m_settings());
     if (!self)
         return;
+    // What was sent is no longer unsent work; edits made while the send ran still are.
+    if (result.delivered)
+        m_draft.settle(sending);
     for (const core::Notice &notice : result.notices)
         m_prompts.showNotice(this, notice);
+    Q_EMIT sendEnded();
 }
 
 void ComposePane::ToBClick()

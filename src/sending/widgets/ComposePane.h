@@ -53,8 +53,13 @@ public:
 
     // Fills the pane with a message to write: recipients, subject, attachments (full paths) and
     // the RTF body, with the caret at the given position of the body's text. The undo history
-    // starts afresh; the draft counts as edited.
+    // starts afresh; the draft asks for a new identifier but holds no unsent work.
     void loadDraft(const Draft &draft, int caret = 0);
+
+    // Asked by Reply, Forward and Reopen before they replace the message: refused with a message
+    // while a send runs; a message edited since it was last sent, cleared or filled is discarded
+    // only when the user agrees.
+    bool mayReplaceDraft();
 
     // Adds entries to the front of the context menu NewPM for a right click at a point of the
     // editor's viewport (the spelling suggestions); they are taken out again at the next click.
@@ -79,6 +84,8 @@ public:
 Q_SIGNALS:
     // ToolButton7: the body's spell check.
     void spellCheckRequested();
+    // A send pressed here has ended and its outcome has been shown.
+    void sendEnded();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -96,6 +103,8 @@ private:
     void AttachBClick();
     void AttachCKeyPress();
     bool attachDropped(const QMimeData &mime);
+    // Shows why a command that would replace or empty the message cannot run now; true if refused.
+    bool refusedWhileSending();
 
     ComposeDraft &m_draft;
     ComposeSend &m_send;

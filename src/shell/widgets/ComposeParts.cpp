@@ -53,6 +53,11 @@ void ComposeParts::Prompts::beep()
     m_messages.beep();
 }
 
+bool ComposeParts::Prompts::confirm(QWidget *parent, const QString &question)
+{
+    return m_messages.confirm(parent, question);
+}
+
 ComposeParts::ComposeParts(MailServices &mail, const Settings &settings, MessagePresenter &messages, QWidget *window)
     : QObject(window), m_mail(mail), m_messages(messages), m_settings(settings), m_prompts(messages)
 {
@@ -123,6 +128,8 @@ void ComposeParts::reopen(int sentPosition)
 
 void ComposeParts::take(const core::Message &message, sending::MakeMode mode)
 {
+    if (!m_pane->mayReplaceDraft())
+        return;
     const sending::MadeMessage made =
         sending::MakeMessage(sending::storedMessage(message), mode, m_settings.myDest);
     sending::applyToDraft(made, m_draft->draft(), m_mail.outgoing);
@@ -132,6 +139,7 @@ void ComposeParts::take(const core::Message &message, sending::MakeMode mode)
     m_to->updateList();
     m_attach->UpdateList();
     sending::fillComposeEditor(*m_pane->editor(), made);
+    m_draft->settle(); // the pane now holds the stored message, no work of the user's
     if (made.notice)
         m_messages.showNotice(m_pane->window(), *made.notice);
     Q_EMIT paneRequested(Pane::New);

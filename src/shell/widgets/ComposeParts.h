@@ -71,6 +71,7 @@ private:
         explicit Prompts(MessagePresenter &messages) : m_messages(messages) {}
         void showNotice(QWidget *parent, const core::Notice &notice) override;
         void beep() override;
+        bool confirm(QWidget *parent, const QString &question) override;
 
     private:
         MessagePresenter &m_messages;

@@ -19,6 +19,7 @@
 
 #include "addressbook/widgets/AddressListPane.h"
 #include "receiving/widgets/MailReaderPane.h"
+#include "sending/ComposeSend.h"
 #include "sending/widgets/ComposePane.h"
 #include "sending/widgets/SentItemsPane.h"
 #include "sortgrid/widgets/SortGrid.h"
@@ -35,6 +36,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <utility>
 
 namespace corvane::shell {
 
@@ -226,6 +229,11 @@ void MainWindow::connectServices()
     connect(m_reader->reader(), &receiving::MailReaderPane::forwardRequested, m_compose, &ComposeParts::forward);
     connect(m_lists->sent(), &sending::SentItemsPane::reopenRequested, m_compose, &ComposeParts::reopen);
     connect(m_compose, &ComposeParts::paneRequested, this, &MainWindow::showPane);
+    // Queued: the send's own call unwinds before the window closes.
+    connect(m_compose->pane(), &sending::ComposePane::sendEnded, this, [this] {
+        if (std::exchange(m_closeAfterSend, false))
+            close();
+    }, Qt::QueuedConnection);
 }
 
 void MainWindow::setMailCheckRunner(MailCheckRunner *runner)
@@ -378,6 +386,14 @@ void MainWindow::setColumnWidthsSource(GridId grid, std::function<QList<int>()> 
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (m_compose->send().isRunning()) {
+        // The send goes on inside this event's caller; the window goes once the send has said how
+        // it ended.
+        event->ignore();
+        m_closeAfterSend = true;
+        m_statusBar->setPanelText(0, tr("Corvane will close when the message has been sent."));
+        return;
+    }
     if (m_mail.copies.running() > 0 && !m_closingAnyway) {
         event->ignore();
         waitForCopiesBeforeClosing();

@@ -99,6 +99,7 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // Closing during a send waits for it to end and for its outcome to be shown, then closes.
     // Closing waits for running attachment copies instead of cutting them off half-way: the window
     // lists them, starts no check meanwhile, and offers to close anyway.
     void closeEvent(QCloseEvent *event) override;
@@ -137,6 +138,7 @@ private:
     CopiesWaitDialog *m_copiesWait = nullptr; // while closing waits for attachment copies
     bool m_autoCheckBeforeClosing = false;
     bool m_closingAnyway = false; // the user closed without waiting: copies are being cut off
+    bool m_closeAfterSend = false; // the user closed during a send
 
     QAction *m_checkMail = nullptr;
     QAction *m_showHelp = nullptr;

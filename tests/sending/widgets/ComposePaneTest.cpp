@@ -25,6 +25,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace corvane;
 using namespace corvane::sending;
 using core::Notice;
@@ -334,6 +336,40 @@ TEST_F(ComposeTest, AFolderAndTwoFilesDroppedOnTheAttachmentDialogReportTheFolde
     EXPECT_TRUE(editor.text().isEmpty());
 }
 
+// However the attachment list changes, the next send gets a new identifier: recipients would
+// drop the corrected message as a copy of the one sent before.
+TEST_F(ComposeTest, EveryWayOfChangingTheAttachmentsAsksForANewIdentifier)
+{
+    const QString file = world.temp.file(QStringLiteral("a.txt"));
+    test::writeFile(file, "a");
+    const std::pair<const char *, std::function<void()>> ways[] = {
+        {"dropped on the editor", [&] { drop(editor.viewport(), {file}); }},
+        {"dropped on the pane", [&] { drop(&pane, {file}); }},
+        {"Add, then Esc",
+         [&] {
+             prompts.files = {file};
+             attach.show();
+             find<QPushButton>("AddAttachB")->click();
+             QTest::keyClick(&attach, Qt::Key_Escape);
+         }},
+        {"Remove, then the close box",
+         [&] {
+             attach.show();
+             find<QListWidget>("AtachLV")->selectAll();
+             find<QPushButton>("RemAttachB")->click();
+             attach.close();
+         }},
+    };
+    for (const auto &[way, change] : ways) {
+        const QStringList before = draft.attachmentPaths();
+        ann.outgoing.NewGuidNeeded = false;
+        change();
+        EXPECT_NE(draft.attachmentPaths(), before) << way;
+        EXPECT_TRUE(ann.outgoing.NewGuidNeeded) << way;
+        EXPECT_FALSE(attach.isVisible()) << way;
+    }
+}
+
 // Every control a screen reader reaches has a name.
 TEST_F(ComposeTest, EveryControlOfThePaneAndTheDialogsHasAnAccessibleName)
 {
@@ -393,6 +429,9 @@ TEST_F(ComposeTest, ASendFromThePaneReachesBobWithTheBoldWordAndTheAttachment)
     ann.copies.waitForAll();
     EXPECT_EQ(editor.text(), QStringLiteral("plain bold")); // the draft stays
     EXPECT_FALSE(ann.outgoing.NewGuidNeeded);
+    // A message just sent is no unsent work: replacing it asks nothing.
+    EXPECT_TRUE(pane.mayReplaceDraft());
+    EXPECT_TRUE(prompts.questions.isEmpty());
     // Any key in the subject or the body asks the next send for a new identifier.
     for (QWidget *edited : {static_cast<QWidget *>(find<QLineEdit>("SubjectE")), static_cast<QWidget *>(&editor)}) {
         ann.outgoing.NewGuidNeeded = false;
