@@ -4,6 +4,8 @@
 
 #include "platform/XmlNodes.h"
 
+#include <utility>
+
 namespace corvane::addressbook {
 
 namespace xml = platform::xml;
@@ -27,6 +29,23 @@ void writeEntry(pugi::xml_node &element, const AddressEntry &entry)
     xml::writeAttribute(element, "Inbox", entry.Inbox);
     xml::writeAttribute(element, "Comment", entry.Comment);
     xml::writeAttribute(element, "Server", core::truthText(entry.Server));
+}
+
+pugi::xml_node addressesIn(platform::XmlDocument &document)
+{
+    pugi::xml_node list = xml::childByName(document.root(), "Addresses");
+    pugi::xml_node root = document.root();
+    if (!list && root)
+        list = xml::appendChild(root, "Addresses");
+    return list;
+}
+
+void appendEntry(platform::XmlDocument &document, const AddressEntry &entry)
+{
+    if (pugi::xml_node list = addressesIn(document)) {
+        pugi::xml_node element = xml::appendChild(list, "Address");
+        writeEntry(element, entry);
+    }
 }
 
 } // namespace
@@ -86,6 +105,7 @@ AddressEntry AddressStore::entryAt(int position) const
 
 int AddressStore::append(const AddressEntry &entry)
 {
+    m_document.checkWritable();
     pugi::xml_node list = addresses();
     if (!list) {
         pugi::xml_node root = m_document.root();
@@ -95,31 +115,51 @@ int AddressStore::append(const AddressEntry &entry)
     }
     pugi::xml_node element = xml::appendChild(list, "Address");
     writeEntry(element, entry);
+    m_document.recordChange([entry](platform::XmlDocument &document) { appendEntry(document, entry); });
+    const int position = count() - 1;
     changedAndSave();
-    return count() - 1;
+    return position;
 }
 
 void AddressStore::update(int position, const AddressEntry &entry)
 {
+    m_document.checkWritable();
     pugi::xml_node element = xml::childAt(addresses(), position);
     if (!element)
         throw Error(QStringLiteral("There is no address number %1").arg(position + 1));
+    // Made again to the entry as it was; one the other copy changed or removed meanwhile is kept
+    // beside it as a new entry, so that neither edit is lost.
+    m_document.recordChange([identity = xml::identityOf(element), entry](platform::XmlDocument &document) {
+        pugi::xml_node found = xml::childWithIdentity(addressesIn(document), identity);
+        if (found)
+            writeEntry(found, entry);
+        else
+            appendEntry(document, entry);
+    });
     writeEntry(element, entry);
     changedAndSave();
 }
 
 void AddressStore::remove(int position)
 {
+    m_document.checkWritable();
     pugi::xml_node list = addresses();
-    if (!xml::deleteChildAt(list, position))
+    const pugi::xml_node element = xml::childAt(list, position);
+    if (!element)
         throw Error(QStringLiteral("There is no address number %1").arg(position + 1));
+    m_document.recordChange([identity = xml::identityOf(element)](platform::XmlDocument &document) {
+        pugi::xml_node addresses = addressesIn(document);
+        if (const pugi::xml_node found = xml::childWithIdentity(addresses, identity))
+            addresses.remove_child(found);
+    });
+    list.remove_child(element);
     changedAndSave();
 }
 
 void AddressStore::changedAndSave()
 {
     raiseRevision();
-    m_document.save();
+    saveDocument(m_document);
 }
 
 } // namespace corvane::addressbook

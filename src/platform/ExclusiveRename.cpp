@@ -11,7 +11,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QCoreApplication>
 #include <QRandomGenerator>
+#include <QSysInfo>
 
 #include <optional>
 
@@ -22,6 +24,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -224,6 +227,146 @@ FolderLock::~FolderLock()
 bool FolderLock::stillHeld() const
 {
     return !m_lockPath.isEmpty() && m_heldFor.elapsed() < m_staleAfter.count() / 2;
+}
+
+namespace {
+
+const QString kHolderNote = QStringLiteral("holder");
+
+// False only when the process is known to have ended.
+bool processRunning(qint64 pid)
+{
+#ifdef Q_OS_WIN
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, DWORD(pid));
+    if (!process)
+        return GetLastError() != ERROR_INVALID_PARAMETER;
+    DWORD code = 0;
+    const bool running = !GetExitCodeProcess(process, &code) || code == STILL_ACTIVE;
+    CloseHandle(process);
+    return running;
+#else
+    return ::kill(pid_t(pid), 0) == 0 || errno != ESRCH;
+#endif
+}
+
+struct HolderNote
+{
+    QString host;
+    qint64 pid = 0;
+    QString application;
+};
+
+std::optional<HolderNote> readNote(const QString &lockPath)
+{
+    QFile file(lockPath + u'/' + kHolderNote);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QStringList lines = QString::fromUtf8(file.read(4096)).split(u'\n');
+    if (lines.size() < 3)
+        return std::nullopt;
+    return HolderNote{lines[0], lines[1].toLongLong(), lines[2]};
+}
+
+} // namespace
+
+SessionLock::SessionLock(const QString &lockPath, std::chrono::milliseconds staleAfter)
+    : m_path(lockPath), m_staleAfter(staleAfter)
+{
+}
+
+SessionLock::~SessionLock()
+{
+    release();
+}
+
+SessionLock::Outcome SessionLock::take()
+{
+    if (m_held)
+        return Outcome::Taken;
+    m_reason.clear();
+    // A second try follows breaking a stale lock.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        switch (makeLockFolder(m_path, &m_reason)) {
+        case MkdirOutcome::Made:
+            m_held = true;
+            try {
+                writeNote();
+            } catch (const Error &error) {
+                release();
+                m_reason = error.message();
+                return Outcome::Refused;
+            }
+            return Outcome::Taken;
+        case MkdirOutcome::Refused:
+        case MkdirOutcome::Transient:
+            return Outcome::Refused;
+        case MkdirOutcome::Exists:
+            if (!isStale())
+                return Outcome::HeldElsewhere;
+            qCWarning(lcPlatform, "breaking the lock %s: its holder is gone",
+                      qUtf8Printable(QDir::toNativeSeparators(m_path)));
+            // Moved aside first, so that two copies breaking it at once cannot remove a fresh one.
+            const QString aside = QFileInfo(m_path).path() + u'/' + temporaryFilePrefix()
+                + QString::number(QRandomGenerator::global()->generate64(), 36) + QStringLiteral(".stale");
+            if (QDir().rename(m_path, aside)) {
+                QFile::remove(aside + u'/' + kHolderNote);
+                QDir().rmdir(aside);
+            }
+            break;
+        }
+    }
+    return Outcome::HeldElsewhere;
+}
+
+bool SessionLock::isStale() const
+{
+    const std::optional<HolderNote> note = readNote(m_path);
+    if (note && note->host == QSysInfo::machineHostName() && !processRunning(note->pid))
+        return true;
+    // The note's time (or the folder's, when the holder died before writing it) is the server's;
+    // the stale time is long beside any difference of clocks.
+    const QFileInfo stamp(note ? m_path + u'/' + kHolderNote : m_path);
+    if (!stamp.exists())
+        return false;
+    return stamp.lastModified().msecsTo(QDateTime::currentDateTime()) > m_staleAfter.count();
+}
+
+void SessionLock::writeNote()
+{
+    const QString text = QSysInfo::machineHostName() + u'\n' + QString::number(QCoreApplication::applicationPid())
+        + u'\n' + QCoreApplication::applicationName() + u'\n';
+    writeFileAtomically(m_path + u'/' + kHolderNote, text.toUtf8());
+}
+
+void SessionLock::refresh()
+{
+    if (!m_held)
+        return;
+    try {
+        writeNote();
+    } catch (const Error &error) {
+        // The next refresh tries again; the lock goes stale only after several have failed.
+        qCWarning(lcPlatform, "%s", qUtf8Printable(error.message()));
+    }
+}
+
+void SessionLock::release()
+{
+    if (!m_held)
+        return;
+    m_held = false;
+    // Once, on the UI thread: a lock folder left behind has no note, and goes stale by its time.
+    QFile::remove(m_path + u'/' + kHolderNote);
+    if (!QDir().rmdir(m_path) && QFileInfo::exists(m_path))
+        qCWarning(lcPlatform, "could not remove the lock %s", qUtf8Printable(QDir::toNativeSeparators(m_path)));
+}
+
+QString SessionLock::holder() const
+{
+    const std::optional<HolderNote> note = readNote(m_path);
+    if (!note)
+        return {};
+    return QStringLiteral("process %1 (%2) on %3").arg(note->pid).arg(note->application, note->host);
 }
 
 void updateUnderFolderLock(const QString &folder, const std::function<void()> &update)

@@ -56,6 +56,49 @@ private:
     std::chrono::milliseconds m_staleAfter{0};
 };
 
+// A lock folder held for as long as a store is open for writing, so that a second installation
+// sharing the folder (one user on two machines, a file-sync tool) opens the store read-only. The
+// folder holds a note naming its holder, which the holder rewrites now and then (refresh()); a
+// lock whose note has not been rewritten for staleAfter, or whose holder process on this machine
+// has ended, is taken to be left by a copy that died and is broken.
+class SessionLock
+{
+public:
+    enum class Outcome {
+        Taken,         // this object holds the lock
+        HeldElsewhere, // another live copy holds it
+        Refused,       // the folder cannot be written here; reason() says why
+    };
+
+    static constexpr std::chrono::milliseconds kStaleAfter{10 * 60 * 1000};
+    // How often the holder rewrites its note: well within the stale time.
+    static constexpr std::chrono::milliseconds kRefreshEvery{2 * 60 * 1000};
+
+    explicit SessionLock(const QString &lockPath, std::chrono::milliseconds staleAfter = kStaleAfter);
+    ~SessionLock(); // releases a lock it holds
+    SessionLock(const SessionLock &) = delete;
+    SessionLock &operator=(const SessionLock &) = delete;
+
+    Outcome take();
+    bool isHeld() const { return m_held; }
+    // Rewrites the holder's note, so that others do not take the lock for stale.
+    void refresh();
+    void release();
+
+    const QString &path() const { return m_path; }
+    // Who holds the lock, as its note says ("process 1234 (corvane) on host"), or empty.
+    QString holder() const;
+    const QString &reason() const { return m_reason; }
+
+private:
+    bool isStale() const;
+    void writeNote();
+    QString m_path;
+    std::chrono::milliseconds m_staleAfter;
+    QString m_reason;
+    bool m_held = false;
+};
+
 // Runs a read-modify-write of a file in the folder under the folder's lock. A share refuses an
 // update now and then for a moment (another client reads the file): it is tried again a few
 // times, then the last error is thrown; a lock that cannot be had throws IoError at once. Blocks

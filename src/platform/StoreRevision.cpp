@@ -25,4 +25,18 @@ void StoreRevision::openDocument(XmlDocument &document, const QString &path)
     raiseRevision();
 }
 
+void StoreRevision::saveDocument(XmlDocument &document)
+{
+    const quint64 generation = document.generation();
+    try {
+        document.save();
+    } catch (const Error &) {
+        if (document.generation() != generation)
+            raiseRevision();
+        throw;
+    }
+    if (document.generation() != generation)
+        raiseRevision();
+}
+
 } // namespace corvane::platform

@@ -32,6 +32,10 @@ protected:
     // XmlError; the revision rises either way.
     void openDocument(XmlDocument &document, const QString &path);
 
+    // Saves the document; a save that had to load the file again (another installation changed
+    // it) raises the revision, since the records may have moved. Throws as XmlDocument::save().
+    void saveDocument(XmlDocument &document);
+
 private:
     quint64 m_revision = 1;
 };

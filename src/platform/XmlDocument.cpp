@@ -1,6 +1,7 @@
 #include "XmlDocument.h"
 
 #include "FileIo.h"
+#include "Logging.h"
 #include "TextCodec.h"
 
 #include <QDir>
@@ -14,6 +15,8 @@ namespace corvane::platform {
 namespace {
 
 constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration;
+// How much of a store file's end tells one content from another beside its size and time.
+constexpr qsizetype kTailBytes = 4096;
 
 // Writes pugixml's output through a buffer into the device.
 class DeviceWriter : public pugi::xml_writer
@@ -23,6 +26,15 @@ public:
     ~DeviceWriter() override = default;
     void write(const void *data, size_t size) override
     {
+        m_written += qint64(size);
+        const auto *bytes = static_cast<const char *>(data);
+        if (qsizetype(size) >= kTailBytes)
+            m_tail = QByteArray(bytes + size - kTailBytes, kTailBytes);
+        else {
+            m_tail.append(bytes, qsizetype(size));
+            if (m_tail.size() > kTailBytes)
+                m_tail.remove(0, m_tail.size() - kTailBytes);
+        }
         if (m_buffer.size() + qsizetype(size) > kChunk)
             flush();
         if (qsizetype(size) >= kChunk)
@@ -37,9 +49,13 @@ public:
         m_buffer.clear();
     }
     bool failed() const { return m_failed; }
+    qint64 written() const { return m_written; }
+    const QByteArray &tail() const { return m_tail; }
 
 private:
     static constexpr qsizetype kChunk = 1 << 20;
+    qint64 m_written = 0;
+    QByteArray m_tail;
     void put(const char *data, qsizetype size)
     {
         if (!m_failed && m_device.write(data, size) != size)
@@ -208,14 +224,62 @@ void XmlDocument::normaliseDeclaration()
 
 void XmlDocument::load()
 {
+    readFile();
+    m_pending.clear();
+}
+
+void XmlDocument::readFile()
+{
     try {
+        // The time is taken before the read: a file changed in between looks changed later.
+        const QDateTime modified = QFileInfo(m_fileName).lastModified();
         QByteArray bytes = readWholeFile(m_fileName);
+        FileStamp stamp{bytes.size(), modified, tailOf(bytes)};
         loadFromBytes(std::move(bytes), m_fileName);
+        m_stamp = std::move(stamp);
     } catch (const Error &error) {
         m_loadFailure = error.message();
         throw;
     }
     m_loadFailure.clear();
+}
+
+QByteArray XmlDocument::tailOf(const QByteArray &bytes)
+{
+    return bytes.size() > kTailBytes ? bytes.last(kTailBytes) : bytes;
+}
+
+XmlDocument::FileStamp XmlDocument::stampOf(const QString &path)
+{
+    FileStamp stamp;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return stamp;
+    const QFileInfo info(path);
+    stamp.modified = info.lastModified();
+    stamp.size = file.size();
+    if (stamp.size > kTailBytes)
+        file.seek(stamp.size - kTailBytes);
+    stamp.tail = file.read(kTailBytes);
+    return stamp;
+}
+
+void XmlDocument::setFileName(const QString &fileName)
+{
+    m_fileName = fileName;
+    m_stamp = stampOf(fileName);
+}
+
+void XmlDocument::recordChange(Change change)
+{
+    if (!isReadOnly())
+        m_pending.push_back(std::move(change));
+}
+
+void XmlDocument::checkWritable() const
+{
+    if (isReadOnly())
+        throw IoError(m_readOnlyReason);
 }
 
 void XmlDocument::checkSavable() const
@@ -236,10 +300,29 @@ void XmlDocument::loadFromFile(const QString &fileName)
     load();
 }
 
-void XmlDocument::save() const
+void XmlDocument::save()
 {
     checkSavable();
-    saveTo(m_fileName);
+    checkWritable();
+    // Another installation sharing the folder may have written the file since: its content is
+    // taken and this document's changes are made to it again, rather than written over it.
+    if (QFileInfo::exists(m_fileName) && stampOf(m_fileName) != m_stamp) {
+        qCInfo(lcPlatform, "%s changed on disk: loaded again before saving %zu change(s)",
+               qUtf8Printable(QDir::toNativeSeparators(m_fileName)), m_pending.size());
+        std::vector<Change> pending = std::move(m_pending);
+        m_pending.clear();
+        try {
+            readFile();
+        } catch (const Error &) {
+            m_pending = std::move(pending);
+            throw;
+        }
+        for (const Change &change : pending)
+            change(*this);
+        m_pending = std::move(pending);
+    }
+    m_stamp = writeTo(m_fileName);
+    m_pending.clear();
 }
 
 void XmlDocument::saveTo(const QString &fileName) const
@@ -248,13 +331,23 @@ void XmlDocument::saveTo(const QString &fileName) const
     if (!m_loadFailure.isEmpty() && QFileInfo(fileName).absoluteFilePath() == QFileInfo(m_fileName).absoluteFilePath()
         && QFileInfo::exists(fileName))
         checkSavable();
-    writeFileAtomically(fileName, [this, &fileName](QIODevice &device) {
+    writeTo(fileName);
+}
+
+XmlDocument::FileStamp XmlDocument::writeTo(const QString &fileName) const
+{
+    FileStamp stamp;
+    writeFileAtomically(fileName, [this, &fileName, &stamp](QIODevice &device) {
         DeviceWriter writer(device);
         m_document.save(writer, "", pugi::format_raw, pugi::encoding_utf8);
         writer.flush();
         if (writer.failed())
             throw WriteError(fileName, device.errorString());
+        stamp.size = writer.written();
+        stamp.tail = writer.tail();
     });
+    stamp.modified = QFileInfo(fileName).lastModified();
+    return stamp;
 }
 
 QByteArray XmlDocument::toBytes() const

@@ -6,6 +6,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <QDateTime>
+
+#include <functional>
+#include <vector>
+
 #include <pugixml.hpp>
 
 namespace corvane::platform {
@@ -31,7 +36,9 @@ public:
     void loadFromBytes(QByteArray bytes, const QString &sourceName = {});
 
     const QString &fileName() const { return m_fileName; }
-    void setFileName(const QString &fileName) { m_fileName = fileName; }
+    // Points the document at a file without loading it: the next save writes over what the file
+    // holds now, but not over what another installation writes into it after this call.
+    void setFileName(const QString &fileName);
     // Replaces the content by the file's, read from disk every time. Throws IoError or XmlError.
     // A file that fails to load is never written by this document until a later load of it works
     // or another file is loaded: what is in memory is not what the file held.
@@ -42,13 +49,31 @@ public:
     // Throws IoError, worded for the user, when save() would refuse: the file failed to load, or
     // no file has been loaded.
     void checkSavable() const;
-    // Writes the whole document to its file name atomically. Throws WriteError, or IoError as
-    // checkSavable() does.
-    void save() const;
+    // Writes the whole document to its file name atomically. When the file is no longer the one
+    // this document last loaded or wrote (another installation saved it meanwhile), it is loaded
+    // again and the pending changes are applied to it anew before the write, so that nothing the
+    // other one wrote is lost. Throws WriteError, or IoError as checkSavable() does, or XmlError
+    // when the changed file cannot be parsed (nothing is written then).
+    void save();
     // Writes to any file but the one that failed to load, while that one is there.
     void saveTo(const QString &fileName) const;
 
     QByteArray toBytes() const;
+
+    // A change already made to the tree, as it can be made again to the file's content after a
+    // reload: it names its records by identity, never by position, and does nothing when its
+    // record is gone.
+    using Change = std::function<void(XmlDocument &)>;
+    // Keeps the change until the next save writes it. Ignored while the document is read-only.
+    void recordChange(Change change);
+    bool hasPendingChanges() const { return !m_pending.empty(); }
+
+    // A read-only document refuses every write with the reason, a message ready for the user.
+    void setReadOnly(const QString &reason) { m_readOnlyReason = reason; }
+    bool isReadOnly() const { return !m_readOnlyReason.isEmpty(); }
+    const QString &readOnlyReason() const { return m_readOnlyReason; }
+    // Throws IoError with the reason when the document is read-only.
+    void checkWritable() const;
 
     // Counts the times the content was replaced (loaded, set or dropped), so that holders of
     // nodes can tell that the tree they saw is gone even when a new one reuses its memory.
@@ -60,6 +85,19 @@ public:
     const pugi::xml_document &document() const { return m_document; }
 
 private:
+    // What identifies the file's content as this document last read or wrote it.
+    struct FileStamp
+    {
+        qint64 size = -1;
+        QDateTime modified;
+        QByteArray tail; // its last bytes
+        bool operator==(const FileStamp &) const = default;
+    };
+    static FileStamp stampOf(const QString &path);
+    static QByteArray tailOf(const QByteArray &bytes);
+    FileStamp writeTo(const QString &fileName) const;
+    // Reads the file and loads it; remembers its stamp.
+    void readFile();
     void parseInPlace(QByteArray utf8, qsizetype offset, const QString &sourceName);
     void normaliseDeclaration();
 
@@ -70,6 +108,9 @@ private:
     QByteArray m_buffer; // the parsed text the tree points into
     bool m_active = false;
     quint64 m_generation = 0;
+    FileStamp m_stamp;                // of m_fileName as last loaded or written
+    std::vector<Change> m_pending;    // made since then, not yet written
+    QString m_readOnlyReason;
 };
 
 } // namespace corvane::platform

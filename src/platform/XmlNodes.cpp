@@ -37,6 +37,35 @@ bool deleteChildAt(pugi::xml_node &parent, int position)
     return child && parent.remove_child(child);
 }
 
+QByteArray identityOf(const pugi::xml_node &element, const char *ignored)
+{
+    struct Writer : pugi::xml_writer
+    {
+        void write(const void *data, size_t size) override
+        {
+            bytes.append(static_cast<const char *>(data), qsizetype(size));
+        }
+        QByteArray bytes;
+    } writer;
+    if (ignored && element.attribute(ignored)) {
+        pugi::xml_document copy;
+        pugi::xml_node node = copy.append_copy(element);
+        node.remove_attribute(ignored);
+        node.print(writer, "", pugi::format_raw);
+    } else {
+        element.print(writer, "", pugi::format_raw);
+    }
+    return writer.bytes;
+}
+
+pugi::xml_node childWithIdentity(const pugi::xml_node &parent, const QByteArray &identity, const char *ignored)
+{
+    for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling())
+        if (child.type() == pugi::node_element && identityOf(child, ignored) == identity)
+            return child;
+    return {};
+}
+
 pugi::xml_node appendChild(pugi::xml_node &parent, const char *name)
 {
     return parent.append_child(name);

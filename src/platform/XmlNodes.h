@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
@@ -28,6 +29,13 @@ pugi::xml_node appendCopy(pugi::xml_node &parent, const pugi::xml_node &source);
 void appendText(pugi::xml_node &element, const QString &text);
 // The concatenated text of the element's content (all descendant text and CDATA).
 QString elementText(const pugi::xml_node &element);
+
+// What names a record across reloads of its store: the element's whole text, without the
+// attribute named `ignored` (a mark that either copy of the store may have changed).
+QByteArray identityOf(const pugi::xml_node &element, const char *ignored = nullptr);
+// The first child element of the parent whose identity is the given one, or an empty node.
+pugi::xml_node childWithIdentity(const pugi::xml_node &parent, const QByteArray &identity,
+                                 const char *ignored = nullptr);
 
 // A missing attribute reads as no value.
 std::optional<QString> readAttribute(const pugi::xml_node &element, const char *name);

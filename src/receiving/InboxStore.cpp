@@ -3,6 +3,9 @@
 #include "platform/Errors.h"
 #include "platform/XmlNodes.h"
 
+#include <cstring>
+#include <memory>
+
 namespace corvane::receiving {
 
 namespace xml = platform::xml;
@@ -36,6 +39,39 @@ InboxMessage inboxMessageOf(const pugi::xml_node &message)
             xml::attributeText(message, "Read")};
 }
 
+pugi::xml_node messagesOf(const platform::XmlDocument &document)
+{
+    return xml::childByName(document.root(), "Messages");
+}
+
+// Appends Messages to the root when missing; an empty node when there is no root.
+pugi::xml_node ensureMessagesIn(platform::XmlDocument &document)
+{
+    pugi::xml_node list = messagesOf(document);
+    pugi::xml_node root = document.root();
+    if (!list && root)
+        list = xml::appendChild(root, "Messages");
+    return list;
+}
+
+void ensurePropertiesIn(platform::XmlDocument &document)
+{
+    pugi::xml_node root = document.root();
+    if (root && !xml::childByName(root, "Properties"))
+        xml::appendChild(root, "Properties");
+}
+
+bool holdsGuid(const pugi::xml_node &list, const char *guid)
+{
+    for (pugi::xml_node message = list.first_child(); message; message = message.next_sibling())
+        if (message.type() == pugi::node_element && std::strcmp(message.attribute("GUID").value(), guid) == 0)
+            return true;
+    return false;
+}
+
+// The read mark is left out of a message's identity: the other copy of the store may have set it.
+constexpr const char *kReadMark = "Read";
+
 } // namespace
 
 InboxStore::InboxStore(platform::XmlDocument &document, QObject *parent)
@@ -51,19 +87,17 @@ QStringList InboxStore::initialContent()
 
 void InboxStore::open(const QString &path)
 {
-    m_readMarksUnsaved = false; // whatever was marked is gone with the reload
     openDocument(m_document, path);
 }
 
 void InboxStore::save()
 {
-    m_document.save();
-    m_readMarksUnsaved = false;
+    saveDocument(m_document);
 }
 
 void InboxStore::saveReadMarks()
 {
-    if (m_readMarksUnsaved)
+    if (readMarksUnsaved())
         save();
 }
 
@@ -74,20 +108,24 @@ pugi::xml_node InboxStore::messages() const
 
 pugi::xml_node InboxStore::ensureMessages()
 {
-    pugi::xml_node list = messages();
-    if (list)
+    if (pugi::xml_node list = messages())
         return list;
-    pugi::xml_node root = m_document.root();
-    if (!root)
+    m_document.checkWritable();
+    const pugi::xml_node list = ensureMessagesIn(m_document);
+    if (!list)
         throw XmlError(QStringLiteral("The inbox store has no root element"));
-    return xml::appendChild(root, "Messages");
+    m_document.recordChange(ensureMessagesIn);
+    return list;
 }
 
 void InboxStore::ensureProperties()
 {
     pugi::xml_node root = m_document.root();
-    if (root && !xml::childByName(root, "Properties"))
-        xml::appendChild(root, "Properties");
+    if (!root || xml::childByName(root, "Properties"))
+        return;
+    m_document.checkWritable();
+    ensurePropertiesIn(m_document);
+    m_document.recordChange(ensurePropertiesIn);
 }
 
 int InboxStore::count() const
@@ -146,6 +184,16 @@ void InboxStore::appendMessage(const pugi::xml_node &message, const QString *gui
     xml::writeAttribute(copy, "Read", kUnread);
     if (guidText)
         xml::writeAttribute(copy, "GUID", *guidText);
+    // Taken again after a reload, unless the other copy of the store took the same message.
+    auto kept = std::make_shared<pugi::xml_document>();
+    kept->append_copy(copy);
+    m_document.recordChange([kept](platform::XmlDocument &document) {
+        const pugi::xml_node stored = kept->first_child();
+        pugi::xml_node target = ensureMessagesIn(document);
+        const char *guid = stored.attribute("GUID").value();
+        if (target && !(*guid && holdsGuid(target, guid)))
+            target.append_copy(stored);
+    });
     raiseRevision();
 }
 
@@ -155,15 +203,27 @@ void InboxStore::markRead(int position)
     if (!message || xml::attributeText(message, "Read") != kUnread)
         return;
     xml::writeAttribute(message, "Read", kRead);
-    m_readMarksUnsaved = true;
+    m_document.recordChange([identity = xml::identityOf(message, kReadMark)](platform::XmlDocument &document) {
+        pugi::xml_node found = xml::childWithIdentity(messagesOf(document), identity, kReadMark);
+        if (found && xml::attributeText(found, "Read") == kUnread)
+            xml::writeAttribute(found, "Read", kRead);
+    });
     raiseRevision();
 }
 
 void InboxStore::deleteAt(int position)
 {
+    m_document.checkWritable();
     pugi::xml_node list = messages();
-    if (!xml::deleteChildAt(list, position))
+    const pugi::xml_node message = xml::childAt(list, position);
+    if (!message)
         throw Error(QStringLiteral("There is no message number %1").arg(position + 1));
+    m_document.recordChange([identity = xml::identityOf(message, kReadMark)](platform::XmlDocument &document) {
+        pugi::xml_node messages = messagesOf(document);
+        if (const pugi::xml_node found = xml::childWithIdentity(messages, identity, kReadMark))
+            messages.remove_child(found);
+    });
+    list.remove_child(message);
     raiseRevision();
     save();
 }

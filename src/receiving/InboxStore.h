@@ -61,7 +61,9 @@ public:
     // Makes the path the document's file (writing the document there first when the file is
     // missing) and loads it. Throws IoError or XmlError; the revision rises either way.
     void open(const QString &path);
-    // Writes the whole document to its file. Throws WriteError.
+    // Writes the whole document to its file; when another installation changed the file, its
+    // content is taken first and this store's changes made to it again (XmlDocument::save). Throws WriteError, or IoError when the
+    // store is read-only.
     void save();
 
     pugi::xml_node messages() const;
@@ -85,11 +87,12 @@ public:
     // Marks the message read when it is unread; not saved here (with the next check, deletion or
     // when the window closes).
     void markRead(int position);
-    // Read marks were set since the store was last saved or loaded.
-    bool readMarksUnsaved() const { return m_readMarksUnsaved; }
+    // Read marks (or other changes) were made since the store was last saved or loaded.
+    bool readMarksUnsaved() const { return m_document.hasPendingChanges(); }
     // Saves when read marks are unsaved, so that they outlive the session. Throws WriteError.
     void saveReadMarks();
-    // Removes the message and saves at once.
+    // Removes the message and saves at once. Throws IoError, changing nothing, when the store is
+    // read-only.
     void deleteAt(int position);
 
     // The identifiers of the messages taken in: those of the store as loaded (one without GUID
@@ -124,7 +127,6 @@ private:
     receiving::KnownMessageGuids m_knownGuids;
     quint64 m_knownGeneration = 0;
     bool m_knownBuilt = false;
-    bool m_readMarksUnsaved = false;
     mutable Cursor m_cursor;
 };
 

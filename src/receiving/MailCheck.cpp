@@ -57,6 +57,11 @@ CheckResult MailCheck::CheckiExecute(const addressbook::MailSettings &settings)
         result.skipped = true;
         return result;
     }
+    // Mail taken into a store that cannot be saved would be lost with its deleted files.
+    if (m_store.document().isReadOnly()) {
+        result.notices.append(errorNotice(m_store.document().readOnlyReason()));
+        return result;
+    }
     m_running = true;
     Q_EMIT statusTextChanged(kCheckingMessages);
     Q_EMIT checkiEnabledChanged(false);

@@ -76,6 +76,9 @@ SendResult SendAction::SendiExecute(const Draft &message, const Draft &draft,
     try {
         if (const auto refused = refusal(sending)) {
             result.notices.append(*refused);
+        } else if (m_sent.document().isReadOnly()) {
+            // Sent and not recorded, the message would be missing from Sent Items.
+            result.notices.append({Notice::Kind::Warning, m_sent.document().readOnlyReason(), true});
         } else {
             const addressbook::RecipientList targets =
                 m_collector.CollectAddresses(sending.recipients, false, settings);

@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 
+#include <memory>
+
 namespace corvane::sending {
 
 namespace xml = platform::xml;
@@ -28,8 +30,22 @@ pugi::xml_node SentStore::messages() const
     return xml::childByName(m_document.root(), "Messages");
 }
 
+namespace {
+
+pugi::xml_node messagesIn(platform::XmlDocument &document)
+{
+    pugi::xml_node list = xml::childByName(document.root(), "Messages");
+    pugi::xml_node root = document.root();
+    if (!list && root)
+        list = xml::appendChild(root, "Messages");
+    return list;
+}
+
+} // namespace
+
 void SentStore::SentboxFill(const platform::XmlDocument &outgoing, const QStringList &attachmentPaths)
 {
+    m_document.checkWritable();
     const core::MessageFile file = core::readMessageFile(outgoing);
     if (!file.message)
         throw XmlError(QStringLiteral("The outgoing message has no Message element"));
@@ -45,9 +61,16 @@ void SentStore::SentboxFill(const platform::XmlDocument &outgoing, const QString
     message.attachments.clear();
     for (const QString &path : attachmentPaths)
         message.attachments.append({QString(), path});
-    core::writeMessage(xml::appendChild(list, "Message"), message);
+    const pugi::xml_node stored = xml::appendChild(list, "Message");
+    core::writeMessage(stored, message);
+    auto kept = std::make_shared<pugi::xml_document>();
+    kept->append_copy(stored);
+    m_document.recordChange([kept](platform::XmlDocument &document) {
+        if (pugi::xml_node target = messagesIn(document))
+            target.append_copy(kept->first_child());
+    });
     raiseRevision();
-    m_document.save();
+    saveDocument(m_document);
 }
 
 int SentStore::count() const
@@ -65,11 +88,19 @@ core::Message SentStore::message(int position) const
 
 void SentStore::deleteAt(int position)
 {
+    m_document.checkWritable();
     pugi::xml_node list = messages();
-    if (!xml::deleteChildAt(list, position))
+    const pugi::xml_node message = xml::childAt(list, position);
+    if (!message)
         throw Error(QStringLiteral("There is no message number %1").arg(position + 1));
+    m_document.recordChange([identity = xml::identityOf(message)](platform::XmlDocument &document) {
+        pugi::xml_node messages = xml::childByName(document.root(), "Messages");
+        if (const pugi::xml_node found = xml::childWithIdentity(messages, identity))
+            messages.remove_child(found);
+    });
+    list.remove_child(message);
     raiseRevision();
-    m_document.save();
+    saveDocument(m_document);
 }
 
 QList<SentRow> SentStore::rows() const

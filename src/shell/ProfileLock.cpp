@@ -1,7 +1,13 @@
 #include "ProfileLock.h"
 #include "platform/Paths.h"
 
+#include "Settings.h"
+
+#include "platform/Paths.h"
+
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace corvane::shell {
@@ -16,11 +22,18 @@ ProfileLock::ProfileLock(const QString &profileFolder)
 
 ProfileLock::~ProfileLock() = default;
 
+ProfileLock::Access ProfileLock::take()
+{
+    if (m_lock->isLocked() || m_lock->tryLock(0))
+        return Access::Ours;
+    // Only a lock file that is there and alive means another copy; a file that cannot be made
+    // means a folder this user may not write.
+    return m_lock->error() == QLockFile::LockFailedError ? Access::HeldElsewhere : Access::NotWritable;
+}
+
 bool ProfileLock::tryLock()
 {
-    if (m_lock->isLocked())
-        return true;
-    return m_lock->tryLock(0);
+    return take() == Access::Ours;
 }
 
 void ProfileLock::unlock()
@@ -51,6 +64,60 @@ QString ProfileLock::busyMessage() const
     if (!who.isEmpty())
         message += QStringLiteral(" (%1)").arg(who);
     return message + QStringLiteral(". Close it and try again.");
+}
+
+QString ProfileLock::notWritableMessage() const
+{
+    return QCoreApplication::translate("ProfileLock", "Corvane cannot write in the profile folder %1, where it keeps "
+                                                      "its settings and stores. Choose a folder you may write.")
+        .arg(QDir::toNativeSeparators(QFileInfo(m_path).absolutePath()));
+}
+
+ClaimedProfile claimProfile(const ProgramFolders &folders, const QString &configHome, bool mayMove,
+                            const ProfileLockTaker &take)
+{
+    ClaimedProfile claimed{folders, std::make_unique<ProfileLock>(folders.profile), {}, false, {}};
+    auto settle = [&claimed, &take] {
+        switch (take(*claimed.lock)) {
+        case ProfileLock::Access::Ours:
+            return true;
+        case ProfileLock::Access::HeldElsewhere:
+            claimed.error = claimed.lock->busyMessage();
+            claimed.heldElsewhere = true;
+            return true;
+        case ProfileLock::Access::NotWritable:
+            claimed.error = claimed.lock->notWritableMessage();
+            return false;
+        }
+        return true;
+    };
+    if (settle())
+        return claimed;
+    const QString own = platform::withTrailingSeparator(
+        QDir::toNativeSeparators(QDir::cleanPath(QDir(configHome).filePath(QStringLiteral("corvane")))));
+    if (!mayMove || QDir(own) == QDir(folders.profile))
+        return claimed;
+    if (!platform::folderExists(own) && !QDir().mkpath(own))
+        return claimed;
+    // The administrator's settings are the user's first ones; later ones are the user's own.
+    const QString given = folders.profile + kSettingsFileName;
+    if (!platform::fileExists(own + kSettingsFileName) && platform::fileExists(given)
+        && !QFile::copy(given, own + kSettingsFileName)) {
+        claimed.error = QCoreApplication::translate("ProfileLock", "Corvane cannot write in %1, and could not "
+                                                                   "copy its settings into %2.")
+                            .arg(QDir::toNativeSeparators(folders.profile), QDir::toNativeSeparators(own));
+        return claimed;
+    }
+    claimed.folders = ProgramFolders(own, folders.data);
+    claimed.lock = std::make_unique<ProfileLock>(own);
+    claimed.error.clear();
+    if (settle())
+        claimed.notice = claimed.error.isEmpty()
+            ? QCoreApplication::translate("ProfileLock", "Corvane cannot write in %1, so it keeps your settings and "
+                                                         "stores in %2, starting from the settings in %1.")
+                  .arg(QDir::toNativeSeparators(folders.profile), QDir::toNativeSeparators(own))
+            : QString();
+    return claimed;
 }
 
 } // namespace corvane::shell

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "ProgramFolders.h"
+
 #include <QLockFile>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace corvane::shell {
@@ -18,7 +21,13 @@ public:
     ProfileLock(const ProfileLock &) = delete;
     ProfileLock &operator=(const ProfileLock &) = delete;
 
-    // False when another live process holds the profile.
+    enum class Access {
+        Ours,          // this object holds the lock
+        HeldElsewhere, // another live process holds it
+        NotWritable,   // the lock file cannot be made here (a read-only folder)
+    };
+    Access take();
+    // False when the profile could not be locked, for either reason.
     bool tryLock();
     void unlock();
     bool isLocked() const;
@@ -28,6 +37,8 @@ public:
     QString holder() const;
     // The message shown when the profile is held by another process.
     QString busyMessage() const;
+    // The message shown when the profile folder cannot be written.
+    QString notWritableMessage() const;
 
 private:
     QString m_path;
@@ -35,5 +46,23 @@ private:
 };
 
 inline const QString kProfileLockFileName = QStringLiteral("corvane.lock");
+
+// The profile a run works in, with its lock held, or why there is none.
+struct ClaimedProfile
+{
+    ProgramFolders folders;
+    std::unique_ptr<ProfileLock> lock; // held when error is empty
+    QString error;                     // why no profile could be locked, for the user
+    bool heldElsewhere = false;        // the error is another copy holding it
+    QString notice;                    // the profile moved to the per-user folder: what the user is told
+};
+
+using ProfileLockTaker = std::function<ProfileLock::Access(ProfileLock &)>;
+
+// Locks the profile. A profile folder that cannot be written (an administrator's "main.ini" beside
+// an installed program) is, when mayMove, replaced by configHome/corvane/, which starts from that
+// "main.ini" when it has none of its own.
+ClaimedProfile claimProfile(const ProgramFolders &folders, const QString &configHome, bool mayMove,
+                            const ProfileLockTaker &take = [](ProfileLock &lock) { return lock.take(); });
 
 } // namespace corvane::shell

@@ -49,6 +49,7 @@ StartupOutcome Startup::run(StartupRun run)
         return outcome;
 
     readXMLfiles(m_stores, m_settings);
+    outcome.readOnlyStores = m_stores.readOnlyReasons();
     m_storesLoaded = true;
     outcome.ready = true;
     if (run == StartupRun::Creation && m_settings.startupLocation >= 0

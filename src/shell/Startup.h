@@ -7,6 +7,7 @@
 #include "platform/IniFile.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -23,6 +24,8 @@ struct StartupOutcome
     QString caption;                // the window caption with the version
     // Why "main.ini" could not be read, for the window to show; the file is then never written.
     QString settingsFileError;
+    // Why stores were opened read-only (another copy holds them, or their folder cannot be written).
+    QStringList readOnlyStores;
 };
 
 // The start-up sequence without widgets: reads "main.ini" into the live settings, applies the

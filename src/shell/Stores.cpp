@@ -4,9 +4,14 @@
 
 #include "addressbook/AddressStore.h"
 #include "platform/Errors.h"
+#include "platform/FileIo.h"
 #include "platform/Paths.h"
 #include "receiving/InboxStore.h"
 #include "sending/SentStore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 namespace corvane::shell {
 
@@ -15,6 +20,73 @@ Stores::Stores()
       address(addressbook::AddressStore::initialContent()),
       sent(sending::SentStore::initialContent())
 {
+}
+
+QStringList Stores::readOnlyReasons() const
+{
+    QStringList reasons;
+    for (const platform::XmlDocument *document : {&inbox, &address, &sent})
+        if (document->isReadOnly())
+            reasons.append(document->readOnlyReason());
+    return reasons;
+}
+
+StoreLocks::StoreLocks()
+{
+    m_refresh.setInterval(platform::SessionLock::kRefreshEvery);
+    connect(&m_refresh, &QTimer::timeout, this, &StoreLocks::refreshAll);
+}
+
+QString StoreLocks::lockPathFor(const QString &storePath)
+{
+    const QFileInfo info(storePath);
+    return info.path() + u'/' + platform::temporaryFilePrefix() + info.fileName() + QStringLiteral(".lock");
+}
+
+void StoreLocks::claim(platform::XmlDocument &document, const QString &storePath)
+{
+    const QString lockPath = lockPathFor(storePath);
+    std::unique_ptr<platform::SessionLock> &held = m_locks[&document];
+    if (held && held->isHeld() && held->path() == lockPath)
+        return;
+    held = std::make_unique<platform::SessionLock>(lockPath);
+    const QString store = QDir::toNativeSeparators(storePath);
+    const QString folder = QDir::toNativeSeparators(QFileInfo(storePath).absolutePath());
+    switch (held->take()) {
+    case platform::SessionLock::Outcome::Taken:
+        document.setReadOnly({});
+        break;
+    case platform::SessionLock::Outcome::HeldElsewhere: {
+        const QString who = held->holder();
+        document.setReadOnly(
+            QCoreApplication::translate("StoreLocks",
+                                        "%1 is open in another copy of Corvane%2, which shares the folder %3. It "
+                                        "is open read-only here: nothing is saved into it. Close the other copy "
+                                        "(or, if no copy uses it any more, remove the folder %4), then press Save "
+                                        "in Settings.")
+                .arg(store, who.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(who), folder,
+                     QDir::toNativeSeparators(lockPath)));
+        break;
+    }
+    case platform::SessionLock::Outcome::Refused:
+        document.setReadOnly(QCoreApplication::translate("StoreLocks",
+                                                         "Corvane cannot write in the folder %1 (%2), so %3 is open "
+                                                         "read-only: nothing is saved into it. Choose a folder you "
+                                                         "may write in Settings.")
+                                 .arg(folder, held->reason(), store));
+        break;
+    }
+    if (!held->isHeld())
+        held.reset();
+    if (!m_refresh.isActive())
+        m_refresh.start();
+}
+
+void StoreLocks::refreshAll()
+{
+    for (auto &[document, lock] : m_locks)
+        if (lock)
+            lock->refresh();
 }
 
 namespace {
@@ -47,8 +119,13 @@ QString sentStorePath(const Settings &settings)
 
 namespace {
 
-void openStore(platform::XmlDocument &document, const QString &path)
+void openStore(platform::XmlDocument &document, const QString &path, StoreLocks &locks)
 {
+    // Read marks not yet saved are saved before the file they were made on is loaded again.
+    // (A store moved to another folder is written there only when that folder has none.)
+    if (document.hasPendingChanges() && document.fileName() == path)
+        document.save();
+    locks.claim(document, path);
     document.activate();
     if (!platform::fileExists(path))
         document.saveTo(path);
@@ -59,9 +136,9 @@ void openStore(platform::XmlDocument &document, const QString &path)
 
 void readXMLfiles(Stores &stores, const Settings &settings)
 {
-    openStore(stores.inbox, inboxStorePath(settings));
-    openStore(stores.address, addressStorePath(settings));
-    openStore(stores.sent, sentStorePath(settings));
+    openStore(stores.inbox, inboxStorePath(settings), stores.locks);
+    openStore(stores.address, addressStorePath(settings), stores.locks);
+    openStore(stores.sent, sentStorePath(settings), stores.locks);
 }
 
 } // namespace corvane::shell

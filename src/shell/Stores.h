@@ -1,11 +1,18 @@
 #pragma once
 
 #include "addressbook/AddressStore.h"
+#include "platform/ExclusiveRename.h"
 #include "platform/XmlDocument.h"
 #include "receiving/InboxStore.h"
 #include "sending/SentStore.h"
 
+#include <QObject>
 #include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <map>
+#include <memory>
 
 namespace corvane::shell {
 
@@ -15,6 +22,26 @@ using addressbook::kAddressStoreFileName;
 using receiving::kInboxStoreFileName;
 using sending::kSentStoreFileName;
 
+// The lock folders of the stores open for writing, one beside each store file, kept fresh while
+// they are held. A store whose lock another copy holds, or whose folder cannot be written here, is
+// opened read-only, with the reason as its document's read-only reason.
+class StoreLocks : public QObject
+{
+public:
+    StoreLocks();
+
+    // The lock folder of a store file: in the store's folder, named after the file.
+    static QString lockPathFor(const QString &storePath);
+    // Takes the lock for the store at path (releasing the one the document held elsewhere), and
+    // makes the document writable or read-only accordingly.
+    void claim(platform::XmlDocument &document, const QString &storePath);
+
+private:
+    void refreshAll();
+    std::map<const platform::XmlDocument *, std::unique_ptr<platform::SessionLock>> m_locks;
+    QTimer m_refresh;
+};
+
 // The three local stores held in memory for the whole run, each with its built-in initial content.
 struct Stores
 {
@@ -23,6 +50,10 @@ struct Stores
     platform::XmlDocument inbox;   // "InBox.cvi": root Inbox
     platform::XmlDocument address; // "address list.cva": root Addressbook
     platform::XmlDocument sent;    // "Sent Items.cva": root Sentbox
+    StoreLocks locks;
+
+    // Why each read-only store is so, for the user; empty when all three may be written.
+    QStringList readOnlyReasons() const;
 };
 
 // A store's path: its folder setting followed by the file name. Throws IoError for an empty folder.
@@ -30,7 +61,8 @@ QString inboxStorePath(const Settings &settings);
 QString addressStorePath(const Settings &settings);
 QString sentStorePath(const Settings &settings);
 
-// Loads the three stores in the order inbox, address list, sent items. A store file that is
+// Loads the three stores in the order inbox, address list, sent items, each under its lock folder
+// (or read-only). Changes not yet saved (read marks) are saved first, into the file they belong to. A store file that is
 // missing is first written from the document in memory: the initial content on the first load,
 // the current store when a newly chosen folder has none. Throws IoError or XmlError; the stores
 // before the failing one stay loaded, and the failing one is never saved until a load of it works.

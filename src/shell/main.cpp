@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QMessageBox>
+#include <QStandardPaths>
 
 int main(int argc, char *argv[])
 {
@@ -36,18 +38,22 @@ int main(int argc, char *argv[])
         corvane::shell::showErrorBox(nullptr, error.message());
         return 1;
     }
-    const QString profile = folders->profile;
-
     // One profile, one writer: a second window on the same profile brings the first to the front.
-    corvane::shell::ProfileLock lock(profile);
-    corvane::shell::SingleInstance instance(profile);
-    if (!lock.tryLock()) {
-        if (instance.activateRunning())
+    // A profile folder this user may not write gives way to the user's own.
+    const corvane::shell::ClaimedProfile claimed = corvane::shell::claimProfile(
+        *folders, QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+        !parser.isSet(profileOption));
+    corvane::shell::SingleInstance instance(claimed.folders.profile);
+    if (!claimed.error.isEmpty()) {
+        if (claimed.heldElsewhere && instance.activateRunning())
             return 0;
-        corvane::shell::showErrorBox(nullptr, lock.busyMessage());
+        corvane::shell::showErrorBox(nullptr, claimed.error);
         return 1;
     }
     instance.listen();
+    if (!claimed.notice.isEmpty())
+        QMessageBox::information(nullptr, QStringLiteral("Corvane"), claimed.notice);
+    folders = claimed.folders;
 
     corvane::shell::MainWindow window(*folders);
     QObject::connect(&instance, &corvane::shell::SingleInstance::activationRequested, &window, [&window] {

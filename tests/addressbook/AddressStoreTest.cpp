@@ -97,3 +97,18 @@ TEST_F(AddressStoreTest, AMissingPositionIsAnError)
     EXPECT_THROW(store.remove(0), corvane::Error);
     EXPECT_THROW(store.entryAt(3), corvane::Error);
 }
+
+TEST_F(AddressStoreTest, EditsOfTwoCopiesOfTheStoreAreBothKept)
+{
+    store.append(entry("Ann", "\\\\srv\\ann\\"));
+    store.append(entry("Bob", "\\\\srv\\bob\\"));
+    XmlDocument otherDocument{AddressStore::initialContent()};
+    AddressStore other{otherDocument};
+    other.open(AddressStore::pathIn(folder.path()));
+
+    store.append(entry("Cy", "\\\\srv\\cy\\"));
+    other.remove(0);
+    other.update(0, entry("Bob", "\\\\srv\\bob2\\"));
+
+    EXPECT_EQ(reread(), (QList<AddressEntry>{entry("Bob", "\\\\srv\\bob2\\"), entry("Cy", "\\\\srv\\cy\\")}));
+}

@@ -1,6 +1,8 @@
 #include "receiving/InboxStore.h"
 #include "receiving/MessageFiles.h"
 
+#include "platform/Errors.h"
+
 #include "support/QtPrinters.h"
 #include "support/RevisionSteps.h"
 #include "support/StoreTexts.h"
@@ -156,4 +158,91 @@ TEST(MessageFilesTest, ListingIsInAscendingNumberAcrossGaps)
     for (const MessageFile &file : listMessageFiles(temp.path(), QStringLiteral("Ann")))
         numbers.append(file.number);
     EXPECT_EQ(numbers, (QList<qint64>{2, 4, 10}));
+}
+
+namespace {
+
+// Two installations sharing one "Inbox Data" folder: each holds its own copy of the store.
+struct SharedInboxTest : ::testing::Test
+{
+    TempFolder temp;
+    QString path = InboxStore::pathIn(temp.path());
+    XmlDocument firstDocument{InboxStore::initialContent()};
+    XmlDocument secondDocument{InboxStore::initialContent()};
+    InboxStore first{firstDocument};
+    InboxStore second{secondDocument};
+
+    void SetUp() override
+    {
+        temp.write(kInboxStoreFileName,
+                   corvane::test::inboxStore({guarded("one", "{00000000-0000-0000-0000-000000000001}"),
+                                              guarded("two", "{00000000-0000-0000-0000-000000000002}"),
+                                              corvane::test::inboxMessage(QStringLiteral("Bob"),
+                                                                          QStringLiteral("three"))}));
+        first.open(path);
+        second.open(path);
+    }
+    static QByteArray guarded(const char *subject, const char *guid)
+    {
+        return corvane::test::inboxMessage(QStringLiteral("Bob"), QString::fromUtf8(subject))
+            .replace("<Message ", QByteArray("<Message GUID=\"" + QByteArray(guid) + "\" "));
+    }
+    static void take(InboxStore &store, const char *subject, const QString &guid)
+    {
+        XmlDocument file;
+        file.setContent({QStringLiteral("<Corvane><Message><Subject Text=\"%1\"/></Message></Corvane>")
+                             .arg(QString::fromUtf8(subject))});
+        store.appendMessage(file.root().child("Message"), &guid);
+    }
+    // Subject and read mark of every message in the file.
+    QStringList onDisk() const
+    {
+        XmlDocument copy;
+        copy.loadFromFile(path);
+        InboxStore stored(copy);
+        QStringList result;
+        for (const InboxRow &row : stored.rows())
+            result.append(row.subject + u'/' + row.read);
+        return result;
+    }
+};
+
+} // namespace
+
+TEST_F(SharedInboxTest, ASaveAfterTheOtherCopyTookMailKeepsItsMessagesAndNamesRecordsByIdentity)
+{
+    // The first copy takes mail (whose message file is then gone) and deletes "one".
+    take(first, "four", QStringLiteral("{00000000-0000-0000-0000-000000000004}"));
+    first.save();
+    first.deleteAt(0);
+
+    // The second, still on the file as it was, reads "three", takes "five" and deletes "two",
+    // all by the positions it shows; then saves.
+    second.markRead(2);
+    take(second, "five", QStringLiteral("{00000000-0000-0000-0000-000000000005}"));
+    second.deleteAt(1);
+
+    EXPECT_EQ(onDisk(), (QStringList{QStringLiteral("three/Read"), QStringLiteral("four/Unread"),
+                                     QStringLiteral("five/Unread")}));
+    // The second copy shows what it saved.
+    EXPECT_EQ(second.count(), 3);
+    EXPECT_FALSE(second.readMarksUnsaved());
+}
+
+TEST_F(SharedInboxTest, AMessageBothCopiesTookIsStoredOnce)
+{
+    const QString guid = QStringLiteral("{00000000-0000-0000-0000-000000000004}");
+    take(first, "four", guid);
+    first.save();
+    take(second, "four", guid);
+    second.save();
+    EXPECT_EQ(onDisk().size(), 4);
+}
+
+TEST_F(SharedInboxTest, AReadOnlyStoreRefusesADeletionAndKeepsItsMessages)
+{
+    secondDocument.setReadOnly(QStringLiteral("held elsewhere"));
+    EXPECT_THROW(second.deleteAt(0), corvane::IoError);
+    EXPECT_EQ(second.count(), 3);
+    EXPECT_EQ(onDisk().size(), 3);
 }

@@ -161,6 +161,19 @@ TEST_F(MailCheckTest, AUserNameThatIsNoFileNameIsRefused)
     EXPECT_TRUE(QFile::exists(outside));
 }
 
+TEST_F(MailCheckTest, AReadOnlyStoreTakesNoMailAndSaysWhy)
+{
+    put(world.bobInbox, "Bob1.cvm", messageFile(QStringLiteral("one")));
+    bob.checkMail();
+    put(world.bobInbox, "Bob2.cvm", messageFile(QStringLiteral("two")));
+    bob.inboxDocument.setReadOnly(QStringLiteral("held by another copy"));
+    const receiving::CheckResult checked = bob.checkMail();
+    ASSERT_EQ(checked.notices.size(), 1);
+    EXPECT_EQ(checked.notices[0].text, QStringLiteral("held by another copy"));
+    EXPECT_EQ(MailWorld::files(world.bobInbox), QStringList{QStringLiteral("Bob2.cvm")});
+    EXPECT_EQ(bob.inbox.count(), 1);
+}
+
 TEST_F(MailCheckTest, ACheckIsNotNestedWhileACheckOrACollectionRuns)
 {
     put(world.bobInbox, "Bob1.cvm", messageFile(QStringLiteral("one")));

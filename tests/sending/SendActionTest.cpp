@@ -118,6 +118,16 @@ TEST_F(SendActionTest, AFailedSentItemsSaveIsReportedInsteadOfMessagesSent)
     EXPECT_EQ(sent.count(), 1); // kept in memory
 }
 
+TEST_F(SendActionTest, AReadOnlySentItemsStoreRefusesTheSendBeforeAnythingIsDelivered)
+{
+    sentDocument.setReadOnly(QStringLiteral("held by another copy"));
+    const SendResult result = action.SendiExecute({{QStringLiteral("Bob")}, QStringLiteral("s"), {}, {}}, settings);
+    EXPECT_EQ(texts(result), QStringList{QStringLiteral("held by another copy")});
+    EXPECT_FALSE(result.delivered);
+    EXPECT_TRUE(QDir(bob).isEmpty());
+    EXPECT_TRUE(attachments.calls.isEmpty());
+}
+
 TEST_F(SendActionTest, NamesThatCannotBeFileNamesAreRefusedBeforeAnythingHappens)
 {
     addresses.append({QStringLiteral("../evil"), temp.path(), {}, false});

@@ -2,6 +2,8 @@
 
 #include "support/TempFolder.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSysInfo>
 
 #include <gtest/gtest.h>
@@ -34,3 +36,66 @@ TEST(ProfileLock, ALockLeftByADeadProcessIsTakenOver)
 }
 
 } // namespace
+
+namespace {
+
+using Access = ProfileLock::Access;
+
+// The lock of `refused` answers `access`; every other profile's lock is taken for real.
+corvane::shell::ProfileLockTaker refusing(const QString &refused, Access access)
+{
+    return [refused, access](ProfileLock &lock) {
+        return lock.lockFilePath().startsWith(refused) ? access : lock.take();
+    };
+}
+
+TEST(ClaimProfile, AFolderThatCannotBeWrittenGivesWayToTheUsersOwnStartingFromItsSettings)
+{
+    TempFolder program;
+    TempFolder config;
+    program.write(QStringLiteral("main.ini"), "[Settings]\r\nName=Ann\r\n");
+    const corvane::shell::ClaimedProfile claimed = corvane::shell::claimProfile(
+        program.path(), config.path(), true, refusing(program.path(), Access::NotWritable));
+    ASSERT_TRUE(claimed.error.isEmpty()) << claimed.error.toStdString();
+    const QString own = config.path() + QStringLiteral("corvane") + QDir::separator();
+    EXPECT_EQ(claimed.folders.profile, own);
+    EXPECT_EQ(claimed.folders.data, program.path());
+    EXPECT_TRUE(claimed.lock->isLocked());
+    EXPECT_EQ(corvane::test::readFile(own + QStringLiteral("main.ini")), "[Settings]\r\nName=Ann\r\n");
+    EXPECT_FALSE(claimed.notice.contains(QStringLiteral("another copy")));
+    EXPECT_TRUE(claimed.notice.contains(QDir::toNativeSeparators(own))) << claimed.notice.toStdString();
+}
+
+TEST(ClaimProfile, AProfileHeldByAnotherCopyIsNotLeftForAnother)
+{
+    TempFolder program;
+    TempFolder config;
+    const corvane::shell::ClaimedProfile claimed = corvane::shell::claimProfile(
+        program.path(), config.path(), true, refusing(program.path(), Access::HeldElsewhere));
+    EXPECT_TRUE(claimed.heldElsewhere);
+    EXPECT_TRUE(claimed.error.contains(QStringLiteral("in use by another copy of Corvane")));
+    EXPECT_EQ(claimed.folders.profile, program.path());
+    EXPECT_FALSE(QFileInfo::exists(config.path() + QStringLiteral("corvane")));
+}
+
+TEST(ClaimProfile, AGivenProfileThatCannotBeWrittenIsReportedAsSuch)
+{
+    TempFolder program;
+    TempFolder config;
+    const corvane::shell::ClaimedProfile claimed = corvane::shell::claimProfile(
+        program.path(), config.path(), false, refusing(program.path(), Access::NotWritable));
+    EXPECT_FALSE(claimed.heldElsewhere);
+    EXPECT_TRUE(claimed.error.contains(QStringLiteral("cannot write"))) << claimed.error.toStdString();
+    EXPECT_FALSE(claimed.error.contains(QStringLiteral("another copy")));
+}
+
+} // namespace
+
+#ifdef Q_OS_LINUX
+TEST(ProfileLock, AFolderNoOneMayWriteIsNotTakenForOneHeldByAnotherCopy)
+{
+    // Not even root may create files in /proc.
+    ProfileLock lock(QStringLiteral("/proc/"));
+    EXPECT_EQ(lock.take(), ProfileLock::Access::NotWritable);
+}
+#endif

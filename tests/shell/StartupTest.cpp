@@ -5,9 +5,14 @@
 #include "platform/IniFile.h"
 #include "platform/XmlNodes.h"
 
+#include "receiving/InboxStore.h"
+
+#include "support/StoreTexts.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -180,6 +185,52 @@ TEST(Startup, AStoreThatFailedToLoadIsNeverSavedUntilALoadWorks)
         ASSERT_TRUE(startup.run(StartupRun::AfterSave).ready);
         EXPECT_NO_THROW(document.save());
     }
+}
+
+TEST(Startup, ASecondCopyOpensStoresHeldByTheFirstReadOnlyAndSaysWhichFolder)
+{
+    TempFolder app;
+    configure(app, app.subfolder(QStringLiteral("inbox")));
+    app.write(kInboxStoreFileName, corvane::test::inboxStore({corvane::test::inboxMessage(
+                                       QStringLiteral("Bob"), QStringLiteral("kept"))}));
+    auto held = std::make_unique<Stores>();
+    Startup first(app.path(), *held);
+    ASSERT_TRUE(first.run(StartupRun::Creation).readOnlyStores.isEmpty());
+
+    Stores stores;
+    Startup second(app.path(), stores);
+    const StartupOutcome outcome = second.run(StartupRun::Creation);
+    ASSERT_TRUE(outcome.ready);
+    ASSERT_EQ(outcome.readOnlyStores.size(), 3);
+    for (const QString &reason : outcome.readOnlyStores)
+        EXPECT_TRUE(reason.contains(QDir::toNativeSeparators(QDir::cleanPath(app.path())))) << reason.toStdString();
+    corvane::receiving::InboxStore inbox(stores.inbox);
+    EXPECT_THROW(inbox.deleteAt(0), corvane::IoError);
+    EXPECT_THROW(stores.address.save(), corvane::IoError);
+    EXPECT_EQ(inbox.count(), 1);
+
+    // Once the first copy has closed, Save in Settings opens them for writing.
+    held.reset();
+    EXPECT_TRUE(second.run(StartupRun::AfterSave).readOnlyStores.isEmpty());
+    EXPECT_NO_THROW(inbox.deleteAt(0));
+}
+
+TEST(Startup, SavingTheSettingsKeepsTheReadMarksNotYetSaved)
+{
+    TempFolder app;
+    configure(app, app.subfolder(QStringLiteral("inbox")));
+    app.write(kInboxStoreFileName, corvane::test::inboxStore({corvane::test::inboxMessage(
+                                       QStringLiteral("Bob"), QStringLiteral("opened"))}));
+    Stores stores;
+    Startup startup(app.path(), stores);
+    ASSERT_TRUE(startup.run(StartupRun::Creation).ready);
+    corvane::receiving::InboxStore inbox(stores.inbox);
+    inbox.markRead(0);
+
+    ASSERT_TRUE(startup.run(StartupRun::AfterSave).ready);
+    EXPECT_EQ(inbox.rowAt(0).read, corvane::receiving::kRead);
+    EXPECT_FALSE(inbox.readMarksUnsaved());
+    EXPECT_TRUE(app.read(kInboxStoreFileName).contains("Read=\"Read\""));
 }
 
 TEST(Startup, CaptionWithoutAVersion)

@@ -1,5 +1,8 @@
 // Runs the built corvane-cli as a process, as scripts and administrators do.
 #include "shell/ProfileLock.h"
+#include "shell/Stores.h"
+
+#include "platform/ExclusiveRename.h"
 
 #include "support/StoreTexts.h"
 #include "support/TempFolder.h"
@@ -206,6 +209,18 @@ TEST(CorvaneCli, ALockedProfileRefusesWritesButStillReads)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains(QStringLiteral("in use by another copy of Corvane"))) << run.err.toStdString();
     EXPECT_EQ(cli({QStringLiteral("--profile"), p.ann, QStringLiteral("list")}).exitCode, 0);
+}
+
+TEST(CorvaneCli, AStoreAnotherInstallationHoldsRefusesWritesWithTheFolder)
+{
+    TwoProfiles p;
+    // Another machine has the inbox store of Ann's profile open.
+    corvane::platform::SessionLock other(corvane::shell::StoreLocks::lockPathFor(p.ann + QStringLiteral("InBox.cvi")));
+    ASSERT_EQ(other.take(), corvane::platform::SessionLock::Outcome::Taken);
+    const CliRun run = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("check")});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("read-only"))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QDir::toNativeSeparators(QDir::cleanPath(p.ann)))) << run.err.toStdString();
 }
 
 TEST(CorvaneCli, FailuresSayWhatIsWrong)

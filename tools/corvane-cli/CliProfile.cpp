@@ -54,11 +54,20 @@ QString CliProfile::notReadyReason() const
 void CliProfile::openForWriting()
 {
     m_lock = std::make_unique<shell::ProfileLock>(m_folder);
-    if (!m_lock->tryLock())
+    switch (m_lock->take()) {
+    case shell::ProfileLock::Access::Ours:
+        break;
+    case shell::ProfileLock::Access::HeldElsewhere:
         throw CliError(m_lock->busyMessage());
+    case shell::ProfileLock::Access::NotWritable:
+        throw CliError(m_lock->notWritableMessage());
+    }
     if (const QString reason = notReadyReason(); !reason.isEmpty())
         throw CliError(reason);
     shell::readXMLfiles(m_stores, m_settings);
+    // A command that writes does not start on a store it could not save.
+    if (const QStringList readOnly = m_stores.readOnlyReasons(); !readOnly.isEmpty())
+        throw CliError(readOnly.join(u'\n'));
     m_mail = std::make_unique<shell::MailServices>(m_stores);
 }
 

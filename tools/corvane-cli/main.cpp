@@ -2,12 +2,14 @@
 #include "CliArguments.h"
 #include "CliCommands.h"
 
+#include "shell/ProfileLock.h"
 #include "shell/ProgramFolders.h"
 
 #include "platform/Errors.h"
 #include "platform/Logging.h"
 
 #include <QCoreApplication>
+#include <QStandardPaths>
 #include <QTextStream>
 
 #include <cstdio>
@@ -34,7 +36,13 @@ int main(int argc, char *argv[])
     QString profile;
     if (!invocation.profile) {
         try {
-            profile = corvane::shell::programFolders().profile;
+            // A profile folder the user may not write gives way to the user's own, as for the window;
+            // the lock is taken again by the commands that write.
+            profile = corvane::shell::claimProfile(corvane::shell::programFolders(),
+                                                   QStandardPaths::writableLocation(
+                                                       QStandardPaths::GenericConfigLocation),
+                                                   true)
+                          .folders.profile;
         } catch (const corvane::Error &error) {
             err << "corvane-cli: " << error.message() << "\n";
             return corvane::cli::kFailure;

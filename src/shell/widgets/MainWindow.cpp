@@ -271,6 +271,8 @@ void MainWindow::runStartup(StartupRun run)
     }
     if (!outcome->settingsFileError.isEmpty())
         showError(outcome->settingsFileError);
+    for (const QString &reason : std::as_const(outcome->readOnlyStores))
+        m_services.messages->showNotice(this, {core::Notice::Kind::Warning, reason, false});
 
     if (!outcome->ready) {
         refuseNotReady();
