@@ -1,5 +1,6 @@
 #include "Stores.h"
 
+#include "Logging.h"
 #include "Settings.h"
 
 #include "addressbook/AddressStore.h"
@@ -97,7 +98,16 @@ QString storePath(const QString &folder, const QString &fileName, const QString 
     if (folder.isEmpty())
         throw IoError(QStringLiteral("The \"%1\" is empty, so %2 has no place: choose a folder in Settings.")
                           .arg(folderCaption, fileName));
-    return platform::joinPath(folder, fileName);
+    const QString path = platform::joinPath(folder, fileName);
+    // Earlier versions put a folder without its separator straight before the file name, so a
+    // hand-edited folder kept its store beside the folder; keep using that store rather than
+    // start an empty one and leave the user's mail out of sight.
+    const QString besideFolder = folder + fileName;
+    if (besideFolder != path && !platform::fileExists(path) && platform::fileExists(besideFolder)) {
+        qCWarning(lcShell) << "Using the store" << besideFolder << "kept beside its folder by an earlier version";
+        return besideFolder;
+    }
+    return path;
 }
 
 } // namespace

@@ -127,6 +127,24 @@ TEST(Startup, AFolderWithoutTrailingSeparatorHoldsTheStoreInside)
     EXPECT_FALSE(QFile::exists(unterminated + QStringLiteral("InBox.cvi")));
 }
 
+TEST(Startup, AStoreAnEarlierVersionKeptBesideAnUnterminatedFolderIsStillUsed)
+{
+    TempFolder app;
+    configure(app, app.subfolder(QStringLiteral("inbox")));
+    const QString unterminated = app.subfolder(QStringLiteral("data")).chopped(1);
+    const QString besideFolder = unterminated + QStringLiteral("InBox.cvi");
+    QFile old(besideFolder);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("<?xml version=\"1.0\"?><Inbox><Properties/></Inbox>");
+    old.close();
+    IniFile(app.file(QStringLiteral("main.ini"))).writeString(keys::settings, keys::inboxData, unterminated);
+    Stores stores;
+    Startup startup(app.path(), stores);
+    startup.run(StartupRun::Creation);
+    EXPECT_EQ(stores.inbox.fileName(), besideFolder);
+    EXPECT_FALSE(QFile::exists(unterminated + QStringLiteral("/InBox.cvi")));
+}
+
 TEST(Startup, AnUnreadableStoreStopsStartupWithTheParsersMessage)
 {
     TempFolder app;

@@ -38,11 +38,13 @@ int main(int argc, char *argv[])
         try {
             // A profile folder the user may not write gives way to the user's own, as for the window;
             // the lock is taken again by the commands that write.
-            profile = corvane::shell::claimProfile(corvane::shell::programFolders(),
-                                                   QStandardPaths::writableLocation(
-                                                       QStandardPaths::GenericConfigLocation),
-                                                   true)
-                          .folders.profile;
+            const corvane::shell::ClaimedProfile claimed = corvane::shell::claimProfile(
+                corvane::shell::programFolders(),
+                QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), true);
+            profile = claimed.folders.profile;
+            // The user is told where the settings now live, as the window tells them.
+            if (!claimed.notice.isEmpty())
+                err << "corvane-cli: " << claimed.notice << "\n";
         } catch (const corvane::Error &error) {
             err << "corvane-cli: " << error.message() << "\n";
             return corvane::cli::kFailure;

@@ -188,7 +188,11 @@ void MainWindow::createStatusBar()
 
 void MainWindow::connectServices()
 {
-    connect(m_autoCheck, &AutoCheckTimer::tick, m_mailCheck, &MailCheckController::check);
+    connect(m_autoCheck, &AutoCheckTimer::tick, this, [this] {
+        // A read-only inbox was named once after start-up; the timer does not repeat it every tick.
+        if (!m_stores.inbox.isReadOnly())
+            m_mailCheck->check();
+    });
     connect(m_mailCheck, &MailCheckController::statusTextChanged, this,
             [this](const QString &text) { m_statusBar->setPanelText(0, text); });
     connect(m_mailCheck, &MailCheckController::runningChanged, this,
