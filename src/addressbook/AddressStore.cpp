@@ -95,6 +95,7 @@ int AddressStore::append(const AddressEntry &entry)
     }
     pugi::xml_node element = xml::appendChild(list, "Address");
     writeEntry(element, entry);
+    m_ids.appended(count(), m_document.generation());
     changedAndSave();
     return count() - 1;
 }
@@ -113,7 +114,23 @@ void AddressStore::remove(int position)
     pugi::xml_node list = addresses();
     if (!xml::deleteChildAt(list, position))
         throw Error(QStringLiteral("There is no address number %1").arg(position + 1));
+    m_ids.removed(position, count(), m_document.generation());
     changedAndSave();
+}
+
+std::optional<platform::RecordId> AddressStore::recordId(int position) const
+{
+    return m_ids.at(position, count(), m_document.generation());
+}
+
+std::vector<platform::RecordId> AddressStore::recordIds() const
+{
+    return m_ids.all(count(), m_document.generation());
+}
+
+std::optional<int> AddressStore::positionOf(platform::RecordId id) const
+{
+    return m_ids.positionOf(id, count(), m_document.generation());
 }
 
 void AddressStore::changedAndSave()

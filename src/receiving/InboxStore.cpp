@@ -146,6 +146,7 @@ void InboxStore::appendMessage(const pugi::xml_node &message, const QString *gui
     xml::writeAttribute(copy, "Read", kUnread);
     if (guidText)
         xml::writeAttribute(copy, "GUID", *guidText);
+    m_ids.appended(count(), generation());
     raiseRevision();
 }
 
@@ -164,8 +165,24 @@ void InboxStore::deleteAt(int position)
     pugi::xml_node list = messages();
     if (!xml::deleteChildAt(list, position))
         throw Error(QStringLiteral("There is no message number %1").arg(position + 1));
+    m_ids.removed(position, count(), generation());
     raiseRevision();
     save();
+}
+
+std::optional<platform::RecordId> InboxStore::recordId(int position) const
+{
+    return m_ids.at(position, count(), generation());
+}
+
+std::vector<platform::RecordId> InboxStore::recordIds() const
+{
+    return m_ids.all(count(), generation());
+}
+
+std::optional<int> InboxStore::positionOf(platform::RecordId id) const
+{
+    return m_ids.positionOf(id, count(), generation());
 }
 
 KnownMessageGuids &InboxStore::knownMessageGuids()

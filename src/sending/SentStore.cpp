@@ -46,6 +46,7 @@ void SentStore::SentboxFill(const platform::XmlDocument &outgoing, const QString
     for (const QString &path : attachmentPaths)
         message.attachments.append({QString(), path});
     core::writeMessage(xml::appendChild(list, "Message"), message);
+    m_ids.appended(count(), m_document.generation());
     raiseRevision();
     m_document.save();
 }
@@ -68,9 +69,26 @@ void SentStore::deleteAt(int position)
     pugi::xml_node list = messages();
     if (!xml::deleteChildAt(list, position))
         throw Error(QStringLiteral("There is no message number %1").arg(position + 1));
+    m_ids.removed(position, count(), m_document.generation());
     raiseRevision();
     m_document.save();
 }
+
+std::optional<platform::RecordId> SentStore::recordId(int position) const
+{
+    return m_ids.at(position, count(), m_document.generation());
+}
+
+std::vector<platform::RecordId> SentStore::recordIds() const
+{
+    return m_ids.all(count(), m_document.generation());
+}
+
+std::optional<int> SentStore::positionOf(platform::RecordId id) const
+{
+    return m_ids.positionOf(id, count(), m_document.generation());
+}
+
 
 QList<SentRow> SentStore::rows() const
 {

@@ -61,10 +61,15 @@ void ReaderPanes::setDesktop(receiving::Desktop &desktop)
     m_reader->setDesktop(desktop);
 }
 
+bool ReaderPanes::mayShow(Pane pane)
+{
+    return pane != Pane::MailReader || m_reader->MailReaderObiExecute();
+}
+
 void ReaderPanes::paneShown(Pane pane)
 {
     if (pane == Pane::MailReader)
-        m_reader->MailReaderObiExecute();
+        m_reader->focusMessage();
 }
 
 void ReaderPanes::windowClosing()
