@@ -258,7 +258,7 @@ TEST(MailReader, WithNoMessageToShowItIsEmptiedAndStaysBehindTheErrorBox)
     EXPECT_EQ(p.find<QLabel>("ReaderFromL")->text(), QString());
     EXPECT_EQ(p.find<corvane::richtext::RichTextView>("ReadRichTextBox")->text(), QString());
     EXPECT_EQ(p.find<QComboBox>("ReaderAttachC")->count(), 0);
-    for (const char *command : {"RunAttachI", "ReplyI", "ToolButton6"})
+    for (const char *command : {"RunAttachI", "ReplyI", "ToolButton6", "DeleteMsgI"})
         EXPECT_FALSE(p.find<QToolButton>(command)->isEnabled()) << command;
     p.find<QToolButton>("RunAttachI")->click();
     EXPECT_TRUE(desktop.files.isEmpty());

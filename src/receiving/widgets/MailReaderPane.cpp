@@ -100,7 +100,12 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
     addButton(m_toolBar, previous, "PreviousMsgB");
     addButton(m_toolBar, next, "NextMsgB");
     m_toolBar->addSeparator();
-    addButton(m_toolBar, inbox.deleteAction(), "DeleteMsgI");
+    // DeleteMsgI runs the InBox's InboxDeleteMsg, and only while a message is shown.
+    m_delete = new QAction(inbox.deleteAction()->text(), this);
+    m_delete->setToolTip(inbox.deleteAction()->toolTip());
+    m_delete->setEnabled(false);
+    connect(m_delete, &QAction::triggered, inbox.deleteAction(), &QAction::trigger);
+    addButton(m_toolBar, m_delete, "DeleteMsgI");
     connect(previous, &QAction::triggered, this, &MailReaderPane::PreviousMsgBClick);
     connect(m_reply, &QAction::triggered, this, [this] {
         if (const std::optional<int> position = shownPosition())
@@ -225,6 +230,7 @@ void MailReaderPane::clearShown()
     setValue(m_from, kFromCaption, QString());
     setValue(m_subject, kSubjectCaption, QString());
     m_attachments->clear();
+    m_delete->setEnabled(false);
     m_reply->setEnabled(false);
     m_forward->setEnabled(false);
     m_run->setEnabled(false);
@@ -257,6 +263,7 @@ void MailReaderPane::showMessage(const InboxMessage &message)
     }
     m_attachments->setCurrentIndex(m_attachments->count() > 0 ? 0 : -1);
     m_inbox.deleteAction()->setEnabled(true);
+    m_delete->setEnabled(true);
     m_reply->setEnabled(true);
     m_forward->setEnabled(true);
     m_run->setEnabled(true);

@@ -87,6 +87,7 @@ private:
     QAction *m_reply;
     QAction *m_forward;
     QAction *m_run;
+    QAction *m_delete;
     QLabel *m_from;
     QLabel *m_subject;
     QComboBox *m_attachments;

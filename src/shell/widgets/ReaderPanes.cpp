@@ -41,6 +41,8 @@ ReaderPanes::ReaderPanes(receiving::InboxStore &store, receiving::InboxPane &inb
     for (const auto &[name, icon] : buttons)
         if (auto *button = m_reader->findChild<QToolButton *>(QLatin1String(name)))
             button->defaultAction()->setIcon(icons::reader(icon));
+    if (auto *button = m_reader->findChild<QToolButton *>(QStringLiteral("DeleteMsgI")))
+        button->defaultAction()->setIcon(icons::deleteItem());
 
     // inboxSGDblClick: the reader shows the message and its navigation item is selected.
     connect(&inbox, &receiving::InboxPane::openRequested, this, [this] { Q_EMIT paneRequested(Pane::MailReader); });
