@@ -154,7 +154,7 @@ void BM_NextHeldThrough1000(benchmark::State &state)
         QCoreApplication::processEvents();
     }
     state.counters["most pending loads"] = mostPending;
-    state.counters["shown position"] = reader.pane->shownPosition();
+    state.counters["shown position"] = reader.pane->shownPosition().value_or(-1);
 }
 
 QString bigStorePath()

@@ -10,22 +10,6 @@ QString nameCannotBeFileName(const QString &name)
     return QStringLiteral("the recipient name \"%1\" cannot be used as a file name").arg(name);
 }
 
-std::optional<int> addressPosition(const QString &addressNo, int row, int count)
-{
-    if (row < 1)
-        return std::nullopt;
-    int number = row;
-    if (!addressNo.isEmpty()) {
-        bool ok = false;
-        number = addressNo.toInt(&ok);
-        if (!ok)
-            return std::nullopt;
-    }
-    if (number < 1 || number > count)
-        return std::nullopt;
-    return number - 1;
-}
-
 int steppedRow(int row, int rowCount, int step)
 {
     const int next = row + step;

@@ -17,12 +17,6 @@ inline const QString kConfirmDeleteAddress = QStringLiteral("Are you sure you wa
 // saving an address word the fault alike.
 QString nameCannotBeFileName(const QString &name);
 
-// The store position an address grid row shows: its "Address No." (column 0 of data row `row`)
-// less one. A row whose number cell is empty, because the grid was not filled yet, counts by its
-// row index. Nothing for the header row, for no row, or for a number that names no entry of a
-// store of `count` entries: the grid is not the store's any more.
-std::optional<int> addressPosition(const QString &addressNo, int row, int count);
-
 // The grid row that Prev (step -1) or Next (step +1) selects: the neighbouring data row, or the
 // same row at either end. rowCount counts the header row.
 int steppedRow(int row, int rowCount, int step);

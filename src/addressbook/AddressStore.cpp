@@ -117,6 +117,7 @@ int AddressStore::append(const AddressEntry &entry)
     writeEntry(element, entry);
     m_document.recordChange([entry](platform::XmlDocument &document) { appendEntry(document, entry); });
     const int position = count() - 1;
+    m_ids.appended(count(), m_document.generation());
     changedAndSave();
     return position;
 }
@@ -153,7 +154,23 @@ void AddressStore::remove(int position)
             addresses.remove_child(found);
     });
     list.remove_child(element);
+    m_ids.removed(position, count(), m_document.generation());
     changedAndSave();
+}
+
+std::optional<platform::RecordId> AddressStore::recordId(int position) const
+{
+    return m_ids.at(position, count(), m_document.generation());
+}
+
+std::vector<platform::RecordId> AddressStore::recordIds() const
+{
+    return m_ids.all(count(), m_document.generation());
+}
+
+std::optional<int> AddressStore::positionOf(platform::RecordId id) const
+{
+    return m_ids.positionOf(id, count(), m_document.generation());
 }
 
 void AddressStore::changedAndSave()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/RecordIds.h"
 #include "platform/StoreRevision.h"
 #include "platform/XmlDocument.h"
 #include "platform/Paths.h"
@@ -7,6 +8,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace corvane::addressbook {
 
@@ -61,6 +64,14 @@ public:
     void update(int position, const AddressEntry &entry);
     void remove(int position);
 
+    // The identity of the entry at a position, which stays with it while others come and go;
+    // nothing for a position outside the store.
+    std::optional<platform::RecordId> recordId(int position) const;
+    // Where the entry with that identity is now; nothing when it is gone.
+    std::optional<int> positionOf(platform::RecordId id) const;
+    // Every entry's identity, in store order.
+    std::vector<platform::RecordId> recordIds() const;
+
     platform::XmlDocument &document() { return m_document; }
 
 private:
@@ -68,6 +79,7 @@ private:
     void changedAndSave();
     pugi::xml_node addresses() const;
     platform::XmlDocument &m_document;
+    mutable platform::RecordIds m_ids;
 };
 
 } // namespace corvane::addressbook

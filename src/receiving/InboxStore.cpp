@@ -194,6 +194,7 @@ void InboxStore::appendMessage(const pugi::xml_node &message, const QString *gui
         if (target && !(*guid && holdsGuid(target, guid)))
             target.append_copy(stored);
     });
+    m_ids.appended(count(), generation());
     raiseRevision();
 }
 
@@ -224,8 +225,24 @@ void InboxStore::deleteAt(int position)
             messages.remove_child(found);
     });
     list.remove_child(message);
+    m_ids.removed(position, count(), generation());
     raiseRevision();
     save();
+}
+
+std::optional<platform::RecordId> InboxStore::recordId(int position) const
+{
+    return m_ids.at(position, count(), generation());
+}
+
+std::vector<platform::RecordId> InboxStore::recordIds() const
+{
+    return m_ids.all(count(), generation());
+}
+
+std::optional<int> InboxStore::positionOf(platform::RecordId id) const
+{
+    return m_ids.positionOf(id, count(), generation());
 }
 
 KnownMessageGuids &InboxStore::knownMessageGuids()

@@ -3,6 +3,7 @@
 #include "KnownMessageGuids.h"
 
 #include "core/Message.h"
+#include "platform/RecordIds.h"
 #include "platform/StoreRevision.h"
 #include "platform/XmlDocument.h"
 #include "platform/Paths.h"
@@ -95,6 +96,14 @@ public:
     // read-only.
     void deleteAt(int position);
 
+    // The identity of the message at a position, which stays with it while other messages come
+    // and go; nothing for a position outside the store.
+    std::optional<platform::RecordId> recordId(int position) const;
+    // Where the message with that identity is now; nothing when it is gone.
+    std::optional<int> positionOf(platform::RecordId id) const;
+    // Every message's identity, in store order.
+    std::vector<platform::RecordId> recordIds() const;
+
     // The identifiers of the messages taken in: those of the store as loaded (one without GUID
     // counts as all-zero) and those taken in since. Built afresh whenever the document has been
     // loaded again, so it never speaks for messages that a reload dropped.
@@ -128,6 +137,7 @@ private:
     quint64 m_knownGeneration = 0;
     bool m_knownBuilt = false;
     mutable Cursor m_cursor;
+    mutable platform::RecordIds m_ids;
 };
 
 } // namespace corvane::receiving

@@ -2,7 +2,6 @@
 
 #include "platform/Errors.h"
 #include "platform/FileNames.h"
-#include "ui/ListPosition.h"
 #include "platform/Paths.h"
 
 #include <QFileInfo>
@@ -45,10 +44,10 @@ QString attachmentToOpen(const QString &inboxFolder, const QString &name)
 ReadOutcome readSelected(InboxStore &store, const SelectedRow &selected, bool afterRefill)
 {
     ReadOutcome outcome;
-    if (selected.row < 1 || selected.rowCount <= 1 || selected.row >= selected.rowCount)
+    if (!selected.dataRow)
         return outcome;
-    const std::optional<int> position = ui::positionOfNumber(selected.number, store.count());
-    if (!position) {
+    const std::optional<int> position = selected.position;
+    if (!position || *position < 0 || *position >= store.count()) {
         if (!afterRefill)
             outcome.kind = ReadOutcome::Kind::RefillList;
         return outcome;

@@ -36,9 +36,8 @@ QString attachmentToOpen(const QString &inboxFolder, const QString &name);
 // The grid row the reader is asked to show.
 struct SelectedRow
 {
-    int row = -1;     // the selected row; 0 is the header
-    int rowCount = 0; // the header included
-    QString number;   // its "Msg No." cell
+    bool dataRow = false;        // a message row (not the header, nor no row) is selected
+    std::optional<int> position; // where the message it shows is in the store now
 };
 
 struct ReadOutcome
@@ -53,8 +52,8 @@ struct ReadOutcome
     InboxMessage message;
 };
 
-// Reads the message of the selected row and marks it read (not saved here). A row whose number is
-// missing or stale asks for a refill once; asked again after the refill (`afterRefill`), it is
+// Reads the message of the selected row and marks it read (not saved here). A row that names no
+// stored message (not filled yet, or its message gone) asks for a refill once; asked again after the refill (`afterRefill`), it is
 // taken as no selection, so a list that stays empty cannot make the reader loop.
 ReadOutcome readSelected(InboxStore &store, const SelectedRow &selected, bool afterRefill);
 

@@ -69,6 +69,8 @@ void SentStore::SentboxFill(const platform::XmlDocument &outgoing, const QString
         if (pugi::xml_node target = messagesIn(document))
             target.append_copy(kept->first_child());
     });
+    core::writeMessage(xml::appendChild(list, "Message"), message);
+    m_ids.appended(count(), m_document.generation());
     raiseRevision();
     saveDocument(m_document);
 }
@@ -99,9 +101,26 @@ void SentStore::deleteAt(int position)
             messages.remove_child(found);
     });
     list.remove_child(message);
+    m_ids.removed(position, count(), m_document.generation());
     raiseRevision();
     saveDocument(m_document);
 }
+
+std::optional<platform::RecordId> SentStore::recordId(int position) const
+{
+    return m_ids.at(position, count(), m_document.generation());
+}
+
+std::vector<platform::RecordId> SentStore::recordIds() const
+{
+    return m_ids.all(count(), m_document.generation());
+}
+
+std::optional<int> SentStore::positionOf(platform::RecordId id) const
+{
+    return m_ids.positionOf(id, count(), m_document.generation());
+}
+
 
 QList<SentRow> SentStore::rows() const
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Message.h"
+#include "platform/RecordIds.h"
 #include "platform/StoreRevision.h"
 #include "platform/XmlDocument.h"
 #include "platform/Paths.h"
@@ -53,6 +54,14 @@ public:
     void deleteAt(int position);
     QList<SentRow> rows() const;
 
+    // The identity of the message at a position, which stays with it while others come and go;
+    // nothing for a position outside the store.
+    std::optional<platform::RecordId> recordId(int position) const;
+    // Where the message with that identity is now; nothing when it is gone.
+    std::optional<int> positionOf(platform::RecordId id) const;
+    // Every message's identity, in store order.
+    std::vector<platform::RecordId> recordIds() const;
+
     platform::XmlDocument &document() { return m_document; }
 
     // The first stored Message element, from which find walks the stored bodies in bulk without
@@ -62,6 +71,7 @@ public:
 private:
     pugi::xml_node messages() const;
     platform::XmlDocument &m_document;
+    mutable platform::RecordIds m_ids;
 };
 
 } // namespace corvane::sending

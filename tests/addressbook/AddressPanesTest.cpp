@@ -140,6 +140,29 @@ TEST_F(AddressPanes, TheSortedGridDoubleClickedSavedAndDeletedAlwaysWorksOnTheEn
     EXPECT_EQ(list.grid()->Row(), 2) << "the next address takes the deleted one's place";
 }
 
+TEST_F(AddressPanes, SaveWritesTheEntryShownAfterOthersWereDeletedAndRefusesWhenItIsGone)
+{
+    open({entry("Bob"), entry("Zed"), entry("ann")});
+    ASSERT_EQ(column(*list.grid(), 1), strings({"Zed", "Bob", "ann"}));
+    QSignalSpy failures(&edit, &AddressEditPane::failed);
+    doubleClick(3);
+    ASSERT_EQ(shownName(), QStringLiteral("ann"));
+
+    list.grid()->setRow(2);
+    commands->DeleteAdrIClick(); // "Bob", stored before the entry shown
+    field<QLineEdit>("AddressNameE")->setText(QStringLiteral("Ann"));
+    click("AddressSaveB");
+    EXPECT_EQ(storedNames(), strings({"Zed", "Ann"}));
+    EXPECT_EQ(failures.size(), 0);
+
+    list.showList();
+    list.grid()->setRow(2); // the entry shown
+    commands->DeleteAdrIClick();
+    click("AddressSaveB");
+    EXPECT_EQ(storedNames(), strings({"Zed"}));
+    EXPECT_EQ(failures.size(), 1);
+}
+
 TEST_F(AddressPanes, NextOnTheLastAddressAndPrevOnTheFirstShowItAgain)
 {
     open({entry("Bob"), entry("Zed"), entry("Ann")});

@@ -27,12 +27,11 @@ struct ReadCase
 TEST(ReadSelected, ShowsAndMarksOnlyAMessageTheRowNamesAndAsksForOneRefillAtMost)
 {
     const ReadCase cases[] = {
-        {"header only", {0, 1, {}}, false, ReadOutcome::Kind::NothingSelected},
-        {"no row", {-1, 3, {}}, false, ReadOutcome::Kind::NothingSelected},
-        {"empty number", {1, 3, {}}, false, ReadOutcome::Kind::RefillList},
-        {"empty number after the refill", {1, 3, {}}, true, ReadOutcome::Kind::NothingSelected},
-        {"number beyond the store", {1, 3, QStringLiteral("3")}, false, ReadOutcome::Kind::RefillList},
-        {"number 2 in row 1", {1, 3, QStringLiteral("2")}, true, ReadOutcome::Kind::Shown},
+        {"no message row", {false, 1}, false, ReadOutcome::Kind::NothingSelected},
+        {"a row naming no message", {true, std::nullopt}, false, ReadOutcome::Kind::RefillList},
+        {"a row naming no message after the refill", {true, std::nullopt}, true, ReadOutcome::Kind::NothingSelected},
+        {"a position beyond the store", {true, 2}, false, ReadOutcome::Kind::RefillList},
+        {"the second message", {true, 1}, true, ReadOutcome::Kind::Shown},
     };
     for (const ReadCase &c : cases) {
         corvane::platform::XmlDocument document;

@@ -206,6 +206,67 @@ TEST_F(InboxList, FindKeepsItsMessagesInTheStoredSortThroughADeletion)
     EXPECT_EQ(dataColumn(grid(), 2), strings({"Re: cafe PLANS", "Budget", "agenda"}));
 }
 
+TEST_F(InboxList, TheSelectedMessageStaysSelectedWhenARefillPutsAnotherInItsRow)
+{
+    storeSort(2, 0);
+    for (const char *subject : {"zoo", "plans", "budget"})
+        append(QStringLiteral("Bob"), QString::fromUtf8(subject));
+    pane->showList();
+    grid().setRow(1); // "budget", Msg No. 3
+    const auto selectedSubject = [&] { return grid().Cells(2, grid().Row()); };
+
+    append(QStringLiteral("Cid"), QStringLiteral("agenda")); // new mail sorts before it
+    pane->showList();
+    EXPECT_EQ(selectedSubject(), QStringLiteral("budget"));
+    store.markRead(0); // a read mark refills too
+    pane->showList();
+    EXPECT_EQ(selectedSubject(), QStringLiteral("budget"));
+    store.deleteAt(0); // an earlier message goes: "budget" is numbered 2 now
+    pane->showList();
+    EXPECT_EQ(selectedSubject(), QStringLiteral("budget"));
+    EXPECT_EQ(pane->selectedStorePosition(), std::optional<int>(1));
+}
+
+TEST_F(InboxList, DeleteRemovesTheMessageChosenBeforeTheQuestionOrRefusesWhenItIsGone)
+{
+    storeSort(2, 0);
+    for (const char *subject : {"zoo", "plans", "budget"})
+        append(QStringLiteral("Bob"), QString::fromUtf8(subject));
+    const auto subjects = [&] {
+        QStringList all;
+        for (int i = 0; i < store.count(); ++i)
+            all.append(store.rowAt(i).subject);
+        return all;
+    };
+    QStringList failures;
+    QObject::connect(pane.get(), &ListPane::failed, [&](const QString &message) { failures.append(message); });
+    std::function<void()> whileAsking;
+    pane->setConfirm([&](QWidget *, const QString &) {
+        whileAsking(); // an automatic check, say, changes the store and fills the list again
+        return true;
+    });
+
+    pane->showList();
+    grid().setRow(1); // "budget"
+    whileAsking = [&] {
+        append(QStringLiteral("Cid"), QStringLiteral("agenda"));
+        pane->showList();
+    };
+    pane->InboxDeleteMsgExecute();
+    EXPECT_EQ(subjects(), strings({"zoo", "plans", "agenda"}));
+    EXPECT_TRUE(failures.isEmpty());
+
+    ASSERT_EQ(dataColumn(grid(), 2), strings({"agenda", "plans", "zoo"}));
+    grid().setRow(2); // "plans"
+    whileAsking = [&] {
+        store.deleteAt(1);
+        pane->showList();
+    };
+    pane->InboxDeleteMsgExecute();
+    EXPECT_EQ(subjects(), strings({"zoo", "agenda"})) << "nothing else was deleted";
+    EXPECT_EQ(failures.size(), 1);
+}
+
 TEST_F(InboxList, ClosingThePaneWhileItFillsEndsTheFill)
 {
     for (int i = 0; i < 200; ++i)

@@ -181,10 +181,20 @@ TEST_P(StartPage, TheStoredStartPageIsInFrontAndHighlighted)
 
 INSTANTIATE_TEST_SUITE_P(Locations, StartPage,
                          ::testing::Values(StartPageCase{0, "NewPan"}, StartPageCase{1, "InBoxPan"},
-                                           StartPageCase{2, "MailReaderPan"}, StartPageCase{3, "SentPan"},
+                                           StartPageCase{3, "SentPan"},
                                            StartPageCase{4, "AddressPan"},
                                            StartPageCase{5, "AddressPan2"},
                                            StartPageCase{6, "SettingsPan"}));
+
+TEST(MainWindow, AMailReaderStartPageWithNothingToReadSaysSoAndOpensTheInBox)
+{
+    Program p;
+    p.makeReady(2);
+    p.open();
+    EXPECT_EQ(p.fakes.messages.errors, QStringList{QStringLiteral("You need to select a message to read first")});
+    EXPECT_EQ(p.front(), QStringLiteral("InBoxPan"));
+    EXPECT_EQ(p.highlighted(), 1);
+}
 
 TEST(MainWindow, AStartPageOutsideTheListOpensNothingAndHighlightsNothing)
 {

@@ -178,7 +178,7 @@ TEST(MailReader, PreviousAndNextFollowTheVisibleRowsAndStopAtEitherEnd)
     press("NextMsgB");
     EXPECT_EQ(inboxGrid(p).Row(), 3);
     EXPECT_EQ(shownSubject(p), QStringLiteral("c"));
-    EXPECT_EQ(reader(p).shownPosition(), 1);
+    EXPECT_EQ(reader(p).shownPosition(), std::optional<int>(1));
     EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
 }
 
@@ -237,6 +237,36 @@ TEST(MailReader, WithoutASelectedMessageOrWithARowThatNamesNoneItSaysSoOnce)
     p.click(Pane::MailReader);
     EXPECT_EQ(p.fakes.messages.errors, strings({"You need to select a message to read first"}));
     EXPECT_EQ(storedReadMark(p, 0), QStringLiteral("Unread"));
+}
+
+TEST(MailReader, WithNoMessageToShowItIsEmptiedAndStaysBehindTheErrorBox)
+{
+    Program p;
+    prepare(p, {dated("Bob", "Files", "1", {QStringLiteral("notes.txt")})}, 2);
+    corvane::test::writeFile(p.app.subfolder(QStringLiteral("inbox")) + QStringLiteral("notes.txt"), "hello");
+    p.open();
+    FakeDesktop desktop;
+    p.window->readerPanes()->setDesktop(desktop);
+    inboxGrid(p).setRow(1);
+    p.click(Pane::MailReader);
+    ASSERT_EQ(shownSubject(p), QStringLiteral("Files"));
+
+    p.find<QToolButton>("DeleteMsgI")->click(); // the last message goes
+    ASSERT_EQ(storedSubjects(p), QStringList());
+    EXPECT_EQ(p.front(), QStringLiteral("InBoxPan"));
+    EXPECT_EQ(shownSubject(p), QString());
+    EXPECT_EQ(p.find<QLabel>("ReaderFromL")->text(), QString());
+    EXPECT_EQ(p.find<corvane::richtext::RichTextView>("ReadRichTextBox")->text(), QString());
+    EXPECT_EQ(p.find<QComboBox>("ReaderAttachC")->count(), 0);
+    for (const char *command : {"RunAttachI", "ReplyI", "ToolButton6", "DeleteMsgI"})
+        EXPECT_FALSE(p.find<QToolButton>(command)->isEnabled()) << command;
+    p.find<QToolButton>("RunAttachI")->click();
+    EXPECT_TRUE(desktop.files.isEmpty());
+
+    p.click(Pane::MailReader);
+    EXPECT_EQ(p.fakes.messages.errors, strings({"You need to select a message to read first"}));
+    EXPECT_EQ(p.front(), QStringLiteral("InBoxPan")) << "the box comes first, and the reader stays behind";
+    EXPECT_EQ(p.highlighted(), static_cast<int>(Pane::InBox));
 }
 
 TEST(MailReader, AttachmentsOpenFromTheInboxFolderUnlessMissingOrNotAFileName)

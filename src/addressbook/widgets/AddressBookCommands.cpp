@@ -7,10 +7,10 @@
 #include "addressbook/AddressStore.h"
 #include "platform/Errors.h"
 #include "sortgrid/widgets/SortGrid.h"
+#include "ui/widgets/MessageBoxes.h"
 
 #include <QAction>
 #include <QBoxLayout>
-#include <QMessageBox>
 #include <QPointer>
 #include <QToolBar>
 
@@ -19,8 +19,7 @@ namespace corvane::addressbook {
 AddressBookCommands::AddressBookCommands(AddressStore &store, AddressListPane &list)
     : QObject(&list), m_store(store), m_list(list),
       m_confirm([](QWidget *parent, const QString &question) {
-          return QMessageBox::question(parent, QString(), question, QMessageBox::Yes | QMessageBox::No)
-              == QMessageBox::Yes;
+          return ui::askYesNo(parent, QString(), question);
       }),
       m_toolBar(new QToolBar(list.body())), m_delete(new QAction(QStringLiteral("Delete Address"), this))
 {
@@ -65,16 +64,21 @@ AddressBookCommands::AddressBookCommands(AddressStore &store, AddressListPane &l
 void AddressBookCommands::DeleteAdrIClick()
 {
     sortgrid::TSortGrid &grid = *m_list.grid();
-    const int row = grid.Row();
-    if (row < 1)
+    if (grid.Row() < grid.FixedRows())
         return;
     try {
-        const std::optional<int> position = selectedAddress(grid, m_store.count());
-        if (!position)
-            throw Error(QStringLiteral("The selected row shows no address of the address book"));
+        // The entry the user pressed Delete on, by its identity: the list may fill again while the
+        // question is open.
+        const std::optional<platform::RecordId> record = m_list.selectedRecord();
+        if (!record)
+            throw Error(tr("The selected row shows no address of the address book"));
         const QPointer<AddressListPane> alive(&m_list);
         if (!m_confirm(m_list.window(), kConfirmDeleteAddress) || !alive)
             return;
+        const std::optional<int> position = m_list.positionOfRecord(*record);
+        if (!position)
+            throw Error(tr("The address you chose is no longer in the address book: nothing was deleted."));
+        const int row = grid.Row();
         m_store.remove(*position);
         // The list renumbers its rows; the row that took the deleted one's place is selected.
         if (!refreshAddressList(m_list, std::nullopt) || !alive)

@@ -150,7 +150,7 @@ void AddressEditPane::display()
 {
     reporting([this] {
         const QPointer<AddressEditPane> alive(this);
-        if (!refreshAddressList(m_list, selectedAddress(*m_list.grid(), m_store.count())) || !alive)
+        if (!refreshAddressList(m_list, m_list.selectedRecord()) || !alive)
             return;
         showSelected();
     });
@@ -164,10 +164,10 @@ void AddressEditPane::showSelected()
         return;
     }
     sortgrid::TSortGrid &grid = *m_list.grid();
-    std::optional<int> position = selectedAddress(grid, count);
+    std::optional<int> position = m_list.selectedStorePosition();
     if (!position && grid.RowCount() > 1) {
         grid.setRow(1);
-        position = selectedAddress(grid, count);
+        position = m_list.selectedStorePosition();
     }
     // A grid with no rows yet stands for the store in its own order: the first entry.
     if (!position && grid.RowCount() <= 1)
@@ -177,9 +177,14 @@ void AddressEditPane::showSelected()
     showEntry(*position, m_store.entryAt(*position));
 }
 
+std::optional<int> AddressEditPane::shownPosition() const
+{
+    return m_record ? m_store.positionOf(*m_record) : std::nullopt;
+}
+
 void AddressEditPane::showEntry(int position, const AddressEntry &entry)
 {
-    m_position = position;
+    m_record = m_store.recordId(position);
     m_name->setText(entry.Name);
     m_inbox->setText(entry.Inbox);
     m_comment->setText(entry.Comment);
@@ -195,7 +200,7 @@ void AddressEditPane::step(int direction)
 {
     reporting([this, direction] {
         const QPointer<AddressEditPane> alive(this);
-        if (!refreshAddressList(m_list, m_position) || !alive)
+        if (!refreshAddressList(m_list, m_record) || !alive)
             return;
         sortgrid::TSortGrid &grid = *m_list.grid();
         grid.setRow(steppedRow(grid.Row(), grid.RowCount(), direction));
@@ -206,7 +211,7 @@ void AddressEditPane::step(int direction)
 void AddressEditPane::AddressSaveBClick()
 {
     reporting([this] {
-        if (!m_position) {
+        if (!m_record) {
             display();
             return;
         }
@@ -215,7 +220,11 @@ void AddressEditPane::AddressSaveBClick()
             Q_EMIT noticeRaised(*refused);
             return;
         }
-        m_store.update(*m_position, entry);
+        // The entry is found by its identity: entries deleted since it was shown moved it.
+        const std::optional<int> position = m_store.positionOf(*m_record);
+        if (!position)
+            throw Error(tr("The address shown was deleted from the address book meanwhile: nothing was saved."));
+        m_store.update(*position, entry);
     });
 }
 
@@ -225,7 +234,7 @@ void AddressEditPane::AddressNewBClick()
         const int position = m_store.append();
         showEntry(position, {});
         // The new entry's row is selected, wherever the list's sort puts it.
-        refreshAddressList(m_list, position);
+        refreshAddressList(m_list, m_record);
     });
 }
 

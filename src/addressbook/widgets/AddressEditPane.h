@@ -42,8 +42,9 @@ public:
     // The pane's display: the entry of the grid's selected row, or a new entry when the store is
     // empty.
     void display();
-    // The store position of the entry the fields show; nothing before the first display.
-    std::optional<int> shownPosition() const { return m_position; }
+    // The store position of the entry the fields show; nothing before the first display and when
+    // that entry is gone.
+    std::optional<int> shownPosition() const;
 
     void AddressSaveBClick();
     void AddressNewBClick();
@@ -72,7 +73,7 @@ private:
     AddressStore &m_store;
     AddressListPane &m_list;
     FolderChooser m_chooseFolder;
-    std::optional<int> m_position;
+    std::optional<platform::RecordId> m_record; // the entry the fields show
 
     QLineEdit *m_name;
     QLineEdit *m_inbox;

@@ -21,4 +21,19 @@ quint64 AddressListPane::storeRevision() const
     return m_store.revision();
 }
 
+std::optional<platform::RecordId> AddressListPane::recordAt(int position) const
+{
+    return m_store.recordId(position);
+}
+
+std::optional<int> AddressListPane::positionOfRecord(platform::RecordId id) const
+{
+    return m_store.positionOf(id);
+}
+
+std::vector<platform::RecordId> AddressListPane::recordIds() const
+{
+    return m_store.recordIds();
+}
+
 } // namespace corvane::addressbook

@@ -83,9 +83,25 @@ ui::BodyTexts::Source InboxPane::bodySource() const
     return {m_store.revision(), m_store.count(), ui::storedBodies(m_store.firstMessageElement())};
 }
 
+std::optional<platform::RecordId> InboxPane::recordAt(int position) const
+{
+    return m_store.recordId(position);
+}
+
+std::optional<int> InboxPane::positionOfRecord(platform::RecordId id) const
+{
+    return m_store.positionOf(id);
+}
+
+std::vector<platform::RecordId> InboxPane::recordIds() const
+{
+    return m_store.recordIds();
+}
+
 void InboxPane::InboxDeleteMsgExecute()
 {
-    if (deleteSelected(m_delete, m_confirm, kDeleteMessageQuestion, [this] { return m_store.count(); },
+    if (deleteSelected(m_delete, m_confirm, kDeleteMessageQuestion,
+                       tr("The message you chose is no longer in the InBox: nothing was deleted."),
                        [this](int position) { m_store.deleteAt(position); }, AfterDelete::SameRow))
         Q_EMIT listRequested();
 }

@@ -100,12 +100,26 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
     addButton(m_toolBar, previous, "PreviousMsgB");
     addButton(m_toolBar, next, "NextMsgB");
     m_toolBar->addSeparator();
-    addButton(m_toolBar, inbox.deleteAction(), "DeleteMsgI");
+    // DeleteMsgI runs the InBox's InboxDeleteMsg, and only while a message is shown.
+    m_delete = new QAction(inbox.deleteAction()->text(), this);
+    m_delete->setToolTip(inbox.deleteAction()->toolTip());
+    m_delete->setEnabled(false);
+    connect(m_delete, &QAction::triggered, inbox.deleteAction(), &QAction::trigger);
+    addButton(m_toolBar, m_delete, "DeleteMsgI");
     connect(previous, &QAction::triggered, this, &MailReaderPane::PreviousMsgBClick);
-    connect(m_reply, &QAction::triggered, this, [this] { Q_EMIT replyRequested(m_shownPosition); });
-    // A deletion moves the messages after it up a position: the one shown can no longer be named.
-    connect(&inbox, &InboxPane::listRequested, this, &MailReaderPane::forgetShown);
-    connect(m_forward, &QAction::triggered, this, [this] { Q_EMIT forwardRequested(m_shownPosition); });
+    connect(m_reply, &QAction::triggered, this, [this] {
+        if (const std::optional<int> position = shownPosition())
+            Q_EMIT replyRequested(*position);
+    });
+    connect(m_forward, &QAction::triggered, this, [this] {
+        if (const std::optional<int> position = shownPosition())
+            Q_EMIT forwardRequested(*position);
+    });
+    // The message shown was deleted, or the store loaded anew without it: nothing of it stays.
+    connect(&store, &InboxStore::changed, this, [this] {
+        if (m_shownRecord && !shownPosition())
+            clearShown();
+    });
     connect(next, &QAction::triggered, this, &MailReaderPane::NextMsgBClick);
 
     auto *attachmentBar = new QToolBar;
@@ -113,6 +127,8 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
     attachmentBar->setAccessibleName(QStringLiteral("Attachments"));
     attachmentBar->setIconSize(QSize(16, 16));
     QAction *run = makeAction(QStringLiteral("Run Selected Atachment"));
+    m_run = run;
+    m_run->setEnabled(false);
     QAction *folder = makeAction(QStringLiteral("Open Inbox Folder"));
     addButton(attachmentBar, run, "RunAttachI");
     addButton(attachmentBar, folder, "OpinInboxI");
@@ -158,7 +174,7 @@ MailReaderPane::~MailReaderPane()
     m_bodyReader.waitForDone();
 }
 
-void MailReaderPane::MailReaderObiExecute()
+bool MailReaderPane::MailReaderObiExecute()
 {
     m_loadPending = false;
     const QPointer<MailReaderPane> alive(this);
@@ -166,36 +182,58 @@ void MailReaderPane::MailReaderObiExecute()
         for (bool afterRefill : {false, true}) {
             const sortgrid::TSortGrid &grid = *m_inbox.grid();
             const int row = grid.Row();
-            const bool inGrid = row >= 0 && row < grid.RowCount();
-            const SelectedRow selected{row, grid.RowCount(), inGrid ? grid.Cells(0, row) : QString()};
+            const SelectedRow selected{row >= grid.FixedRows() && row < grid.RowCount(),
+                                       m_inbox.selectedStorePosition()};
             const ReadOutcome outcome = readSelected(m_store, selected, afterRefill);
             switch (outcome.kind) {
             case ReadOutcome::Kind::Shown:
-                m_shownPosition = outcome.position;
+                m_shownRecord = m_store.recordId(outcome.position);
                 showMessage(outcome.message);
-                return;
+                return true;
             case ReadOutcome::Kind::NothingSelected:
-                forgetShown();
+                clearShown();
                 Q_EMIT failed(kNoMessageSelected);
-                return;
+                return false;
             case ReadOutcome::Kind::RefillList:
                 // The row names no message yet: bring the list up to date, then ask once more.
                 if (m_inbox.showList() == ui::ListPane::Shown::Superseded || !alive)
-                    return;
+                    return false;
                 break;
             }
         }
     } catch (const Error &error) {
-        if (alive)
+        if (alive) {
+            clearShown();
             Q_EMIT failed(error.message());
+        }
     }
+    return false;
 }
 
-void MailReaderPane::forgetShown()
+std::optional<int> MailReaderPane::shownPosition() const
 {
-    m_shownPosition = -1;
+    return m_shownRecord ? m_store.positionOf(*m_shownRecord) : std::nullopt;
+}
+
+void MailReaderPane::focusMessage()
+{
+    m_body->setFocus();
+}
+
+void MailReaderPane::clearShown()
+{
+    m_shownRecord.reset();
+    ++m_bodyGeneration; // a whole body still being read is dropped
+    m_bodyShownGeneration = m_bodyGeneration;
+    m_bodyReader.clear();
+    m_body->clear();
+    setValue(m_from, kFromCaption, QString());
+    setValue(m_subject, kSubjectCaption, QString());
+    m_attachments->clear();
+    m_delete->setEnabled(false);
     m_reply->setEnabled(false);
     m_forward->setEnabled(false);
+    m_run->setEnabled(false);
 }
 
 void MailReaderPane::showMessage(const InboxMessage &message)
@@ -225,8 +263,10 @@ void MailReaderPane::showMessage(const InboxMessage &message)
     }
     m_attachments->setCurrentIndex(m_attachments->count() > 0 ? 0 : -1);
     m_inbox.deleteAction()->setEnabled(true);
+    m_delete->setEnabled(true);
     m_reply->setEnabled(true);
     m_forward->setEnabled(true);
+    m_run->setEnabled(true);
 }
 
 void MailReaderPane::readWholeBody(const QString &rtf)

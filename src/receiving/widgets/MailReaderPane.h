@@ -1,10 +1,12 @@
 #pragma once
 
+#include "platform/RecordIds.h"
 #include "ui/widgets/CaptionPanel.h"
 
 #include <QThreadPool>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -26,7 +28,8 @@ struct InboxMessage;
 // attachments (each with its file type's icon) and body. Previous and Next move the grid's
 // selection a row up or down, so they follow the list's sort; Run Selected Atachment and Open Inbox
 // Folder go to the desktop. Reply and Forward, available once a message is shown, ask for the shown
-// message to be answered or passed on.
+// message to be answered or passed on. When no message can be shown (none selected, or the one
+// shown was deleted) the reader is emptied and its message commands are off.
 class MailReaderPane : public ui::CaptionPanel
 {
     Q_OBJECT
@@ -44,16 +47,19 @@ public:
     void setDesktop(Desktop &desktop) { m_desktop = &desktop; }
 
     // Shows the message of the grid's selected row and marks it read; says "You need to select a
-    // message to read first" (through failed) when no message row is selected.
-    void MailReaderObiExecute();
+    // message to read first" (through failed) when no message row is selected. True when a
+    // message is shown; the window brings the pane to the front only then.
+    bool MailReaderObiExecute();
+    // Gives the message body the focus, once the pane is in front.
+    void focusMessage();
     void PreviousMsgBClick();
     void NextMsgBClick();
     void RunAttachIClick();
     void OpinInboxIClick();
 
-    // The position of the message shown; -1 before the first and after a deletion or a showing
-    // with nothing selected, until a message is shown again.
-    int shownPosition() const { return m_shownPosition; }
+    // Where the message shown is in the store now; nothing before the first, after it was deleted
+    // and after a showing with nothing selected, until a message is shown again.
+    std::optional<int> shownPosition() const;
     // Loads requested by Previous and Next that have not run yet: never more than one.
     int pendingLoads() const { return m_loadPending ? 1 : 0; }
     // A long body is still being read whole.
@@ -67,8 +73,8 @@ Q_SIGNALS:
 
 private:
     void showMessage(const InboxMessage &message);
-    // Reply and Forward are off until a message is shown again.
-    void forgetShown();
+    // Empties the reader; its message commands are off until a message is shown again.
+    void clearShown();
     void step(int row);
     void loadSelected();
     void readWholeBody(const QString &rtf);
@@ -80,11 +86,13 @@ private:
     QToolBar *m_toolBar;
     QAction *m_reply;
     QAction *m_forward;
+    QAction *m_run;
+    QAction *m_delete;
     QLabel *m_from;
     QLabel *m_subject;
     QComboBox *m_attachments;
     richtext::RichTextView *m_body;
-    int m_shownPosition = -1;
+    std::optional<platform::RecordId> m_shownRecord;
     bool m_loadPending = false;
     quint64 m_bodyGeneration = 0; // raised by every message shown: a late whole body is dropped
     quint64 m_bodyShownGeneration = 0;

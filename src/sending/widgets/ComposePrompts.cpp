@@ -1,34 +1,25 @@
 #include "ComposePrompts.h"
 
+#include "ui/widgets/MessageBoxes.h"
+
 #include <QApplication>
 #include <QFileDialog>
-#include <QMessageBox>
 
 namespace corvane::sending {
 
 bool DesktopComposePrompts::confirm(QWidget *parent, const QString &question)
 {
-    return QMessageBox::question(parent, QApplication::applicationDisplayName(), question,
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        == QMessageBox::Yes;
+    return ui::askYesNo(parent, QApplication::applicationDisplayName(), question, QMessageBox::No);
 }
 
 void DesktopComposePrompts::showNotice(QWidget *parent, const core::Notice &notice)
 {
     if (notice.beep)
         QApplication::beep();
-    const QString title = QApplication::applicationDisplayName();
-    switch (notice.kind) {
-    case core::Notice::Kind::Error:
-        QMessageBox::critical(parent, title, notice.text);
-        break;
-    case core::Notice::Kind::Warning:
-        QMessageBox::warning(parent, title, notice.text);
-        break;
-    case core::Notice::Kind::Information:
-        QMessageBox::information(parent, title, notice.text);
-        break;
-    }
+    const QMessageBox::Icon icon = notice.kind == core::Notice::Kind::Error ? QMessageBox::Critical
+        : notice.kind == core::Notice::Kind::Warning                      ? QMessageBox::Warning
+                                                                          : QMessageBox::Information;
+    ui::showMessageBox(parent, icon, QApplication::applicationDisplayName(), notice.text);
 }
 
 void DesktopComposePrompts::beep()

@@ -6,7 +6,6 @@
 #include "sending/SentStore.h"
 
 #include "sortgrid/widgets/SortGrid.h"
-#include "ui/widgets/ListSelection.h"
 
 #include <QAction>
 #include <QShortcut>
@@ -47,7 +46,7 @@ SentItemsPane::SentItemsPane(SentStore &store, QWidget *parent)
     connect(remove, &QShortcut::activated, m_delete, &QAction::trigger);
     // A double click reopens the message of its row (found through "Msg No.") for sending.
     connect(grid(), &QAbstractItemView::doubleClicked, this, [this] {
-        if (const std::optional<int> position = ui::selectedPosition(*grid(), m_store.count()))
+        if (const std::optional<int> position = selectedStorePosition())
             Q_EMIT reopenRequested(*position);
     });
 }
@@ -62,9 +61,25 @@ ui::BodyTexts::Source SentItemsPane::bodySource() const
     return {m_store.revision(), m_store.count(), ui::storedBodies(m_store.firstMessageElement())};
 }
 
+std::optional<platform::RecordId> SentItemsPane::recordAt(int position) const
+{
+    return m_store.recordId(position);
+}
+
+std::optional<int> SentItemsPane::positionOfRecord(platform::RecordId id) const
+{
+    return m_store.positionOf(id);
+}
+
+std::vector<platform::RecordId> SentItemsPane::recordIds() const
+{
+    return m_store.recordIds();
+}
+
 void SentItemsPane::DeleteSentIClick()
 {
-    if (deleteSelected(m_delete, m_confirm, kDeleteSentQuestion, [this] { return m_store.count(); },
+    if (deleteSelected(m_delete, m_confirm, kDeleteSentQuestion,
+                       tr("The message you chose is no longer in Sent Items: nothing was deleted."),
                        [this](int position) { m_store.deleteAt(position); }, AfterDelete::SameRowOrPrevious))
         Q_EMIT listRequested();
 }

@@ -1,30 +1,33 @@
 #include "ErrorBox.h"
 
+#include "ui/widgets/MessageBoxes.h"
+
 #include <QApplication>
-#include <QMessageBox>
 
 namespace corvane::shell {
 
+namespace {
+
+QMessageBox::Icon noticeIcon(core::Notice::Kind kind)
+{
+    switch (kind) {
+    case core::Notice::Kind::Error: return QMessageBox::Critical;
+    case core::Notice::Kind::Warning: return QMessageBox::Warning;
+    case core::Notice::Kind::Information: return QMessageBox::Information;
+    }
+    return QMessageBox::Information;
+}
+
+} // namespace
+
 void showErrorBox(QWidget *parent, const QString &message)
 {
-    QMessageBox::critical(parent, QApplication::applicationName(), message);
+    ui::showMessageBox(parent, QMessageBox::Critical, QApplication::applicationName(), message);
 }
 
 void showNoticeBox(QWidget *parent, const core::Notice &notice)
 {
-    using Kind = core::Notice::Kind;
-    const QString title = QApplication::applicationName();
-    switch (notice.kind) {
-    case Kind::Error:
-        QMessageBox::critical(parent, title, notice.text);
-        break;
-    case Kind::Warning:
-        QMessageBox::warning(parent, title, notice.text);
-        break;
-    case Kind::Information:
-        QMessageBox::information(parent, title, notice.text);
-        break;
-    }
+    ui::showMessageBox(parent, noticeIcon(notice.kind), QApplication::applicationName(), notice.text);
 }
 
 } // namespace corvane::shell

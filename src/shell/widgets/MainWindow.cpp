@@ -281,8 +281,12 @@ void MainWindow::runStartup(StartupRun run)
     if (!outcome->ready) {
         refuseNotReady();
     } else if (outcome->startPage) {
-        if (const std::optional<Pane> pane = paneAt(*outcome->startPage))
+        if (const std::optional<Pane> pane = paneAt(*outcome->startPage)) {
             paneAction(*pane)->trigger();
+            // A Mail Reader with nothing to read has said so; the user picks a message in the InBox.
+            if (m_panes->front() != *pane)
+                paneAction(Pane::InBox)->trigger();
+        }
     }
     setWindowTitle(outcome->caption);
     if (m_outlookBarPreser)
@@ -308,6 +312,11 @@ void MainWindow::showPane(Pane pane)
 
 void MainWindow::paneActionExecute(Pane pane)
 {
+    if (!m_reader->mayShow(pane)) {
+        // Nothing to read: the pane in front stays, and the bar with it.
+        m_navBar->setCurrentItem(static_cast<int>(m_panes->front()));
+        return;
+    }
     m_panes->bringToFront(pane);
     // The bar follows the pane in front, also when program code shows the pane.
     m_navBar->setCurrentItem(static_cast<int>(pane));
@@ -317,8 +326,12 @@ void MainWindow::paneActionExecute(Pane pane)
 void MainWindow::outlookBarPreserTimer()
 {
     // When the settings kept the program from starting, the bar stays on Settings, the pane in front.
-    if (m_startup.storesLoaded() && m_startup.okToStart())
-        m_navBar->setCurrentItem(m_startup.settings().startupLocation);
+    // The start page's item, unless another pane took its place (a Mail Reader with nothing to read).
+    if (m_startup.storesLoaded() && m_startup.okToStart()) {
+        const int location = m_startup.settings().startupLocation;
+        const std::optional<Pane> start = paneAt(location);
+        m_navBar->setCurrentItem(start && m_panes->front() != *start ? static_cast<int>(m_panes->front()) : location);
+    }
     formResize();
     m_outlookBarPreser->deleteLater();
     m_outlookBarPreser = nullptr;

@@ -41,6 +41,8 @@ ReaderPanes::ReaderPanes(receiving::InboxStore &store, receiving::InboxPane &inb
     for (const auto &[name, icon] : buttons)
         if (auto *button = m_reader->findChild<QToolButton *>(QLatin1String(name)))
             button->defaultAction()->setIcon(icons::reader(icon));
+    if (auto *button = m_reader->findChild<QToolButton *>(QStringLiteral("DeleteMsgI")))
+        button->defaultAction()->setIcon(icons::deleteItem());
 
     // inboxSGDblClick: the reader shows the message and its navigation item is selected.
     connect(&inbox, &receiving::InboxPane::openRequested, this, [this] { Q_EMIT paneRequested(Pane::MailReader); });
@@ -61,10 +63,15 @@ void ReaderPanes::setDesktop(receiving::Desktop &desktop)
     m_reader->setDesktop(desktop);
 }
 
+bool ReaderPanes::mayShow(Pane pane)
+{
+    return pane != Pane::MailReader || m_reader->MailReaderObiExecute();
+}
+
 void ReaderPanes::paneShown(Pane pane)
 {
     if (pane == Pane::MailReader)
-        m_reader->MailReaderObiExecute();
+        m_reader->focusMessage();
 }
 
 void ReaderPanes::windowClosing()

@@ -45,7 +45,10 @@ public:
     // Tests open attachments and folders through a fake desktop.
     void setDesktop(receiving::Desktop &desktop);
 
-    // A pane came to the front: the Mail Reader shows the InBox's selected message.
+    // Before a pane comes to the front: the Mail Reader shows the InBox's selected message, and
+    // stays behind (false) when there is none to show, which it has said.
+    bool mayShow(Pane pane);
+    // A pane came to the front: the Mail Reader's message takes the focus.
     void paneShown(Pane pane);
     // The window closes: read marks set since the inbox store was last saved are saved.
     void windowClosing();

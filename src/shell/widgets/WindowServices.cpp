@@ -2,10 +2,11 @@
 
 #include "ErrorBox.h"
 
+#include "ui/widgets/MessageBoxes.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -26,9 +27,7 @@ public:
     void beep() override { QApplication::beep(); }
     bool confirm(QWidget *parent, const QString &question) override
     {
-        return QMessageBox::question(parent, QApplication::applicationName(), question,
-                                     QMessageBox::Yes | QMessageBox::No)
-            == QMessageBox::Yes;
+        return ui::askYesNo(parent, QApplication::applicationName(), question);
     }
 };
 

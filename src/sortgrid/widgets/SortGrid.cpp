@@ -729,8 +729,12 @@ void TSortGrid::reportError(const std::exception &error)
     const QString message = own ? own->message() : QString::fromLocal8Bit(error.what());
     if (isSignalConnected(QMetaMethod::fromSignal(&TSortGrid::errorRaised)))
         Q_EMIT errorRaised(message);
-    else
-        QMessageBox::critical(this, QApplication::applicationDisplayName(), message);
+    else {
+        // Plain text: the message may name a file or quote a cell.
+        QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message, QMessageBox::Ok, this);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
 }
 
 } // namespace corvane::sortgrid

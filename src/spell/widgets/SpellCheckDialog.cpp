@@ -40,7 +40,12 @@ SpellCheckDialog::SpellCheckDialog(std::function<DictionaryPaths()> paths, QWidg
     setModal(false);
     m_checker.ignoreList = ilWithNumbers | ilNumbers | ilUppercase;
     m_checker.setEvents(this);
-    m_showError = [this](const QString &message) { QMessageBox::warning(this, windowTitle(), message); };
+    m_showError = [this](const QString &message) {
+        // Plain text: the message may name a file or quote a word of the text.
+        QMessageBox box(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    };
 
     auto *grid = new QGridLayout;
     m_original = labelledEdit(grid, 0, QStringLiteral("OriginalSPLE"), QStringLiteral("Original Word"),

@@ -31,6 +31,9 @@ ListPane::Shown ListPane::showList()
     try {
         Shown shown = Shown::Kept;
         if (refillDue()) {
+            // A display that starts while another fills keeps what the first one took.
+            if (!m_grid->gridData().isFilling())
+                m_keep = selectedRecord();
             shown = fill();
             if (shown == Shown::Superseded)
                 return shown;
@@ -38,9 +41,14 @@ ListPane::Shown ListPane::showList()
         // Also when nothing was refilled: the list always shows in its stored order.
         if (m_sort)
             m_sort(*m_grid);
-        // A refill brought every row back: find keeps its rows again.
-        if (shown == Shown::Refilled)
+        if (shown == Shown::Refilled) {
+            // A refill brought every row back: find keeps its rows again.
             applyFind();
+            // The rows took their places anew: the record that was selected stays selected.
+            if (m_keep)
+                selectRecord(*m_keep);
+            m_keep.reset();
+        }
         return shown;
     } catch (const Error &error) {
         if (alive)
@@ -72,6 +80,7 @@ ListPane::Shown ListPane::fill()
         // Taken as shown before the first slice yields: whatever changes the store while the rows
         // go in raises its revision, and the fill then reads the store anew from the start.
         m_shownRevision = revision;
+        m_shownIds = recordIds();
         m_subsetShown = false;
         m_grid->setRowCount(source.count + 1); // the header row stays, also with no rows
         // Everything the fill uses lives here: the pane may go away while the fill yields.
@@ -123,20 +132,13 @@ void ListPane::setGridRows(const std::vector<QStringList> &rows)
 {
     sortgrid::StringGridModel &cells = m_grid->gridData();
     // The message that was current stays current when it is still listed.
-    const int current = m_grid->Row();
-    const QString currentNumber = current >= 1 ? cells.Cells(0, current) : QString();
+    const std::optional<platform::RecordId> current = selectedRecord();
     cells.BeginUpdate();
     m_grid->setRowCount(int(rows.size()) + 1);
-    int keep = -1;
-    for (size_t i = 0; i < rows.size(); ++i) {
+    for (size_t i = 0; i < rows.size(); ++i)
         cells.setRows(int(i) + 1, rows[i]);
-        if (keep < 0 && !currentNumber.isEmpty() && rows[i].value(0) == currentNumber)
-            keep = int(i) + 1;
-    }
     cells.EndUpdate();
-    if (keep > 0)
-        m_grid->setRow(keep);
-    else if (!rows.empty())
+    if ((!current || !selectRecord(*current)) && !rows.empty())
         m_grid->setRow(1);
 }
 
@@ -174,9 +176,7 @@ void ListPane::takeAllRows()
     m_allPositions.reserve(m_allRows.capacity());
     for (int row = 1; row < cells.gridRowCount(); ++row) {
         m_allRows.push_back(cells.Rows(row));
-        bool ok = false;
-        const int position = m_allRows.back().value(0).toInt(&ok) - 1;
-        m_allPositions.push_back(ok ? position : -1);
+        m_allPositions.push_back(rowPosition(*m_grid, row, int(m_shownIds.size())).value_or(-1));
     }
 }
 
@@ -246,22 +246,57 @@ void ListPane::applyFind()
     m_arrangedGridRevision = cells.revision();
 }
 
+std::optional<platform::RecordId> ListPane::selectedRecord() const
+{
+    if (m_grid->gridData().isFilling())
+        return std::nullopt;
+    const std::optional<int> position = selectedPosition(*m_grid, int(m_shownIds.size()));
+    if (!position)
+        return std::nullopt;
+    return m_shownIds[size_t(*position)];
+}
+
+std::optional<int> ListPane::selectedStorePosition() const
+{
+    const std::optional<platform::RecordId> record = selectedRecord();
+    return record ? positionOfRecord(*record) : std::nullopt;
+}
+
+bool ListPane::selectRecord(platform::RecordId id)
+{
+    const auto shown = std::find(m_shownIds.begin(), m_shownIds.end(), id);
+    if (shown == m_shownIds.end())
+        return false;
+    const std::optional<int> row = rowOfPosition(*m_grid, int(shown - m_shownIds.begin()));
+    if (!row)
+        return false;
+    m_grid->setRow(*row);
+    return true;
+}
+
 bool ListPane::deleteSelected(QAction *command, const std::function<bool(QWidget *, const QString &)> &confirm,
-                              const QString &question, const std::function<int()> &count,
+                              const QString &question, const QString &gone,
                               const std::function<void(int position)> &remove, AfterDelete after)
 {
     sortgrid::TSortGrid &list = *m_grid;
-    const int row = list.Row();
-    if (row < 1 || !command->isEnabled())
+    if (list.Row() < list.FixedRows() || !command->isEnabled())
+        return false;
+    // The item the user pressed Delete on: while the question is open the list may fill again.
+    const std::optional<platform::RecordId> record = selectedRecord();
+    if (!record)
         return false;
     const QPointer<ListPane> alive(this);
     if (confirm && !confirm(window(), question))
         return false;
     if (!alive)
         return false;
-    const std::optional<int> position = selectedPosition(list, count());
-    if (!position)
+    const std::optional<int> position = positionOfRecord(*record);
+    if (!position) {
+        Q_EMIT failed(gone);
         return false;
+    }
+    // Where the item's row is now: a refill meanwhile selected it again wherever it went.
+    const int row = list.Row();
     const bool wasLastRow = row == list.RowCount() - 1;
     command->setEnabled(false);
     try {

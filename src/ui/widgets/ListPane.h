@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/RecordIds.h"
 #include "sortgrid/BatchFill.h"
 #include "ui/BodyTexts.h"
 #include "ui/TextSearch.h"
@@ -10,6 +11,8 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 class QAction;
 class QVBoxLayout;
@@ -28,6 +31,8 @@ class FindField;
 // runs on every display. Each subsystem's list pane derives from it; the window sets up the grid.
 // A message list has a find field above its grid that keeps only the rows holding every word
 // typed; column 0 ("Msg No.") still names each row's message and the display's sort still holds.
+// The selection follows its record by identity: after a refill, a sort or a find the row of the
+// record that was selected is selected again, wherever it went.
 class ListPane : public CaptionPanel
 {
     Q_OBJECT
@@ -60,6 +65,19 @@ public:
     // The find field, when the pane has one.
     FindField *findField() const { return m_findField; }
 
+    // The identity of the record the selected row shows; nothing when no data row is selected or
+    // the grid is being filled.
+    std::optional<platform::RecordId> selectedRecord() const;
+    // Where the record the selected row shows is in the store now, which may have changed since
+    // the grid was filled; nothing when no record is selected or it is gone.
+    std::optional<int> selectedStorePosition() const;
+    // Selects the row that shows the record; false when no row does.
+    bool selectRecord(platform::RecordId id);
+    // The identity of the record at a store position now; nothing outside the store.
+    virtual std::optional<platform::RecordId> recordAt(int position) const = 0;
+    // Where the record with that identity is in the store now; nothing when it is gone.
+    virtual std::optional<int> positionOfRecord(platform::RecordId id) const = 0;
+
 Q_SIGNALS:
     void failed(const QString &message);
     // What the pane is doing, for the status bar; empty when it is done.
@@ -78,6 +96,8 @@ protected:
     // only while it stays the same.
     virtual quint64 storeRevision() const = 0;
     virtual RowSource rowSource() const = 0;
+    // Every record's identity in store order, at the current revision.
+    virtual std::vector<platform::RecordId> recordIds() const = 0;
     // A source over rows read beforehand.
     static RowSource rowsOf(QList<QStringList> rows);
     // The pane's layout: the grid fills it; panes may put a tool bar above the grid.
@@ -93,14 +113,15 @@ protected:
     // Which row a delete leaves selected: the same row index, or the one before when the last row
     // went.
     enum class AfterDelete { SameRow, SameRowOrPrevious };
-    // A list's delete command: asks the question (when there is a confirmation), then removes the
-    // item the selected row names through its number, read after the answer since the list may
-    // have been filled again meanwhile, shows the list again and selects a row. The command is
+    // A list's delete command: takes the identity of the selected row's item, asks the question
+    // (when there is a confirmation), then removes that item wherever it is in the store by then,
+    // since the list may have been filled again meanwhile; when it is gone, says `gone` through
+    // failed() and removes nothing. Then it shows the list again and selects a row. The command is
     // disabled while the removal runs; a removal that throws an Error goes to failed(). True when
     // the list shows again after a removal; false when nothing was removed, the display was
     // superseded or the pane is gone (then nothing of it may be touched).
     bool deleteSelected(QAction *command, const std::function<bool(QWidget *, const QString &)> &confirm,
-                        const QString &question, const std::function<int()> &count,
+                        const QString &question, const QString &gone,
                         const std::function<void(int position)> &remove, AfterDelete after);
 
 private:
@@ -119,6 +140,8 @@ private:
     QVBoxLayout *m_layout;
     sortgrid::BatchFill::Options m_fillOptions;
     quint64 m_shownRevision = 0; // no store revision is 0
+    std::vector<platform::RecordId> m_shownIds; // by position, of the records the fill shows
+    std::optional<platform::RecordId> m_keep;    // selected when the display began
 
     // Find.
     FindField *m_findField = nullptr;
