@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
-#include <QRandomGenerator>
 #include <QSet>
 #include <QThread>
 
@@ -21,12 +20,8 @@
 #include <mutex>
 #include <vector>
 
-#ifdef Q_OS_WIN
-#include <io.h>
-#include <windows.h>
-#else
+#ifndef Q_OS_WIN
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <unistd.h>
 #endif
