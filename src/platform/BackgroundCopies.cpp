@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
-#include <QRandomGenerator>
 #include <QSet>
 #include <QThread>
 
@@ -22,12 +21,8 @@
 #include <mutex>
 #include <vector>
 
-#ifdef Q_OS_WIN
-#include <io.h>
-#include <windows.h>
-#else
+#ifndef Q_OS_WIN
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <unistd.h>
 #endif
@@ -124,39 +119,11 @@ bool sweepDue(const QString &folder)
     return true;
 }
 
-// Renames over the destination. A share that refuses for the moment is asked again; when its
-// replace removed the old file but failed to move the new one in, the new one is moved in at once.
+// The rename over the destination, asked again while a share refuses it for the moment.
 constexpr RetryPolicy kReplace{"replace", 0, std::chrono::seconds(60), std::chrono::milliseconds(50),
                                std::chrono::milliseconds(50)};
 
-void replaceWithRetries(const QString &temporary, const QString &destination)
-{
-    QString reason;
-    const auto rename = [&] {
-#ifdef Q_OS_WIN
-        if (MoveFileExW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(temporary).utf16()),
-                        reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(destination).utf16()),
-                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return true;
-        reason = QStringLiteral("error %1").arg(GetLastError());
-        return false;
-#else
-        if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(destination).constData()) == 0)
-            return true;
-        reason = QString::fromLocal8Bit(std::strerror(errno));
-        return errno == ENOENT && !QFileInfo::exists(temporary) && QFileInfo::exists(destination); // done after all
-#endif
-    };
-    const bool done = retry(kReplace, std::function<bool()>([&] {
-        if (rename())
-            return true;
-        if (!QFileInfo::exists(temporary))
-            throw WriteError(destination, reason);
-        return !QFileInfo::exists(destination) && rename();
-    }));
-    if (!done)
-        throw WriteError(destination, reason);
-}
+const QString kCutOff = QStringLiteral("cut off because Corvane was closed");
 
 } // namespace
 
@@ -218,61 +185,56 @@ void copyFileReplacing(const QString &source, const QString &destination)
         throw copyError(in.errorString());
 
     const GatePass pass(destination);
-    const QString temporary = joinPath(target.path(), temporaryFilePrefix()
-        + QString::number(QRandomGenerator::global()->generate64(), 36) + QStringLiteral(".tmp"));
-    QFile out(temporary);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        throw copyError(out.errorString());
-    QString failure;
+    const auto copy = [&](QFile &out) {
+        QString failure;
 #ifdef Q_OS_LINUX
-    // Let the kernel copy (as cp does); a file system that cannot falls back to the loop below.
-    while (true) {
-        // In blocks, so that a copy cut off stops soon.
-        const ssize_t moved = ::copy_file_range(in.handle(), nullptr, out.handle(), nullptr, std::size_t(8) << 20, 0);
-        if (moved > 0 && !copyCancelled())
-            continue;
-        if (moved < 0 && errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP
-            && errno != EBADF)
-            failure = QString::fromLocal8Bit(std::strerror(errno));
-        break;
-    }
-    // The loop below goes on from where the kernel stopped.
-    in.seek(::lseek(in.handle(), 0, SEEK_CUR));
-    out.seek(::lseek(out.handle(), 0, SEEK_CUR));
+        // Let the kernel copy (as cp does); a file system that cannot falls back to the loop below.
+        while (true) {
+            // In blocks, so that a copy cut off stops soon.
+            const ssize_t moved = ::copy_file_range(in.handle(), nullptr, out.handle(), nullptr, std::size_t(8) << 20, 0);
+            if (moved > 0 && !copyCancelled())
+                continue;
+            if (moved < 0 && errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP
+                && errno != EBADF)
+                failure = QString::fromLocal8Bit(std::strerror(errno));
+            break;
+        }
+        // The loop below goes on from where the kernel stopped.
+        in.seek(::lseek(in.handle(), 0, SEEK_CUR));
+        out.seek(::lseek(out.handle(), 0, SEEK_CUR));
 #endif
-    std::vector<char> buffer(std::size_t(1) << 20);
-    while (failure.isEmpty()) {
-        if (copyCancelled()) {
-            failure = QStringLiteral("cut off because Corvane was closed");
-            break;
+        std::vector<char> buffer(std::size_t(1) << 20);
+        while (failure.isEmpty()) {
+            if (copyCancelled()) {
+                failure = kCutOff;
+                break;
+            }
+            const qint64 got = in.read(buffer.data(), qint64(buffer.size()));
+            if (got < 0) {
+                failure = in.errorString();
+                break;
+            }
+            if (got == 0)
+                break;
+            if (out.write(buffer.data(), got) != got) {
+                failure = out.errorString();
+                break;
+            }
         }
-        const qint64 got = in.read(buffer.data(), qint64(buffer.size()));
-        if (got < 0) {
-            failure = in.errorString();
-            break;
-        }
-        if (got == 0)
-            break;
-        if (out.write(buffer.data(), got) != got) {
-            failure = out.errorString();
-            break;
-        }
-    }
-    if (failure.isEmpty() && !flushToDisk(out))
-        failure = out.errorString();
-    out.close();
-    if (failure.isEmpty() && out.error() != QFileDevice::NoError)
-        failure = out.errorString();
-    if (failure.isEmpty() && copyCancelled())
-        failure = QStringLiteral("cut off because Corvane was closed");
-    if (!failure.isEmpty()) {
-        removeFileRetrying(temporary, kQuickRemoval);
-        throw copyError(failure);
-    }
+        if (!failure.isEmpty())
+            throw copyError(failure);
+    };
+    const FilePlacer replace = replacing(destination, &kReplace);
     try {
-        replaceWithRetries(temporary, destination);
+        publishFile(
+            target.path(), copy,
+            [&](const QString &temporary) {
+                if (copyCancelled())
+                    throw copyError(kCutOff);
+                return replace(temporary);
+            },
+            &kQuickRemoval);
     } catch (const WriteError &error) {
-        removeFileRetrying(temporary, kQuickRemoval);
         throw copyError(error.reason());
     }
 }

@@ -15,6 +15,7 @@
 #include <QRandomGenerator>
 #include <QSysInfo>
 
+#include <atomic>
 #include <optional>
 
 #ifdef Q_OS_WIN
@@ -47,10 +48,23 @@ void setReason(QString *reason, int error)
 }
 #endif
 
+std::atomic<NoReplaceWay> g_noReplaceWay{NoReplaceWay::Native};
+
 } // namespace
+
+void setNoReplaceWayForTesting(NoReplaceWay way)
+{
+    g_noReplaceWay = way;
+}
 
 RenameOutcome renameWithoutReplacing(const QString &from, const QString &to, QString *reason)
 {
+    const NoReplaceWay way = g_noReplaceWay;
+    if (way == NoReplaceWay::Unsupported) {
+        if (reason)
+            *reason = QStringLiteral("no rename without replacing here");
+        return RenameOutcome::NotSupported;
+    }
 #ifdef Q_OS_WIN
     if (MoveFileExW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(from).utf16()),
                     reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(to).utf16()),
@@ -66,13 +80,15 @@ RenameOutcome renameWithoutReplacing(const QString &from, const QString &to, QSt
     const QByteArray source = QFile::encodeName(from);
     const QByteArray target = QFile::encodeName(to);
 #ifdef RENAME_NOREPLACE
-    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
-        return RenameOutcome::Done;
-    if (errno == EEXIST)
-        return RenameOutcome::TargetExists;
-    if (!meansNotSupported(errno)) {
-        setReason(reason, errno);
-        return RenameOutcome::Failed;
+    if (way == NoReplaceWay::Native) {
+        if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+            return RenameOutcome::Done;
+        if (errno == EEXIST)
+            return RenameOutcome::TargetExists;
+        if (!meansNotSupported(errno)) {
+            setReason(reason, errno);
+            return RenameOutcome::Failed;
+        }
     }
 #endif
     // No atomic no-replace rename here: a hard link fails when the name exists.

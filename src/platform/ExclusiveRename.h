@@ -19,6 +19,12 @@ enum class RenameOutcome {
 // RENAME_NOREPLACE, else link and unlink, on Windows MoveFileEx without replacing.
 RenameOutcome renameWithoutReplacing(const QString &from, const QString &to, QString *reason = nullptr);
 
+// Test seam: the way renameWithoutReplacing goes. Native takes the first the system offers; Link
+// goes straight to link and unlink; Unsupported answers NotSupported at once, as a share through
+// FUSE does, so that callers take their lock-folder way.
+enum class NoReplaceWay { Native, Link, Unsupported };
+void setNoReplaceWayForTesting(NoReplaceWay way);
+
 // Serialises the writers of one shared folder across machines with a lock folder: mkdir is atomic
 // on every file server, unlike O_EXCL or file locks. A lock folder that has not changed for
 // staleAfter is taken to belong to a writer that died and is removed. Hold it briefly.

@@ -37,14 +37,6 @@ WriteFaultHook &writeFaultHook()
     return hook;
 }
 
-QString temporarySibling(const QString &path)
-{
-    const QFileInfo info(path);
-    const QString name = temporaryFilePrefix()
-        + QString::number(QRandomGenerator::global()->generate64(), 36) + QStringLiteral(".tmp");
-    return joinPath(info.path(), name);
-}
-
 bool replaceFile(const QString &from, const QString &to, QString *reason)
 {
 #ifdef Q_OS_WIN
@@ -53,13 +45,13 @@ bool replaceFile(const QString &from, const QString &to, QString *reason)
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     *reason = QStringLiteral("rename failed (error %1)").arg(GetLastError());
-    return false;
 #else
     if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
         return true;
     *reason = QString::fromLocal8Bit(strerror(errno));
-    return false;
 #endif
+    // A share may report a failure for a rename it has done: then the file has moved.
+    return !QFileInfo::exists(from) && QFileInfo::exists(to);
 }
 
 } // namespace
@@ -69,7 +61,7 @@ bool flushToDisk(QFile &file)
     if (!file.flush())
         return false;
 #ifdef Q_OS_WIN
-    return _commit(file.handle()) == 0;
+    return _commit(file.handle()) == 0; // FlushFileBuffers
 #else
     return ::fsync(file.handle()) == 0;
 #endif
@@ -80,34 +72,102 @@ void setWriteFaultHookForTesting(WriteFaultHook hook)
     writeFaultHook() = std::move(hook);
 }
 
-void writeFileAtomically(const QString &path, const std::function<void(QIODevice &)> &writer)
+RenameOutcome placeFile(const QString &temporary, const QString &target, Placing placing, QString *reason)
 {
-    const QString temp = temporarySibling(path);
-    QFile file(temp);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw WriteError(path, file.errorString());
+    if (writeFaultHook() && writeFaultHook()(target))
+        throw WriteError(target, QStringLiteral("No space left on device"));
+    QString why;
+    RenameOutcome outcome = RenameOutcome::Failed;
+    switch (placing) {
+    case Placing::NoReplace:
+        outcome = renameWithoutReplacing(temporary, target, &why);
+        break;
+    case Placing::TestThenReplace:
+        if (QFileInfo::exists(target)) {
+            outcome = RenameOutcome::TargetExists;
+            break;
+        }
+        [[fallthrough]];
+    case Placing::Replace:
+        outcome = replaceFile(temporary, target, &why) ? RenameOutcome::Done : RenameOutcome::Failed;
+        break;
+    }
+    if (reason)
+        *reason = why;
+    return outcome;
+}
+
+QString publishFile(const QString &folder, const FileWriter &write, const FilePlacer &place, const RetryPolicy *removal)
+{
+    const QString temporary = joinPath(folder, temporaryFilePrefix()
+        + QString::number(QRandomGenerator::global()->generate64(), 36) + QStringLiteral(".tmp"));
+    const auto discard = [&] {
+        if (removal)
+            removeFileRetrying(temporary, *removal);
+        else
+            QFile::remove(temporary);
+    };
+    QFile file(temporary);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        throw WriteError(temporary, file.errorString());
     try {
-        writer(file);
+        write(file);
     } catch (...) {
         file.close();
-        QFile::remove(temp);
+        discard();
         throw;
     }
-    if (file.error() != QFileDevice::NoError || !flushToDisk(file)) {
-        const QString reason = file.errorString();
-        file.close();
-        QFile::remove(temp);
-        throw WriteError(path, reason);
-    }
+    QString failed;
+    if (file.error() != QFileDevice::NoError || !flushToDisk(file))
+        failed = file.errorString();
     file.close();
-    if (writeFaultHook() && writeFaultHook()(path)) {
-        QFile::remove(temp);
-        throw WriteError(path, QStringLiteral("No space left on device"));
+    if (failed.isEmpty() && file.error() != QFileDevice::NoError)
+        failed = file.errorString();
+    if (!failed.isEmpty()) {
+        discard();
+        throw WriteError(temporary, failed);
     }
-    QString reason;
-    if (!replaceFile(temp, path, &reason)) {
-        QFile::remove(temp);
-        throw WriteError(path, reason);
+    try {
+        return place(temporary);
+    } catch (...) {
+        discard(); // the file did not take its name: nothing of it stays
+        throw;
+    }
+}
+
+FilePlacer replacing(const QString &target, const RetryPolicy *retryPolicy)
+{
+    return [target, retryPolicy](const QString &temporary) {
+        QString reason;
+        const auto rename = [&] { return placeFile(temporary, target, Placing::Replace, &reason) == RenameOutcome::Done; };
+        if (!retryPolicy) {
+            if (!rename())
+                throw WriteError(target, reason);
+            return target;
+        }
+        // When a share's replace removed the old file but failed to move the new one in, the new
+        // one is moved in at once.
+        const bool done = retry(*retryPolicy, std::function<bool()>([&] {
+            if (rename())
+                return true;
+            if (!QFileInfo::exists(temporary))
+                throw WriteError(target, reason);
+            return !QFileInfo::exists(target) && rename();
+        }));
+        if (!done)
+            throw WriteError(target, reason);
+        return target;
+    };
+}
+
+void writeFileAtomically(const QString &path, const std::function<void(QIODevice &)> &writer)
+{
+    try {
+        publishFile(QFileInfo(path).path(), [&writer](QFile &file) { writer(file); }, replacing(path));
+    } catch (const WriteError &error) {
+        if (error.path() == path)
+            throw;
+        throw WriteError(path, error.reason()); // the temporary file's failure is the target's
     }
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "Errors.h"
+#include "ExclusiveRename.h"
+#include "Retry.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -24,6 +26,39 @@ private:
     QString m_reason;
 };
 
+// How a finished temporary file takes its name.
+enum class Placing {
+    Replace,         // over a file of that name (in one step where the system can)
+    NoReplace,       // only while the name is free, in one step: renameWithoutReplacing
+    TestThenReplace, // the name is tested, then renamed over: only where every writer of the
+                     // folder holds its lock folder (FolderLock) meanwhile
+};
+
+// Gives a finished temporary file its name. Done, TargetExists (NoReplace, TestThenReplace: the
+// name is taken, nothing changed), NotSupported (NoReplace on a file system without a
+// no-replace rename) or Failed with the reason. A rename the share reports failed although the
+// file has moved counts as Done. Throws WriteError for a fault set by setWriteFaultHookForTesting.
+RenameOutcome placeFile(const QString &temporary, const QString &target, Placing placing, QString *reason);
+
+// Fills the file being published.
+using FileWriter = std::function<void(QFile &)>;
+// Names the published file: given the temporary file once it is on disk, renames it with
+// placeFile (under whatever lock and tries again it needs) and returns the path it took.
+using FilePlacer = std::function<QString(const QString &temporary)>;
+
+// The one way a file others read is published: `write` fills a new temporary file in `folder`
+// (a name no scan for message or store files matches), which is flushed to disk (fsync, on
+// Windows FlushFileBuffers) and closed; `place` then gives it its name. A failure or an exception
+// from either removes the temporary file (tried again within `removal`, once when none: not on
+// the UI thread otherwise) and is passed on. Returns the path placed. Throws WriteError naming the
+// temporary file when it cannot be written.
+QString publishFile(const QString &folder, const FileWriter &write, const FilePlacer &place,
+                    const RetryPolicy *removal = nullptr);
+
+// A placer that renames over `target`; a rename the share refuses for the moment is tried again
+// within `retry` (once when none). Throws WriteError.
+FilePlacer replacing(const QString &target, const RetryPolicy *retry = nullptr);
+
 // Publishes a file atomically: the writer fills a temporary file in the target's folder, which is
 // flushed to disk and then renamed over the target. A failure or an exception from the writer
 // removes the temporary file and leaves the target as it was. Throws WriteError.
@@ -37,7 +72,8 @@ bool flushToDisk(QFile &file);
 QByteArray readWholeFile(const QString &path, qint64 maxBytes = qint64(2) << 30);
 
 // Test seam for a full disk or a crash: called with the target path after the temporary file is
-// written and before it is renamed into place; returning true makes the write fail there.
+// written and before it is renamed into place (by placeFile, so for every file published);
+// returning true makes the write fail there.
 using WriteFaultHook = std::function<bool(const QString &path)>;
 void setWriteFaultHookForTesting(WriteFaultHook hook);
 

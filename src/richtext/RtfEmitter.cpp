@@ -199,9 +199,16 @@ private:
             const auto firstRun = std::find_if(p.runs.cbegin(), p.runs.cend(), hasContent);
             const RunStyle &first = firstRun == p.runs.cend() ? p.markStyle : firstRun->style;
             const QByteArray f = QByteArray::number(m_fontIndex.value(fontNameOf(first)));
-            m_out += "{\\pntext\\f" + f + ' ' + itemLabel(s.list.kind, number) + ".\\tab}{\\*\\pn\\pnlvlbody\\pnf" + f
-                     + "\\pnindent0\\pnstart" + QByteArray::number(s.list.start) + numberingWord(s.list.kind)
-                     + "{\\pntxta.}}";
+            m_out += "{\\pntext\\f" + f + ' ';
+            appendText(s.list.before, false);
+            m_out += itemLabel(s.list.kind, number);
+            appendText(s.list.after, false);
+            m_out += "\\tab}{\\*\\pn\\pnlvlbody\\pnf" + f + "\\pnindent0\\pnstart" + QByteArray::number(s.list.start)
+                     + numberingWord(s.list.kind);
+            if (!s.list.before.isEmpty())
+                appendNumberText("{\\pntxtb", s.list.before);
+            appendNumberText("{\\pntxta", s.list.after);
+            m_out += '}';
         }
         if (s.list.kind != ListKind::None && s.list.level > 0)
             m_out += "\\ilvl" + QByteArray::number(s.list.level);
@@ -305,6 +312,16 @@ private:
         }
         m_out += "\n}";
         m_needSpace = false;
+    }
+
+    // A \pntxta or \pntxtb group; a space ends the control word where the text would run on from it.
+    void appendNumberText(const char *word, const QString &text)
+    {
+        m_out += word;
+        if (text.isEmpty() || text.front().isLetterOrNumber() || text.front() == u' ' || text.front() == u'-')
+            m_out += ' ';
+        appendText(text, false);
+        m_out += '}';
     }
 
     void appendText(const QString &text, bool fontName)

@@ -15,7 +15,7 @@ struct Entry
 // Destinations whose content never reaches the text.
 constexpr std::string_view kSkipped[] = {
     "stylesheet", "info", "header", "headerl", "headerr", "headerf", "footer", "footerl", "footerr",
-    "footerf", "footnote", "annotation", "pntext", "listtext", "pntxta", "pntxtb", "nonshppict",
+    "footerf", "footnote", "annotation", "pntext", "listtext", "nonshppict",
     "xe", "tc", "rxe", "txe", "themedata", "colorschememapping", "latentstyles", "datastore",
     "listpicture", "revtbl", "rsidtbl", "generator", "xmlnstbl", "filetbl", "pgdsctbl", "pnseclvl",
     "template", "userprops", "docvar", "bkmkstart", "bkmkend", "atnid", "atnauthor", "atndate",
@@ -70,7 +70,7 @@ const std::unordered_map<std::string_view, Kw> &table()
             {"pnlvlblt", Kw::PnLvlBlt}, {"pnlvlbody", Kw::PnLvlBody}, {"pnlvlcont", Kw::PnLvlCont},
             {"pnlvl", Kw::PnLvl}, {"pndec", Kw::PnDec}, {"pnucltr", Kw::PnUcLtr},
             {"pnlcltr", Kw::PnLcLtr}, {"pnucrm", Kw::PnUcRm}, {"pnlcrm", Kw::PnLcRm},
-            {"pnstart", Kw::PnStart},
+            {"pnstart", Kw::PnStart}, {"pntxta", Kw::PnTxtA}, {"pntxtb", Kw::PnTxtB},
             {"listid", Kw::ListId}, {"levelnfc", Kw::LevelNfc}, {"levelnfcn", Kw::LevelNfc},
             {"levelstartat", Kw::LevelStartAt},
         };

@@ -12,7 +12,7 @@ enum class Kw : std::uint8_t {
     Rtf, Ansi, Mac, Pc, Pca, AnsiCpg, Deff,
     // destinations
     FontTable, ColourTable, Pict, Field, FldInst, FldRslt, Object, Result, Upr, Ud, Pn, ShpPict,
-    ListTable, List, ListLevel, ListOverrideTable, ListOverride, SkipDestination,
+    ListTable, List, ListLevel, ListOverrideTable, ListOverride, PnTxtA, PnTxtB, SkipDestination,
     // font table and colour table
     F, FCharset, Cpg, Red, Green, Blue,
     // character formatting

@@ -35,6 +35,8 @@ inline constexpr int kMaxUnicodeSkip = 16;
 inline constexpr int kMinHalfPoints = 2;
 inline constexpr int kMaxHalfPoints = 2000;
 inline constexpr int kMaxTwips = 31680; // 22 inches
+// Characters of the text before or after a list item's number.
+inline constexpr int kMaxListNumberText = 32;
 // Nesting level of lists.
 inline constexpr int kMaxListLevel = 8;
 

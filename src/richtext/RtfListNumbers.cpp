@@ -51,8 +51,9 @@ ListNumbers::Item ListNumbers::add(const ListStyle &style)
     return Item{target, style.start + list.items++};
 }
 
-QString listLabel(ListKind kind, int number)
+QString listLabel(const ListStyle &style, int number)
 {
+    const ListKind kind = style.kind;
     QString label;
     switch (kind) {
     case ListKind::None: return QString();
@@ -66,7 +67,7 @@ QString listLabel(ListKind kind, int number)
         label = number > 0 && number < 4000 ? roman(number, kind == ListKind::UpperRoman) : QString::number(number);
         break;
     }
-    return label + QLatin1Char('.');
+    return style.before + label + style.after;
 }
 
 } // namespace corvane::richtext

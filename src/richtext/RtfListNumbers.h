@@ -40,7 +40,7 @@ private:
 };
 
 // The label a list shows before an item: "•" for bullets, else the number in the list's
-// style followed by "." ("3.", "c.", "iii.").
-QString listLabel(ListKind kind, int number);
+// style between the list's texts before and after it ("3.", "c)", "(iii)").
+QString listLabel(const ListStyle &style, int number);
 
 } // namespace corvane::richtext

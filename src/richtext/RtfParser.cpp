@@ -21,6 +21,8 @@ enum class Dest : std::uint8_t {
     ColourTable,
     Pict,
     Pn,
+    PnTextBefore, // \pntxtb in a \pn
+    PnTextAfter,  // \pntxta in a \pn
     ListTable,
     ListDef,
     ListLevel,
@@ -83,6 +85,8 @@ struct PnState
     ListKind numbering = ListKind::Decimal;
     int outline = 0;
     int start = 1;
+    QString before;
+    std::optional<QString> after; // none given: "."
 };
 
 struct ListLevelDef
@@ -176,6 +180,7 @@ struct RtfParser::State
     PictState pict;
     std::int64_t pictureBytes = 0;
     PnState pn;
+    QByteArray pnBytes; // undecoded bytes of the \pntxta or \pntxtb being read
 
     std::unordered_map<int, std::vector<ListLevelDef>> listDefs;
     std::vector<ListLevelDef> listLevels;
@@ -465,6 +470,17 @@ struct RtfParser::State
             setDest(Dest::Pn);
             pn = PnState();
             return;
+        case Kw::PnTxtA:
+        case Kw::PnTxtB:
+            // The text around the number, in its own group inside \pn; anywhere else it shows nothing.
+            if (dest != Dest::Pn || top().ownsDest) {
+                skipRestOfGroup();
+                return;
+            }
+            setDest(kw == Kw::PnTxtA ? Dest::PnTextAfter : Dest::PnTextBefore);
+            pnBytes.clear();
+            pnText(top().dest).clear();
+            return;
         case Kw::ListTable:
             setDest(Dest::ListTable);
             return;
@@ -502,6 +518,13 @@ struct RtfParser::State
             break;
         case Dest::Pict: pictWord(kw, value); break;
         case Dest::Pn: pnWord(kw, hasParam, value); break;
+        case Dest::PnTextBefore:
+        case Dest::PnTextAfter:
+            if (kw == Kw::U)
+                unicodeEscape(value);
+            else if (kw == Kw::Uc)
+                top().uc = static_cast<std::uint8_t>(std::clamp(value, 0, limits::kMaxUnicodeSkip));
+            break;
         case Dest::ListTable:
             if (kw == Kw::List) {
                 setDest(Dest::ListDef);
@@ -705,6 +728,24 @@ struct RtfParser::State
         }
     }
 
+    // The text before or after the number that a \pntxtb or \pntxta group reads.
+    QString &pnText(Dest dest)
+    {
+        if (dest == Dest::PnTextBefore)
+            return pn.before;
+        if (!pn.after)
+            pn.after.emplace();
+        return *pn.after;
+    }
+
+    void decodePnBytes(Dest dest)
+    {
+        if (pnBytes.isEmpty())
+            return;
+        appendDecoded(pnText(dest), pnBytes, docCodePage);
+        pnBytes.clear();
+    }
+
     void endDestination(const Group &closing)
     {
         switch (closing.dest) {
@@ -714,6 +755,14 @@ struct RtfParser::State
                 emitPicture();
             pict = PictState();
             break;
+        case Dest::PnTextBefore:
+        case Dest::PnTextAfter: {
+            decodePnBytes(closing.dest);
+            QString &text = pnText(closing.dest);
+            if (text.size() > limits::kMaxListNumberText)
+                text.truncate(limits::kMaxListNumberText);
+            break;
+        }
         case Dest::Pn: {
             ListStyle list;
             if (pn.level == PnState::Level::Bullet) {
@@ -721,6 +770,9 @@ struct RtfParser::State
             } else if (pn.level == PnState::Level::Numbered) {
                 list.kind = pn.numbering;
                 list.start = pn.start;
+                list.before = pn.before;
+                if (pn.after)
+                    list.after = *pn.after;
             }
             list.level = pn.outline;
             top().para.style.list = list;
@@ -748,6 +800,8 @@ struct RtfParser::State
         case Dest::Pict: pictText(); break;
         case Dest::FontTable:
         case Dest::ColourTable:
+        case Dest::PnTextBefore:
+        case Dest::PnTextAfter:
             while (p < end && *p != '\\' && *p != '{' && *p != '}') {
                 const char c = *p++;
                 if (c != '\r' && c != '\n')
@@ -912,6 +966,11 @@ struct RtfParser::State
                 colourGiven = false;
             }
             break;
+        case Dest::PnTextBefore:
+        case Dest::PnTextAfter:
+            if (static_cast<unsigned char>(c) >= 0x20 && pnBytes.size() < limits::kMaxListNumberText * 4)
+                pnBytes.append(c);
+            break;
         case Dest::Pict: {
             const int v = hexValue(static_cast<unsigned char>(c));
             if (v >= 0) {
@@ -940,6 +999,10 @@ struct RtfParser::State
             } else if (dest == Dest::FontTable && fontPending && font.name.size() < limits::kMaxFontNameLength) {
                 decodeFontBytes();
                 font.name.append(QChar(static_cast<char16_t>(value)));
+            } else if ((dest == Dest::PnTextBefore || dest == Dest::PnTextAfter) && isTextCharacter(static_cast<char16_t>(value))
+                       && pnText(dest).size() < limits::kMaxListNumberText) {
+                decodePnBytes(dest);
+                pnText(dest).append(QChar(static_cast<char16_t>(value)));
             }
         }
         ucSkip = top().uc;

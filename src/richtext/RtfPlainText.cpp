@@ -51,7 +51,7 @@ private:
             m_numbers.interrupt();
             return;
         }
-        const QString text = QString(list.level, QLatin1Char('\t')) + listLabel(list.kind, m_numbers.add(list).number)
+        const QString text = QString(list.level, QLatin1Char('\t')) + listLabel(list, m_numbers.add(list).number)
                              + QLatin1Char('\t');
         result.insert(m_paragraphStart, text);
     }

@@ -37,6 +37,9 @@ struct ListStyle
     int level = 0;  // 0 for the outermost level
     int start = 1;  // number of the first item
     int key = 0;    // tells apart lists of the same kind (Word's \ls number)
+    // Numbered lists: the text before and after the number ("(", ")"); bullets have none.
+    QString before;
+    QString after = QStringLiteral(".");
 
     bool operator==(const ListStyle &) const = default;
 };

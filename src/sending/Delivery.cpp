@@ -14,16 +14,9 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QSet>
 
 #include <mutex>
-
-#ifndef Q_OS_WIN
-#include <cerrno>
-#include <cstring>
-#include <unistd.h>
-#endif
 
 namespace corvane::sending {
 
@@ -37,36 +30,6 @@ constexpr platform::RetryPolicy kTemporaryRemoval{"remove", 20, std::chrono::mil
 constexpr platform::RetryPolicy kPublish{"publish", 6, std::chrono::milliseconds(0),
                                          std::chrono::milliseconds(50), std::chrono::milliseconds(50)};
 
-void removeSoon(const QString &path)
-{
-    platform::removeFileRetrying(path, kTemporaryRemoval);
-}
-
-// Writes the bytes to a new temporary file in the folder and flushes them to disk.
-QString writeTemporary(const QString &folder, const QByteArray &bytes)
-{
-    const QString path = platform::joinPath(folder, platform::temporaryFilePrefix()
-        + QString::number(QRandomGenerator::global()->generate64(), 36) + QStringLiteral(".tmp"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        throw platform::WriteError(path, file.errorString());
-    QString failed;
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        failed = file.errorString();
-#ifndef Q_OS_WIN
-    else if (::fsync(file.handle()) != 0)
-        failed = QStringLiteral("flush to disk: ") + QString::fromLocal8Bit(std::strerror(errno));
-#endif
-    file.close();
-    if (failed.isEmpty() && file.error() != QFileDevice::NoError)
-        failed = QStringLiteral("close: ") + file.errorString();
-    if (!failed.isEmpty()) {
-        removeSoon(path);
-        throw platform::WriteError(path, failed);
-    }
-    return path;
-}
-
 // The numbers the name has in the folder now, from one listing: a file another client has just
 // created may still look absent to a single-file test through a client's cache.
 QSet<qint64> takenNumbers(const QString &folder, const QString &name)
@@ -79,24 +42,6 @@ QSet<qint64> takenNumbers(const QString &folder, const QString &name)
             taken.insert(n);
     }
     return taken;
-}
-
-// The plain rename replaces a file of the new name, so the name is tested just before it, under
-// the lock that every writer of this program takes; a client cache may hide a fresh file from a
-// single-file test, so the folder's listing must show the name free too.
-void plainRename(const QString &temporary, const QString &target)
-{
-#ifdef Q_OS_WIN
-    if (!QFile::rename(temporary, target))
-        throw platform::WriteError(target, QStringLiteral("the file cannot be renamed"));
-#else
-    if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) != 0) {
-        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
-        // A share may report a failure for a rename it has done: then the file has moved.
-        if (QFileInfo::exists(temporary) || !QFileInfo::exists(target))
-            throw platform::WriteError(target, reason);
-    }
-#endif
 }
 
 // Folders where the no-replace rename was found missing: later publishes there go straight to
@@ -128,54 +73,68 @@ private:
     }
 };
 
+// Gives the written temporary file the lowest free number, under the folder's lock, which every
+// writer takes whichever way it claims a name, so that a writer that can only test and rename
+// never meets one that does not wait for it. The name is claimed with a rename that refuses to
+// replace; where the file system has none, it is tested just before a plain rename, and a client
+// cache may hide a fresh file from a single-file test, so the folder's listing must show it free too.
+QString claimNumber(const QString &folder, const QString &name, const QString &temporary, Claiming claiming)
+{
+    const platform::FolderLock lock(folder);
+    bool noReplace = claiming == Claiming::NoReplaceRename && !NoReplaceMissing::in(folder);
+    QSet<qint64> taken;
+    if (!noReplace)
+        taken = takenNumbers(folder, name);
+    for (qint64 n = 1;; ++n) {
+        const QString target = platform::joinPath(folder, core::messageFileName(name, n));
+        if (taken.contains(n))
+            continue;
+        QString reason;
+        if (noReplace) {
+            if (QFileInfo::exists(target))
+                continue; // spares a rename that would be refused
+            switch (platform::placeFile(temporary, target, platform::Placing::NoReplace, &reason)) {
+            case platform::RenameOutcome::Done:
+                return target;
+            case platform::RenameOutcome::TargetExists:
+                continue; // a writer that ignores the lock took it
+            case platform::RenameOutcome::Failed:
+                throw platform::WriteError(target, reason);
+            case platform::RenameOutcome::NotSupported:
+                NoReplaceMissing::note(folder);
+                noReplace = false;
+                taken = takenNumbers(folder, name);
+                if (taken.contains(n))
+                    continue;
+                break;
+            }
+        }
+        // A writer whose lock was broken as stale may no longer rely on it: it starts again.
+        if (!lock.stillHeld())
+            throw IoError(QStringLiteral("The lock of the folder %1 was taken by another program")
+                              .arg(QDir::toNativeSeparators(folder)));
+        switch (platform::placeFile(temporary, target, platform::Placing::TestThenReplace, &reason)) {
+        case platform::RenameOutcome::Done:
+            return target;
+        case platform::RenameOutcome::TargetExists:
+            continue;
+        default:
+            throw platform::WriteError(target, reason);
+        }
+    }
+}
+
+// The bytes go to a temporary file (a name no check matches), flushed to disk, then take a number.
 QString publishOnce(const QString &folder, const QString &name, const QByteArray &bytes, Claiming claiming)
 {
-    const QString temporary = writeTemporary(folder, bytes);
-    try {
-        // Every writer takes the folder's lock, whichever way it claims a name, so that a writer
-        // that can only test and rename never meets one that does not wait for it.
-        const platform::FolderLock lock(folder);
-        bool noReplace = claiming == Claiming::NoReplaceRename && !NoReplaceMissing::in(folder);
-        QSet<qint64> taken;
-        if (!noReplace)
-            taken = takenNumbers(folder, name);
-        for (qint64 n = 1;; ++n) {
-            const QString target = platform::joinPath(folder, core::messageFileName(name, n));
-            if (taken.contains(n))
-                continue;
-            if (noReplace) {
-                if (QFileInfo::exists(target))
-                    continue; // spares a rename that would be refused
-                QString reason;
-                switch (platform::renameWithoutReplacing(temporary, target, &reason)) {
-                case platform::RenameOutcome::Done:
-                    return target;
-                case platform::RenameOutcome::TargetExists:
-                    continue; // a writer that ignores the lock took it
-                case platform::RenameOutcome::Failed:
-                    throw platform::WriteError(target, reason);
-                case platform::RenameOutcome::NotSupported:
-                    NoReplaceMissing::note(folder);
-                    noReplace = false;
-                    taken = takenNumbers(folder, name);
-                    if (taken.contains(n))
-                        continue;
-                    break;
-                }
-            }
-            // A writer whose lock was broken as stale may no longer rely on it: it starts again.
-            if (!lock.stillHeld())
-                throw IoError(QStringLiteral("The lock of the folder %1 was taken by another program")
-                                  .arg(QDir::toNativeSeparators(folder)));
-            if (QFileInfo::exists(target))
-                continue;
-            plainRename(temporary, target);
-            return target;
-        }
-    } catch (...) {
-        removeSoon(temporary);
-        throw;
-    }
+    return platform::publishFile(
+        folder,
+        [&bytes](QFile &file) {
+            if (file.write(bytes) != bytes.size())
+                throw platform::WriteError(file.fileName(), file.errorString());
+        },
+        [&](const QString &temporary) { return claimNumber(folder, name, temporary, claiming); },
+        &kTemporaryRemoval);
 }
 
 } // namespace

@@ -46,6 +46,24 @@ void writeDictionaryLines(const QString &path, const QStringList &entries)
     platform::writeFileAtomically(path, platform::encodeWindows1252OrUtf8(text));
 }
 
+QStringList mergedWithFile(const QString &path, const QStringList &ours)
+{
+    QStringList merged;
+    if (QFileInfo(path).isFile())
+        merged = dictionaryLines(readDictionaryText(path));
+    QHash<QString, int> onFile;
+    for (const QString &entry : std::as_const(merged))
+        ++onFile[entry];
+    for (const QString &entry : ours) {
+        const auto it = onFile.find(entry);
+        if (it != onFile.end() && *it > 0)
+            --*it;
+        else
+            merged.append(entry);
+    }
+    return merged;
+}
+
 void foldInto(QStringView word, QChar *out)
 {
     const qsizetype n = word.size();

@@ -39,6 +39,12 @@ QStringList dictionaryLines(const QString &text);
 // entry fits and UTF-8 otherwise. Throws WriteError.
 void writeDictionaryLines(const QString &path, const QStringList &entries);
 
+// The word list file at path as it is now, followed by the entries of `ours` it lacks, counted one
+// by one (an entry ours holds twice and the file once is added once). So words another program or
+// a hand edit put in the file since it was read stay when ours are written back. Throws as
+// readDictionaryText does.
+QStringList mergedWithFile(const QString &path, const QStringList &ours);
+
 // The case-folded form under which words are compared: simple Unicode case folding of each
 // character, so the length stays (as case-insensitive comparison of Qt strings folds).
 QString foldedWord(QStringView word);

@@ -100,10 +100,15 @@ void SpellChecker::finishCheck(SpellEvents &events)
     events.AfterSpellCheck();
     // The file is written back as a check ends; when it already holds exactly these entries as
     // written here, writing would give the same bytes, so a run of many small checks skips it.
-    if (!CustomDictionary.isEmpty() && (added || !m_cache.customAsWritten(CustomDictionary))) {
-        writeDictionaryLines(CustomDictionary, custom.entries());
-        m_cache.customWritten(CustomDictionary, custom);
-    }
+    // The file is read again just before: words added there during the check stay.
+    if (!CustomDictionary.isEmpty() && (added || !m_cache.customAsWritten(CustomDictionary)))
+        writeCustom(CustomWords(mergedWithFile(CustomDictionary, custom.entries())));
+}
+
+void SpellChecker::writeCustom(const CustomWords &words)
+{
+    writeDictionaryLines(CustomDictionary, words.entries());
+    m_cache.customWritten(CustomDictionary, words);
 }
 
 void SpellChecker::AddToCustomDictionary(const QString &word)
@@ -114,10 +119,9 @@ void SpellChecker::AddToCustomDictionary(const QString &word)
         m_check->custom.append(word);
         return;
     }
-    CustomWords custom = m_cache.custom(CustomDictionary);
-    custom.append(word);
-    writeDictionaryLines(CustomDictionary, custom.entries());
-    m_cache.customWritten(CustomDictionary, custom);
+    QStringList entries = mergedWithFile(CustomDictionary, {});
+    entries.append(word);
+    writeCustom(CustomWords(entries));
 }
 
 void SpellChecker::AddIgnoreWord(const QString &word)

@@ -66,6 +66,7 @@ private:
     void forEachSuggestion(const QString &word, const MainDictionary &main, const CustomWords &custom, Emit emit) const;
 
     void finishCheck(SpellEvents &events);
+    void writeCustom(const CustomWords &words);
 
     struct Check
     {

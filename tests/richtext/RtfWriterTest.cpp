@@ -261,5 +261,34 @@ TEST(RtfPlainText, LabelsListItemsAsTheDocumentNumbersThem)
     }
 }
 
+TEST(RtfPlainText, ListNumbersKeepTheTextAroundThemThroughARoundTrip)
+{
+    const struct
+    {
+        const char *what;
+        const char *pn;
+        const char *text;
+    } cases[] = {
+        {"text after", "\\pnlcltr{\\pntxta )}", "a)\tone\nb)\ttwo"},
+        {"text before and after", "\\pnucrm{\\pntxtb (}{\\pntxta )}", "(I)\tone\n(II)\ttwo"},
+        {"escaped and beyond ASCII", "\\pndec{\\pntxtb \\{}{\\pntxta \\u8212?\\}}", "{1\u2014}\tone\n{2\u2014}\ttwo"},
+        {"nothing after", "\\pndec{\\pntxta }", "1\tone\n2\ttwo"},
+        {"no text given reads as a full stop", "\\pndec", "1.\tone\n2.\ttwo"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QByteArray rtf = QByteArray("{\\rtf1{\\*\\pn\\pnlvlbody") + c.pn + "}one\\par two\\par}";
+        const QString expected = QString::fromUtf8(c.text);
+        EXPECT_EQ(rtfToPlainText(rtf), expected);
+        QTextDocument read;
+        readDocument(rtf, read);
+        EXPECT_EQ(plainText(read), expected);
+        const QByteArray written = writeDocument(read);
+        QTextDocument again;
+        readDocument(written, again);
+        EXPECT_EQ(plainText(again), expected) << written.toStdString();
+    }
+}
+
 } // namespace
 } // namespace corvane::test

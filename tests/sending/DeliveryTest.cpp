@@ -1,6 +1,8 @@
 #include "sending/Delivery.h"
 
+#include "platform/BackgroundCopies.h"
 #include "platform/Errors.h"
+#include "platform/FileIo.h"
 #include "platform/ExclusiveRename.h"
 #include "support/TempFolder.h"
 
@@ -9,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -46,6 +49,34 @@ TEST(DeliveryTest, TakesTheLowestFreeNumber)
         for (const QString &name : c.existing)
             EXPECT_EQ(temp.read(name), QByteArray("old")); // never replaced
         EXPECT_EQ(filesIn(temp.path()), c.existing);       // no temporary file or lock left
+    }
+}
+
+// A file that cannot take its name (a full disk, a crash before the rename) leaves nothing
+// behind, whoever publishes it: no temporary file, no file under a new name, an older one unchanged.
+TEST(DeliveryTest, EveryPublisherLeavesTheFolderAsItWasWhenNamingFails)
+{
+    TempFolder sources;
+    sources.write(QStringLiteral("kept"), "new");
+    const struct
+    {
+        const char *what;
+        std::function<void(const TempFolder &)> publish;
+    } publishers[] = {
+        {"a store", [](const TempFolder &f) { platform::writeFileAtomically(f.file(QStringLiteral("kept")), "new"); }},
+        {"an attachment copy",
+         [&](const TempFolder &f) { platform::copyFileReplacing(sources.file(QStringLiteral("kept")), f.file(QStringLiteral("kept"))); }},
+        {"a message", [](const TempFolder &f) { publishNumbered(f.path(), QStringLiteral("Ann"), "new"); }},
+    };
+    for (const auto &p : publishers) {
+        SCOPED_TRACE(p.what);
+        TempFolder temp;
+        temp.write(QStringLiteral("kept"), "old");
+        platform::setWriteFaultHookForTesting([](const QString &) { return true; });
+        EXPECT_THROW(p.publish(temp), IoError);
+        platform::setWriteFaultHookForTesting({});
+        EXPECT_EQ(filesIn(temp.path()), QStringList{QStringLiteral("kept")});
+        EXPECT_EQ(temp.read(QStringLiteral("kept")), QByteArray("old"));
     }
 }
 

@@ -11,6 +11,8 @@
 #include "platform/Errors.h"
 #include "platform/IniFile.h"
 
+#include "spell/widgets/SpellHighlighter.h"
+
 #include "ui/widgets/CaptionPanel.h"
 #include "ui/widgets/OutlookBar.h"
 #include "ui/widgets/StatusBarEx.h"
@@ -35,6 +37,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTextEdit>
 #include <QThread>
 #include <QTimer>
 
@@ -251,6 +254,21 @@ TEST(MainWindow, TheMinutesBoxSetsTheTimerIntervalAtOnceButOnlySaveSwitchesItOn)
     p.find<QSpinBox>("AutoCheckS")->setValue(2);
     EXPECT_EQ(timer->interval(), 120000);
     EXPECT_FALSE(window.autoCheckTimer()->isTicking());
+}
+
+TEST(MainWindow, SpellingAsYouTypeFollowsItsBoxWithoutSave)
+{
+    Program p;
+    p.open();
+    auto *highlighter =
+        p.find<QTextEdit>("Richtextbox1")->document()->findChild<corvane::spell::SpellHighlighter *>();
+    ASSERT_NE(highlighter, nullptr);
+    ASSERT_TRUE(highlighter->isEnabled());
+    auto *box = p.find<QCheckBox>("AsYouTypeC");
+    box->setChecked(false);
+    EXPECT_FALSE(highlighter->isEnabled());
+    box->setChecked(true);
+    EXPECT_TRUE(highlighter->isEnabled());
 }
 
 TEST(MainWindow, StoredAutoCheckRunsTheTimerWithTheStoredMinutes)

@@ -158,6 +158,19 @@ TEST(SpellChecker, FailedWriteKeepsTheCustomDictionaryWhole)
     EXPECT_FALSE(f.checker.checking());
 }
 
+TEST(SpellChecker, WordsAnotherWriterAddsDuringACheckStayInTheCustomDictionary)
+{
+    Fixture f("x");
+    f.folder.write(QStringLiteral("Custom.dic"), "alpha\r\n");
+    f.trace.onUnknown = [&](QString &word, int, int) {
+        // Another installation adds a word while this check waits for the user.
+        f.folder.write(QStringLiteral("Custom.dic"), "alpha\r\nbeta\n");
+        f.checker.AddToCustomDictionary(word);
+    };
+    f.check(QStringLiteral("gamma"));
+    EXPECT_EQ(f.folder.read(QStringLiteral("Custom.dic")), QByteArray("alpha\r\nbeta\r\ngamma\r\n"));
+}
+
 TEST(SpellChecker, CustomDictionaryHoldingWhatWasWrittenIsNotRewrittenByEveryCheck)
 {
     Fixture f("x");

@@ -35,7 +35,7 @@ QString plainText(const QTextDocument &document)
             text.append(QLatin1Char('\n'));
         if (const QTextList *list = block.textList()) {
             const ListStyle style = listStyleOf(list->format());
-            text += QString(style.level, QLatin1Char('\t')) + listLabel(style.kind, style.start + list->itemNumber(block))
+            text += QString(style.level, QLatin1Char('\t')) + listLabel(style, style.start + list->itemNumber(block))
                     + QLatin1Char('\t');
         }
         QString blockText = block.text();

@@ -145,6 +145,10 @@ QTextListFormat listFormatFor(const ListStyle &style)
     f.setIndent(style.level + 1);
     if (style.kind != ListKind::Bullet && style.start != 1)
         f.setProperty(ListStartProperty, style.start);
+    if (style.kind != ListKind::Bullet && !style.before.isEmpty())
+        f.setNumberPrefix(style.before);
+    if (style.kind != ListKind::Bullet && style.after != ListStyle().after)
+        f.setNumberSuffix(style.after);
     if (style.key != 0)
         f.setProperty(ListKeyProperty, style.key);
     return f;
@@ -164,6 +168,11 @@ ListStyle listStyleOf(const QTextListFormat &format)
     s.level = std::clamp(format.indent() - 1, 0, limits::kMaxListLevel);
     if (s.kind != ListKind::Bullet && format.hasProperty(ListStartProperty))
         s.start = format.intProperty(ListStartProperty);
+    if (s.kind != ListKind::Bullet) {
+        s.before = format.numberPrefix();
+        if (format.hasProperty(QTextFormat::ListNumberSuffix))
+            s.after = format.numberSuffix();
+    }
     s.key = format.intProperty(ListKeyProperty);
     return s;
 }

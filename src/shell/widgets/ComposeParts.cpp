@@ -104,7 +104,9 @@ void ComposeParts::setAddressNames(std::function<QStringList()> names)
 
 void ComposeParts::applySpellSettings()
 {
-    m_spellDialog->refreshDictionaries();
+    // A check under way keeps the dictionaries it began with; the next one takes the new paths.
+    if (!m_spellDialog->checker().checking())
+        m_spellDialog->refreshDictionaries();
     m_highlighter->setEnabled(m_settings.asYouType);
 }
 

@@ -48,7 +48,7 @@ public:
 
     // The address book's names for the recipient dialog, in the address grid's order.
     void setAddressNames(std::function<QStringList()> names);
-    // "Check spelling as you type" from the settings.
+    // The live spelling settings: "Check spelling as you type" and the dictionaries.
     void applySpellSettings();
 
     // Reply or Forward of the inbox store's message at this position, Reopen of Sent Items' one:

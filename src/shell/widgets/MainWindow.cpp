@@ -210,6 +210,7 @@ void MainWindow::connectServices()
 
     connect(m_settingsPane, &SettingsPane::autoCheckMinutesChanged, m_autoCheck,
             &AutoCheckTimer::setIntervalMinutes);
+    connect(m_settingsPane, &SettingsPane::asYouTypeChanged, m_compose, &ComposeParts::applySpellSettings);
     connect(m_settingsPane, &SettingsPane::saved, m_startupAction, &QAction::trigger);
     connect(m_settingsPane, &SettingsPane::saveFailed, this, &MainWindow::showError);
     connect(m_outlookBarPreser, &QTimer::timeout, this, &MainWindow::outlookBarPreserTimer);

@@ -57,6 +57,7 @@ SettingsPane::SettingsPane(Startup &startup, FolderBrowser &folders, FileDialogs
     connect(m_spellPage, &SpellSettingsPage::edited, this, &SettingsPane::storeLive);
     connect(m_mainPage, &MainSettingsPage::autoCheckMinutesChanged, this,
             &SettingsPane::autoCheckMinutesChanged);
+    connect(m_spellPage, &SpellSettingsPage::asYouTypeChanged, this, &SettingsPane::asYouTypeChanged);
     connect(m_save, &QPushButton::clicked, this, &SettingsPane::settingSaveBClick);
 }
 

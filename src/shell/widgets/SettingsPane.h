@@ -36,6 +36,8 @@ Q_SIGNALS:
     // The settings file could not be written; the keys before the failing one stay written.
     void saveFailed(const QString &message);
     void autoCheckMinutesChanged(int minutes);
+    // The live "Check spelling as you type", changed by the user (the settings already hold it).
+    void asYouTypeChanged(bool on);
 
 private:
     void settingSaveBClick();

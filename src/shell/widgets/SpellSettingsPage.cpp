@@ -47,9 +47,11 @@ SpellSettingsPage::SpellSettingsPage(FileDialogs &dialogs, QWidget *parent)
     m_asYouType->setAccessibleDescription(m_asYouType->toolTip());
     layout->addWidget(m_asYouType);
     layout->addStretch(1);
-    connect(m_asYouType, &QCheckBox::toggled, this, [this] {
-        if (!m_loading)
-            Q_EMIT edited();
+    connect(m_asYouType, &QCheckBox::toggled, this, [this](bool on) {
+        if (m_loading)
+            return;
+        Q_EMIT edited();
+        Q_EMIT asYouTypeChanged(on);
     });
 
     connect(m_maxSuggestions, &QSpinBox::valueChanged, this, [this] {

@@ -25,6 +25,8 @@ public:
 
 Q_SIGNALS:
     void edited();
+    // "Check spelling as you type" ticked or unticked by the user: it applies at once.
+    void asYouTypeChanged(bool on);
 
 private:
     QLineEdit *addDictionaryField(const QString &name, const QString &label, const QString &buttonName);
