@@ -69,7 +69,6 @@ void SentStore::SentboxFill(const platform::XmlDocument &outgoing, const QString
         if (pugi::xml_node target = messagesIn(document))
             target.append_copy(kept->first_child());
     });
-    core::writeMessage(xml::appendChild(list, "Message"), message);
     m_ids.appended(count(), m_document.generation());
     raiseRevision();
     saveDocument(m_document);
