@@ -117,7 +117,7 @@ int AddressStore::append(const AddressEntry &entry)
     writeEntry(element, entry);
     m_document.recordChange([entry](platform::XmlDocument &document) { appendEntry(document, entry); });
     const int position = count() - 1;
-    m_ids.appended(count(), m_document.generation());
+    m_ids.appended(m_document.generation());
     changedAndSave();
     return position;
 }
@@ -154,7 +154,7 @@ void AddressStore::remove(int position)
             addresses.remove_child(found);
     });
     list.remove_child(element);
-    m_ids.removed(position, count(), m_document.generation());
+    m_ids.removed(position, m_document.generation());
     changedAndSave();
 }
 

@@ -38,21 +38,20 @@ const std::vector<RecordId> &RecordIds::all(int count, quint64 generation)
     return m_ids;
 }
 
-void RecordIds::appended(int count, quint64 generation)
+void RecordIds::appended(quint64 generation)
 {
-    if (m_issued && m_generation == generation && m_ids.size() + 1 == size_t(count))
+    if (m_issued && m_generation == generation)
         m_ids.push_back(m_next++);
     else
-        keepInStep(count, generation);
+        m_issued = false; // issued afresh at the next question
 }
 
-void RecordIds::removed(int position, int count, quint64 generation)
+void RecordIds::removed(int position, quint64 generation)
 {
-    if (m_issued && m_generation == generation && m_ids.size() == size_t(count) + 1 && position >= 0
-        && size_t(position) < m_ids.size())
+    if (m_issued && m_generation == generation && position >= 0 && size_t(position) < m_ids.size())
         m_ids.erase(m_ids.begin() + position);
     else
-        keepInStep(count, generation);
+        m_issued = false;
 }
 
 } // namespace corvane::platform

@@ -26,10 +26,11 @@ public:
     // Every record's identity, in the records' order.
     const std::vector<RecordId> &all(int count, quint64 generation);
 
-    // A record went in at the end: the store now holds `count`.
-    void appended(int count, quint64 generation);
-    // The record at `position` went: the store now holds `count`.
-    void removed(int position, int count, quint64 generation);
+    // A record went in at the end. Takes no count, since counting a store's records costs a walk
+    // over them and a check appends thousands; the next question compares the count.
+    void appended(quint64 generation);
+    // The record at `position` went.
+    void removed(int position, quint64 generation);
 
 private:
     void keepInStep(int count, quint64 generation);

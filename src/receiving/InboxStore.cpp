@@ -194,7 +194,7 @@ void InboxStore::appendMessage(const pugi::xml_node &message, const QString *gui
         if (target && !(*guid && holdsGuid(target, guid)))
             target.append_copy(stored);
     });
-    m_ids.appended(count(), generation());
+    m_ids.appended(generation());
     raiseRevision();
 }
 
@@ -225,7 +225,7 @@ void InboxStore::deleteAt(int position)
             messages.remove_child(found);
     });
     list.remove_child(message);
-    m_ids.removed(position, count(), generation());
+    m_ids.removed(position, generation());
     raiseRevision();
     save();
 }

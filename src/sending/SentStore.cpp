@@ -69,7 +69,7 @@ void SentStore::SentboxFill(const platform::XmlDocument &outgoing, const QString
         if (pugi::xml_node target = messagesIn(document))
             target.append_copy(kept->first_child());
     });
-    m_ids.appended(count(), m_document.generation());
+    m_ids.appended(m_document.generation());
     raiseRevision();
     saveDocument(m_document);
 }
@@ -100,7 +100,7 @@ void SentStore::deleteAt(int position)
             messages.remove_child(found);
     });
     list.remove_child(message);
-    m_ids.removed(position, count(), m_document.generation());
+    m_ids.removed(position, m_document.generation());
     raiseRevision();
     saveDocument(m_document);
 }

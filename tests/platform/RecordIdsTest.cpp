@@ -14,10 +14,10 @@ TEST(RecordIds, FollowTheirRecordThroughRemovalsAndAreNeverGivenToAnother)
     const RecordId third = *ids.at(2, 3, 1);
     EXPECT_EQ(ids.at(3, 3, 1), std::nullopt);
 
-    ids.removed(0, 2, 1);
+    ids.removed(0, 1);
     EXPECT_EQ(ids.positionOf(third, 2, 1), 1);
     EXPECT_EQ(ids.positionOf(first, 2, 1), std::nullopt);
-    ids.appended(3, 1);
+    ids.appended(1);
     EXPECT_NE(ids.at(2, 3, 1), first) << "a new record never takes a gone one's identity";
 
     // Loaded again: the records may be others, so nothing held from before names one of them.
