@@ -131,9 +131,9 @@ namespace {
 
 void openStore(platform::XmlDocument &document, const QString &path, StoreLocks &locks)
 {
-    // Read marks not yet saved are saved before the file they were made on is loaded again.
-    // (A store moved to another folder is written there only when that folder has none.)
-    if (document.hasPendingChanges() && document.fileName() == path)
+    // Changes not yet saved (read marks) are saved into the file they were made on before that
+    // file is loaded again or the store moves to another folder.
+    if (document.hasPendingChanges() && !document.isReadOnly() && !document.fileName().isEmpty())
         document.save();
     locks.claim(document, path);
     document.activate();

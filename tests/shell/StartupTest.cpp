@@ -251,6 +251,24 @@ TEST(Startup, SavingTheSettingsKeepsTheReadMarksNotYetSaved)
     EXPECT_TRUE(app.read(kInboxStoreFileName).contains("Read=\"Read\""));
 }
 
+TEST(Startup, ReadMarksNotYetSavedGoIntoTheirOwnStoreWhenSettingsMoveTheInboxData)
+{
+    TempFolder app;
+    configure(app, app.subfolder(QStringLiteral("inbox")));
+    app.write(kInboxStoreFileName, corvane::test::inboxStore({corvane::test::inboxMessage(
+                                       QStringLiteral("Bob"), QStringLiteral("opened"))}));
+    const QString other = app.subfolder(QStringLiteral("other"));
+    corvane::test::writeFile(other + kInboxStoreFileName, corvane::test::inboxStore({}));
+    Stores stores;
+    Startup startup(app.path(), stores);
+    ASSERT_TRUE(startup.run(StartupRun::Creation).ready);
+    corvane::receiving::InboxStore(stores.inbox).markRead(0);
+
+    IniFile(app.file(QStringLiteral("main.ini"))).writeString(keys::settings, keys::inboxData, other);
+    ASSERT_TRUE(startup.run(StartupRun::AfterSave).ready);
+    EXPECT_TRUE(app.read(kInboxStoreFileName).contains("Read=\"Read\""));
+}
+
 TEST(Startup, CaptionWithoutAVersion)
 {
     EXPECT_EQ(Startup::captionFor(QString()), QStringLiteral("Corvane  Version "));
