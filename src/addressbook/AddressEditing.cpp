@@ -20,7 +20,7 @@ std::optional<core::Notice> saveRefusal(const AddressEntry &entry)
 {
     if (entry.Name.isEmpty() || core::canNameMessageFiles(entry.Name))
         return std::nullopt;
-    return core::Notice{core::Notice::Kind::Warning,
+    return core::Notice{core::Notice::Code::AddressRefused, core::Notice::Kind::Warning,
                   QStringLiteral("The address could not be saved: %1. Correct the name.")
                       .arg(nameCannotBeFileName(entry.Name)),
                   true};

@@ -30,9 +30,9 @@ using core::Notice;
 
 namespace {
 
-Notice errorNotice(const QString &text)
+Notice errorNotice(Notice::Code code, const QString &text)
 {
-    return {Notice::Kind::Error, text, false};
+    return {code, Notice::Kind::Error, text, false};
 }
 
 } // namespace
@@ -59,7 +59,7 @@ CheckResult MailCheck::CheckiExecute(const addressbook::MailSettings &settings)
     }
     // Mail taken into a store that cannot be saved would be lost with its deleted files.
     if (m_store.document().isReadOnly()) {
-        result.notices.append(errorNotice(m_store.document().readOnlyReason()));
+        result.notices.append(errorNotice(Notice::Code::StoreReadOnly, m_store.document().readOnlyReason()));
         return result;
     }
     m_running = true;
@@ -91,7 +91,7 @@ CheckResult MailCheck::CheckiExecute(const addressbook::MailSettings &settings)
             scanFolder(entry.Inbox, name, result);
         }
     } catch (const Error &error) {
-        result.notices.append(errorNotice(error.message()));
+        result.notices.append(errorNotice(Notice::Code::CheckFailed, error.message()));
     }
 
     // Whatever was taken in is saved; only then are its files removed. When the store was loaded
@@ -103,7 +103,7 @@ CheckResult MailCheck::CheckiExecute(const addressbook::MailSettings &settings)
                 m_store.save();
             removeTakenFiles(result);
         } catch (const Error &error) {
-            result.notices.append(errorNotice(error.message()));
+            result.notices.append(errorNotice(Notice::Code::CheckFailed, error.message()));
         }
     }
     m_taken.clear();
@@ -278,7 +278,8 @@ void MailCheck::noteUnopenable(const FileRead &read, CheckResult &result)
         return;
     // Not a passing fault after all: the user may have to see to the share. The file stays.
     it->reported = true;
-    result.notices.append(errorNotice(QStringLiteral("The message file %1 cannot be opened.\n%2")
+    result.notices.append(errorNotice(Notice::Code::MessageFileUnopenable,
+                                      QStringLiteral("The message file %1 cannot be opened.\n%2")
                                           .arg(QDir::toNativeSeparators(read.path), read.error)));
 }
 
@@ -332,7 +333,7 @@ bool MailCheck::noteUnreadable(const FileRead &read, const QString &reason, SetA
         m_unreadable.erase(it);
         qCWarning(lcReceiving, "set aside %s as %s: %s", qUtf8Printable(QDir::toNativeSeparators(path)),
                   qUtf8Printable(aside), qUtf8Printable(reason));
-        result.notices.append({Notice::Kind::Warning,
+        result.notices.append({Notice::Code::MessageFileSetAside, Notice::Kind::Warning,
                                QStringLiteral("The message file %1 could not be read and has been moved "
                                               "aside as %2.\n%3")
                                    .arg(QDir::toNativeSeparators(path), aside, reason),
@@ -342,7 +343,8 @@ bool MailCheck::noteUnreadable(const FileRead &read, const QString &reason, SetA
     // Moving it aside failed: tried again at the next check; the user is told once.
     if (!it->reported) {
         it->reported = true;
-        result.notices.append(errorNotice(QStringLiteral("The message file %1 cannot be read.\n%2")
+        result.notices.append(errorNotice(Notice::Code::MessageFileUnreadable,
+                                          QStringLiteral("The message file %1 cannot be read.\n%2")
                                               .arg(QDir::toNativeSeparators(path), reason)));
     }
     return false;

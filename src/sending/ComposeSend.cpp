@@ -26,7 +26,7 @@ std::optional<Notice> ComposeSend::unreadableAttachment(const QStringList &paths
         if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly))
             continue;
         const QString reason = QFileInfo::exists(path) ? file.errorString() : QStringLiteral("it does not exist");
-        return Notice{Notice::Kind::Warning,
+        return Notice{Notice::Code::AttachmentUnreadable, Notice::Kind::Warning,
                       QStringLiteral("The message was not sent: the attached file %1 cannot be read (%2). Remove "
                                      "it from the attachments or make it readable, then send again.")
                           .arg(QDir::toNativeSeparators(path), reason),
@@ -39,7 +39,7 @@ std::optional<Notice> ComposeSend::refusalWhileSending() const
 {
     if (!isRunning())
         return std::nullopt;
-    return Notice{Notice::Kind::Information,
+    return Notice{Notice::Code::SendRunning, Notice::Kind::Information,
                   tr("A message is being sent. Wait until it has been sent, then try again."), false};
 }
 
@@ -74,7 +74,7 @@ SendResult ComposeSend::send(const Draft &draft, const addressbook::MailSettings
         m_sent.document().checkSavable();
         refused = checkOffUiThread(message.attachmentPaths);
     } catch (const Error &error) {
-        refused = Notice{Notice::Kind::Error,
+        refused = Notice{Notice::Code::SendFailed, Notice::Kind::Error,
                          QStringLiteral("The message was not sent: ") + error.message(), false};
     }
     if (refused) {
@@ -84,7 +84,7 @@ SendResult ComposeSend::send(const Draft &draft, const addressbook::MailSettings
         // Handed over without a gap, so that no command sees the send as ended.
         result = m_action.SendiExecute(message, draft, settings);
         if (result.skipped)
-            result.notices.append({Notice::Kind::Information, kSendWaitsForCheck, false});
+            result.notices.append({Notice::Code::SendWaitsForCheck, Notice::Kind::Information, kSendWaitsForCheck, false});
     }
     m_running = false;
     Q_EMIT runningChanged(false);

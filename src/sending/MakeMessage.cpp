@@ -76,7 +76,7 @@ MadeMessage MakeMessage(const StoredMessage &message, MakeMode mode, const QStri
         made.attachmentPaths = paths;
         if (!refused.isEmpty()) {
             made.notice = core::Notice{
-                core::Notice::Kind::Warning,
+                core::Notice::Code::AttachmentsNotForwarded, core::Notice::Kind::Warning,
                 QStringLiteral("These attachments are not forwarded, because their names cannot name a file "
                                "in your inbox folder:\n%1")
                     .arg(refused.join(QLatin1Char('\n'))),

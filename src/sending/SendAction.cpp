@@ -34,7 +34,7 @@ std::optional<Notice> SendAction::refusal(const Draft &draft)
 {
     for (const QString &name : draft.recipients) {
         if (!core::canNameMessageFiles(name))
-            return Notice{Notice::Kind::Warning,
+            return Notice{Notice::Code::SendRefused, Notice::Kind::Warning,
                           QStringLiteral("The message could not be sent: %1. Correct the name in the address book.")
                               .arg(addressbook::nameCannotBeFileName(name)),
                           true};
@@ -42,14 +42,14 @@ std::optional<Notice> SendAction::refusal(const Draft &draft)
     for (const QString &path : draft.attachmentPaths) {
         const QString name = QFileInfo(path).fileName();
         if (!platform::isValidFileName(name))
-            return Notice{Notice::Kind::Warning,
+            return Notice{Notice::Code::SendRefused, Notice::Kind::Warning,
                           QStringLiteral("The message could not be sent: the attached file \"%1\" has a name "
                                          "that cannot be used on the shared folders. Rename the file.")
                               .arg(name.isEmpty() ? path : name),
                           true};
         // Copied beside the message files, it would replace one of them, or Attach.ini.
         if (core::isMailFolderFileName(name))
-            return Notice{Notice::Kind::Warning,
+            return Notice{Notice::Code::SendRefused, Notice::Kind::Warning,
                           QStringLiteral("The message could not be sent: the attached file \"%1\" has the name of "
                                          "a file that Corvane keeps in the shared folders. Rename the file.")
                               .arg(name),
@@ -78,26 +78,26 @@ SendResult SendAction::SendiExecute(const Draft &message, const Draft &draft,
             result.notices.append(*refused);
         } else if (m_sent.document().isReadOnly()) {
             // Sent and not recorded, the message would be missing from Sent Items.
-            result.notices.append({Notice::Kind::Warning, m_sent.document().readOnlyReason(), true});
+            result.notices.append({Notice::Code::StoreReadOnly, Notice::Kind::Warning, m_sent.document().readOnlyReason(), true});
         } else {
             const addressbook::RecipientList targets =
                 m_collector.CollectAddresses(sending.recipients, false, settings);
             if (sending.recipients.isEmpty() || targets.isEmpty()) {
-                result.notices.append({Notice::Kind::Warning, kNothingSent, true});
+                result.notices.append({Notice::Code::NothingToSend, Notice::Kind::Warning, kNothingSent, true});
             } else {
                 if (m_attachments)
                     m_attachments->SendAtachmentsProc(targets, sending.attachmentPaths, sending.recipients);
                 m_outgoing.CreateMessageFileExecute(false, sending, settings);
                 result.delivery = deliverOffUiThread(m_outgoing.XMLOut.toBytes(), sending.recipients, targets);
                 for (const QString &name : std::as_const(result.delivery.failedTargets))
-                    result.notices.append({Notice::Kind::Information, kErrorSendingTo + name, false});
+                    result.notices.append({Notice::Code::TargetNotReached, Notice::Kind::Information, kErrorSendingTo + name, false});
                 result.delivered = true;
                 m_sent.SentboxFill(m_outgoing.XMLOut, sending.attachmentPaths);
-                result.notices.append({Notice::Kind::Information, kMessagesSent, false});
+                result.notices.append({Notice::Code::MessagesSent, Notice::Kind::Information, kMessagesSent, false});
             }
         }
     } catch (const Error &error) {
-        result.notices.append({Notice::Kind::Error, error.message(), false});
+        result.notices.append({Notice::Code::SendFailed, Notice::Kind::Error, error.message(), false});
     }
 
     // An edit made while the send waited asks for a new identifier: the edited message is another

@@ -73,7 +73,7 @@ TEST_F(SendActionTest, NothingChosenOrNothingReachableWarnsAndWritesNothing)
         outgoing.NewGuidNeeded = true;
         const SendResult result = action.SendiExecute({names, QStringLiteral("s"), {}, {}}, settings);
         ASSERT_EQ(result.notices.size(), 1);
-        EXPECT_EQ(result.notices[0], (Notice{Notice::Kind::Warning, kNothingSent, true}));
+        EXPECT_EQ(result.notices[0], (Notice{Notice::Code::NothingToSend, Notice::Kind::Warning, kNothingSent, true}));
         EXPECT_FALSE(result.delivered);
         EXPECT_FALSE(outgoing.NewGuidNeeded);
     }

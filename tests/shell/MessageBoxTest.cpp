@@ -29,9 +29,9 @@ TEST(MessageBoxes, ShowMarkupFromAMessageAsPlainText)
     corvane::shell::MessagePresenter &window = *corvane::shell::WindowServices{}.withDesktopDefaults().messages;
     const BoxCase cases[] = {
         {"error box", [](const QString &text) { corvane::shell::showErrorBox(nullptr, text); }},
-        {"notice box", [](const QString &text) { corvane::shell::showNoticeBox(nullptr, {Notice::Kind::Warning, text, false}); }},
+        {"notice box", [](const QString &text) { corvane::shell::showNoticeBox(nullptr, {Notice::Code::StoreReadOnly, Notice::Kind::Warning, text, false}); }},
         {"window question", [&](const QString &text) { window.confirm(nullptr, text); }},
-        {"compose notice", [&](const QString &text) { compose.showNotice(nullptr, {Notice::Kind::Information, text, false}); }},
+        {"compose notice", [&](const QString &text) { compose.showNotice(nullptr, {Notice::Code::NewMail, Notice::Kind::Information, text, false}); }},
         {"compose question", [&](const QString &text) { compose.confirm(nullptr, text); }},
     };
     for (const BoxCase &c : cases) {

@@ -47,21 +47,6 @@ QString bodyRtf(const SendCommand &send)
     return QString::fromLatin1(richtext::plainTextToRtf(send.body.value_or(QString())));
 }
 
-// Writes what the logic worded for the user; returns whether any of it was an error.
-bool report(const QList<Notice> &notices, QTextStream &out, QTextStream &err)
-{
-    bool failed = false;
-    for (const Notice &notice : notices) {
-        if (notice.kind == Notice::Kind::Information && notice.text == sending::kMessagesSent) {
-            out << notice.text << '\n';
-            continue;
-        }
-        err << diagnostic(notice.text) << '\n';
-        failed = failed || notice.kind != Notice::Kind::Information;
-    }
-    return failed;
-}
-
 // Attachment copies run in the background and may fail while the command still runs (the event
 // loop turns while a send delivers): their problems are reported from the start of the command.
 class CopyProblems
@@ -109,7 +94,7 @@ int send(CliProfile &profile, const SendCommand &command, QTextStream &out, QTex
     CopyProblems copyProblems(profile, err);
     profile.mail().outgoing.NewGuidNeeded = true; // every run of the tool sends a new message
     const sending::SendResult result = profile.mail().send.SendiExecute(draft, profile.mailSettings());
-    const bool noticeFailed = report(result.notices, out, err);
+    const bool noticeFailed = reportNotices(result.notices, out, err);
     const bool copiesDone = copyProblems.waitForCopies();
     if (!result.delivered)
         return kFailure;
@@ -125,7 +110,7 @@ int check(CliProfile &profile, QTextStream &out, QTextStream &err)
     const receiving::CheckResult result = profile.mail().check.CheckiExecute(profile.mailSettings());
     const bool copiesDone = copyProblems.waitForCopies();
     out << result.stored << " new\n";
-    const bool failed = report(result.notices, out, err);
+    const bool failed = reportNotices(result.notices, out, err);
     return failed || !copiesDone ? kFailure : kSuccess;
 }
 
@@ -236,6 +221,54 @@ int spellCheck(CliProfile &profile, const SpellCommand &command, QTextStream &ou
 }
 
 } // namespace
+
+// Decided by the code alone: the texts are the user's and may be reworded or translated.
+NoticeOutcome noticeOutcome(const Notice &notice)
+{
+    using Code = Notice::Code;
+    switch (notice.code) {
+    case Code::MessagesSent:
+        return NoticeOutcome::Result;
+    case Code::NewMail:
+    case Code::AttachmentsNotForwarded:
+    case Code::AttachmentsNotEditable:
+        return NoticeOutcome::Note;
+    // The message did not reach every recipient, or was not sent at all: a script must know.
+    case Code::TargetNotReached:
+    case Code::SendRunning:
+    case Code::SendWaitsForCheck:
+    case Code::NothingToSend:
+    case Code::SendRefused:
+    case Code::AttachmentUnreadable:
+    case Code::AttachmentRefused:
+    case Code::SendFailed:
+    case Code::StoreReadOnly:
+    case Code::CheckFailed:
+    case Code::MessageFileUnopenable:
+    case Code::MessageFileUnreadable:
+    // Mail in the folder was not taken in; the administrator looks at the file set aside.
+    case Code::MessageFileSetAside:
+    case Code::CopyFailed:
+    case Code::AddressRefused:
+        return NoticeOutcome::Failure;
+    }
+    return NoticeOutcome::Failure;
+}
+
+bool reportNotices(const QList<Notice> &notices, QTextStream &out, QTextStream &err)
+{
+    bool failed = false;
+    for (const Notice &notice : notices) {
+        const NoticeOutcome outcome = noticeOutcome(notice);
+        if (outcome == NoticeOutcome::Result) {
+            out << notice.text << '\n';
+            continue;
+        }
+        err << diagnostic(notice.text) << '\n';
+        failed = failed || outcome == NoticeOutcome::Failure;
+    }
+    return failed;
+}
 
 int runCommand(const Invocation &invocation, const QString &defaultProfile, QTextStream &out, QTextStream &err)
 {

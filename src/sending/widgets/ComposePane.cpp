@@ -468,7 +468,7 @@ void ComposePane::AttachBClick()
 void ComposePane::AttachCKeyPress()
 {
     m_attachButton->setFocus();
-    m_prompts.showNotice(this, {core::Notice::Kind::Information, kDoNotEditAttachments, false});
+    m_prompts.showNotice(this, {core::Notice::Code::AttachmentsNotEditable, core::Notice::Kind::Information, kDoNotEditAttachments, false});
     m_attach->setCurrentIndex(-1);
 }
 

@@ -202,7 +202,7 @@ void MainWindow::connectServices()
         if (m_closingAnyway)
             return; // copies cut off at the user's word, after the window has gone
         m_statusBar->setPanelText(0, text);
-        m_services.messages->showNotice(this, {core::Notice::Kind::Error, text, false});
+        m_services.messages->showNotice(this, {core::Notice::Code::CopyFailed, core::Notice::Kind::Error, text, false});
     });
     connect(m_mailCheck, &MailCheckController::noticeRaised, this,
             [this](const core::Notice &notice) { m_services.messages->showNotice(this, notice); });
@@ -277,7 +277,7 @@ void MainWindow::runStartup(StartupRun run)
     if (!outcome->settingsFileError.isEmpty())
         showError(outcome->settingsFileError);
     for (const QString &reason : std::as_const(outcome->readOnlyStores))
-        m_services.messages->showNotice(this, {core::Notice::Kind::Warning, reason, false});
+        m_services.messages->showNotice(this, {core::Notice::Code::StoreReadOnly, core::Notice::Kind::Warning, reason, false});
 
     if (!outcome->ready) {
         refuseNotReady();

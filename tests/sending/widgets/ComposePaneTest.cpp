@@ -284,7 +284,7 @@ TEST_F(ComposeTest, TypingIntoTheAttachmentBoxNeverChangesItAndSaysWhatToUse)
     auto *box = find<QComboBox>("AttachC");
     box->setFocus();
     QTest::keyClick(box, Qt::Key_X);
-    EXPECT_EQ(prompts.notices, (QList<Notice>{{Notice::Kind::Information, kDoNotEditAttachments, false}}));
+    EXPECT_EQ(prompts.notices, (QList<Notice>{{Notice::Code::AttachmentsNotEditable, Notice::Kind::Information, kDoNotEditAttachments, false}}));
     EXPECT_EQ(QApplication::focusWidget(), button("AttachB"));
     EXPECT_EQ(items(box), QStringList{QStringLiteral("a.txt")});
     EXPECT_TRUE(box->currentText().isEmpty());
