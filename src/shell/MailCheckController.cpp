@@ -41,7 +41,7 @@ void MailCheckController::check()
     Q_EMIT statusTextChanged(QString());
     if (!failure.isEmpty()) {
         qCInfo(lcShell, "mail check failed: %s", qUtf8Printable(failure));
-        Q_EMIT failed(failure);
+        Q_EMIT noticeRaised({core::Notice::Code::CheckFailed, core::Notice::Kind::Error, failure, false});
     }
     Q_EMIT finished();
 }

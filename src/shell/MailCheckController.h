@@ -54,8 +54,8 @@ Q_SIGNALS:
     void newMailArrived(const QList<receiving::ArrivedMessage> &arrived);
     // After every check that ran, once its outcome has been signalled.
     void finished();
-    void failed(const QString &message);
-    // Something the check worded for the user (an unreadable file set aside, a failed save).
+    // Something the check worded for the user (an unreadable file set aside, a failed save), and
+    // the failure that ended a check, with code CheckFailed, after the command has come back.
     void noticeRaised(const core::Notice &notice);
 
 private:

@@ -51,7 +51,7 @@ TEST(MailCheckController, NewMailIsReportedAndAFailureReEnablesTheCommand)
     FakeRunner runner;
     controller.setRunner(&runner);
     QSignalSpy newMail(&controller, &MailCheckController::newMailArrived);
-    QSignalSpy failed(&controller, &MailCheckController::failed);
+    QSignalSpy notices(&controller, &MailCheckController::noticeRaised);
     QSignalSpy running(&controller, &MailCheckController::runningChanged);
 
     runner.body = [] { return MailCheckResult{true}; };
@@ -60,8 +60,10 @@ TEST(MailCheckController, NewMailIsReportedAndAFailureReEnablesTheCommand)
 
     runner.body = []() -> MailCheckResult { throw corvane::XmlError(QStringLiteral("bad file")); };
     controller.check();
-    ASSERT_EQ(failed.count(), 1);
-    EXPECT_EQ(failed.at(0).at(0).toString(), QStringLiteral("bad file"));
+    ASSERT_EQ(notices.count(), 1);
+    const auto failure = notices.at(0).at(0).value<corvane::core::Notice>();
+    EXPECT_EQ(failure.code, corvane::core::Notice::Code::CheckFailed);
+    EXPECT_EQ(failure.text, QStringLiteral("bad file"));
     EXPECT_FALSE(running.last().at(0).toBool());
     EXPECT_EQ(newMail.count(), 1);
 }

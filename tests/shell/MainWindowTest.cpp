@@ -350,7 +350,9 @@ TEST(MainWindow, ACheckThatFailsShowsItsErrorAndTheTimerRunsTheSameCheck)
     window.setMailCheckRunner(&runner);
     Q_EMIT window.autoCheckTimer()->tick();
     EXPECT_EQ(runner.runs, 1);
-    EXPECT_EQ(p.fakes.messages.errors, QStringList{QStringLiteral("Ann1.cvm: bad")});
+    ASSERT_EQ(p.fakes.messages.notices.size(), 1);
+    EXPECT_EQ(p.fakes.messages.notices.first().code, corvane::core::Notice::Code::CheckFailed);
+    EXPECT_EQ(p.fakes.messages.notices.first().text, QStringLiteral("Ann1.cvm: bad"));
     EXPECT_TRUE(window.checkMailAction()->isEnabled());
 }
 
@@ -393,9 +395,11 @@ TEST(MainWindow, AStoreThatCannotBeReadIsReportedAndTheWindowStillOpens)
     const QString waiting = p.app.path() + QStringLiteral("inbox") + QDir::separator() + QStringLiteral("Ann1.cvm");
     corvane::test::writeFile(waiting, "<?xml version=\"1.0\"?><Corvane/>");
     window.checkMailAction()->trigger();
-    ASSERT_EQ(p.fakes.messages.errors.size(), 2);
-    EXPECT_TRUE(p.fakes.messages.errors.last().startsWith(QDir::toNativeSeparators(p.app.file(QStringLiteral("InBox.cvi")))))
-        << p.fakes.messages.errors.last().toStdString();
+    ASSERT_FALSE(p.fakes.messages.notices.isEmpty());
+    const corvane::core::Notice refused = p.fakes.messages.notices.last();
+    EXPECT_EQ(refused.code, corvane::core::Notice::Code::CheckFailed);
+    EXPECT_TRUE(refused.text.startsWith(QDir::toNativeSeparators(p.app.file(QStringLiteral("InBox.cvi")))))
+        << refused.text.toStdString();
     EXPECT_EQ(p.app.read(QStringLiteral("InBox.cvi")), QByteArray("<Inbox><broken"));
     EXPECT_TRUE(QFile::exists(waiting));
 }

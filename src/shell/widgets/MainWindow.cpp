@@ -197,7 +197,6 @@ void MainWindow::connectServices()
             [this](const QString &text) { m_statusBar->setPanelText(0, text); });
     connect(m_mailCheck, &MailCheckController::runningChanged, this,
             [this](bool running) { m_checkMail->setEnabled(!running && !m_copiesWait); });
-    connect(m_mailCheck, &MailCheckController::failed, this, &MainWindow::showError);
     connect(&m_mail.copies, &platform::BackgroundCopies::problem, this, [this](const QString &text) {
         if (m_closingAnyway)
             return; // copies cut off at the user's word, after the window has gone
