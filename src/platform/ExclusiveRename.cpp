@@ -155,21 +155,29 @@ MkdirOutcome makeLockFolder(const QString &path, QString *reason)
 } // namespace
 
 // Removing our lock folder, refused for a moment while another client looks at it.
-constexpr RetryPolicy kLockFolderRemoval{"unlock", 40, std::chrono::milliseconds(0),
-                                         std::chrono::milliseconds(10), std::chrono::milliseconds(5)};
+constexpr RetryPolicy kLockFolderRemoval{.what = "unlock",
+                                         .attempts = 40,
+                                         .delay = std::chrono::milliseconds(10),
+                                         .step = std::chrono::milliseconds(5)};
 // A read-modify-write that a share refuses now and then (another client reads the file).
-constexpr RetryPolicy kLockedUpdate{"locked update", 8, std::chrono::milliseconds(0),
-                                    std::chrono::milliseconds(50), std::chrono::milliseconds(50),
-                                    std::chrono::milliseconds(500)};
+constexpr RetryPolicy kLockedUpdate{.what = "locked update",
+                                    .attempts = 8,
+                                    .delay = std::chrono::milliseconds(50),
+                                    .step = std::chrono::milliseconds(50),
+                                    .maxDelay = std::chrono::milliseconds(500)};
 
 void FolderLock::acquire(const QString &folder, Options options)
 {
     const QString path = lockPathFor(folder);
     // Tries again every few milliseconds, spread so that writers waiting together do not meet
     // again, and backs off while the share fails.
-    const RetryPolicy policy{"lock", 0, options.giveUpAfter, std::chrono::milliseconds(20),
-                             std::chrono::milliseconds(20), std::chrono::milliseconds(250),
-                             std::chrono::milliseconds(3), std::chrono::milliseconds(12)};
+    const RetryPolicy policy{.what = "lock",
+                             .patience = options.giveUpAfter,
+                             .delay = std::chrono::milliseconds(20),
+                             .step = std::chrono::milliseconds(20),
+                             .maxDelay = std::chrono::milliseconds(250),
+                             .base = std::chrono::milliseconds(3),
+                             .jitter = std::chrono::milliseconds(12)};
     // The lock folder we last saw and since when it has been unchanged, by our own clock: the
     // server's clock may differ from ours. It is looked at seldom: every look opens it on the
     // server, which gets in the way of its owner removing it.
