@@ -2,9 +2,10 @@
 
 #include "core/MessageFileNames.h"
 #include "platform/Errors.h"
-#include "platform/ExclusiveRename.h"
 #include "platform/FileIo.h"
 #include "platform/FileNames.h"
+#include "platform/FolderLock.h"
+#include "platform/NoReplaceRename.h"
 #include "platform/Paths.h"
 #include "platform/Retry.h"
 
