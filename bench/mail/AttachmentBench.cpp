@@ -1,7 +1,7 @@
 // One 200 MB attachment sent into 4 target folders and fetched back into the own inbox, against
 // cp of the same file in the same run. Every copy here is flushed to disk before it is renamed
 // into place; cp leaves its data in the page cache, so "cp + sync" is shown as well.
-#include "receiving/AttachmentFetching.h"
+#include "receiving/AttachmentFetcher.h"
 #include "sending/AttachmentSending.h"
 
 #include "core/AttachIni.h"

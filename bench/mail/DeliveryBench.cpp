@@ -5,7 +5,7 @@
 // takes and gives back the folder's lock 100 times: what the lock adds to 100 deliveries.
 #include "sending/Delivery.h"
 
-#include "platform/ExclusiveRename.h"
+#include "platform/FolderLock.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #include "AttachIni.h"
 #include "Logging.h"
 
-#include "platform/ExclusiveRename.h"
+#include "platform/FolderLock.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
 

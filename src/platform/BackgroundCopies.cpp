@@ -120,8 +120,10 @@ bool sweepDue(const QString &folder)
 }
 
 // The rename over the destination, asked again while a share refuses it for the moment.
-constexpr RetryPolicy kReplace{"replace", 0, std::chrono::seconds(60), std::chrono::milliseconds(50),
-                               std::chrono::milliseconds(50)};
+constexpr RetryPolicy kReplace{.what = "replace",
+                               .patience = std::chrono::seconds(60),
+                               .delay = std::chrono::milliseconds(50),
+                               .step = std::chrono::milliseconds(50)};
 
 const QString kCutOff = QStringLiteral("cut off because Corvane was closed");
 

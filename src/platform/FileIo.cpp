@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -110,13 +111,12 @@ QString publishFile(const QString &folder, const FileWriter &write, const FilePl
     QFile file(temporary);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         throw WriteError(temporary, file.errorString());
-    try {
-        write(file);
-    } catch (...) {
+    auto discardUnwritten = qScopeGuard([&] {
         file.close();
         discard();
-        throw;
-    }
+    });
+    write(file);
+    discardUnwritten.dismiss();
     QString failed;
     if (file.error() != QFileDevice::NoError || !flushToDisk(file))
         failed = file.errorString();
@@ -127,12 +127,10 @@ QString publishFile(const QString &folder, const FileWriter &write, const FilePl
         discard();
         throw WriteError(temporary, failed);
     }
-    try {
-        return place(temporary);
-    } catch (...) {
-        discard(); // the file did not take its name: nothing of it stays
-        throw;
-    }
+    auto discardUnplaced = qScopeGuard(discard); // the file did not take its name: nothing of it stays
+    QString placed = place(temporary);
+    discardUnplaced.dismiss();
+    return placed;
 }
 
 FilePlacer replacing(const QString &target, const RetryPolicy *retryPolicy)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Errors.h"
-#include "ExclusiveRename.h"
+#include "NoReplaceRename.h"
 #include "Retry.h"
 
 #include <QByteArray>

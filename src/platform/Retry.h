@@ -43,11 +43,15 @@ void retryOnError(const RetryPolicy &policy, const std::function<void()> &operat
                   const std::function<bool(const Error &)> &passing);
 
 // A removal the program waits for: a message or attachment that must not be taken twice.
-inline constexpr RetryPolicy kPatientRemoval{"remove", 0, std::chrono::seconds(60),
-                                             std::chrono::milliseconds(20), std::chrono::milliseconds(20)};
+inline constexpr RetryPolicy kPatientRemoval{.what = "remove",
+                                             .patience = std::chrono::seconds(60),
+                                             .delay = std::chrono::milliseconds(20),
+                                             .step = std::chrono::milliseconds(20)};
 // A removal of a temporary file of our own: one left behind goes with a later sweep.
-inline constexpr RetryPolicy kQuickRemoval{"remove", 0, std::chrono::seconds(5),
-                                           std::chrono::milliseconds(20), std::chrono::milliseconds(20)};
+inline constexpr RetryPolicy kQuickRemoval{.what = "remove",
+                                           .patience = std::chrono::seconds(5),
+                                           .delay = std::chrono::milliseconds(20),
+                                           .step = std::chrono::milliseconds(20)};
 
 // Removes a file, trying again while a share refuses (the file is held open elsewhere). Returns
 // whether the file is gone.

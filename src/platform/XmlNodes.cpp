@@ -1,7 +1,5 @@
 #include "XmlNodes.h"
 
-#include "DateText.h"
-
 namespace corvane::platform::xml {
 
 pugi::xml_node childByName(const pugi::xml_node &parent, const char *name)
@@ -124,11 +122,6 @@ void writeAttribute(pugi::xml_node &element, const char *name, const std::option
     if (!attribute)
         attribute = element.append_attribute(name);
     attribute.set_value(value->toUtf8().constData());
-}
-
-void writeDateAttribute(pugi::xml_node &element, const char *name, const QDateTime &value)
-{
-    writeAttribute(element, name, dateTimeText(value));
 }
 
 } // namespace corvane::platform::xml

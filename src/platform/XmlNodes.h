@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QString>
 
 #include <pugixml.hpp>
@@ -43,7 +42,5 @@ std::optional<QString> readAttribute(const pugi::xml_node &element, const char *
 QString attributeText(const pugi::xml_node &element, const char *name);
 // Stores the text unchanged; no value removes the attribute.
 void writeAttribute(pugi::xml_node &element, const char *name, const std::optional<QString> &value);
-// Stores the date as the program's date text.
-void writeDateAttribute(pugi::xml_node &element, const char *name, const QDateTime &value);
 
 } // namespace corvane::platform::xml

@@ -32,8 +32,10 @@ namespace {
 
 #ifndef Q_OS_WIN
 // Asks a share that fails for a moment again every tenth of a second for up to a minute.
-constexpr platform::RetryPolicy kShareLook{"look at a folder", 0, std::chrono::seconds(60),
-                                           std::chrono::milliseconds(100), std::chrono::milliseconds(0)};
+constexpr platform::RetryPolicy kShareLook{.what = "look at a folder",
+                                           .patience = std::chrono::seconds(60),
+                                           .delay = std::chrono::milliseconds(100),
+                                           .step = std::chrono::milliseconds(0)};
 #endif
 
 // Whether the folder exists. A share that answers with an error other than "not there" (EIO for a

@@ -9,7 +9,7 @@
 #include "core/Message.h"
 #include "core/MessageFileNames.h"
 #include "platform/EventLoopWait.h"
-#include "platform/ExclusiveRename.h"
+#include "platform/NoReplaceRename.h"
 #include "platform/FileNames.h"
 #include "platform/Paths.h"
 #include "platform/XmlDocument.h"

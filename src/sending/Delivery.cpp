@@ -2,9 +2,10 @@
 
 #include "core/MessageFileNames.h"
 #include "platform/Errors.h"
-#include "platform/ExclusiveRename.h"
 #include "platform/FileIo.h"
 #include "platform/FileNames.h"
+#include "platform/FolderLock.h"
+#include "platform/NoReplaceRename.h"
 #include "platform/Paths.h"
 #include "platform/Retry.h"
 
@@ -23,12 +24,16 @@ namespace corvane::sending {
 namespace {
 
 // A share refuses a removal for a moment now and then (EIO, EBUSY); try a few times.
-constexpr platform::RetryPolicy kTemporaryRemoval{"remove", 20, std::chrono::milliseconds(0),
-                                                  std::chrono::milliseconds(10), std::chrono::milliseconds(10)};
+constexpr platform::RetryPolicy kTemporaryRemoval{.what = "remove",
+                                                  .attempts = 20,
+                                                  .delay = std::chrono::milliseconds(10),
+                                                  .step = std::chrono::milliseconds(10)};
 // Shares fail an operation now and then for a moment (EIO while a name another client has just
 // removed is still being deleted on the server): try again before giving up.
-constexpr platform::RetryPolicy kPublish{"publish", 6, std::chrono::milliseconds(0),
-                                         std::chrono::milliseconds(50), std::chrono::milliseconds(50)};
+constexpr platform::RetryPolicy kPublish{.what = "publish",
+                                         .attempts = 6,
+                                         .delay = std::chrono::milliseconds(50),
+                                         .step = std::chrono::milliseconds(50)};
 
 // The numbers the name has in the folder now, from one listing: a file another client has just
 // created may still look absent to a single-file test through a client's cache.

@@ -8,7 +8,7 @@
 #include "addressbook/AddressStore.h"
 #include "addressbook/MailSettings.h"
 #include "platform/BackgroundCopies.h"
-#include "receiving/AttachmentFetching.h"
+#include "receiving/AttachmentFetcher.h"
 #include "receiving/InboxProbe.h"
 #include "receiving/InboxStore.h"
 #include "receiving/MailCheck.h"

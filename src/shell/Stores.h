@@ -1,7 +1,7 @@
 #pragma once
 
 #include "addressbook/AddressStore.h"
-#include "platform/ExclusiveRename.h"
+#include "platform/FolderLock.h"
 #include "platform/XmlDocument.h"
 #include "receiving/InboxStore.h"
 #include "sending/SentStore.h"

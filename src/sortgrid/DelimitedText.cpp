@@ -5,6 +5,8 @@
 #include "platform/FileIo.h"
 #include "platform/TextCodec.h"
 
+#include <QScopeGuard>
+
 namespace corvane::sortgrid {
 
 QStringList splitDelimitedLine(QStringView line, QChar separator)
@@ -41,20 +43,15 @@ void ImportDelimited(StringGridModel &grid, const QString &fileName, QChar separ
     const QStringList lines = textLines(platform::decodeUtf8OrWindows1252(platform::readWholeFile(fileName)));
 
     grid.BeginUpdate();
-    try {
-        grid.setGridRowCount(std::max<int>(int(lines.size()), grid.FixedRows()));
-        grid.setGridColumnCount(grid.FixedCols() + 1);
-        for (int row = 0; row < lines.size(); ++row) {
-            const QStringList fields = splitDelimitedLine(lines.at(row), separator);
-            if (fields.size() > grid.gridColumnCount())
-                grid.setGridColumnCount(int(fields.size()));
-            grid.setRows(row, fields);
-        }
-    } catch (...) {
-        grid.EndUpdate();
-        throw;
+    const auto endUpdate = qScopeGuard([&grid] { grid.EndUpdate(); });
+    grid.setGridRowCount(std::max<int>(int(lines.size()), grid.FixedRows()));
+    grid.setGridColumnCount(grid.FixedCols() + 1);
+    for (int row = 0; row < lines.size(); ++row) {
+        const QStringList fields = splitDelimitedLine(lines.at(row), separator);
+        if (fields.size() > grid.gridColumnCount())
+            grid.setGridColumnCount(int(fields.size()));
+        grid.setRows(row, fields);
     }
-    grid.EndUpdate();
 }
 
 void ExportDelimited(const StringGridModel &grid, const QString &fileName, QChar separator)

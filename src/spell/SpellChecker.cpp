@@ -85,6 +85,7 @@ bool SpellChecker::CheckText(const QString &text, int offset)
             events.OnClearSoundLike();
         });
     } catch (...) {
+        // Not a scope guard: saving the custom words may throw in turn.
         finishCheck(events); // a handler's error still ends the check and saves the custom words
         throw;
     }

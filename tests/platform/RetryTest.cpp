@@ -8,7 +8,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr RetryPolicy kThreeTries{"test", 3, 0ms, 1ms, 1ms};
+constexpr RetryPolicy kThreeTries{.what = "test", .attempts = 3, .delay = 1ms, .step = 1ms};
 
 TEST(Retry, TriesUntilDoneOrTheAttemptsAreUsedUp)
 {
@@ -28,7 +28,8 @@ TEST(Retry, TriesUntilDoneOrTheAttemptsAreUsedUp)
 
 TEST(Retry, BusyDoesNotGrowTheWaitAndPatienceEndsIt)
 {
-    const RetryPolicy patient{"test", 0, 30ms, 10s, 10s, 10s, 1ms};
+    const RetryPolicy patient{
+        .what = "test", .patience = 30ms, .delay = 10s, .step = 10s, .maxDelay = 10s, .base = 1ms};
     int tries = 0;
     // Only busy: waits the base time each try (a failure would wait ten seconds) until patience ends.
     EXPECT_FALSE(retry(patient, [&] {

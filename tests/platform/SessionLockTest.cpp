@@ -1,4 +1,4 @@
-#include "platform/ExclusiveRename.h"
+#include "platform/FolderLock.h"
 
 #include "support/TempFolder.h"
 

@@ -1,5 +1,4 @@
 #include "platform/EventLoopWait.h"
-#include "platform/UiThread.h"
 
 #include <QCoreApplication>
 #include <QThread>
@@ -8,35 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <stdexcept>
 
 using namespace corvane::platform;
 
 namespace {
-
-TEST(UiThread, WorkerRunsAFunctionOnTheUiThreadAndWaitsForIt)
-{
-    std::atomic<bool> done = false;
-    QThread *ranOn = nullptr;
-    bool sawException = false;
-    EventLoopWaiter waiter;
-    QThread *worker = QThread::create([&] {
-        runOnUiThreadAndWait([&] { ranOn = QThread::currentThread(); });
-        try {
-            runOnUiThreadAndWait([] { throw std::runtime_error("boom"); });
-        } catch (const std::runtime_error &) {
-            sawException = true;
-        }
-        done = true;
-        waiter.wake();
-    });
-    worker->start();
-    EXPECT_TRUE(waiter.waitUntil([&] { return done.load(); }, 5000));
-    worker->wait();
-    delete worker;
-    EXPECT_EQ(ranOn, QThread::currentThread());
-    EXPECT_TRUE(sawException);
-}
 
 TEST(EventLoopWaiter, KeepsTimersRunningWhileWaitingAndTimesOut)
 {

@@ -2,7 +2,7 @@
 
 #include "addressbook/AddressCollector.h"
 #include "addressbook/AddressStore.h"
-#include "receiving/AttachmentFetching.h"
+#include "receiving/AttachmentFetcher.h"
 #include "receiving/InboxProbe.h"
 #include "receiving/InboxStore.h"
 #include "receiving/MailCheck.h"

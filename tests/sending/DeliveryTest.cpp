@@ -3,7 +3,7 @@
 #include "platform/BackgroundCopies.h"
 #include "platform/Errors.h"
 #include "platform/FileIo.h"
-#include "platform/ExclusiveRename.h"
+#include "platform/FolderLock.h"
 #include "support/TempFolder.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 #include "shell/ProfileLock.h"
 #include "shell/Stores.h"
 
-#include "platform/ExclusiveRename.h"
+#include "platform/FolderLock.h"
 
 #include "support/StoreTexts.h"
 #include "support/TempFolder.h"

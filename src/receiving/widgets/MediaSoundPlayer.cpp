@@ -36,14 +36,6 @@ void MediaSoundPlayer::play(const QString &file, std::function<void(const QStrin
     m_player->play();
 }
 
-bool MediaSoundPlayer::isBusy() const
-{
-    if (!m_player)
-        return false;
-    const QMediaPlayer::MediaStatus status = m_player->mediaStatus();
-    return m_player->playbackState() == QMediaPlayer::PlayingState || status == QMediaPlayer::LoadingMedia;
-}
-
 void MediaSoundPlayer::fail(const QString &reason)
 {
     // Told once per sound, whichever of the player's reports comes first.

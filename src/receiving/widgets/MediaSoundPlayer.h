@@ -18,9 +18,6 @@ public:
     explicit MediaSoundPlayer(QObject *parent = nullptr);
     void play(const QString &file, std::function<void(const QString &reason)> failed) override;
 
-    // Playing or loading a sound.
-    bool isBusy() const;
-
 Q_SIGNALS:
     // The sound ended, played through or failed.
     void finished();

@@ -419,18 +419,6 @@ void ComposePane::ClearNewIExecute()
     m_draft.settle();
 }
 
-void ComposePane::loadDraft(const Draft &draft, int caret)
-{
-    m_subject->setText(draft.subject);
-    m_draft.setRecipients(draft.recipients);
-    m_draft.setAttachmentPaths(draft.attachmentPaths);
-    m_editor->setTextRtf(draft.rtfBody);
-    m_editor->setSelStart(caret);
-    m_draft.noteEdit();
-    Richtextbox1SelectionChange();
-    m_draft.settle();
-}
-
 void ComposePane::SendiExecute()
 {
     if (m_send.isRunning())

@@ -51,11 +51,6 @@ public:
     QAction *clearAction() const { return m_clear; }
     ComposeDraft &draft() const { return m_draft; }
 
-    // Fills the pane with a message to write: recipients, subject, attachments (full paths) and
-    // the RTF body, with the caret at the given position of the body's text. The undo history
-    // starts afresh; the draft asks for a new identifier but holds no unsent work.
-    void loadDraft(const Draft &draft, int caret = 0);
-
     // Asked by Reply, Forward and Reopen before they replace the message: refused with a message
     // while a send runs; a message edited since it was last sent, cleared or filled is discarded
     // only when the user agrees.

@@ -4,7 +4,7 @@
 #include "Icons.h"
 #include "WindowServices.h"
 
-#include "shell/FolderFields.h"
+#include "shell/FileDialogFilters.h"
 #include "shell/Navigation.h"
 #include "shell/Settings.h"
 

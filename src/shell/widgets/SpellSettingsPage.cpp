@@ -2,7 +2,7 @@
 
 #include "WindowServices.h"
 
-#include "shell/FolderFields.h"
+#include "shell/FileDialogFilters.h"
 #include "shell/Settings.h"
 
 #include "ui/widgets/GrowingField.h"

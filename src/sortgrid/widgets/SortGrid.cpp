@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMetaMethod>
+#include <QScopeGuard>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -392,15 +393,11 @@ void TSortGrid::withoutAlwaysShowEditor(Action action)
     const bool always = m_options & goAlwaysShowEditor;
     if (always)
         setOptions(m_options & ~TGridOptions(goAlwaysShowEditor));
-    try {
-        action();
-    } catch (...) {
+    const auto restore = qScopeGuard([&] {
         if (always)
             setOptions(m_options | goAlwaysShowEditor);
-        throw;
-    }
-    if (always)
-        setOptions(m_options | goAlwaysShowEditor);
+    });
+    action();
 }
 
 void TSortGrid::InsertRowAt(int row)
@@ -626,6 +623,7 @@ void TSortGrid::ValidateCell()
 void TSortGrid::Click()
 {
     const bool validate = m_focused && m_movingRows == 0;
+    // Not a scope guard: validating runs the cell's handler, which may throw in turn.
     try {
         if (OnClick)
             OnClick(this);
@@ -647,15 +645,11 @@ void TSortGrid::movingRows(Action action)
     if (m_movingRows == 0 && m_focused)
         ValidateCell();
     ++m_movingRows;
-    try {
-        action();
-    } catch (...) {
+    const auto moved = qScopeGuard([this] {
         if (--m_movingRows == 0)
             RememberCurrentCell();
-        throw;
-    }
-    if (--m_movingRows == 0)
-        RememberCurrentCell();
+    });
+    action();
 }
 
 void TSortGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)

@@ -1,4 +1,4 @@
-#include "FolderFields.h"
+#include "FileDialogFilters.h"
 
 #include <QRegularExpression>
 #include <QStringList>

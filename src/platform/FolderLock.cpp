@@ -1,4 +1,4 @@
-#include "ExclusiveRename.h"
+#include "FolderLock.h"
 
 #include "Errors.h"
 #include "FileIo.h"
@@ -15,97 +15,19 @@
 #include <QRandomGenerator>
 #include <QSysInfo>
 
-#include <atomic>
 #include <optional>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
 #else
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <csignal>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace corvane::platform {
-
-namespace {
-
-#ifndef Q_OS_WIN
-bool meansNotSupported(int error)
-{
-    return error == EINVAL || error == ENOSYS || error == ENOTSUP || error == EOPNOTSUPP
-        || error == EPERM || error == EXDEV;
-}
-
-void setReason(QString *reason, int error)
-{
-    if (reason)
-        *reason = QString::fromLocal8Bit(std::strerror(error));
-}
-#endif
-
-std::atomic<NoReplaceWay> g_noReplaceWay{NoReplaceWay::Native};
-
-} // namespace
-
-void setNoReplaceWayForTesting(NoReplaceWay way)
-{
-    g_noReplaceWay = way;
-}
-
-RenameOutcome renameWithoutReplacing(const QString &from, const QString &to, QString *reason)
-{
-    const NoReplaceWay way = g_noReplaceWay;
-    if (way == NoReplaceWay::Unsupported) {
-        if (reason)
-            *reason = QStringLiteral("no rename without replacing here");
-        return RenameOutcome::NotSupported;
-    }
-#ifdef Q_OS_WIN
-    if (MoveFileExW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(from).utf16()),
-                    reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(to).utf16()),
-                    MOVEFILE_WRITE_THROUGH))
-        return RenameOutcome::Done;
-    const DWORD error = GetLastError();
-    if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
-        return RenameOutcome::TargetExists;
-    if (reason)
-        *reason = QStringLiteral("rename failed (error %1)").arg(error);
-    return RenameOutcome::Failed;
-#else
-    const QByteArray source = QFile::encodeName(from);
-    const QByteArray target = QFile::encodeName(to);
-#ifdef RENAME_NOREPLACE
-    if (way == NoReplaceWay::Native) {
-        if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
-            return RenameOutcome::Done;
-        if (errno == EEXIST)
-            return RenameOutcome::TargetExists;
-        if (!meansNotSupported(errno)) {
-            setReason(reason, errno);
-            return RenameOutcome::Failed;
-        }
-    }
-#endif
-    // No atomic no-replace rename here: a hard link fails when the name exists.
-    if (::link(source.constData(), target.constData()) == 0) {
-        ::unlink(source.constData());
-        return RenameOutcome::Done;
-    }
-    if (errno == EEXIST)
-        return RenameOutcome::TargetExists;
-    if (meansNotSupported(errno)) {
-        setReason(reason, errno);
-        return RenameOutcome::NotSupported;
-    }
-    setReason(reason, errno);
-    return RenameOutcome::Failed;
-#endif
-}
 
 QString FolderLock::lockPathFor(const QString &folder)
 {
@@ -155,21 +77,29 @@ MkdirOutcome makeLockFolder(const QString &path, QString *reason)
 } // namespace
 
 // Removing our lock folder, refused for a moment while another client looks at it.
-constexpr RetryPolicy kLockFolderRemoval{"unlock", 40, std::chrono::milliseconds(0),
-                                         std::chrono::milliseconds(10), std::chrono::milliseconds(5)};
+constexpr RetryPolicy kLockFolderRemoval{.what = "unlock",
+                                         .attempts = 40,
+                                         .delay = std::chrono::milliseconds(10),
+                                         .step = std::chrono::milliseconds(5)};
 // A read-modify-write that a share refuses now and then (another client reads the file).
-constexpr RetryPolicy kLockedUpdate{"locked update", 8, std::chrono::milliseconds(0),
-                                    std::chrono::milliseconds(50), std::chrono::milliseconds(50),
-                                    std::chrono::milliseconds(500)};
+constexpr RetryPolicy kLockedUpdate{.what = "locked update",
+                                    .attempts = 8,
+                                    .delay = std::chrono::milliseconds(50),
+                                    .step = std::chrono::milliseconds(50),
+                                    .maxDelay = std::chrono::milliseconds(500)};
 
 void FolderLock::acquire(const QString &folder, Options options)
 {
     const QString path = lockPathFor(folder);
     // Tries again every few milliseconds, spread so that writers waiting together do not meet
     // again, and backs off while the share fails.
-    const RetryPolicy policy{"lock", 0, options.giveUpAfter, std::chrono::milliseconds(20),
-                             std::chrono::milliseconds(20), std::chrono::milliseconds(250),
-                             std::chrono::milliseconds(3), std::chrono::milliseconds(12)};
+    const RetryPolicy policy{.what = "lock",
+                             .patience = options.giveUpAfter,
+                             .delay = std::chrono::milliseconds(20),
+                             .step = std::chrono::milliseconds(20),
+                             .maxDelay = std::chrono::milliseconds(250),
+                             .base = std::chrono::milliseconds(3),
+                             .jitter = std::chrono::milliseconds(12)};
     // The lock folder we last saw and since when it has been unchanged, by our own clock: the
     // server's clock may differ from ours. It is looked at seldom: every look opens it on the
     // server, which gets in the way of its owner removing it.

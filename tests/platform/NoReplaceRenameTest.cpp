@@ -1,4 +1,4 @@
-#include "platform/ExclusiveRename.h"
+#include "platform/NoReplaceRename.h"
 #include "platform/FileIo.h"
 
 #include "support/TempFolder.h"
@@ -14,7 +14,7 @@ namespace {
 
 // Every way of claiming a name without replacing, the fallbacks included: a taken name is refused
 // with both files left as they were; a free name is taken whole.
-TEST(ExclusiveRename, EveryWayRefusesATakenNameAndLeavesBothFilesAsTheyWere)
+TEST(NoReplaceRename, EveryWayRefusesATakenNameAndLeavesBothFilesAsTheyWere)
 {
     const struct
     {

@@ -1,4 +1,4 @@
-#include "AttachmentFetching.h"
+#include "AttachmentFetcher.h"
 
 #include "core/AttachIni.h"
 #include "core/MessageFileNames.h"

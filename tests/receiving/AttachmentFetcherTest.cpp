@@ -1,4 +1,4 @@
-#include "receiving/AttachmentFetching.h"
+#include "receiving/AttachmentFetcher.h"
 #include "sending/AttachmentSending.h"
 
 #include "core/AttachIni.h"
@@ -21,7 +21,7 @@ using namespace corvane::receiving;
 
 namespace {
 
-struct AttachmentFetchingTest : ::testing::Test
+struct AttachmentFetcherTest : ::testing::Test
 {
     test::TempFolder temp;
     platform::BackgroundCopies copies;
@@ -51,7 +51,7 @@ struct AttachmentFetchingTest : ::testing::Test
 
 } // namespace
 
-TEST_F(AttachmentFetchingTest, FollowsTheCountingTable)
+TEST_F(AttachmentFetcherTest, FollowsTheCountingTable)
 {
     struct Row
     {
@@ -93,7 +93,7 @@ TEST_F(AttachmentFetchingTest, FollowsTheCountingTable)
     }
 }
 
-TEST_F(AttachmentFetchingTest, EachAttachmentIsCopiedAndCountedSeparately)
+TEST_F(AttachmentFetcherTest, EachAttachmentIsCopiedAndCountedSeparately)
 {
     test::writeFile(server + QStringLiteral("a.doc"), QByteArray(10000, 'a'));
     test::writeFile(server + QStringLiteral("empty.txt"), QByteArray());
@@ -111,7 +111,7 @@ TEST_F(AttachmentFetchingTest, EachAttachmentIsCopiedAndCountedSeparately)
     EXPECT_TRUE(QDir(own).entryList({QStringLiteral("~corvane-*")}, QDir::Files).isEmpty());
 }
 
-TEST_F(AttachmentFetchingTest, AFailedCopyKeepsTheSourceAndTheOlderFile)
+TEST_F(AttachmentFetcherTest, AFailedCopyKeepsTheSourceAndTheOlderFile)
 {
     setCount(server, "gone.doc", 1);
     test::writeFile(own + QStringLiteral("gone.doc"), "older");
@@ -122,7 +122,7 @@ TEST_F(AttachmentFetchingTest, AFailedCopyKeepsTheSourceAndTheOlderFile)
 }
 
 // Sent through one server folder to Ann and Bob: each fetches the file, and the second removes it.
-TEST_F(AttachmentFetchingTest, EveryRecipientOfARelayedSendGetsTheFile)
+TEST_F(AttachmentFetcherTest, EveryRecipientOfARelayedSendGetsTheFile)
 {
     test::writeFile(temp.file(QStringLiteral("a.doc")), "attachment");
     sending::AttachmentSending sending(copies);
@@ -141,7 +141,7 @@ TEST_F(AttachmentFetchingTest, EveryRecipientOfARelayedSendGetsTheFile)
 
 // A name that leaves the folder, or one of the mail's own files in the user's inbox folder
 // (a message file, Attach.ini, a lock or temporary name), is never written.
-TEST_F(AttachmentFetchingTest, NamesThatLeaveTheFolderOrAreTheMailsOwnFilesAreNeverWritten)
+TEST_F(AttachmentFetcherTest, NamesThatLeaveTheFolderOrAreTheMailsOwnFilesAreNeverWritten)
 {
     const QString outside = temp.path() + QStringLiteral("secret.txt");
     test::writeFile(outside, "keep");

@@ -1,4 +1,4 @@
-#include "shell/FolderFields.h"
+#include "shell/FileDialogFilters.h"
 #include "shell/HelpTopics.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@ using namespace corvane::shell;
 
 namespace {
 
-TEST(FolderFields, FiltersBecomeDialogFiltersWithTheirPatternsAndAllFiles)
+TEST(FileDialogFilters, FiltersBecomeDialogFiltersWithTheirPatternsAndAllFiles)
 {
     EXPECT_EQ(toDialogFilter(kSoundFilter),
               QStringLiteral("Sound (*.wav);;Music (*.mid *.mp3);;All Files (*)"));
