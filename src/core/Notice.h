@@ -11,6 +11,7 @@ struct Notice
 {
     // What happened.
     enum class Code {
+        Unspecified,             // a notice nobody gave a code: never taken for a success
         MessagesSent,            // a send delivered and recorded its message
         NothingToSend,           // no chosen name led to a folder
         SendRefused,             // a recipient or attachment name refused before anything was written
@@ -32,7 +33,7 @@ struct Notice
         AddressRefused,          // an address whose name cannot name message files
     };
     enum class Kind { Information, Warning, Error };
-    Code code = Code::MessagesSent;
+    Code code = Code::Unspecified;
     Kind kind = Kind::Information;
     QString text;
     bool beep = false; // sound the exclamation beep before showing it

@@ -250,6 +250,7 @@ NoticeOutcome noticeOutcome(const Notice &notice)
     case Code::MessageFileSetAside:
     case Code::CopyFailed:
     case Code::AddressRefused:
+    case Code::Unspecified:
         return NoticeOutcome::Failure;
     }
     return NoticeOutcome::Failure;
