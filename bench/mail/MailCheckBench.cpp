@@ -20,6 +20,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QMap>
 #include <QTemporaryDir>
@@ -175,9 +176,16 @@ void BM_Check(benchmark::State &state)
         settings.yourName = QStringLiteral("Bob");
         settings.yourInbox = inboxFolder();
 
+        receiving::CheckResult result;
+        QEventLoop loop;
+        QObject::connect(&check, &receiving::MailCheck::finished, &loop, [&](const receiving::CheckResult &checked) {
+            result = checked;
+            loop.quit();
+        });
         QElapsedTimer timer;
         timer.start();
-        const receiving::CheckResult result = check.CheckiExecute(settings);
+        if (check.start(settings))
+            loop.exec();
         const double elapsed = double(timer.nsecsElapsed()) / 1e9;
         if (result.stored != count || result.deleted != count || !result.notices.isEmpty())
             state.SkipWithError("the check did not take every file in");

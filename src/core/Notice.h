@@ -25,6 +25,7 @@ struct Notice
         SendFailed,              // the send stopped on an error
         StoreReadOnly,           // a store that could not be read is not written
         CheckFailed,             // the mail check stopped on an error
+        CheckRunning,            // refused: the mail check is running
         MessageFileUnopenable,   // a message file stays unopenable beyond the grace time
         MessageFileUnreadable,   // a message file cannot be read, nor moved aside
         MessageFileSetAside,     // an unreadable message file was moved aside

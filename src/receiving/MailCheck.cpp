@@ -8,7 +8,6 @@
 #include "addressbook/AddressCollector.h"
 #include "core/Message.h"
 #include "core/MessageFileNames.h"
-#include "platform/EventLoopWait.h"
 #include "platform/NoReplaceRename.h"
 #include "platform/FileNames.h"
 #include "platform/Paths.h"
@@ -18,9 +17,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QSet>
 
+#include <exception>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -37,96 +40,9 @@ Notice errorNotice(Notice::Code code, const QString &text)
 
 } // namespace
 
-MailCheck::MailCheck(InboxStore &store, addressbook::AddressCollector &collector, QObject *parent)
-    : QObject(parent),
-      m_store(store),
-      m_collector(collector),
-      m_nowMs([] { return QDateTime::currentMSecsSinceEpoch(); })
+// The inner loop: one file read, its message taken in or noted.
+struct MailCheck::FolderScan
 {
-}
-
-QString MailCheck::setAsideName(const QString &fileName)
-{
-    return fileName + QStringLiteral(".unreadable");
-}
-
-CheckResult MailCheck::CheckiExecute(const addressbook::MailSettings &settings)
-{
-    CheckResult result;
-    if (m_running || m_collector.isCollecting()) {
-        result.skipped = true;
-        return result;
-    }
-    // Mail taken into a store that cannot be saved would be lost with its deleted files.
-    if (m_store.document().isReadOnly()) {
-        result.notices.append(errorNotice(Notice::Code::StoreReadOnly, m_store.document().readOnlyReason()));
-        return result;
-    }
-    m_running = true;
-    Q_EMIT statusTextChanged(kCheckingMessages);
-    Q_EMIT checkiEnabledChanged(false);
-    m_taken.clear();
-    m_ownInbox = settings.yourInbox;
-    m_storeGeneration = m_store.generation();
-    m_sinceEvents.start();
-
-    try {
-        const QString &name = settings.yourName;
-        if (!core::canNameMessageFiles(name))
-            throw Error(QStringLiteral("Mail cannot be checked: the name \"%1\" cannot be part of a file name. "
-                                       "Change Your Name in the settings.")
-                            .arg(name));
-        const addressbook::RecipientList folders = m_collector.CollectAddresses({name}, true, settings);
-        // The collection lets events run: a store loaded meanwhile is the one to append to.
-        m_storeGeneration = m_store.generation();
-        m_store.ensureMessages();
-        m_store.ensureProperties();
-        QSet<QString> scanned;
-        for (const addressbook::RecipientEntry &entry : folders) {
-            if (storeReplaced())
-                break;
-            if (entry.Inbox.isEmpty() || scanned.contains(entry.Inbox))
-                continue;
-            scanned.insert(entry.Inbox);
-            scanFolder(entry.Inbox, name, result);
-        }
-    } catch (const Error &error) {
-        result.notices.append(errorNotice(Notice::Code::CheckFailed, error.message()));
-    }
-
-    // Whatever was taken in is saved; only then are its files removed. When the store was loaded
-    // again while the check let events run, what was taken in went with the old document: the
-    // files stay for the next check, which no longer knows their messages.
-    if (m_taken.isEmpty() || !storeReplaced()) {
-        try {
-            if (m_store.document().isActive())
-                m_store.save();
-            removeTakenFiles(result);
-        } catch (const Error &error) {
-            result.notices.append(errorNotice(Notice::Code::CheckFailed, error.message()));
-        }
-    }
-    m_taken.clear();
-
-    m_running = false;
-    Q_EMIT statusTextChanged(QString());
-    Q_EMIT checkiEnabledChanged(true);
-    return result;
-}
-
-bool MailCheck::storeReplaced() const
-{
-    return m_store.generation() != m_storeGeneration;
-}
-
-void MailCheck::scanFolder(const QString &folder, const QString &userName, CheckResult &result)
-{
-    const QList<MessageFile> files = listMessageFiles(folder, userName);
-    QStringList paths;
-    paths.reserve(files.size());
-    for (const MessageFile &entry : files)
-        paths.append(entry.path);
-    ReadAhead reader(paths);
     // Copies that another user of the To list may hold for this one wait until the user's own
     // files of the folder are in, so that they are taken only for a message still missing.
     struct Parsed
@@ -135,80 +51,312 @@ void MailCheck::scanFolder(const QString &folder, const QString &userName, Check
         std::unique_ptr<platform::XmlDocument> document;
         core::MessageFile message;
     };
+
+    QString folder;
+    QList<MessageFile> files;
+    std::unique_ptr<ReadAhead> reader;
+    qsizetype next = 0; // the index of the file the reader hands out next
     std::vector<Parsed> shared;
-    for (qsizetype left = paths.size(); left > 0; --left) { // one file read per path, in order
-        letEventsRun();
-        FileRead read = reader.next(platform::EventLoopWaiter::runPendingEvents);
-        if (storeReplaced())
+};
+
+namespace {
+
+// Work done in one step before the window gets its turn: often enough to keep it alive, seldom
+// enough not to cost the check its speed.
+constexpr qint64 kStepMs = 5;
+// While the check waits for a file, how often it looks whether the read passed its time limit.
+constexpr int kLookAtReadMs = 100;
+
+} // namespace
+
+MailCheck::MailCheck(InboxStore &store, addressbook::AddressCollector &collector, QObject *parent)
+    : QObject(parent),
+      m_store(store),
+      m_collector(collector),
+      m_nowMs([] { return QDateTime::currentMSecsSinceEpoch(); })
+{
+    m_readerLate = new QTimer(this);
+    m_readerLate->setSingleShot(true);
+    m_readerLate->setInterval(kLookAtReadMs);
+    connect(m_readerLate, &QTimer::timeout, this, &MailCheck::step);
+}
+
+MailCheck::~MailCheck() = default;
+
+QString MailCheck::setAsideName(const QString &fileName)
+{
+    return fileName + QStringLiteral(".unreadable");
+}
+
+bool MailCheck::start(const addressbook::MailSettings &settings)
+{
+    if (m_running || m_collector.isCollecting())
+        return false;
+    m_running = true;
+    m_cancelled = false;
+    m_result = {};
+    m_settings = settings;
+    m_folders.clear();
+    m_scan.reset();
+    m_taken.clear();
+    // Mail taken into a store that cannot be saved would be lost with its deleted files.
+    if (m_store.document().isReadOnly()) {
+        m_result.notices.append(errorNotice(Notice::Code::StoreReadOnly, m_store.document().readOnlyReason()));
+        m_phase = Phase::Refused;
+    } else {
+        m_phase = Phase::Collecting;
+        Q_EMIT statusTextChanged(kCheckingMessages);
+        Q_EMIT checkiEnabledChanged(false);
+        m_ownInbox = settings.yourInbox;
+        m_storeGeneration = m_store.generation();
+    }
+    scheduleStep();
+    return true;
+}
+
+void MailCheck::cancel()
+{
+    if (!m_running)
+        return;
+    m_cancelled = true;
+    scheduleStep();
+}
+
+void MailCheck::scheduleStep()
+{
+    if (std::exchange(m_stepQueued, true))
+        return;
+    QMetaObject::invokeMethod(this, [this] {
+        m_stepQueued = false;
+        step();
+    }, Qt::QueuedConnection);
+}
+
+void MailCheck::step()
+{
+    // A step that runs the event loop (the address collection waits for its probes) is not
+    // entered again from it; it goes on where it stands when it returns.
+    if (!m_running || m_inStep)
+        return;
+    m_inStep = true;
+    const auto leaving = qScopeGuard([this] { m_inStep = false; });
+    m_readerLate->stop();
+    if (m_phase == Phase::Refused) {
+        finish();
+        return;
+    }
+    try {
+        if (m_cancelled) {
+            end();
             return;
-        if (!read.opened) {
-            switch (read.refusal) {
-            case FileRead::Refusal::NotAFile:
-                noteNotAFile(read); // never a message: left where it is, the user told when it lasts
-                noteUnopenable(read, result);
-                break;
-            case FileRead::Refusal::TooLarge:
-                noteUnreadable(read, read.error, SetAside::AtOnce, result); // never read into memory
-                break;
-            case FileRead::Refusal::TimedOut:
-                qCWarning(lcReceiving, "skipped %s for this check: %s",
-                          qUtf8Printable(QDir::toNativeSeparators(read.path)), qUtf8Printable(read.error));
-                noteUnopenable(read, result);
-                break;
-            case FileRead::Refusal::None:
-                if (read.exists)
-                    noteUnopenable(read, result); // a passing fault of the share, as a rule
-                break;
-            }
-            continue;
         }
-        if (!m_unopenable.isEmpty())
-            m_unopenable.remove(read.path);
-        if (!m_notRemoved.isEmpty()) {
-            const auto known = m_notRemoved.constFind(read.path);
-            if (known != m_notRemoved.constEnd()) {
-                if (read.identity == known.value()) {
-                    m_taken.append({read.path, read.identity}); // handled before; only its removal is due
-                    continue;
-                }
-                m_notRemoved.erase(known);
-            }
+        if (m_phase == Phase::Collecting) {
+            collectFolders();
+            m_phase = Phase::Scanning;
+            scheduleStep();
+            return;
         }
-        auto document = std::make_unique<platform::XmlDocument>();
-        try {
-            document->loadFromBytes(std::move(read.bytes), read.path);
-        } catch (const XmlError &error) {
-            if (noteUnreadable(read, error.message(), SetAside::AfterGraceTime, result))
-                continue;
-            return; // a sender may still be writing it: the rest of this folder waits
-        }
-        if (!m_unreadable.isEmpty())
-            m_unreadable.remove(read.path);
-        const QString fileName = files.at(paths.size() - left).name;
-        // The body stays in the document: the store copies the Message element as it is.
-        core::MessageFile parsed = core::readMessageFile(*document, core::MessageParts::WithoutBody);
-        switch (addresseeOf(fileName, parsed.message ? parsed.message->to : QStringList(), userName)) {
-        case Addressee::Other:
-            continue; // another user's whose name starts with this one's: left where it is
-        case Addressee::Shared:
-            shared.push_back({std::move(read), std::move(document), std::move(parsed)});
-            continue;
-        case Addressee::User:
-            handle(*document, parsed, read, folder, false, result);
+        switch (scanSlice()) {
+        case Progress::More:
+            scheduleStep();
+            return;
+        case Progress::Waiting:
+            m_readerLate->start(); // the reader wakes the check sooner when the file comes
+            return;
+        case Progress::Done:
             break;
         }
+    } catch (const std::exception &error) {
+        const auto *own = dynamic_cast<const Error *>(&error);
+        m_result.notices.append(errorNotice(Notice::Code::CheckFailed,
+                                            own ? own->message() : QString::fromLocal8Bit(error.what())));
     }
+    end();
+}
+
+void MailCheck::collectFolders()
+{
+    const QString &name = m_settings.yourName;
+    if (!core::canNameMessageFiles(name))
+        throw Error(QStringLiteral("Mail cannot be checked: the name \"%1\" cannot be part of a file name. "
+                                   "Change Your Name in the settings.")
+                        .arg(name));
+    const addressbook::RecipientList folders = m_collector.CollectAddresses({name}, true, m_settings);
+    // The collection lets events run: a store loaded meanwhile is the one to append to.
+    m_storeGeneration = m_store.generation();
+    m_store.ensureMessages();
+    m_store.ensureProperties();
+    for (const addressbook::RecipientEntry &entry : folders) {
+        if (!entry.Inbox.isEmpty() && !m_folders.contains(entry.Inbox))
+            m_folders.append(entry.Inbox);
+    }
+}
+
+MailCheck::Progress MailCheck::scanSlice()
+{
+    QElapsedTimer slice;
+    slice.start();
+    do {
+        if (!m_scan) {
+            if (m_folders.isEmpty() || storeReplaced())
+                return Progress::Done;
+            openFolder(m_folders.takeFirst());
+            continue;
+        }
+        if (m_scan->next == m_scan->files.size()) {
+            const FileOutcome outcome = finishFolder();
+            m_scan.reset();
+            if (outcome == FileOutcome::CheckEnds)
+                return Progress::Done;
+            continue;
+        }
+        std::optional<FileRead> read = m_scan->reader->tryNext();
+        if (!read)
+            return Progress::Waiting;
+        switch (takeFile(std::move(*read))) {
+        case FileOutcome::Next:
+            break;
+        case FileOutcome::FolderEnds:
+            m_scan.reset();
+            break;
+        case FileOutcome::CheckEnds:
+            return Progress::Done;
+        }
+    } while (slice.elapsed() < kStepMs);
+    return Progress::More;
+}
+
+void MailCheck::openFolder(const QString &folder)
+{
+    m_scan = std::make_unique<FolderScan>();
+    m_scan->folder = folder;
+    m_scan->files = listMessageFiles(folder, m_settings.yourName);
+    QStringList paths;
+    paths.reserve(m_scan->files.size());
+    for (const MessageFile &entry : std::as_const(m_scan->files))
+        paths.append(entry.path);
+    ReadAhead::Options options;
+    options.readFile = m_readFile;
+    // Called on the reader's thread, never after the reader has gone: a step is posted here.
+    options.wake = [this] { QMetaObject::invokeMethod(this, &MailCheck::step, Qt::QueuedConnection); };
+    m_scan->reader = std::make_unique<ReadAhead>(std::move(paths), std::move(options));
+}
+
+MailCheck::FileOutcome MailCheck::takeFile(FileRead read)
+{
+    CheckResult &result = m_result;
+    const qsizetype index = m_scan->next++; // one file read per path, in order
+    if (storeReplaced())
+        return FileOutcome::CheckEnds;
+    if (!read.opened) {
+        switch (read.refusal) {
+        case FileRead::Refusal::NotAFile:
+            noteNotAFile(read); // never a message: left where it is, the user told when it lasts
+            noteUnopenable(read, result);
+            break;
+        case FileRead::Refusal::TooLarge:
+            noteUnreadable(read, read.error, SetAside::AtOnce, result); // never read into memory
+            break;
+        case FileRead::Refusal::TimedOut:
+            qCWarning(lcReceiving, "skipped %s for this check: %s",
+                      qUtf8Printable(QDir::toNativeSeparators(read.path)), qUtf8Printable(read.error));
+            noteUnopenable(read, result);
+            break;
+        case FileRead::Refusal::None:
+            if (read.exists)
+                noteUnopenable(read, result); // a passing fault of the share, as a rule
+            break;
+        }
+        return FileOutcome::Next;
+    }
+    if (!m_unopenable.isEmpty())
+        m_unopenable.remove(read.path);
+    if (!m_notRemoved.isEmpty()) {
+        const auto known = m_notRemoved.constFind(read.path);
+        if (known != m_notRemoved.constEnd()) {
+            if (read.identity == known.value()) {
+                m_taken.append({read.path, read.identity}); // handled before; only its removal is due
+                return FileOutcome::Next;
+            }
+            m_notRemoved.erase(known);
+        }
+    }
+    auto document = std::make_unique<platform::XmlDocument>();
+    try {
+        document->loadFromBytes(std::move(read.bytes), read.path);
+    } catch (const XmlError &error) {
+        if (noteUnreadable(read, error.message(), SetAside::AfterGraceTime, result))
+            return FileOutcome::Next;
+        return FileOutcome::FolderEnds; // a sender may still be writing it: the rest of this folder waits
+    }
+    if (!m_unreadable.isEmpty())
+        m_unreadable.remove(read.path);
+    const QString &fileName = m_scan->files.at(index).name;
+    // The body stays in the document: the store copies the Message element as it is.
+    core::MessageFile parsed = core::readMessageFile(*document, core::MessageParts::WithoutBody);
+    switch (addresseeOf(fileName, parsed.message ? parsed.message->to : QStringList(), m_settings.yourName)) {
+    case Addressee::Other:
+        break; // another user's whose name starts with this one's: left where it is
+    case Addressee::Shared:
+        m_scan->shared.push_back({std::move(read), std::move(document), std::move(parsed)});
+        break;
+    case Addressee::User:
+        handle(*document, parsed, read, m_scan->folder, false, result);
+        break;
+    }
+    return FileOutcome::Next;
+}
+
+MailCheck::FileOutcome MailCheck::finishFolder()
+{
+    const QString &folder = m_scan->folder;
     QSet<QString> sharedHere;
-    for (const Parsed &copy : shared) {
+    for (const FolderScan::Parsed &copy : m_scan->shared) {
         if (storeReplaced())
-            return;
+            return FileOutcome::CheckEnds;
         sharedHere.insert(copy.read.path);
-        handle(*copy.document, copy.message, copy.read, folder, true, result);
+        handle(*copy.document, copy.message, copy.read, folder, true, m_result);
     }
     // Copies gone from the folder (taken by the other user) are forgotten.
     m_sharedSeen.removeIf([&](const auto &entry) {
         return entry.key().startsWith(folder) && !sharedHere.contains(entry.key());
     });
+    return FileOutcome::Next;
+}
+
+void MailCheck::end()
+{
+    m_scan.reset();
+    m_folders.clear();
+    // Whatever was taken in is saved; only then are its files removed. When the store was loaded
+    // again while the check let events run, what was taken in went with the old document: the
+    // files stay for the next check, which no longer knows their messages.
+    if (m_taken.isEmpty() || !storeReplaced()) {
+        try {
+            if (m_store.document().isActive())
+                m_store.save();
+            removeTakenFiles(m_result);
+        } catch (const Error &error) {
+            m_result.notices.append(errorNotice(Notice::Code::CheckFailed, error.message()));
+        }
+    }
+    m_taken.clear();
+    Q_EMIT statusTextChanged(QString());
+    Q_EMIT checkiEnabledChanged(true);
+    finish();
+}
+
+void MailCheck::finish()
+{
+    m_phase = Phase::Idle;
+    m_running = false;
+    const CheckResult result = std::exchange(m_result, {});
+    Q_EMIT finished(result);
+}
+
+bool MailCheck::storeReplaced() const
+{
+    return m_store.generation() != m_storeGeneration;
 }
 
 void MailCheck::handle(const platform::XmlDocument &file, const core::MessageFile &parsed, const FileRead &read,
@@ -369,15 +517,6 @@ void MailCheck::removeTakenFiles(CheckResult &result)
             m_notRemoved.insert(taken.path, taken.identity);
         }
     }
-}
-
-void MailCheck::letEventsRun()
-{
-    // Often enough to keep the window alive, seldom enough not to cost the check its speed.
-    if (m_sinceEvents.elapsed() < 5)
-        return;
-    platform::EventLoopWaiter::runPendingEvents();
-    m_sinceEvents.start();
 }
 
 } // namespace corvane::receiving

@@ -5,15 +5,16 @@
 #include "addressbook/MailSettings.h"
 #include "core/Notice.h"
 
-#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QObject>
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 
 #include <functional>
+#include <memory>
 
 namespace corvane::addressbook {
 class AddressCollector;
@@ -36,7 +37,6 @@ inline const QString kCheckingMessages = QStringLiteral("Checking Messages");
 
 struct CheckResult
 {
-    bool skipped = false;  // a check or an address collection was already running
     bool newMail = false;  // announce: sound, "New mail" box, beep, Inbox pane
     int stored = 0;        // messages added to the store
     int duplicates = 0;    // files dropped as second copies
@@ -45,11 +45,12 @@ struct CheckResult
 };
 
 // The mail check: takes the message files addressed to the user out of the reachable folders
-// into the inbox store. Runs on the UI thread and lets queued events run between files. A file
-// is taken only when its name is the user's and its To list names the user; it is removed only
-// after the store holding its message has been saved, and only while it is still the file that
-// was read, so nothing is lost when the check stops half-way, the program ends, or the store is
-// loaded again meanwhile.
+// into the inbox store. start() returns at once; the check goes on in steps on the UI thread,
+// each a few milliseconds of work run from the event loop (or woken by the reader when it waited
+// for a file), and ends with finished(). A file is taken only when its name is the user's and its
+// To list names the user; it is removed only after the store holding its message has been saved,
+// and only while it is still the file that was read, so nothing is lost when the check stops
+// half-way, the program ends, or the store is loaded again meanwhile.
 class MailCheck : public QObject
 {
     Q_OBJECT
@@ -61,16 +62,24 @@ public:
     static constexpr qint64 kSharedSettleMs = 60 * 1000;
 
     MailCheck(InboxStore &store, addressbook::AddressCollector &collector, QObject *parent = nullptr);
+    ~MailCheck() override;
 
     void setAttachmentRetrieval(AttachmentRetrieval *retrieval) { m_retrieval = retrieval; }
     // Test seam: the clock that decides when an unreadable file is set aside or a shared copy
     // has settled.
     void setClock(std::function<qint64()> nowMs) { m_nowMs = std::move(nowMs); }
 
+    // Test seam for a slow or hanging share: reads one message file (readMessageBytes when empty).
+    void setFileReader(std::function<FileRead(const QString &path)> read) { m_readFile = std::move(read); }
+
     bool isRunning() const { return m_running; }
 
-    // The Check Mail action. Skipped (not nested) while a check or a collection is running.
-    CheckResult CheckiExecute(const addressbook::MailSettings &settings);
+    // The Check Mail action: starts a check, whose outcome comes with finished(). False, and no
+    // finished(), when a check or an address collection is running: checks are never nested.
+    bool start(const addressbook::MailSettings &settings);
+    // Ends a running check at its next step: what it took in is saved and only then are those
+    // files removed, as at a normal end; finished() still comes.
+    void cancel();
 
     // The name under which an unreadable message file is set aside.
     static QString setAsideName(const QString &fileName);
@@ -80,6 +89,8 @@ Q_SIGNALS:
     void checkiEnabledChanged(bool enabled);
     // One message file handled: stored, dropped as a duplicate, or taken without storing.
     void messageFileHandled(const QString &path, const QString &guid, bool stored);
+    // Once per check that started, after the status text has been cleared.
+    void finished(const receiving::CheckResult &result);
 
 private:
     struct Taken
@@ -104,7 +115,25 @@ private:
         qint64 since = 0;
     };
 
-    void scanFolder(const QString &folder, const QString &userName, CheckResult &result);
+    // The folder being scanned: its files in order, read ahead by a worker.
+    struct FolderScan;
+    enum class Phase { Idle, Refused, Collecting, Scanning };
+    enum class Progress { More, Waiting, Done };
+    enum class FileOutcome { Next, FolderEnds, CheckEnds };
+
+    void scheduleStep();
+    void step();
+    void collectFolders();
+    // Works through the folders' files for one step: until its time is used up (More), until
+    // the reader has no file ready (Waiting), or to the end of the scan.
+    Progress scanSlice();
+    void openFolder(const QString &folder);
+    FileOutcome takeFile(FileRead read);
+    // Takes in the shared copies of the folder whose files have all been read.
+    FileOutcome finishFolder();
+    // Saves what was taken in, removes its files, and finishes.
+    void end();
+    void finish();
     // Takes the file in; a shared copy only when its message is still missing and the copy has
     // settled.
     void handle(const platform::XmlDocument &file, const core::MessageFile &parsed, const FileRead &read,
@@ -121,16 +150,24 @@ private:
     void noteUnopenable(const FileRead &read, CheckResult &result);
     bool storeReplaced() const;
     void removeTakenFiles(CheckResult &result);
-    void letEventsRun();
 
     InboxStore &m_store;
     addressbook::AddressCollector &m_collector;
     AttachmentRetrieval *m_retrieval = nullptr;
     std::function<qint64()> m_nowMs;
+    std::function<FileRead(const QString &)> m_readFile;
     bool m_running = false;
+    Phase m_phase = Phase::Idle;
+    bool m_cancelled = false;
+    bool m_stepQueued = false;
+    bool m_inStep = false;
+    addressbook::MailSettings m_settings;
+    CheckResult m_result;
+    QStringList m_folders; // still to scan, in order
+    std::unique_ptr<FolderScan> m_scan;
+    QTimer *m_readerLate = nullptr; // looks again at a read that may pass its time limit
     QString m_ownInbox;
     quint64 m_storeGeneration = 0; // of the store the check appends to
-    QElapsedTimer m_sinceEvents;
     QList<Taken> m_taken;                      // handled this check, removed after the save
     QHash<QString, FileIdentity> m_notRemoved; // handled and saved, but the removal failed
     QHash<QString, Unreadable> m_unreadable;

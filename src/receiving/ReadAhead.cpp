@@ -8,6 +8,7 @@
 #include <deque>
 #include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #ifdef Q_OS_UNIX
@@ -25,8 +26,8 @@ struct ReadAhead::State
 {
     QStringList paths;
     std::function<FileRead(const QString &)> readFile;
+    std::function<void()> wake;
     std::mutex mutex;
-    std::condition_variable ready; // a file was read
     std::condition_variable space; // the check took one
     std::condition_variable stopped; // the worker has returned
     std::deque<FileRead> queue;
@@ -34,6 +35,7 @@ struct ReadAhead::State
     std::chrono::steady_clock::time_point readingSince;
     bool cancelled = false;
     bool finished = false;
+    bool awaited = false; // the check found the queue empty and waits to be woken
 };
 
 namespace {
@@ -264,7 +266,9 @@ void readAll(const std::shared_ptr<ReadAhead::State> &state)
         if (state->cancelled)
             return;
         state->queue.push_back(std::move(read));
-        state->ready.notify_one();
+        // Under the lock: once cancelled (the object going), nobody is woken any more.
+        if (std::exchange(state->awaited, false) && state->wake)
+            state->wake();
     }
 }
 
@@ -306,6 +310,7 @@ void ReadAhead::start(qsizetype from)
     m_state = std::make_shared<State>();
     m_state->paths = m_paths.mid(from);
     m_state->readFile = m_options.readFile;
+    m_state->wake = m_options.wake;
     // The worker holds the state too, so a read hanging on a share outlives this object safely.
     m_worker = std::thread([state = m_state] {
         readAll(state);
@@ -336,13 +341,10 @@ ReadAhead::~ReadAhead()
     abandon();
 }
 
-FileRead ReadAhead::next(const std::function<void()> &letEventsRun)
+std::optional<FileRead> ReadAhead::tryNext()
 {
-    using namespace std::chrono_literals;
     std::unique_lock lock(m_state->mutex);
-    while (m_state->queue.empty()) {
-        if (m_state->ready.wait_for(lock, 5ms, [&] { return !m_state->queue.empty(); }))
-            break;
+    if (m_state->queue.empty()) {
         // The queue is empty, so the worker is in the read of the file asked for.
         if (m_state->reading && std::chrono::steady_clock::now() - m_state->readingSince > m_options.timeLimit) {
             lock.unlock();
@@ -356,9 +358,8 @@ FileRead ReadAhead::next(const std::function<void()> &letEventsRun)
             start(m_next);
             return late;
         }
-        lock.unlock();
-        letEventsRun();
-        lock.lock();
+        m_state->awaited = true;
+        return std::nullopt;
     }
     FileRead read = std::move(m_state->queue.front());
     m_state->queue.pop_front();

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <thread>
 
 class QFile;
@@ -58,7 +59,8 @@ FileRead readMessageBytes(const QString &path, qint64 maxBytes = kMaxMessageFile
 
 // Reads a folder's message files in order on a worker thread, a bounded number ahead of the mail
 // check, so that reading from the share overlaps parsing and a slow or hung share never blocks the
-// window: while it waits, the check lets window events run every few milliseconds.
+// window: the check takes what has been read and, when nothing has, returns to the event loop
+// until the worker wakes it.
 class ReadAhead
 {
 public:
@@ -71,6 +73,9 @@ public:
         std::chrono::milliseconds timeLimit = kReadTimeLimit;
         // Test seam for a share that hangs: reads one file (readMessageBytes when empty).
         std::function<FileRead(const QString &path)> readFile;
+        // Called on the worker once a file is ready that tryNext() found missing. It must not
+        // call back into this object; it is never called once the object has been destroyed.
+        std::function<void()> wake;
     };
 
     explicit ReadAhead(QStringList paths);
@@ -81,10 +86,11 @@ public:
     ReadAhead(const ReadAhead &) = delete;
     ReadAhead &operator=(const ReadAhead &) = delete;
 
-    // The next file in order; runs `letEventsRun` between short waits. A file that takes longer
-    // than the time limit comes back refused as TimedOut; its reader is abandoned and a new one
-    // goes on with the files after it. Call at most once per path.
-    FileRead next(const std::function<void()> &letEventsRun);
+    // The next file in order, or none when it is still being read: the wake option is then
+    // called once it has been. Never waits. A file whose read has taken longer than the time
+    // limit comes back refused as TimedOut; its reader is abandoned and a new one goes on with
+    // the files after it. Hands out each path once.
+    std::optional<FileRead> tryNext();
 
     struct State;
 

@@ -61,6 +61,11 @@ SendResult ComposeSend::send(const Draft &draft, const addressbook::MailSettings
         result.skipped = true;
         return result;
     }
+    if (std::optional<Notice> refusal = core::refusalWhileAnyRuns({m_check})) {
+        result.skipped = true;
+        result.notices.append(*refusal);
+        return result;
+    }
     // The window keeps working while the send waits: the message sent is the draft as it was
     // when Send was pressed, whatever is done to the draft meanwhile.
     const Draft message = draft;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LongOperation.h"
 #include "core/Notice.h"
 #include "SendAction.h"
 
@@ -46,6 +47,8 @@ public:
     // The first attached file that cannot be opened for reading, worded for the user. Blocks on
     // the files: not for the UI thread.
     static std::optional<core::Notice> unreadableAttachment(const QStringList &paths);
+    // The mail check: a send waits for it, so Send while it runs is refused with its notice.
+    void setMailCheck(const core::LongOperation *check) { m_check = check; }
     // Replaces unreadableAttachment for the check before a send (a slow share in tests).
     void setReadCheck(ReadCheck check) { m_readCheck = std::move(check); }
 
@@ -58,6 +61,7 @@ private:
 
     SendAction &m_action;
     SentStore &m_sent;
+    const core::LongOperation *m_check = nullptr;
     bool m_running = false;
     ReadCheck m_readCheck = &ComposeSend::unreadableAttachment;
     QThreadPool m_worker; // reads the attached files before a send

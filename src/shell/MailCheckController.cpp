@@ -6,29 +6,48 @@
 
 namespace corvane::shell {
 
-MailCheckController::MailCheckController(QObject *parent) : QObject(parent)
+MailCheckController::MailCheckController(QObject *parent) : core::LongOperation(parent)
 {
+}
+
+core::Notice MailCheckController::busyNotice() const
+{
+    return {core::Notice::Code::CheckRunning, core::Notice::Kind::Information,
+            tr("Corvane is checking for mail. Try again when the check has finished."), false};
 }
 
 void MailCheckController::check()
 {
-    if (m_running)
+    if (isRunning())
         return;
-    m_running = true;
     Q_EMIT statusTextChanged(checkingText());
-    Q_EMIT runningChanged(true);
-
-    MailCheckResult result;
-    QString failure;
-    try {
-        if (m_runner)
-            result = m_runner->runCheck();
-    } catch (const Error &error) {
-        failure = error.message();
-    } catch (const std::exception &error) {
-        failure = QString::fromLocal8Bit(error.what());
+    setRunning(true);
+    const quint64 run = ++m_run;
+    auto done = [this, run](const MailCheckResult &result) {
+        if (run == m_run && isRunning())
+            end(result, {});
+    };
+    if (!m_runner) {
+        end({}, {});
+        return;
     }
+    try {
+        m_runner->startCheck(done);
+    } catch (const Error &error) {
+        end({}, error.message());
+    } catch (const std::exception &error) {
+        end({}, QString::fromLocal8Bit(error.what()));
+    }
+}
 
+void MailCheckController::cancel()
+{
+    if (isRunning() && m_runner)
+        m_runner->cancelCheck();
+}
+
+void MailCheckController::end(const MailCheckResult &result, const QString &failure)
+{
     for (const core::Notice &notice : result.notices)
         Q_EMIT noticeRaised(notice);
     if (failure.isEmpty() && result.newMail)
@@ -36,8 +55,7 @@ void MailCheckController::check()
 
     // The command comes back and the status text clears whether the check ended well or not, so
     // that one failure does not leave Check Mail greyed out for the rest of the run.
-    m_running = false;
-    Q_EMIT runningChanged(false);
+    setRunning(false);
     Q_EMIT statusTextChanged(QString());
     if (!failure.isEmpty()) {
         qCInfo(lcShell, "mail check failed: %s", qUtf8Printable(failure));

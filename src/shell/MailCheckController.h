@@ -2,11 +2,14 @@
 
 #include "addressbook/MailSettings.h"
 #include "receiving/NewMailAnnouncement.h"
+#include "core/LongOperation.h"
 #include "core/Notice.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
+
+#include <functional>
 
 namespace corvane::shell {
 
@@ -17,20 +20,25 @@ struct MailCheckResult
     QList<core::Notice> notices; // what the user must read, in order
 };
 
-// One run of the mail check, as the window starts it. The receiving side supplies it; it runs on the
-// user interface thread, letting window events run between its files, and throws corvane::Error
-// when the check ends on a failure.
+// One run of the mail check, as the window starts it. The receiving side supplies it.
 class MailCheckRunner
 {
 public:
+    using Done = std::function<void(const MailCheckResult &result)>;
+
     virtual ~MailCheckRunner() = default;
-    virtual MailCheckResult runCheck() = 0;
+    // Starts a check and returns; `done` is called once with its outcome, from the event loop, or
+    // at once when the check cannot start. Throws corvane::Error when the check is refused.
+    virtual void startCheck(Done done) = 0;
+    // Asks the running check to end at its next step; `done` still comes.
+    virtual void cancelCheck() {}
 };
 
 // The Check Mail command: shows "Checking Messages" and disables the command while a check runs,
 // then reports new mail or the failure. A request that arrives while a check is running (a timer
-// tick handled between its files) is dropped; the next tick checks again.
-class MailCheckController : public QObject
+// tick) is dropped; the next tick checks again. Commands that conflict with the check consult
+// refusalWhileRunning().
+class MailCheckController : public core::LongOperation
 {
     Q_OBJECT
 
@@ -39,16 +47,17 @@ public:
 
     void setRunner(MailCheckRunner *runner) { m_runner = runner; }
     MailCheckRunner *runner() const { return m_runner; }
-    bool isRunning() const { return m_running; }
 
     static QString checkingText() { return QStringLiteral("Checking Messages"); }
 
 public Q_SLOTS:
+    // Starts a check, unless one is running, and returns at once.
     void check();
+    // Ends a running check at its next step (the window is closing); finished still comes.
+    void cancel();
 
 Q_SIGNALS:
     void statusTextChanged(const QString &text);
-    void runningChanged(bool running);
     // Sent while the check still counts as running, so that no second check starts while the
     // announcement waits for the user.
     void newMailArrived(const QList<receiving::ArrivedMessage> &arrived);
@@ -58,9 +67,14 @@ Q_SIGNALS:
     // the failure that ended a check, with code CheckFailed, after the command has come back.
     void noticeRaised(const core::Notice &notice);
 
+protected:
+    core::Notice busyNotice() const override;
+
 private:
+    void end(const MailCheckResult &result, const QString &failure);
+
     MailCheckRunner *m_runner = nullptr;
-    bool m_running = false;
+    quint64 m_run = 0; // counts the checks, so that an outcome reaches only its own check
 };
 
 } // namespace corvane::shell

@@ -1,5 +1,7 @@
 #include "MailServices.h"
 
+#include <memory>
+
 namespace corvane::shell {
 
 addressbook::MailSettings mailSettingsFrom(const Settings &settings)
@@ -28,19 +30,29 @@ MailServices::MailServices(Stores &documents, int probeTimeoutMs)
     check.setAttachmentRetrieval(&attachmentFetcher);
 }
 
-MailCheckResult ServicesCheckRunner::runCheck()
+void ServicesCheckRunner::startCheck(Done done)
 {
     // A check ends by saving the inbox store: one that could not be read is refused before any
     // message file is touched.
     m_services.stores.inbox.checkSavable();
+    receiving::MailCheck &check = m_services.check;
     const int countBefore = m_services.inbox.count();
-    const receiving::CheckResult checked = m_services.check.CheckiExecute(mailSettingsFrom(m_settings));
-    MailCheckResult result;
-    result.newMail = checked.newMail;
-    if (checked.newMail)
-        result.arrived = receiving::arrivedSince(m_services.inbox, countBefore);
-    result.notices = checked.notices;
-    return result;
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = QObject::connect(&check, &receiving::MailCheck::finished, &check,
+                                   [this, connection, countBefore, done](const receiving::CheckResult &checked) {
+                                       QObject::disconnect(*connection);
+                                       MailCheckResult result;
+                                       result.newMail = checked.newMail;
+                                       if (checked.newMail)
+                                           result.arrived = receiving::arrivedSince(m_services.inbox, countBefore);
+                                       result.notices = checked.notices;
+                                       done(result);
+                                   });
+    if (!check.start(mailSettingsFrom(m_settings))) {
+        // A send's address collection is running: this check is skipped, as a timer tick is.
+        QObject::disconnect(*connection);
+        done({});
+    }
 }
 
 } // namespace corvane::shell

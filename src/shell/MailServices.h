@@ -55,7 +55,8 @@ public:
         : m_services(services), m_settings(liveSettings)
     {
     }
-    MailCheckResult runCheck() override;
+    void startCheck(Done done) override;
+    void cancelCheck() override { m_services.check.cancel(); }
 
 private:
     MailServices &m_services;

@@ -32,6 +32,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -156,7 +157,16 @@ int checker(const QStringList &args)
     int quietAfterStop = 0;
     while (quietAfterStop < 3) {
         const bool stopping = QFile::exists(stopFile);
-        const receiving::CheckResult result = program.check.CheckiExecute(program.settings);
+        receiving::CheckResult result;
+        QEventLoop loop;
+        const auto connection = QObject::connect(&program.check, &receiving::MailCheck::finished, &loop,
+                                                 [&](const receiving::CheckResult &checked) {
+                                                     result = checked;
+                                                     loop.quit();
+                                                 });
+        if (program.check.start(program.settings))
+            loop.exec();
+        QObject::disconnect(connection);
         ++checks;
         for (const core::Notice &notice : result.notices) {
             // The huge file is set aside, and the user told so.

@@ -16,10 +16,29 @@
 #include "support/TempFolder.h"
 
 #include <QDir>
+#include <QEventLoop>
 
 #include <memory>
+#include <optional>
 
 namespace corvane::test {
+
+// Runs a check to its end: starts it and runs the event loop until it has finished. None when
+// the check did not start (one was running, or an address collection).
+inline std::optional<receiving::CheckResult> runCheck(receiving::MailCheck &check,
+                                                      const addressbook::MailSettings &settings)
+{
+    std::optional<receiving::CheckResult> result;
+    QEventLoop loop;
+    QObject::connect(&check, &receiving::MailCheck::finished, &loop, [&](const receiving::CheckResult &checked) {
+        result = checked;
+        loop.quit();
+    });
+    if (!check.start(settings))
+        return std::nullopt;
+    loop.exec();
+    return result;
+}
 
 // One user's program: settings, the three stores, probes, and the send and check actions.
 struct MailUser
@@ -60,7 +79,7 @@ struct MailUser
         return send.SendiExecute({to, subject, attachments, QStringLiteral("{\\rtf1 Hello}")}, settings);
     }
 
-    receiving::CheckResult checkMail() { return check.CheckiExecute(settings); }
+    receiving::CheckResult checkMail() { return runCheck(check, settings).value(); }
 
     QStringList storedSubjects() const
     {

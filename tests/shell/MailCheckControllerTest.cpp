@@ -9,40 +9,34 @@
 #include <gtest/gtest.h>
 
 using namespace corvane::shell;
+using corvane::core::Notice;
 using corvane::test::FakeRunner;
 
 namespace {
 
-TEST(MailCheckController, ShowsCheckingWhileRunningAndClearsAfterwards)
+TEST(MailCheckController, WhileACheckRunsItSaysCheckingRefusesConflictsAndDropsRequests)
 {
     MailCheckController controller;
     FakeRunner runner;
+    runner.hold = true;
     controller.setRunner(&runner);
     QStringList texts;
     QObject::connect(&controller, &MailCheckController::statusTextChanged, &controller,
                      [&](const QString &text) { texts.append(text); });
-    bool runningDuringCheck = false;
-    runner.body = [&] {
-        runningDuringCheck = controller.isRunning();
-        return MailCheckResult{};
-    };
-    controller.check();
-    EXPECT_TRUE(runningDuringCheck);
-    EXPECT_EQ(texts, (QStringList{QStringLiteral("Checking Messages"), QString()}));
-    EXPECT_FALSE(controller.isRunning());
-}
+    QSignalSpy finished(&controller, &MailCheckController::finished);
 
-TEST(MailCheckController, ARequestDuringARunningCheckIsDropped)
-{
-    MailCheckController controller;
-    FakeRunner runner;
-    controller.setRunner(&runner);
-    runner.body = [&] {
-        controller.check(); // a timer tick handled between files
-        return MailCheckResult{};
-    };
-    controller.check();
+    controller.check(); // returns while the check runs
+    controller.check(); // a timer tick meanwhile
     EXPECT_EQ(runner.runs, 1);
+    EXPECT_TRUE(controller.isRunning());
+    ASSERT_TRUE(controller.refusalWhileRunning().has_value());
+    EXPECT_EQ(controller.refusalWhileRunning()->code, Notice::Code::CheckRunning);
+    EXPECT_EQ(finished.count(), 0);
+
+    runner.finish();
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("Checking Messages"), QString()}));
+    EXPECT_FALSE(controller.refusalWhileRunning().has_value());
+    EXPECT_EQ(finished.count(), 1);
 }
 
 TEST(MailCheckController, NewMailIsReportedAndAFailureReEnablesTheCommand)
@@ -61,8 +55,8 @@ TEST(MailCheckController, NewMailIsReportedAndAFailureReEnablesTheCommand)
     runner.body = []() -> MailCheckResult { throw corvane::XmlError(QStringLiteral("bad file")); };
     controller.check();
     ASSERT_EQ(notices.count(), 1);
-    const auto failure = notices.at(0).at(0).value<corvane::core::Notice>();
-    EXPECT_EQ(failure.code, corvane::core::Notice::Code::CheckFailed);
+    const auto failure = notices.at(0).at(0).value<Notice>();
+    EXPECT_EQ(failure.code, Notice::Code::CheckFailed);
     EXPECT_EQ(failure.text, QStringLiteral("bad file"));
     EXPECT_FALSE(running.last().at(0).toBool());
     EXPECT_EQ(newMail.count(), 1);

@@ -1,3 +1,5 @@
+#include "shell/widgets/ComposeParts.h"
+#include "shell/widgets/ListPanes.h"
 #include "shell/widgets/MainWindow.h"
 #include "shell/widgets/PaneStack.h"
 #include "shell/widgets/SettingsPane.h"
@@ -5,7 +7,12 @@
 #include "shell/AutoCheckTimer.h"
 #include "shell/MailCheckController.h"
 
+#include "receiving/InboxStore.h"
+#include "receiving/ReadAhead.h"
+#include "receiving/widgets/InboxPane.h"
 #include "sending/SendAction.h"
+#include "sending/widgets/ComposePane.h"
+#include "sortgrid/widgets/SortGrid.h"
 
 #include "platform/BackgroundCopies.h"
 #include "platform/Errors.h"
@@ -35,6 +42,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSemaphore>
 #include <QSpinBox>
 #include <QTest>
 #include <QTextEdit>
@@ -43,11 +51,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <ostream>
 
 using namespace corvane::shell;
+using corvane::core::Notice;
 using corvane::platform::IniFile;
 using corvane::test::FakeRunner;
 using corvane::test::FakeServices;
@@ -524,24 +534,80 @@ TEST(MainWindow, SendOnTheNewPaneWithNoRecipientWarnsThroughTheWindow)
 
 namespace {
 
-TEST(MainWindow, CheckMailTakesTheUsersMessageFilesIntoTheInbox)
+QByteArray messageForAnn(int n)
+{
+    return QStringLiteral("<?xml version=\"1.0\"?><Corvane><Message><To><Recipient Name=\"Ann\"/></To>"
+                          "<From Name=\"Bob\"/><Subject Text=\"Note %1\"/><Attachments/><Body>{\\rtf1 Hi}</Body>"
+                          "</Message><System Active=\"False\" GUID=\"{6F9619FF-8B86-D011-B42D-00C04FC964%2}\">"
+                          "<Version Number=\"3.0.0.0\"/></System></Corvane>")
+        .arg(n)
+        .arg(n, 2, 10, QLatin1Char('0'))
+        .toUtf8();
+}
+
+TEST(MainWindow, ACheckHeldOnASlowShareRefusesWhatConflictsAndEndsWithStoreListAndFolderAgreeing)
 {
     Program p;
     p.makeReady();
     MainWindow &window = p.open();
     const QString inbox = p.app.path() + QStringLiteral("inbox") + QDir::separator();
-    corvane::test::writeFile(
-        inbox + QStringLiteral("Ann1.cvm"),
-        "<?xml version=\"1.0\"?><Corvane><Message><To><Recipient Name=\"Ann\"/></To><From Name=\"Bob\"/>"
-        "<Subject Text=\"Lunch?\"/><Attachments/><Date Value=\"12/7/2026 12:00:00 PM\"/>"
-        "<Body>{\\rtf1 Hi}</Body></Message><System Active=\"False\" "
-        "GUID=\"{6F9619FF-8B86-D011-B42D-00C04FC964FF}\"><Version Number=\"3.0.0.0\"/></System></Corvane>");
+    const auto put = [&](int file, int message) {
+        corvane::test::writeFile(inbox + QStringLiteral("Ann%1.cvm").arg(file), messageForAnn(message));
+    };
+    put(1, 1);
+    ASSERT_TRUE(p.checkMail()); // a message to press Delete on
+    // The share answers for Ann2.cvm only when the test lets it.
+    auto share = std::make_shared<QSemaphore>();
+    window.mail().check.setFileReader([share, held = inbox + QStringLiteral("Ann2.cvm")](const QString &path) {
+        if (path == held)
+            share->acquire();
+        return corvane::receiving::readMessageBytes(path);
+    });
+    const auto storedOnDisk = [&] {
+        corvane::platform::XmlDocument onDisk;
+        onDisk.loadFromFile(window.stores().inbox.fileName());
+        return corvane::receiving::InboxStore(onDisk).count();
+    };
+    const auto listed = [&] {
+        const auto *grid = window.listPanes()->inbox()->grid();
+        return grid->RowCount() - grid->FixedRows();
+    };
+
+    for (int n = 1; n <= 3; ++n)
+        put(n, n + 1);
     window.checkMailAction()->trigger();
-    EXPECT_EQ(window.mail().inbox.count(), 1);
-    EXPECT_FALSE(QFile::exists(inbox + QStringLiteral("Ann1.cvm")));
-    EXPECT_EQ(p.front(), QStringLiteral("InBoxPan")) << "new mail brings the Inbox to the front";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.mail().inbox.count() == 2; }, 5000)); // held at Ann2.cvm
+    EXPECT_FALSE(window.checkMailAction()->isEnabled());
+    Q_EMIT window.autoCheckTimer()->tick();
+    window.compose()->pane()->sendAction()->trigger();
+    window.listPanes()->inbox()->grid()->setRow(1);
+    window.listPanes()->inbox()->deleteAction()->trigger();
+    const QList<Notice> &notices = p.fakes.messages.notices;
+    EXPECT_EQ(std::count_if(notices.begin(), notices.end(),
+                            [](const Notice &notice) { return notice.code == Notice::Code::CheckRunning; }),
+              2)
+        << "Send and Delete";
+    EXPECT_EQ(window.mail().sent.count(), 0);
+
+    share->release();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.mail().check.isRunning(); }, 5000));
     EXPECT_TRUE(window.checkMailAction()->isEnabled());
-    EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
+    EXPECT_EQ(window.mail().inbox.count(), 4);
+    EXPECT_EQ(storedOnDisk(), 4);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return listed() == 4; }, 5000));
+    EXPECT_TRUE(QDir(inbox).isEmpty());
+
+    // Closing ends a held check at once: what it took in is saved and its file removed, and the
+    // file it waits for stays for the next check.
+    put(1, 5);
+    put(2, 6);
+    window.checkMailAction()->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.mail().inbox.count() == 5; }, 5000));
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
+    EXPECT_EQ(storedOnDisk(), 5);
+    EXPECT_EQ(QDir(inbox).entryList(QDir::Files), QStringList{QStringLiteral("Ann2.cvm")});
+    share->release();
 }
 
 } // namespace

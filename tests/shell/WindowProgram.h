@@ -66,6 +66,12 @@ struct WindowProgram
         QApplication::sendEvent(field, &out);
     }
     void save() { find<QPushButton>("SettingSaveB")->click(); }
+    // Check Mail, waited for until the check has finished.
+    bool checkMail() const
+    {
+        window->checkMailAction()->trigger();
+        return QTest::qWaitFor([&] { return !window->mail().check.isRunning(); }, 10000);
+    }
 };
 
 } // namespace corvane::test

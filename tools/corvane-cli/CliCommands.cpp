@@ -15,6 +15,7 @@
 #include "spell/SpellChecker.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 
 namespace corvane::cli {
@@ -107,7 +108,16 @@ int check(CliProfile &profile, QTextStream &out, QTextStream &err)
 {
     profile.openForWriting();
     CopyProblems copyProblems(profile, err);
-    const receiving::CheckResult result = profile.mail().check.CheckiExecute(profile.mailSettings());
+    receiving::MailCheck &mailCheck = profile.mail().check;
+    receiving::CheckResult result;
+    // The check runs in steps from the event loop; the tool runs the loop until it has finished.
+    QEventLoop loop;
+    QObject::connect(&mailCheck, &receiving::MailCheck::finished, &loop, [&](const receiving::CheckResult &checked) {
+        result = checked;
+        loop.quit();
+    });
+    if (mailCheck.start(profile.mailSettings()))
+        loop.exec();
     const bool copiesDone = copyProblems.waitForCopies();
     out << result.stored << " new\n";
     const bool failed = reportNotices(result.notices, out, err);
@@ -244,6 +254,7 @@ NoticeOutcome noticeOutcome(const Notice &notice)
     case Code::SendFailed:
     case Code::StoreReadOnly:
     case Code::CheckFailed:
+    case Code::CheckRunning:
     case Code::MessageFileUnopenable:
     case Code::MessageFileUnreadable:
     // Mail in the folder was not taken in; the administrator looks at the file set aside.

@@ -100,6 +100,10 @@ std::vector<platform::RecordId> InboxPane::recordIds() const
 
 void InboxPane::InboxDeleteMsgExecute()
 {
+    if (const std::optional<core::Notice> refusal = core::refusalWhileAnyRuns({m_check})) {
+        Q_EMIT noticeRaised(*refusal);
+        return;
+    }
     if (deleteSelected(m_delete, m_confirm, kDeleteMessageQuestion,
                        tr("The message you chose is no longer in the InBox: nothing was deleted."),
                        [this](int position) { m_store.deleteAt(position); }, AfterDelete::SameRow))

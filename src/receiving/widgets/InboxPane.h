@@ -2,6 +2,8 @@
 
 #include "ui/widgets/ListPane.h"
 
+#include "core/LongOperation.h"
+
 #include <functional>
 
 class QAction;
@@ -34,6 +36,8 @@ public:
     // Puts the window's Check Mail action on the tool bar as Checki2.
     void addCheckAction(QAction *checki);
     void setConfirm(Confirm confirm) { m_confirm = std::move(confirm); }
+    // The mail check, which saves the store when it ends: Delete while it runs is refused.
+    void setMailCheck(const core::LongOperation *check) { m_check = check; }
 
     std::optional<platform::RecordId> recordAt(int position) const override;
     std::optional<int> positionOfRecord(platform::RecordId id) const override;
@@ -47,6 +51,8 @@ Q_SIGNALS:
     void openRequested();
     // A deletion asks for the InBox pane in front (it may have started in the reader).
     void listRequested();
+    // A command refused while another operation runs, and why.
+    void noticeRaised(const core::Notice &notice);
 
 protected:
     quint64 storeRevision() const override;
@@ -58,6 +64,7 @@ protected:
 private:
     InboxStore &m_store;
     Confirm m_confirm;
+    const core::LongOperation *m_check = nullptr;
     QToolBar *m_toolBar;
     QAction *m_delete;
 };

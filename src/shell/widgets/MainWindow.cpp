@@ -21,6 +21,7 @@
 #include "receiving/widgets/MailReaderPane.h"
 #include "sending/ComposeSend.h"
 #include "sending/widgets/ComposePane.h"
+#include "receiving/widgets/InboxPane.h"
 #include "sending/widgets/SentItemsPane.h"
 #include "sortgrid/widgets/SortGrid.h"
 #include "ui/widgets/OutlookBar.h"
@@ -70,6 +71,9 @@ MainWindow::MainWindow(const ProgramFolders &folders, WindowServices services, Q
     m_addresses->placeIn(*m_panes);
     m_compose = new ComposeParts(m_mail, m_startup.settings(), *m_services.messages, this);
     m_panes->setPane(Pane::New, m_compose->pane());
+    // Commands that conflict with a running check consult it.
+    m_compose->send().setMailCheck(m_mailCheck);
+    m_lists->inbox()->setMailCheck(m_mailCheck);
     m_compose->setAddressNames([this] {
         // The address grid brought up to date, its names in its current order.
         auto *address = m_lists->address();
@@ -205,7 +209,17 @@ void MainWindow::connectServices()
     });
     connect(m_mailCheck, &MailCheckController::noticeRaised, this,
             [this](const core::Notice &notice) { m_services.messages->showNotice(this, notice); });
-    connect(m_mailCheck, &MailCheckController::newMailArrived, m_desk, &WindowDesk::announce);
+    connect(m_mailCheck, &MailCheckController::newMailArrived, this, [this](const QList<receiving::ArrivedMessage> &arrived) {
+        if (!m_closeAfterCheck)
+            m_desk->announce(arrived);
+    });
+    // Queued: the check's last step unwinds before the window closes.
+    connect(m_mailCheck, &MailCheckController::finished, this, [this] {
+        if (std::exchange(m_closeAfterCheck, false))
+            close();
+    }, Qt::QueuedConnection);
+    connect(m_lists->inbox(), &receiving::InboxPane::noticeRaised, this,
+            [this](const core::Notice &notice) { m_services.messages->showNotice(this, notice); });
 
     connect(m_settingsPane, &SettingsPane::autoCheckMinutesChanged, m_autoCheck,
             &AutoCheckTimer::setIntervalMinutes);
@@ -411,6 +425,14 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         m_closeAfterSend = true;
         m_statusBar->setPanelText(0, tr("Corvane will close when the message has been sent."));
+        return;
+    }
+    if (m_mailCheck->isRunning()) {
+        // The check ends at its next step, saving what it took in before it removes those files.
+        event->ignore();
+        m_closeAfterCheck = true;
+        m_statusBar->setPanelText(0, tr("Corvane will close when the mail check has ended."));
+        m_mailCheck->cancel();
         return;
     }
     if (m_mail.copies.running() > 0 && !m_closingAnyway) {

@@ -100,6 +100,7 @@ Q_SIGNALS:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     // Closing during a send waits for it to end and for its outcome to be shown, then closes.
+    // Closing during a mail check ends the check at its next step, then closes.
     // Closing waits for running attachment copies instead of cutting them off half-way: the window
     // lists them, starts no check meanwhile, and offers to close anyway.
     void closeEvent(QCloseEvent *event) override;
@@ -139,6 +140,7 @@ private:
     bool m_autoCheckBeforeClosing = false;
     bool m_closingAnyway = false; // the user closed without waiting: copies are being cut off
     bool m_closeAfterSend = false; // the user closed during a send
+    bool m_closeAfterCheck = false; // the user closed during a mail check
 
     QAction *m_checkMail = nullptr;
     QAction *m_showHelp = nullptr;
