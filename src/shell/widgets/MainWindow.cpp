@@ -18,10 +18,10 @@
 #include "platform/Errors.h"
 
 #include "addressbook/widgets/AddressListPane.h"
+#include "receiving/widgets/InboxPane.h"
 #include "receiving/widgets/MailReaderPane.h"
 #include "sending/ComposeSend.h"
 #include "sending/widgets/ComposePane.h"
-#include "receiving/widgets/InboxPane.h"
 #include "sending/widgets/SentItemsPane.h"
 #include "sortgrid/widgets/SortGrid.h"
 #include "ui/widgets/OutlookBar.h"
