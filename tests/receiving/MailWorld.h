@@ -13,13 +13,30 @@
 
 #include "platform/BackgroundCopies.h"
 #include "platform/XmlNodes.h"
+#include "support/Finished.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
 
+#include <gtest/gtest.h>
+
 #include <memory>
 
 namespace corvane::test {
+
+// Runs a send to its end; a send that does not start or end fails the test.
+inline sending::SendResult sendToTheEnd(sending::SendAction &action, const sending::Draft &draft,
+                                        const addressbook::MailSettings &settings)
+{
+    if (!action.SendiExecute(draft, settings)) {
+        ADD_FAILURE() << "the send did not start";
+        return {};
+    }
+    const std::optional<sending::SendResult> result = nextEmission(action, &sending::SendAction::finished);
+    if (!result)
+        ADD_FAILURE() << "the send did not end";
+    return result.value_or(sending::SendResult{});
+}
 
 // One user's program: settings, the three stores, probes, and the send and check actions.
 struct MailUser
@@ -57,7 +74,7 @@ struct MailUser
                                  const QStringList &attachments = {})
     {
         outgoing.NewGuidNeeded = true; // a fresh message, as after editing the compose pane
-        return send.SendiExecute({to, subject, attachments, QStringLiteral("{\\rtf1 Hello}")}, settings);
+        return sendToTheEnd(send, {to, subject, attachments, QStringLiteral("{\\rtf1 Hello}")}, settings);
     }
 
     receiving::CheckResult checkMail() { return check.CheckiExecute(settings); }
