@@ -107,6 +107,8 @@ TEST_F(ComposeSendTest, RunsFromSendUntilFinishedAndASendDuringACheckWaitsForIt)
     EXPECT_FALSE(send.refusalWhileRunning());
     EXPECT_EQ(running, (QList<bool>{true, false}));
 
+    QString status = QStringLiteral("unchanged");
+    QObject::connect(&send, &ComposeSend::statusTextChanged, &send, [&](const QString &text) { status = text; });
     addressbook::AddressCollector &collector = world.ann->collector;
     QMetaObject::invokeMethod(
         &collector, [&] { collector.CollectAddresses({QStringLiteral("Bob")}, true, world.ann->settings); },
@@ -115,6 +117,7 @@ TEST_F(ComposeSendTest, RunsFromSendUntilFinishedAndASendDuringACheckWaitsForIt)
     EXPECT_TRUE(waited.skipped);
     ASSERT_EQ(waited.notices.size(), 1);
     EXPECT_EQ(waited.notices[0].code, Notice::Code::SendWaitsForCheck);
+    EXPECT_TRUE(status.isEmpty()) << status.toStdString();
     EXPECT_EQ(test::MailWorld::files(world.bobInbox), QStringList{QStringLiteral("Bob1.cvm")});
 }
 

@@ -94,8 +94,11 @@ int send(CliProfile &profile, const SendCommand &command, QTextStream &out, QTex
     profile.openForWriting();
     CopyProblems copyProblems(profile, err);
     profile.mail().outgoing.NewGuidNeeded = true; // every run of the tool sends a new message
-    // The send runs from the application's event loop, which ends with it.
+    // The send runs from the application's event loop, which ends with it; it finishes only from
+    // the loop, so it is connected to after the start.
     sending::SendAction &action = profile.mail().send;
+    if (!action.SendiExecute(draft, profile.mailSettings()))
+        throw CliError(QStringLiteral("A send is already running.")); // nothing else runs in the tool
     sending::SendResult result;
     QObject::connect(
         &action, &sending::SendAction::finished, &action,
@@ -104,8 +107,6 @@ int send(CliProfile &profile, const SendCommand &command, QTextStream &out, QTex
             QCoreApplication::exit(0);
         },
         Qt::SingleShotConnection);
-    if (!action.SendiExecute(draft, profile.mailSettings()))
-        throw CliError(QStringLiteral("A send is already running.")); // nothing else runs in the tool
     QCoreApplication::exec();
     const bool noticeFailed = reportNotices(result.notices, out, err);
     const bool copiesDone = copyProblems.waitForCopies();
