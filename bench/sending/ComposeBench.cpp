@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -149,7 +150,16 @@ void BM_SendOneMegabyteTo20(benchmark::State &state)
     const sending::Draft draft{profile.names, QStringLiteral("Report"), {}, messageRtf()};
     for (auto _ : state) {
         profile.outgoing.NewGuidNeeded = true;
-        const sending::SendResult result = profile.action.SendiExecute(draft, profile.settings);
+        // The send runs from the event loop until its finished.
+        sending::SendResult result;
+        QEventLoop loop;
+        QObject::connect(&profile.action, &sending::SendAction::finished, &loop,
+                         [&](const sending::SendResult &ended) {
+                             result = ended;
+                             loop.quit();
+                         });
+        if (profile.action.SendiExecute(draft, profile.settings))
+            loop.exec();
         if (!result.delivered)
             state.SkipWithError("not delivered");
         state.PauseTiming();

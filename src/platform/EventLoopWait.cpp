@@ -3,11 +3,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QEventLoop>
-#include <QThreadPool>
 #include <QTimer>
-
-#include <atomic>
-#include <exception>
 
 namespace corvane::platform {
 
@@ -61,26 +57,6 @@ bool EventLoopWaiter::waitUntil(const std::function<bool()> &condition, int time
 void EventLoopWaiter::runPendingEvents()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
-
-void runOnWorkerAndWait(QThreadPool &pool, const std::function<void()> &work)
-{
-    EventLoopWaiter waiter;
-    std::atomic<bool> done{false};
-    std::exception_ptr failure;
-    pool.start([&] {
-        try {
-            work();
-        } catch (...) {
-            failure = std::current_exception(); // handed to the waiting thread below
-        }
-        done = true;
-        waiter.wake();
-    });
-    waiter.waitUntil([&done] { return done.load(); });
-    pool.waitForDone();
-    if (failure)
-        std::rethrow_exception(failure);
 }
 
 } // namespace corvane::platform

@@ -5,7 +5,6 @@
 #include <functional>
 
 class QEventLoop;
-class QThreadPool;
 
 namespace corvane::platform {
 
@@ -33,9 +32,5 @@ public:
 private:
     QEventLoop *m_loop = nullptr;
 };
-
-// Runs the work on the pool and waits for it while the event loop keeps running, so that the
-// window stays alive during blocking file work; what the work throws is rethrown here.
-void runOnWorkerAndWait(QThreadPool &pool, const std::function<void()> &work);
 
 } // namespace corvane::platform

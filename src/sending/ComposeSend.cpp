@@ -2,21 +2,32 @@
 
 #include "SentStore.h"
 
-#include "platform/EventLoopWait.h"
+#include "platform/UiThread.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
+
+#include <utility>
 
 namespace corvane::sending {
 
 using core::Notice;
 
 ComposeSend::ComposeSend(SendAction &action, SentStore &sent, QObject *parent)
-    : QObject(parent), m_action(action), m_sent(sent)
+    : core::LongOperation(parent), m_action(action), m_sent(sent)
 {
     m_worker.setMaxThreadCount(1);
     connect(&m_action, &SendAction::statusTextChanged, this, &ComposeSend::statusTextChanged);
+    connect(&m_action, &SendAction::runningChanged, this, &ComposeSend::updateRunning);
+    connect(&m_action, &SendAction::finished, this, &ComposeSend::actionFinished);
+    updateRunning();
+}
+
+ComposeSend::~ComposeSend()
+{
+    m_worker.waitForDone();
 }
 
 std::optional<Notice> ComposeSend::unreadableAttachment(const QStringList &paths)
@@ -35,65 +46,88 @@ std::optional<Notice> ComposeSend::unreadableAttachment(const QStringList &paths
     return std::nullopt;
 }
 
-std::optional<Notice> ComposeSend::refusalWhileSending() const
+bool ComposeSend::send(const Draft &draft, const addressbook::MailSettings &settings)
 {
-    if (!isRunning())
-        return std::nullopt;
-    return Notice{Notice::Code::SendRunning, Notice::Kind::Information,
-                  tr("A message is being sent. Wait until it has been sent, then try again."), false};
-}
-
-std::optional<Notice> ComposeSend::checkOffUiThread(QStringList paths)
-{
-    if (paths.isEmpty())
-        return std::nullopt;
-    std::optional<Notice> result;
-    platform::runOnWorkerAndWait(m_worker, [&result, check = m_readCheck, paths = std::move(paths)] {
-        result = check(paths);
-    });
-    return result;
-}
-
-SendResult ComposeSend::send(const Draft &draft, const addressbook::MailSettings &settings)
-{
-    SendResult result;
-    if (isRunning()) {
-        result.skipped = true;
-        return result;
-    }
+    if (isRunning())
+        return false;
     if (std::optional<Notice> refusal = core::refusalWhileAnyRuns({m_check})) {
-        result.skipped = true;
-        result.notices.append(*refusal);
-        return result;
+        // A send waits for the mail check: refused, and said when the send ends, as every send's
+        // outcome is.
+        m_sending = true;
+        updateRunning();
+        QMetaObject::invokeMethod(this, [this, notice = *refusal] { end({true, false, {}, {notice}}); },
+                                  Qt::QueuedConnection);
+        return true;
     }
-    // The window keeps working while the send waits: the message sent is the draft as it was
-    // when Send was pressed, whatever is done to the draft meanwhile.
-    const Draft message = draft;
-    m_running = true;
-    Q_EMIT runningChanged(true);
+    // The message sent is the draft as it was when Send was pressed, whatever is done to the
+    // draft meanwhile.
+    m_message = draft;
+    m_draft = &draft;
+    m_settings = settings;
+    m_sending = true;
+    updateRunning();
     Q_EMIT statusTextChanged(kSendingMessage);
-    std::optional<Notice> refused;
     try {
         // A send ends by recording the message in Sent Items: a store that could not be read is
         // refused before anything is delivered.
         m_sent.document().checkSavable();
-        refused = checkOffUiThread(message.attachmentPaths);
     } catch (const Error &error) {
-        refused = Notice{Notice::Code::SendFailed, Notice::Kind::Error,
-                         QStringLiteral("The message was not sent: ") + error.message(), false};
+        const Notice refused{Notice::Code::SendFailed, Notice::Kind::Error,
+                             QStringLiteral("The message was not sent: ") + error.message(), false};
+        QMetaObject::invokeMethod(this, [this, refused] { checked(refused); }, Qt::QueuedConnection);
+        return true;
     }
+    if (m_message.attachmentPaths.isEmpty()) {
+        QMetaObject::invokeMethod(this, [this] { checked(std::nullopt); }, Qt::QueuedConnection);
+        return true;
+    }
+    platform::startOnWorker(
+        m_worker, this, [check = m_readCheck, paths = m_message.attachmentPaths] { return check(paths); },
+        [this](const std::function<std::optional<Notice>()> &outcome) {
+            std::optional<Notice> refused;
+            try {
+                refused = outcome();
+            } catch (const Error &error) {
+                refused = Notice{Notice::Code::SendFailed, Notice::Kind::Error,
+                                 QStringLiteral("The message was not sent: ") + error.message(), false};
+            }
+            checked(refused);
+        });
+    return true;
+}
+
+void ComposeSend::checked(const std::optional<Notice> &refused)
+{
     if (refused) {
-        result.notices.append(*refused);
         Q_EMIT statusTextChanged(QString());
-    } else {
-        // Handed over without a gap, so that no command sees the send as ended.
-        result = m_action.SendiExecute(message, draft, settings);
-        if (result.skipped)
-            result.notices.append({Notice::Code::SendWaitsForCheck, Notice::Kind::Information, kSendWaitsForCheck, false});
+        end({false, false, {}, {*refused}});
+        return;
     }
-    m_running = false;
-    Q_EMIT runningChanged(false);
-    return result;
+    // The draft (and so this object) is asked at the send's end whether it was edited meanwhile.
+    SendAction::DraftUnchanged unchanged = [self = QPointer<ComposeSend>(this), revision = m_message.revision] {
+        return !self || !self->m_draft || self->m_draft->revision == revision;
+    };
+    // Handed over without a gap: this send runs until the action's finished comes.
+    m_actionRuns = m_action.SendiExecute(m_message, m_settings, std::move(unchanged));
+    if (!m_actionRuns) {
+        Q_EMIT statusTextChanged(QString());
+        end({true, false, {}, {{Notice::Code::SendWaitsForCheck, Notice::Kind::Information, kSendWaitsForCheck, false}}});
+    }
+}
+
+void ComposeSend::actionFinished(const SendResult &result)
+{
+    if (!std::exchange(m_actionRuns, false))
+        return; // a send started elsewhere
+    end(result);
+}
+
+void ComposeSend::end(const SendResult &result)
+{
+    m_sending = false;
+    m_draft = nullptr;
+    updateRunning();
+    Q_EMIT finished(result);
 }
 
 } // namespace corvane::sending

@@ -4,7 +4,6 @@
 #include "core/Notice.h"
 #include "SendAction.h"
 
-#include <QObject>
 #include <QStringList>
 #include <QThreadPool>
 
@@ -21,8 +20,11 @@ inline const QString kSendWaitsForCheck =
 // The compose pane's Send: first refuses what would fail only half-way through a send (a Sent
 // Items store that could not be read, so the message could not be recorded; an attached file that
 // cannot be read, so its copies would fail after the message files were delivered), then runs the
-// Send action. The checks read the attached files off the UI thread; the window keeps working.
-class ComposeSend : public QObject
+// Send action. The attached files are read on a worker; the window keeps working. It runs from
+// Send until its finished, covering the Send action's run: while it runs, commands that would
+// replace or empty the message being written (Reply, Forward, Reopen, Clear) are refused with
+// refusalWhileRunning().
+class ComposeSend : public core::LongOperation
 {
     Q_OBJECT
 
@@ -31,18 +33,14 @@ public:
     using ReadCheck = std::function<std::optional<core::Notice>(const QStringList &paths)>;
 
     ComposeSend(SendAction &action, SentStore &sent, QObject *parent = nullptr);
+    // Waits for a read check still running on the worker.
+    ~ComposeSend() override;
 
-    bool isRunning() const { return m_running || m_action.isRunning(); }
-
-    // The one rule for commands that would replace or empty the message being written (Reply,
-    // Forward, Reopen, Clear): while a send runs they are refused, and the notice says why. None
-    // when no send runs.
-    std::optional<core::Notice> refusalWhileSending() const;
-
-    // The send of the draft as it is now: the message is taken from it at once, and edits made
-    // while the send waits change only the draft (they keep NewGuidNeeded set for the next send).
-    // What the user must read is in the result's notices. Nothing is written when a check refuses.
-    SendResult send(const Draft &draft, const addressbook::MailSettings &settings);
+    // Starts the send of the draft as it is now and returns at once; finished follows. The
+    // message is taken from the draft at once, and edits made while the send runs change only the
+    // draft (they keep NewGuidNeeded set for the next send); `draft` must outlive the send or this
+    // object. Starts nothing and returns false while a send runs.
+    bool send(const Draft &draft, const addressbook::MailSettings &settings);
 
     // The first attached file that cannot be opened for reading, worded for the user. Blocks on
     // the files: not for the UI thread.
@@ -54,16 +52,29 @@ public:
 
 Q_SIGNALS:
     void statusTextChanged(const QString &text);
-    void runningChanged(bool running);
+    // Once for every send started, after it stopped running. What the user must read is in the
+    // result's notices; nothing was written when a check refused.
+    void finished(const corvane::sending::SendResult &result);
+
+protected:
+    core::Notice busyNotice() const override { return SendAction::runningNotice(); }
 
 private:
-    std::optional<core::Notice> checkOffUiThread(QStringList paths);
+    void checked(const std::optional<core::Notice> &refused);
+    void actionFinished(const SendResult &result);
+    void end(const SendResult &result);
+    void updateRunning() { setRunning(m_sending || m_action.isRunning()); }
 
     SendAction &m_action;
     SentStore &m_sent;
     const core::LongOperation *m_check = nullptr;
-    bool m_running = false;
     ReadCheck m_readCheck = &ComposeSend::unreadableAttachment;
+    // From Send until finished; m_actionRuns while the Send action runs this send.
+    bool m_sending = false;
+    bool m_actionRuns = false;
+    Draft m_message;
+    const Draft *m_draft = nullptr;
+    addressbook::MailSettings m_settings;
     QThreadPool m_worker; // reads the attached files before a send
 };
 

@@ -7,12 +7,12 @@
 #include "addressbook/AddressCollector.h"
 #include "addressbook/AddressEditing.h"
 #include "core/MessageFileNames.h"
-#include "platform/EventLoopWait.h"
 #include "platform/FileNames.h"
+#include "platform/UiThread.h"
 
 #include <QFileInfo>
 
-#include <exception>
+#include <utility>
 
 namespace corvane::sending {
 
@@ -20,7 +20,7 @@ using core::Notice;
 
 SendAction::SendAction(OutgoingMessage &outgoing, SentStore &sent, addressbook::AddressCollector &collector,
                        QObject *parent)
-    : QObject(parent), m_outgoing(outgoing), m_sent(sent), m_collector(collector)
+    : core::LongOperation(parent), m_outgoing(outgoing), m_sent(sent), m_collector(collector)
 {
     m_worker.setMaxThreadCount(1);
 }
@@ -58,65 +58,87 @@ std::optional<Notice> SendAction::refusal(const Draft &draft)
     return std::nullopt;
 }
 
-SendResult SendAction::SendiExecute(const Draft &message, const Draft &draft,
-                                    const addressbook::MailSettings &settings)
+Notice SendAction::runningNotice()
 {
-    SendResult result;
-    if (m_running || m_collector.isCollecting()) {
-        result.skipped = true;
-        return result;
-    }
-    m_running = true;
-    Q_EMIT runningChanged(true);
+    return {Notice::Code::SendRunning, Notice::Kind::Information,
+            tr("A message is being sent. Wait until it has been sent, then try again."), false};
+}
+
+bool SendAction::SendiExecute(const Draft &message, const addressbook::MailSettings &settings,
+                              DraftUnchanged unchanged)
+{
+    if (isRunning() || m_collector.isCollecting())
+        return false;
+    setRunning(true);
     Q_EMIT statusTextChanged(kSendingMessage);
 
-    // The window keeps working while the send waits, and `draft` may be the compose pane's own,
-    // edited meanwhile: the send goes on with its own copy of the message.
-    const Draft sending = message;
+    // The window keeps working while the send runs, and the draft the message was taken from may
+    // be edited meanwhile: the send goes on with its own copy.
+    m_message = message;
+    m_unchanged = std::move(unchanged);
+    m_result = {};
     try {
-        if (const auto refused = refusal(sending)) {
-            result.notices.append(*refused);
+        if (const auto refused = refusal(m_message)) {
+            m_result.notices.append(*refused);
         } else if (m_sent.document().isReadOnly()) {
             // Sent and not recorded, the message would be missing from Sent Items.
-            result.notices.append({Notice::Code::StoreReadOnly, Notice::Kind::Warning, m_sent.document().readOnlyReason(), true});
+            m_result.notices.append({Notice::Code::StoreReadOnly, Notice::Kind::Warning, m_sent.document().readOnlyReason(), true});
         } else {
             const addressbook::RecipientList targets =
-                m_collector.CollectAddresses(sending.recipients, false, settings);
-            if (sending.recipients.isEmpty() || targets.isEmpty()) {
-                result.notices.append({Notice::Code::NothingToSend, Notice::Kind::Warning, kNothingSent, true});
+                m_collector.CollectAddresses(m_message.recipients, false, settings);
+            if (m_message.recipients.isEmpty() || targets.isEmpty()) {
+                m_result.notices.append({Notice::Code::NothingToSend, Notice::Kind::Warning, kNothingSent, true});
             } else {
                 if (m_attachments)
-                    m_attachments->SendAtachmentsProc(targets, sending.attachmentPaths, sending.recipients);
-                m_outgoing.CreateMessageFileExecute(false, sending, settings);
-                result.delivery = deliverOffUiThread(m_outgoing.XMLOut.toBytes(), sending.recipients, targets);
-                for (const QString &name : std::as_const(result.delivery.failedTargets))
-                    result.notices.append({Notice::Code::TargetNotReached, Notice::Kind::Information, kErrorSendingTo + name, false});
-                result.delivered = true;
-                m_sent.SentboxFill(m_outgoing.XMLOut, sending.attachmentPaths);
-                result.notices.append({Notice::Code::MessagesSent, Notice::Kind::Information, kMessagesSent, false});
+                    m_attachments->SendAtachmentsProc(targets, m_message.attachmentPaths, m_message.recipients);
+                m_outgoing.CreateMessageFileExecute(false, m_message, settings);
+                deliver(targets);
+                return true;
             }
         }
     } catch (const Error &error) {
-        result.notices.append({Notice::Code::SendFailed, Notice::Kind::Error, error.message(), false});
+        m_result.notices.append({Notice::Code::SendFailed, Notice::Kind::Error, error.message(), false});
     }
-
-    // An edit made while the send waited asks for a new identifier: the edited message is another
-    // message, and recipients would drop it as a duplicate under the one just sent.
-    if (draft.revision == sending.revision)
-        m_outgoing.NewGuidNeeded = false;
-    Q_EMIT statusTextChanged(QString());
-    m_running = false;
-    Q_EMIT runningChanged(false);
-    Q_EMIT finished(result);
-    return result;
+    // Ended before any delivery: the caller still hears of it only from the event loop.
+    QMetaObject::invokeMethod(this, &SendAction::end, Qt::QueuedConnection);
+    return true;
 }
 
-DeliveryReport SendAction::deliverOffUiThread(const QByteArray &bytes, const QStringList &names,
-                                              const addressbook::RecipientList &targets)
+void SendAction::deliver(const addressbook::RecipientList &targets)
 {
-    DeliveryReport report;
-    platform::runOnWorkerAndWait(m_worker, [&] { report = SendExecute(bytes, names, targets); });
-    return report;
+    platform::startOnWorker(
+        m_worker, this,
+        [bytes = m_outgoing.XMLOut.toBytes(), names = m_message.recipients, targets] {
+            return SendExecute(bytes, names, targets);
+        },
+        [this](const std::function<DeliveryReport()> &report) { record(report); });
+}
+
+void SendAction::record(const std::function<DeliveryReport()> &report)
+{
+    try {
+        m_result.delivery = report();
+        for (const QString &name : std::as_const(m_result.delivery.failedTargets))
+            m_result.notices.append({Notice::Code::TargetNotReached, Notice::Kind::Information, kErrorSendingTo + name, false});
+        m_result.delivered = true;
+        m_sent.SentboxFill(m_outgoing.XMLOut, m_message.attachmentPaths);
+        m_result.notices.append({Notice::Code::MessagesSent, Notice::Kind::Information, kMessagesSent, false});
+    } catch (const Error &error) {
+        m_result.notices.append({Notice::Code::SendFailed, Notice::Kind::Error, error.message(), false});
+    }
+    end();
+}
+
+void SendAction::end()
+{
+    // An edit made while the send ran asks for a new identifier: the edited message is another
+    // message, and recipients would drop it as a duplicate under the one just sent.
+    if (!m_unchanged || m_unchanged())
+        m_outgoing.NewGuidNeeded = false;
+    m_unchanged = {};
+    Q_EMIT statusTextChanged(QString());
+    setRunning(false);
+    Q_EMIT finished(std::exchange(m_result, {}));
 }
 
 } // namespace corvane::sending

@@ -4,11 +4,14 @@
 #include "Draft.h"
 
 #include "addressbook/MailSettings.h"
+#include "core/LongOperation.h"
 #include "core/Notice.h"
 
 #include <QList>
-#include <QObject>
 #include <QThreadPool>
+
+#include <functional>
+#include <optional>
 
 namespace corvane::addressbook {
 class AddressCollector;
@@ -28,37 +31,37 @@ inline const QString kNothingSent = QStringLiteral(
 
 struct SendResult
 {
-    bool skipped = false;   // a send or an address collection was already running
+    bool skipped = false;   // the send waited for an address collection (a mail check) and did not run
     bool delivered = false; // message files were written and the message recorded
     DeliveryReport delivery;
     QList<core::Notice> notices; // to show in order, each with OK
 };
 
 // The Send action: resolves the chosen names to reachable folders, starts the attachment copies,
-// builds the message, writes it into every target folder off the UI thread (the window keeps
-// working), records it in Sent Items and says what happened.
-class SendAction : public QObject
+// builds the message, writes it into every target folder on its worker, then records it in Sent
+// Items and says what happened. The call that starts it returns at once; the steps after the
+// delivery run when the worker hands its report back, and finished ends every send started.
+class SendAction : public core::LongOperation
 {
     Q_OBJECT
 
 public:
+    // Whether the draft the message was taken from is still as it was; asked when the send ends.
+    using DraftUnchanged = std::function<bool()>;
+
     SendAction(OutgoingMessage &outgoing, SentStore &sent, addressbook::AddressCollector &collector,
                QObject *parent = nullptr);
 
     void setAttachmentSender(AttachmentSender *sender) { m_attachments = sender; }
-    bool isRunning() const { return m_running; }
-    // Waits for a delivery still running on the worker.
+    // Waits for a delivery still running on the worker; its report is dropped.
     ~SendAction() override;
 
-    // `draft` may be the compose pane's own: the send works on a copy taken at the start, and
-    // clears NewGuidNeeded at the end only when the draft was not edited meanwhile.
-    SendResult SendiExecute(const Draft &draft, const addressbook::MailSettings &settings)
-    {
-        return SendiExecute(draft, draft, settings);
-    }
-    // Sends `message`, taken earlier from `draft`; NewGuidNeeded is cleared at the end only when
-    // `draft` has not been edited since.
-    SendResult SendiExecute(const Draft &message, const Draft &draft, const addressbook::MailSettings &settings);
+    // Starts sending a copy of `message`; finished follows from the event loop. Starts nothing
+    // and returns false while a send or an address collection runs. NewGuidNeeded is cleared at
+    // the end unless `unchanged` says that the draft was edited meanwhile: the edited draft is
+    // another message and needs a new identifier.
+    bool SendiExecute(const Draft &message, const addressbook::MailSettings &settings,
+                      DraftUnchanged unchanged = {});
 
     // A recipient name that cannot name message files, or an attached file whose name cannot be
     // used on the shares or is one the mail keeps beside its messages (a message file, Attach.ini,
@@ -66,21 +69,30 @@ public:
     // None when the draft is fine.
     static std::optional<core::Notice> refusal(const Draft &draft);
 
+    // What refuses a command that conflicts with a running send.
+    static core::Notice runningNotice();
+
 Q_SIGNALS:
     void statusTextChanged(const QString &text);
-    void runningChanged(bool running);
-    // After every send that ran (not a skipped one), with what it came to.
+    // Once for every send started, after it stopped running, with what it came to.
     void finished(const corvane::sending::SendResult &result);
 
+protected:
+    core::Notice busyNotice() const override { return runningNotice(); }
+
 private:
-    DeliveryReport deliverOffUiThread(const QByteArray &bytes, const QStringList &names,
-                                      const addressbook::RecipientList &targets);
+    void deliver(const addressbook::RecipientList &targets);
+    void record(const std::function<DeliveryReport()> &report);
+    void end();
 
     OutgoingMessage &m_outgoing;
     SentStore &m_sent;
     addressbook::AddressCollector &m_collector;
     AttachmentSender *m_attachments = nullptr;
-    bool m_running = false;
+    // The running send's message, the question asked at its end, and what it has come to so far.
+    Draft m_message;
+    DraftUnchanged m_unchanged;
+    SendResult m_result;
     QThreadPool m_worker; // writes the message files, one send at a time
 };
 

@@ -48,7 +48,7 @@ TEST(EndToEndTest, AMessageFromAnnToBobArrivesOnce)
     EXPECT_EQ(stored.message(0).guid, world.ann->outgoing.guidText());
 
     // Sending the unchanged pane again reuses the identifier: the check keeps only the first.
-    world.ann->send.SendiExecute({{QStringLiteral("Bob")}, QStringLiteral("Lunch"), {}, {}}, world.ann->settings);
+    test::sendToTheEnd(world.ann->send, {{QStringLiteral("Bob")}, QStringLiteral("Lunch"), {}, {}}, world.ann->settings);
     const receiving::CheckResult again = world.bob->checkMail();
     EXPECT_FALSE(again.newMail);
     EXPECT_EQ(again.duplicates, 1);

@@ -27,6 +27,7 @@
 
 #include "core/MessageFileNames.h"
 #include "platform/XmlNodes.h"
+#include "support/Finished.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -123,9 +124,11 @@ int sender(const QStringList &args)
         program.outgoing.NewGuidNeeded = true;
         // Carl's folder is missing, so every message also goes through the server folder.
         const QString to = i % 2 == 0 ? QStringLiteral("Ann") : QStringLiteral("Ann1");
-        const sending::SendResult result = program.send.SendiExecute(
+        program.send.SendiExecute(
             {{to, QStringLiteral("Carl")}, QStringLiteral("%1-%2").arg(id).arg(i), {}, QStringLiteral("{\\rtf1 x}")},
             program.settings);
+        const sending::SendResult result =
+            test::nextEmission(program.send, &sending::SendAction::finished).value_or(sending::SendResult{});
         if (!result.notices.isEmpty() && result.notices.last().text == sending::kMessagesSent
             && result.notices.size() == 1)
             continue;

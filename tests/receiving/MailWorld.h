@@ -13,10 +13,13 @@
 
 #include "platform/BackgroundCopies.h"
 #include "platform/XmlNodes.h"
+#include "support/Finished.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
 #include <QEventLoop>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <optional>
@@ -38,6 +41,20 @@ inline std::optional<receiving::CheckResult> runCheck(receiving::MailCheck &chec
         return std::nullopt;
     loop.exec();
     return result;
+}
+
+// Runs a send to its end; a send that does not start or end fails the test.
+inline sending::SendResult sendToTheEnd(sending::SendAction &action, const sending::Draft &draft,
+                                        const addressbook::MailSettings &settings)
+{
+    if (!action.SendiExecute(draft, settings)) {
+        ADD_FAILURE() << "the send did not start";
+        return {};
+    }
+    const std::optional<sending::SendResult> result = nextEmission(action, &sending::SendAction::finished);
+    if (!result)
+        ADD_FAILURE() << "the send did not end";
+    return result.value_or(sending::SendResult{});
 }
 
 // One user's program: settings, the three stores, probes, and the send and check actions.
@@ -76,7 +93,7 @@ struct MailUser
                                  const QStringList &attachments = {})
     {
         outgoing.NewGuidNeeded = true; // a fresh message, as after editing the compose pane
-        return send.SendiExecute({to, subject, attachments, QStringLiteral("{\\rtf1 Hello}")}, settings);
+        return sendToTheEnd(send, {to, subject, attachments, QStringLiteral("{\\rtf1 Hello}")}, settings);
     }
 
     receiving::CheckResult checkMail() { return runCheck(check, settings).value(); }

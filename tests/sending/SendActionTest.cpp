@@ -7,6 +7,7 @@
 #include "addressbook/FakeProbe.h"
 #include "platform/FileIo.h"
 #include "platform/XmlNodes.h"
+#include "receiving/MailWorld.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
@@ -55,6 +56,7 @@ struct SendActionTest : ::testing::Test
         settings.yourName = QStringLiteral("Ann");
         action.setAttachmentSender(&attachments);
     }
+    SendResult run(const Draft &draft) { return test::sendToTheEnd(action, draft, settings); }
     QStringList texts(const SendResult &result)
     {
         QStringList list;
@@ -71,7 +73,7 @@ TEST_F(SendActionTest, NothingChosenOrNothingReachableWarnsAndWritesNothing)
     addresses.append({QStringLiteral("Gone"), temp.path() + QStringLiteral("gone/"), {}, false});
     for (const QStringList &names : {QStringList{}, QStringList{QStringLiteral("Gone")}, QStringList{QStringLiteral("Nobody")}}) {
         outgoing.NewGuidNeeded = true;
-        const SendResult result = action.SendiExecute({names, QStringLiteral("s"), {}, {}}, settings);
+        const SendResult result = run({names, QStringLiteral("s"), {}, {}});
         ASSERT_EQ(result.notices.size(), 1);
         EXPECT_EQ(result.notices[0], (Notice{Notice::Code::NothingToSend, Notice::Kind::Warning, kNothingSent, true}));
         EXPECT_FALSE(result.delivered);
@@ -82,14 +84,22 @@ TEST_F(SendActionTest, NothingChosenOrNothingReachableWarnsAndWritesNothing)
     EXPECT_TRUE(QDir(bob).isEmpty());
 }
 
-TEST_F(SendActionTest, ASendDeliversRecordsAndReports)
+// The call returns before the message is recorded; the send runs until finished.
+TEST_F(SendActionTest, ASendRunsUntilFinishedThenHasDeliveredRecordedAndReported)
 {
     QStringList status;
     QObject::connect(&action, &SendAction::statusTextChanged, &action, [&](const QString &text) { status.append(text); });
     const QString file = temp.file(QStringLiteral("a.txt"));
     outgoing.NewGuidNeeded = true;
-    const SendResult result = action.SendiExecute({{QStringLiteral("Bob")}, QStringLiteral("s"), {file}, {}}, settings);
-    EXPECT_EQ(texts(result), QStringList{kMessagesSent});
+    const Draft draft{{QStringLiteral("Bob")}, QStringLiteral("s"), {file}, {}};
+    ASSERT_TRUE(action.SendiExecute(draft, settings));
+    EXPECT_TRUE(action.isRunning());
+    EXPECT_EQ(sent.count(), 0);
+
+    const std::optional<SendResult> result = test::nextEmission(action, &SendAction::finished);
+    ASSERT_TRUE(result);
+    EXPECT_FALSE(action.isRunning());
+    EXPECT_EQ(texts(*result), QStringList{kMessagesSent});
     EXPECT_EQ(status, (QStringList{kSendingMessage, QString()}));
     EXPECT_EQ(QDir(bob).entryList(QDir::Files), QStringList{QStringLiteral("Bob1.cvm")});
     EXPECT_EQ(sent.count(), 1);
@@ -102,7 +112,7 @@ TEST_F(SendActionTest, AFolderThatCannotBeWrittenIsNamedAndTheSendStillEnds)
 {
     addresses.append({QStringLiteral("Carl"), temp.path() + QStringLiteral("carl/"), {}, false});
     probe.exists = [](const QString &) { return true; }; // reachable when probed, gone when written
-    const SendResult result = action.SendiExecute({{QStringLiteral("Carl"), QStringLiteral("Bob")}, {}, {}, {}}, settings);
+    const SendResult result = run({{QStringLiteral("Carl"), QStringLiteral("Bob")}, {}, {}, {}});
     EXPECT_EQ(texts(result), (QStringList{kErrorSendingTo + QStringLiteral("Carl"), kMessagesSent}));
     EXPECT_EQ(sent.count(), 1);
 }
@@ -110,7 +120,7 @@ TEST_F(SendActionTest, AFolderThatCannotBeWrittenIsNamedAndTheSendStillEnds)
 TEST_F(SendActionTest, AFailedSentItemsSaveIsReportedInsteadOfMessagesSent)
 {
     platform::setWriteFaultHookForTesting([](const QString &path) { return path.endsWith(kSentStoreFileName); });
-    const SendResult result = action.SendiExecute({{QStringLiteral("Bob")}, {}, {}, {}}, settings);
+    const SendResult result = run({{QStringLiteral("Bob")}, {}, {}, {}});
     platform::setWriteFaultHookForTesting({});
     ASSERT_EQ(result.notices.size(), 1);
     EXPECT_EQ(result.notices[0].kind, Notice::Kind::Error);
@@ -121,7 +131,7 @@ TEST_F(SendActionTest, AFailedSentItemsSaveIsReportedInsteadOfMessagesSent)
 TEST_F(SendActionTest, AReadOnlySentItemsStoreRefusesTheSendBeforeAnythingIsDelivered)
 {
     sentDocument.setReadOnly(QStringLiteral("held by another copy"));
-    const SendResult result = action.SendiExecute({{QStringLiteral("Bob")}, QStringLiteral("s"), {}, {}}, settings);
+    const SendResult result = run({{QStringLiteral("Bob")}, QStringLiteral("s"), {}, {}});
     EXPECT_EQ(texts(result), QStringList{QStringLiteral("held by another copy")});
     EXPECT_FALSE(result.delivered);
     EXPECT_TRUE(QDir(bob).isEmpty());
@@ -131,7 +141,7 @@ TEST_F(SendActionTest, AReadOnlySentItemsStoreRefusesTheSendBeforeAnythingIsDeli
 TEST_F(SendActionTest, NamesThatCannotBeFileNamesAreRefusedBeforeAnythingHappens)
 {
     addresses.append({QStringLiteral("../evil"), temp.path(), {}, false});
-    const SendResult byName = action.SendiExecute({{QStringLiteral("Bob"), QStringLiteral("../evil")}, {}, {}, {}}, settings);
+    const SendResult byName = run({{QStringLiteral("Bob"), QStringLiteral("../evil")}, {}, {}, {}});
     ASSERT_EQ(byName.notices.size(), 1);
     EXPECT_TRUE(byName.notices[0].text.contains(QStringLiteral("\"../evil\"")));
     EXPECT_TRUE(probe.probed.isEmpty());
@@ -139,7 +149,7 @@ TEST_F(SendActionTest, NamesThatCannotBeFileNamesAreRefusedBeforeAnythingHappens
     // Beside the message files an attachment must not replace them, Attach.ini, or a lock.
     for (const char *name : {"CON", "Bob3.cvm", "carl12.CVM", "attach.INI", "~corvane-delivery.lock"}) {
         const QString path = temp.path() + QString::fromUtf8(name);
-        const SendResult byFile = action.SendiExecute({{QStringLiteral("Bob")}, {}, {path}, {}}, settings);
+        const SendResult byFile = run({{QStringLiteral("Bob")}, {}, {path}, {}});
         ASSERT_EQ(byFile.notices.size(), 1) << name;
         EXPECT_TRUE(byFile.notices[0].text.contains(u'"' + QString::fromUtf8(name) + u'"')) << name;
     }
@@ -152,27 +162,25 @@ TEST_F(SendActionTest, AnAddressFolderWithoutItsSeparatorIsTheFolderItself)
 {
     const QString carl = temp.subfolder(QStringLiteral("carl"));
     addresses.append({QStringLiteral("Carl"), carl.chopped(1), {}, false});
-    action.SendiExecute({{QStringLiteral("Carl")}, {}, {}, {}}, settings);
+    run({{QStringLiteral("Carl")}, {}, {}, {}});
     ASSERT_EQ(collector.recipients().size(), 1);
     EXPECT_EQ(collector.recipients()[0].Inbox, carl);
     EXPECT_EQ(QDir(carl).entryList(QDir::Files), QStringList{QStringLiteral("Carl1.cvm")});
 }
 
-TEST_F(SendActionTest, AnEditWhileTheSendWaitsGivesTheNextSendANewIdentifier)
+TEST_F(SendActionTest, AnEditWhileTheSendRunsGivesTheNextSendANewIdentifier)
 {
     Draft draft{{QStringLiteral("Bob")}, QStringLiteral("s"), {}, {}};
+    const auto unchanged = [&draft, revision = draft.revision] { return draft.revision == revision; };
     outgoing.NewGuidNeeded = true;
-    probe.exists = [&](const QString &folder) {
-        draft.noteEdit(); // the user types while the folders are tested
-        outgoing.NewGuidNeeded = true;
-        return QFileInfo(folder).isDir();
-    };
-    action.SendiExecute(draft, settings);
+    ASSERT_TRUE(action.SendiExecute(draft, settings, unchanged));
+    draft.noteEdit(); // the user types while the message is delivered
+    outgoing.NewGuidNeeded = true;
+    ASSERT_TRUE(test::nextEmission(action, &SendAction::finished));
     const QUuid first = outgoing.MessageGuid;
     EXPECT_TRUE(outgoing.NewGuidNeeded);
 
-    probe.exists = [](const QString &folder) { return QFileInfo(folder).isDir(); };
-    action.SendiExecute(draft, settings);
+    run(draft);
     EXPECT_NE(outgoing.MessageGuid, first);
     EXPECT_FALSE(outgoing.NewGuidNeeded);
 }

@@ -14,7 +14,9 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QSemaphore>
-#include <QTimer>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -46,14 +48,14 @@ public:
     }
 
     // Presses Send; `meanwhile` runs in the window while the send waits for the share, which
-    // answers after it.
+    // answers after it; returns when the send has ended and its outcome has been shown.
     void send(const std::function<void()> &meanwhile)
     {
-        QTimer::singleShot(0, m_p.window.get(), [this, meanwhile] {
-            meanwhile();
-            m_share.release();
-        });
+        QSignalSpy ended(m_p.window->compose()->pane(), &sending::ComposePane::sendEnded);
         m_p.find<QAbstractButton>("SendB")->click();
+        meanwhile();
+        m_share.release();
+        EXPECT_TRUE(ended.wait(30000));
     }
 
 private:

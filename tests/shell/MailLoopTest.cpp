@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QSignalSpy>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -68,7 +69,9 @@ struct User
     void attach(const QString &file) { window().compose()->attachDialogue()->AddFile(file); }
     void send()
     {
+        QSignalSpy ended(window().compose()->pane(), &corvane::sending::ComposePane::sendEnded);
         p.find<QToolButton>("SendB")->click();
+        ASSERT_TRUE(ended.wait(10000));
         ASSERT_TRUE(QTest::qWaitFor([&] { return copiesDone(); }, 10000));
         EXPECT_TRUE(p.fakes.messages.errors.isEmpty()) << p.fakes.messages.errors.join(u'\n').toStdString();
     }

@@ -44,6 +44,7 @@
 #include <QRadioButton>
 #include <QSemaphore>
 #include <QSpinBox>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
 #include <QThread>
@@ -524,7 +525,9 @@ TEST(MainWindow, SendOnTheNewPaneWithNoRecipientWarnsThroughTheWindow)
     EXPECT_EQ(p.front(), QStringLiteral("NewPan"));
     auto *send = p.find<QAbstractButton>("SendB");
     ASSERT_TRUE(send);
+    QSignalSpy ended(window.compose()->pane(), &corvane::sending::ComposePane::sendEnded);
     send->click();
+    ASSERT_TRUE(ended.wait(30000));
     ASSERT_EQ(p.fakes.messages.notices.size(), 1);
     EXPECT_EQ(p.fakes.messages.notices[0].text, corvane::sending::kNothingSent);
     EXPECT_TRUE(window.statusBarEx()->panelText(0).isEmpty());

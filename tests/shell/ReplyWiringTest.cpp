@@ -21,6 +21,7 @@
 #include "sortgrid/widgets/SortGrid.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -151,8 +152,8 @@ TEST(ReplyWiring, DoubleClickInSentItemsReopensTheMessageOfTheRowsNumber)
     EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
 }
 
-// Reply, Forward, Reopen and Clear pressed while a send waits for the attached files are refused
-// with a message; the send delivers the message as it was when Send was pressed, although the
+// Reply, Forward, Reopen and Clear pressed while a send runs are refused with a message, and Send
+// is disabled; the send delivers the message once, as it was when Send was pressed, although the
 // user went on writing and chose another recipient meanwhile.
 TEST(ReplyWiring, CommandsThatWouldReplaceTheMessageAreRefusedWhileItIsBeingSent)
 {
@@ -176,6 +177,7 @@ TEST(ReplyWiring, CommandsThatWouldReplaceTheMessageAreRefusedWhileItIsBeingSent
 
     auto &messages = p.fakes.messages;
     qsizetype refusals = 0;
+    bool sendEnabled = true;
     held.send([&] {
         p.click(Pane::MailReader);
         p.find<QToolButton>("ReplyI")->click();
@@ -184,12 +186,15 @@ TEST(ReplyWiring, CommandsThatWouldReplaceTheMessageAreRefusedWhileItIsBeingSent
         p.click(Pane::New);
         p.find<QToolButton>("Cleari")->click();
         refusals = messages.notices.size();
+        sendEnabled = p.find<QAbstractButton>("SendB")->isEnabled();
+        p.find<QAbstractButton>("SendB")->click();
         // Writing on and choosing another recipient change the draft, not the message being sent.
         QTest::keyClicks(pane(p).editor(), QStringLiteral(" more"));
         window.compose()->draft().addRecipients({QStringLiteral("Carl")});
     });
 
     EXPECT_EQ(refusals, 4);
+    EXPECT_FALSE(sendEnabled);
     EXPECT_TRUE(messages.questions.isEmpty()) << messages.questions.join(u'|').toStdString();
     ASSERT_FALSE(messages.notices.isEmpty());
     EXPECT_EQ(messages.notices.last().text, corvane::sending::kMessagesSent);
@@ -198,7 +203,7 @@ TEST(ReplyWiring, CommandsThatWouldReplaceTheMessageAreRefusedWhileItIsBeingSent
     EXPECT_EQ(sent.to, strings({"Bob"}));
     EXPECT_EQ(sent.subject, QStringLiteral("Plans"));
     EXPECT_EQ(corvane::richtext::rtfToPlainText(sent.bodyRtf).trimmed(), QStringLiteral("original"));
-    EXPECT_TRUE(QFile::exists(bob + QStringLiteral("Bob1.cvm")));
+    EXPECT_EQ(QDir(bob).entryList({QStringLiteral("*.cvm")}), QStringList{QStringLiteral("Bob1.cvm")});
     EXPECT_FALSE(QFile::exists(carl + QStringLiteral("Carl1.cvm")));
     // The pane keeps what was written meanwhile, which the next send sends under a new identifier.
     EXPECT_EQ(compose(p).subject, QStringLiteral("Plans"));

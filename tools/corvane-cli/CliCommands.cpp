@@ -14,6 +14,7 @@
 #include "richtext/RtfPlainText.h"
 #include "spell/SpellChecker.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -49,7 +50,7 @@ QString bodyRtf(const SendCommand &send)
 }
 
 // Attachment copies run in the background and may fail while the command still runs (the event
-// loop turns while a send delivers): their problems are reported from the start of the command.
+// loop runs while a send delivers): their problems are reported from the start of the command.
 class CopyProblems
 {
 public:
@@ -94,7 +95,20 @@ int send(CliProfile &profile, const SendCommand &command, QTextStream &out, QTex
     profile.openForWriting();
     CopyProblems copyProblems(profile, err);
     profile.mail().outgoing.NewGuidNeeded = true; // every run of the tool sends a new message
-    const sending::SendResult result = profile.mail().send.SendiExecute(draft, profile.mailSettings());
+    // The send runs from the application's event loop, which ends with it; it finishes only from
+    // the loop, so it is connected to after the start.
+    sending::SendAction &action = profile.mail().send;
+    if (!action.SendiExecute(draft, profile.mailSettings()))
+        throw CliError(QStringLiteral("A send is already running.")); // nothing else runs in the tool
+    sending::SendResult result;
+    QObject::connect(
+        &action, &sending::SendAction::finished, &action,
+        [&result](const sending::SendResult &ended) {
+            result = ended;
+            QCoreApplication::exit(0);
+        },
+        Qt::SingleShotConnection);
+    QCoreApplication::exec();
     const bool noticeFailed = reportNotices(result.notices, out, err);
     const bool copiesDone = copyProblems.waitForCopies();
     if (!result.delivered)

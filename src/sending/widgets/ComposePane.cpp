@@ -73,6 +73,7 @@ ComposePane::ComposePane(ComposeDraft &draft, ComposeSend &send, std::function<a
     layout->addWidget(m_editor, 1);
 
     connect(&m_send, &ComposeSend::runningChanged, this, [this](bool running) { m_sendAction->setEnabled(!running); });
+    connect(&m_send, &ComposeSend::finished, this, &ComposePane::sendFinished);
     Richtextbox1SelectionChange();
     m_draft.settle(); // an empty pane holds no work to lose
 }
@@ -386,7 +387,7 @@ void ComposePane::Richtextbox1SelectionChange()
 
 bool ComposePane::refusedWhileSending()
 {
-    const std::optional<core::Notice> refused = m_send.refusalWhileSending();
+    const std::optional<core::Notice> refused = m_send.refusalWhileRunning();
     if (refused)
         m_prompts.showNotice(this, *refused);
     return refused.has_value();
@@ -426,16 +427,22 @@ void ComposePane::SendiExecute()
     Draft &draft = m_draft.draft();
     draft.subject = m_subject->text();
     draft.rtfBody = m_editor->textRtf();
-    const quint64 sending = draft.revision;
-    const QPointer<ComposePane> self(this);
-    const SendResult result = m_send.send(draft, m_settings());
-    if (!self)
-        return;
+    const quint64 revision = draft.revision;
+    if (m_send.send(draft, m_settings()))
+        m_sentRevision = revision;
+}
+
+void ComposePane::sendFinished(const SendResult &result)
+{
     // What was sent is no longer unsent work; edits made while the send ran still are.
     if (result.delivered)
-        m_draft.settle(sending);
-    for (const core::Notice &notice : result.notices)
+        m_draft.settle(m_sentRevision);
+    const QPointer<ComposePane> self(this);
+    for (const core::Notice &notice : result.notices) {
         m_prompts.showNotice(this, notice);
+        if (!self)
+            return;
+    }
     Q_EMIT sendEnded();
 }
 

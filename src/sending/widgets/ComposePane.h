@@ -29,6 +29,7 @@ class AttachDialogue;
 class ComposePrompts;
 class ComposeSend;
 class ToDialogue;
+struct SendResult;
 
 // The compose pane NewPan: the send and formatting toolbar, the subject with the recipient and
 // attachment boxes, and the rich text editor. It holds the draft until Clear; sending leaves it.
@@ -70,7 +71,8 @@ public:
 
     // ClearNewIExecute: asks, then empties the pane.
     void ClearNewIExecute();
-    // The Send action on the draft as the pane shows it.
+    // Starts the Send action on the draft as the pane shows it; the outcome is shown when the
+    // send has ended, then sendEnded follows.
     void SendiExecute();
 
     // The mixed-state mark of a formatting button (bold, italic, underline, bullet).
@@ -98,6 +100,7 @@ private:
     void AttachBClick();
     void AttachCKeyPress();
     bool attachDropped(const QMimeData &mime);
+    void sendFinished(const SendResult &result);
     // Shows why a command that would replace or empty the message cannot run now; true if refused.
     bool refusedWhileSending();
 
@@ -105,6 +108,7 @@ private:
     ComposeSend &m_send;
     std::function<addressbook::MailSettings()> m_settings;
     ComposePrompts &m_prompts;
+    quint64 m_sentRevision = 0; // the draft's revision that the running send took
     FontSizeRule m_fontSize;
     QPointer<ToDialogue> m_toDialogue;
     QPointer<AttachDialogue> m_attachDialogue;

@@ -247,7 +247,7 @@ void MainWindow::connectServices()
     connect(m_reader->reader(), &receiving::MailReaderPane::forwardRequested, m_compose, &ComposeParts::forward);
     connect(m_lists->sent(), &sending::SentItemsPane::reopenRequested, m_compose, &ComposeParts::reopen);
     connect(m_compose, &ComposeParts::paneRequested, this, &MainWindow::showPane);
-    // Queued: the send's own call unwinds before the window closes.
+    // Queued: the handler that showed the send's outcome returns before the window closes.
     connect(m_compose->pane(), &sending::ComposePane::sendEnded, this, [this] {
         if (std::exchange(m_closeAfterSend, false))
             close();
@@ -420,8 +420,7 @@ void MainWindow::setColumnWidthsSource(GridId grid, std::function<QList<int>()> 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_compose->send().isRunning()) {
-        // The send goes on inside this event's caller; the window goes once the send has said how
-        // it ended.
+        // The send goes on in the background; the window goes once the send has said how it ended.
         event->ignore();
         m_closeAfterSend = true;
         m_statusBar->setPanelText(0, tr("Corvane will close when the message has been sent."));

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 #include <QToolButton>
@@ -423,7 +424,9 @@ TEST_F(ComposeTest, ASendFromThePaneReachesBobWithTheBoldWordAndTheAttachment)
     find<QPushButton>("AttachOk")->click();
     EXPECT_EQ(items(find<QComboBox>("AttachC")), QStringList{QStringLiteral("plan.txt")});
 
+    QSignalSpy ended(&pane, &ComposePane::sendEnded);
     button("SendB")->click();
+    ASSERT_TRUE(ended.wait(30000));
     ASSERT_FALSE(prompts.notices.isEmpty());
     EXPECT_EQ(prompts.notices.last().text, kMessagesSent);
     ann.copies.waitForAll();
