@@ -2,14 +2,16 @@
 // and from UTF-8 texts (as a pane does from its store), with the longest stretch between two
 // turns of the event loop, sorting it by a text, a date and a number column, and, for
 // comparison, a plain stable case-insensitive sort of the same 100,000 keys.
-#include "sortgrid/BatchFill.h"
+#include "sortgrid/GridFill.h"
 #include "sortgrid/widgets/SortGrid.h"
 
 #include "platform/DateText.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QRandomGenerator>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -73,22 +75,35 @@ TSortGrid &shownGrid()
 
 double g_longestSliceMs = 0;
 
-void fill(TSortGrid &grid)
+// Fills the grid as a list pane does: a fill in steps, the event loop running between them until
+// it has finished. Records the longest time between two turns of the event loop.
+void fillWith(TSortGrid &grid, const GridFill::RowSource &source)
 {
     grid.setRowCount(1);
     grid.setRowCount(kRows + 1);
-    BatchFill::Options options;
-    QElapsedTimer sinceYield;
-    sinceYield.start();
-    options.yield = [&] {
-        g_longestSliceMs = std::max(g_longestSliceMs, double(sinceYield.nsecsElapsed()) / 1e6);
-        QCoreApplication::processEvents();
-        sinceYield.restart();
-    };
-    const std::vector<QStringList> &rows = messages();
-    BatchFill::fill(grid.gridData(), 1, kRows, [&rows](int i, QStringList &cells) { cells = rows[std::size_t(i)]; },
-                    options);
+    GridFill fill;
+    QEventLoop loop;
+    QElapsedTimer sinceStep;
+    QObject::connect(&fill, &GridFill::progress, &loop, [&] {
+        g_longestSliceMs = std::max(g_longestSliceMs, double(sinceStep.nsecsElapsed()) / 1e6);
+        // Restarted when the event loop runs again, just before the next step.
+        QTimer::singleShot(0, &loop, [&] { sinceStep.restart(); });
+    });
+    QObject::connect(&fill, &GridFill::finished, &loop, &QEventLoop::quit);
+    sinceStep.start();
+    fill.start(grid.gridData(), 1, kRows, source);
+    if (fill.isRunning())
+        loop.exec();
     QCoreApplication::processEvents();
+}
+
+void fill(TSortGrid &grid)
+{
+    const std::vector<QStringList> &rows = messages();
+    fillWith(grid, [&rows](int i, QStringList &cells) {
+        cells = rows[std::size_t(i)];
+        return true;
+    });
 }
 
 // The same texts as UTF-8, as the store's XML attributes hold them.
@@ -114,21 +129,11 @@ void BM_FillGridFromUtf8(benchmark::State &state)
     const auto &rows = messagesUtf8();
     g_longestSliceMs = 0;
     for (auto _ : state) {
-        grid.setRowCount(1);
-        grid.setRowCount(kRows + 1);
-        BatchFill::Options options;
-        QElapsedTimer sinceYield;
-        sinceYield.start();
-        options.yield = [&] {
-            g_longestSliceMs = std::max(g_longestSliceMs, double(sinceYield.nsecsElapsed()) / 1e6);
-            QCoreApplication::processEvents();
-            sinceYield.restart();
-        };
-        BatchFill::fill(grid.gridData(), 1, kRows, [&rows](int i, QStringList &cells) {
+        fillWith(grid, [&rows](int i, QStringList &cells) {
             for (const QByteArray &text : rows[std::size_t(i)])
                 cells.append(QString::fromUtf8(text));
-        }, options);
-        QCoreApplication::processEvents();
+            return true;
+        });
     }
     state.counters["longest slice ms"] = g_longestSliceMs;
 }

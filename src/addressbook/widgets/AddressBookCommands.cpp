@@ -81,10 +81,10 @@ void AddressBookCommands::DeleteAdrIClick()
         const int row = grid.Row();
         m_store.remove(*position);
         // The list renumbers its rows; the row that took the deleted one's place is selected.
-        if (!refreshAddressList(m_list, std::nullopt) || !alive)
-            return;
-        if (grid.RowCount() > 1)
-            grid.setRow(std::min(row, grid.RowCount() - 1));
+        refreshAddressList(m_list, std::nullopt, [&grid, row] {
+            if (grid.RowCount() > 1)
+                grid.setRow(std::min(row, grid.RowCount() - 1));
+        });
     } catch (const Error &error) {
         Q_EMIT failed(error.message());
     }

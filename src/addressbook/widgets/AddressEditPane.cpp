@@ -150,9 +150,10 @@ void AddressEditPane::display()
 {
     reporting([this] {
         const QPointer<AddressEditPane> alive(this);
-        if (!refreshAddressList(m_list, m_list.selectedRecord()) || !alive)
-            return;
-        showSelected();
+        refreshAddressList(m_list, m_list.selectedRecord(), [this, alive] {
+            if (alive)
+                reporting([this] { showSelected(); });
+        });
     });
 }
 
@@ -200,11 +201,15 @@ void AddressEditPane::step(int direction)
 {
     reporting([this, direction] {
         const QPointer<AddressEditPane> alive(this);
-        if (!refreshAddressList(m_list, m_record) || !alive)
-            return;
-        sortgrid::TSortGrid &grid = *m_list.grid();
-        grid.setRow(steppedRow(grid.Row(), grid.RowCount(), direction));
-        showSelected();
+        refreshAddressList(m_list, m_record, [this, alive, direction] {
+            if (!alive)
+                return;
+            reporting([this, direction] {
+                sortgrid::TSortGrid &grid = *m_list.grid();
+                grid.setRow(steppedRow(grid.Row(), grid.RowCount(), direction));
+                showSelected();
+            });
+        });
     });
 }
 

@@ -72,6 +72,8 @@ Q_SIGNALS:
     void forwardRequested(int position);
 
 private:
+    // Shows the selected row's message; afterRefill: the list was just filled again for it.
+    bool readSelectedRow(bool afterRefill);
     void showMessage(const InboxMessage &message);
     // Empties the reader; its message commands are off until a message is shown again.
     void clearShown();

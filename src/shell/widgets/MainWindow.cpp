@@ -74,6 +74,7 @@ MainWindow::MainWindow(const ProgramFolders &folders, WindowServices services, Q
         // The address grid brought up to date, its names in its current order.
         auto *address = m_lists->address();
         address->showList();
+        address->finishFill(); // the dialogue lists every name at once
         QStringList names;
         const sortgrid::TSortGrid *grid = address->grid();
         for (int row = grid->FixedRows(); row < grid->RowCount(); ++row) {
