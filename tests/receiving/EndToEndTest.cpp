@@ -1,5 +1,6 @@
 // Mail between users on real temporary folders: send, deliver, check, store.
 #include "MailWorld.h"
+#include "support/EventWait.h"
 
 #include "platform/Guid.h"
 #include "platform/IniFile.h"
@@ -166,7 +167,7 @@ TEST(EndToEndTest, AttachmentsTravelBesideTheMessageAndReachTheOwnInbox)
     const QString attachment = world.temp.file(QStringLiteral("plan.txt"));
     test::writeFile(attachment, QByteArray(10000, 'p'));
     world.ann->sendMail({QStringLiteral("Carl"), QStringLiteral("Bob")}, QStringLiteral("plan"), {attachment});
-    world.ann->copies.waitForAll();
+    corvane::test::waitForCopies(world.ann->copies);
     const auto count = [](const QString &folder) {
         return platform::IniFile(folder + QStringLiteral("Attach.ini")).readInteger(QStringLiteral("Attachments"), QStringLiteral("plan.txt"), 0);
     };
@@ -175,7 +176,7 @@ TEST(EndToEndTest, AttachmentsTravelBesideTheMessageAndReachTheOwnInbox)
 
     // Bob's own copy is taken from his folder; the relayed one is a duplicate, counted down.
     world.bob->checkMail();
-    world.bob->copies.waitForAll();
+    corvane::test::waitForCopies(world.bob->copies);
     EXPECT_EQ(test::readFile(world.bobInbox + QStringLiteral("plan.txt")).size(), 10000);
     EXPECT_EQ(count(world.bobInbox), 0);
     EXPECT_EQ(count(world.server), 1);
@@ -184,7 +185,7 @@ TEST(EndToEndTest, AttachmentsTravelBesideTheMessageAndReachTheOwnInbox)
     test::MailUser carl(world.temp, QStringLiteral("Carl"), world.temp.subfolder(QStringLiteral("carl-here")));
     carl.addresses.append({QStringLiteral("Relay"), world.server, {}, true});
     EXPECT_EQ(carl.checkMail().stored, 1);
-    carl.copies.waitForAll();
+    corvane::test::waitForCopies(carl.copies);
     EXPECT_EQ(test::readFile(carl.settings.yourInbox + QStringLiteral("plan.txt")).size(), 10000);
     EXPECT_FALSE(QFile::exists(world.server + QStringLiteral("plan.txt")));
     EXPECT_EQ(count(world.server), 0);

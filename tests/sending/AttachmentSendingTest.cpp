@@ -1,4 +1,5 @@
 #include "sending/AttachmentSending.h"
+#include "support/EventWait.h"
 
 #include "core/AttachIni.h"
 #include "platform/BackgroundCopies.h"
@@ -34,7 +35,7 @@ struct AttachmentSendingTest : ::testing::Test
               const QStringList &names = {QStringLiteral("Ann")})
     {
         sending.SendAtachmentsProc(targets, paths, names);
-        copies.waitForAll();
+        corvane::test::waitForCopies(copies);
     }
     int count(const QString &folder, const char *key)
     {

@@ -1,5 +1,6 @@
 // The compose side's logic: the draft's attachment rule and the checks before a send.
 #include "sending/ComposeDraft.h"
+#include "support/EventWait.h"
 #include "sending/ComposeSend.h"
 
 #include "receiving/MailWorld.h"
@@ -69,7 +70,7 @@ TEST_F(ComposeSendTest, AnAttachmentThatCannotBeReadIsNamedAndNothingIsSent)
 
     const SendResult sent = send.send(draftTo({readable}), world.ann->settings);
     EXPECT_TRUE(sent.delivered);
-    world.ann->copies.waitForAll();
+    corvane::test::waitForCopies(world.ann->copies);
     EXPECT_TRUE(test::MailWorld::files(world.bobInbox).contains(QStringLiteral("notes.txt")));
 }
 

@@ -1,4 +1,5 @@
 #include "shell/widgets/MainWindow.h"
+#include "support/EventWait.h"
 #include "shell/widgets/PaneStack.h"
 #include "shell/widgets/SettingsPane.h"
 
@@ -466,7 +467,7 @@ TEST(MainWindow, ClosingWaitsForCopiesShowingThemStartsNoCheckAndCanCloseAnyway)
 
     p.find<QPushButton>("CloseAnywayB")->click();
     EXPECT_FALSE(window.isVisible());
-    window.mail().copies.waitForAll();
+    corvane::test::waitForCopies(window.mail().copies);
     EXPECT_TRUE(ended);
 }
 

@@ -1,5 +1,6 @@
 // Reply, Forward and Reopen as the window wires them into the compose pane.
 #include "shell/widgets/ListPanes.h"
+#include "support/EventWait.h"
 #include "shell/widgets/ReaderPanes.h"
 
 #include "HeldSend.h"
@@ -205,7 +206,7 @@ TEST(ReplyWiring, CommandsThatWouldReplaceTheMessageAreRefusedWhileItIsBeingSent
     EXPECT_EQ(compose(p).to, strings({"Bob", "Carl"}));
     EXPECT_EQ(pane(p).editor()->text(), QStringLiteral("original more"));
     EXPECT_TRUE(window.mail().outgoing.NewGuidNeeded);
-    window.mail().copies.waitForAll();
+    corvane::test::waitForCopies(window.mail().copies);
 }
 
 // Reply, Forward and Reopen ask before they replace a message the user has edited since it was

@@ -1,5 +1,6 @@
 // The compose pane with its dialogs, driven through their controls as a user would.
 #include "sending/ComposeDraft.h"
+#include "support/EventWait.h"
 #include "sending/ComposeSend.h"
 #include "sending/widgets/AttachDialogue.h"
 #include "sending/widgets/ComposePane.h"
@@ -426,7 +427,7 @@ TEST_F(ComposeTest, ASendFromThePaneReachesBobWithTheBoldWordAndTheAttachment)
     button("SendB")->click();
     ASSERT_FALSE(prompts.notices.isEmpty());
     EXPECT_EQ(prompts.notices.last().text, kMessagesSent);
-    ann.copies.waitForAll();
+    corvane::test::waitForCopies(ann.copies);
     EXPECT_EQ(editor.text(), QStringLiteral("plain bold")); // the draft stays
     EXPECT_FALSE(ann.outgoing.NewGuidNeeded);
     // A message just sent is no unsent work: replacing it asks nothing.
@@ -441,7 +442,7 @@ TEST_F(ComposeTest, ASendFromThePaneReachesBobWithTheBoldWordAndTheAttachment)
 
     test::MailUser &bob = *world.bob;
     bob.checkMail();
-    bob.copies.waitForAll();
+    corvane::test::waitForCopies(bob.copies);
     ASSERT_EQ(bob.storedSubjects(), QStringList{QStringLiteral("Plans")});
     RichTextEditor received;
     received.setTextRtf(bob.inbox.message(0).bodyRtf);
