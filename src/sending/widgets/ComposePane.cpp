@@ -392,16 +392,27 @@ bool ComposePane::refusedWhileSending()
     return refused.has_value();
 }
 
+bool ComposePane::refusedWhileDraftInUse()
+{
+    for (const core::LongOperation *operation : std::as_const(m_onDraft)) {
+        if (const std::optional<core::Notice> refused = operation->refusalWhileRunning()) {
+            m_prompts.showNotice(this, *refused);
+            return true;
+        }
+    }
+    return false;
+}
+
 bool ComposePane::mayReplaceDraft()
 {
-    if (refusedWhileSending())
+    if (refusedWhileSending() || refusedWhileDraftInUse())
         return false;
     return !m_draft.isEditedSinceSettled() || m_prompts.confirm(this, tr("Discard the message you are writing?"));
 }
 
 void ComposePane::ClearNewIExecute()
 {
-    if (refusedWhileSending() || !m_prompts.confirm(this, kClearQuestion))
+    if (refusedWhileSending() || refusedWhileDraftInUse() || !m_prompts.confirm(this, kClearQuestion))
         return;
     m_subject->clear();
     m_draft.clearLists();
@@ -421,7 +432,7 @@ void ComposePane::ClearNewIExecute()
 
 void ComposePane::SendiExecute()
 {
-    if (m_send.isRunning())
+    if (m_send.isRunning() || refusedWhileDraftInUse())
         return;
     Draft &draft = m_draft.draft();
     draft.subject = m_subject->text();
