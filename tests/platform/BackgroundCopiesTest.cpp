@@ -1,7 +1,7 @@
 #include "platform/BackgroundCopies.h"
-#include "support/EventWait.h"
 #include "platform/FileIo.h"
 
+#include "support/EventWait.h"
 #include "support/TempFolder.h"
 
 #include <QDateTime>

@@ -1,10 +1,10 @@
 #include "receiving/AttachmentFetcher.h"
-#include "support/EventWait.h"
 #include "sending/AttachmentSending.h"
 
 #include "core/AttachIni.h"
 #include "platform/BackgroundCopies.h"
 #include "platform/IniFile.h"
+#include "support/EventWait.h"
 #include "support/TempFolder.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
 #include "sending/AttachmentSending.h"
-#include "support/EventWait.h"
 
 #include "core/AttachIni.h"
 #include "platform/BackgroundCopies.h"
 #include "platform/IniFile.h"
+#include "support/EventWait.h"
 #include "support/TempFolder.h"
 
 #include <QDir>

@@ -1,9 +1,10 @@
 // The compose side's logic: the draft's attachment rule and the checks before a send.
 #include "sending/ComposeDraft.h"
-#include "support/EventWait.h"
 #include "sending/ComposeSend.h"
 
 #include "receiving/MailWorld.h"
+
+#include "support/EventWait.h"
 
 #include <QFile>
 

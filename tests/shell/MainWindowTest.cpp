@@ -1,5 +1,4 @@
 #include "shell/widgets/MainWindow.h"
-#include "support/EventWait.h"
 #include "shell/widgets/PaneStack.h"
 #include "shell/widgets/SettingsPane.h"
 
@@ -20,6 +19,7 @@
 
 #include "HeldSend.h"
 #include "WindowProgram.h"
+#include "support/EventWait.h"
 #include "support/TempFolder.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,5 @@
 // The compose pane with its dialogs, driven through their controls as a user would.
 #include "sending/ComposeDraft.h"
-#include "support/EventWait.h"
 #include "sending/ComposeSend.h"
 #include "sending/widgets/AttachDialogue.h"
 #include "sending/widgets/ComposePane.h"
@@ -9,6 +8,8 @@
 
 #include "receiving/MailWorld.h"
 #include "richtext/widgets/RichTextEditor.h"
+
+#include "support/EventWait.h"
 
 #include <QAccessible>
 #include <QAction>
