@@ -66,6 +66,10 @@ void AddressBookCommands::DeleteAdrIClick()
     sortgrid::TSortGrid &grid = *m_list.grid();
     if (grid.Row() < grid.FixedRows())
         return;
+    if (const std::optional<core::Notice> refused = m_reader ? m_reader->refusalWhileRunning() : std::nullopt) {
+        Q_EMIT noticeRaised(*refused);
+        return;
+    }
     try {
         // The entry the user pressed Delete on, by its identity: the list may fill again while the
         // question is open.

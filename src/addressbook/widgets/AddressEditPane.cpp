@@ -213,8 +213,18 @@ void AddressEditPane::step(int direction)
     });
 }
 
+bool AddressEditPane::refusedWhileRead()
+{
+    const std::optional<core::Notice> refused = m_reader ? m_reader->refusalWhileRunning() : std::nullopt;
+    if (refused)
+        Q_EMIT noticeRaised(*refused);
+    return refused.has_value();
+}
+
 void AddressEditPane::AddressSaveBClick()
 {
+    if (refusedWhileRead())
+        return;
     reporting([this] {
         if (!m_record) {
             display();
@@ -235,6 +245,8 @@ void AddressEditPane::AddressSaveBClick()
 
 void AddressEditPane::AddressNewBClick()
 {
+    if (refusedWhileRead())
+        return;
     reporting([this] {
         const int position = m_store.append();
         showEntry(position, {});

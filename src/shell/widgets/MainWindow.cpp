@@ -68,6 +68,7 @@ MainWindow::MainWindow(const ProgramFolders &folders, WindowServices services, Q
     m_lists->placeIn(*m_panes);
     m_addresses = new AddressPanes(m_mail.addresses, *m_lists->address(), m_folderBrowser, *m_services.messages, this);
     m_addresses->placeIn(*m_panes);
+    m_addresses->setAddressReader(m_mail.collector);
     m_compose = new ComposeParts(m_mail, m_startup.settings(), *m_services.messages, this);
     m_panes->setPane(Pane::New, m_compose->pane());
     m_compose->setAddressNames([this] {
