@@ -258,8 +258,8 @@ void SpellCheckDialog::IgnoreAllSPBClick()
     if (!m_pending)
         return;
     m_checker.AddIgnoreWord(m_original->text());
-    answer(std::nullopt);
     Q_EMIT knownWordsChanged();
+    answer(std::nullopt);
 }
 
 void SpellCheckDialog::AddSPBClick()
@@ -272,9 +272,9 @@ void SpellCheckDialog::AddSPBClick()
         m_showError(error.message()); // the word stays pending
         return;
     }
+    Q_EMIT knownWordsChanged();
     // The user has just declared the word right: it stays as written.
     answer(std::nullopt);
-    Q_EMIT knownWordsChanged();
 }
 
 void SpellCheckDialog::CloseSPBClick()
