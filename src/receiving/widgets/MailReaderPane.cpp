@@ -204,12 +204,21 @@ bool MailReaderPane::readSelectedRow(bool afterRefill)
                 return false;
             // The row names no message yet: bring the list up to date, then ask once more. When
             // the fill goes on in steps, the message shows once it has finished.
-            auto shown = std::make_shared<bool>(false);
-            m_inbox.showList([alive, shown] {
-                if (alive)
-                    *shown = alive->readSelectedRow(true);
+            struct Outcome
+            {
+                bool returned = false;
+                bool shown = false;
+            };
+            auto outcome = std::make_shared<Outcome>();
+            m_inbox.showList([alive, outcome] {
+                if (!alive)
+                    return;
+                outcome->shown = alive->readSelectedRow(true);
+                if (outcome->returned && outcome->shown)
+                    Q_EMIT alive->shownAfterFill();
             });
-            return *shown;
+            outcome->returned = true;
+            return outcome->shown;
         }
     } catch (const Error &error) {
         if (alive) {
