@@ -87,6 +87,7 @@ struct Reader
         list = new receiving::InboxPane(inbox);
         shell::configureListGrid(*list->grid(), shell::GridId::Inbox);
         list->showList();
+        list->finishFill();
         pane =
             std::make_unique<receiving::MailReaderPane>(inbox, *list, desktop, [] { return QStringLiteral("/tmp/"); });
         list->setParent(pane.get()); // owned, kept out of sight

@@ -11,50 +11,49 @@
 namespace corvane::addressbook {
 
 AddressCollector::AddressCollector(const AddressStore &store, FolderProbe &probe, QObject *parent)
-    : QObject(parent), m_store(store), m_probe(probe)
+    : core::LongOperation(parent), m_store(store), m_probe(probe)
 {
+}
+
+core::Notice AddressCollector::busyNotice() const
+{
+    return {core::Notice::Code::CollectionRunning, core::Notice::Kind::Information,
+            tr("Corvane is finding which mail folders can be reached. Try again in a moment."), false};
+}
+
+std::optional<core::Notice> AddressCollector::start(const QStringList &names, bool includeServers,
+                                                    const MailSettings &settings)
+{
+    if (auto refusal = refusalWhileRunning())
+        return refusal;
+    setRunning(true);
+    m_found = {};
+    m_found.allInboxesFound = !includeServers;
+    m_entries = m_store.entries();
+    m_settings = settings;
+    m_includeServers = includeServers;
+    m_round = 1;
+    for (const QString &name : names)
+        for (const AddressEntry &entry : std::as_const(m_entries))
+            if (entry.Name == name)
+                startProbe(entry, false);
+    // No probe answers inside this call, even when none was started.
+    if (m_pendingProbes == 0)
+        QMetaObject::invokeMethod(this, &AddressCollector::nextRound, Qt::QueuedConnection);
+    return std::nullopt;
 }
 
 const RecipientList &AddressCollector::CollectAddresses(const QStringList &names, bool includeServers,
                                                         const MailSettings &settings)
 {
-    if (m_collecting)
-        throw Error(QStringLiteral("The address list is already being collected"));
-    m_collecting = true;
-    Q_EMIT collectingChanged(true);
-    struct Reset
-    {
-        AddressCollector &collector;
-        ~Reset()
-        {
-            collector.m_collecting = false;
-            Q_EMIT collector.collectingChanged(false);
-            Q_EMIT collector.finished();
-        }
-    } reset{*this};
-
-    m_recipients.clear();
-    m_allInboxesFound = !includeServers;
-
-    const QList<AddressEntry> entries = m_store.entries();
-    for (const QString &name : names)
-        for (const AddressEntry &entry : entries)
-            if (entry.Name == name)
-                startProbe(entry, false);
-    waitForProbes();
-
-    if (!m_allInboxesFound) {
-        for (const AddressEntry &entry : entries)
-            if (entry.Server)
-                startProbe(entry, true);
-        // The own record goes in ahead of the server probes' answers, which arrive while waiting.
-        if (settings.selfServer || includeServers)
-            m_recipients.append({settings.yourName, platform::withTrailingSeparator(settings.yourInbox), core::kTrue});
-    }
-    waitForProbes();
-
-    removeDuplicates();
-    return m_recipients;
+    if (auto refusal = start(names, includeServers, settings))
+        throw Error(refusal->text);
+    platform::EventLoopWaiter waiter;
+    const QMetaObject::Connection wake =
+        connect(this, &core::LongOperation::runningChanged, &waiter, [&waiter] { waiter.wake(); });
+    waiter.waitUntil([this] { return !isRunning(); });
+    disconnect(wake);
+    return m_found.recipients;
 }
 
 void AddressCollector::startProbe(const AddressEntry &entry, bool server)
@@ -65,11 +64,11 @@ void AddressCollector::startProbe(const AddressEntry &entry, bool server)
     const RecipientEntry record{entry.Name, platform::withTrailingSeparator(entry.Inbox), core::truthText(server)};
     m_probe.probe(record.Inbox, entry.Name, this, [this, record](bool exists) {
         if (exists) {
-            m_recipients.append(record);
+            m_found.recipients.append(record);
         } else {
             qCDebug(lcAddressbook, "the folder of %s is not reachable: %s", qUtf8Printable(record.Name),
                     qUtf8Printable(record.Inbox));
-            m_allInboxesFound = false;
+            m_found.allInboxesFound = false;
         }
         CollectThreadDone();
     });
@@ -77,26 +76,45 @@ void AddressCollector::startProbe(const AddressEntry &entry, bool server)
 
 void AddressCollector::CollectThreadDone()
 {
-    --m_pendingProbes;
-    m_waiter.wake();
+    if (--m_pendingProbes == 0)
+        nextRound();
 }
 
-void AddressCollector::waitForProbes()
+void AddressCollector::nextRound()
 {
-    m_waiter.waitUntil([this] { return m_pendingProbes < 1; });
+    if (m_pendingProbes > 0 || !isRunning())
+        return;
+    if (m_round == 1) {
+        m_round = 2;
+        if (!m_found.allInboxesFound) {
+            for (const AddressEntry &entry : std::as_const(m_entries))
+                if (entry.Server)
+                    startProbe(entry, true);
+            // The own record goes in ahead of the server probes' answers.
+            if (m_settings.selfServer || m_includeServers)
+                m_found.recipients.append(
+                    {m_settings.yourName, platform::withTrailingSeparator(m_settings.yourInbox), core::kTrue});
+        }
+        if (m_pendingProbes > 0)
+            return;
+    }
+    removeDuplicates();
+    m_entries.clear();
+    setRunning(false);
+    Q_EMIT finished(m_found);
 }
 
 void AddressCollector::removeDuplicates()
 {
     QSet<QString> seen;
     RecipientList kept;
-    for (const RecipientEntry &record : std::as_const(m_recipients)) {
+    for (const RecipientEntry &record : std::as_const(m_found.recipients)) {
         if (record.Name.isEmpty() || seen.contains(record.Name))
             continue;
         seen.insert(record.Name);
         kept.append(record);
     }
-    m_recipients = kept;
+    m_found.recipients = kept;
 }
 
 } // namespace corvane::addressbook

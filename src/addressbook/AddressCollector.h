@@ -4,55 +4,74 @@
 #include "MailSettings.h"
 #include "RecipientList.h"
 
+#include "core/LongOperation.h"
 #include "platform/EventLoopWait.h"
 
-#include <QObject>
+#include <QList>
 #include <QStringList>
-
-#include <atomic>
 
 namespace corvane::addressbook {
 
 class FolderProbe;
 
+// What a collection found: the folders that can be reached now.
+struct Collection
+{
+    RecipientList recipients;
+    bool allInboxesFound = false; // AllInboxesFound
+};
+
 // Turns names into the folders that can be reached now (the one process-wide RecipientList),
 // adding server folders when a named person's folder is missing or when servers are asked for.
-class AddressCollector : public QObject
+// A collection is a long operation: start() returns at once, the probes answer by queued calls,
+// and finished() carries what was found. While it runs, another collection, a send or a check that
+// would use the list, and changes to the address list are refused by the one rule for conflicts.
+class AddressCollector : public core::LongOperation
 {
     Q_OBJECT
 
 public:
     AddressCollector(const AddressStore &store, FolderProbe &probe, QObject *parent = nullptr);
 
-    // Empties and refills the list and returns it once every probe has answered; the event loop
-    // keeps running meanwhile. Not re-entrant: throws Error when a collection is running.
+    // Empties the list and starts probing the folders of the named entries, then, when one is
+    // missing or servers are asked for, those of the server entries. Returns the refusal when a
+    // collection runs already; then nothing starts.
+    std::optional<core::Notice> start(const QStringList &names, bool includeServers, const MailSettings &settings);
+
+    // For the send and the mail check until they start the collection as a step of their own:
+    // starts a collection and waits for its end on the event loop. Throws Error while one runs.
     const RecipientList &CollectAddresses(const QStringList &names, bool includeServers,
                                           const MailSettings &settings);
+    bool isCollecting() const { return isRunning(); }
 
     // The result of the last collection, kept until the next one starts.
-    const RecipientList &recipients() const { return m_recipients; }
-    bool isCollecting() const { return m_collecting; }
-    bool allInboxesFound() const { return m_allInboxesFound; }
+    const RecipientList &recipients() const { return m_found.recipients; }
+    bool allInboxesFound() const { return m_found.allInboxesFound; }
     int pendingProbes() const { return m_pendingProbes; }
 
 Q_SIGNALS:
-    // A collection started (true) or ended (false, also on a failure); `finished` follows the end.
-    void collectingChanged(bool collecting);
-    void finished();
+    void finished(const corvane::addressbook::Collection &result);
+
+protected:
+    core::Notice busyNotice() const override;
 
 private:
     void startProbe(const AddressEntry &entry, bool server);
-    void waitForProbes();
     void CollectThreadDone();
+    // Goes on once every probe of the current round has answered.
+    void nextRound();
     void removeDuplicates();
 
     const AddressStore &m_store;
     FolderProbe &m_probe;
-    platform::EventLoopWaiter m_waiter;
-    RecipientList m_recipients;
-    std::atomic<bool> m_allInboxesFound{false}; // AllInboxesFound
-    int m_pendingProbes = 0;                    // PendingProbes
-    bool m_collecting = false;
+    Collection m_found;
+    QList<AddressEntry> m_entries; // the address list as the collection started
+    MailSettings m_settings;
+    bool m_includeServers = false;
+    int m_round = 0;
+    int m_pendingProbes = 0; // PendingProbes
 };
 
 } // namespace corvane::addressbook
+
+Q_DECLARE_METATYPE(corvane::addressbook::Collection)

@@ -32,6 +32,8 @@ struct Notice
         NewMail,                 // new mail has arrived
         CopyFailed,              // an attachment copy failed
         AddressRefused,          // an address whose name cannot name message files
+        CollectionRunning,       // the reachable folders are being found; try again in a moment
+        SpellCheckRunning,       // a spell check runs over the message
     };
     enum class Kind { Information, Warning, Error };
     Code code = Code::Unspecified;

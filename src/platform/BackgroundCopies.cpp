@@ -1,7 +1,6 @@
 #include "BackgroundCopies.h"
 
 #include "Errors.h"
-#include "EventLoopWait.h"
 #include "FileIo.h"
 #include "Logging.h"
 #include "Paths.h"
@@ -248,10 +247,8 @@ BackgroundCopies::BackgroundCopies(QObject *parent) : QObject(parent)
 
 BackgroundCopies::~BackgroundCopies()
 {
-    // Jobs hand their bookkeeping to this thread and wait for it: let that run before joining,
-    // or a job still running would wait on a thread that waits on it.
-    if (m_running > 0 && thread() == QThread::currentThread())
-        waitForAll();
+    // Jobs only post their bookkeeping to this thread and never wait for it, so joining them here
+    // cannot deadlock; what they posted is dropped with this object.
     m_pool.waitForDone();
 }
 
@@ -282,15 +279,6 @@ void BackgroundCopies::start(std::function<void()> job)
             },
             Qt::QueuedConnection);
     });
-}
-
-void BackgroundCopies::waitForAll()
-{
-    EventLoopWaiter waiter;
-    const QMetaObject::Connection wake =
-        connect(this, &BackgroundCopies::runningChanged, &waiter, [&waiter] { waiter.wake(); });
-    waiter.waitUntil([this] { return m_running == 0; });
-    disconnect(wake);
 }
 
 void BackgroundCopies::reportProblem(const QString &text)

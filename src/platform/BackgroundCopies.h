@@ -46,8 +46,9 @@ private:
 // The copies under way in this process ("report.pdf to \\server\bob\"), oldest first.
 QStringList activeCopies();
 
-// The program's background file copies (attachments sent and received): run on worker threads,
-// counted, and waited for when the program closes instead of being cut off.
+// The program's background file copies (attachments sent and received): run on worker threads and
+// counted. Closing waits for them instead of cutting them off: the window puts its close off until
+// finished() comes, and the tool runs the event loop until then.
 class BackgroundCopies : public QObject
 {
     Q_OBJECT
@@ -59,8 +60,6 @@ public:
     // Starts the job on a worker thread and returns at once.
     void start(std::function<void()> job);
     int running() const { return m_running; }
-    // Waits, keeping the event loop running, until no job runs.
-    void waitForAll();
     // Tells every running and later job to stop at its next block: copies cut off leave no file
     // under their real name. Used when the user closes the program without waiting.
     void cancelAll() { m_cancelled = true; }

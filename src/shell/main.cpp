@@ -5,6 +5,7 @@
 #include "shell/widgets/SingleInstance.h"
 #include "shell/widgets/WindowDesk.h"
 
+#include "platform/BackgroundCopies.h"
 #include "platform/Errors.h"
 #include "receiving/widgets/NotifyIcon.h"
 
@@ -69,8 +70,12 @@ int main(int argc, char *argv[])
     });
     window.show();
     const int status = QApplication::exec();
-    // Copies cut off by "Close Anyway" end at their next block: their workers still need the
-    // event loop before the window's services go.
-    window.mail().copies.waitForAll();
+    // Copies cut off by "Close Anyway" end at their next block and hand their end over through the
+    // event loop: it runs on, with the window gone, until the last of them has finished.
+    corvane::platform::BackgroundCopies &copies = window.mail().copies;
+    if (copies.running() > 0) {
+        QObject::connect(&copies, &corvane::platform::BackgroundCopies::finished, &app, &QCoreApplication::quit);
+        QApplication::exec();
+    }
     return status;
 }

@@ -58,7 +58,7 @@ public:
     void EndUpdate();
     bool isUpdating() const { return m_updateDepth > 0; }
 
-    // A fill in batches (BatchFill) in progress; a newer fill supersedes an older one.
+    // A fill in slices (GridFill) in progress; a newer fill supersedes an older one.
     quint64 startFill() { return m_activeFill = ++m_fillGeneration; }
     void endFill(quint64 fill)
     {

@@ -17,58 +17,112 @@ void TextBuffer::replaceSelection(const QString &text)
     m_length = 0;
 }
 
-SpellRun::SpellRun(SpellCheckSession &session, QObject *parent) : QObject(parent), m_session(session) {}
+SpellRun::SpellRun(SpellCheckSession &session, QObject *parent) : core::LongOperation(parent), m_session(session) {}
+
+core::Notice SpellRun::busyNotice() const
+{
+    return {core::Notice::Code::SpellCheckRunning, core::Notice::Kind::Information,
+            tr("The message is being checked for spelling. Finish or close the spell check first."), false};
+}
 
 void SpellRun::ToolButton7Click(SpellEditor &editor, int maxSuggestions)
 {
-    if (m_session.isOpen() || m_running) {
+    if (m_session.isOpen() || isRunning()) {
         m_session.bringForward();
         return;
     }
     editor.select(0, 0);
     m_session.clearStoppedByUser();
-    m_running = true;
+    m_editor = &editor;
+    m_maxSuggestions = maxSuggestions;
+    m_text = editor.text();
+    m_a = 0;
+    m_b = 0;
+    setRunning(true);
+    checkChunks();
+}
+
+void SpellRun::checkChunks()
+{
     try {
-        int a = 0; // where the search for the next break starts
-        int b = 0; // where the next chunk starts
-        QString text = editor.text();
-        while (a < text.size()) {
-            const int space = int(text.indexOf(u' ', a));
-            const int lineBreak = int(text.indexOf(u'\n', a));
+        while (m_a < m_text.size()) {
+            const int space = int(m_text.indexOf(u' ', m_a));
+            const int lineBreak = int(m_text.indexOf(u'\n', m_a));
             // The chunk ends at the nearer break; when either kind is missing it runs to the end.
             int end = lineBreak < space ? lineBreak : space;
             if (end == -1)
-                end = int(text.size());
-            const int length = std::abs(end - b);
-            const QString chunkText = text.mid(b, length);
-            editor.select(b, length);
-            TextBuffer chunk(chunkText);
-            m_session.Execute(chunk, maxSuggestions);
-            int after = b + length;
-            if (chunk.text() != chunkText) {
-                // The dialog does not block the editor: never overwrite what the user changed meanwhile.
-                if (editor.text().mid(b, length) != chunkText)
-                    throw Error(kMessageChangedDuringCheck);
-                editor.select(b, length);
-                editor.replaceSelection(chunk.text());
-                after = b + int(chunk.text().size());
-                text = editor.text();
-            } else {
-                editor.select(after, 0);
-                if (editor.text() != text)
-                    text = editor.text();
-            }
-            a = after + 1;
-            b = after + 1;
+                end = int(m_text.size());
+            m_length = std::abs(end - m_b);
+            m_original = m_text.mid(m_b, m_length);
+            m_editor->select(m_b, m_length);
+            m_chunk = TextBuffer(m_original);
+            m_chunkDone = false;
+            m_inExecute = true;
+            m_session.Execute(m_chunk, m_maxSuggestions, [this](const QString &error) {
+                m_chunkDone = true;
+                m_chunkError = error;
+                if (!m_inExecute)
+                    chunkChecked(error);
+            });
+            m_inExecute = false;
+            if (!m_chunkDone)
+                return; // the dialog waits for the user; chunkChecked goes on
+            if (!m_chunkError.isEmpty())
+                throw Error(m_chunkError);
+            takeChunk();
         }
         m_session.closeDialog();
     } catch (const Error &error) {
-        m_running = false;
-        Q_EMIT failed(error.message());
+        m_inExecute = false;
+        end(error.message());
         return;
     }
-    m_running = false;
-    Q_EMIT finished();
+    end(QString());
+}
+
+void SpellRun::chunkChecked(const QString &error)
+{
+    if (!isRunning())
+        return;
+    try {
+        if (!error.isEmpty())
+            throw Error(error);
+        takeChunk();
+    } catch (const Error &failure) {
+        end(failure.message());
+        return;
+    }
+    checkChunks();
+}
+
+void SpellRun::takeChunk()
+{
+    int after = m_b + m_length;
+    if (m_chunk.text() != m_original) {
+        // The dialog does not block the editor: never overwrite what the user changed meanwhile.
+        if (m_editor->text().mid(m_b, m_length) != m_original)
+            throw Error(kMessageChangedDuringCheck);
+        m_editor->select(m_b, m_length);
+        m_editor->replaceSelection(m_chunk.text());
+        after = m_b + int(m_chunk.text().size());
+        m_text = m_editor->text();
+    } else {
+        m_editor->select(after, 0);
+        if (m_editor->text() != m_text)
+            m_text = m_editor->text();
+    }
+    m_a = after + 1;
+    m_b = after + 1;
+}
+
+void SpellRun::end(const QString &error)
+{
+    m_editor = nullptr;
+    setRunning(false);
+    if (error.isEmpty())
+        Q_EMIT finished();
+    else
+        Q_EMIT failed(error);
 }
 
 } // namespace corvane::spell

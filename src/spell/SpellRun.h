@@ -1,7 +1,10 @@
 #pragma once
 
-#include <QObject>
+#include "core/LongOperation.h"
+
 #include <QString>
+
+#include <functional>
 
 namespace corvane::spell {
 
@@ -36,6 +39,10 @@ private:
 class SpellCheckSession
 {
 public:
+    // Called once a chunk is done; an empty error when it was checked (or skipped), else why
+    // the check could not go on.
+    using ChunkChecked = std::function<void(const QString &error)>;
+
     virtual ~SpellCheckSession() = default;
     // The dialog is showing (a run is going on, or one ended on an error and the dialog stays).
     virtual bool isOpen() const = 0;
@@ -43,34 +50,60 @@ public:
     // The user pressed Close: the rest of the run is not checked.
     virtual bool stoppedByUser() const = 0;
     virtual void clearStoppedByUser() = 0;
-    // Checks the chunk with the user (Execute); the chosen changes stand in it afterwards.
-    virtual void Execute(SpellEditor &chunk, int maxSuggestions) = 0;
+    // Starts checking the chunk with the user (Execute) and returns; `checked` follows once the
+    // user has answered for every unknown word (at once when there is none), the chosen changes
+    // standing in the chunk. The chunk stays alive until then.
+    virtual void Execute(SpellEditor &chunk, int maxSuggestions, ChunkChecked checked) = 0;
     virtual void closeDialog() = 0;
 };
 
 // The spell check of a message (the compose pane's spell button): walks the text word by word
-// (the words after the last line break as one chunk) and hands each chunk to the dialog. Only
-// chunks the user changed are written back, so untouched words keep their formatting.
-class SpellRun : public QObject
+// (the words after the last line break as one chunk) and hands each chunk to the dialog, going on
+// to the next one when the dialog says the chunk is done. Only chunks the user changed are written
+// back, so untouched words keep their formatting. A long operation: sending and replacing the
+// message are refused while it runs.
+class SpellRun : public core::LongOperation
 {
     Q_OBJECT
 
 public:
     explicit SpellRun(SpellCheckSession &session, QObject *parent = nullptr);
 
-    // ToolButton7Click: runs the check over editor. While a run is going on (the dialog is
-    // open) it only brings the dialog forward. Errors end the run and are reported by failed().
+    // ToolButton7Click: starts the check over editor and returns; the editor must stay until
+    // finished() or failed(). While a run is going on (the dialog is open) it only brings the
+    // dialog forward.
     void ToolButton7Click(SpellEditor &editor, int maxSuggestions);
 
-    bool running() const { return m_running; }
+    bool running() const { return isRunning(); }
 
 Q_SIGNALS:
+    // The run ended on an error; the part checked before it stays.
     void failed(const QString &message);
     void finished();
 
+protected:
+    core::Notice busyNotice() const override;
+
 private:
+    // Hands chunks to the dialog until one waits for the user or the text ends.
+    void checkChunks();
+    void chunkChecked(const QString &error);
+    // Writes the checked chunk back into the editor and moves past it; throws Error.
+    void takeChunk();
+    void end(const QString &error);
+
     SpellCheckSession &m_session;
-    bool m_running = false;
+    SpellEditor *m_editor = nullptr;
+    int m_maxSuggestions = 0;
+    QString m_text;     // the editor's text as the run last saw it
+    int m_a = 0;        // where the search for the next break starts
+    int m_b = 0;        // where the chunk starts
+    int m_length = 0;   // the chunk's length
+    QString m_original; // the chunk as handed to the dialog
+    TextBuffer m_chunk;
+    bool m_inExecute = false;
+    bool m_chunkDone = false;
+    QString m_chunkError;
 };
 
 inline const QString kMessageChangedDuringCheck =

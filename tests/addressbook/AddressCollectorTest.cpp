@@ -3,7 +3,7 @@
 #include "FakeProbe.h"
 #include "support/TempFolder.h"
 
-#include <QTimer>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -41,9 +41,14 @@ struct AddressCollectorTest : ::testing::Test
     {
         store.append({name, inbox, {}, server});
     }
+    // Starts a collection and returns what its finished signal carries.
     RecipientList collect(const QStringList &names, bool servers)
     {
-        return collector.CollectAddresses(names, servers, settings);
+        QSignalSpy finished(&collector, &AddressCollector::finished);
+        EXPECT_EQ(collector.start(names, servers, settings), std::nullopt);
+        EXPECT_TRUE(finished.wait(5000));
+        EXPECT_FALSE(collector.isRunning());
+        return finished.isEmpty() ? RecipientList() : finished[0][0].value<Collection>().recipients;
     }
 };
 
@@ -107,21 +112,19 @@ TEST_F(AddressCollectorTest, NamesMatchWithLetterCase)
     EXPECT_TRUE(probe.probed.isEmpty());
 }
 
-TEST_F(AddressCollectorTest, ASecondCollectionDuringTheWaitIsRefused)
+TEST_F(AddressCollectorTest, StartReturnsAtOnceAndASecondCollectionIsRefusedUntilTheFirstEnds)
 {
     add(QStringLiteral("Ann"), ann);
     probe.hold = true;
-    bool refused = false;
-    QTimer::singleShot(0, &collector, [&] {
-        EXPECT_TRUE(collector.isCollecting());
-        try {
-            collect({QStringLiteral("Ann")}, false);
-        } catch (const corvane::Error &) {
-            refused = true;
-        }
-        probe.release();
-    });
-    EXPECT_EQ(collect({QStringLiteral("Ann")}, false).size(), 1);
-    EXPECT_TRUE(refused);
-    EXPECT_FALSE(collector.isCollecting());
+    QSignalSpy finished(&collector, &AddressCollector::finished);
+    EXPECT_EQ(collector.start({QStringLiteral("Ann")}, false, settings), std::nullopt);
+    EXPECT_TRUE(collector.isRunning());
+    const std::optional<corvane::core::Notice> refused = collector.start({QStringLiteral("Ann")}, true, settings);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->code, corvane::core::Notice::Code::CollectionRunning);
+    EXPECT_EQ(probe.probed.size(), 1) << "the refused collection probed nothing";
+    probe.release();
+    ASSERT_EQ(finished.size(), 1);
+    EXPECT_EQ(finished[0][0].value<Collection>().recipients.size(), 1);
+    EXPECT_FALSE(collector.isRunning());
 }

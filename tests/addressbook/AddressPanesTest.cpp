@@ -3,11 +3,13 @@
 #include "addressbook/widgets/AddressEditPane.h"
 #include "addressbook/widgets/AddressListPane.h"
 
+#include "FakeProbe.h"
 #include "support/QtPrinters.h"
 #include "support/StoreTexts.h"
 #include "support/Strings.h"
 #include "support/TempFolder.h"
 
+#include "addressbook/AddressCollector.h"
 #include "addressbook/AddressEditing.h"
 #include "addressbook/AddressStore.h"
 #include "platform/XmlDocument.h"
@@ -255,6 +257,35 @@ int expectNamed(QAccessibleInterface *node, const QString &path)
         controls += expectNamed(child, path + u'/' + (child && child->object() ? child->object()->objectName() : QString()));
     }
     return controls;
+}
+
+TEST_F(AddressPanes, SaveNewAndDeleteAreRefusedWhileTheReachableFoldersAreCollected)
+{
+    open({entry("Bob", "/s/bob/"), entry("Zed", "/s/zed/")});
+    corvane::test::FakeProbe probe;
+    probe.hold = true;
+    AddressCollector collector{store, probe};
+    edit.setReader(&collector);
+    commands->setReader(&collector);
+    QList<Notice> notices;
+    QObject::connect(&edit, &AddressEditPane::noticeRaised, &edit, [&](const Notice &n) { notices.append(n); });
+    QObject::connect(commands, &AddressBookCommands::noticeRaised, commands, [&](const Notice &n) { notices.append(n); });
+    doubleClick(1);
+    ASSERT_EQ(collector.start({QStringLiteral("Bob")}, false, {}), std::nullopt);
+
+    field<QLineEdit>("AddressNameE")->setText(QStringLiteral("Zoe"));
+    click("AddressSaveB");
+    click("AddressNewB");
+    commands->DeleteAdrIClick();
+    ASSERT_EQ(notices.size(), 3);
+    for (const Notice &notice : notices)
+        EXPECT_EQ(notice.code, Notice::Code::CollectionRunning);
+    EXPECT_EQ(storedNames(), strings({"Bob", "Zed"}));
+    EXPECT_TRUE(questions.isEmpty());
+
+    probe.release(); // the collection ends: Save goes through
+    click("AddressSaveB");
+    EXPECT_EQ(storedNames(), strings({"Bob", "Zoe"}));
 }
 
 TEST_F(AddressPanes, EveryControlOfBothPanesIsNamedForScreenReaders)

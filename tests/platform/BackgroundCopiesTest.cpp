@@ -1,6 +1,7 @@
 #include "platform/BackgroundCopies.h"
 #include "platform/FileIo.h"
 
+#include "support/EventWait.h"
 #include "support/TempFolder.h"
 
 #include <QDateTime>
@@ -23,7 +24,7 @@ TEST(BackgroundCopies, ACopyCutOffLeavesNoFileUnderItsNameAndNoTemporaryFile)
     BackgroundCopies copies;
     copies.cancelAll();
     copies.start([&] { copyFileReplacing(source, target + QStringLiteral("report.pdf")); });
-    copies.waitForAll();
+    corvane::test::waitForCopies(copies);
     EXPECT_TRUE(QDir(target).isEmpty()) << QDir(target).entryList(QDir::Files | QDir::Hidden).join(u' ').toStdString();
 }
 

@@ -4,6 +4,7 @@
 #include "core/AttachIni.h"
 #include "platform/BackgroundCopies.h"
 #include "platform/IniFile.h"
+#include "support/EventWait.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
@@ -45,7 +46,7 @@ struct AttachmentFetcherTest : ::testing::Test
     void fetch(const QString &folder, bool copy)
     {
         fetcher.GetAttach(attachmentNames, folder, copy, own);
-        copies.waitForAll();
+        corvane::test::waitForCopies(copies);
     }
 };
 
@@ -128,7 +129,7 @@ TEST_F(AttachmentFetcherTest, EveryRecipientOfARelayedSendGetsTheFile)
     sending::AttachmentSending sending(copies);
     sending.SendAtachmentsProc({{QStringLiteral("Relay"), server, core::kTrue}},
                                {temp.file(QStringLiteral("a.doc"))}, {QStringLiteral("Ann"), QStringLiteral("Bob")});
-    copies.waitForAll();
+    corvane::test::waitForCopies(copies);
     attach({QStringLiteral("a.doc")});
     for (const QString &inbox : {temp.subfolder(QStringLiteral("ann")), temp.subfolder(QStringLiteral("bob"))}) {
         own = inbox;
@@ -195,7 +196,7 @@ TEST(BackgroundCopiesTest, ClosingWaitsForRunningCopiesWhileTheWindowKeepsWorkin
     });
     bool eventsRan = false;
     QTimer::singleShot(10, &copies, [&] { eventsRan = true; });
-    copies.waitForAll();
+    corvane::test::waitForCopies(copies);
     EXPECT_TRUE(finished);
     EXPECT_TRUE(eventsRan);
     EXPECT_EQ(counts, (QList<int>{1, 0}));

@@ -1,6 +1,8 @@
 // Mail between users on real temporary folders: send, deliver, check, store.
 #include "MailWorld.h"
 
+#include "support/EventWait.h"
+
 #include "platform/Guid.h"
 #include "platform/IniFile.h"
 
@@ -166,7 +168,7 @@ TEST(EndToEndTest, AttachmentsTravelBesideTheMessageAndReachTheOwnInbox)
     const QString attachment = world.temp.file(QStringLiteral("plan.txt"));
     test::writeFile(attachment, QByteArray(10000, 'p'));
     world.ann->sendMail({QStringLiteral("Carl"), QStringLiteral("Bob")}, QStringLiteral("plan"), {attachment});
-    world.ann->copies.waitForAll();
+    corvane::test::waitForCopies(world.ann->copies);
     const auto count = [](const QString &folder) {
         return platform::IniFile(folder + QStringLiteral("Attach.ini")).readInteger(QStringLiteral("Attachments"), QStringLiteral("plan.txt"), 0);
     };
@@ -175,7 +177,7 @@ TEST(EndToEndTest, AttachmentsTravelBesideTheMessageAndReachTheOwnInbox)
 
     // Bob's own copy is taken from his folder; the relayed one is a duplicate, counted down.
     world.bob->checkMail();
-    world.bob->copies.waitForAll();
+    corvane::test::waitForCopies(world.bob->copies);
     EXPECT_EQ(test::readFile(world.bobInbox + QStringLiteral("plan.txt")).size(), 10000);
     EXPECT_EQ(count(world.bobInbox), 0);
     EXPECT_EQ(count(world.server), 1);
@@ -184,8 +186,33 @@ TEST(EndToEndTest, AttachmentsTravelBesideTheMessageAndReachTheOwnInbox)
     test::MailUser carl(world.temp, QStringLiteral("Carl"), world.temp.subfolder(QStringLiteral("carl-here")));
     carl.addresses.append({QStringLiteral("Relay"), world.server, {}, true});
     EXPECT_EQ(carl.checkMail().stored, 1);
-    carl.copies.waitForAll();
+    corvane::test::waitForCopies(carl.copies);
     EXPECT_EQ(test::readFile(carl.settings.yourInbox + QStringLiteral("plan.txt")).size(), 10000);
     EXPECT_FALSE(QFile::exists(world.server + QStringLiteral("plan.txt")));
     EXPECT_EQ(count(world.server), 0);
+}
+
+// A collection of the reachable folders runs until its probes answer: a send and a check asked for
+// meanwhile are turned away, write nothing and leave the list the collection is making alone.
+TEST(EndToEndTest, SendAndCheckWaitWhileTheFoldersAreBeingCollected)
+{
+    test::MailWorld world;
+    world.bob->sendMail({QStringLiteral("Ann")}, QStringLiteral("Waiting"));
+    test::MailUser &ann = *world.ann;
+    std::optional<addressbook::Collection> found;
+    QObject::connect(&ann.collector, &addressbook::AddressCollector::finished, &ann.collector,
+                     [&](const addressbook::Collection &result) { found = result; });
+    ASSERT_EQ(ann.collector.start({QStringLiteral("Bob")}, false, ann.settings), std::nullopt);
+
+    // No probe has answered yet: their answers come through the event loop.
+    EXPECT_TRUE(ann.sendMail({QStringLiteral("Carl")}, QStringLiteral("Meanwhile")).skipped);
+    EXPECT_TRUE(ann.checkMail().skipped);
+
+    ASSERT_TRUE(test::runEventsUntil(&ann.collector, &addressbook::AddressCollector::finished,
+                                     [&] { return found.has_value(); }));
+    EXPECT_EQ(found->recipients, (addressbook::RecipientList{{QStringLiteral("Bob"), world.bobInbox, core::kFalse}}));
+    EXPECT_EQ(ann.sent.count(), 0);
+    EXPECT_TRUE(test::MailWorld::files(world.server).isEmpty());
+    EXPECT_EQ(test::MailWorld::files(world.annInbox), QStringList{QStringLiteral("Ann1.cvm")}) << "not taken in";
+    EXPECT_EQ(ann.inbox.count(), 0);
 }

@@ -3,6 +3,7 @@
 #include "core/AttachIni.h"
 #include "platform/BackgroundCopies.h"
 #include "platform/IniFile.h"
+#include "support/EventWait.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
@@ -34,7 +35,7 @@ struct AttachmentSendingTest : ::testing::Test
               const QStringList &names = {QStringLiteral("Ann")})
     {
         sending.SendAtachmentsProc(targets, paths, names);
-        copies.waitForAll();
+        corvane::test::waitForCopies(copies);
     }
     int count(const QString &folder, const char *key)
     {

@@ -4,6 +4,8 @@
 
 #include "receiving/MailWorld.h"
 
+#include "support/EventWait.h"
+
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -75,7 +77,7 @@ TEST_F(ComposeSendTest, AnAttachmentThatCannotBeReadIsNamedAndNothingIsSent)
 
     const SendResult sent = run(draftTo({readable}));
     EXPECT_TRUE(sent.delivered);
-    world.ann->copies.waitForAll();
+    corvane::test::waitForCopies(world.ann->copies);
     EXPECT_TRUE(test::MailWorld::files(world.bobInbox).contains(QStringLiteral("notes.txt")));
 }
 

@@ -17,6 +17,7 @@
 #include "support/Strings.h"
 #include "support/TempFolder.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -29,7 +30,7 @@ using corvane::platform::IniFile;
 using corvane::platform::XmlDocument;
 using corvane::receiving::InboxPane;
 using corvane::ui::ListPane;
-using corvane::sortgrid::BatchFill;
+using corvane::sortgrid::GridFill;
 using corvane::sortgrid::TSortGrid;
 using corvane::test::dataColumn;
 using corvane::test::inboxMessage;
@@ -122,28 +123,34 @@ TEST_F(InboxList, TheStoredSortIsAppliedAgainAfterEachRefill)
 }
 
 // Fills that yield after every 64 rows and run the given step at each yield.
-BatchFill::Options yieldingWith(std::function<void()> step)
+// Makes the pane fill in short steps and runs `step` after each of them.
+void stepWith(ListPane &pane, std::function<void()> step)
 {
-    BatchFill::Options options;
-    options.sliceMs = 0;
-    options.yield = std::move(step);
-    return options;
+    pane.setFillOptions({.sliceMs = 0});
+    QObject::connect(pane.findChild<GridFill *>(), &GridFill::progress, &pane, std::move(step));
+}
+
+bool waitUntilShown(ListPane &pane)
+{
+    QSignalSpy shown(&pane, &ListPane::listShown);
+    return shown.wait(10000);
 }
 
 TEST_F(InboxList, AChangeToTheStoreWhileTheListFillsStartsTheFillAgain)
 {
     for (int i = 0; i < 200; ++i)
         append(QStringLiteral("Bob"), QStringLiteral("old %1").arg(i));
-    int yields = 0;
-    pane->setFillOptions(yieldingWith([&] {
-        if (++yields == 1) { // new mail arrives
+    int steps = 0;
+    stepWith(*pane, [&] {
+        if (++steps == 1) { // new mail arrives
             append(QStringLiteral("Zed"), QStringLiteral("new"));
-        } else if (yields == 2) { // the message the fill reads next is deleted
+        } else if (steps == 2) { // the message the fill reads next is deleted
             store.deleteAt(64);
         }
-    }));
-    EXPECT_EQ(pane->showList(), ListPane::Shown::Refilled);
-    EXPECT_GT(yields, 2);
+    });
+    EXPECT_EQ(pane->showList(), ListPane::Shown::Filling);
+    ASSERT_TRUE(waitUntilShown(*pane));
+    EXPECT_GT(steps, 2);
     EXPECT_FALSE(pane->InboxDirty());
     ASSERT_EQ(grid().RowCount(), 201);
     EXPECT_EQ(grid().Rows(1).mid(0, 3), strings({"200", "Zed", "new"}));
@@ -157,16 +164,21 @@ TEST_F(InboxList, ShowingThePaneAgainWhileItFillsEndsWithOneCompleteSortedList)
 {
     for (int i = 0; i < 200; ++i)
         append(QStringLiteral("Bob %1").arg(i, 3, 10, QLatin1Char('0')), QStringLiteral("old"));
-    int yields = 0;
-    ListPane::Shown inner = ListPane::Shown::Kept;
-    pane->setFillOptions(yieldingWith([&] {
-        if (++yields == 1) {
+    int steps = 0;
+    QStringList ran;
+    stepWith(*pane, [&] {
+        if (++steps == 1) {
             append(QStringLiteral("Zed"), QStringLiteral("new"));
-            inner = pane->showList(); // the mail check brings the InBox up again
+            // The mail check brings the InBox up again: its display takes the fill over.
+            pane->showList([&] { ran << QStringLiteral("second"); });
         }
-    }));
-    EXPECT_EQ(pane->showList(), ListPane::Shown::Superseded);
-    EXPECT_EQ(inner, ListPane::Shown::Refilled);
+    });
+    QSignalSpy shown(pane.get(), &ListPane::listShown);
+    pane->showList([&] { ran << QStringLiteral("first"); });
+    ASSERT_TRUE(shown.wait(10000));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shown.size(), 1);
+    EXPECT_EQ(ran, strings({"second"}));
     EXPECT_EQ(grid().RowCount(), 202);
     EXPECT_EQ(grid().Cells(1, 1), QStringLiteral("Zed"));
     EXPECT_EQ(grid().Cells(1, 201), QStringLiteral("Bob 000"));
@@ -271,9 +283,10 @@ TEST_F(InboxList, ClosingThePaneWhileItFillsEndsTheFill)
 {
     for (int i = 0; i < 200; ++i)
         append(QStringLiteral("Bob"), QStringLiteral("old"));
-    pane->setFillOptions(yieldingWith([&] { pane.reset(); }));
-    EXPECT_EQ(pane->showList(), ListPane::Shown::Superseded);
-    EXPECT_EQ(pane, nullptr);
+    pane->setFillOptions({.sliceMs = 0});
+    EXPECT_EQ(pane->showList(), ListPane::Shown::Filling);
+    pane.reset();
+    QCoreApplication::processEvents(); // the next step finds nothing to do
 }
 
 } // namespace

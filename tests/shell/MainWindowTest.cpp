@@ -26,6 +26,7 @@
 
 #include "HeldSend.h"
 #include "WindowProgram.h"
+#include "support/EventWait.h"
 #include "support/TempFolder.h"
 
 #include <QAbstractButton>
@@ -477,7 +478,7 @@ TEST(MainWindow, ClosingWaitsForCopiesShowingThemStartsNoCheckAndCanCloseAnyway)
 
     p.find<QPushButton>("CloseAnywayB")->click();
     EXPECT_FALSE(window.isVisible());
-    window.mail().copies.waitForAll();
+    corvane::test::waitForCopies(window.mail().copies);
     EXPECT_TRUE(ended);
 }
 

@@ -4,6 +4,7 @@
 
 #include "HeldSend.h"
 #include "WindowProgram.h"
+#include "support/EventWait.h"
 #include "support/StoreTexts.h"
 #include "support/Strings.h"
 #include "support/TempFolder.h"
@@ -18,12 +19,16 @@
 #include "sending/SentStore.h"
 #include "sending/widgets/ComposePane.h"
 #include "sending/widgets/SentItemsPane.h"
+#include "shell/Settings.h"
 #include "sortgrid/widgets/SortGrid.h"
+#include "spell/SpellRun.h"
+#include "spell/widgets/SpellCheckDialog.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QToolButton>
@@ -210,7 +215,7 @@ TEST(ReplyWiring, CommandsThatWouldReplaceTheMessageAreRefusedWhileItIsBeingSent
     EXPECT_EQ(compose(p).to, strings({"Bob", "Carl"}));
     EXPECT_EQ(pane(p).editor()->text(), QStringLiteral("original more"));
     EXPECT_TRUE(window.mail().outgoing.NewGuidNeeded);
-    window.mail().copies.waitForAll();
+    corvane::test::waitForCopies(window.mail().copies);
 }
 
 // Reply, Forward and Reopen ask before they replace a message the user has edited since it was
@@ -258,6 +263,57 @@ TEST(ReplyWiring, ReplacingAnEditedMessageAsksFirstAndNoKeepsIt)
         command();
         EXPECT_TRUE(messages.questions.isEmpty());
     }
+}
+
+
+// While the spell check's dialog waits for an answer, the commands that would send the message or
+// replace it are refused with the check's notice; the answer then lands in the text as it was.
+TEST(ReplyWiring, CommandsThatWouldSendOrReplaceTheMessageAreRefusedWhileItIsSpellChecked)
+{
+    Program p;
+    p.makeReady(static_cast<int>(Pane::New));
+    p.app.write(QStringLiteral("words.dic"), "known\r\n");
+    p.ini().writeString(keys::spelling, keys::mainDictionary, p.app.file(QStringLiteral("words.dic")));
+    p.app.write(corvane::receiving::kInboxStoreFileName,
+                corvane::test::inboxStore({corvane::test::inboxMessage(QStringLiteral("Cid"), QStringLiteral("Lunch"))}));
+    p.app.write(corvane::sending::kSentStoreFileName,
+                corvane::test::sentStore({corvane::test::sentMessage({QStringLiteral("Dan")}, QStringLiteral("Old"), {},
+                                                                     QStringLiteral("1"))}));
+    MainWindow &window = p.open();
+    const QString bob = p.app.subfolder(QStringLiteral("bob"));
+    window.mail().addresses.append({QStringLiteral("Bob"), bob, {}, false});
+    window.listPanes()->inbox()->grid()->setRow(1);
+    p.click(Pane::MailReader);
+    p.click(Pane::New);
+    p.find<QLineEdit>("SubjectE")->setText(QStringLiteral("Plans"));
+    window.compose()->draft().setRecipients({QStringLiteral("Bob")});
+    QTest::keyClicks(pane(p).editor(), QStringLiteral("known wrld"));
+
+    p.find<QToolButton>("ToolButton7")->click();
+    auto *dialog = p.find<corvane::spell::SpellCheckDialog>("SpellCheckF");
+    ASSERT_TRUE(dialog->pending()) << "the dialog waits on \"wrld\"";
+    auto &messages = p.fakes.messages;
+    messages.notices.clear();
+    p.find<QAbstractButton>("SendB")->click();
+    p.find<QToolButton>("Cleari")->click();
+    p.click(Pane::MailReader);
+    p.find<QToolButton>("ReplyI")->click();
+    p.find<QToolButton>("ToolButton6")->click();
+    window.compose()->reopen(0);
+
+    ASSERT_EQ(messages.notices.size(), 5);
+    for (const corvane::core::Notice &notice : messages.notices)
+        EXPECT_EQ(notice.code, corvane::core::Notice::Code::SpellCheckRunning);
+    EXPECT_TRUE(messages.questions.isEmpty());
+    EXPECT_EQ(window.mail().sent.count(), 1);
+    EXPECT_TRUE(QDir(bob).isEmpty());
+
+    dialog->findChild<QLineEdit *>(QStringLiteral("ChangeToSPLE"))->setText(QStringLiteral("world"));
+    dialog->findChild<QPushButton *>(QStringLiteral("ChangeSPB"))->click();
+    EXPECT_FALSE(window.compose()->spellRun().isRunning());
+    EXPECT_EQ(pane(p).editor()->text(), QStringLiteral("known world"));
+    EXPECT_EQ(compose(p).subject, QStringLiteral("Plans"));
+    EXPECT_EQ(compose(p).to, strings({"Bob"}));
 }
 
 } // namespace

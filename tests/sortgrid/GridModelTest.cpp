@@ -1,10 +1,11 @@
-#include "sortgrid/BatchFill.h"
 #include "sortgrid/CellLayout.h"
 #include "sortgrid/DelimitedText.h"
+#include "sortgrid/GridFill.h"
 #include "sortgrid/StringGridModel.h"
 
 #include "platform/Errors.h"
 
+#include "support/EventWait.h"
 #include "support/TempFolder.h"
 
 #include <QSignalSpy>
@@ -156,46 +157,50 @@ TEST(CellTextOffset, CentringATextWiderThanTheCellRoundsTowardZero)
     EXPECT_EQ(cellTextOffset(taCenter, taMiddle, QSize(10, 10), QSize(15, 13)), QPoint(-2, -1));
 }
 
-TEST(BatchFill, FillsEveryRowAndYieldsBetweenSlicesOnly)
+TEST(GridFill, FillsInStepsBetweenBlocksOfRowsAndFinishesOnce)
 {
     StringGridModel model;
     model.setGridColumnCount(2);
     model.setGridRowCount(20001);
-    int yields = 0;
-    BatchFill::Options options;
-    options.sliceMs = 0; // yield at every chance: after each block of rows
-    options.yield = [&] { ++yields; };
-    const auto result = BatchFill::fill(model, 1, 20000, [](int i, QStringList &cells) {
+    GridFill fill;
+    QSignalSpy steps(&fill, &GridFill::progress);
+    QSignalSpy finished(&fill, &GridFill::finished);
+    fill.start(model, 1, 20000, [](int i, QStringList &cells) {
         cells << QString::number(i) << QStringLiteral("x");
-    }, options);
-    EXPECT_EQ(result, BatchFill::Result::Completed);
+        return true;
+    }, {.sliceMs = 0}); // a step after each block of rows
+    EXPECT_TRUE(fill.isRunning()) << "start returns after the first block";
+    EXPECT_TRUE(model.isFilling());
+    ASSERT_TRUE(corvane::test::runEventsUntil(&fill, &GridFill::finished, [&] { return !fill.isRunning(); }));
+    ASSERT_EQ(finished.size(), 1);
+    EXPECT_EQ(finished[0][0].value<GridFill::Result>(), GridFill::Result::Completed);
     EXPECT_EQ(model.Cells(0, 20000), QStringLiteral("19999"));
-    EXPECT_GT(yields, 0);
-    EXPECT_LE(yields, 20000 / 64);
+    EXPECT_GT(steps.size(), 0);
+    EXPECT_LE(steps.size(), 20000 / 64);
     EXPECT_FALSE(model.isFilling());
 }
 
-TEST(BatchFill, ANewerFillSupersedesAnOlderOne)
+TEST(GridFill, ANewerFillOfTheGridSupersedesARunningOne)
 {
     StringGridModel model;
     model.setGridColumnCount(1);
     model.setGridRowCount(1000);
-    BatchFill::Options options;
-    options.sliceMs = 0;
-    bool started = false;
-    BatchFill::Result inner = BatchFill::Result::Superseded;
-    options.yield = [&] {
-        if (started)
-            return;
-        started = true;
-        inner = BatchFill::fill(model, 0, 1000, [](int, QStringList &cells) { cells << QStringLiteral("new"); });
-    };
-    const auto outer = BatchFill::fill(model, 0, 1000, [](int, QStringList &cells) {
+    GridFill older;
+    GridFill newer;
+    QSignalSpy olderEnd(&older, &GridFill::finished);
+    older.start(model, 0, 1000, [](int, QStringList &cells) {
         cells << QStringLiteral("old");
-    }, options);
-    EXPECT_EQ(outer, BatchFill::Result::Superseded);
-    EXPECT_EQ(inner, BatchFill::Result::Completed);
+        return true;
+    }, {.sliceMs = 0});
+    newer.start(model, 0, 1000, [](int, QStringList &cells) {
+        cells << QStringLiteral("new");
+        return true;
+    });
+    EXPECT_FALSE(newer.isRunning()) << "a short list fills before start returns";
+    ASSERT_TRUE(olderEnd.wait(5000));
+    EXPECT_EQ(olderEnd[0][0].value<GridFill::Result>(), GridFill::Result::Superseded);
     EXPECT_EQ(model.Cells(0, 999), QStringLiteral("new"));
+    EXPECT_FALSE(model.isFilling());
 }
 
 } // namespace

@@ -66,10 +66,16 @@ public:
     CopyProblems(const CopyProblems &) = delete;
     CopyProblems &operator=(const CopyProblems &) = delete;
 
-    // Waits for the copies; false when any of them failed.
+    // Runs the application's event loop until the copies have finished; false when any failed.
     bool waitForCopies()
     {
-        m_copies.waitForAll();
+        if (m_copies.running() > 0) {
+            const QMetaObject::Connection quit =
+                QObject::connect(&m_copies, &platform::BackgroundCopies::finished, QCoreApplication::instance(),
+                                 &QCoreApplication::quit);
+            QCoreApplication::exec();
+            QObject::disconnect(quit);
+        }
         return !m_failed;
     }
 
@@ -275,6 +281,8 @@ NoticeOutcome noticeOutcome(const Notice &notice)
     case Code::MessageFileSetAside:
     case Code::CopyFailed:
     case Code::AddressRefused:
+    case Code::CollectionRunning:
+    case Code::SpellCheckRunning:
     case Code::Unspecified:
         return NoticeOutcome::Failure;
     }

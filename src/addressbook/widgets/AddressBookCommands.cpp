@@ -66,6 +66,10 @@ void AddressBookCommands::DeleteAdrIClick()
     sortgrid::TSortGrid &grid = *m_list.grid();
     if (grid.Row() < grid.FixedRows())
         return;
+    if (const std::optional<core::Notice> refused = m_reader ? m_reader->refusalWhileRunning() : std::nullopt) {
+        Q_EMIT noticeRaised(*refused);
+        return;
+    }
     try {
         // The entry the user pressed Delete on, by its identity: the list may fill again while the
         // question is open.
@@ -81,10 +85,10 @@ void AddressBookCommands::DeleteAdrIClick()
         const int row = grid.Row();
         m_store.remove(*position);
         // The list renumbers its rows; the row that took the deleted one's place is selected.
-        if (!refreshAddressList(m_list, std::nullopt) || !alive)
-            return;
-        if (grid.RowCount() > 1)
-            grid.setRow(std::min(row, grid.RowCount() - 1));
+        refreshAddressList(m_list, std::nullopt, [&grid, row] {
+            if (grid.RowCount() > 1)
+                grid.setRow(std::min(row, grid.RowCount() - 1));
+        });
     } catch (const Error &error) {
         Q_EMIT failed(error.message());
     }

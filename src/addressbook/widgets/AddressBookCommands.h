@@ -2,6 +2,8 @@
 
 #include "addressbook/MailSettings.h"
 
+#include "core/LongOperation.h"
+
 #include <QObject>
 
 #include <functional>
@@ -31,6 +33,9 @@ public:
 
     void setConfirm(Confirm confirm) { m_confirm = std::move(confirm); }
     QAction *deleteAction() const { return m_delete; }
+    // An operation that reads the address list (the collection of reachable folders): while it
+    // runs, Delete is refused with its notice.
+    void setReader(const core::LongOperation *reader) { m_reader = reader; }
 
     void DeleteAdrIClick();
 
@@ -38,11 +43,13 @@ Q_SIGNALS:
     // The entry of the selected row is to be shown in the Address Edit pane.
     void editRequested();
     void failed(const QString &message);
+    void noticeRaised(const core::Notice &notice);
 
 private:
     AddressStore &m_store;
     AddressListPane &m_list;
     Confirm m_confirm;
+    const core::LongOperation *m_reader = nullptr;
     QToolBar *m_toolBar;
     QAction *m_delete;
 };

@@ -150,9 +150,10 @@ void AddressEditPane::display()
 {
     reporting([this] {
         const QPointer<AddressEditPane> alive(this);
-        if (!refreshAddressList(m_list, m_list.selectedRecord()) || !alive)
-            return;
-        showSelected();
+        refreshAddressList(m_list, m_list.selectedRecord(), [this, alive] {
+            if (alive)
+                reporting([this] { showSelected(); });
+        });
     });
 }
 
@@ -200,16 +201,30 @@ void AddressEditPane::step(int direction)
 {
     reporting([this, direction] {
         const QPointer<AddressEditPane> alive(this);
-        if (!refreshAddressList(m_list, m_record) || !alive)
-            return;
-        sortgrid::TSortGrid &grid = *m_list.grid();
-        grid.setRow(steppedRow(grid.Row(), grid.RowCount(), direction));
-        showSelected();
+        refreshAddressList(m_list, m_record, [this, alive, direction] {
+            if (!alive)
+                return;
+            reporting([this, direction] {
+                sortgrid::TSortGrid &grid = *m_list.grid();
+                grid.setRow(steppedRow(grid.Row(), grid.RowCount(), direction));
+                showSelected();
+            });
+        });
     });
+}
+
+bool AddressEditPane::refusedWhileRead()
+{
+    const std::optional<core::Notice> refused = m_reader ? m_reader->refusalWhileRunning() : std::nullopt;
+    if (refused)
+        Q_EMIT noticeRaised(*refused);
+    return refused.has_value();
 }
 
 void AddressEditPane::AddressSaveBClick()
 {
+    if (refusedWhileRead())
+        return;
     reporting([this] {
         if (!m_record) {
             display();
@@ -230,6 +245,8 @@ void AddressEditPane::AddressSaveBClick()
 
 void AddressEditPane::AddressNewBClick()
 {
+    if (refusedWhileRead())
+        return;
     reporting([this] {
         const int position = m_store.append();
         showEntry(position, {});

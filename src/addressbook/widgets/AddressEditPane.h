@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/LongOperation.h"
 #include "core/Notice.h"
 #include "addressbook/AddressStore.h"
 #include "addressbook/MailSettings.h"
@@ -38,6 +39,9 @@ public:
     AddressEditPane(AddressStore &store, AddressListPane &list, QWidget *parent = nullptr);
 
     void setFolderChooser(FolderChooser chooser) { m_chooseFolder = std::move(chooser); }
+    // An operation that reads the address list (the collection of reachable folders): while it
+    // runs, Save and New are refused with its notice.
+    void setReader(const core::LongOperation *reader) { m_reader = reader; }
 
     // The pane's display: the entry of the grid's selected row, or a new entry when the store is
     // empty.
@@ -60,6 +64,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Shows the reader's refusal while it runs; true if refused.
+    bool refusedWhileRead();
     QPushButton *addButton(const char *name, const QString &caption, const QString &hint);
     void step(int direction);
     // Shows the entry of the selected row; New when the store is empty.
@@ -73,6 +79,7 @@ private:
     AddressStore &m_store;
     AddressListPane &m_list;
     FolderChooser m_chooseFolder;
+    const core::LongOperation *m_reader = nullptr;
     std::optional<platform::RecordId> m_record; // the entry the fields show
 
     QLineEdit *m_name;

@@ -4,13 +4,14 @@
 
 namespace corvane::addressbook {
 
-bool refreshAddressList(AddressListPane &list, std::optional<platform::RecordId> keep)
+void refreshAddressList(AddressListPane &list, std::optional<platform::RecordId> keep, std::function<void()> then)
 {
-    if (list.showList() == ui::ListPane::Shown::Superseded)
-        return false;
-    if (keep)
-        list.selectRecord(*keep);
-    return true;
+    list.showList([&list, keep, then = std::move(then)] {
+        if (keep)
+            list.selectRecord(*keep);
+        if (then)
+            then();
+    });
 }
 
 } // namespace corvane::addressbook

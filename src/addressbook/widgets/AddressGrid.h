@@ -2,6 +2,7 @@
 
 #include "platform/RecordIds.h"
 
+#include <functional>
 #include <optional>
 
 namespace corvane::addressbook {
@@ -9,8 +10,9 @@ namespace corvane::addressbook {
 class AddressListPane;
 
 // Brings the Address Book's grid up to date (a refill when the store changed, then the stored
-// sort) and selects the row of the entry `keep`, wherever the refill and the sort put it.
-// False when a newer display took over the fill: the pane may be gone, and the caller stops.
-bool refreshAddressList(AddressListPane &list, std::optional<platform::RecordId> keep);
+// sort); once the list shows, selects the row of the entry `keep`, wherever the refill and the
+// sort put it, and runs `then`. Neither runs when a newer display took over the fill.
+void refreshAddressList(AddressListPane &list, std::optional<platform::RecordId> keep,
+                        std::function<void()> then = {});
 
 } // namespace corvane::addressbook

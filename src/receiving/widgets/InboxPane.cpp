@@ -104,10 +104,10 @@ void InboxPane::InboxDeleteMsgExecute()
         Q_EMIT noticeRaised(*refusal);
         return;
     }
-    if (deleteSelected(m_delete, m_confirm, kDeleteMessageQuestion,
-                       tr("The message you chose is no longer in the InBox: nothing was deleted."),
-                       [this](int position) { m_store.deleteAt(position); }, AfterDelete::SameRow))
-        Q_EMIT listRequested();
+    deleteSelected(m_delete, m_confirm, kDeleteMessageQuestion,
+                   tr("The message you chose is no longer in the InBox: nothing was deleted."),
+                   [this](int position) { m_store.deleteAt(position); }, AfterDelete::SameRow,
+                   [this] { Q_EMIT listRequested(); });
 }
 
 } // namespace corvane::receiving

@@ -25,6 +25,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace corvane::receiving {
 
 namespace {
@@ -177,29 +179,46 @@ MailReaderPane::~MailReaderPane()
 bool MailReaderPane::MailReaderObiExecute()
 {
     m_loadPending = false;
+    return readSelectedRow(false);
+}
+
+bool MailReaderPane::readSelectedRow(bool afterRefill)
+{
     const QPointer<MailReaderPane> alive(this);
     try {
-        for (bool afterRefill : {false, true}) {
-            const sortgrid::TSortGrid &grid = *m_inbox.grid();
-            const int row = grid.Row();
-            const SelectedRow selected{row >= grid.FixedRows() && row < grid.RowCount(),
-                                       m_inbox.selectedStorePosition()};
-            const ReadOutcome outcome = readSelected(m_store, selected, afterRefill);
-            switch (outcome.kind) {
-            case ReadOutcome::Kind::Shown:
-                m_shownRecord = m_store.recordId(outcome.position);
-                showMessage(outcome.message);
-                return true;
-            case ReadOutcome::Kind::NothingSelected:
-                clearShown();
-                Q_EMIT failed(kNoMessageSelected);
+        const sortgrid::TSortGrid &grid = *m_inbox.grid();
+        const int row = grid.Row();
+        const SelectedRow selected{row >= grid.FixedRows() && row < grid.RowCount(), m_inbox.selectedStorePosition()};
+        const ReadOutcome outcome = readSelected(m_store, selected, afterRefill);
+        switch (outcome.kind) {
+        case ReadOutcome::Kind::Shown:
+            m_shownRecord = m_store.recordId(outcome.position);
+            showMessage(outcome.message);
+            return true;
+        case ReadOutcome::Kind::NothingSelected:
+            clearShown();
+            Q_EMIT failed(kNoMessageSelected);
+            return false;
+        case ReadOutcome::Kind::RefillList:
+            if (afterRefill)
                 return false;
-            case ReadOutcome::Kind::RefillList:
-                // The row names no message yet: bring the list up to date, then ask once more.
-                if (m_inbox.showList() == ui::ListPane::Shown::Superseded || !alive)
-                    return false;
-                break;
-            }
+            // The row names no message yet: bring the list up to date, then ask once more. When
+            // the fill goes on in steps, the message shows once it has finished.
+            struct Outcome
+            {
+                bool returned = false;
+                bool shown = false;
+            };
+            auto outcome = std::make_shared<Outcome>();
+            m_inbox.showList([alive, outcome] {
+                if (!alive)
+                    return;
+                outcome->shown = alive->readSelectedRow(true);
+                if (outcome->returned && outcome->shown)
+                    Q_EMIT alive->shownAfterFill();
+            });
+            outcome->returned = true;
+            return outcome->shown;
         }
     } catch (const Error &error) {
         if (alive) {

@@ -70,8 +70,12 @@ Q_SIGNALS:
     // ReplyI and ToolButton6: the message at this store position is to be answered or forwarded.
     void replyRequested(int position);
     void forwardRequested(int position);
+    // A message asked for while the list filled in steps is shown now that the fill has ended.
+    void shownAfterFill();
 
 private:
+    // Shows the selected row's message; afterRefill: the list was just filled again for it.
+    bool readSelectedRow(bool afterRefill);
     void showMessage(const InboxMessage &message);
     // Empties the reader; its message commands are off until a message is shown again.
     void clearShown();

@@ -385,24 +385,29 @@ void ComposePane::Richtextbox1SelectionChange()
     }
 }
 
-bool ComposePane::refusedWhileSending()
+bool ComposePane::refusedWhileDraftInUse()
 {
-    const std::optional<core::Notice> refused = m_send.refusalWhileRunning();
-    if (refused)
-        m_prompts.showNotice(this, *refused);
-    return refused.has_value();
+    QList<const core::LongOperation *> operations{&m_send};
+    operations += m_onDraft;
+    for (const core::LongOperation *operation : std::as_const(operations)) {
+        if (const std::optional<core::Notice> refused = operation->refusalWhileRunning()) {
+            m_prompts.showNotice(this, *refused);
+            return true;
+        }
+    }
+    return false;
 }
 
 bool ComposePane::mayReplaceDraft()
 {
-    if (refusedWhileSending())
+    if (refusedWhileDraftInUse())
         return false;
     return !m_draft.isEditedSinceSettled() || m_prompts.confirm(this, tr("Discard the message you are writing?"));
 }
 
 void ComposePane::ClearNewIExecute()
 {
-    if (refusedWhileSending() || !m_prompts.confirm(this, kClearQuestion))
+    if (refusedWhileDraftInUse() || !m_prompts.confirm(this, kClearQuestion))
         return;
     m_subject->clear();
     m_draft.clearLists();
@@ -422,7 +427,7 @@ void ComposePane::ClearNewIExecute()
 
 void ComposePane::SendiExecute()
 {
-    if (m_send.isRunning())
+    if (m_send.isRunning() || refusedWhileDraftInUse())
         return;
     Draft &draft = m_draft.draft();
     draft.subject = m_subject->text();

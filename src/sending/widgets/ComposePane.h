@@ -2,6 +2,8 @@
 
 #include "sending/ComposeDraft.h"
 
+#include "core/LongOperation.h"
+
 #include "ui/widgets/CaptionPanel.h"
 
 #include <QList>
@@ -56,6 +58,9 @@ public:
     // while a send runs; a message edited since it was last sent, cleared or filled is discarded
     // only when the user agrees.
     bool mayReplaceDraft();
+    // Other operations that work on the draft (the spell check): while one runs, Send, Clear/New
+    // and the commands that replace the message are refused with its notice.
+    void setOperationsOnDraft(QList<const core::LongOperation *> operations) { m_onDraft = std::move(operations); }
 
     // Adds entries to the front of the context menu NewPM for a right click at a point of the
     // editor's viewport (the spelling suggestions); they are taken out again at the next click.
@@ -101,14 +106,16 @@ private:
     void AttachCKeyPress();
     bool attachDropped(const QMimeData &mime);
     void sendFinished(const SendResult &result);
-    // Shows why a command that would replace or empty the message cannot run now; true if refused.
-    bool refusedWhileSending();
+    // Shows why a command that would replace or empty the message cannot run now (a send, or
+    // another operation on the draft); true if refused.
+    bool refusedWhileDraftInUse();
 
     ComposeDraft &m_draft;
     ComposeSend &m_send;
     std::function<addressbook::MailSettings()> m_settings;
     ComposePrompts &m_prompts;
     quint64 m_sentRevision = 0; // the draft's revision that the running send took
+    QList<const core::LongOperation *> m_onDraft;
     FontSizeRule m_fontSize;
     QPointer<ToDialogue> m_toDialogue;
     QPointer<AttachDialogue> m_attachDialogue;

@@ -78,10 +78,10 @@ std::vector<platform::RecordId> SentItemsPane::recordIds() const
 
 void SentItemsPane::DeleteSentIClick()
 {
-    if (deleteSelected(m_delete, m_confirm, kDeleteSentQuestion,
-                       tr("The message you chose is no longer in Sent Items: nothing was deleted."),
-                       [this](int position) { m_store.deleteAt(position); }, AfterDelete::SameRowOrPrevious))
-        Q_EMIT listRequested();
+    deleteSelected(m_delete, m_confirm, kDeleteSentQuestion,
+                   tr("The message you chose is no longer in Sent Items: nothing was deleted."),
+                   [this](int position) { m_store.deleteAt(position); }, AfterDelete::SameRowOrPrevious,
+                   [this] { Q_EMIT listRequested(); });
 }
 
 } // namespace corvane::sending

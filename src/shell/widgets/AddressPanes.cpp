@@ -26,9 +26,17 @@ AddressPanes::AddressPanes(addressbook::AddressStore &store, addressbook::Addres
     m_edit->setFolderChooser([&folders](QWidget *pane) { return folders.browseFromRemembered(pane); });
     connect(m_edit, &AddressEditPane::noticeRaised, this,
             [this, &messages](const core::Notice &notice) { messages.showNotice(m_edit->window(), notice); });
+    connect(m_commands, &AddressBookCommands::noticeRaised, this,
+            [this, &messages](const core::Notice &notice) { messages.showNotice(m_edit->window(), notice); });
     connect(m_commands, &AddressBookCommands::editRequested, this, &AddressPanes::editRequested);
     connect(m_commands, &AddressBookCommands::failed, this, &AddressPanes::failed);
     connect(m_edit, &AddressEditPane::failed, this, &AddressPanes::failed);
+}
+
+void AddressPanes::setAddressReader(const core::LongOperation &reader)
+{
+    m_commands->setReader(&reader);
+    m_edit->setReader(&reader);
 }
 
 void AddressPanes::placeIn(PaneStack &stack)

@@ -11,6 +11,10 @@ class AddressListPane;
 class AddressStore;
 } // namespace corvane::addressbook
 
+namespace corvane::core {
+class LongOperation;
+}
+
 namespace corvane::shell {
 
 class FolderBrowser;
@@ -30,6 +34,8 @@ public:
 
     // Hands the Address Edit pane to the stack, which owns it from then on.
     void placeIn(PaneStack &stack);
+    // The collection of reachable folders: the address list is not changed while it runs.
+    void setAddressReader(const core::LongOperation &reader);
 
     addressbook::AddressBookCommands *commands() const { return m_commands; }
     addressbook::AddressEditPane *editPane() const { return m_edit; }

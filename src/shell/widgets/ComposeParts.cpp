@@ -83,6 +83,8 @@ ComposeParts::ComposeParts(MailServices &mail, const Settings &settings, Message
         [this] { return spell::DictionaryPaths{m_settings.mainDictionary, m_settings.customDictionary}; }, window);
     m_spellDialog->setErrorHandler([this](const QString &message) { Q_EMIT failed(message); });
     m_spellRun = new spell::SpellRun(*m_spellDialog, this);
+    m_spellEditor = std::make_unique<EditorForSpelling>(*m_pane->editor());
+    m_pane->setOperationsOnDraft({m_spellRun});
     connect(m_spellRun, &spell::SpellRun::failed, this, &ComposeParts::failed);
     m_highlighter = new spell::SpellHighlighter(m_spellDialog->checker(), m_pane->editor()->document());
     connect(m_spellDialog, &spell::SpellCheckDialog::knownWordsChanged, m_highlighter,
@@ -149,8 +151,7 @@ void ComposeParts::take(const core::Message &message, sending::MakeMode mode)
 
 void ComposeParts::spellCheck()
 {
-    EditorForSpelling editor(*m_pane->editor());
-    m_spellRun->ToolButton7Click(editor, m_settings.maxSuggestions);
+    m_spellRun->ToolButton7Click(*m_spellEditor, m_settings.maxSuggestions);
 }
 
 } // namespace corvane::shell

@@ -19,6 +19,7 @@ class ToDialogue;
 
 namespace corvane::spell {
 class SpellCheckDialog;
+class SpellEditor;
 class SpellHighlighter;
 class SpellRun;
 } // namespace corvane::spell
@@ -45,6 +46,7 @@ public:
     sending::ComposeSend &send() const { return *m_send; }
     sending::ToDialogue *toDialogue() const { return m_to; }
     sending::AttachDialogue *attachDialogue() const { return m_attach; }
+    spell::SpellRun &spellRun() const { return *m_spellRun; }
 
     // The address book's names for the recipient dialog, in the address grid's order.
     void setAddressNames(std::function<QStringList()> names);
@@ -93,6 +95,7 @@ private:
     sending::AttachDialogue *m_attach;
     spell::SpellCheckDialog *m_spellDialog;
     spell::SpellRun *m_spellRun;
+    std::unique_ptr<spell::SpellEditor> m_spellEditor; // the compose editor, as the spell run sees it
     spell::SpellHighlighter *m_highlighter;
 };
 

@@ -69,6 +69,7 @@ MainWindow::MainWindow(const ProgramFolders &folders, WindowServices services, Q
     m_lists->placeIn(*m_panes);
     m_addresses = new AddressPanes(m_mail.addresses, *m_lists->address(), m_folderBrowser, *m_services.messages, this);
     m_addresses->placeIn(*m_panes);
+    m_addresses->setAddressReader(m_mail.collector);
     m_compose = new ComposeParts(m_mail, m_startup.settings(), *m_services.messages, this);
     m_panes->setPane(Pane::New, m_compose->pane());
     // Commands that conflict with a running check consult it.
@@ -78,6 +79,7 @@ MainWindow::MainWindow(const ProgramFolders &folders, WindowServices services, Q
         // The address grid brought up to date, its names in its current order.
         auto *address = m_lists->address();
         address->showList();
+        address->finishFill(); // the dialogue lists every name at once
         QStringList names;
         const sortgrid::TSortGrid *grid = address->grid();
         for (int row = grid->FixedRows(); row < grid->RowCount(); ++row) {

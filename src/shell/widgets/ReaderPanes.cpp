@@ -49,6 +49,7 @@ ReaderPanes::ReaderPanes(receiving::InboxStore &store, receiving::InboxPane &inb
     connect(&inbox, &receiving::InboxPane::listRequested, this, [this] { Q_EMIT paneRequested(Pane::InBox); });
     connect(&sent, &sending::SentItemsPane::listRequested, this, [this] { Q_EMIT paneRequested(Pane::SentItems); });
     connect(m_reader, &MailReaderPane::failed, this, &ReaderPanes::failed);
+    connect(m_reader, &MailReaderPane::shownAfterFill, this, [this] { Q_EMIT paneRequested(Pane::MailReader); });
 }
 
 ReaderPanes::~ReaderPanes() = default;

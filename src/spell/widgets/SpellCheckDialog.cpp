@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace corvane::spell {
@@ -122,65 +123,91 @@ void SpellCheckDialog::refreshDictionaries()
     m_checker.CustomDictionary = paths.customDictionary;
 }
 
-void SpellCheckDialog::Execute(SpellEditor &edit, int maxSuggestions)
+void SpellCheckDialog::Execute(SpellEditor &edit, int maxSuggestions, ChunkChecked checked)
 {
-    if (m_stoppedByUser)
+    if (m_stoppedByUser) {
+        checked(QString());
         return;
+    }
     m_edit = &edit;
+    m_checked = std::move(checked);
     m_maxSuggestions = maxSuggestions;
+    m_resumeFrom = 0;
     refreshDictionaries();
     bringForward();
     m_checkActive = true;
-    struct Release
-    {
-        SpellEditor *&edit;
-        ~Release() { edit = nullptr; }
-    } release{m_edit};
-    m_checker.CheckText(edit.text(), 0);
+    nextWord();
+}
+
+void SpellCheckDialog::nextWord()
+{
+    m_found.reset();
+    try {
+        // Each look starts a check of the whole chunk and stops at the first word not answered
+        // yet: words added or ignored meanwhile count as known, changed ones stand in the chunk.
+        m_checker.CheckText(m_edit->text(), 0);
+    } catch (const Error &error) {
+        m_found.reset();
+        endChunk(error.message());
+        return;
+    }
+    if (m_found && m_checkActive)
+        showFound();
+    else
+        endChunk(QString());
 }
 
 void SpellCheckDialog::OnSoundLikeFound(QStringView word)
 {
-    ++m_suggestionCount;
-    if (m_suggestionCount <= m_maxSuggestions)
-        m_suggestions->addItem(word.toString());
+    m_sounds.append(word.toString());
 }
 
 void SpellCheckDialog::OnWordNotFound(QString &word, int startPos, int length)
 {
-    if (!m_checkActive)
+    if (!m_checkActive || m_found || startPos < m_resumeFrom)
         return;
-    m_suggestions->setEnabled(true);
-    m_edit->select(startPos, length);
     for (const auto &[original, replacement] : std::as_const(m_changeAllList)) {
         if (original == word) {
+            m_edit->select(startPos, length);
             m_edit->replaceSelection(replacement);
             word = replacement;
-            m_answered = false;
-            clearSuggestions();
+            m_resumeFrom = startPos + int(replacement.size());
             return;
         }
     }
-    m_original->setText(word);
+    m_found = Found{word, startPos, length, m_sounds};
+}
+
+void SpellCheckDialog::showFound()
+{
+    const Found &found = *m_found;
+    m_edit->select(found.position, found.length);
+    clearSuggestions();
+    m_suggestions->setEnabled(true);
+    for (const QString &suggestion : found.suggestions.mid(0, std::max(0, m_maxSuggestions)))
+        m_suggestions->addItem(suggestion);
+    m_original->setText(found.word);
     if (m_suggestions->count() == 0) {
-        m_changeTo->setText(word);
+        m_changeTo->setText(found.word);
         m_suggestions->addItem(kNoSuggestions);
         m_suggestions->setEnabled(false);
     } else {
         m_changeTo->setText(m_suggestions->item(0)->text());
     }
-    m_replacement.reset();
     m_pending = true;
     setButtonsEnabled(true);
-    Q_EMIT waitingForAnswer(word);
-    m_waiter.waitUntil([this] { return m_answered || !m_checkActive; });
+    Q_EMIT waitingForAnswer(found.word);
+}
+
+void SpellCheckDialog::endChunk(const QString &error)
+{
     m_pending = false;
     setButtonsEnabled(false);
-    if (m_replacement)
-        word = *m_replacement;
-    m_replacement.reset();
-    m_answered = false;
     clearSuggestions();
+    m_found.reset();
+    m_edit = nullptr;
+    if (ChunkChecked checked = std::exchange(m_checked, {}))
+        checked(error);
 }
 
 void SpellCheckDialog::SuggestionsSPLBClick(QListWidgetItem *item)
@@ -189,16 +216,21 @@ void SpellCheckDialog::SuggestionsSPLBClick(QListWidgetItem *item)
         m_changeTo->setText(item->text());
 }
 
-void SpellCheckDialog::answer(std::optional<QString> replacement)
+void SpellCheckDialog::answer(const std::optional<QString> &replacement)
 {
-    if (!m_pending || m_answered)
+    if (!m_pending || !m_found)
         return;
+    const Found found = *m_found;
+    m_pending = false;
+    setButtonsEnabled(false);
+    m_resumeFrom = found.position + found.length;
     if (replacement) {
+        m_edit->select(found.position, found.length);
         m_edit->replaceSelection(*replacement);
-        m_replacement = std::move(replacement);
+        m_resumeFrom = found.position + int(replacement->size());
     }
-    m_answered = true;
-    m_waiter.wake();
+    Q_EMIT answered(found.word, replacement);
+    nextWord();
 }
 
 void SpellCheckDialog::ChangeSPBClick()
@@ -212,8 +244,8 @@ void SpellCheckDialog::ChangeAllSPBClick()
         return;
     const QString original = m_original->text();
     const QString replacement = m_changeTo->text();
-    answer(replacement);
     m_changeAllList.append({original, replacement});
+    answer(replacement);
 }
 
 void SpellCheckDialog::IgnoreSPBClick()
@@ -226,8 +258,8 @@ void SpellCheckDialog::IgnoreAllSPBClick()
     if (!m_pending)
         return;
     m_checker.AddIgnoreWord(m_original->text());
-    answer(std::nullopt);
     Q_EMIT knownWordsChanged();
+    answer(std::nullopt);
 }
 
 void SpellCheckDialog::AddSPBClick()
@@ -240,22 +272,31 @@ void SpellCheckDialog::AddSPBClick()
         m_showError(error.message()); // the word stays pending
         return;
     }
+    Q_EMIT knownWordsChanged();
     // The user has just declared the word right: it stays as written.
     answer(std::nullopt);
-    Q_EMIT knownWordsChanged();
 }
 
 void SpellCheckDialog::CloseSPBClick()
 {
-    close();
+    // Set first: the chunks after this one are skipped when the run goes on.
     m_stoppedByUser = true;
+    close();
 }
 
 void SpellCheckDialog::FormClose()
 {
     m_changeAllList.clear();
     m_checkActive = false;
-    m_waiter.wake();
+    if (!m_checked)
+        return;
+    // The chunk ends with the answers given so far; the run goes on once this close is done.
+    m_pending = false;
+    setButtonsEnabled(false);
+    QTimer::singleShot(0, this, [this] {
+        if (!m_checkActive)
+            endChunk(QString());
+    });
 }
 
 void SpellCheckDialog::closeEvent(QCloseEvent *event)
@@ -279,7 +320,6 @@ void SpellCheckDialog::setButtonsEnabled(bool on)
 void SpellCheckDialog::clearSuggestions()
 {
     m_suggestions->clear();
-    m_suggestionCount = 0;
 }
 
 } // namespace corvane::spell

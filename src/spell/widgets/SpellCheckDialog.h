@@ -3,8 +3,6 @@
 #include "spell/SpellChecker.h"
 #include "spell/SpellRun.h"
 
-#include "platform/EventLoopWait.h"
-
 #include <QDialog>
 #include <QList>
 #include <QPair>
@@ -29,8 +27,10 @@ struct DictionaryPaths
     QString customDictionary;
 };
 
-// "Spell Check" (TSpellCheckF): shows each unknown word of a chunk with its suggestions and waits,
-// without blocking the other windows, until the user changes, ignores or adds it. Exists once.
+// "Spell Check" (TSpellCheckF): shows each unknown word of a chunk with its suggestions, without
+// blocking the other windows; the user's answer (change, ignore, add) comes as a button's signal,
+// and the dialog then goes on to the chunk's next unknown word, or says the chunk is done. Exists
+// once.
 class SpellCheckDialog : public QDialog, public SpellCheckSession, private SpellEvents
 {
     Q_OBJECT
@@ -53,7 +53,7 @@ public:
     void bringForward() override;
     bool stoppedByUser() const override { return m_stoppedByUser; }
     void clearStoppedByUser() override { m_stoppedByUser = false; }
-    void Execute(SpellEditor &edit, int maxSuggestions) override;
+    void Execute(SpellEditor &edit, int maxSuggestions, ChunkChecked checked) override;
     void closeDialog() override { close(); }
 
     // A word waits for the user's answer.
@@ -62,6 +62,8 @@ public:
 Q_SIGNALS:
     // A word is shown and the dialog waits for the user's answer.
     void waitingForAnswer(const QString &word);
+    // The user answered for the word shown: with its replacement, or none when it stays.
+    void answered(const QString &word, const std::optional<QString> &replacement);
     // Ignore All or Add changed which words count as known (underlining follows).
     void knownWordsChanged();
 
@@ -72,9 +74,15 @@ protected:
 
 private:
     // SpellEvents
+    void OnClearSoundLike() override { m_sounds.clear(); }
     void OnSoundLikeFound(QStringView word) override;
     void OnWordNotFound(QString &word, int startPos, int length) override;
-    bool OnCheckCancel() override { return !m_checkActive; }
+    bool OnCheckCancel() override { return !m_checkActive || m_found.has_value(); }
+
+    // Looks for the chunk's next unknown word from m_resumeFrom on and shows it, or ends the chunk.
+    void nextWord();
+    void showFound();
+    void endChunk(const QString &error);
 
     void SuggestionsSPLBClick(QListWidgetItem *item);
     void ChangeSPBClick();
@@ -85,29 +93,37 @@ private:
     void CloseSPBClick();
 
     void FormClose();
-    void answer(std::optional<QString> replacement);
+    void answer(const std::optional<QString> &replacement);
     void setButtonsEnabled(bool on);
     void clearSuggestions();
 
     std::function<DictionaryPaths()> m_paths;
     std::function<void(const QString &)> m_showError;
     SpellChecker m_checker;
-    platform::EventLoopWaiter m_waiter;
 
     QLineEdit *m_original = nullptr;
     QLineEdit *m_changeTo = nullptr;
     QListWidget *m_suggestions = nullptr;
     QList<QPushButton *> m_answerButtons;
 
+    // The chunk under check and the unknown word shown from it.
+    struct Found
+    {
+        QString word;
+        int position = 0;
+        int length = 0;
+        QStringList suggestions;
+    };
     SpellEditor *m_edit = nullptr;
+    ChunkChecked m_checked;
     QList<QPair<QString, QString>> m_changeAllList;
-    int m_suggestionCount = 0;
+    QStringList m_sounds; // the suggestions for the word being looked at
+    std::optional<Found> m_found;
+    int m_resumeFrom = 0; // words before this position of the chunk have been answered
     int m_maxSuggestions = 0;
     bool m_checkActive = false;
-    bool m_answered = false;
     bool m_stoppedByUser = false;
     bool m_pending = false;
-    std::optional<QString> m_replacement; // set by Change, Change All and Add
 };
 
 } // namespace corvane::spell

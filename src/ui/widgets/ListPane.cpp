@@ -16,45 +16,54 @@
 
 namespace corvane::ui {
 
-using sortgrid::BatchFill;
+using sortgrid::GridFill;
 
 ListPane::ListPane(QWidget *parent)
-    : CaptionPanel(QString(), parent), m_grid(new sortgrid::TSortGrid(body())), m_layout(new QVBoxLayout(body()))
+    : CaptionPanel(QString(), parent),
+      m_grid(new sortgrid::TSortGrid(body())),
+      m_layout(new QVBoxLayout(body())),
+      m_fill(new GridFill(this))
 {
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->addWidget(m_grid, 1);
+    connect(m_fill, &GridFill::finished, this, &ListPane::fillFinished);
 }
 
-ListPane::Shown ListPane::showList()
+ListPane::Shown ListPane::showList(std::function<void()> then)
 {
     const QPointer<ListPane> alive(this);
     try {
-        Shown shown = Shown::Kept;
         if (refillDue()) {
             // A display that starts while another fills keeps what the first one took.
-            if (!m_grid->gridData().isFilling())
+            if (!m_fill->isRunning())
                 m_keep = selectedRecord();
-            shown = fill();
-            if (shown == Shown::Superseded)
-                return shown;
+            m_then = std::move(then);
+            startFill(); // may finish, and run `then`, before it returns
+            if (!alive)
+                return Shown::Refilled;
+            return m_fill->isRunning() ? Shown::Filling : Shown::Refilled;
+        }
+        if (m_fill->isRunning()) {
+            m_then = std::move(then);
+            return Shown::Filling;
         }
         // Also when nothing was refilled: the list always shows in its stored order.
-        if (m_sort)
-            m_sort(*m_grid);
-        if (shown == Shown::Refilled) {
-            // A refill brought every row back: find keeps its rows again.
-            applyFind();
-            // The rows took their places anew: the record that was selected stays selected.
-            if (m_keep)
-                selectRecord(*m_keep);
-            m_keep.reset();
-        }
-        return shown;
+        arrange(false);
     } catch (const Error &error) {
+        m_then = {};
         if (alive)
             Q_EMIT failed(error.message());
         return Shown::Kept;
     }
+    Q_EMIT listShown();
+    if (then)
+        then();
+    return Shown::Kept;
+}
+
+void ListPane::finishFill()
+{
+    m_fill->finishNow();
 }
 
 ListPane::RowSource ListPane::rowsOf(QList<QStringList> rows)
@@ -64,40 +73,66 @@ ListPane::RowSource ListPane::rowsOf(QList<QStringList> rows)
     return {count, [held](int index, QStringList &cells) { cells = std::move((*held)[index]); }};
 }
 
-namespace {
-
-// Thrown out of a fill when the store changed while the fill yielded.
-struct StoreChanged
-{};
-
-} // namespace
-
-ListPane::Shown ListPane::fill()
+void ListPane::startFill()
 {
-    for (;;) {
-        const quint64 revision = storeRevision();
-        const RowSource source = rowSource();
-        // Taken as shown before the first slice yields: whatever changes the store while the rows
-        // go in raises its revision, and the fill then reads the store anew from the start.
-        m_shownRevision = revision;
-        m_shownIds = recordIds();
-        m_subsetShown = false;
-        m_grid->setRowCount(source.count + 1); // the header row stays, also with no rows
-        // Everything the fill uses lives here: the pane may go away while the fill yields.
-        const BatchFill::Options options = m_fillOptions;
-        try {
-            const BatchFill::Result result = BatchFill::fill(
-                m_grid->gridData(), 1, source.count,
-                [this, revision, &source](int index, QStringList &cells) {
-                    // What the source holds may be gone: a deleted message, a reloaded store.
-                    if (storeRevision() != revision)
-                        throw StoreChanged();
-                    source.read(index, cells);
-                },
-                options);
-            return result == BatchFill::Result::Completed ? Shown::Refilled : Shown::Superseded;
-        } catch (const StoreChanged &) {
+    const quint64 revision = storeRevision();
+    const RowSource source = rowSource();
+    // Taken as shown before the first step: whatever changes the store while the rows go in raises
+    // its revision, and the fill then reads the store anew from the start.
+    m_shownRevision = revision;
+    m_shownIds = recordIds();
+    m_subsetShown = false;
+    m_grid->setRowCount(source.count + 1); // the header row stays, also with no rows
+    m_fill->start(
+        m_grid->gridData(), 1, source.count,
+        [this, revision, read = source.read](int index, QStringList &cells) {
+            // What the source holds may be gone: a deleted message, a reloaded store.
+            if (storeRevision() != revision)
+                return false;
+            read(index, cells);
+            return true;
+        },
+        m_fillOptions);
+}
+
+void ListPane::fillFinished(GridFill::Result result)
+{
+    try {
+        switch (result) {
+        case GridFill::Result::Superseded:
+        case GridFill::Result::GridDestroyed:
+            return; // a newer fill finishes the job, or nothing is left to show
+        case GridFill::Result::SourceChanged:
+            startFill();
+            return;
+        case GridFill::Result::Failed:
+            throw Error(m_fill->errorText());
+        case GridFill::Result::Completed:
+            break;
         }
+        arrange(true);
+    } catch (const Error &error) {
+        m_then = {};
+        Q_EMIT failed(error.message());
+        return;
+    }
+    const std::function<void()> then = std::exchange(m_then, {});
+    Q_EMIT listShown();
+    if (then)
+        then();
+}
+
+void ListPane::arrange(bool refilled)
+{
+    if (m_sort)
+        m_sort(*m_grid);
+    if (refilled) {
+        // A refill brought every row back: find keeps its rows again.
+        applyFind();
+        // The rows took their places anew: the record that was selected stays selected.
+        if (m_keep)
+            selectRecord(*m_keep);
+        m_keep.reset();
     }
 }
 
@@ -274,26 +309,27 @@ bool ListPane::selectRecord(platform::RecordId id)
     return true;
 }
 
-bool ListPane::deleteSelected(QAction *command, const std::function<bool(QWidget *, const QString &)> &confirm,
+void ListPane::deleteSelected(QAction *command, const std::function<bool(QWidget *, const QString &)> &confirm,
                               const QString &question, const QString &gone,
-                              const std::function<void(int position)> &remove, AfterDelete after)
+                              const std::function<void(int position)> &remove, AfterDelete after,
+                              std::function<void()> shown)
 {
     sortgrid::TSortGrid &list = *m_grid;
     if (list.Row() < list.FixedRows() || !command->isEnabled())
-        return false;
+        return;
     // The item the user pressed Delete on: while the question is open the list may fill again.
     const std::optional<platform::RecordId> record = selectedRecord();
     if (!record)
-        return false;
+        return;
     const QPointer<ListPane> alive(this);
     if (confirm && !confirm(window(), question))
-        return false;
+        return;
     if (!alive)
-        return false;
+        return;
     const std::optional<int> position = positionOfRecord(*record);
     if (!position) {
         Q_EMIT failed(gone);
-        return false;
+        return;
     }
     // Where the item's row is now: a refill meanwhile selected it again wherever it went.
     const int row = list.Row();
@@ -306,10 +342,11 @@ bool ListPane::deleteSelected(QAction *command, const std::function<bool(QWidget
         Q_EMIT failed(error.message());
     }
     command->setEnabled(true);
-    if (showList() == Shown::Superseded || !alive)
-        return false;
-    selectDataRow(list, after == AfterDelete::SameRowOrPrevious && wasLastRow ? row - 1 : row);
-    return true;
+    showList([this, row, wasLastRow, after, shown = std::move(shown)] {
+        selectDataRow(*m_grid, after == AfterDelete::SameRowOrPrevious && wasLastRow ? row - 1 : row);
+        if (shown)
+            shown();
+    });
 }
 
 } // namespace corvane::ui

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/RecordIds.h"
-#include "sortgrid/BatchFill.h"
+#include "sortgrid/GridFill.h"
 #include "ui/BodyTexts.h"
 #include "ui/TextSearch.h"
 #include "ui/widgets/CaptionPanel.h"
@@ -27,8 +27,8 @@ class FindField;
 
 // A pane that lists one store in a sortable grid below its caption. The grid is filled again from
 // the store only when the store's revision differs from the one the grid shows; the fill runs in
-// slices that let the window handle its events, and the display's sort (the window's stored sort)
-// runs on every display. Each subsystem's list pane derives from it; the window sets up the grid.
+// slices, steps of their own between which the window handles its events, and what follows it
+// (the display's sort, the window's stored sort, find, the selection) runs when it has finished. Each subsystem's list pane derives from it; the window sets up the grid.
 // A message list has a find field above its grid that keeps only the rows holding every word
 // typed; column 0 ("Msg No.") still names each row's message and the display's sort still holds.
 // The selection follows its record by identity: after a refill, a sort or a find the row of the
@@ -39,9 +39,9 @@ class ListPane : public CaptionPanel
 
 public:
     enum class Shown {
-        Kept,       // the store had not changed: the rows stayed, only the sort ran
-        Refilled,   // the rows were filled from the store and sorted
-        Superseded, // a newer display started while this one filled; that one finishes the job
+        Kept,     // the store had not changed: the rows stayed, only the sort ran
+        Refilled, // the rows were filled from the store and sorted at once
+        Filling,  // the fill goes on in steps; the list shows when it has finished
     };
 
     explicit ListPane(QWidget *parent = nullptr);
@@ -52,11 +52,17 @@ public:
     void setDisplaySort(std::function<void(sortgrid::TSortGrid &grid)> sort) { m_sort = std::move(sort); }
 
     // The pane's display: refills the grid when the store changed, then runs the display's sort.
-    // Errors go to failed(). The pane may be gone when this returns Superseded.
-    Shown showList();
-
-    // How the fill slices its work and yields; tests make it yield at every chance.
-    void setFillOptions(const sortgrid::BatchFill::Options &options) { m_fillOptions = options; }
+    // `then` runs once the list shows: before this returns (Kept, Refilled), or when the fill has
+    // finished (Filling). A display asked for while a fill runs takes it over, and its `then`
+    // replaces the earlier one's. Errors go to failed() and drop `then`. The pane may be gone
+    // when this returns (a `then` may close it).
+    Shown showList(std::function<void()> then = {});
+    // Completes a fill under way at once, for a caller that needs every row now.
+    void finishFill();
+    // How the fill slices its work; tests make the slices short.
+    void setFillOptions(const sortgrid::GridFill::Options &options) { m_fillOptions = options; }
+    // Emitted whenever a display has finished, with the list complete and sorted.
+    Q_SIGNAL void listShown();
 
     // Whether the next display fills the grid again: the store changed since the grid was filled
     // (or the grid was never filled).
@@ -116,16 +122,20 @@ protected:
     // A list's delete command: takes the identity of the selected row's item, asks the question
     // (when there is a confirmation), then removes that item wherever it is in the store by then,
     // since the list may have been filled again meanwhile; when it is gone, says `gone` through
-    // failed() and removes nothing. Then it shows the list again and selects a row. The command is
-    // disabled while the removal runs; a removal that throws an Error goes to failed(). True when
-    // the list shows again after a removal; false when nothing was removed, the display was
-    // superseded or the pane is gone (then nothing of it may be touched).
-    bool deleteSelected(QAction *command, const std::function<bool(QWidget *, const QString &)> &confirm,
+    // failed() and removes nothing. Then it shows the list again, selects a row and runs `shown`
+    // once the list shows (not when a later display took the fill over). The command is disabled
+    // while the removal runs; a removal that throws an Error goes to failed().
+    void deleteSelected(QAction *command, const std::function<bool(QWidget *, const QString &)> &confirm,
                         const QString &question, const QString &gone,
-                        const std::function<void(int position)> &remove, AfterDelete after);
+                        const std::function<void(int position)> &remove, AfterDelete after,
+                        std::function<void()> shown);
 
 private:
-    Shown fill();
+    // Starts filling the grid from the store as it is now; may throw.
+    void startFill();
+    void fillFinished(sortgrid::GridFill::Result result);
+    // The display's steps after the rows are in; may throw.
+    void arrange(bool refilled);
     // Shows the rows that hold every word of the find field, in the display's order; may throw.
     void applyFind();
     // Takes every row in the grid's order and indexes their fields when the grid changed since:
@@ -138,7 +148,9 @@ private:
     std::function<void(sortgrid::TSortGrid &grid)> m_sort;
     sortgrid::TSortGrid *m_grid;
     QVBoxLayout *m_layout;
-    sortgrid::BatchFill::Options m_fillOptions;
+    sortgrid::GridFill *m_fill;
+    sortgrid::GridFill::Options m_fillOptions;
+    std::function<void()> m_then;               // what the display under way runs when it shows
     quint64 m_shownRevision = 0; // no store revision is 0
     std::vector<platform::RecordId> m_shownIds; // by position, of the records the fill shows
     std::optional<platform::RecordId> m_keep;    // selected when the display began

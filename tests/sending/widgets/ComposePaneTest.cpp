@@ -9,6 +9,8 @@
 #include "receiving/MailWorld.h"
 #include "richtext/widgets/RichTextEditor.h"
 
+#include "support/EventWait.h"
+
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -429,7 +431,7 @@ TEST_F(ComposeTest, ASendFromThePaneReachesBobWithTheBoldWordAndTheAttachment)
     ASSERT_TRUE(ended.wait(30000));
     ASSERT_FALSE(prompts.notices.isEmpty());
     EXPECT_EQ(prompts.notices.last().text, kMessagesSent);
-    ann.copies.waitForAll();
+    corvane::test::waitForCopies(ann.copies);
     EXPECT_EQ(editor.text(), QStringLiteral("plain bold")); // the draft stays
     EXPECT_FALSE(ann.outgoing.NewGuidNeeded);
     // A message just sent is no unsent work: replacing it asks nothing.
@@ -444,7 +446,7 @@ TEST_F(ComposeTest, ASendFromThePaneReachesBobWithTheBoldWordAndTheAttachment)
 
     test::MailUser &bob = *world.bob;
     bob.checkMail();
-    bob.copies.waitForAll();
+    corvane::test::waitForCopies(bob.copies);
     ASSERT_EQ(bob.storedSubjects(), QStringList{QStringLiteral("Plans")});
     RichTextEditor received;
     received.setTextRtf(bob.inbox.message(0).bodyRtf);

@@ -2,6 +2,7 @@
 
 #include "spell/widgets/SpellCheckDialog.h"
 
+#include "support/EventWait.h"
 #include "support/Strings.h"
 #include "support/TempFolder.h"
 
@@ -71,7 +72,12 @@ struct Desk
         editor.setPlainText(text);
         spell(maxSuggestions);
     }
-    void spell(int maxSuggestions = 30) { run.ToolButton7Click(edit, maxSuggestions); }
+    // Presses the spell button and lets the scripted user answer until the run has ended.
+    void spell(int maxSuggestions = 30)
+    {
+        run.ToolButton7Click(edit, maxSuggestions);
+        EXPECT_TRUE(corvane::test::runEventsUntil(&run, &SpellRun::runningChanged, [this] { return !run.isRunning(); }));
+    }
 };
 
 TEST(SpellCheckDialog, ChangeAllReplacesTheSameWordLaterInTheRunButNotAnotherCase)
@@ -148,7 +154,7 @@ TEST(SpellCheckDialog, SpellButtonDuringARunOnlyBringsTheDialogForward)
     Desk d("known");
     bool nestedReturned = false;
     d.answers = {[&] {
-                     d.spell(); // pressed again while the word waits
+                     d.run.ToolButton7Click(d.edit, 30); // pressed again while the word waits
                      nestedReturned = true;
                      d.press("IgnoreSPB");
                  },
