@@ -64,7 +64,7 @@ void SpellRun::ToolButton7Click(SpellEditor &editor, int maxSuggestions)
         m_session.closeDialog();
     } catch (const Error &error) {
         m_running = false;
-        Q_EMIT failed(error.message());
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::SpellCheckFailed, error.message()));
         return;
     }
     m_running = false;

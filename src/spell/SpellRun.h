@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Notice.h"
+
 #include <QObject>
 #include <QString>
 
@@ -65,7 +67,7 @@ public:
     bool running() const { return m_running; }
 
 Q_SIGNALS:
-    void failed(const QString &message);
+    void failed(const core::Notice &notice);
     void finished();
 
 private:

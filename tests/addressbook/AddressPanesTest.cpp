@@ -205,11 +205,12 @@ TEST_F(AddressPanes, SaveRefusesANameThatCannotBeAFileNameAndKeepsWhatWasTyped)
 {
     open({entry("Bob", "/s/bob/")});
     edit.display();
-    QSignalSpy notices(&edit, &AddressEditPane::noticeRaised);
+    QSignalSpy notices(&edit, &AddressEditPane::failed);
     field<QLineEdit>("AddressNameE")->setText(QStringLiteral("Bob/Ann"));
     click("AddressSaveB");
     ASSERT_EQ(notices.size(), 1);
     const Notice notice = notices.first().first().value<Notice>();
+    EXPECT_EQ(notice.code, Notice::Code::AddressRefused);
     EXPECT_TRUE(notice.text.contains(nameCannotBeFileName(QStringLiteral("Bob/Ann"))));
     EXPECT_EQ(storedNames(), strings({"Bob"}));
     EXPECT_EQ(shownName(), QStringLiteral("Bob/Ann"));

@@ -48,16 +48,17 @@ QString bodyRtf(const SendCommand &send)
 }
 
 // Attachment copies run in the background and may fail while the command still runs (the event
-// loop turns while a send delivers): their problems are reported from the start of the command.
+// loop turns while a send delivers): their failures are reported, as notices, from the start of
+// the command.
 class CopyProblems
 {
 public:
-    CopyProblems(CliProfile &profile, QTextStream &err) : m_copies(profile.mail().copies)
+    CopyProblems(CliProfile &profile, QTextStream &out, QTextStream &err) : m_copies(profile.mail().copies)
     {
-        m_connection = QObject::connect(&m_copies, &platform::BackgroundCopies::problem, &m_copies,
-                                        [this, &err](const QString &text) {
-                                            err << diagnostic(text) << '\n';
-                                            m_failed = true;
+        m_connection = QObject::connect(&m_copies, &platform::BackgroundCopies::failed, &m_copies,
+                                        [this, &out, &err](const platform::CopyFailure &failure) {
+                                            if (reportNotices({shell::copyFailedNotice(failure)}, out, err))
+                                                m_failed = true;
                                         });
     }
     ~CopyProblems() { QObject::disconnect(m_connection); }
@@ -91,7 +92,7 @@ int send(CliProfile &profile, const SendCommand &command, QTextStream &out, QTex
     draft.rtfBody = bodyRtf(command);
 
     profile.openForWriting();
-    CopyProblems copyProblems(profile, err);
+    CopyProblems copyProblems(profile, out, err);
     profile.mail().outgoing.NewGuidNeeded = true; // every run of the tool sends a new message
     const sending::SendResult result = profile.mail().send.SendiExecute(draft, profile.mailSettings());
     const bool noticeFailed = reportNotices(result.notices, out, err);
@@ -106,7 +107,7 @@ int send(CliProfile &profile, const SendCommand &command, QTextStream &out, QTex
 int check(CliProfile &profile, QTextStream &out, QTextStream &err)
 {
     profile.openForWriting();
-    CopyProblems copyProblems(profile, err);
+    CopyProblems copyProblems(profile, out, err);
     const receiving::CheckResult result = profile.mail().check.CheckiExecute(profile.mailSettings());
     const bool copiesDone = copyProblems.waitForCopies();
     out << result.stored << " new\n";
@@ -251,6 +252,24 @@ NoticeOutcome noticeOutcome(const Notice &notice)
     case Code::CopyFailed:
     case Code::AddressRefused:
     case Code::Unspecified:
+        return NoticeOutcome::Failure;
+    // The window's own failures; the tool does not meet them, and would fail if it did.
+    case Code::ListNotShown:
+    case Code::RecordGone:
+    case Code::DeleteFailed:
+    case Code::NoMessageSelected:
+    case Code::MessageNotShown:
+    case Code::OpenFailed:
+    case Code::ReadMarksNotSaved:
+    case Code::AddressEditFailed:
+    case Code::MessageNotMade:
+    case Code::SpellCheckFailed:
+    case Code::CustomWordNotAdded:
+    case Code::GridActionFailed:
+    case Code::SettingsNotSaved:
+    case Code::SettingsUnreadable:
+    case Code::StartupFailed:
+    case Code::ProfileUnavailable:
         return NoticeOutcome::Failure;
     }
     return NoticeOutcome::Failure;

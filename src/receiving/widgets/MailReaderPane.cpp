@@ -192,7 +192,7 @@ bool MailReaderPane::MailReaderObiExecute()
                 return true;
             case ReadOutcome::Kind::NothingSelected:
                 clearShown();
-                Q_EMIT failed(kNoMessageSelected);
+                Q_EMIT failed(core::Notice::error(core::Notice::Code::NoMessageSelected, kNoMessageSelected));
                 return false;
             case ReadOutcome::Kind::RefillList:
                 // The row names no message yet: bring the list up to date, then ask once more.
@@ -204,7 +204,7 @@ bool MailReaderPane::MailReaderObiExecute()
     } catch (const Error &error) {
         if (alive) {
             clearShown();
-            Q_EMIT failed(error.message());
+            Q_EMIT failed(core::Notice::error(core::Notice::Code::MessageNotShown, error.message()));
         }
     }
     return false;
@@ -332,7 +332,7 @@ void MailReaderPane::RunAttachIClick()
         const QString folder = m_inboxFolder ? m_inboxFolder() : QString();
         m_desktop->openFile(attachmentToOpen(folder, name), folder);
     } catch (const Error &error) {
-        Q_EMIT failed(error.message());
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::OpenFailed, error.message()));
     }
 }
 
@@ -341,7 +341,7 @@ void MailReaderPane::OpinInboxIClick()
     try {
         m_desktop->openFolder(m_inboxFolder ? m_inboxFolder() : QString());
     } catch (const Error &error) {
-        Q_EMIT failed(error.message());
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::OpenFailed, error.message()));
     }
 }
 

@@ -81,7 +81,7 @@ ComposeParts::ComposeParts(MailServices &mail, const Settings &settings, Message
 
     m_spellDialog = new spell::SpellCheckDialog(
         [this] { return spell::DictionaryPaths{m_settings.mainDictionary, m_settings.customDictionary}; }, window);
-    m_spellDialog->setErrorHandler([this](const QString &message) { Q_EMIT failed(message); });
+    m_spellDialog->setErrorHandler([this](const core::Notice &notice) { Q_EMIT failed(notice); });
     m_spellRun = new spell::SpellRun(*m_spellDialog, this);
     connect(m_spellRun, &spell::SpellRun::failed, this, &ComposeParts::failed);
     m_highlighter = new spell::SpellHighlighter(m_spellDialog->checker(), m_pane->editor()->document());
@@ -91,7 +91,7 @@ ComposeParts::ComposeParts(MailServices &mail, const Settings &settings, Message
     m_pane->setContextMenuExtender([this](QMenu *menu, const QPoint &position) {
         if (m_highlighter->isEnabled())
             spell::addSpellingActions(menu, m_pane->editor(), position, m_spellDialog->checker(), m_highlighter,
-                                      m_settings.maxSuggestions, [this](const QString &message) { Q_EMIT failed(message); });
+                                      m_settings.maxSuggestions, [this](const core::Notice &notice) { Q_EMIT failed(notice); });
     });
 }
 
@@ -115,7 +115,7 @@ void ComposeParts::makeFromInbox(int position, sending::MakeMode mode)
     try {
         take(m_mail.inbox.message(position), mode);
     } catch (const Error &error) {
-        Q_EMIT failed(error.message());
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::MessageNotMade, error.message()));
     }
 }
 
@@ -124,7 +124,7 @@ void ComposeParts::reopen(int sentPosition)
     try {
         take(m_mail.sent.message(sentPosition), sending::MakeMode::Reopen);
     } catch (const Error &error) {
-        Q_EMIT failed(error.message());
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::MessageNotMade, error.message()));
     }
 }
 

@@ -151,9 +151,8 @@ void installClickSortHandlers(const ListGrids &grids, const platform::IniFile &s
             platform::IniFile file = settingsFile;
             handler(file, col, options);
         };
-        QObject::connect(grid, &TSortGrid::errorRaised, grid, [grid, &messages](const QString &message) {
-            messages.showError(grid->window(), message);
-        });
+        QObject::connect(grid, &TSortGrid::failed, grid,
+                         [grid, &messages](const core::Notice &notice) { messages.showNotice(grid->window(), notice); });
     }
 }
 

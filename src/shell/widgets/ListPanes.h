@@ -2,6 +2,7 @@
 
 #include "GridSetup.h"
 
+#include "core/Notice.h"
 #include "shell/Navigation.h"
 
 #include <QObject>
@@ -65,7 +66,7 @@ public:
     void paneShown(Pane pane);
 
 Q_SIGNALS:
-    void failed(const QString &message);
+    void failed(const core::Notice &notice);
     // What a list is doing (reading message texts for Find), for the status bar.
     void statusText(const QString &text);
 
