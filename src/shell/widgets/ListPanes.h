@@ -25,7 +25,6 @@ class ListPane;
 namespace corvane::shell {
 
 class MailServices;
-class MessagePresenter;
 class PaneStack;
 
 // Makes a list pane the window's pane for a navigation entry: its object name and caption, its
@@ -41,9 +40,8 @@ class ListPanes : public QObject
     Q_OBJECT
 
 public:
-    // settingsFile and messages must outlive the panes.
-    ListPanes(MailServices &mail, const platform::IniFile &settingsFile, MessagePresenter &messages,
-              QObject *parent = nullptr);
+    // settingsFile must outlive the panes.
+    ListPanes(MailServices &mail, const platform::IniFile &settingsFile, QObject *parent = nullptr);
 
     // Hands the panes to the stack, which owns them from then on.
     void placeIn(PaneStack &stack);

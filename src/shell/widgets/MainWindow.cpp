@@ -64,7 +64,7 @@ MainWindow::MainWindow(const ProgramFolders &folders, WindowServices services, Q
     m_panes = new PaneStack;
     m_settingsPane = new SettingsPane(m_startup, m_folderBrowser, *m_services.dialogs);
     m_panes->setPane(Pane::Settings, m_settingsPane);
-    m_lists = new ListPanes(m_mail, m_startup.settingsFile(), *m_services.messages, this);
+    m_lists = new ListPanes(m_mail, m_startup.settingsFile(), this);
     m_lists->placeIn(*m_panes);
     m_addresses = new AddressPanes(m_mail.addresses, *m_lists->address(), m_folderBrowser, *m_services.messages, this);
     m_addresses->placeIn(*m_panes);
