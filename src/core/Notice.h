@@ -34,12 +34,31 @@ struct Notice
         AddressRefused,          // an address whose name cannot name message files
         CollectionRunning,       // the reachable folders are being found; try again in a moment
         SpellCheckRunning,       // a spell check runs over the message
+        ListNotShown,            // a list could not be filled, sorted or searched
+        RecordGone,              // the record a command was started on is no longer in its store
+        DeleteFailed,            // a delete stopped on an error (the store may keep the record on disk)
+        NoMessageSelected,       // the Mail Reader was asked for a message with no message row selected
+        MessageNotShown,         // the Mail Reader could not show the selected message
+        OpenFailed,              // an attachment or a folder could not be opened on the desktop
+        ReadMarksNotSaved,       // the read marks could not be saved when the window closed
+        AddressEditFailed,       // a command of the Address Edit pane stopped on an error
+        MessageNotMade,          // a reply, forward or reopen could not read its message
+        SpellCheckFailed,        // the spell check stopped on an error or on a change made meanwhile
+        CustomWordNotAdded,      // a word could not be added to the custom dictionary
+        GridActionFailed,        // a sort, cell edit or import in a grid stopped on an error
+        SettingsNotSaved,        // the settings file could not be written
+        SettingsUnreadable,      // the settings file could not be read; the defaults stand in
+        StartupFailed,           // start-up stopped on an error; the settings are in front to correct
+        ProfileUnavailable,      // the profile folder cannot be found or claimed; the program ends
     };
     enum class Kind { Information, Warning, Error };
     Code code = Code::Unspecified;
     Kind kind = Kind::Information;
     QString text;
     bool beep = false; // sound the exclamation beep before showing it
+
+    // A failure the user must read: an error box with OK.
+    static Notice error(Code code, QString text) { return {code, Kind::Error, std::move(text), false}; }
 
     bool operator==(const Notice &) const = default;
 };

@@ -261,12 +261,9 @@ void BackgroundCopies::start(std::function<void()> job)
             try {
                 job();
             } catch (const Error &error) {
-                qCWarning(lcPlatform, "copy failed: %s", qUtf8Printable(error.message()));
-                reportProblem(error.message());
+                reportFailure({CopyFailure::Step::Copy, {}, {}, error.message()});
             } catch (const std::exception &error) {
-                const QString text = QStringLiteral("An attachment copy failed: %1").arg(QString::fromLocal8Bit(error.what()));
-                qCWarning(lcPlatform, "%s", qUtf8Printable(text));
-                reportProblem(text);
+                reportFailure({CopyFailure::Step::Unexpected, {}, {}, QString::fromLocal8Bit(error.what())});
             }
         }
         QMetaObject::invokeMethod(
@@ -281,9 +278,11 @@ void BackgroundCopies::start(std::function<void()> job)
     });
 }
 
-void BackgroundCopies::reportProblem(const QString &text)
+void BackgroundCopies::reportFailure(const CopyFailure &failure)
 {
-    QMetaObject::invokeMethod(this, [this, text] { Q_EMIT problem(text); }, Qt::QueuedConnection);
+    qCWarning(lcPlatform, "copy failed: %s %s: %s", qUtf8Printable(failure.folder), qUtf8Printable(failure.file),
+              failure.reason.isEmpty() ? "the file is held open" : qUtf8Printable(failure.reason));
+    QMetaObject::invokeMethod(this, [this, failure] { Q_EMIT failed(failure); }, Qt::QueuedConnection);
 }
 
 } // namespace corvane::platform

@@ -46,6 +46,23 @@ private:
 // The copies under way in this process ("report.pdf to \\server\bob\"), oldest first.
 QStringList activeCopies();
 
+// A background copy that went wrong, in plain values: the layer above words it for the user.
+struct CopyFailure
+{
+    enum class Step {
+        Copy,         // a file was not copied (or the job stopped on an error); reason says why
+        Record,       // a file was copied, but the folder's Attach.ini could not be updated
+        SourceKept,   // a fetched file could not be removed from its folder: another program holds it
+        Unexpected,   // the job stopped on an error that is not the program's own; reason is its text
+    };
+    Step step = Step::Copy;
+    QString file;   // the attached file's name; empty when the job did not say
+    QString folder; // the folder copied to, or fetched from
+    QString reason; // the error's text, worded for the user where the program wrote it
+
+    bool operator==(const CopyFailure &) const = default;
+};
+
 // The program's background file copies (attachments sent and received): run on worker threads and
 // counted. Closing waits for them instead of cutting them off: the window puts its close off until
 // finished() comes, and the tool runs the event loop until then.
@@ -64,14 +81,14 @@ public:
     // under their real name. Used when the user closes the program without waiting.
     void cancelAll() { m_cancelled = true; }
     bool cancelled() const { return m_cancelled; }
-    // From any thread: something the user must learn (a copy given up on).
-    void reportProblem(const QString &text);
+    // From any thread: a copy given up on, which the user must learn of.
+    void reportFailure(const CopyFailure &failure);
 
 Q_SIGNALS:
     void runningChanged(int count);
     // The last running copy ended.
     void finished();
-    void problem(const QString &text);
+    void failed(const corvane::platform::CopyFailure &failure);
 
 private:
     QThreadPool m_pool;

@@ -7,7 +7,6 @@
 #include "platform/FileNames.h"
 #include "platform/Paths.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QThread>
 
@@ -34,13 +33,11 @@ void AttachmentFetchJob::run(platform::BackgroundCopies *copies) const
         removeSource = count.lastFetch && (copied || !Copy);
         removed = count.sourceRemoved;
     } catch (const Error &error) {
-        copies->reportProblem(error.message());
+        copies->reportFailure({platform::CopyFailure::Step::Record, FileName, SourceFolder, error.message()});
         return;
     }
     if (removeSource && !removed && QFileInfo::exists(source) && !platform::removeFileRetrying(source))
-        copies->reportProblem(QStringLiteral("The attachment %1 was fetched, but it could not be removed from %2 "
-                                             "because another program holds it open.")
-                                  .arg(FileName, QDir::toNativeSeparators(SourceFolder)));
+        copies->reportFailure({platform::CopyFailure::Step::SourceKept, FileName, SourceFolder, {}});
 }
 
 AttachmentFetcher::AttachmentFetcher(platform::BackgroundCopies &copies) : m_copies(copies) {}

@@ -46,14 +46,14 @@ void AttachmentCopyJob::run(platform::BackgroundCopies *copies) const
         } catch (const Error &error) {
             // The rest of this target's list is neither copied nor recorded; the user learns why.
             if (copies)
-                copies->reportProblem(error.message());
+                copies->reportFailure({platform::CopyFailure::Step::Copy, name, destinationFolder, error.message()});
             return;
         }
         try {
             core::recordAttachmentSent(destinationFolder, name, core::isTrue(server), messageFiles);
         } catch (const Error &error) {
             if (copies)
-                copies->reportProblem(error.message());
+                copies->reportFailure({platform::CopyFailure::Step::Record, name, destinationFolder, error.message()});
         }
     }
 }

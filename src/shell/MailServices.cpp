@@ -1,5 +1,7 @@
 #include "MailServices.h"
 
+#include <QDir>
+
 #include <memory>
 
 namespace corvane::shell {
@@ -14,6 +16,27 @@ addressbook::MailSettings mailSettingsFrom(const Settings &settings)
     mail.addresses = settings.addresses;
     mail.selfServer = settings.selfServer;
     return mail;
+}
+
+core::Notice copyFailedNotice(const platform::CopyFailure &failure)
+{
+    using Step = platform::CopyFailure::Step;
+    QString text;
+    switch (failure.step) {
+    case Step::Copy:
+    case Step::Record:
+        text = failure.reason; // worded where the fault was known, naming the file
+        break;
+    case Step::SourceKept:
+        text = QObject::tr("The attachment %1 was fetched, but it could not be removed from %2 because another "
+                           "program holds it open.")
+                   .arg(failure.file, QDir::toNativeSeparators(failure.folder));
+        break;
+    case Step::Unexpected:
+        text = QObject::tr("An attachment copy failed: %1").arg(failure.reason);
+        break;
+    }
+    return core::Notice::error(core::Notice::Code::CopyFailed, text);
 }
 
 MailServices::MailServices(Stores &documents, int probeTimeoutMs)

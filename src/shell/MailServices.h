@@ -7,6 +7,7 @@
 #include "addressbook/AddressCollector.h"
 #include "addressbook/AddressStore.h"
 #include "addressbook/MailSettings.h"
+#include "core/Notice.h"
 #include "platform/BackgroundCopies.h"
 #include "receiving/AttachmentFetcher.h"
 #include "receiving/InboxProbe.h"
@@ -21,6 +22,10 @@ namespace corvane::shell {
 
 // The settings the mail logic reads, taken from the live settings.
 addressbook::MailSettings mailSettingsFrom(const Settings &settings);
+
+// What the user reads of an attachment copy that went wrong (code CopyFailed): the window shows it,
+// the tool prints it.
+core::Notice copyFailedNotice(const platform::CopyFailure &failure);
 
 // The mail logic of one profile over its three store documents: the window and the command-line
 // tool compose the same objects, so both send and check in exactly the same way.

@@ -16,6 +16,7 @@
 
 int main(int argc, char *argv[])
 {
+    using corvane::core::Notice;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     // No display name: Qt would append it to every window title, and the main window's title is
@@ -36,7 +37,7 @@ int main(int argc, char *argv[])
         folders = corvane::shell::programFolders(
             parser.isSet(profileOption) ? std::optional<QString>(parser.value(profileOption)) : std::nullopt);
     } catch (const corvane::Error &error) {
-        corvane::shell::showErrorBox(nullptr, error.message());
+        corvane::shell::showNoticeBox(nullptr, Notice::error(Notice::Code::ProfileUnavailable, error.message()));
         return 1;
     }
     // One profile, one writer: a second window on the same profile brings the first to the front.
@@ -48,7 +49,7 @@ int main(int argc, char *argv[])
     if (!claimed.error.isEmpty()) {
         if (claimed.heldElsewhere && instance.activateRunning())
             return 0;
-        corvane::shell::showErrorBox(nullptr, claimed.error);
+        corvane::shell::showNoticeBox(nullptr, Notice::error(Notice::Code::ProfileUnavailable, claimed.error));
         return 1;
     }
     instance.listen();

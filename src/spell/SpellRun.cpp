@@ -122,7 +122,7 @@ void SpellRun::end(const QString &error)
     if (error.isEmpty())
         Q_EMIT finished();
     else
-        Q_EMIT failed(error);
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::SpellCheckFailed, error));
 }
 
 } // namespace corvane::spell

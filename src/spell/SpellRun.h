@@ -2,6 +2,8 @@
 
 #include "core/LongOperation.h"
 
+#include "core/Notice.h"
+
 #include <QString>
 
 #include <functional>
@@ -77,8 +79,7 @@ public:
     bool running() const { return isRunning(); }
 
 Q_SIGNALS:
-    // The run ended on an error; the part checked before it stays.
-    void failed(const QString &message);
+    void failed(const core::Notice &notice);
     void finished();
 
 protected:

@@ -207,11 +207,12 @@ TEST_F(AddressPanes, SaveRefusesANameThatCannotBeAFileNameAndKeepsWhatWasTyped)
 {
     open({entry("Bob", "/s/bob/")});
     edit.display();
-    QSignalSpy notices(&edit, &AddressEditPane::noticeRaised);
+    QSignalSpy notices(&edit, &AddressEditPane::failed);
     field<QLineEdit>("AddressNameE")->setText(QStringLiteral("Bob/Ann"));
     click("AddressSaveB");
     ASSERT_EQ(notices.size(), 1);
     const Notice notice = notices.first().first().value<Notice>();
+    EXPECT_EQ(notice.code, Notice::Code::AddressRefused);
     EXPECT_TRUE(notice.text.contains(nameCannotBeFileName(QStringLiteral("Bob/Ann"))));
     EXPECT_EQ(storedNames(), strings({"Bob"}));
     EXPECT_EQ(shownName(), QStringLiteral("Bob/Ann"));
@@ -268,8 +269,8 @@ TEST_F(AddressPanes, SaveNewAndDeleteAreRefusedWhileTheReachableFoldersAreCollec
     edit.setReader(&collector);
     commands->setReader(&collector);
     QList<Notice> notices;
-    QObject::connect(&edit, &AddressEditPane::noticeRaised, &edit, [&](const Notice &n) { notices.append(n); });
-    QObject::connect(commands, &AddressBookCommands::noticeRaised, commands, [&](const Notice &n) { notices.append(n); });
+    QObject::connect(&edit, &AddressEditPane::failed, &edit, [&](const Notice &n) { notices.append(n); });
+    QObject::connect(commands, &AddressBookCommands::failed, commands, [&](const Notice &n) { notices.append(n); });
     doubleClick(1);
     ASSERT_EQ(collector.start({QStringLiteral("Bob")}, false, {}), std::nullopt);
 

@@ -23,13 +23,19 @@ using DeskEvents = QStringList;
 struct FakeMessages : shell::MessagePresenter
 {
     DeskEvents *events = nullptr;
-    QStringList errors;
     QList<core::Notice> notices;
+    QStringList errors; // the texts of the notices shown as errors
+    QList<core::Notice::Code> codes() const
+    {
+        QList<core::Notice::Code> all;
+        for (const core::Notice &notice : notices)
+            all.append(notice.code);
+        return all;
+    }
     QStringList questions;
     bool answer = true; // what every confirmation answers: Yes
     int beeps = 0;
     std::function<void(const core::Notice &)> shown; // told of each notice as it is shown
-    void showError(QWidget *, const QString &message) override { errors.append(message); }
     void showNotice(QWidget *, const core::Notice &notice) override
     {
         if (notice.beep)
@@ -37,6 +43,8 @@ struct FakeMessages : shell::MessagePresenter
         if (shown)
             shown(notice);
         notices.append(notice);
+        if (notice.kind == core::Notice::Kind::Error)
+            errors.append(notice.text);
         if (events)
             events->append(QStringLiteral("box:") + notice.text);
     }

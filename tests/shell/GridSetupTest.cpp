@@ -1,7 +1,5 @@
 #include "shell/widgets/GridSetup.h"
 
-#include "FakeServices.h"
-
 #include "platform/IniFile.h"
 #include "shell/Settings.h"
 #include "sortgrid/widgets/SortGrid.h"
@@ -115,8 +113,7 @@ TEST_F(ListGridSetup, AStoredColumnOutsideTheGridChangesNothing)
 
 TEST_F(ListGridSetup, HeaderClicksStoreTheColumnAndDirectionForTheNextStart)
 {
-    corvane::test::FakeMessages messages;
-    installClickSortHandlers(grids, settings, messages);
+    installClickSortHandlers(grids, settings);
     fillInbox({{QStringLiteral("1"), QStringLiteral("b"), QStringLiteral("x")},
                {QStringLiteral("2"), QStringLiteral("a"), QStringLiteral("y")}});
     TSortGrid &grid = *grids.inbox;
@@ -138,28 +135,6 @@ TEST_F(ListGridSetup, HeaderClicksStoreTheColumnAndDirectionForTheNextStart)
     stored = readColumnSettings(settings);
     EXPECT_EQ(stored.inbox.sortDirection, 0);
     EXPECT_EQ(stored.address.sortColumn, 1); // the other grids' keys are untouched
-    EXPECT_TRUE(messages.errors.isEmpty());
-}
-
-TEST_F(ListGridSetup, AnUnwritableSettingsFileIsReportedAndTheClickDoesNotSort)
-{
-    corvane::test::FakeMessages messages;
-    // A folder where the settings file should be: it cannot be written.
-    const QString blocked = folder.subfolder(QStringLiteral("main.ini"));
-    const IniFile blockedFile(folder.file(QStringLiteral("main.ini")));
-    installClickSortHandlers(grids, blockedFile, messages);
-    fillInbox({{QStringLiteral("1"), QStringLiteral("b")}, {QStringLiteral("2"), QStringLiteral("a")}});
-    TSortGrid &grid = *grids.inbox;
-    grid.setColWidths(1, 100);
-    grid.show();
-    QApplication::setActiveWindow(&grid);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
-    QHeaderView *header = grid.horizontalHeader();
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      QPoint(header->sectionViewportPosition(1) + 50, header->height() / 2));
-    ASSERT_EQ(messages.errors.size(), 1);
-    EXPECT_TRUE(messages.errors.front().startsWith(QStringLiteral("Unable to write to"))) << blocked.toStdString();
-    EXPECT_EQ(inboxColumn(1), (QStringList{QStringLiteral("b"), QStringLiteral("a")}));
 }
 
 TEST_F(ListGridSetup, ClosingWritesTheWidthsButNeverTheNumberColumns)

@@ -250,8 +250,9 @@ TEST_F(InboxList, DeleteRemovesTheMessageChosenBeforeTheQuestionOrRefusesWhenItI
             all.append(store.rowAt(i).subject);
         return all;
     };
-    QStringList failures;
-    QObject::connect(pane.get(), &ListPane::failed, [&](const QString &message) { failures.append(message); });
+    QList<corvane::core::Notice::Code> failures;
+    QObject::connect(pane.get(), &ListPane::failed,
+                     [&](const corvane::core::Notice &notice) { failures.append(notice.code); });
     std::function<void()> whileAsking;
     pane->setConfirm([&](QWidget *, const QString &) {
         whileAsking(); // an automatic check, say, changes the store and fills the list again
@@ -276,7 +277,7 @@ TEST_F(InboxList, DeleteRemovesTheMessageChosenBeforeTheQuestionOrRefusesWhenItI
     };
     pane->InboxDeleteMsgExecute();
     EXPECT_EQ(subjects(), strings({"zoo", "agenda"})) << "nothing else was deleted";
-    EXPECT_EQ(failures.size(), 1);
+    EXPECT_EQ(failures, QList{corvane::core::Notice::Code::RecordGone});
 }
 
 TEST_F(InboxList, ClosingThePaneWhileItFillsEndsTheFill)

@@ -1,7 +1,9 @@
+#include "shell/widgets/AddressPanes.h"
 #include "shell/widgets/ComposeParts.h"
 #include "shell/widgets/ListPanes.h"
 #include "shell/widgets/MainWindow.h"
 #include "shell/widgets/PaneStack.h"
+#include "shell/widgets/ReaderPanes.h"
 #include "shell/widgets/SettingsPane.h"
 
 #include "shell/AutoCheckTimer.h"
@@ -13,6 +15,13 @@
 #include "sending/SendAction.h"
 #include "sending/widgets/ComposePane.h"
 #include "sortgrid/widgets/SortGrid.h"
+#include "sending/widgets/SentItemsPane.h"
+#include "addressbook/widgets/AddressBookCommands.h"
+#include "addressbook/widgets/AddressEditPane.h"
+#include "addressbook/widgets/AddressListPane.h"
+#include "receiving/widgets/InboxPane.h"
+#include "receiving/widgets/MailReaderPane.h"
+#include "spell/SpellRun.h"
 
 #include "platform/BackgroundCopies.h"
 #include "platform/Errors.h"
@@ -64,6 +73,7 @@ using corvane::platform::IniFile;
 using corvane::test::FakeRunner;
 using corvane::test::FakeServices;
 using corvane::test::TempFolder;
+using corvane::core::Notice;
 
 namespace {
 
@@ -164,7 +174,7 @@ TEST(MainWindow, AnUnwritableSettingsFileIsReportedAndStartUpDoesNotRun)
     QDir(p.app.path()).mkdir(QStringLiteral("main.ini"));
     p.find<QLineEdit>("YourInBoxE")->setText(p.app.subfolder(QStringLiteral("inbox")));
     p.save();
-    ASSERT_EQ(p.fakes.messages.errors.size(), 1);
+    ASSERT_EQ(p.fakes.messages.codes(), QList{Notice::Code::SettingsNotSaved});
     EXPECT_TRUE(p.fakes.messages.errors.first().startsWith(QStringLiteral("Unable to write to")));
     EXPECT_FALSE(p.window->startup().storesLoaded());
 }
@@ -206,7 +216,7 @@ TEST(MainWindow, AMailReaderStartPageWithNothingToReadSaysSoAndOpensTheInBox)
     Program p;
     p.makeReady(2);
     p.open();
-    EXPECT_EQ(p.fakes.messages.errors, QStringList{QStringLiteral("You need to select a message to read first")});
+    EXPECT_EQ(p.fakes.messages.codes(), QList{Notice::Code::NoMessageSelected});
     EXPECT_EQ(p.front(), QStringLiteral("InBoxPan"));
     EXPECT_EQ(p.highlighted(), 1);
 }
@@ -399,7 +409,7 @@ TEST(MainWindow, AStoreThatCannotBeReadIsReportedAndTheWindowStillOpens)
     p.makeReady();
     p.app.write(QStringLiteral("InBox.cvi"), QByteArray("<Inbox><broken"));
     MainWindow window(p.app.path(), p.fakes.services());
-    ASSERT_EQ(p.fakes.messages.errors.size(), 1);
+    ASSERT_EQ(p.fakes.messages.codes(), QList{Notice::Code::StartupFailed});
     EXPECT_EQ(window.panes()->currentWidget()->objectName(), QStringLiteral("SettingsPan"));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Corvane"));
 
@@ -422,28 +432,53 @@ TEST(MainWindow, SettingsThatCannotBeReadAreReportedAndNeverWritten)
     // A settings file whose every read fails with an I/O error, even for root.
     ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), p.app.file(QStringLiteral("main.ini"))));
     p.open();
-    ASSERT_EQ(p.fakes.messages.errors.size(), 1);
+    ASSERT_EQ(p.fakes.messages.codes(), QList{Notice::Code::SettingsUnreadable});
     EXPECT_TRUE(p.fakes.messages.errors.first().startsWith(QStringLiteral("Unable to read ")));
     EXPECT_EQ(p.front(), QStringLiteral("SettingsPan"));
 
     p.find<QLineEdit>("YourInBoxE")->setText(p.app.subfolder(QStringLiteral("inbox")));
     p.save();
-    ASSERT_EQ(p.fakes.messages.errors.size(), 2);
+    ASSERT_EQ(p.fakes.messages.codes(), (QList{Notice::Code::SettingsUnreadable, Notice::Code::SettingsNotSaved}));
     EXPECT_TRUE(p.fakes.messages.errors.last().startsWith(QStringLiteral("Unable to write to")));
     EXPECT_FALSE(p.window->startup().storesLoaded());
     p.window.reset(); // closing writes the column widths, but not here
     EXPECT_TRUE(QFileInfo(p.app.file(QStringLiteral("main.ini"))).isSymLink());
 }
 
-TEST(MainWindow, ACopyProblemReachesTheStatusBarAndAMessageBox)
+TEST(MainWindow, EveryPartsFailureReachesTheUserAsTheNoticeItRaised)
 {
     Program p;
     MainWindow &window = p.open();
-    window.mail().copies.reportProblem(QStringLiteral("Unable to copy a.txt"));
+    const Notice failure = Notice::error(Notice::Code::DeleteFailed, QStringLiteral("Unable to write to x"));
+    const std::pair<const char *, std::function<void()>> parts[] = {
+        {"settings", [&] { Q_EMIT window.settingsPane()->failed(failure); }},
+        {"inbox", [&] { Q_EMIT window.listPanes()->inbox()->failed(failure); }},
+        {"sent items", [&] { Q_EMIT window.listPanes()->sent()->failed(failure); }},
+        {"address list", [&] { Q_EMIT window.listPanes()->address()->failed(failure); }},
+        {"inbox grid", [&] { Q_EMIT window.listPanes()->inbox()->grid()->failed(failure); }},
+        {"address commands", [&] { Q_EMIT window.addressPanes()->commands()->failed(failure); }},
+        {"address edit", [&] { Q_EMIT window.addressPanes()->editPane()->failed(failure); }},
+        {"mail reader", [&] { Q_EMIT window.readerPanes()->reader()->failed(failure); }},
+        {"compose", [&] { Q_EMIT window.compose()->failed(failure); }},
+        {"spell run", [&] { Q_EMIT window.compose()->findChild<corvane::spell::SpellRun *>()->failed(failure); }},
+    };
+    for (const auto &[part, fail] : parts) {
+        p.fakes.messages.notices.clear();
+        fail();
+        EXPECT_EQ(p.fakes.messages.notices, QList{failure}) << part;
+    }
+}
+
+TEST(MainWindow, ACopyFailureReachesTheStatusBarAndAMessageBoxAsANotice)
+{
+    Program p;
+    MainWindow &window = p.open();
+    window.mail().copies.reportFailure(
+        {corvane::platform::CopyFailure::Step::SourceKept, QStringLiteral("a.txt"), p.app.path(), {}});
     QTest::qWait(1);
-    ASSERT_EQ(p.fakes.messages.notices.size(), 1);
-    EXPECT_EQ(p.fakes.messages.notices.first().text, QStringLiteral("Unable to copy a.txt"));
-    EXPECT_EQ(window.statusBarEx()->panelText(0), QStringLiteral("Unable to copy a.txt"));
+    ASSERT_EQ(p.fakes.messages.codes(), QList{Notice::Code::CopyFailed});
+    EXPECT_TRUE(p.fakes.messages.errors.first().contains(QStringLiteral("a.txt")));
+    EXPECT_EQ(window.statusBarEx()->panelText(0), p.fakes.messages.errors.first());
 }
 
 TEST(MainWindow, ClosingWaitsForCopiesShowingThemStartsNoCheckAndCanCloseAnyway)

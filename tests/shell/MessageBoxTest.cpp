@@ -1,5 +1,4 @@
 // The program's message boxes show what other users wrote as it was written.
-#include "shell/widgets/ErrorBox.h"
 #include "shell/widgets/WindowServices.h"
 
 #include "sending/widgets/ComposePrompts.h"
@@ -28,8 +27,7 @@ TEST(MessageBoxes, ShowMarkupFromAMessageAsPlainText)
     corvane::sending::DesktopComposePrompts compose;
     corvane::shell::MessagePresenter &window = *corvane::shell::WindowServices{}.withDesktopDefaults().messages;
     const BoxCase cases[] = {
-        {"error box", [](const QString &text) { corvane::shell::showErrorBox(nullptr, text); }},
-        {"notice box", [](const QString &text) { corvane::shell::showNoticeBox(nullptr, {Notice::Code::StoreReadOnly, Notice::Kind::Warning, text, false}); }},
+        {"window notice", [&](const QString &text) { window.showNotice(nullptr, Notice::error(Notice::Code::CopyFailed, text)); }},
         {"window question", [&](const QString &text) { window.confirm(nullptr, text); }},
         {"compose notice", [&](const QString &text) { compose.showNotice(nullptr, {Notice::Code::NewMail, Notice::Kind::Information, text, false}); }},
         {"compose question", [&](const QString &text) { compose.confirm(nullptr, text); }},

@@ -378,13 +378,13 @@ TEST_F(ShownGrid, SizeAndWidthChangesAreAnnounced)
 TEST_F(ShownGrid, AnErrorFromAHandlerStopsTheSortAndIsReported)
 {
     fill({QStringLiteral("b"), QStringLiteral("a")});
-    QSignalSpy errors(&grid, &TSortGrid::errorRaised);
+    QSignalSpy errors(&grid, &TSortGrid::failed);
     grid.OnClickSort = [](TSortGrid *, int, int, TSortOptions &) {
         throw corvane::Error(QStringLiteral("Unable to write to main.ini"));
     };
     clickHeader(0, Qt::LeftButton);
     ASSERT_EQ(errors.count(), 1);
-    EXPECT_EQ(errors.at(0).at(0).toString(), QStringLiteral("Unable to write to main.ini"));
+    EXPECT_EQ(errors.at(0).at(0).value<corvane::core::Notice>().text, QStringLiteral("Unable to write to main.ini"));
     EXPECT_EQ(keys(), (QStringList{QStringLiteral("b"), QStringLiteral("a")}));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }

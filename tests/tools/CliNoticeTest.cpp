@@ -1,6 +1,8 @@
 // How the tool turns what the logic worded for the user into output and an exit status.
 #include "CliCommands.h"
 
+#include "shell/MailServices.h"
+
 #include <gtest/gtest.h>
 
 using corvane::cli::reportNotices;
@@ -35,6 +37,11 @@ TEST(CliNotices, DecidedByTheirCodeWhateverTheirText)
          true},
         {"no code given, worded as sent",
          {Notice::Code::Unspecified, Notice::Kind::Information, QStringLiteral("Messages Sent")},
+         false,
+         true},
+        {"attachment kept at its source",
+         corvane::shell::copyFailedNotice({corvane::platform::CopyFailure::Step::SourceKept, QStringLiteral("a.txt"),
+                                           QStringLiteral("/s/bob/"), {}}),
          false,
          true},
         {"new mail",

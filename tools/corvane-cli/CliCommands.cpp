@@ -50,16 +50,17 @@ QString bodyRtf(const SendCommand &send)
 }
 
 // Attachment copies run in the background and may fail while the command still runs (the event
-// loop runs while a send delivers): their problems are reported from the start of the command.
+// loop turns while a send delivers): their failures are reported, as notices, from the start of
+// the command.
 class CopyProblems
 {
 public:
-    CopyProblems(CliProfile &profile, QTextStream &err) : m_copies(profile.mail().copies)
+    CopyProblems(CliProfile &profile, QTextStream &out, QTextStream &err) : m_copies(profile.mail().copies)
     {
-        m_connection = QObject::connect(&m_copies, &platform::BackgroundCopies::problem, &m_copies,
-                                        [this, &err](const QString &text) {
-                                            err << diagnostic(text) << '\n';
-                                            m_failed = true;
+        m_connection = QObject::connect(&m_copies, &platform::BackgroundCopies::failed, &m_copies,
+                                        [this, &out, &err](const platform::CopyFailure &failure) {
+                                            if (reportNotices({shell::copyFailedNotice(failure)}, out, err))
+                                                m_failed = true;
                                         });
     }
     ~CopyProblems() { QObject::disconnect(m_connection); }
@@ -99,7 +100,7 @@ int send(CliProfile &profile, const SendCommand &command, QTextStream &out, QTex
     draft.rtfBody = bodyRtf(command);
 
     profile.openForWriting();
-    CopyProblems copyProblems(profile, err);
+    CopyProblems copyProblems(profile, out, err);
     profile.mail().outgoing.NewGuidNeeded = true; // every run of the tool sends a new message
     // The send runs from the application's event loop, which ends with it; it finishes only from
     // the loop, so it is connected to after the start.
@@ -127,7 +128,7 @@ int send(CliProfile &profile, const SendCommand &command, QTextStream &out, QTex
 int check(CliProfile &profile, QTextStream &out, QTextStream &err)
 {
     profile.openForWriting();
-    CopyProblems copyProblems(profile, err);
+    CopyProblems copyProblems(profile, out, err);
     receiving::MailCheck &mailCheck = profile.mail().check;
     receiving::CheckResult result;
     // The check runs in steps from the event loop; the tool runs the loop until it has finished.
@@ -284,6 +285,24 @@ NoticeOutcome noticeOutcome(const Notice &notice)
     case Code::CollectionRunning:
     case Code::SpellCheckRunning:
     case Code::Unspecified:
+        return NoticeOutcome::Failure;
+    // The window's own failures; the tool does not meet them, and would fail if it did.
+    case Code::ListNotShown:
+    case Code::RecordGone:
+    case Code::DeleteFailed:
+    case Code::NoMessageSelected:
+    case Code::MessageNotShown:
+    case Code::OpenFailed:
+    case Code::ReadMarksNotSaved:
+    case Code::AddressEditFailed:
+    case Code::MessageNotMade:
+    case Code::SpellCheckFailed:
+    case Code::CustomWordNotAdded:
+    case Code::GridActionFailed:
+    case Code::SettingsNotSaved:
+    case Code::SettingsUnreadable:
+    case Code::StartupFailed:
+    case Code::ProfileUnavailable:
         return NoticeOutcome::Failure;
     }
     return NoticeOutcome::Failure;

@@ -67,21 +67,24 @@ void AddressBookCommands::DeleteAdrIClick()
     if (grid.Row() < grid.FixedRows())
         return;
     if (const std::optional<core::Notice> refused = m_reader ? m_reader->refusalWhileRunning() : std::nullopt) {
-        Q_EMIT noticeRaised(*refused);
+        Q_EMIT failed(*refused);
         return;
     }
+    const auto gone = [this](const QString &text) {
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::RecordGone, text));
+    };
+    // The entry the user pressed Delete on, by its identity: the list may fill again while the
+    // question is open.
+    const std::optional<platform::RecordId> record = m_list.selectedRecord();
+    if (!record)
+        return gone(tr("The selected row shows no address of the address book"));
+    const QPointer<AddressListPane> alive(&m_list);
+    if (!m_confirm(m_list.window(), kConfirmDeleteAddress) || !alive)
+        return;
+    const std::optional<int> position = m_list.positionOfRecord(*record);
+    if (!position)
+        return gone(tr("The address you chose is no longer in the address book: nothing was deleted."));
     try {
-        // The entry the user pressed Delete on, by its identity: the list may fill again while the
-        // question is open.
-        const std::optional<platform::RecordId> record = m_list.selectedRecord();
-        if (!record)
-            throw Error(tr("The selected row shows no address of the address book"));
-        const QPointer<AddressListPane> alive(&m_list);
-        if (!m_confirm(m_list.window(), kConfirmDeleteAddress) || !alive)
-            return;
-        const std::optional<int> position = m_list.positionOfRecord(*record);
-        if (!position)
-            throw Error(tr("The address you chose is no longer in the address book: nothing was deleted."));
         const int row = grid.Row();
         m_store.remove(*position);
         // The list renumbers its rows; the row that took the deleted one's place is selected.
@@ -90,7 +93,7 @@ void AddressBookCommands::DeleteAdrIClick()
                 grid.setRow(std::min(row, grid.RowCount() - 1));
         });
     } catch (const Error &error) {
-        Q_EMIT failed(error.message());
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::DeleteFailed, error.message()));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "addressbook/MailSettings.h"
+#include "core/Notice.h"
 
 #include "core/LongOperation.h"
 
@@ -42,8 +43,7 @@ public:
 Q_SIGNALS:
     // The entry of the selected row is to be shown in the Address Edit pane.
     void editRequested();
-    void failed(const QString &message);
-    void noticeRaised(const core::Notice &notice);
+    void failed(const core::Notice &notice);
 
 private:
     AddressStore &m_store;

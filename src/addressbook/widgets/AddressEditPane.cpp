@@ -142,7 +142,7 @@ void AddressEditPane::reporting(Command command)
     try {
         command();
     } catch (const Error &error) {
-        Q_EMIT failed(error.message());
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::AddressEditFailed, error.message()));
     }
 }
 
@@ -217,7 +217,7 @@ bool AddressEditPane::refusedWhileRead()
 {
     const std::optional<core::Notice> refused = m_reader ? m_reader->refusalWhileRunning() : std::nullopt;
     if (refused)
-        Q_EMIT noticeRaised(*refused);
+        Q_EMIT failed(*refused);
     return refused.has_value();
 }
 
@@ -232,7 +232,7 @@ void AddressEditPane::AddressSaveBClick()
         }
         const AddressEntry entry = fieldValues();
         if (const std::optional<core::Notice> refused = saveRefusal(entry)) {
-            Q_EMIT noticeRaised(*refused);
+            Q_EMIT failed(*refused);
             return;
         }
         // The entry is found by its identity: entries deleted since it was shown moved it.

@@ -57,8 +57,8 @@ public:
     void AddressInBoxBClick();
 
 Q_SIGNALS:
-    void failed(const QString &message);
-    void noticeRaised(const core::Notice &notice);
+    // A command stopped on an error, or Save refused the entry.
+    void failed(const core::Notice &notice);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

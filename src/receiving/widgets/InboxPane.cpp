@@ -101,7 +101,7 @@ std::vector<platform::RecordId> InboxPane::recordIds() const
 void InboxPane::InboxDeleteMsgExecute()
 {
     if (const std::optional<core::Notice> refusal = core::refusalWhileAnyRuns({m_check})) {
-        Q_EMIT noticeRaised(*refusal);
+        Q_EMIT failed(*refusal);
         return;
     }
     deleteSelected(m_delete, m_confirm, kDeleteMessageQuestion,

@@ -51,8 +51,6 @@ Q_SIGNALS:
     void openRequested();
     // A deletion asks for the InBox pane in front (it may have started in the reader).
     void listRequested();
-    // A command refused while another operation runs, and why.
-    void noticeRaised(const core::Notice &notice);
 
 protected:
     quint64 storeRevision() const override;

@@ -197,7 +197,7 @@ bool MailReaderPane::readSelectedRow(bool afterRefill)
             return true;
         case ReadOutcome::Kind::NothingSelected:
             clearShown();
-            Q_EMIT failed(kNoMessageSelected);
+            Q_EMIT failed(core::Notice::error(core::Notice::Code::NoMessageSelected, kNoMessageSelected));
             return false;
         case ReadOutcome::Kind::RefillList:
             if (afterRefill)
@@ -223,7 +223,7 @@ bool MailReaderPane::readSelectedRow(bool afterRefill)
     } catch (const Error &error) {
         if (alive) {
             clearShown();
-            Q_EMIT failed(error.message());
+            Q_EMIT failed(core::Notice::error(core::Notice::Code::MessageNotShown, error.message()));
         }
     }
     return false;
@@ -351,7 +351,7 @@ void MailReaderPane::RunAttachIClick()
         const QString folder = m_inboxFolder ? m_inboxFolder() : QString();
         m_desktop->openFile(attachmentToOpen(folder, name), folder);
     } catch (const Error &error) {
-        Q_EMIT failed(error.message());
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::OpenFailed, error.message()));
     }
 }
 
@@ -360,7 +360,7 @@ void MailReaderPane::OpinInboxIClick()
     try {
         m_desktop->openFolder(m_inboxFolder ? m_inboxFolder() : QString());
     } catch (const Error &error) {
-        Q_EMIT failed(error.message());
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::OpenFailed, error.message()));
     }
 }
 

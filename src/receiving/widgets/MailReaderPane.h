@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Notice.h"
 #include "platform/RecordIds.h"
 #include "ui/widgets/CaptionPanel.h"
 
@@ -66,7 +67,7 @@ public:
     bool bodyReading() const { return m_bodyShownGeneration != m_bodyGeneration; }
 
 Q_SIGNALS:
-    void failed(const QString &message);
+    void failed(const core::Notice &notice);
     // ReplyI and ToolButton6: the message at this store position is to be answered or forwarded.
     void replyRequested(int position);
     void forwardRequested(int position);

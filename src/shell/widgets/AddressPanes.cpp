@@ -24,10 +24,6 @@ AddressPanes::AddressPanes(addressbook::AddressStore &store, addressbook::Addres
     m_commands->setConfirm(
         [&messages](QWidget *window, const QString &question) { return messages.confirm(window, question); });
     m_edit->setFolderChooser([&folders](QWidget *pane) { return folders.browseFromRemembered(pane); });
-    connect(m_edit, &AddressEditPane::noticeRaised, this,
-            [this, &messages](const core::Notice &notice) { messages.showNotice(m_edit->window(), notice); });
-    connect(m_commands, &AddressBookCommands::noticeRaised, this,
-            [this, &messages](const core::Notice &notice) { messages.showNotice(m_edit->window(), notice); });
     connect(m_commands, &AddressBookCommands::editRequested, this, &AddressPanes::editRequested);
     connect(m_commands, &AddressBookCommands::failed, this, &AddressPanes::failed);
     connect(m_edit, &AddressEditPane::failed, this, &AddressPanes::failed);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Notice.h"
 #include "shell/Navigation.h"
 
 #include <QObject>
@@ -46,7 +47,7 @@ public:
 Q_SIGNALS:
     // A double click (or Enter) on an address asks for the Address Edit pane.
     void editRequested();
-    void failed(const QString &message);
+    void failed(const core::Notice &notice);
 
 private:
     addressbook::AddressBookCommands *m_commands;

@@ -81,7 +81,7 @@ ComposeParts::ComposeParts(MailServices &mail, const Settings &settings, Message
 
     m_spellDialog = new spell::SpellCheckDialog(
         [this] { return spell::DictionaryPaths{m_settings.mainDictionary, m_settings.customDictionary}; }, window);
-    m_spellDialog->setErrorHandler([this](const QString &message) { Q_EMIT failed(message); });
+    m_spellDialog->setErrorHandler([this](const core::Notice &notice) { Q_EMIT failed(notice); });
     m_spellRun = new spell::SpellRun(*m_spellDialog, this);
     m_spellEditor = std::make_unique<EditorForSpelling>(*m_pane->editor());
     m_pane->setOperationsOnDraft({m_spellRun});
@@ -93,7 +93,7 @@ ComposeParts::ComposeParts(MailServices &mail, const Settings &settings, Message
     m_pane->setContextMenuExtender([this](QMenu *menu, const QPoint &position) {
         if (m_highlighter->isEnabled())
             spell::addSpellingActions(menu, m_pane->editor(), position, m_spellDialog->checker(), m_highlighter,
-                                      m_settings.maxSuggestions, [this](const QString &message) { Q_EMIT failed(message); });
+                                      m_settings.maxSuggestions, [this](const core::Notice &notice) { Q_EMIT failed(notice); });
     });
 }
 
@@ -117,7 +117,7 @@ void ComposeParts::makeFromInbox(int position, sending::MakeMode mode)
     try {
         take(m_mail.inbox.message(position), mode);
     } catch (const Error &error) {
-        Q_EMIT failed(error.message());
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::MessageNotMade, error.message()));
     }
 }
 
@@ -126,7 +126,7 @@ void ComposeParts::reopen(int sentPosition)
     try {
         take(m_mail.sent.message(sentPosition), sending::MakeMode::Reopen);
     } catch (const Error &error) {
-        Q_EMIT failed(error.message());
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::MessageNotMade, error.message()));
     }
 }
 

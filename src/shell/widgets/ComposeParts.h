@@ -61,7 +61,7 @@ public:
 
 Q_SIGNALS:
     void statusTextChanged(const QString &text);
-    void failed(const QString &message);
+    void failed(const core::Notice &notice);
     // Asks the window to show a pane through its action.
     void paneRequested(Pane pane);
 

@@ -20,11 +20,6 @@ QMessageBox::Icon noticeIcon(core::Notice::Kind kind)
 
 } // namespace
 
-void showErrorBox(QWidget *parent, const QString &message)
-{
-    ui::showMessageBox(parent, QMessageBox::Critical, QApplication::applicationName(), message);
-}
-
 void showNoticeBox(QWidget *parent, const core::Notice &notice)
 {
     ui::showMessageBox(parent, noticeIcon(notice.kind), QApplication::applicationName(), notice.text);

@@ -9,8 +9,6 @@ class QWidget;
 
 namespace corvane::shell {
 
-// The application's standard error box: an error that reached the window.
-void showErrorBox(QWidget *parent, const QString &message);
 // A worded message: an error box, a warning box or a plain message box, each with OK.
 void showNoticeBox(QWidget *parent, const core::Notice &notice);
 

@@ -1,7 +1,5 @@
 #include "GridSetup.h"
 
-#include "WindowServices.h"
-
 #include "platform/IniFile.h"
 #include "sortgrid/widgets/SortGrid.h"
 
@@ -135,8 +133,7 @@ void SentSGClickSort(platform::IniFile &settingsFile, int col, const TSortOption
     writeSort(settingsFile, GridId::Sent, col, options);
 }
 
-void installClickSortHandlers(const ListGrids &grids, const platform::IniFile &settingsFile,
-                              MessagePresenter &messages)
+void installClickSortHandlers(const ListGrids &grids, const platform::IniFile &settingsFile)
 {
     using Handler = void (*)(platform::IniFile &, int, const TSortOptions &);
     const std::pair<GridId, Handler> handlers[] = {{GridId::Address, &AddressSGClickSort},
@@ -151,9 +148,6 @@ void installClickSortHandlers(const ListGrids &grids, const platform::IniFile &s
             platform::IniFile file = settingsFile;
             handler(file, col, options);
         };
-        QObject::connect(grid, &TSortGrid::errorRaised, grid, [grid, &messages](const QString &message) {
-            messages.showError(grid->window(), message);
-        });
     }
 }
 

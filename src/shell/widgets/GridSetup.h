@@ -16,8 +16,6 @@ class TSortGrid;
 
 namespace corvane::shell {
 
-class MessagePresenter;
-
 // The main window's three list grids: AddressSG (Address Book), inboxSG (InBox), SentSG (Sent Items).
 struct ListGrids
 {
@@ -52,10 +50,9 @@ void AddressSGClickSort(platform::IniFile &settingsFile, int col, const sortgrid
 void inboxSGClickSort(platform::IniFile &settingsFile, int col, const sortgrid::TSortOptions &options);
 void SentSGClickSort(platform::IniFile &settingsFile, int col, const sortgrid::TSortOptions &options);
 
-// Hooks the click-sort handlers to the grids' OnClickSort, writing through settingsFile, and shows
-// the grids' errors through messages (both must outlive the grids).
-void installClickSortHandlers(const ListGrids &grids, const platform::IniFile &settingsFile,
-                              MessagePresenter &messages);
+// Hooks the click-sort handlers to the grids' OnClickSort, writing through settingsFile (which
+// must outlive the grids). A write that fails reaches the grid's failed signal.
+void installClickSortHandlers(const ListGrids &grids, const platform::IniFile &settingsFile);
 
 // The current widths of a grid's columns, column 0 first.
 QList<int> columnWidths(const sortgrid::TSortGrid &grid);

@@ -23,18 +23,18 @@ void setUpListPane(ListPane &list, Pane pane, GridId id, const platform::IniFile
         [id, &settingsFile](sortgrid::TSortGrid &grid) { applyStoredSort(grid, id, settingsFile); });
 }
 
-ListPanes::ListPanes(MailServices &mail, const platform::IniFile &settingsFile, MessagePresenter &messages,
-                     QObject *parent)
+ListPanes::ListPanes(MailServices &mail, const platform::IniFile &settingsFile, QObject *parent)
     : QObject(parent), m_mail(mail), m_settingsFile(settingsFile), m_inbox(new receiving::InboxPane(mail.inbox)),
       m_sent(new sending::SentItemsPane(mail.sent)), m_address(new addressbook::AddressListPane(mail.addresses))
 {
     setUpListPane(*m_inbox, Pane::InBox, GridId::Inbox, settingsFile);
     setUpListPane(*m_sent, Pane::SentItems, GridId::Sent, settingsFile);
     setUpListPane(*m_address, Pane::AddressBook, GridId::Address, settingsFile);
-    installClickSortHandlers(grids(), settingsFile, messages);
+    installClickSortHandlers(grids(), settingsFile);
     for (ListPane *list :
          {static_cast<ListPane *>(m_inbox), static_cast<ListPane *>(m_sent), static_cast<ListPane *>(m_address)}) {
         connect(list, &ListPane::failed, this, &ListPanes::failed);
+        connect(list->grid(), &sortgrid::TSortGrid::failed, this, &ListPanes::failed);
         connect(list, &ListPane::statusText, this, &ListPanes::statusText);
     }
 }

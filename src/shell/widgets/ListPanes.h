@@ -2,6 +2,7 @@
 
 #include "GridSetup.h"
 
+#include "core/Notice.h"
 #include "shell/Navigation.h"
 
 #include <QObject>
@@ -24,7 +25,6 @@ class ListPane;
 namespace corvane::shell {
 
 class MailServices;
-class MessagePresenter;
 class PaneStack;
 
 // Makes a list pane the window's pane for a navigation entry: its object name and caption, its
@@ -40,9 +40,8 @@ class ListPanes : public QObject
     Q_OBJECT
 
 public:
-    // settingsFile and messages must outlive the panes.
-    ListPanes(MailServices &mail, const platform::IniFile &settingsFile, MessagePresenter &messages,
-              QObject *parent = nullptr);
+    // settingsFile must outlive the panes.
+    ListPanes(MailServices &mail, const platform::IniFile &settingsFile, QObject *parent = nullptr);
 
     // Hands the panes to the stack, which owns them from then on.
     void placeIn(PaneStack &stack);
@@ -65,7 +64,7 @@ public:
     void paneShown(Pane pane);
 
 Q_SIGNALS:
-    void failed(const QString &message);
+    void failed(const core::Notice &notice);
     // What a list is doing (reading message texts for Find), for the status bar.
     void statusText(const QString &text);
 

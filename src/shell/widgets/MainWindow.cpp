@@ -65,7 +65,7 @@ MainWindow::MainWindow(const ProgramFolders &folders, WindowServices services, Q
     m_panes = new PaneStack;
     m_settingsPane = new SettingsPane(m_startup, m_folderBrowser, *m_services.dialogs);
     m_panes->setPane(Pane::Settings, m_settingsPane);
-    m_lists = new ListPanes(m_mail, m_startup.settingsFile(), *m_services.messages, this);
+    m_lists = new ListPanes(m_mail, m_startup.settingsFile(), this);
     m_lists->placeIn(*m_panes);
     m_addresses = new AddressPanes(m_mail.addresses, *m_lists->address(), m_folderBrowser, *m_services.messages, this);
     m_addresses->placeIn(*m_panes);
@@ -203,14 +203,14 @@ void MainWindow::connectServices()
             [this](const QString &text) { m_statusBar->setPanelText(0, text); });
     connect(m_mailCheck, &MailCheckController::runningChanged, this,
             [this](bool running) { m_checkMail->setEnabled(!running && !m_copiesWait); });
-    connect(&m_mail.copies, &platform::BackgroundCopies::problem, this, [this](const QString &text) {
+    connect(&m_mail.copies, &platform::BackgroundCopies::failed, this, [this](const platform::CopyFailure &failure) {
         if (m_closingAnyway)
             return; // copies cut off at the user's word, after the window has gone
-        m_statusBar->setPanelText(0, text);
-        m_services.messages->showNotice(this, {core::Notice::Code::CopyFailed, core::Notice::Kind::Error, text, false});
+        const core::Notice notice = copyFailedNotice(failure);
+        m_statusBar->setPanelText(0, notice.text);
+        showNotice(notice);
     });
-    connect(m_mailCheck, &MailCheckController::noticeRaised, this,
-            [this](const core::Notice &notice) { m_services.messages->showNotice(this, notice); });
+    connect(m_mailCheck, &MailCheckController::noticeRaised, this, &MainWindow::showNotice);
     connect(m_mailCheck, &MailCheckController::newMailArrived, this, [this](const QList<receiving::ArrivedMessage> &arrived) {
         if (!m_closeAfterCheck)
             m_desk->announce(arrived);
@@ -220,31 +220,29 @@ void MainWindow::connectServices()
         if (std::exchange(m_closeAfterCheck, false))
             close();
     }, Qt::QueuedConnection);
-    connect(m_lists->inbox(), &receiving::InboxPane::noticeRaised, this,
-            [this](const core::Notice &notice) { m_services.messages->showNotice(this, notice); });
 
     connect(m_settingsPane, &SettingsPane::autoCheckMinutesChanged, m_autoCheck,
             &AutoCheckTimer::setIntervalMinutes);
     connect(m_settingsPane, &SettingsPane::asYouTypeChanged, m_compose, &ComposeParts::applySpellSettings);
     connect(m_settingsPane, &SettingsPane::saved, m_startupAction, &QAction::trigger);
-    connect(m_settingsPane, &SettingsPane::saveFailed, this, &MainWindow::showError);
+    connect(m_settingsPane, &SettingsPane::failed, this, &MainWindow::showNotice);
     connect(m_outlookBarPreser, &QTimer::timeout, this, &MainWindow::outlookBarPreserTimer);
     connect(this, &MainWindow::paneShown, m_lists, &ListPanes::paneShown);
-    connect(m_lists, &ListPanes::failed, this, &MainWindow::showError);
+    connect(m_lists, &ListPanes::failed, this, &MainWindow::showNotice);
     connect(this, &MainWindow::paneShown, m_addresses, &AddressPanes::paneShown);
     connect(m_addresses, &AddressPanes::editRequested, this, [this] { showPane(Pane::AddressEdit); });
-    connect(m_addresses, &AddressPanes::failed, this, &MainWindow::showError);
+    connect(m_addresses, &AddressPanes::failed, this, &MainWindow::showNotice);
     connect(m_lists, &ListPanes::statusText, this, [this](const QString &text) { m_statusBar->setPanelText(0, text); });
     connect(m_compose, &ComposeParts::statusTextChanged, this,
             [this](const QString &text) { m_statusBar->setPanelText(0, text); });
-    connect(m_compose, &ComposeParts::failed, this, &MainWindow::showError);
+    connect(m_compose, &ComposeParts::failed, this, &MainWindow::showNotice);
     connect(this, &MainWindow::paneShown, this, [this](Pane pane) {
         if (pane == Pane::New)
             m_compose->pane()->showSelectionFont();
     });
     connect(this, &MainWindow::paneShown, m_reader, &ReaderPanes::paneShown);
     connect(m_reader, &ReaderPanes::paneRequested, this, &MainWindow::showPane);
-    connect(m_reader, &ReaderPanes::failed, this, &MainWindow::showError);
+    connect(m_reader, &ReaderPanes::failed, this, &MainWindow::showNotice);
     connect(m_reader->reader(), &receiving::MailReaderPane::replyRequested, m_compose, &ComposeParts::replyTo);
     connect(m_reader->reader(), &receiving::MailReaderPane::forwardRequested, m_compose, &ComposeParts::forward);
     connect(m_lists->sent(), &sending::SentItemsPane::reopenRequested, m_compose, &ComposeParts::reopen);
@@ -286,13 +284,13 @@ void MainWindow::runStartup(StartupRun run)
     if (!outcome) {
         // The steps after the failing one do not run; the user can correct the folders.
         m_panes->bringToFront(Pane::Settings);
-        showError(failure);
+        showNotice(core::Notice::error(core::Notice::Code::StartupFailed, failure));
         return;
     }
     if (!outcome->settingsFileError.isEmpty())
-        showError(outcome->settingsFileError);
+        showNotice(core::Notice::error(core::Notice::Code::SettingsUnreadable, outcome->settingsFileError));
     for (const QString &reason : std::as_const(outcome->readOnlyStores))
-        m_services.messages->showNotice(this, {core::Notice::Code::StoreReadOnly, core::Notice::Kind::Warning, reason, false});
+        showNotice({core::Notice::Code::StoreReadOnly, core::Notice::Kind::Warning, reason, false});
 
     if (!outcome->ready) {
         refuseNotReady();
@@ -491,13 +489,13 @@ void MainWindow::formDestroy()
         for (const auto &[grid, widths] : m_columnWidths)
             writeColumnWidths(m_startup.settingsFile(), grid, widths());
     } catch (const Error &error) {
-        m_services.messages->showError(nullptr, error.message());
+        m_services.messages->showNotice(nullptr, core::Notice::error(core::Notice::Code::SettingsNotSaved, error.message()));
     }
 }
 
-void MainWindow::showError(const QString &message)
+void MainWindow::showNotice(const core::Notice &notice)
 {
-    m_services.messages->showError(this, message);
+    m_services.messages->showNotice(this, notice);
 }
 
 } // namespace corvane::shell

@@ -118,7 +118,8 @@ private:
     void formResize();
     void formHelp();
     void formDestroy();
-    void showError(const QString &message);
+    // Every notice that reaches the window is shown here.
+    void showNotice(const core::Notice &notice);
     int focusedHelpContext() const;
     void waitForCopiesBeforeClosing();
     void stopWaitingToClose();

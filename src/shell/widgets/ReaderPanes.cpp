@@ -80,7 +80,7 @@ void ReaderPanes::windowClosing()
     try {
         m_store.saveReadMarks();
     } catch (const Error &error) {
-        Q_EMIT failed(error.message());
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::ReadMarksNotSaved, error.message()));
     }
 }
 

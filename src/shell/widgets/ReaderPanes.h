@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Notice.h"
 #include "shell/Navigation.h"
 
 #include <QObject>
@@ -56,7 +57,7 @@ public:
 Q_SIGNALS:
     // Asks the window to show a pane through its action (double click, a deletion).
     void paneRequested(Pane pane);
-    void failed(const QString &message);
+    void failed(const core::Notice &notice);
 
 private:
     receiving::InboxStore &m_store;

@@ -80,7 +80,7 @@ void SettingsPane::settingSaveBClick()
     try {
         writeSettings(m_startup.settingsFile(), m_startup.settings());
     } catch (const Error &error) {
-        Q_EMIT saveFailed(error.message());
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::SettingsNotSaved, error.message()));
         return;
     }
     Q_EMIT saved();

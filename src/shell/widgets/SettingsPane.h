@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Notice.h"
 #include "ui/widgets/CaptionPanel.h"
 
 class QPushButton;
@@ -34,7 +35,7 @@ Q_SIGNALS:
     // Every setting was written; start-up should run again.
     void saved();
     // The settings file could not be written; the keys before the failing one stay written.
-    void saveFailed(const QString &message);
+    void failed(const core::Notice &notice);
     void autoCheckMinutesChanged(int minutes);
     // The live "Check spelling as you type", changed by the user (the settings already hold it).
     void asYouTypeChanged(bool on);

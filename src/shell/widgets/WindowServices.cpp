@@ -17,7 +17,6 @@ namespace {
 class DesktopMessages final : public MessagePresenter
 {
 public:
-    void showError(QWidget *parent, const QString &message) override { showErrorBox(parent, message); }
     void showNotice(QWidget *parent, const core::Notice &notice) override
     {
         if (notice.beep)

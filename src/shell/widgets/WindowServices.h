@@ -21,12 +21,11 @@ namespace corvane::shell {
 // What the main window asks of the desktop. Each service is a small interface so that tests can
 // run the window without modal boxes, a browser or file dialogs.
 
-// Errors that reach the window, and the system beep.
+// What the user must read, and the system beep.
 class MessagePresenter
 {
 public:
     virtual ~MessagePresenter() = default;
-    virtual void showError(QWidget *parent, const QString &message) = 0;
     // A message the logic worded: an error, warning or plain box with OK, after a beep if asked.
     virtual void showNotice(QWidget *parent, const core::Notice &notice) = 0;
     virtual void beep() = 0;

@@ -721,8 +721,8 @@ void TSortGrid::reportError(const std::exception &error)
 {
     const auto *own = dynamic_cast<const Error *>(&error);
     const QString message = own ? own->message() : QString::fromLocal8Bit(error.what());
-    if (isSignalConnected(QMetaMethod::fromSignal(&TSortGrid::errorRaised)))
-        Q_EMIT errorRaised(message);
+    if (isSignalConnected(QMetaMethod::fromSignal(&TSortGrid::failed)))
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::GridActionFailed, message));
     else {
         // Plain text: the message may name a file or quote a cell.
         QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message, QMessageBox::Ok, this);

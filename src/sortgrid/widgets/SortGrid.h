@@ -3,6 +3,7 @@
 #include "CellFormat.h"
 #include "SortGridEvents.h"
 
+#include "core/Notice.h"
 #include "sortgrid/GridSorter.h"
 #include "sortgrid/SortTypes.h"
 #include "sortgrid/StringGridModel.h"
@@ -155,12 +156,12 @@ public:
     void headerMouseUp(Qt::MouseButton button, Qt::MouseButtons held, Qt::KeyboardModifiers modifiers,
                        const QPoint &headerPosition, bool sizingOrMoving);
 
-    // Reports an error that reached the grid from user input: to errorRaised when connected,
-    // else in a message box.
+    // Reports an error that reached the grid from user input: to failed when connected, else in a
+    // message box.
     void reportError(const std::exception &error);
 
 Q_SIGNALS:
-    void errorRaised(const QString &message);
+    void failed(const core::Notice &notice);
 
 protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;

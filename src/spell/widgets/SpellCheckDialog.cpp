@@ -41,9 +41,9 @@ SpellCheckDialog::SpellCheckDialog(std::function<DictionaryPaths()> paths, QWidg
     setModal(false);
     m_checker.ignoreList = ilWithNumbers | ilNumbers | ilUppercase;
     m_checker.setEvents(this);
-    m_showError = [this](const QString &message) {
+    m_showError = [this](const core::Notice &notice) {
         // Plain text: the message may name a file or quote a word of the text.
-        QMessageBox box(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::Warning, windowTitle(), notice.text, QMessageBox::Ok, this);
         box.setTextFormat(Qt::PlainText);
         box.exec();
     };
@@ -269,7 +269,7 @@ void SpellCheckDialog::AddSPBClick()
     try {
         m_checker.AddToCustomDictionary(m_original->text());
     } catch (const Error &error) {
-        m_showError(error.message()); // the word stays pending
+        m_showError(core::Notice::error(core::Notice::Code::CustomWordNotAdded, error.message())); // the word stays pending
         return;
     }
     Q_EMIT knownWordsChanged();

@@ -46,7 +46,7 @@ public:
 
     // How errors of the buttons (Add without a custom dictionary) reach the user; a message box
     // by default.
-    void setErrorHandler(std::function<void(const QString &)> handler) { m_showError = std::move(handler); }
+    void setErrorHandler(std::function<void(const core::Notice &)> handler) { m_showError = std::move(handler); }
 
     // SpellCheckSession
     bool isOpen() const override { return isVisible(); }
@@ -98,7 +98,7 @@ private:
     void clearSuggestions();
 
     std::function<DictionaryPaths()> m_paths;
-    std::function<void(const QString &)> m_showError;
+    std::function<void(const core::Notice &)> m_showError;
     SpellChecker m_checker;
 
     QLineEdit *m_original = nullptr;

@@ -73,7 +73,7 @@ void SpellHighlighter::highlightBlock(const QString &text)
 
 bool addSpellingActions(QMenu *menu, QTextEdit *editor, const QPoint &position, SpellChecker &checker,
                         SpellHighlighter *highlighter, int maxSuggestions,
-                        const std::function<void(const QString &)> &onError)
+                        const std::function<void(const core::Notice &)> &onError)
 {
     if (highlighter && !highlighter->isEnabled())
         return false;
@@ -124,7 +124,7 @@ bool addSpellingActions(QMenu *menu, QTextEdit *editor, const QPoint &position, 
         try {
             checker.AddToCustomDictionary(word);
         } catch (const Error &error) {
-            onError(error.message());
+            onError(core::Notice::error(core::Notice::Code::CustomWordNotAdded, error.message()));
             return;
         }
         if (highlighter)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Notice.h"
+
 #include <QSyntaxHighlighter>
 #include <QTextCharFormat>
 
@@ -39,7 +41,7 @@ private:
 // onError receives a failure to add (no custom dictionary, an unwritable file).
 bool addSpellingActions(QMenu *menu, QTextEdit *editor, const QPoint &position, SpellChecker &checker,
                         SpellHighlighter *highlighter, int maxSuggestions,
-                        const std::function<void(const QString &)> &onError);
+                        const std::function<void(const core::Notice &)> &onError);
 
 inline constexpr int kMaxMenuSuggestions = 10;
 

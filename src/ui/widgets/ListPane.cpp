@@ -52,7 +52,7 @@ ListPane::Shown ListPane::showList(std::function<void()> then)
     } catch (const Error &error) {
         m_then = {};
         if (alive)
-            Q_EMIT failed(error.message());
+            Q_EMIT failed(core::Notice::error(core::Notice::Code::ListNotShown, error.message()));
         return Shown::Kept;
     }
     Q_EMIT listShown();
@@ -147,7 +147,7 @@ void ListPane::addFindField(QList<int> searchColumns, BodyTexts::Converter toPla
         try {
             applyFind();
         } catch (const Error &error) {
-            Q_EMIT failed(error.message());
+            Q_EMIT failed(core::Notice::error(core::Notice::Code::ListNotShown, error.message()));
         }
     };
     connect(m_findField, &QLineEdit::textChanged, this, findNow);
@@ -328,7 +328,7 @@ void ListPane::deleteSelected(QAction *command, const std::function<bool(QWidget
         return;
     const std::optional<int> position = positionOfRecord(*record);
     if (!position) {
-        Q_EMIT failed(gone);
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::RecordGone, gone));
         return;
     }
     // Where the item's row is now: a refill meanwhile selected it again wherever it went.
@@ -339,7 +339,7 @@ void ListPane::deleteSelected(QAction *command, const std::function<bool(QWidget
         remove(*position);
     } catch (const Error &error) {
         // The item is gone from the store in memory even when the save failed.
-        Q_EMIT failed(error.message());
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::DeleteFailed, error.message()));
     }
     command->setEnabled(true);
     showList([this, row, wasLastRow, after, shown = std::move(shown)] {

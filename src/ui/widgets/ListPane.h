@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Notice.h"
 #include "platform/RecordIds.h"
 #include "sortgrid/GridFill.h"
 #include "ui/BodyTexts.h"
@@ -85,7 +86,7 @@ public:
     virtual std::optional<int> positionOfRecord(platform::RecordId id) const = 0;
 
 Q_SIGNALS:
-    void failed(const QString &message);
+    void failed(const core::Notice &notice);
     // What the pane is doing, for the status bar; empty when it is done.
     void statusText(const QString &text);
 

@@ -56,7 +56,7 @@ struct Desk
                 next();
             });
         }, Qt::DirectConnection);
-        QObject::connect(&run, &SpellRun::failed, &run, [this](const QString &message) { failures << message; });
+        QObject::connect(&run, &SpellRun::failed, &run, [this](const corvane::core::Notice &notice) { failures << notice.text; });
     }
     void press(const char *name) { dialog.findChild<QPushButton *>(QString::fromLatin1(name))->click(); }
     std::function<void()> answer(const char *name) { return [this, name] { press(name); }; }
@@ -129,7 +129,7 @@ TEST(SpellCheckDialog, AddWithoutCustomDictionaryLeavesTheWordPending)
     Desk d("world");
     d.paths.customDictionary.clear();
     QStringList errors;
-    d.dialog.setErrorHandler([&](const QString &message) { errors << message; });
+    d.dialog.setErrorHandler([&](const corvane::core::Notice &notice) { errors << notice.text; });
     d.answers = {[&] {
         d.press("AddSPB");
         EXPECT_TRUE(d.dialog.pending());

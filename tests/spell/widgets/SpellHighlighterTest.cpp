@@ -78,7 +78,7 @@ TEST(SpellHighlighter, ContextMenuOffersSuggestionsIgnoreAllAndAdd)
 {
     Page page("a here word ward wired weird wart wort worded wordy warty world weirdo waird", QStringLiteral("a wrd here"));
     QStringList errors;
-    const auto onError = [&](const QString &message) { errors << message; };
+    const auto onError = [&](const corvane::core::Notice &notice) { errors << notice.text; };
 
     QMenu menu;
     menu.addAction(QStringLiteral("Copy"));
