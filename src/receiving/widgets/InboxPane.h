@@ -35,8 +35,6 @@ public:
     void addCheckAction(QAction *checki);
     void setConfirm(Confirm confirm) { m_confirm = std::move(confirm); }
 
-    std::optional<platform::RecordId> recordAt(int position) const override;
-    std::optional<int> positionOfRecord(platform::RecordId id) const override;
 
     // Deletes the message of the selected row after the confirmation, then shows the list again
     // with the same row index selected. A message deleted meanwhile is not looked for elsewhere.
@@ -49,10 +47,8 @@ Q_SIGNALS:
     void listRequested();
 
 protected:
-    quint64 storeRevision() const override;
     // Reads each message as its row goes in, so a big inbox is read in the fill's slices too.
     RowSource rowSource() const override;
-    std::vector<platform::RecordId> recordIds() const override;
     ui::BodyTexts::Source bodySource() const override;
 
 private:

@@ -13,7 +13,6 @@
 #include "shell/AutoCheckTimer.h"
 #include "shell/HelpTopics.h"
 #include "shell/MailCheckController.h"
-#include "shell/WindowLayout.h"
 
 #include "platform/Errors.h"
 
@@ -70,19 +69,7 @@ MainWindow::MainWindow(const ProgramFolders &folders, WindowServices services, Q
     m_addresses->placeIn(*m_panes);
     m_compose = new ComposeParts(m_mail, m_startup.settings(), *m_services.messages, this);
     m_panes->setPane(Pane::New, m_compose->pane());
-    m_compose->setAddressNames([this] {
-        // The address grid brought up to date, its names in its current order.
-        auto *address = m_lists->address();
-        address->showList();
-        QStringList names;
-        const sortgrid::TSortGrid *grid = address->grid();
-        for (int row = grid->FixedRows(); row < grid->RowCount(); ++row) {
-            const QString name = grid->Cells(1, row);
-            if (!name.isEmpty())
-                names.append(name);
-        }
-        return names;
-    });
+    m_compose->setAddressNames([this] { return m_lists->address()->namesInShownOrder(); });
     m_reader = new ReaderPanes(m_mail.inbox, *m_lists->inbox(), *m_lists->sent(), m_checkMail, *m_services.messages,
                                [this] { return m_startup.settings().myDest; }, this);
     m_reader->placeIn(*m_panes);
@@ -332,48 +319,8 @@ void MainWindow::outlookBarPreserTimer()
         const std::optional<Pane> start = paneAt(location);
         m_navBar->setCurrentItem(start && m_panes->front() != *start ? static_cast<int>(m_panes->front()) : location);
     }
-    formResize();
     m_outlookBarPreser->deleteLater();
     m_outlookBarPreser = nullptr;
-}
-
-void MainWindow::resizeEvent(QResizeEvent *event)
-{
-    QMainWindow::resizeEvent(event);
-    formResize();
-}
-
-namespace {
-
-// Places a control the pane positions by hand; controls managed by a layout keep the layout's place.
-QWidget *freeChild(QWidget *root, const char *name)
-{
-    auto *widget = root->findChild<QWidget *>(QLatin1String(name));
-    if (!widget || !widget->parentWidget())
-        return nullptr;
-    const QLayout *layout = widget->parentWidget()->layout();
-    if (layout && layout->indexOf(widget) >= 0)
-        return nullptr;
-    return widget;
-}
-
-} // namespace
-
-void MainWindow::formResize()
-{
-    // The Settings pane's Save button is centred by its layout. The Address Edit pane's buttons and
-    // the compose pane's boxes follow these rules when their panes place them by hand.
-    const int addressWidth = m_panes->pane(Pane::AddressBook)->width();
-    const std::pair<const char *, bool> addressButtons[] = {
-        {"AddressPrevB", false}, {"AddressNewB", false}, {"AddressSaveB", true}, {"AddressNextB", true}};
-    for (const auto &[name, right] : addressButtons)
-        if (QWidget *button = freeChild(m_panes->pane(Pane::AddressEdit), name))
-            button->move(layout::addressButtonLeft(addressWidth, button->width(), right), button->y());
-
-    const int newWidth = m_panes->pane(Pane::New)->width();
-    for (const char *name : {"AttachC", "ToC"})
-        if (QWidget *box = freeChild(m_panes->pane(Pane::New), name))
-            box->resize(layout::composeBoxWidth(box->x(), box->width(), newWidth), box->height());
 }
 
 int MainWindow::focusedHelpContext() const

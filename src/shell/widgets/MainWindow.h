@@ -98,7 +98,6 @@ Q_SIGNALS:
     void paneShown(Pane pane);
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
     // Closing during a send waits for it to end and for its outcome to be shown, then closes.
     // Closing waits for running attachment copies instead of cutting them off half-way: the window
     // lists them, starts no check meanwhile, and offers to close anyway.
@@ -114,7 +113,6 @@ private:
     void paneActionExecute(Pane pane);
     void refuseNotReady();
     void outlookBarPreserTimer();
-    void formResize();
     void formHelp();
     void formDestroy();
     void showError(const QString &message);

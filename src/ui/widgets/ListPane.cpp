@@ -18,8 +18,8 @@ namespace corvane::ui {
 
 using sortgrid::BatchFill;
 
-ListPane::ListPane(QWidget *parent)
-    : CaptionPanel(QString(), parent), m_grid(new sortgrid::TSortGrid(body())), m_layout(new QVBoxLayout(body()))
+ListPane::ListPane(Records records, QWidget *parent)
+    : CaptionPanel(QString(), parent), m_records(std::move(records)), m_grid(new sortgrid::TSortGrid(body())), m_layout(new QVBoxLayout(body()))
 {
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->addWidget(m_grid, 1);
@@ -80,7 +80,7 @@ ListPane::Shown ListPane::fill()
         // Taken as shown before the first slice yields: whatever changes the store while the rows
         // go in raises its revision, and the fill then reads the store anew from the start.
         m_shownRevision = revision;
-        m_shownIds = recordIds();
+        m_shownIds = m_records.ids();
         m_subsetShown = false;
         m_grid->setRowCount(source.count + 1); // the header row stays, also with no rows
         // Everything the fill uses lives here: the pane may go away while the fill yields.
