@@ -854,7 +854,8 @@ struct RtfParser::State
         case Kw::Plain: c = CharState(); return true;
         case Kw::F: c.font = hasParam ? value : -1; return true;
         case Kw::Fs:
-            c.halfPoints = hasParam && value > 0 ? std::clamp(value, limits::kMinHalfPoints, limits::kMaxHalfPoints) : 24;
+            c.halfPoints =
+                hasParam && value > 0 ? std::clamp(value, limits::kMinHalfPoints, limits::kMaxHalfPoints) : 24;
             return true;
         case Kw::Cf: c.colour = std::max(value, 0); return true;
         case Kw::Cb:

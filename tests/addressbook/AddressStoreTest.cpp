@@ -14,7 +14,6 @@ namespace {
 
 struct AddressStoreTest : ::testing::Test, corvane::test::OpenedStore<AddressStore>
 {
-
     QList<AddressEntry> reread() const
     {
         XmlDocument copy;

@@ -20,7 +20,6 @@ namespace {
 
 struct InboxStoreTest : ::testing::Test, corvane::test::OpenedStore<InboxStore>
 {
-
     void addMessage(const char *subject, const QString *guid)
     {
         XmlDocument file;

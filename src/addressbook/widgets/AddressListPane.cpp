@@ -17,8 +17,7 @@ QList<QStringList> addressRows(const AddressStore &store)
 
 AddressListPane::AddressListPane(AddressStore &store, QWidget *parent)
     : ListPane(recordsOf(store), parent), m_store(store)
-{
-}
+{}
 
 QStringList AddressListPane::namesInShownOrder()
 {

@@ -25,7 +25,6 @@ public:
     // (entries without a name are left out): what the recipient dialog offers.
     QStringList namesInShownOrder();
 
-
 protected:
     RowSource rowSource() const override { return rowsOf(addressRows(m_store)); }
 

@@ -35,7 +35,6 @@ public:
     void addCheckAction(QAction *checki);
     void setConfirm(Confirm confirm) { m_confirm = std::move(confirm); }
 
-
     // Deletes the message of the selected row after the confirmation, then shows the list again
     // with the same row index selected. A message deleted meanwhile is not looked for elsewhere.
     void InboxDeleteMsgExecute();

@@ -473,16 +473,15 @@ bool ComposePane::attachDropped(const QMimeData &mime)
 
 void ComposePane::setIcons(const std::function<QIcon(const char *name)> &icon)
 {
-    const std::pair<QAction *, const char *> themed[] = {
-        {m_sendAction, "mail-sent"},
-        {m_clear, "mail-message-new"},
-        {m_bold, "format-text-bold"},
-        {m_italic, "format-text-italic"},
-        {m_underline, "format-text-underline"},
-        {m_left, "format-justify-left"},
-        {m_center, "format-justify-center"},
-        {m_right, "format-justify-right"},
-        {m_bullet, "format-list-unordered"}};
+    const std::pair<QAction *, const char *> themed[] = {{m_sendAction, "mail-sent"},
+                                                         {m_clear, "mail-message-new"},
+                                                         {m_bold, "format-text-bold"},
+                                                         {m_italic, "format-text-italic"},
+                                                         {m_underline, "format-text-underline"},
+                                                         {m_left, "format-justify-left"},
+                                                         {m_center, "format-justify-center"},
+                                                         {m_right, "format-justify-right"},
+                                                         {m_bullet, "format-list-unordered"}};
     for (const auto &[action, name] : themed)
         action->setIcon(icon(name));
     m_spellButton->setIcon(icon("tools-check-spelling"));

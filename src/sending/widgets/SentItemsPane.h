@@ -34,7 +34,6 @@ public:
     QAction *deleteAction() const { return m_delete; }
     void setConfirm(Confirm confirm) { m_confirm = std::move(confirm); }
 
-
     // Deletes the message of the selected row after the confirmation; then the row index stays
     // selected, or the row above when the last row went, and the list shows again.
     void DeleteSentIClick();

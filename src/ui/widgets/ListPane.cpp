@@ -19,7 +19,8 @@ namespace corvane::ui {
 using sortgrid::BatchFill;
 
 ListPane::ListPane(Records records, QWidget *parent)
-    : CaptionPanel(QString(), parent), m_records(std::move(records)), m_grid(new sortgrid::TSortGrid(body())), m_layout(new QVBoxLayout(body()))
+    : CaptionPanel(QString(), parent), m_records(std::move(records)), m_grid(new sortgrid::TSortGrid(body())),
+      m_layout(new QVBoxLayout(body()))
 {
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->addWidget(m_grid, 1);

@@ -7,8 +7,8 @@
 #include "sending/widgets/ToDialogue.h"
 
 #include "receiving/MailWorld.h"
-#include "support/WidgetTexts.h"
 #include "richtext/widgets/RichTextEditor.h"
+#include "support/WidgetTexts.h"
 
 #include <QAccessible>
 #include <QAction>
