@@ -70,31 +70,6 @@ struct Font
     int codePage = 0; // from \cpg; 0 when not given
 };
 
-struct PictState
-{
-    enum class Kind : std::uint8_t { Unknown, Png, Jpeg, Other } kind = Kind::Unknown;
-    QByteArray data;
-    int half = -1; // pending high nibble
-    bool tooBig = false;
-    int picW = 0, picH = 0, goalW = 0, goalH = 0, scaleX = 100, scaleY = 100;
-};
-
-struct PnState
-{
-    enum class Level : std::uint8_t { None, Bullet, Numbered } level = Level::None;
-    ListKind numbering = ListKind::Decimal;
-    int outline = 0;
-    int start = 1;
-    QString before;
-    std::optional<QString> after; // none given: "."
-};
-
-struct ListLevelDef
-{
-    int nfc = 0;
-    int start = 1;
-};
-
 int hexValue(unsigned char c)
 {
     if (c >= '0' && c <= '9')
@@ -121,6 +96,11 @@ int clampInt(std::int64_t v, int lo, int hi)
     return static_cast<int>(std::clamp<std::int64_t>(v, lo, hi));
 }
 
+std::uint8_t unicodeSkip(int value)
+{
+    return static_cast<std::uint8_t>(std::clamp(value, 0, limits::kMaxUnicodeSkip));
+}
+
 ListKind kindForNfc(int nfc)
 {
     switch (nfc) {
@@ -134,15 +114,341 @@ ListKind kindForNfc(int nfc)
     }
 }
 
-// Bytes above which pending text is decoded and handed on, to keep buffers small.
-constexpr qsizetype kFlushBytes = 64 * 1024;
-
 // Characters that may stand in the text: not control characters (a tab aside), and not the
 // characters a text document keeps for paragraph, frame and picture marks.
 bool isTextCharacter(char16_t u)
 {
     return (u >= 0x20 || u == '\t') && u != 0x2029 && u != 0xFDD0 && u != 0xFDD1 && u != 0xFFFC;
 }
+
+// The character a control word of the body stands for; 0 for a word that is not one.
+char16_t specialCharacter(Kw kw)
+{
+    switch (kw) {
+    case Kw::Line: return 0x2028;
+    case Kw::Tab: return '\t';
+    case Kw::EmDash: return 0x2014;
+    case Kw::EnDash: return 0x2013;
+    case Kw::EmSpace: return 0x2003;
+    case Kw::EnSpace: return 0x2002;
+    case Kw::QmSpace: return 0x2005;
+    case Kw::Bullet: return 0x2022;
+    case Kw::LQuote: return 0x2018;
+    case Kw::RQuote: return 0x2019;
+    case Kw::LDblQuote: return 0x201C;
+    case Kw::RDblQuote: return 0x201D;
+    case Kw::Zwj: return 0x200D;
+    case Kw::Zwnj: return 0x200C;
+    case Kw::LtrMark: return 0x200E;
+    case Kw::RtlMark: return 0x200F;
+    default: return 0;
+    }
+}
+
+// A picture being read from its \pict group.
+struct PictState
+{
+    enum class Kind : std::uint8_t { Unknown, Png, Jpeg, Other } kind = Kind::Unknown;
+    QByteArray data;
+    int half = -1; // pending high nibble
+    bool tooBig = false;
+    int picW = 0, picH = 0, goalW = 0, goalH = 0, scaleX = 100, scaleY = 100;
+
+    // The picture's size and scale words (\otherblip aside: its group is skipped).
+    void word(Kw kw, int value)
+    {
+        switch (kw) {
+        case Kw::PngBlip: kind = Kind::Png; break;
+        case Kw::JpegBlip: kind = Kind::Jpeg; break;
+        case Kw::PicW: picW = std::max(value, 0); break;
+        case Kw::PicH: picH = std::max(value, 0); break;
+        case Kw::PicWGoal: goalW = std::clamp(value, 0, limits::kMaxTwips); break;
+        case Kw::PicHGoal: goalH = std::clamp(value, 0, limits::kMaxTwips); break;
+        case Kw::PicScaleX: scaleX = std::clamp(value, 1, 1000); break;
+        case Kw::PicScaleY: scaleY = std::clamp(value, 1, 1000); break;
+        default: break;
+        }
+    }
+
+    // A hex digit of the picture's data: the byte it completes, if it is the second of a pair.
+    std::optional<char> hexDigit(int value)
+    {
+        if (half < 0) {
+            half = value;
+            return std::nullopt;
+        }
+        const char byte = static_cast<char>((half << 4) | value);
+        half = -1;
+        return byte;
+    }
+};
+
+// An old-style list (\pn) being read, with the texts around its number.
+struct PnState
+{
+    enum class Level : std::uint8_t { None, Bullet, Numbered } level = Level::None;
+    ListKind numbering = ListKind::Decimal;
+    int outline = 0;
+    int start = 1;
+    QString before;
+    std::optional<QString> after; // none given: "."
+
+    void word(Kw kw, bool hasParam, int value)
+    {
+        switch (kw) {
+        case Kw::PnLvlBlt: level = Level::Bullet; break;
+        case Kw::PnLvlBody: level = Level::Numbered; break;
+        case Kw::PnLvlCont: level = Level::None; break;
+        case Kw::PnLvl:
+            level = Level::Numbered;
+            outline = std::clamp(value - 1, 0, limits::kMaxListLevel);
+            break;
+        case Kw::PnDec: numbering = ListKind::Decimal; break;
+        case Kw::PnUcLtr: numbering = ListKind::UpperAlpha; break;
+        case Kw::PnLcLtr: numbering = ListKind::LowerAlpha; break;
+        case Kw::PnUcRm: numbering = ListKind::UpperRoman; break;
+        case Kw::PnLcRm: numbering = ListKind::LowerRoman; break;
+        case Kw::PnStart: start = hasParam ? std::clamp(value, 0, 32767) : 1; break;
+        default: break;
+        }
+    }
+
+    // The text before (\pntxtb) or after (\pntxta) the number.
+    QString &text(bool afterNumber)
+    {
+        if (!afterNumber)
+            return before;
+        if (!after)
+            after.emplace();
+        return *after;
+    }
+
+    ListStyle listStyle() const
+    {
+        ListStyle list;
+        if (level == Level::Bullet) {
+            list.kind = ListKind::Bullet;
+        } else if (level == Level::Numbered) {
+            list.kind = numbering;
+            list.start = start;
+            list.before = before;
+            if (after)
+                list.after = *after;
+        }
+        list.level = outline;
+        return list;
+    }
+};
+
+struct ListLevelDef
+{
+    int nfc = 0;
+    int start = 1;
+};
+
+// Word's lists: the definitions of \listtable and the overrides of \listoverridetable that the
+// paragraphs' \ls numbers name.
+struct WordLists
+{
+    std::unordered_map<int, std::vector<ListLevelDef>> definitions;
+    std::vector<ListLevelDef> levels; // of the definition being read
+    int listId = 0;
+    std::unordered_map<int, int> overrides; // \ls number -> list id
+    int overrideListId = 0;
+    int overrideLs = 0;
+
+    // A word inside one of the tables; the destination it opens, if any.
+    std::optional<Dest> word(Dest dest, Kw kw, int value)
+    {
+        switch (dest) {
+        case Dest::ListTable:
+            if (kw != Kw::List)
+                break;
+            levels.clear();
+            listId = 0;
+            return Dest::ListDef;
+        case Dest::ListDef:
+            if (kw == Kw::ListLevel) {
+                if (levels.size() <= static_cast<std::size_t>(limits::kMaxListLevel))
+                    levels.emplace_back();
+                return Dest::ListLevel;
+            }
+            if (kw == Kw::ListId)
+                listId = value;
+            break;
+        case Dest::ListLevel:
+            if (!levels.empty() && kw == Kw::LevelNfc)
+                levels.back().nfc = value;
+            else if (!levels.empty() && kw == Kw::LevelStartAt)
+                levels.back().start = std::clamp(value, 0, 32767);
+            break;
+        case Dest::ListOverrideTable:
+            if (kw != Kw::ListOverride)
+                break;
+            overrideListId = 0;
+            overrideLs = 0;
+            return Dest::ListOverride;
+        case Dest::ListOverride:
+            if (kw == Kw::ListId)
+                overrideListId = value;
+            else if (kw == Kw::Ls)
+                overrideLs = value;
+            break;
+        default: break;
+        }
+        return std::nullopt;
+    }
+
+    void endDefinition()
+    {
+        if (definitions.size() < static_cast<std::size_t>(limits::kMaxLists))
+            definitions[listId] = levels;
+    }
+
+    void endOverride()
+    {
+        if (overrides.size() < static_cast<std::size_t>(limits::kMaxLists))
+            overrides[overrideLs] = overrideListId;
+    }
+
+    // The list of a paragraph with \ls and \ilvl: a bullet unless its definition says otherwise.
+    ListStyle listOf(int ls, int ilvl) const
+    {
+        ListStyle list;
+        list.kind = ListKind::Bullet;
+        list.level = ilvl;
+        list.key = ls;
+        const auto o = overrides.find(ls);
+        if (o != overrides.end()) {
+            const auto def = definitions.find(o->second);
+            if (def != definitions.end() && static_cast<std::size_t>(ilvl) < def->second.size()) {
+                const ListLevelDef &level = def->second[static_cast<std::size_t>(ilvl)];
+                list.kind = kindForNfc(level.nfc);
+                list.start = level.start;
+            }
+        }
+        if (list.kind == ListKind::None)
+            list = ListStyle();
+        return list;
+    }
+};
+
+// The font table: the fonts read so far, and the entry being read from its \f to its ';'.
+struct FontTable
+{
+    std::unordered_map<int, Font> fonts;
+    int defaultFont = 0;
+    bool pending = false;
+    int number = 0;
+    Font entry;
+    QByteArray entryBytes; // undecoded bytes of the entry's name
+
+    // The font a character state's \f names, else the default font; none when neither is known.
+    const Font *find(int font) const
+    {
+        auto it = fonts.find(font >= 0 ? font : defaultFont);
+        if (it == fonts.end() && font >= 0)
+            it = fonts.find(defaultFont);
+        return it != fonts.end() ? &it->second : nullptr;
+    }
+
+    static int codePageOf(const Font &f, int docCodePage)
+    {
+        if (f.codePage > 0)
+            return f.codePage;
+        return f.charset < 0 ? docCodePage : codePageForCharset(f.charset, docCodePage);
+    }
+
+    void decodeName(int docCodePage)
+    {
+        if (entryBytes.isEmpty())
+            return;
+        appendDecoded(entry.name, entryBytes, codePageOf(entry, docCodePage));
+        entryBytes.clear();
+        if (entry.name.size() > limits::kMaxFontNameLength)
+            entry.name.truncate(limits::kMaxFontNameLength);
+    }
+
+    // Ends the entry being read, if any; true when one ended.
+    bool commit(int docCodePage)
+    {
+        if (!pending)
+            return false;
+        pending = false;
+        decodeName(docCodePage);
+        entry.name.removeIf([](QChar c) { return !isTextCharacter(c.unicode()) || c == QLatin1Char('\t'); });
+        entry.name = entry.name.trimmed();
+        if (fonts.size() < static_cast<std::size_t>(limits::kMaxFonts) || fonts.count(number))
+            fonts[number] = std::move(entry);
+        entry = Font();
+        return true;
+    }
+
+    void begin(int fontNumber)
+    {
+        pending = true;
+        number = fontNumber;
+        entry = Font();
+        entryBytes.clear();
+    }
+};
+
+// The colour table: the colours read so far, and the components of the entry being read.
+struct ColourTable
+{
+    std::vector<std::optional<std::uint32_t>> colours;
+    int red = 0, green = 0, blue = 0;
+    bool given = false;
+
+    void restart()
+    {
+        colours.clear();
+        red = green = blue = 0;
+        given = false;
+    }
+
+    void component(Kw kw, int value)
+    {
+        if (kw != Kw::Red && kw != Kw::Green && kw != Kw::Blue)
+            return;
+        (kw == Kw::Red ? red : kw == Kw::Green ? green : blue) = std::clamp(value, 0, 255);
+        given = true;
+    }
+
+    // The entry's ';': an entry without components is the automatic colour.
+    void endEntry()
+    {
+        if (colours.size() < static_cast<std::size_t>(limits::kMaxColours)) {
+            if (given)
+                colours.emplace_back((std::uint32_t(red) << 16) | (std::uint32_t(green) << 8) | std::uint32_t(blue));
+            else
+                colours.emplace_back(std::nullopt);
+        }
+        red = green = blue = 0;
+        given = false;
+    }
+
+    // The colour at a table index; none for 0 (automatic) and beyond the table.
+    std::optional<std::uint32_t> at(int index) const
+    {
+        if (index > 0 && static_cast<std::size_t>(index) < colours.size())
+            return colours[static_cast<std::size_t>(index)];
+        return std::nullopt;
+    }
+};
+
+// A table row being read: from \intbl to \row a paragraph mark only breaks the line inside its
+// cell, so that a row stays one paragraph even when each cell holds paragraphs of its own.
+struct TableRow
+{
+    bool inRow = false;
+    bool cellHasContent = false;
+    bool cellBreakPending = false; // a paragraph mark in a cell, put out if more content follows
+    int pendingTabs = 0;           // one for each \cell, put out before the next content
+};
+
+// Bytes above which pending text is decoded and handed on, to keep buffers small.
+constexpr qsizetype kFlushBytes = 64 * 1024;
 
 } // namespace
 
@@ -162,49 +468,27 @@ struct RtfParser::State
     int ucSkip = 0;
     std::int64_t groups = 0;
 
+    // What the document's header and tables say.
     int docCodePage = kCodePageWindowsLatin1;
-    int defaultFont = 0;
-    std::unordered_map<int, Font> fonts;
-    std::vector<std::optional<std::uint32_t>> colours;
-
-    // font table entry being read
-    bool fontPending = false;
-    int fontNumber = 0;
-    Font font;
-    QByteArray fontBytes;
-
-    // colour table entry being read
-    int red = 0, green = 0, blue = 0;
-    bool colourGiven = false;
-
-    PictState pict;
-    std::int64_t pictureBytes = 0;
+    FontTable fontTable;
+    ColourTable colourTable;
+    WordLists wordLists;
     PnState pn;
     QByteArray pnBytes; // undecoded bytes of the \pntxta or \pntxtb being read
+    PictState pict;
+    std::int64_t pictureBytes = 0; // of the pictures handed on
 
-    std::unordered_map<int, std::vector<ListLevelDef>> listDefs;
-    std::vector<ListLevelDef> listLevels;
-    int listId = 0;
-    std::unordered_map<int, int> overrides; // \ls number -> list id
-    int overrideListId = 0;
-    int overrideLs = 0;
-
-    // output
-    RunStyle run;          // style of runText and bytes
+    // Output: the run being gathered, in the style of the character state it was made for.
+    RunStyle run; // style of runText and bytes
     QString runText;
-    QByteArray bytes;      // undecoded text bytes, in bytesCodePage
+    QByteArray bytes; // undecoded text bytes, in bytesCodePage
     int bytesCodePage = kCodePageWindowsLatin1;
     int codePage = kCodePageWindowsLatin1; // of the current character state
     bool hidden = false;
-    bool charDirty = true;
+    bool charDirty = true; // the character state changed since the run was made for it
     bool paraHasContent = false;
-    int pendingTabs = 0;
-    // Table rows: from \intbl to \row a paragraph mark only breaks the line inside its cell, so
-    // that a row stays one paragraph even when each cell holds paragraphs of its own.
-    bool inRow = false;
-    bool cellHasContent = false;
-    bool cellBreakPending = false; // a paragraph mark in a cell, put out if more content follows
-    std::int64_t output = 0;
+    TableRow row;
+    std::int64_t output = 0; // characters handed on
 
     Group &top() { return stack.back(); }
 
@@ -446,133 +730,99 @@ struct RtfParser::State
     void word(Kw kw, bool hasParam, std::int64_t param)
     {
         const Dest dest = top().dest;
+        if (destinationWord(kw, dest))
+            return;
         const int value = clampInt(param, -0x7fffffff, 0x7fffffff);
-        // Destinations, recognised wherever text is not being dropped whole.
-        switch (kw) {
-        case Kw::SkipDestination:
-        case Kw::FldInst:
-            skipRestOfGroup();
-            return;
-        case Kw::FontTable:
-            setDest(Dest::FontTable);
-            return;
-        case Kw::ColourTable:
-            setDest(Dest::ColourTable);
-            colours.clear();
-            red = green = blue = 0;
-            colourGiven = false;
-            return;
-        case Kw::Pict:
-            setDest(Dest::Pict);
-            pict = PictState();
-            return;
-        case Kw::Pn:
-            setDest(Dest::Pn);
-            pn = PnState();
-            return;
-        case Kw::PnTxtA:
-        case Kw::PnTxtB:
-            // The text around the number, in its own group inside \pn; anywhere else it shows nothing.
-            if (dest != Dest::Pn || top().ownsDest) {
-                skipRestOfGroup();
-                return;
-            }
-            setDest(kw == Kw::PnTxtA ? Dest::PnTextAfter : Dest::PnTextBefore);
-            pnBytes.clear();
-            pnText(top().dest).clear();
-            return;
-        case Kw::ListTable:
-            setDest(Dest::ListTable);
-            return;
-        case Kw::ListOverrideTable:
-            setDest(Dest::ListOverrideTable);
-            return;
-        case Kw::Upr:
-            top().resume = dest;
-            setDest(Dest::Upr);
-            return;
-        case Kw::Ud:
-            if (dest == Dest::Upr)
-                setDest(top().resume);
-            return;
-        case Kw::Object:
-            top().resume = dest;
-            setDest(Dest::Object);
-            return;
-        case Kw::Result:
-            if (dest == Dest::Object)
-                setDest(top().resume);
-            return;
-        default:
-            break;
-        }
         switch (dest) {
         case Dest::Body: bodyWord(kw, hasParam, value); break;
         case Dest::FontTable: fontWord(kw, hasParam, value); break;
-        case Dest::ColourTable:
-            if (kw == Kw::Red || kw == Kw::Green || kw == Kw::Blue) {
-                const int v = std::clamp(value, 0, 255);
-                (kw == Kw::Red ? red : kw == Kw::Green ? green : blue) = v;
-                colourGiven = true;
+        case Dest::ColourTable: colourTable.component(kw, value); break;
+        case Dest::Pict:
+            if (kw == Kw::OtherBlip) {
+                pict.kind = PictState::Kind::Other;
+                skipRestOfGroup(); // metafiles and bitmaps are not shown
+            } else {
+                pict.word(kw, value);
             }
             break;
-        case Dest::Pict: pictWord(kw, value); break;
-        case Dest::Pn: pnWord(kw, hasParam, value); break;
+        case Dest::Pn: pn.word(kw, hasParam, value); break;
         case Dest::PnTextBefore:
         case Dest::PnTextAfter:
             if (kw == Kw::U)
                 unicodeEscape(value);
             else if (kw == Kw::Uc)
-                top().uc = static_cast<std::uint8_t>(std::clamp(value, 0, limits::kMaxUnicodeSkip));
+                top().uc = unicodeSkip(value);
             break;
         case Dest::ListTable:
-            if (kw == Kw::List) {
-                setDest(Dest::ListDef);
-                listLevels.clear();
-                listId = 0;
-            }
-            break;
         case Dest::ListDef:
-            if (kw == Kw::ListLevel) {
-                setDest(Dest::ListLevel);
-                if (listLevels.size() <= static_cast<std::size_t>(limits::kMaxListLevel))
-                    listLevels.emplace_back();
-            } else if (kw == Kw::ListId) {
-                listId = value;
-            }
-            break;
         case Dest::ListLevel:
-            if (!listLevels.empty() && kw == Kw::LevelNfc)
-                listLevels.back().nfc = value;
-            else if (!listLevels.empty() && kw == Kw::LevelStartAt)
-                listLevels.back().start = std::clamp(value, 0, 32767);
-            break;
         case Dest::ListOverrideTable:
-            if (kw == Kw::ListOverride) {
-                setDest(Dest::ListOverride);
-                overrideListId = 0;
-                overrideLs = 0;
-            }
-            break;
         case Dest::ListOverride:
-            if (kw == Kw::ListId)
-                overrideListId = value;
-            else if (kw == Kw::Ls)
-                overrideLs = value;
+            if (const std::optional<Dest> opened = wordLists.word(dest, kw, value))
+                setDest(*opened);
             break;
-        default:
-            break;
+        default: break;
+        }
+    }
+
+    // The words that start, skip or leave a destination, recognised wherever text is not being
+    // dropped whole; false for any other word.
+    bool destinationWord(Kw kw, Dest dest)
+    {
+        switch (kw) {
+        case Kw::SkipDestination:
+        case Kw::FldInst: skipRestOfGroup(); return true;
+        case Kw::FontTable: setDest(Dest::FontTable); return true;
+        case Kw::ColourTable:
+            setDest(Dest::ColourTable);
+            colourTable.restart();
+            return true;
+        case Kw::Pict:
+            setDest(Dest::Pict);
+            pict = PictState();
+            return true;
+        case Kw::Pn:
+            setDest(Dest::Pn);
+            pn = PnState();
+            return true;
+        case Kw::PnTxtA:
+        case Kw::PnTxtB:
+            // The text around the number, in its own group inside \pn; anywhere else it shows nothing.
+            if (dest != Dest::Pn || top().ownsDest) {
+                skipRestOfGroup();
+                return true;
+            }
+            setDest(kw == Kw::PnTxtA ? Dest::PnTextAfter : Dest::PnTextBefore);
+            pnBytes.clear();
+            pnText(top().dest).clear();
+            return true;
+        case Kw::ListTable: setDest(Dest::ListTable); return true;
+        case Kw::ListOverrideTable: setDest(Dest::ListOverrideTable); return true;
+        case Kw::Upr:
+        case Kw::Object:
+            top().resume = dest;
+            setDest(kw == Kw::Upr ? Dest::Upr : Dest::Object);
+            return true;
+        case Kw::Ud:
+        case Kw::Result:
+            if (dest == (kw == Kw::Ud ? Dest::Upr : Dest::Object))
+                setDest(top().resume);
+            return true;
+        default: return false;
         }
     }
 
     void bodyWord(Kw kw, bool hasParam, int value)
     {
-        Group &g = top();
-        CharState &c = g.chr;
-        ParagraphStyle &ps = g.para.style;
-        const bool on = !hasParam || value != 0;
+        if (const char16_t u = specialCharacter(kw)) {
+            unicodeChar(u);
+            return;
+        }
+        if (characterWord(kw, hasParam, value)) {
+            charDirty = true;
+            return;
+        }
         switch (kw) {
-        // document
         case Kw::Ansi: docCodePage = kCodePageWindowsLatin1; charDirty = true; break;
         case Kw::Mac: docCodePage = kCodePageMacRoman; charDirty = true; break;
         case Kw::Pc: docCodePage = kCodePagePc; charDirty = true; break;
@@ -582,91 +832,106 @@ struct RtfParser::State
                 docCodePage = value;
             charDirty = true;
             break;
-        case Kw::Deff: defaultFont = value; charDirty = true; break;
-        // character formatting
-        case Kw::Plain: c = CharState(); charDirty = true; break;
-        case Kw::F: c.font = hasParam ? value : -1; charDirty = true; break;
-        case Kw::Fs:
-            c.halfPoints = hasParam && value > 0 ? std::clamp(value, limits::kMinHalfPoints, limits::kMaxHalfPoints) : 24;
+        case Kw::Deff:
+            fontTable.defaultFont = value;
             charDirty = true;
             break;
-        case Kw::Cf: c.colour = std::max(value, 0); charDirty = true; break;
+        case Kw::U: unicodeEscape(value); break;
+        case Kw::Uc: top().uc = unicodeSkip(value); break;
+        default:
+            if (!paragraphWord(kw, value))
+                tableWord(kw);
+            break;
+        }
+    }
+
+    // Character formatting; false for any other word.
+    bool characterWord(Kw kw, bool hasParam, int value)
+    {
+        CharState &c = top().chr;
+        const bool on = !hasParam || value != 0;
+        switch (kw) {
+        case Kw::Plain: c = CharState(); return true;
+        case Kw::F: c.font = hasParam ? value : -1; return true;
+        case Kw::Fs:
+            c.halfPoints =
+                hasParam && value > 0 ? std::clamp(value, limits::kMinHalfPoints, limits::kMaxHalfPoints) : 24;
+            return true;
+        case Kw::Cf: c.colour = std::max(value, 0); return true;
         case Kw::Cb:
-        case Kw::Highlight: c.background = std::max(value, 0); charDirty = true; break;
-        case Kw::B: c.bold = on; charDirty = true; break;
-        case Kw::I: c.italic = on; charDirty = true; break;
-        case Kw::Ul: c.underline = on; charDirty = true; break;
-        case Kw::UlNone: c.underline = false; charDirty = true; break;
-        case Kw::Strike: c.strike = on; charDirty = true; break;
-        case Kw::Hidden: c.hidden = on; charDirty = true; break;
-        case Kw::Super: c.vertical = VerticalAlign::Super; charDirty = true; break;
-        case Kw::Sub: c.vertical = VerticalAlign::Sub; charDirty = true; break;
-        case Kw::NoSuperSub: c.vertical = VerticalAlign::Normal; charDirty = true; break;
-        case Kw::Up: c.vertical = on ? VerticalAlign::Super : VerticalAlign::Normal; charDirty = true; break;
-        case Kw::Dn: c.vertical = on ? VerticalAlign::Sub : VerticalAlign::Normal; charDirty = true; break;
-        // paragraph formatting
-        case Kw::Pard: g.para = ParaState(); break;
-        case Kw::Ql: ps.alignment = Alignment::Left; break;
-        case Kw::Qr: ps.alignment = Alignment::Right; break;
-        case Kw::Qc: ps.alignment = Alignment::Center; break;
-        case Kw::Qj: ps.alignment = Alignment::Justify; break;
-        case Kw::Li: ps.leftTwips = std::clamp(value, -limits::kMaxTwips, limits::kMaxTwips); break;
-        case Kw::Ri: ps.rightTwips = std::clamp(value, -limits::kMaxTwips, limits::kMaxTwips); break;
-        case Kw::Fi: ps.firstLineTwips = std::clamp(value, -limits::kMaxTwips, limits::kMaxTwips); break;
-        case Kw::Sb: ps.spaceBeforeTwips = std::clamp(value, 0, limits::kMaxTwips); break;
-        case Kw::Sa: ps.spaceAfterTwips = std::clamp(value, 0, limits::kMaxTwips); break;
-        case Kw::Ls: g.para.ls = std::max(value, 0); break;
-        case Kw::Ilvl: g.para.ilvl = std::clamp(value, 0, limits::kMaxListLevel); break;
-        // breaks and special characters
+        case Kw::Highlight: c.background = std::max(value, 0); return true;
+        case Kw::B: c.bold = on; return true;
+        case Kw::I: c.italic = on; return true;
+        case Kw::Ul: c.underline = on; return true;
+        case Kw::UlNone: c.underline = false; return true;
+        case Kw::Strike: c.strike = on; return true;
+        case Kw::Hidden: c.hidden = on; return true;
+        case Kw::Super: c.vertical = VerticalAlign::Super; return true;
+        case Kw::Sub: c.vertical = VerticalAlign::Sub; return true;
+        case Kw::NoSuperSub: c.vertical = VerticalAlign::Normal; return true;
+        case Kw::Up: c.vertical = on ? VerticalAlign::Super : VerticalAlign::Normal; return true;
+        case Kw::Dn: c.vertical = on ? VerticalAlign::Sub : VerticalAlign::Normal; return true;
+        default: return false;
+        }
+    }
+
+    // Paragraph formatting; false for any other word.
+    bool paragraphWord(Kw kw, int value)
+    {
+        Group &g = top();
+        ParagraphStyle &ps = g.para.style;
+        switch (kw) {
+        case Kw::Pard: g.para = ParaState(); return true;
+        case Kw::Ql: ps.alignment = Alignment::Left; return true;
+        case Kw::Qr: ps.alignment = Alignment::Right; return true;
+        case Kw::Qc: ps.alignment = Alignment::Center; return true;
+        case Kw::Qj: ps.alignment = Alignment::Justify; return true;
+        case Kw::Li: ps.leftTwips = std::clamp(value, -limits::kMaxTwips, limits::kMaxTwips); return true;
+        case Kw::Ri: ps.rightTwips = std::clamp(value, -limits::kMaxTwips, limits::kMaxTwips); return true;
+        case Kw::Fi: ps.firstLineTwips = std::clamp(value, -limits::kMaxTwips, limits::kMaxTwips); return true;
+        case Kw::Sb: ps.spaceBeforeTwips = std::clamp(value, 0, limits::kMaxTwips); return true;
+        case Kw::Sa: ps.spaceAfterTwips = std::clamp(value, 0, limits::kMaxTwips); return true;
+        case Kw::Ls: g.para.ls = std::max(value, 0); return true;
+        case Kw::Ilvl: g.para.ilvl = std::clamp(value, 0, limits::kMaxListLevel); return true;
+        default: return false;
+        }
+    }
+
+    // Paragraph marks, and the words of table rows and cells.
+    void tableWord(Kw kw)
+    {
+        switch (kw) {
         case Kw::Par:
         case Kw::Sect:
         case Kw::Page:
-            if (!inRow)
+            if (!row.inRow)
                 paragraphEnd();
-            else if (cellHasContent)
-                cellBreakPending = true;
+            else if (row.cellHasContent)
+                row.cellBreakPending = true;
             break;
-        case Kw::Intbl: inRow = true; break;
+        case Kw::Intbl: row.inRow = true; break;
         case Kw::Row:
         case Kw::NestRow:
             if (kw == Kw::Row)
-                inRow = false;
-            cellHasContent = false;
-            cellBreakPending = false;
+                row.inRow = false;
+            row.cellHasContent = false;
+            row.cellBreakPending = false;
             // Each \cell asked for a tab before the next cell; the last cell has none after it.
-            if (pendingTabs > 1) {
-                --pendingTabs;
+            if (row.pendingTabs > 1) {
+                --row.pendingTabs;
                 prepareContent(); // puts out the tabs before the row's empty last cells
             }
             paragraphEnd();
             break;
         case Kw::Cell:
         case Kw::NestCell:
-            cellHasContent = false;
-            cellBreakPending = false;
+            row.cellHasContent = false;
+            row.cellBreakPending = false;
             if (charDirty)
                 syncRun();
             if (!hidden)
-                ++pendingTabs;
+                ++row.pendingTabs;
             break;
-        case Kw::Line: unicodeChar(0x2028); break;
-        case Kw::Tab: unicodeChar('\t'); break;
-        case Kw::EmDash: unicodeChar(0x2014); break;
-        case Kw::EnDash: unicodeChar(0x2013); break;
-        case Kw::EmSpace: unicodeChar(0x2003); break;
-        case Kw::EnSpace: unicodeChar(0x2002); break;
-        case Kw::QmSpace: unicodeChar(0x2005); break;
-        case Kw::Bullet: unicodeChar(0x2022); break;
-        case Kw::LQuote: unicodeChar(0x2018); break;
-        case Kw::RQuote: unicodeChar(0x2019); break;
-        case Kw::LDblQuote: unicodeChar(0x201C); break;
-        case Kw::RDblQuote: unicodeChar(0x201D); break;
-        case Kw::Zwj: unicodeChar(0x200D); break;
-        case Kw::Zwnj: unicodeChar(0x200C); break;
-        case Kw::LtrMark: unicodeChar(0x200E); break;
-        case Kw::RtlMark: unicodeChar(0x200F); break;
-        case Kw::U: unicodeEscape(value); break;
-        case Kw::Uc: g.uc = static_cast<std::uint8_t>(std::clamp(value, 0, limits::kMaxUnicodeSkip)); break;
         default: break;
         }
     }
@@ -676,67 +941,18 @@ struct RtfParser::State
         switch (kw) {
         case Kw::F:
             commitFont();
-            fontPending = true;
-            fontNumber = hasParam ? value : 0;
-            font = Font();
-            fontBytes.clear();
+            fontTable.begin(hasParam ? value : 0);
             break;
-        case Kw::FCharset: font.charset = value; break;
-        case Kw::Cpg: font.codePage = value > 0 && value < 65536 ? value : 0; break;
+        case Kw::FCharset: fontTable.entry.charset = value; break;
+        case Kw::Cpg: fontTable.entry.codePage = value > 0 && value < 65536 ? value : 0; break;
         case Kw::U: unicodeEscape(value); break;
-        case Kw::Uc: top().uc = static_cast<std::uint8_t>(std::clamp(value, 0, limits::kMaxUnicodeSkip)); break;
-        default: break;
-        }
-    }
-
-    void pictWord(Kw kw, int value)
-    {
-        switch (kw) {
-        case Kw::PngBlip: pict.kind = PictState::Kind::Png; break;
-        case Kw::JpegBlip: pict.kind = PictState::Kind::Jpeg; break;
-        case Kw::OtherBlip:
-            pict.kind = PictState::Kind::Other;
-            skipRestOfGroup(); // metafiles and bitmaps are not shown
-            break;
-        case Kw::PicW: pict.picW = std::max(value, 0); break;
-        case Kw::PicH: pict.picH = std::max(value, 0); break;
-        case Kw::PicWGoal: pict.goalW = std::clamp(value, 0, limits::kMaxTwips); break;
-        case Kw::PicHGoal: pict.goalH = std::clamp(value, 0, limits::kMaxTwips); break;
-        case Kw::PicScaleX: pict.scaleX = std::clamp(value, 1, 1000); break;
-        case Kw::PicScaleY: pict.scaleY = std::clamp(value, 1, 1000); break;
-        default: break;
-        }
-    }
-
-    void pnWord(Kw kw, bool hasParam, int value)
-    {
-        switch (kw) {
-        case Kw::PnLvlBlt: pn.level = PnState::Level::Bullet; break;
-        case Kw::PnLvlBody: pn.level = PnState::Level::Numbered; break;
-        case Kw::PnLvlCont: pn.level = PnState::Level::None; break;
-        case Kw::PnLvl:
-            pn.level = PnState::Level::Numbered;
-            pn.outline = std::clamp(value - 1, 0, limits::kMaxListLevel);
-            break;
-        case Kw::PnDec: pn.numbering = ListKind::Decimal; break;
-        case Kw::PnUcLtr: pn.numbering = ListKind::UpperAlpha; break;
-        case Kw::PnLcLtr: pn.numbering = ListKind::LowerAlpha; break;
-        case Kw::PnUcRm: pn.numbering = ListKind::UpperRoman; break;
-        case Kw::PnLcRm: pn.numbering = ListKind::LowerRoman; break;
-        case Kw::PnStart: pn.start = hasParam ? std::clamp(value, 0, 32767) : 1; break;
+        case Kw::Uc: top().uc = unicodeSkip(value); break;
         default: break;
         }
     }
 
     // The text before or after the number that a \pntxtb or \pntxta group reads.
-    QString &pnText(Dest dest)
-    {
-        if (dest == Dest::PnTextBefore)
-            return pn.before;
-        if (!pn.after)
-            pn.after.emplace();
-        return *pn.after;
-    }
+    QString &pnText(Dest dest) { return pn.text(dest == Dest::PnTextAfter); }
 
     void decodePnBytes(Dest dest)
     {
@@ -763,29 +979,9 @@ struct RtfParser::State
                 text.truncate(limits::kMaxListNumberText);
             break;
         }
-        case Dest::Pn: {
-            ListStyle list;
-            if (pn.level == PnState::Level::Bullet) {
-                list.kind = ListKind::Bullet;
-            } else if (pn.level == PnState::Level::Numbered) {
-                list.kind = pn.numbering;
-                list.start = pn.start;
-                list.before = pn.before;
-                if (pn.after)
-                    list.after = *pn.after;
-            }
-            list.level = pn.outline;
-            top().para.style.list = list;
-            break;
-        }
-        case Dest::ListDef:
-            if (listDefs.size() < static_cast<std::size_t>(limits::kMaxLists))
-                listDefs[listId] = listLevels;
-            break;
-        case Dest::ListOverride:
-            if (overrides.size() < static_cast<std::size_t>(limits::kMaxLists))
-                overrides[overrideLs] = overrideListId;
-            break;
+        case Dest::Pn: top().para.style.list = pn.listStyle(); break;
+        case Dest::ListDef: wordLists.endDefinition(); break;
+        case Dest::ListOverride: wordLists.endOverride(); break;
         default:
             break;
         }
@@ -892,13 +1088,7 @@ struct RtfParser::State
             const int v = hexValue(c);
             if (v < 0)
                 continue;
-            if (pict.half < 0) {
-                pict.half = v;
-                continue;
-            }
-            const char byte = static_cast<char>((pict.half << 4) | v);
-            pict.half = -1;
-            if (!pictureByte(byte))
+            if (const std::optional<char> byte = pict.hexDigit(v); byte && !pictureByte(*byte))
                 return;
         }
     }
@@ -947,43 +1137,28 @@ struct RtfParser::State
                 appendBytes(&c, 1);
             break;
         case Dest::FontTable:
-            if (!fontPending)
+            if (!fontTable.pending)
                 break;
             if (c == ';' && !escaped)
                 commitFont();
-            else if (fontBytes.size() < limits::kMaxFontNameLength)
-                fontBytes.append(c);
+            else if (fontTable.entryBytes.size() < limits::kMaxFontNameLength)
+                fontTable.entryBytes.append(c);
             break;
         case Dest::ColourTable:
-            if (c == ';') {
-                if (colours.size() < static_cast<std::size_t>(limits::kMaxColours)) {
-                    if (colourGiven)
-                        colours.emplace_back((std::uint32_t(red) << 16) | (std::uint32_t(green) << 8) | std::uint32_t(blue));
-                    else
-                        colours.emplace_back(std::nullopt);
-                }
-                red = green = blue = 0;
-                colourGiven = false;
-            }
+            if (c == ';')
+                colourTable.endEntry();
             break;
         case Dest::PnTextBefore:
         case Dest::PnTextAfter:
             if (static_cast<unsigned char>(c) >= 0x20 && pnBytes.size() < limits::kMaxListNumberText * 4)
                 pnBytes.append(c);
             break;
-        case Dest::Pict: {
-            const int v = hexValue(static_cast<unsigned char>(c));
-            if (v >= 0) {
-                if (pict.half < 0) {
-                    pict.half = v;
-                } else {
-                    const char byte = static_cast<char>((pict.half << 4) | v);
-                    pict.half = -1;
-                    pictureByte(byte);
-                }
+        case Dest::Pict:
+            if (const int v = hexValue(static_cast<unsigned char>(c)); v >= 0) {
+                if (const std::optional<char> byte = pict.hexDigit(v))
+                    pictureByte(*byte);
             }
             break;
-        }
         default: break;
         }
     }
@@ -996,10 +1171,12 @@ struct RtfParser::State
         if (value > 0 && value <= 0xFFFF) {
             if (dest == Dest::Body) {
                 unicodeChar(static_cast<char16_t>(value));
-            } else if (dest == Dest::FontTable && fontPending && font.name.size() < limits::kMaxFontNameLength) {
-                decodeFontBytes();
-                font.name.append(QChar(static_cast<char16_t>(value)));
-            } else if ((dest == Dest::PnTextBefore || dest == Dest::PnTextAfter) && isTextCharacter(static_cast<char16_t>(value))
+            } else if (dest == Dest::FontTable && fontTable.pending
+                       && fontTable.entry.name.size() < limits::kMaxFontNameLength) {
+                fontTable.decodeName(docCodePage);
+                fontTable.entry.name.append(QChar(static_cast<char16_t>(value)));
+            } else if ((dest == Dest::PnTextBefore || dest == Dest::PnTextAfter)
+                       && isTextCharacter(static_cast<char16_t>(value))
                        && pnText(dest).size() < limits::kMaxListNumberText) {
                 decodePnBytes(dest);
                 pnText(dest).append(QChar(static_cast<char16_t>(value)));
@@ -1047,37 +1224,32 @@ struct RtfParser::State
             syncRun();
         if (hidden)
             return false;
-        if (pendingTabs > 0) {
+        if (row.pendingTabs > 0) {
             decodeBytes();
-            const int n = pendingTabs;
-            pendingTabs = 0;
+            const int n = row.pendingTabs;
+            row.pendingTabs = 0;
             for (int i = 0; i < n; ++i)
                 runText.append(QLatin1Char('\t'));
             countOutput(n);
         }
-        if (cellBreakPending) {
-            cellBreakPending = false;
+        if (row.cellBreakPending) {
+            row.cellBreakPending = false;
             decodeBytes();
             runText.append(QChar(0x2028));
             countOutput(1);
         }
-        cellHasContent = true;
+        row.cellHasContent = true;
         return !stop;
     }
 
-    RunStyle resolveRun(const CharState &c) const
+    RunStyle resolveRun(const CharState &c, const Font *font) const
     {
         RunStyle r;
-        auto it = fonts.find(c.font >= 0 ? c.font : defaultFont);
-        if (it == fonts.end() && c.font >= 0)
-            it = fonts.find(defaultFont);
-        if (it != fonts.end())
-            r.fontName = it->second.name;
+        if (font)
+            r.fontName = font->name;
         r.halfPoints = c.halfPoints;
-        if (c.colour > 0 && static_cast<std::size_t>(c.colour) < colours.size())
-            r.colour = colours[static_cast<std::size_t>(c.colour)];
-        if (c.background > 0 && static_cast<std::size_t>(c.background) < colours.size())
-            r.background = colours[static_cast<std::size_t>(c.background)];
+        r.colour = colourTable.at(c.colour);
+        r.background = colourTable.at(c.background);
         r.bold = c.bold;
         r.italic = c.italic;
         r.underline = c.underline;
@@ -1086,27 +1258,18 @@ struct RtfParser::State
         return r;
     }
 
-    int fontCodePage(const Font &f) const
-    {
-        if (f.codePage > 0)
-            return f.codePage;
-        return f.charset < 0 ? docCodePage : codePageForCharset(f.charset, docCodePage);
-    }
-
     void syncRun()
     {
         charDirty = false;
         const CharState &c = top().chr;
         hidden = c.hidden;
-        RunStyle r = resolveRun(c);
+        const Font *font = fontTable.find(c.font);
+        RunStyle r = resolveRun(c, font);
         if (!(r == run)) {
             flushRun();
             run = std::move(r);
         }
-        auto it = fonts.find(c.font >= 0 ? c.font : defaultFont);
-        if (it == fonts.end() && c.font >= 0)
-            it = fonts.find(defaultFont);
-        codePage = it != fonts.end() ? fontCodePage(it->second) : docCodePage;
+        codePage = font ? FontTable::codePageOf(*font, docCodePage) : docCodePage;
     }
 
     void decodeBytes()
@@ -1148,22 +1311,7 @@ struct RtfParser::State
         const ParaState &ps = stack.back().para;
         ParagraphStyle style = ps.style;
         if (ps.ls > 0) {
-            ListStyle list;
-            list.kind = ListKind::Bullet;
-            list.level = ps.ilvl;
-            list.key = ps.ls;
-            const auto o = overrides.find(ps.ls);
-            if (o != overrides.end()) {
-                const auto def = listDefs.find(o->second);
-                if (def != listDefs.end() && static_cast<std::size_t>(ps.ilvl) < def->second.size()) {
-                    const ListLevelDef &level = def->second[static_cast<std::size_t>(ps.ilvl)];
-                    list.kind = kindForNfc(level.nfc);
-                    list.start = level.start;
-                }
-            }
-            if (list.kind == ListKind::None)
-                list = ListStyle();
-            style.list = list;
+            style.list = wordLists.listOf(ps.ls, ps.ilvl);
         } else if (style.list.kind != ListKind::None && ps.ilvl > 0) {
             style.list.level = ps.ilvl; // the level of an old-style list item, as this program writes it
         }
@@ -1181,7 +1329,7 @@ struct RtfParser::State
         if (charDirty)
             syncRun();
         flushRun();
-        pendingTabs = 0;
+        row.pendingTabs = 0;
         sink.paragraphEnd(resolveParagraph(), run);
         countOutput(1);
         paraHasContent = false;
@@ -1216,28 +1364,10 @@ struct RtfParser::State
         countOutput(1);
     }
 
-    void decodeFontBytes()
-    {
-        if (fontBytes.isEmpty())
-            return;
-        appendDecoded(font.name, fontBytes, fontCodePage(font));
-        fontBytes.clear();
-        if (font.name.size() > limits::kMaxFontNameLength)
-            font.name.truncate(limits::kMaxFontNameLength);
-    }
-
     void commitFont()
     {
-        if (!fontPending)
-            return;
-        fontPending = false;
-        decodeFontBytes();
-        font.name.removeIf([](QChar c) { return !isTextCharacter(c.unicode()) || c == QLatin1Char('\t'); });
-        font.name = font.name.trimmed();
-        if (fonts.size() < static_cast<std::size_t>(limits::kMaxFonts) || fonts.count(fontNumber))
-            fonts[fontNumber] = std::move(font);
-        font = Font();
-        charDirty = true;
+        if (fontTable.commit(docCodePage))
+            charDirty = true;
     }
 
     void finish()

@@ -4,6 +4,9 @@
 
 #include <QDate>
 
+#include <algorithm>
+#include <initializer_list>
+
 namespace corvane::sortgrid {
 
 double dateTimeKey(int year, int month, int day, int msecsOfDay)
@@ -13,145 +16,171 @@ double dateTimeKey(int year, int month, int day, int msecsOfDay)
     return double(days) * 86400000.0 + double(msecsOfDay);
 }
 
+namespace {
+
+// The text of a quoted literal whose opening quote is at `quote`; two quotes inside stand for one,
+// and an empty pair ('') for a quote. `next` becomes the place after the closing quote.
+QString quotedLiteral(QStringView format, qsizetype quote, qsizetype &next)
+{
+    qsizetype end = quote + 1;
+    QString text;
+    while (end < format.size()) {
+        if (format.at(end) == u'\'') {
+            if (end + 1 < format.size() && format.at(end + 1) == u'\'') {
+                text += u'\'';
+                end += 2;
+                continue;
+            }
+            break;
+        }
+        text += format.at(end++);
+    }
+    if (quote + 1 < format.size() && format.at(quote + 1) == u'\'' && text.isEmpty())
+        text = QStringLiteral("'");
+    next = end + 1;
+    return text;
+}
+
+} // namespace
+
 std::optional<DateFormatReader> DateFormatReader::compile(const QString &format, const QLocale &locale)
 {
     DateFormatReader reader;
-    reader.m_zero = zeroDigitOf(locale.zeroDigit());
-    reader.m_am = locale.amText();
-    reader.m_pm = locale.pmText();
-    for (int m = 1; m <= 12; ++m) {
-        reader.m_shortMonths.append(locale.monthName(m, QLocale::ShortFormat));
-        reader.m_longMonths.append(locale.monthName(m, QLocale::LongFormat));
-    }
-
-    auto addLiteral = [&reader](QStringView text) {
-        if (!reader.m_tokens.empty() && reader.m_tokens.back().field == Field::Literal)
-            reader.m_tokens.back().text += text;
-        else
-            reader.m_tokens.push_back(Token{Field::Literal, 0, 0, text.toString()});
-    };
-    auto addNumber = [&reader](Field field, int count, int fixedWidth) {
-        const int min = count >= 2 ? fixedWidth : 1;
-        reader.m_tokens.push_back(Token{field, min, fixedWidth, {}});
-    };
-
+    reader.takeLocaleTexts(locale);
     qsizetype i = 0;
     while (i < format.size()) {
-        const QChar c = format.at(i);
-        if (c == u'\'') {
-            // Quoted literal; two quotes stand for one.
-            qsizetype end = i + 1;
-            QString text;
-            while (end < format.size()) {
-                if (format.at(end) == u'\'') {
-                    if (end + 1 < format.size() && format.at(end + 1) == u'\'') {
-                        text += u'\'';
-                        end += 2;
-                        continue;
-                    }
-                    break;
-                }
-                text += format.at(end++);
-            }
-            if (i + 1 < format.size() && format.at(i + 1) == u'\'' && text.isEmpty())
-                text = QStringLiteral("'");
-            addLiteral(text);
-            i = end + 1;
+        if (format.at(i) == u'\'') {
+            reader.addLiteral(quotedLiteral(format, i, i));
             continue;
         }
         qsizetype run = 1;
-        while (i + run < format.size() && format.at(i + run) == c)
+        while (i + run < format.size() && format.at(i + run) == format.at(i))
             ++run;
-        switch (c.unicode()) {
-        case u'd':
-            if (run > 2)
-                return std::nullopt; // day names
-            addNumber(Field::Day, int(run), 2);
-            break;
-        case u'M':
-            if (run == 3 || run == 4) {
-                reader.m_tokens.push_back(Token{Field::MonthName, 0, 0, {}});
-                reader.m_tokens.back().maxDigits = int(run); // 3: short names, 4: long names
-            } else if (run <= 2) {
-                addNumber(Field::Month, int(run), 2);
-            } else {
-                return std::nullopt;
-            }
-            break;
-        case u'y':
-            if (run != 4)
-                return std::nullopt;
-            reader.m_tokens.push_back(Token{Field::Year, 4, 4, {}});
-            break;
-        case u'h':
-        case u'H':
-            if (run > 2)
-                return std::nullopt;
-            addNumber(c == u'h' ? Field::Hour12 : Field::Hour24, int(run), 2);
-            break;
-        case u'm':
-            if (run > 2)
-                return std::nullopt;
-            addNumber(Field::Minute, int(run), 2);
-            break;
-        case u's':
-            if (run > 2)
-                return std::nullopt;
-            addNumber(Field::Second, int(run), 2);
-            break;
-        case u'z':
-            if (run != 1 && run != 3)
-                return std::nullopt;
-            reader.m_tokens.push_back(Token{Field::Msec, run == 3 ? 3 : 1, 3, {}});
-            break;
-        case u'a':
-        case u'A':
-            reader.m_tokens.push_back(Token{Field::AmPm, 0, 0, {}});
-            // "AP" and "ap" are one field, as are "A" and "a".
-            if (run == 1 && i + 1 < format.size()
-                && (format.at(i + 1) == u'p' || format.at(i + 1) == u'P'))
-                run = 2;
-            else if (run != 1)
-                return std::nullopt;
-            break;
-        case u't':
+        if (!reader.addField(format, i, run))
             return std::nullopt;
-        default:
-            addLiteral(QStringView(format).mid(i, run));
-            break;
-        }
         i += run;
     }
-
-    // "h" counts to 12 only when the format has an AM/PM field.
-    bool twelveHour = false;
-    for (const Token &token : reader.m_tokens)
-        twelveHour |= token.field == Field::AmPm;
-    if (!twelveHour) {
-        for (Token &token : reader.m_tokens) {
-            if (token.field == Field::Hour12)
-                token.field = Field::Hour24;
-        }
-    }
-
-    // A number whose width varies must not touch the next number: where one ends would be a guess.
-    bool hasDay = false, hasMonth = false, hasYear = false;
-    for (std::size_t t = 0; t < reader.m_tokens.size(); ++t) {
-        const Token &token = reader.m_tokens[t];
-        hasDay |= token.field == Field::Day;
-        hasMonth |= token.field == Field::Month || token.field == Field::MonthName;
-        hasYear |= token.field == Field::Year;
-        const bool variable = token.field != Field::Literal && token.field != Field::MonthName
-                              && token.field != Field::AmPm && token.minDigits != token.maxDigits;
-        if (variable && t + 1 < reader.m_tokens.size()) {
-            const Field next = reader.m_tokens[t + 1].field;
-            if (next != Field::Literal && next != Field::MonthName && next != Field::AmPm)
-                return std::nullopt;
-        }
-    }
-    if (!hasDay || !hasMonth || !hasYear)
+    reader.settleHourField();
+    if (!reader.numbersAreSeparable() || !reader.hasWholeDate())
         return std::nullopt;
     return reader;
+}
+
+void DateFormatReader::takeLocaleTexts(const QLocale &locale)
+{
+    m_zero = zeroDigitOf(locale.zeroDigit());
+    m_am = locale.amText();
+    m_pm = locale.pmText();
+    for (int m = 1; m <= 12; ++m) {
+        m_shortMonths.append(locale.monthName(m, QLocale::ShortFormat));
+        m_longMonths.append(locale.monthName(m, QLocale::LongFormat));
+    }
+}
+
+void DateFormatReader::addLiteral(QStringView text)
+{
+    if (!m_tokens.empty() && m_tokens.back().field == Field::Literal)
+        m_tokens.back().text += text;
+    else
+        m_tokens.push_back(Token{Field::Literal, 0, 0, text.toString()});
+}
+
+void DateFormatReader::addNumber(Field field, qsizetype letters, int fixedWidth)
+{
+    // One letter reads as many digits as there are, up to the width; two or more read exactly it.
+    m_tokens.push_back(Token{field, letters >= 2 ? fixedWidth : 1, fixedWidth, {}});
+}
+
+bool DateFormatReader::addField(QStringView format, qsizetype at, qsizetype &run)
+{
+    const QChar c = format.at(at);
+    switch (c.unicode()) {
+    case u'd':
+        if (run > 2)
+            return false; // day names
+        addNumber(Field::Day, run, 2);
+        return true;
+    case u'M':
+        if (run == 3 || run == 4) {
+            m_tokens.push_back(Token{Field::MonthName, 0, 0, {}});
+            m_tokens.back().maxDigits = int(run); // 3: short names, 4: long names
+            return true;
+        }
+        if (run > 2)
+            return false;
+        addNumber(Field::Month, run, 2);
+        return true;
+    case u'y':
+        if (run != 4)
+            return false; // two-digit years
+        m_tokens.push_back(Token{Field::Year, 4, 4, {}});
+        return true;
+    case u'h':
+    case u'H':
+        if (run > 2)
+            return false;
+        addNumber(c == u'h' ? Field::Hour12 : Field::Hour24, run, 2);
+        return true;
+    case u'm':
+    case u's':
+        if (run > 2)
+            return false;
+        addNumber(c == u'm' ? Field::Minute : Field::Second, run, 2);
+        return true;
+    case u'z':
+        if (run != 1 && run != 3)
+            return false;
+        m_tokens.push_back(Token{Field::Msec, run == 3 ? 3 : 1, 3, {}});
+        return true;
+    case u'a':
+    case u'A':
+        m_tokens.push_back(Token{Field::AmPm, 0, 0, {}});
+        // "AP" and "ap" are one field, as are "A" and "a".
+        if (run == 1 && at + 1 < format.size() && (format.at(at + 1) == u'p' || format.at(at + 1) == u'P'))
+            run = 2;
+        else if (run != 1)
+            return false;
+        return true;
+    case u't': return false; // time zones
+    default: addLiteral(format.mid(at, run)); return true;
+    }
+}
+
+void DateFormatReader::settleHourField()
+{
+    // "h" counts to 12 only when the format has an AM/PM field.
+    const bool twelveHour =
+        std::any_of(m_tokens.begin(), m_tokens.end(), [](const Token &token) { return token.field == Field::AmPm; });
+    if (twelveHour)
+        return;
+    for (Token &token : m_tokens) {
+        if (token.field == Field::Hour12)
+            token.field = Field::Hour24;
+    }
+}
+
+bool DateFormatReader::numbersAreSeparable() const
+{
+    // A number whose width varies must not touch the next number: where one ends would be a guess.
+    const auto isNumber = [](Field field) {
+        return field != Field::Literal && field != Field::MonthName && field != Field::AmPm;
+    };
+    for (std::size_t t = 0; t + 1 < m_tokens.size(); ++t) {
+        const Token &token = m_tokens[t];
+        if (isNumber(token.field) && token.minDigits != token.maxDigits && isNumber(m_tokens[t + 1].field))
+            return false;
+    }
+    return true;
+}
+
+bool DateFormatReader::hasWholeDate() const
+{
+    const auto has = [this](std::initializer_list<Field> fields) {
+        return std::any_of(m_tokens.begin(), m_tokens.end(), [fields](const Token &token) {
+            return std::find(fields.begin(), fields.end(), token.field) != fields.end();
+        });
+    };
+    return has({Field::Day}) && has({Field::Month, Field::MonthName}) && has({Field::Year});
 }
 
 bool DateFormatReader::readNumber(QStringView text, qsizetype &pos, const Token &token, int &value) const

@@ -32,6 +32,19 @@ private:
         QString text; // literal text
     };
 
+    // Compiling: the locale's digits, month names and AM/PM texts.
+    void takeLocaleTexts(const QLocale &locale);
+    void addLiteral(QStringView text);
+    // A number field written with that many letters, at most fixedWidth digits.
+    void addNumber(Field field, qsizetype letters, int fixedWidth);
+    // The field of a run of one letter at that place of the format; false when this reader does
+    // not handle it. An AM/PM field may take the letter after the run, widening the run.
+    bool addField(QStringView format, qsizetype at, qsizetype &run);
+    void settleHourField();
+    bool numbersAreSeparable() const;
+    // Day, month and year are all there.
+    bool hasWholeDate() const;
+
     bool readNumber(QStringView text, qsizetype &pos, const Token &token, int &value) const;
 
     std::vector<Token> m_tokens;

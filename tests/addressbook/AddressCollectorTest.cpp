@@ -1,7 +1,7 @@
 #include "addressbook/AddressCollector.h"
 
 #include "FakeProbe.h"
-#include "support/TempFolder.h"
+#include "support/OpenedStore.h"
 
 #include <QSignalSpy>
 
@@ -10,25 +10,20 @@
 using namespace corvane::addressbook;
 using corvane::core::kFalse;
 using corvane::core::kTrue;
-using corvane::platform::XmlDocument;
 using corvane::test::FakeProbe;
-using corvane::test::TempFolder;
 
 namespace {
 
-struct AddressCollectorTest : ::testing::Test
+struct AddressCollectorTest : ::testing::Test, corvane::test::OpenedStore<AddressStore>
 {
-    TempFolder temp;
-    XmlDocument document{AddressStore::initialContent()};
-    AddressStore store{document};
     FakeProbe probe;
     AddressCollector collector{store, probe};
     MailSettings settings;
     QString ann, bob, server1, server2, missing;
 
+    AddressCollectorTest() : OpenedStore(QStringLiteral("data")) {}
     void SetUp() override
     {
-        store.open(AddressStore::pathIn(temp.subfolder(QStringLiteral("data"))));
         ann = temp.subfolder(QStringLiteral("ann"));
         bob = temp.subfolder(QStringLiteral("bob"));
         server1 = temp.subfolder(QStringLiteral("s1"));

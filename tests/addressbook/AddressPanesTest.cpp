@@ -178,6 +178,28 @@ TEST_F(AddressPanes, NextOnTheLastAddressAndPrevOnTheFirstShowItAgain)
     EXPECT_EQ(shownName(), QStringLiteral("Zed"));
 }
 
+TEST_F(AddressPanes, TheNamesOfferedFollowTheGridsOrderAfterBringingItUpToDate)
+{
+    open({entry("Bob"), entry(""), entry("Zed")});
+    store.append(AddressEntry{QStringLiteral("Cid")});
+    EXPECT_EQ(list.namesInShownOrder(), strings({"Zed", "Cid", "Bob"}));
+}
+
+TEST_F(AddressPanes, TheEditButtonsSit43PixelsEitherSideOfThePanesCentreAtEveryWidth)
+{
+    open({entry("Bob")});
+    for (const int width : {600, 601, 1000}) {
+        edit.resize(width, 400);
+        QApplication::processEvents();
+        for (const auto &[name, offset] : {std::pair{"AddressPrevB", -43}, std::pair{"AddressNewB", -43},
+                                           std::pair{"AddressNextB", 43}, std::pair{"AddressSaveB", 43}}) {
+            const QPushButton *button = field<QPushButton>(name);
+            EXPECT_EQ(button->mapTo(&edit, QPoint(0, 0)).x(), width / 2 - button->width() / 2 + offset)
+                << name << " at " << width;
+        }
+    }
+}
+
 TEST_F(AddressPanes, EnterOpensAndTheDeleteKeyDeletesTheSelectedAddress)
 {
     open({entry("Bob"), entry("Zed")});

@@ -1,29 +1,23 @@
 #include "addressbook/AddressStore.h"
 
 #include "platform/XmlNodes.h"
+#include "support/OpenedStore.h"
 #include "support/RevisionSteps.h"
-#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 using corvane::addressbook::AddressEntry;
 using corvane::addressbook::AddressStore;
 using corvane::platform::XmlDocument;
-using corvane::test::TempFolder;
 
 namespace {
 
-struct AddressStoreTest : ::testing::Test
+struct AddressStoreTest : ::testing::Test, corvane::test::OpenedStore<AddressStore>
 {
-    TempFolder folder;
-    XmlDocument document{AddressStore::initialContent()};
-    AddressStore store{document};
-    void SetUp() override { store.open(AddressStore::pathIn(folder.path())); }
-
     QList<AddressEntry> reread() const
     {
         XmlDocument copy;
-        copy.loadFromFile(AddressStore::pathIn(folder.path()));
+        copy.loadFromFile(storeFile);
         return AddressStore(copy).entries();
     }
 };
@@ -38,7 +32,7 @@ AddressEntry entry(const char *name, const char *inbox, bool server = false)
 TEST_F(AddressStoreTest, CreatesAnEmptyStoreWhenNoFileExists)
 {
     XmlDocument copy;
-    copy.loadFromFile(AddressStore::pathIn(folder.path()));
+    copy.loadFromFile(storeFile);
     EXPECT_STREQ(copy.root().name(), "Addressbook");
     EXPECT_TRUE(copy.root().child("Addresses"));
     EXPECT_EQ(store.count(), 0);
@@ -48,7 +42,7 @@ TEST_F(AddressStoreTest, NewEntryIsSavedEmptyWithServerFalseInAttributeOrder)
 {
     store.append();
     XmlDocument copy;
-    copy.loadFromFile(AddressStore::pathIn(folder.path()));
+    copy.loadFromFile(storeFile);
     EXPECT_TRUE(copy.toBytes().contains(R"(<Address Name="" Inbox="" Comment="" Server="False")"));
     EXPECT_EQ(reread(), QList<AddressEntry>{AddressEntry{}});
 }
@@ -77,7 +71,7 @@ TEST_F(AddressStoreTest, EveryEditAndOpenRaisesTheRevision)
         {"new", [&] { store.append(); }},
         {"save", [&] { store.update(0, entry("Ann", "/a/")); }},
         {"delete", [&] { store.remove(0); }},
-        {"open", [&] { store.open(AddressStore::pathIn(folder.path())); }},
+        {"open", [&] { store.open(storeFile); }},
     };
     corvane::test::expectRevisionSteps(store, steps);
 }
@@ -104,7 +98,7 @@ TEST_F(AddressStoreTest, EditsOfTwoCopiesOfTheStoreAreBothKept)
     store.append(entry("Bob", "\\\\srv\\bob\\"));
     XmlDocument otherDocument{AddressStore::initialContent()};
     AddressStore other{otherDocument};
-    other.open(AddressStore::pathIn(folder.path()));
+    other.open(storeFile);
 
     store.append(entry("Cy", "\\\\srv\\cy\\"));
     other.remove(0);

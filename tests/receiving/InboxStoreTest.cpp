@@ -3,6 +3,7 @@
 
 #include "platform/Errors.h"
 
+#include "support/OpenedStore.h"
 #include "support/QtPrinters.h"
 #include "support/RevisionSteps.h"
 #include "support/StoreTexts.h"
@@ -17,13 +18,8 @@ using corvane::test::TempFolder;
 
 namespace {
 
-struct InboxStoreTest : ::testing::Test
+struct InboxStoreTest : ::testing::Test, corvane::test::OpenedStore<InboxStore>
 {
-    TempFolder temp;
-    XmlDocument document{InboxStore::initialContent()};
-    InboxStore store{document};
-    void SetUp() override { store.open(InboxStore::pathIn(temp.path())); }
-
     void addMessage(const char *subject, const QString *guid)
     {
         XmlDocument file;
@@ -50,7 +46,7 @@ void PrintTo(const InboxRow &row, std::ostream *os)
 TEST_F(InboxStoreTest, FirstOpenCreatesTheStoreWithPropertiesOnly)
 {
     XmlDocument copy;
-    copy.loadFromFile(InboxStore::pathIn(temp.path()));
+    copy.loadFromFile(storeFile);
     EXPECT_STREQ(copy.root().name(), "Inbox");
     EXPECT_TRUE(copy.root().child("Properties"));
     EXPECT_FALSE(copy.root().child("Messages"));
@@ -64,7 +60,7 @@ TEST_F(InboxStoreTest, AppendedMessagesAreUnreadWithTheirGuidAfterProperties)
     addMessage("two", nullptr);
     store.save();
     XmlDocument copy;
-    copy.loadFromFile(InboxStore::pathIn(temp.path()));
+    copy.loadFromFile(storeFile);
     EXPECT_EQ(copy.toBytes(),
               QByteArray("<?xml version=\"1.0\"?><Inbox><Properties/><Messages>"
                          "<Message Read=\"Unread\" GUID=\"{6F9619FF-8B86-D011-B42D-00C04FC964FF}\"><Subject Text=\"one\"/></Message>"
@@ -80,7 +76,7 @@ TEST_F(InboxStoreTest, DeletingRenumbersLaterMessagesAndSaves)
     EXPECT_EQ(subjectAt(0), QStringLiteral("two"));
     EXPECT_EQ(subjectAt(1), QStringLiteral("three"));
     XmlDocument copy;
-    copy.loadFromFile(InboxStore::pathIn(temp.path()));
+    copy.loadFromFile(storeFile);
     EXPECT_EQ(InboxStore(copy).count(), 2);
 }
 
@@ -90,7 +86,7 @@ TEST_F(InboxStoreTest, ReadMarkReachesTheFileOnlyWithTheNextSave)
     store.save();
     store.markRead(0);
     EXPECT_EQ(store.rowAt(0).read, kRead);
-    store.open(InboxStore::pathIn(temp.path()));
+    store.open(storeFile);
     EXPECT_EQ(store.rowAt(0).read, kUnread);
 }
 
@@ -130,7 +126,7 @@ TEST_F(InboxStoreTest, EveryChangeOfTheMessagesRaisesTheRevision)
         {"mark read again", [&] { store.markRead(1); }, false},
         {"save", [&] { store.save(); }, false},
         {"delete", [&] { store.deleteAt(0); }},
-        {"open", [&] { store.open(InboxStore::pathIn(temp.path())); }},
+        {"open", [&] { store.open(storeFile); }},
     };
     corvane::test::expectRevisionSteps(store, steps);
 }

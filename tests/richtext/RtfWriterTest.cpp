@@ -23,6 +23,22 @@ QTextDocument *newDocument()
     return doc;
 }
 
+// What this program wrote, read back and written again, is written the same.
+void expectReadBackAndWrittenTheSame(const QByteArray &written)
+{
+    QTextDocument again;
+    readDocument(written, again);
+    EXPECT_EQ(writeDocument(again), written);
+}
+
+// The plain-text reader and the document reader both read the RTF as this text.
+void expectReadAsText(const QByteArray &rtf, const QString &expected, QTextDocument &doc)
+{
+    EXPECT_EQ(rtfToPlainText(rtf), expected);
+    readDocument(rtf, doc);
+    EXPECT_EQ(plainText(doc), expected);
+}
+
 QTextCharFormat format(const char *family, double points)
 {
     QTextCharFormat f;
@@ -82,9 +98,7 @@ TEST(RtfWriter, LeavesOutCharactersThatCarryNoText)
     c.insertText(QStringLiteral("\x01\x02"), format("\x01 Courier", 12));
     const QByteArray written = writeDocument(*doc);
     EXPECT_TRUE(written.endsWith("\\pard\\f0\\fs24 a\\par\n\\pard\\par\n}\n")) << written.toStdString();
-    QTextDocument again;
-    readDocument(written, again);
-    EXPECT_EQ(writeDocument(again), written);
+    expectReadBackAndWrittenTheSame(written);
 }
 
 TEST(RtfWriter, WritesBulletsAndNumbersInTheRichEditForm)
@@ -212,9 +226,7 @@ TEST(RtfWriter, KeepsPictureSizesWithinWhatTheReaderAccepts)
     QTextCursor(doc.get()).insertImage(tall);
     const QByteArray written = writeDocument(*doc);
     EXPECT_TRUE(written.contains("\\picw2\\pich3\\picwgoal60\\pichgoal31680")) << written.toStdString();
-    QTextDocument again;
-    readDocument(written, again);
-    EXPECT_EQ(writeDocument(again), written);
+    expectReadBackAndWrittenTheSame(written);
 }
 
 TEST(RtfPlainText, MakesOneParagraphPerLineAndReadsItBack)
@@ -253,11 +265,8 @@ TEST(RtfPlainText, LabelsListItemsAsTheDocumentNumbersThem)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
-        const QString expected = QString::fromUtf8(c.text);
-        EXPECT_EQ(rtfToPlainText(QByteArray(c.rtf)), expected);
         QTextDocument doc;
-        readDocument(QByteArray(c.rtf), doc);
-        EXPECT_EQ(plainText(doc), expected);
+        expectReadAsText(QByteArray(c.rtf), QString::fromUtf8(c.text), doc);
     }
 }
 
@@ -279,10 +288,8 @@ TEST(RtfPlainText, ListNumbersKeepTheTextAroundThemThroughARoundTrip)
         SCOPED_TRACE(c.what);
         const QByteArray rtf = QByteArray("{\\rtf1{\\*\\pn\\pnlvlbody") + c.pn + "}one\\par two\\par}";
         const QString expected = QString::fromUtf8(c.text);
-        EXPECT_EQ(rtfToPlainText(rtf), expected);
         QTextDocument read;
-        readDocument(rtf, read);
-        EXPECT_EQ(plainText(read), expected);
+        expectReadAsText(rtf, expected, read);
         const QByteArray written = writeDocument(read);
         QTextDocument again;
         readDocument(written, again);

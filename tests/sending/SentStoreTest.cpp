@@ -2,8 +2,8 @@
 #include "sending/SentStore.h"
 
 #include "platform/XmlNodes.h"
+#include "support/OpenedStore.h"
 #include "support/RevisionSteps.h"
-#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,14 +12,10 @@ using namespace corvane::sending;
 
 namespace {
 
-struct SentStoreTest : ::testing::Test
+struct SentStoreTest : ::testing::Test, test::OpenedStore<SentStore>
 {
-    test::TempFolder temp;
-    platform::XmlDocument document{SentStore::initialContent()};
-    SentStore store{document};
     OutgoingMessage outgoing;
     addressbook::MailSettings settings;
-    void SetUp() override { store.open(SentStore::pathIn(temp.path())); }
 
     void send(const QString &subject, const QStringList &paths, bool edited = true)
     {
@@ -34,7 +30,7 @@ struct SentStoreTest : ::testing::Test
 TEST_F(SentStoreTest, FirstOpenWritesTheEmptyTemplate)
 {
     platform::XmlDocument copy;
-    copy.loadFromFile(SentStore::pathIn(temp.path()));
+    copy.loadFromFile(storeFile);
     EXPECT_EQ(copy.toBytes(), QByteArray("<?xml version=\"1.0\"?><Sentbox><Properties/><Messages/></Sentbox>"));
 }
 
@@ -46,7 +42,7 @@ TEST_F(SentStoreTest, RecordsCopiesWithGuidAndFullPathsInSendingOrder)
     send(QStringLiteral("new"), {});
 
     platform::XmlDocument copy;
-    copy.loadFromFile(SentStore::pathIn(temp.path()));
+    copy.loadFromFile(storeFile);
     SentStore reread(copy);
     ASSERT_EQ(reread.count(), 3);
     EXPECT_EQ(reread.message(0).guid, firstGuid);
@@ -79,7 +75,7 @@ TEST_F(SentStoreTest, EveryRecordingDeletionAndOpenRaisesTheRevision)
     const std::vector<test::RevisionStep> steps{
         {"record", [&] { send(QStringLiteral("one"), {}); }},
         {"delete", [&] { store.deleteAt(0); }},
-        {"open", [&] { store.open(SentStore::pathIn(temp.path())); }},
+        {"open", [&] { store.open(storeFile); }},
     };
     test::expectRevisionSteps(store, steps);
 }

@@ -5,6 +5,7 @@
 
 #include "WindowProgram.h"
 #include "support/TempFolder.h"
+#include "support/WidgetTexts.h"
 
 #include "receiving/widgets/InboxPane.h"
 #include "richtext/widgets/RichTextEditor.h"
@@ -22,6 +23,7 @@
 #include <gtest/gtest.h>
 
 using namespace corvane::shell;
+using corvane::test::items;
 
 namespace {
 
@@ -66,7 +68,13 @@ struct User
         to->findChild<QPushButton *>(QStringLiteral("ToAdrB"))->click();
         to->findChild<QPushButton *>(QStringLiteral("SelAdrOK"))->click();
     }
-    void attach(const QString &file) { window().compose()->attachDialogue()->AddFile(file); }
+    // Writes a file of this content in the user's program folder and attaches it.
+    void attachNew(const QString &fileName, const QByteArray &content)
+    {
+        const QString file = p.app.file(fileName);
+        corvane::test::writeFile(file, content);
+        window().compose()->attachDialogue()->AddFile(file);
+    }
     void send()
     {
         QSignalSpy ended(window().compose()->pane(), &corvane::sending::ComposePane::sendEnded);
@@ -81,14 +89,6 @@ struct User
         return *p.find<corvane::richtext::RichTextEditor>("ReadRichTextBox");
     }
 };
-
-QStringList items(const QComboBox *box)
-{
-    QStringList texts;
-    for (int i = 0; i < box->count(); ++i)
-        texts.append(box->itemText(i));
-    return texts;
-}
 
 TEST(MailLoop, AnnSendsBobRepliesWithAFileAnnForwardsTheReplyToCarol)
 {
@@ -109,9 +109,7 @@ TEST(MailLoop, AnnSendsBobRepliesWithAFileAnnForwardsTheReplyToCarol)
     QTest::keyClicks(&ann.editor(), QStringLiteral("bold"));
     ann.p.find<QToolButton>("NewBoldB")->click();
     ann.addressTo(QStringLiteral("Bob"));
-    const QString plan = ann.p.app.file(QStringLiteral("plan.txt"));
-    corvane::test::writeFile(plan, "the plan");
-    ann.attach(plan);
+    ann.attachNew(QStringLiteral("plan.txt"), "the plan");
     ann.send();
 
     // Bob reads the bold word and sees the file, then replies with a file of his own.
@@ -126,9 +124,7 @@ TEST(MailLoop, AnnSendsBobRepliesWithAFileAnnForwardsTheReplyToCarol)
     EXPECT_EQ(corvane::test::readFile(bob.inbox() + QStringLiteral("plan.txt")), QByteArray("the plan"));
     bob.p.find<QToolButton>("ReplyI")->click();
     ASSERT_EQ(bob.p.front(), QStringLiteral("NewPan"));
-    const QString notes = bob.p.app.file(QStringLiteral("notes.txt"));
-    corvane::test::writeFile(notes, "the notes");
-    bob.attach(notes);
+    bob.attachNew(QStringLiteral("notes.txt"), "the notes");
     bob.send();
 
     // Ann reads the reply: its quoted header grey and indented.

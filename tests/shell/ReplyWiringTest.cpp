@@ -8,6 +8,7 @@
 #include "support/StoreTexts.h"
 #include "support/Strings.h"
 #include "support/TempFolder.h"
+#include "support/WidgetTexts.h"
 
 #include "receiving/MailReading.h"
 #include "receiving/widgets/InboxPane.h"
@@ -36,19 +37,12 @@
 #include <gtest/gtest.h>
 
 using namespace corvane::shell;
+using corvane::test::items;
 using corvane::test::strings;
 
 namespace {
 
 using Program = corvane::test::WindowProgram;
-
-QStringList items(const QComboBox *box)
-{
-    QStringList texts;
-    for (int i = 0; i < box->count(); ++i)
-        texts.append(box->itemText(i));
-    return texts;
-}
 
 // The compose pane as the user sees it: subject, recipient and attachment boxes, the draft's paths.
 struct Compose

@@ -51,15 +51,19 @@ struct TwoProfiles
                                      + inbox.toUtf8() + "\r\n");
         return folder;
     }
+    // Ann's address book gets Bob with this inbox folder, through the tool.
+    int annAddsBob(const QString &inbox)
+    {
+        return cli({QStringLiteral("--profile"), ann, QStringLiteral("address"), QStringLiteral("add"),
+                    QStringLiteral("--name"), QStringLiteral("Bob"), QStringLiteral("--inbox"), inbox})
+            .exitCode;
+    }
 };
 
 TEST(CorvaneCli, TwoProfilesExchangeAMessageWithAnAttachment)
 {
     TwoProfiles p;
-    ASSERT_EQ(cli({QStringLiteral("--profile"), p.ann, QStringLiteral("address"), QStringLiteral("add"),
-                   QStringLiteral("--name"), QStringLiteral("Bob"), QStringLiteral("--inbox"), p.bobInbox})
-                  .exitCode,
-              0);
+    ASSERT_EQ(p.annAddsBob(p.bobInbox), 0);
     const CliRun addresses = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("address"), QStringLiteral("list")});
     EXPECT_EQ(addresses.out, QStringLiteral("1\tBob\t%1\t\tFalse\n").arg(p.bobInbox));
 
@@ -159,11 +163,7 @@ TEST(CorvaneCli, ATargetThatCannotBeWrittenMakesTheSendFail)
 {
     TwoProfiles p;
     // A folder that exists but where nobody, not even root, may create files.
-    ASSERT_EQ(cli({QStringLiteral("--profile"), p.ann, QStringLiteral("address"), QStringLiteral("add"),
-                   QStringLiteral("--name"), QStringLiteral("Bob"), QStringLiteral("--inbox"),
-                   QStringLiteral("/proc/self/")})
-                  .exitCode,
-              0);
+    ASSERT_EQ(p.annAddsBob(QStringLiteral("/proc/self/")), 0);
     const CliRun run = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("send"), QStringLiteral("--to"),
                             QStringLiteral("Bob"), QStringLiteral("--body"), QStringLiteral("x")});
     EXPECT_EQ(run.exitCode, 1);
@@ -173,10 +173,7 @@ TEST(CorvaneCli, ATargetThatCannotBeWrittenMakesTheSendFail)
 TEST(CorvaneCli, AnAttachmentThatCannotBeCopiedMakesTheSendFailAndSaysWhy)
 {
     TwoProfiles p;
-    ASSERT_EQ(cli({QStringLiteral("--profile"), p.ann, QStringLiteral("address"), QStringLiteral("add"),
-                   QStringLiteral("--name"), QStringLiteral("Bob"), QStringLiteral("--inbox"), p.bobInbox})
-                  .exitCode,
-              0);
+    ASSERT_EQ(p.annAddsBob(p.bobInbox), 0);
     // A file whose every read fails with an I/O error, even for root.
     const QString attachment = p.temp.file(QStringLiteral("report.txt"));
     ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), attachment));

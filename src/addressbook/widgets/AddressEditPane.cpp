@@ -11,12 +11,13 @@
 
 #include <QCheckBox>
 #include <QEvent>
-#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace corvane::addressbook {
 
@@ -47,6 +48,52 @@ QLineEdit *labelledEdit(QVBoxLayout *layout, QWidget *parent, const char *name, 
     layout->addSpacing(6);
     return edit;
 }
+
+// Two rows of buttons, Prev over New on the left and Next over Save on the right, each centred
+// 43 px left or right of the pane's centre (halves rounded toward zero) at every width.
+class ButtonColumns : public QWidget
+{
+public:
+    ButtonColumns(QWidget *pane, QWidget *parent) : QWidget(parent), m_pane(pane) {}
+
+    void add(QPushButton *button, int row, bool right)
+    {
+        button->setParent(this);
+        m_buttons.append({button, row, right});
+        const int rowHeight = button->sizeHint().height();
+        m_rowHeight = std::max(m_rowHeight, rowHeight);
+        setFixedHeight(2 * m_rowHeight + kRowSpacing);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *) override { place(); }
+
+private:
+    static constexpr int kRowSpacing = 6;
+    static constexpr int kColumnOffset = 43;
+
+    struct Placed
+    {
+        QPushButton *button;
+        int row;
+        bool right;
+    };
+
+    void place()
+    {
+        const int paneWidth = m_pane->width();
+        const int origin = mapTo(m_pane, QPoint(0, 0)).x();
+        for (const Placed &placed : m_buttons) {
+            const int width = placed.button->sizeHint().width();
+            const int left = paneWidth / 2 - width / 2 + (placed.right ? kColumnOffset : -kColumnOffset);
+            placed.button->setGeometry(left - origin, placed.row * (m_rowHeight + kRowSpacing), width, m_rowHeight);
+        }
+    }
+
+    QWidget *m_pane;
+    QList<Placed> m_buttons;
+    int m_rowHeight = 0;
+};
 
 } // namespace
 
@@ -97,32 +144,38 @@ AddressEditPane::AddressEditPane(AddressStore &store, AddressListPane &list, QWi
     m_server->setAccessibleDescription(m_server->toolTip());
     fields->addWidget(m_server);
 
-    // Two rows of buttons centred near the bottom: Prev and Next, New and Save.
-    auto *buttons = new QGridLayout;
-    buttons->setHorizontalSpacing(12);
-    buttons->addWidget(addButton("AddressPrevB", QStringLiteral("<-- Prev"), QStringLiteral("Show the previous address")), 0, 0);
-    buttons->addWidget(addButton("AddressNextB", QStringLiteral("Next -->"), QStringLiteral("Show the next address")), 0, 1);
-    buttons->addWidget(addButton("AddressNewB", QStringLiteral("New"), QStringLiteral("Add a new, empty address")), 1, 0);
-    buttons->addWidget(addButton("AddressSaveB", QStringLiteral("Save"), QStringLiteral("Save this address")), 1, 1);
-    auto *buttonRow = new QHBoxLayout;
-    buttonRow->addStretch(1);
-    buttonRow->addLayout(buttons);
-    buttonRow->addStretch(1);
+    // Two rows of buttons near the bottom: Prev and Next, New and Save.
+    auto *buttons = new ButtonColumns(this, form);
+    const struct
+    {
+        const char *name;
+        QString caption;
+        QString hint;
+        int row;
+        bool right;
+        void (AddressEditPane::*click)();
+    } commands[] = {
+        {"AddressPrevB", QStringLiteral("<-- Prev"), QStringLiteral("Show the previous address"), 0, false,
+         &AddressEditPane::AddressPrevBClick},
+        {"AddressNextB", QStringLiteral("Next -->"), QStringLiteral("Show the next address"), 0, true,
+         &AddressEditPane::AddressNextBClick},
+        {"AddressNewB", QStringLiteral("New"), QStringLiteral("Add a new, empty address"), 1, false,
+         &AddressEditPane::AddressNewBClick},
+        {"AddressSaveB", QStringLiteral("Save"), QStringLiteral("Save this address"), 1, true,
+         &AddressEditPane::AddressSaveBClick},
+    };
+    for (const auto &command : commands) {
+        QPushButton *button = addButton(command.name, command.caption, command.hint);
+        buttons->add(button, command.row, command.right);
+        connect(button, &QPushButton::clicked, this, command.click);
+    }
 
     auto *layout = new QVBoxLayout(form);
     layout->setContentsMargins(12, 12, 12, 12);
     layout->addLayout(fields);
     layout->addStretch(1);
-    layout->addLayout(buttonRow);
+    layout->addWidget(buttons);
 
-    connect(findChild<QPushButton *>(QStringLiteral("AddressSaveB")), &QPushButton::clicked, this,
-            &AddressEditPane::AddressSaveBClick);
-    connect(findChild<QPushButton *>(QStringLiteral("AddressNewB")), &QPushButton::clicked, this,
-            &AddressEditPane::AddressNewBClick);
-    connect(findChild<QPushButton *>(QStringLiteral("AddressPrevB")), &QPushButton::clicked, this,
-            &AddressEditPane::AddressPrevBClick);
-    connect(findChild<QPushButton *>(QStringLiteral("AddressNextB")), &QPushButton::clicked, this,
-            &AddressEditPane::AddressNextBClick);
     connect(browse, &QPushButton::clicked, this, &AddressEditPane::AddressInBoxBClick);
 }
 

@@ -2,6 +2,7 @@
 
 #include "addressbook/AddressStore.h"
 #include "addressbook/RecipientList.h"
+#include "sortgrid/widgets/SortGrid.h"
 
 namespace corvane::addressbook {
 
@@ -14,26 +15,22 @@ QList<QStringList> addressRows(const AddressStore &store)
     return rows;
 }
 
-AddressListPane::AddressListPane(AddressStore &store, QWidget *parent) : ListPane(parent), m_store(store) {}
+AddressListPane::AddressListPane(AddressStore &store, QWidget *parent)
+    : ListPane(recordsOf(store), parent), m_store(store)
+{}
 
-quint64 AddressListPane::storeRevision() const
+QStringList AddressListPane::namesInShownOrder()
 {
-    return m_store.revision();
-}
-
-std::optional<platform::RecordId> AddressListPane::recordAt(int position) const
-{
-    return m_store.recordId(position);
-}
-
-std::optional<int> AddressListPane::positionOfRecord(platform::RecordId id) const
-{
-    return m_store.positionOf(id);
-}
-
-std::vector<platform::RecordId> AddressListPane::recordIds() const
-{
-    return m_store.recordIds();
+    showList();
+    finishFill(); // every name at once, not the first slice
+    QStringList names;
+    const sortgrid::TSortGrid *list = grid();
+    for (int row = list->FixedRows(); row < list->RowCount(); ++row) {
+        const QString name = list->Cells(1, row);
+        if (!name.isEmpty())
+            names.append(name);
+    }
+    return names;
 }
 
 } // namespace corvane::addressbook

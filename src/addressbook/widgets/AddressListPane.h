@@ -21,13 +21,12 @@ public:
     // The address grid must be filled again before it shows: the store changed since.
     bool AddressListDirty() const { return refillDue(); }
 
-    std::optional<platform::RecordId> recordAt(int position) const override;
-    std::optional<int> positionOfRecord(platform::RecordId id) const override;
+    // The entries' names in the order the grid shows them, the grid brought up to date first
+    // (entries without a name are left out): what the recipient dialog offers.
+    QStringList namesInShownOrder();
 
 protected:
-    quint64 storeRevision() const override;
     RowSource rowSource() const override { return rowsOf(addressRows(m_store)); }
-    std::vector<platform::RecordId> recordIds() const override;
 
 private:
     AddressStore &m_store;

@@ -26,7 +26,7 @@ QStringList inboxCells(const InboxRow &row)
 } // namespace
 
 InboxPane::InboxPane(InboxStore &store, QWidget *parent)
-    : ListPane(parent), m_store(store), m_toolBar(new QToolBar), m_delete(new QAction(this))
+    : ListPane(recordsOf(store), parent), m_store(store), m_toolBar(new QToolBar), m_delete(new QAction(this))
 {
     // Find searches the sender, the subject, the attachments and the body.
     addFindField({1, 2, 3}, [](const QString &rtf) { return richtext::rtfToPlainText(rtf); });
@@ -66,11 +66,6 @@ void InboxPane::addCheckAction(QAction *checki)
     button->setAccessibleDescription(checki->toolTip());
 }
 
-quint64 InboxPane::storeRevision() const
-{
-    return m_store.revision();
-}
-
 ui::ListPane::RowSource InboxPane::rowSource() const
 {
     // The rows are asked for in store order, which the store reads in one walk.
@@ -81,21 +76,6 @@ ui::ListPane::RowSource InboxPane::rowSource() const
 ui::BodyTexts::Source InboxPane::bodySource() const
 {
     return {m_store.revision(), m_store.count(), ui::storedBodies(m_store.firstMessageElement())};
-}
-
-std::optional<platform::RecordId> InboxPane::recordAt(int position) const
-{
-    return m_store.recordId(position);
-}
-
-std::optional<int> InboxPane::positionOfRecord(platform::RecordId id) const
-{
-    return m_store.positionOf(id);
-}
-
-std::vector<platform::RecordId> InboxPane::recordIds() const
-{
-    return m_store.recordIds();
 }
 
 void InboxPane::InboxDeleteMsgExecute()

@@ -39,9 +39,6 @@ public:
     // The mail check, which saves the store when it ends: Delete while it runs is refused.
     void setMailCheck(const core::LongOperation *check) { m_check = check; }
 
-    std::optional<platform::RecordId> recordAt(int position) const override;
-    std::optional<int> positionOfRecord(platform::RecordId id) const override;
-
     // Deletes the message of the selected row after the confirmation, then shows the list again
     // with the same row index selected. A message deleted meanwhile is not looked for elsewhere.
     void InboxDeleteMsgExecute();
@@ -53,10 +50,8 @@ Q_SIGNALS:
     void listRequested();
 
 protected:
-    quint64 storeRevision() const override;
     // Reads each message as its row goes in, so a big inbox is read in the fill's slices too.
     RowSource rowSource() const override;
-    std::vector<platform::RecordId> recordIds() const override;
     ui::BodyTexts::Source bodySource() const override;
 
 private:

@@ -84,18 +84,19 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
     m_toolBar->setAccessibleName(QStringLiteral("Mail Reader"));
     m_toolBar->setIconSize(QSize(16, 16));
 
-    auto makeAction = [this](const QString &hint) {
+    auto makeAction = [this](const QString &hint, const char *icon) {
         auto *action = new QAction(hint, this);
         action->setToolTip(hint);
+        m_iconNames.append({action, icon});
         return action;
     };
     // Reply and Forward need a message shown.
-    m_reply = makeAction(QStringLiteral("Reply"));
-    m_forward = makeAction(QStringLiteral("Forward"));
+    m_reply = makeAction(QStringLiteral("Reply"), "mail-reply-sender");
+    m_forward = makeAction(QStringLiteral("Forward"), "mail-forward");
     m_reply->setEnabled(false);
     m_forward->setEnabled(false);
-    QAction *previous = makeAction(QStringLiteral("Previous"));
-    QAction *next = makeAction(QStringLiteral("Next"));
+    QAction *previous = makeAction(QStringLiteral("Previous"), "go-previous");
+    QAction *next = makeAction(QStringLiteral("Next"), "go-next");
     addButton(m_toolBar, m_reply, "ReplyI");
     addButton(m_toolBar, m_forward, "ToolButton6");
     m_toolBar->addSeparator();
@@ -106,6 +107,7 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
     m_delete = new QAction(inbox.deleteAction()->text(), this);
     m_delete->setToolTip(inbox.deleteAction()->toolTip());
     m_delete->setEnabled(false);
+    m_iconNames.append({m_delete, "edit-delete"});
     connect(m_delete, &QAction::triggered, inbox.deleteAction(), &QAction::trigger);
     addButton(m_toolBar, m_delete, "DeleteMsgI");
     connect(previous, &QAction::triggered, this, &MailReaderPane::PreviousMsgBClick);
@@ -128,10 +130,10 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
     attachmentBar->setObjectName(QStringLiteral("AttachmentToolBar"));
     attachmentBar->setAccessibleName(QStringLiteral("Attachments"));
     attachmentBar->setIconSize(QSize(16, 16));
-    QAction *run = makeAction(QStringLiteral("Run Selected Atachment"));
+    QAction *run = makeAction(QStringLiteral("Run Selected Atachment"), "system-run");
     m_run = run;
     m_run->setEnabled(false);
-    QAction *folder = makeAction(QStringLiteral("Open Inbox Folder"));
+    QAction *folder = makeAction(QStringLiteral("Open Inbox Folder"), "folder-open");
     addButton(attachmentBar, run, "RunAttachI");
     addButton(attachmentBar, folder, "OpinInboxI");
     connect(run, &QAction::triggered, this, &MailReaderPane::RunAttachIClick);
@@ -174,6 +176,12 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
 MailReaderPane::~MailReaderPane()
 {
     m_bodyReader.waitForDone();
+}
+
+void MailReaderPane::setIcons(const std::function<QIcon(const char *name)> &icon)
+{
+    for (const auto &[action, name] : m_iconNames)
+        action->setIcon(icon(name));
 }
 
 bool MailReaderPane::MailReaderObiExecute()

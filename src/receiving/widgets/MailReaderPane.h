@@ -4,6 +4,7 @@
 #include "platform/RecordIds.h"
 #include "ui/widgets/CaptionPanel.h"
 
+#include <QIcon>
 #include <QThreadPool>
 
 #include <functional>
@@ -46,6 +47,8 @@ public:
     static constexpr qsizetype kBodyShownAtOnce = 64 * 1024;
 
     void setDesktop(Desktop &desktop) { m_desktop = &desktop; }
+    // Gives the tool buttons their icons, asked for by their icon-theme names.
+    void setIcons(const std::function<QIcon(const char *name)> &icon);
 
     // Shows the message of the grid's selected row and marks it read; says "You need to select a
     // message to read first" (through failed) when no message row is selected. True when a
@@ -78,6 +81,7 @@ private:
     // Shows the selected row's message; afterRefill: the list was just filled again for it.
     bool readSelectedRow(bool afterRefill);
     void showMessage(const InboxMessage &message);
+    QList<std::pair<QAction *, const char *>> m_iconNames; // each tool button's action and icon
     // Empties the reader; its message commands are off until a message is shown again.
     void clearShown();
     void step(int row);

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QResizeEvent>
 #include <QSpinBox>
 #include <QToolBar>
 #include <QToolButton>
@@ -248,7 +249,7 @@ void ComposePane::createToolbars()
             m_editor->setSelFontSize(value);
     });
 
-    auto *spell = new QToolButton;
+    auto *spell = m_spellButton = new QToolButton;
     spell->setObjectName(QStringLiteral("ToolButton7"));
     spell->setText(QStringLiteral("Spell"));
     spell->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -480,6 +481,36 @@ bool ComposePane::attachDropped(const QMimeData &mime)
     m_attachDialogue->addDroppedPaths(paths);
     m_attachDialogue->UpdateList();
     return true;
+}
+
+void ComposePane::setIcons(const std::function<QIcon(const char *name)> &icon)
+{
+    const std::pair<QAction *, const char *> themed[] = {{m_sendAction, "mail-sent"},
+                                                         {m_clear, "mail-message-new"},
+                                                         {m_bold, "format-text-bold"},
+                                                         {m_italic, "format-text-italic"},
+                                                         {m_underline, "format-text-underline"},
+                                                         {m_left, "format-justify-left"},
+                                                         {m_center, "format-justify-center"},
+                                                         {m_right, "format-justify-right"},
+                                                         {m_bullet, "format-list-unordered"}};
+    for (const auto &[action, name] : themed)
+        action->setIcon(icon(name));
+    m_spellButton->setIcon(icon("tools-check-spelling"));
+}
+
+int ComposePane::boxWidth(int left, int width, int paneWidth)
+{
+    if (left + width > paneWidth && paneWidth - left >= 50)
+        return paneWidth - left;
+    return 150;
+}
+
+void ComposePane::resizeEvent(QResizeEvent *event)
+{
+    CaptionPanel::resizeEvent(event);
+    for (QComboBox *box : {m_attach, m_to})
+        box->setFixedWidth(boxWidth(box->mapTo(this, QPoint(0, 0)).x(), box->width(), width()));
 }
 
 bool ComposePane::eventFilter(QObject *watched, QEvent *event)

@@ -6,6 +6,7 @@
 
 #include "ui/widgets/CaptionPanel.h"
 
+#include <QIcon>
 #include <QList>
 #include <QPointer>
 
@@ -52,6 +53,8 @@ public:
     // Sendi and ClearNewI, whose icons the window gives.
     QAction *sendAction() const { return m_sendAction; }
     QAction *clearAction() const { return m_clear; }
+    // Gives the tool buttons their icons, asked for by their icon-theme names.
+    void setIcons(const std::function<QIcon(const char *name)> &icon);
     ComposeDraft &draft() const { return m_draft; }
 
     // Asked by Reply, Forward and Reopen before they replace the message: refused with a message
@@ -82,6 +85,9 @@ public:
 
     // The mixed-state mark of a formatting button (bold, italic, underline, bullet).
     static bool isMarked(const QToolButton *button);
+    // The width of the recipient or attachment box at a left edge in a pane of that width: cut to
+    // end at the pane's edge when it would stick out and at least 50 px remain, else 150 px.
+    static int boxWidth(int left, int width, int paneWidth);
 
 Q_SIGNALS:
     // ToolButton7: the body's spell check.
@@ -91,6 +97,7 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -140,6 +147,7 @@ private:
     QComboBox *m_attach = nullptr;
     QToolButton *m_toButton = nullptr;
     QToolButton *m_attachButton = nullptr;
+    QToolButton *m_spellButton = nullptr;
     richtext::RichTextEditor *m_editor = nullptr;
     QMenu *m_menu = nullptr; // NewPM
     QList<QAction *> m_menuActions; // NewPM's own entries

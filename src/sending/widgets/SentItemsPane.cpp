@@ -23,7 +23,7 @@ QList<QStringList> sentRows(const SentStore &store)
 }
 
 SentItemsPane::SentItemsPane(SentStore &store, QWidget *parent)
-    : ListPane(parent), m_store(store), m_delete(new QAction(QStringLiteral("Delete Item"), this))
+    : ListPane(recordsOf(store), parent), m_store(store), m_delete(new QAction(QStringLiteral("Delete Item"), this))
 {
     // Find searches the recipients, the subject, the attachments and the body.
     addFindField({1, 2, 3}, [](const QString &rtf) { return richtext::rtfToPlainText(rtf); });
@@ -51,29 +51,9 @@ SentItemsPane::SentItemsPane(SentStore &store, QWidget *parent)
     });
 }
 
-quint64 SentItemsPane::storeRevision() const
-{
-    return m_store.revision();
-}
-
 ui::BodyTexts::Source SentItemsPane::bodySource() const
 {
     return {m_store.revision(), m_store.count(), ui::storedBodies(m_store.firstMessageElement())};
-}
-
-std::optional<platform::RecordId> SentItemsPane::recordAt(int position) const
-{
-    return m_store.recordId(position);
-}
-
-std::optional<int> SentItemsPane::positionOfRecord(platform::RecordId id) const
-{
-    return m_store.positionOf(id);
-}
-
-std::vector<platform::RecordId> SentItemsPane::recordIds() const
-{
-    return m_store.recordIds();
 }
 
 void SentItemsPane::DeleteSentIClick()

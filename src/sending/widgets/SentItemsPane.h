@@ -34,9 +34,6 @@ public:
     QAction *deleteAction() const { return m_delete; }
     void setConfirm(Confirm confirm) { m_confirm = std::move(confirm); }
 
-    std::optional<platform::RecordId> recordAt(int position) const override;
-    std::optional<int> positionOfRecord(platform::RecordId id) const override;
-
     // Deletes the message of the selected row after the confirmation; then the row index stays
     // selected, or the row above when the last row went, and the list shows again.
     void DeleteSentIClick();
@@ -48,9 +45,7 @@ Q_SIGNALS:
     void reopenRequested(int position);
 
 protected:
-    quint64 storeRevision() const override;
     RowSource rowSource() const override { return rowsOf(sentRows(m_store)); }
-    std::vector<platform::RecordId> recordIds() const override;
     ui::BodyTexts::Source bodySource() const override;
 
 private:

@@ -65,16 +65,7 @@ ComposeParts::ComposeParts(MailServices &mail, const Settings &settings, Message
     m_send = new sending::ComposeSend(mail.send, mail.sent, this);
     connect(m_send, &sending::ComposeSend::statusTextChanged, this, &ComposeParts::statusTextChanged);
     m_pane = new sending::ComposePane(*m_draft, *m_send, [this] { return mailSettingsFrom(m_settings); }, m_prompts);
-    m_pane->sendAction()->setIcon(icons::sendMessage());
-    m_pane->clearAction()->setIcon(icons::newMessage());
-    const std::pair<const char *, const char *> formatIcons[] = {
-        {"NewBoldI", "format-text-bold"},         {"NewItalicI", "format-text-italic"},
-        {"NewUnderlineI", "format-text-underline"}, {"NewLeftI", "format-justify-left"},
-        {"NewCenterI", "format-justify-center"},  {"NewRightI", "format-justify-right"},
-        {"NewbulletI", "format-list-unordered"}};
-    for (const auto &[action, icon] : formatIcons)
-        m_pane->findChild<QAction *>(QLatin1String(action))->setIcon(icons::named(icon));
-    m_pane->findChild<QToolButton *>(QStringLiteral("ToolButton7"))->setIcon(icons::named("tools-check-spelling"));
+    m_pane->setIcons(icons::named);
     m_to = new sending::ToDialogue(*m_draft, m_prompts, window);
     m_attach = new sending::AttachDialogue(*m_draft, m_prompts, window);
     m_pane->setDialogs(m_to, m_attach);

@@ -25,16 +25,6 @@ QIcon named(const char *name)
     return fromResource(name);
 }
 
-QIcon sendMessage()
-{
-    return fromResource("mail-sent");
-}
-
-QIcon newMessage()
-{
-    return fromResource("mail-message-new");
-}
-
 QIcon checkMail()
 {
     return fromResource("mail-receive");
@@ -53,13 +43,6 @@ QIcon deleteItem()
 QIcon application()
 {
     return fromResource("mail-client");
-}
-
-QIcon reader(ReaderIcon icon)
-{
-    static const char *const names[] = {"mail-reply-sender", "mail-forward", "go-previous",
-                                        "go-next",           "system-run",   "folder-open"};
-    return fromResource(names[static_cast<int>(icon)]);
 }
 
 } // namespace corvane::shell::icons

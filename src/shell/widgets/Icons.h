@@ -9,17 +9,11 @@ namespace corvane::shell::icons {
 // Settings, Sent Items, InBox, Mail Reader.
 const QList<QIcon> &navigationImages();
 QIcon checkMail();
-QIcon sendMessage();
-QIcon newMessage();
 // An icon of the resources by its file name without ".svg".
 QIcon named(const char *name);
 QIcon help();
 // The tool bars' delete commands.
 QIcon deleteItem();
 QIcon application();
-
-// The Mail Reader's tool buttons.
-enum class ReaderIcon { Reply, Forward, Previous, Next, RunAttachment, OpenFolder };
-QIcon reader(ReaderIcon icon);
 
 } // namespace corvane::shell::icons

@@ -13,7 +13,6 @@
 #include "shell/AutoCheckTimer.h"
 #include "shell/HelpTopics.h"
 #include "shell/MailCheckController.h"
-#include "shell/WindowLayout.h"
 
 #include "platform/Errors.h"
 
@@ -75,20 +74,7 @@ MainWindow::MainWindow(const ProgramFolders &folders, WindowServices services, Q
     // Commands that conflict with a running check consult it.
     m_compose->send().setMailCheck(m_mailCheck);
     m_lists->inbox()->setMailCheck(m_mailCheck);
-    m_compose->setAddressNames([this] {
-        // The address grid brought up to date, its names in its current order.
-        auto *address = m_lists->address();
-        address->showList();
-        address->finishFill(); // the dialogue lists every name at once
-        QStringList names;
-        const sortgrid::TSortGrid *grid = address->grid();
-        for (int row = grid->FixedRows(); row < grid->RowCount(); ++row) {
-            const QString name = grid->Cells(1, row);
-            if (!name.isEmpty())
-                names.append(name);
-        }
-        return names;
-    });
+    m_compose->setAddressNames([this] { return m_lists->address()->namesInShownOrder(); });
     m_reader = new ReaderPanes(m_mail.inbox, *m_lists->inbox(), *m_lists->sent(), m_checkMail, *m_services.messages,
                                [this] { return m_startup.settings().myDest; }, this);
     m_reader->placeIn(*m_panes);
@@ -346,48 +332,8 @@ void MainWindow::outlookBarPreserTimer()
         const std::optional<Pane> start = paneAt(location);
         m_navBar->setCurrentItem(start && m_panes->front() != *start ? static_cast<int>(m_panes->front()) : location);
     }
-    formResize();
     m_outlookBarPreser->deleteLater();
     m_outlookBarPreser = nullptr;
-}
-
-void MainWindow::resizeEvent(QResizeEvent *event)
-{
-    QMainWindow::resizeEvent(event);
-    formResize();
-}
-
-namespace {
-
-// Places a control the pane positions by hand; controls managed by a layout keep the layout's place.
-QWidget *freeChild(QWidget *root, const char *name)
-{
-    auto *widget = root->findChild<QWidget *>(QLatin1String(name));
-    if (!widget || !widget->parentWidget())
-        return nullptr;
-    const QLayout *layout = widget->parentWidget()->layout();
-    if (layout && layout->indexOf(widget) >= 0)
-        return nullptr;
-    return widget;
-}
-
-} // namespace
-
-void MainWindow::formResize()
-{
-    // The Settings pane's Save button is centred by its layout. The Address Edit pane's buttons and
-    // the compose pane's boxes follow these rules when their panes place them by hand.
-    const int addressWidth = m_panes->pane(Pane::AddressBook)->width();
-    const std::pair<const char *, bool> addressButtons[] = {
-        {"AddressPrevB", false}, {"AddressNewB", false}, {"AddressSaveB", true}, {"AddressNextB", true}};
-    for (const auto &[name, right] : addressButtons)
-        if (QWidget *button = freeChild(m_panes->pane(Pane::AddressEdit), name))
-            button->move(layout::addressButtonLeft(addressWidth, button->width(), right), button->y());
-
-    const int newWidth = m_panes->pane(Pane::New)->width();
-    for (const char *name : {"AttachC", "ToC"})
-        if (QWidget *box = freeChild(m_panes->pane(Pane::New), name))
-            box->resize(layout::composeBoxWidth(box->x(), box->width(), newWidth), box->height());
 }
 
 int MainWindow::focusedHelpContext() const

@@ -98,7 +98,6 @@ Q_SIGNALS:
     void paneShown(Pane pane);
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
     // Closing during a send waits for it to end and for its outcome to be shown, then closes.
     // Closing during a mail check ends the check at its next step, then closes.
     // Closing waits for running attachment copies instead of cutting them off half-way: the window
@@ -115,7 +114,6 @@ private:
     void paneActionExecute(Pane pane);
     void refuseNotReady();
     void outlookBarPreserTimer();
-    void formResize();
     void formHelp();
     void formDestroy();
     // Every notice that reaches the window is shown here.

@@ -30,19 +30,7 @@ ReaderPanes::ReaderPanes(receiving::InboxStore &store, receiving::InboxPane &inb
     inbox.deleteAction()->setIcon(icons::deleteItem());
     sent.deleteAction()->setIcon(icons::deleteItem());
     inbox.addCheckAction(checkMail);
-
-    using icons::ReaderIcon;
-    const std::pair<const char *, ReaderIcon> buttons[] = {{"ReplyI", ReaderIcon::Reply},
-                                                           {"ToolButton6", ReaderIcon::Forward},
-                                                           {"PreviousMsgB", ReaderIcon::Previous},
-                                                           {"NextMsgB", ReaderIcon::Next},
-                                                           {"RunAttachI", ReaderIcon::RunAttachment},
-                                                           {"OpinInboxI", ReaderIcon::OpenFolder}};
-    for (const auto &[name, icon] : buttons)
-        if (auto *button = m_reader->findChild<QToolButton *>(QLatin1String(name)))
-            button->defaultAction()->setIcon(icons::reader(icon));
-    if (auto *button = m_reader->findChild<QToolButton *>(QStringLiteral("DeleteMsgI")))
-        button->defaultAction()->setIcon(icons::deleteItem());
+    m_reader->setIcons(icons::named);
 
     // inboxSGDblClick: the reader shows the message and its navigation item is selected.
     connect(&inbox, &receiving::InboxPane::openRequested, this, [this] { Q_EMIT paneRequested(Pane::MailReader); });

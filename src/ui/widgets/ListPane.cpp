@@ -18,8 +18,9 @@ namespace corvane::ui {
 
 using sortgrid::GridFill;
 
-ListPane::ListPane(QWidget *parent)
+ListPane::ListPane(Records records, QWidget *parent)
     : CaptionPanel(QString(), parent),
+      m_records(std::move(records)),
       m_grid(new sortgrid::TSortGrid(body())),
       m_layout(new QVBoxLayout(body())),
       m_fill(new GridFill(this))
@@ -80,7 +81,7 @@ void ListPane::startFill()
     // Taken as shown before the first step: whatever changes the store while the rows go in raises
     // its revision, and the fill then reads the store anew from the start.
     m_shownRevision = revision;
-    m_shownIds = recordIds();
+    m_shownIds = m_records.ids();
     m_subsetShown = false;
     m_grid->setRowCount(source.count + 1); // the header row stays, also with no rows
     m_fill->start(
@@ -113,7 +114,7 @@ void ListPane::fillFinished(GridFill::Result result)
         arrange(true);
     } catch (const Error &error) {
         m_then = {};
-        Q_EMIT failed(error.message());
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::ListNotShown, error.message()));
         return;
     }
     const std::function<void()> then = std::exchange(m_then, {});

@@ -45,7 +45,24 @@ public:
         Filling,  // the fill goes on in steps; the list shows when it has finished
     };
 
-    explicit ListPane(QWidget *parent = nullptr);
+    // How the pane reaches the records of its store: the store's revision (every change to the
+    // store raises it), every record's identity in store order, and where a record is now.
+    struct Records
+    {
+        std::function<quint64()> revision;
+        std::function<std::vector<platform::RecordId>()> ids;
+        std::function<std::optional<int>(platform::RecordId)> positionOf;
+    };
+    // The records of a store that offers revision(), recordIds() and positionOf(id); the store
+    // must outlive the pane.
+    template <typename Store>
+    static Records recordsOf(const Store &store)
+    {
+        return {[&store] { return store.revision(); }, [&store] { return store.recordIds(); },
+                [&store](platform::RecordId id) { return store.positionOf(id); }};
+    }
+
+    explicit ListPane(Records records, QWidget *parent = nullptr);
 
     sortgrid::TSortGrid *grid() const { return m_grid; }
 
@@ -80,10 +97,8 @@ public:
     std::optional<int> selectedStorePosition() const;
     // Selects the row that shows the record; false when no row does.
     bool selectRecord(platform::RecordId id);
-    // The identity of the record at a store position now; nothing outside the store.
-    virtual std::optional<platform::RecordId> recordAt(int position) const = 0;
     // Where the record with that identity is in the store now; nothing when it is gone.
-    virtual std::optional<int> positionOfRecord(platform::RecordId id) const = 0;
+    std::optional<int> positionOfRecord(platform::RecordId id) const { return m_records.positionOf(id); }
 
 Q_SIGNALS:
     void failed(const core::Notice &notice);
@@ -99,12 +114,9 @@ protected:
         std::function<void(int index, QStringList &cells)> read;
     };
 
-    // The store's revision: every change to the store raises it, and the fill reads the store
-    // only while it stays the same.
-    virtual quint64 storeRevision() const = 0;
+    // The fill reads the store only while its revision stays the same.
+    quint64 storeRevision() const { return m_records.revision(); }
     virtual RowSource rowSource() const = 0;
-    // Every record's identity in store order, at the current revision.
-    virtual std::vector<platform::RecordId> recordIds() const = 0;
     // A source over rows read beforehand.
     static RowSource rowsOf(QList<QStringList> rows);
     // The pane's layout: the grid fills it; panes may put a tool bar above the grid.
@@ -146,6 +158,7 @@ private:
     void indexFields();
     void setGridRows(const std::vector<QStringList> &rows);
 
+    Records m_records;
     std::function<void(sortgrid::TSortGrid &grid)> m_sort;
     sortgrid::TSortGrid *m_grid;
     QVBoxLayout *m_layout;

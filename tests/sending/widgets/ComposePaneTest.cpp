@@ -8,6 +8,7 @@
 
 #include "receiving/MailWorld.h"
 #include "richtext/widgets/RichTextEditor.h"
+#include "support/WidgetTexts.h"
 
 #include "support/EventWait.h"
 
@@ -34,6 +35,7 @@ using namespace corvane;
 using namespace corvane::sending;
 using core::Notice;
 using richtext::RichTextEditor;
+using test::items;
 
 namespace {
 
@@ -92,20 +94,6 @@ struct ComposeTest : ::testing::Test
         return found;
     }
     QToolButton *button(const char *name) const { return find<QToolButton>(name); }
-    QStringList items(const QComboBox *box) const
-    {
-        QStringList texts;
-        for (int i = 0; i < box->count(); ++i)
-            texts.append(box->itemText(i));
-        return texts;
-    }
-    QStringList items(const QListWidget *list) const
-    {
-        QStringList texts;
-        for (int i = 0; i < list->count(); ++i)
-            texts.append(list->item(i)->text());
-        return texts;
-    }
     // "plain bold" with "bold" bold.
     void writePartlyBold()
     {
@@ -455,6 +443,20 @@ TEST_F(ComposeTest, ASendFromThePaneReachesBobWithTheBoldWordAndTheAttachment)
     received.select(0, 5);
     EXPECT_EQ(received.selBold(), std::optional<bool>(false));
     EXPECT_EQ(test::readFile(world.bobInbox + QStringLiteral("plan.txt")), QByteArray("the plan"));
+}
+
+TEST(ComposeBoxes, AreCutAtThePaneEdgeWhenAtLeast50PixelsRemainAndOtherwise150Wide)
+{
+    const struct
+    {
+        const char *what;
+        int left, width, paneWidth, expected;
+    } cases[] = {{"sticking out with room is cut at the edge", 100, 400, 300, 200},
+                 {"exactly 50 px of room is still used", 250, 150, 300, 50},
+                 {"less than 50 px of room gives 150", 260, 150, 300, 150},
+                 {"a box that fits returns to 150", 100, 120, 600, 150}};
+    for (const auto &c : cases)
+        EXPECT_EQ(ComposePane::boxWidth(c.left, c.width, c.paneWidth), c.expected) << c.what;
 }
 
 } // namespace

@@ -10,7 +10,7 @@
 #include "shell/widgets/ListPanes.h"
 #include "shell/widgets/MainWindow.h"
 
-#include "FakeServices.h"
+#include "shell/FakeServices.h"
 #include "support/StoreTexts.h"
 
 #include "addressbook/AddressStore.h"

@@ -4,7 +4,7 @@
 #include "shell/widgets/MainWindow.h"
 #include "shell/widgets/WindowDesk.h"
 
-#include "FakeServices.h"
+#include "shell/FakeServices.h"
 
 #include "platform/IniFile.h"
 #include "receiving/widgets/DesktopNotifier.h"

@@ -1,4 +1,4 @@
-// Not a test: plays a sound file through the program's player and exits when it has played
+// Plays a sound file through the program's player and exits when it has played
 // through (0) or failed (1, the reason on standard error). scripts/sound-check records it.
 #include "receiving/widgets/MediaSoundPlayer.h"
 

@@ -1,7 +1,7 @@
 // Takes the README's screenshot of the spell check: a message with its unknown words underlined
 // and the "Spell Check" dialog waiting on the first of them. Run under a display (Xvfb):
 //   xvfb-run -a -s "-screen 0 900x520x24" spell_screenshots <output folder>
-#include "RichTextSpellEditor.h"
+#include "spell/widgets/RichTextSpellEditor.h"
 
 #include "spell/widgets/SpellCheckDialog.h"
 #include "spell/widgets/SpellHighlighter.h"
