@@ -43,19 +43,6 @@ std::optional<core::Notice> AddressCollector::start(const QStringList &names, bo
     return std::nullopt;
 }
 
-const RecipientList &AddressCollector::CollectAddresses(const QStringList &names, bool includeServers,
-                                                        const MailSettings &settings)
-{
-    if (auto refusal = start(names, includeServers, settings))
-        throw Error(refusal->text);
-    platform::EventLoopWaiter waiter;
-    const QMetaObject::Connection wake =
-        connect(this, &core::LongOperation::runningChanged, &waiter, [&waiter] { waiter.wake(); });
-    waiter.waitUntil([this] { return !isRunning(); });
-    disconnect(wake);
-    return m_found.recipients;
-}
-
 void AddressCollector::startProbe(const AddressEntry &entry, bool server)
 {
     ++m_pendingProbes;

@@ -5,7 +5,6 @@
 #include "RecipientList.h"
 
 #include "core/LongOperation.h"
-#include "platform/EventLoopWait.h"
 
 #include <QList>
 #include <QStringList>
@@ -37,12 +36,6 @@ public:
     // missing or servers are asked for, those of the server entries. Returns the refusal when a
     // collection runs already; then nothing starts.
     std::optional<core::Notice> start(const QStringList &names, bool includeServers, const MailSettings &settings);
-
-    // For the send and the mail check until they start the collection as a step of their own:
-    // starts a collection and waits for its end on the event loop. Throws Error while one runs.
-    const RecipientList &CollectAddresses(const QStringList &names, bool includeServers,
-                                          const MailSettings &settings);
-    bool isCollecting() const { return isRunning(); }
 
     // The result of the last collection, kept until the next one starts.
     const RecipientList &recipients() const { return m_found.recipients; }

@@ -90,7 +90,7 @@ QString MailCheck::setAsideName(const QString &fileName)
 
 bool MailCheck::start(const addressbook::MailSettings &settings)
 {
-    if (m_running || m_collector.isCollecting())
+    if (m_running || m_collector.isRunning())
         return false;
     m_running = true;
     m_cancelled = false;
@@ -134,12 +134,8 @@ void MailCheck::scheduleStep()
 
 void MailCheck::step()
 {
-    // A step that runs the event loop (the address collection waits for its probes) is not
-    // entered again from it; it goes on where it stands when it returns.
-    if (!m_running || m_inStep)
+    if (!m_running)
         return;
-    m_inStep = true;
-    const auto leaving = qScopeGuard([this] { m_inStep = false; });
     m_readerLate->stop();
     if (m_phase == Phase::Refused) {
         finish();
@@ -152,6 +148,15 @@ void MailCheck::step()
         }
         if (m_phase == Phase::Collecting) {
             collectFolders();
+            return;
+        }
+        if (m_phase == Phase::WaitingForFolders)
+            return;
+        if (m_phase == Phase::FoldersFound) {
+            // A store loaded while the folders were being found is the one to append to.
+            m_storeGeneration = m_store.generation();
+            m_store.ensureMessages();
+            m_store.ensureProperties();
             m_phase = Phase::Scanning;
             scheduleStep();
             return;
@@ -181,15 +186,28 @@ void MailCheck::collectFolders()
         throw Error(QStringLiteral("Mail cannot be checked: the name \"%1\" cannot be part of a file name. "
                                    "Change Your Name in the settings.")
                         .arg(name));
-    const addressbook::RecipientList folders = m_collector.CollectAddresses({name}, true, m_settings);
-    // The collection lets events run: a store loaded meanwhile is the one to append to.
-    m_storeGeneration = m_store.generation();
-    m_store.ensureMessages();
-    m_store.ensureProperties();
+    const QMetaObject::Connection collected = connect(
+        &m_collector, &addressbook::AddressCollector::finished, this,
+        [this](const addressbook::Collection &found) { foldersCollected(found.recipients); },
+        Qt::SingleShotConnection);
+    if (const std::optional<Notice> refused = m_collector.start({name}, true, m_settings)) {
+        disconnect(collected);
+        throw Error(refused->text);
+    }
+    m_phase = Phase::WaitingForFolders;
+}
+
+void MailCheck::foldersCollected(const addressbook::RecipientList &folders)
+{
+    // A check cancelled while the folders were being found has ended already.
+    if (!m_running || m_phase != Phase::WaitingForFolders)
+        return;
     for (const addressbook::RecipientEntry &entry : folders) {
         if (!entry.Inbox.isEmpty() && !m_folders.contains(entry.Inbox))
             m_folders.append(entry.Inbox);
     }
+    m_phase = Phase::FoldersFound;
+    scheduleStep();
 }
 
 MailCheck::Progress MailCheck::scanSlice()

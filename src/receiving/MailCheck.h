@@ -117,13 +117,15 @@ private:
 
     // The folder being scanned: its files in order, read ahead by a worker.
     struct FolderScan;
-    enum class Phase { Idle, Refused, Collecting, Scanning };
+    enum class Phase { Idle, Refused, Collecting, WaitingForFolders, FoldersFound, Scanning };
     enum class Progress { More, Waiting, Done };
     enum class FileOutcome { Next, FolderEnds, CheckEnds };
 
     void scheduleStep();
     void step();
+    // Starts the address collection; foldersCollected goes on with the folders it found.
     void collectFolders();
+    void foldersCollected(const addressbook::RecipientList &folders);
     // Works through the folders' files for one step: until its time is used up (More), until
     // the reader has no file ready (Waiting), or to the end of the scan.
     Progress scanSlice();
@@ -160,7 +162,6 @@ private:
     Phase m_phase = Phase::Idle;
     bool m_cancelled = false;
     bool m_stepQueued = false;
-    bool m_inStep = false;
     addressbook::MailSettings m_settings;
     CheckResult m_result;
     QStringList m_folders; // still to scan, in order

@@ -67,7 +67,7 @@ Notice SendAction::runningNotice()
 bool SendAction::SendiExecute(const Draft &message, const addressbook::MailSettings &settings,
                               DraftUnchanged unchanged)
 {
-    if (isRunning() || m_collector.isCollecting())
+    if (isRunning() || m_collector.isRunning())
         return false;
     setRunning(true);
     Q_EMIT statusTextChanged(kSendingMessage);
@@ -84,15 +84,15 @@ bool SendAction::SendiExecute(const Draft &message, const addressbook::MailSetti
             // Sent and not recorded, the message would be missing from Sent Items.
             m_result.notices.append({Notice::Code::StoreReadOnly, Notice::Kind::Warning, m_sent.document().readOnlyReason(), true});
         } else {
-            const addressbook::RecipientList targets =
-                m_collector.CollectAddresses(m_message.recipients, false, settings);
-            if (m_message.recipients.isEmpty() || targets.isEmpty()) {
-                m_result.notices.append({Notice::Code::NothingToSend, Notice::Kind::Warning, kNothingSent, true});
+            // The folders are found by the collection's probes; the send goes on when it ends.
+            const QMetaObject::Connection collected = connect(
+                &m_collector, &addressbook::AddressCollector::finished, this,
+                [this, settings](const addressbook::Collection &found) { build(found.recipients, settings); },
+                Qt::SingleShotConnection);
+            if (const std::optional<Notice> refused = m_collector.start(m_message.recipients, false, settings)) {
+                disconnect(collected);
+                m_result.notices.append(*refused);
             } else {
-                if (m_attachments)
-                    m_attachments->SendAtachmentsProc(targets, m_message.attachmentPaths, m_message.recipients);
-                m_outgoing.CreateMessageFileExecute(false, m_message, settings);
-                deliver(targets);
                 return true;
             }
         }
@@ -102,6 +102,24 @@ bool SendAction::SendiExecute(const Draft &message, const addressbook::MailSetti
     // Ended before any delivery: the caller still hears of it only from the event loop.
     QMetaObject::invokeMethod(this, &SendAction::end, Qt::QueuedConnection);
     return true;
+}
+
+void SendAction::build(const addressbook::RecipientList &targets, const addressbook::MailSettings &settings)
+{
+    try {
+        if (m_message.recipients.isEmpty() || targets.isEmpty()) {
+            m_result.notices.append({Notice::Code::NothingToSend, Notice::Kind::Warning, kNothingSent, true});
+        } else {
+            if (m_attachments)
+                m_attachments->SendAtachmentsProc(targets, m_message.attachmentPaths, m_message.recipients);
+            m_outgoing.CreateMessageFileExecute(false, m_message, settings);
+            deliver(targets);
+            return;
+        }
+    } catch (const Error &error) {
+        m_result.notices.append({Notice::Code::SendFailed, Notice::Kind::Error, error.message(), false});
+    }
+    end();
 }
 
 void SendAction::deliver(const addressbook::RecipientList &targets)

@@ -81,6 +81,8 @@ protected:
     core::Notice busyNotice() const override { return runningNotice(); }
 
 private:
+    // Builds the message and starts its delivery to the folders the collection found.
+    void build(const addressbook::RecipientList &targets, const addressbook::MailSettings &settings);
     void deliver(const addressbook::RecipientList &targets);
     void record(const std::function<DeliveryReport()> &report);
     void end();

@@ -1,6 +1,6 @@
 #include "receiving/InboxProbe.h"
 
-#include "platform/EventLoopWait.h"
+#include "support/EventLoopWaiter.h"
 #include "platform/UiThread.h"
 #include "support/TempFolder.h"
 
@@ -20,7 +20,7 @@ namespace {
 struct Answers
 {
     QObject context;
-    corvane::platform::EventLoopWaiter waiter;
+    corvane::test::EventLoopWaiter waiter;
     QList<std::pair<QString, bool>> got;
     bool onUiThread = true;
 

@@ -113,7 +113,7 @@ TEST_F(ComposeSendTest, RunsFromSendUntilFinishedAndASendDuringACheckWaitsForIt)
     QObject::connect(&send, &ComposeSend::statusTextChanged, &send, [&](const QString &text) { status = text; });
     addressbook::AddressCollector &collector = world.ann->collector;
     QMetaObject::invokeMethod(
-        &collector, [&] { collector.CollectAddresses({QStringLiteral("Bob")}, true, world.ann->settings); },
+        &collector, [&] { collector.start({QStringLiteral("Bob")}, true, world.ann->settings); },
         Qt::QueuedConnection);
     const SendResult waited = run(draft);
     EXPECT_TRUE(waited.skipped);

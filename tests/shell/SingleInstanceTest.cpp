@@ -1,6 +1,6 @@
 #include "shell/widgets/SingleInstance.h"
 
-#include "platform/EventLoopWait.h"
+#include "support/EventLoopWaiter.h"
 
 #include "support/TempFolder.h"
 
@@ -20,7 +20,7 @@ TEST(SingleInstance, ASecondStartOnTheSameProfileAsksTheFirstToComeForward)
     SingleInstance first(profile.path());
     ASSERT_TRUE(first.listen());
     int activations = 0;
-    corvane::platform::EventLoopWaiter waiter;
+    corvane::test::EventLoopWaiter waiter;
     QObject::connect(&first, &SingleInstance::activationRequested, &first, [&] {
         ++activations;
         waiter.wake();
