@@ -8,11 +8,11 @@
 #include "addressbook/AddressCollector.h"
 #include "core/Message.h"
 #include "core/MessageFileNames.h"
+#include "platform/Errors.h"
 #include "platform/EventLoopWait.h"
 #include "platform/NoReplaceRename.h"
 #include "platform/FileNames.h"
 #include "platform/Paths.h"
-#include "platform/XmlDocument.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -58,8 +58,8 @@ CheckResult MailCheck::CheckiExecute(const addressbook::MailSettings &settings)
         return result;
     }
     // Mail taken into a store that cannot be saved would be lost with its deleted files.
-    if (m_store.document().isReadOnly()) {
-        result.notices.append(errorNotice(Notice::Code::StoreReadOnly, m_store.document().readOnlyReason()));
+    if (m_store.isReadOnly()) {
+        result.notices.append(errorNotice(Notice::Code::StoreReadOnly, m_store.readOnlyReason()));
         return result;
     }
     m_running = true;
@@ -99,7 +99,7 @@ CheckResult MailCheck::CheckiExecute(const addressbook::MailSettings &settings)
     // files stay for the next check, which no longer knows their messages.
     if (m_taken.isEmpty() || !storeReplaced()) {
         try {
-            if (m_store.document().isActive())
+            if (m_store.isActive())
                 m_store.save();
             removeTakenFiles(result);
         } catch (const Error &error) {
@@ -132,7 +132,7 @@ void MailCheck::scanFolder(const QString &folder, const QString &userName, Check
     struct Parsed
     {
         FileRead read;
-        std::unique_ptr<platform::XmlDocument> document;
+        std::unique_ptr<core::ParsedMessageFile> document;
         core::MessageFile message;
     };
     std::vector<Parsed> shared;
@@ -174,7 +174,7 @@ void MailCheck::scanFolder(const QString &folder, const QString &userName, Check
                 m_notRemoved.erase(known);
             }
         }
-        auto document = std::make_unique<platform::XmlDocument>();
+        auto document = std::make_unique<core::ParsedMessageFile>();
         try {
             document->loadFromBytes(std::move(read.bytes), read.path);
         } catch (const XmlError &error) {
@@ -186,7 +186,7 @@ void MailCheck::scanFolder(const QString &folder, const QString &userName, Check
             m_unreadable.remove(read.path);
         const QString fileName = files.at(paths.size() - left).name;
         // The body stays in the document: the store copies the Message element as it is.
-        core::MessageFile parsed = core::readMessageFile(*document, core::MessageParts::WithoutBody);
+        core::MessageFile parsed = document->read(core::MessageParts::WithoutBody);
         switch (addresseeOf(fileName, parsed.message ? parsed.message->to : QStringList(), userName)) {
         case Addressee::Other:
             continue; // another user's whose name starts with this one's: left where it is
@@ -211,7 +211,7 @@ void MailCheck::scanFolder(const QString &folder, const QString &userName, Check
     });
 }
 
-void MailCheck::handle(const platform::XmlDocument &file, const core::MessageFile &parsed, const FileRead &read,
+void MailCheck::handle(const core::ParsedMessageFile &file, const core::MessageFile &parsed, const FileRead &read,
                        const QString &folder, bool shared, CheckResult &result)
 {
     if (shared) {
@@ -237,7 +237,7 @@ void MailCheck::handle(const platform::XmlDocument &file, const core::MessageFil
     m_taken.append({read.path, read.identity});
 }
 
-void MailCheck::takeIn(const platform::XmlDocument &file, const core::MessageFile &parsed, const QString &path,
+void MailCheck::takeIn(const core::ParsedMessageFile &file, const core::MessageFile &parsed, const QString &path,
                        const QString &folder, CheckResult &result)
 {
     const QString guid = parsed.guid.value_or(QString());
@@ -257,7 +257,7 @@ void MailCheck::takeIn(const platform::XmlDocument &file, const core::MessageFil
     bool stored = false;
     if (parsed.hasSystem && parsed.message && !parsed.active) {
         // The store keeps the Message element as the sender wrote it.
-        m_store.appendMessage(core::messageElement(file), parsed.guid ? &guid : nullptr);
+        m_store.appendMessage(file, parsed.guid ? &guid : nullptr);
         ++result.stored;
         stored = true;
         if (m_retrieval)

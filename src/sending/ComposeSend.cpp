@@ -2,6 +2,7 @@
 
 #include "SentStore.h"
 
+#include "platform/Errors.h"
 #include "platform/EventLoopWait.h"
 
 #include <QDir>
@@ -71,7 +72,7 @@ SendResult ComposeSend::send(const Draft &draft, const addressbook::MailSettings
     try {
         // A send ends by recording the message in Sent Items: a store that could not be read is
         // refused before anything is delivered.
-        m_sent.document().checkSavable();
+        m_sent.checkSavable();
         refused = checkOffUiThread(message.attachmentPaths);
     } catch (const Error &error) {
         refused = Notice{Notice::Code::SendFailed, Notice::Kind::Error,

@@ -7,6 +7,7 @@
 #include "addressbook/AddressCollector.h"
 #include "addressbook/AddressEditing.h"
 #include "core/MessageFileNames.h"
+#include "platform/Errors.h"
 #include "platform/EventLoopWait.h"
 #include "platform/FileNames.h"
 
@@ -76,9 +77,9 @@ SendResult SendAction::SendiExecute(const Draft &message, const Draft &draft,
     try {
         if (const auto refused = refusal(sending)) {
             result.notices.append(*refused);
-        } else if (m_sent.document().isReadOnly()) {
+        } else if (m_sent.isReadOnly()) {
             // Sent and not recorded, the message would be missing from Sent Items.
-            result.notices.append({Notice::Code::StoreReadOnly, Notice::Kind::Warning, m_sent.document().readOnlyReason(), true});
+            result.notices.append({Notice::Code::StoreReadOnly, Notice::Kind::Warning, m_sent.readOnlyReason(), true});
         } else {
             const addressbook::RecipientList targets =
                 m_collector.CollectAddresses(sending.recipients, false, settings);
@@ -88,7 +89,7 @@ SendResult SendAction::SendiExecute(const Draft &message, const Draft &draft,
                 if (m_attachments)
                     m_attachments->SendAtachmentsProc(targets, sending.attachmentPaths, sending.recipients);
                 m_outgoing.CreateMessageFileExecute(false, sending, settings);
-                result.delivery = deliverOffUiThread(m_outgoing.XMLOut.toBytes(), sending.recipients, targets);
+                result.delivery = deliverOffUiThread(core::messageFileBytes(m_outgoing.XMLOut), sending.recipients, targets);
                 for (const QString &name : std::as_const(result.delivery.failedTargets))
                     result.notices.append({Notice::Code::TargetNotReached, Notice::Kind::Information, kErrorSendingTo + name, false});
                 result.delivered = true;

@@ -14,11 +14,11 @@ addressbook::MailSettings mailSettingsFrom(const Settings &settings)
     return mail;
 }
 
-MailServices::MailServices(Stores &documents, int probeTimeoutMs)
-    : stores(documents),
-      addresses(documents.address),
-      inbox(documents.inbox),
-      sent(documents.sent),
+MailServices::MailServices(Stores &profileStores, int probeTimeoutMs)
+    : stores(profileStores),
+      addresses(profileStores.address),
+      inbox(profileStores.inbox),
+      sent(profileStores.sent),
       probes(probeTimeoutMs),
       collector(addresses, probes),
       send(outgoing, sent, collector),

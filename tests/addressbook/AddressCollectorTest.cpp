@@ -10,7 +10,6 @@
 using namespace corvane::addressbook;
 using corvane::core::kFalse;
 using corvane::core::kTrue;
-using corvane::platform::XmlDocument;
 using corvane::test::FakeProbe;
 using corvane::test::TempFolder;
 
@@ -19,8 +18,7 @@ namespace {
 struct AddressCollectorTest : ::testing::Test
 {
     TempFolder temp;
-    XmlDocument document{AddressStore::initialContent()};
-    AddressStore store{document};
+    AddressStore store;
     FakeProbe probe;
     AddressCollector collector{store, probe};
     MailSettings settings;

@@ -4,6 +4,8 @@
 #include "support/RevisionSteps.h"
 #include "support/TempFolder.h"
 
+#include "platform/XmlDocument.h"
+
 #include <gtest/gtest.h>
 
 using corvane::addressbook::AddressEntry;

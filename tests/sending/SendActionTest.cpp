@@ -33,10 +33,8 @@ struct RecordingAttachments : AttachmentSender
 struct SendActionTest : ::testing::Test
 {
     test::TempFolder temp;
-    platform::XmlDocument addressDocument{addressbook::AddressStore::initialContent()};
-    platform::XmlDocument sentDocument{SentStore::initialContent()};
-    addressbook::AddressStore addresses{addressDocument};
-    SentStore sent{sentDocument};
+    addressbook::AddressStore addresses;
+    SentStore sent;
     test::FakeProbe probe;
     addressbook::AddressCollector collector{addresses, probe};
     OutgoingMessage outgoing;
@@ -120,7 +118,7 @@ TEST_F(SendActionTest, AFailedSentItemsSaveIsReportedInsteadOfMessagesSent)
 
 TEST_F(SendActionTest, AReadOnlySentItemsStoreRefusesTheSendBeforeAnythingIsDelivered)
 {
-    sentDocument.setReadOnly(QStringLiteral("held by another copy"));
+    sent.setReadOnly(QStringLiteral("held by another copy"));
     const SendResult result = action.SendiExecute({{QStringLiteral("Bob")}, QStringLiteral("s"), {}, {}}, settings);
     EXPECT_EQ(texts(result), QStringList{QStringLiteral("held by another copy")});
     EXPECT_FALSE(result.delivered);

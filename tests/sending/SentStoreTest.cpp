@@ -5,6 +5,8 @@
 #include "support/RevisionSteps.h"
 #include "support/TempFolder.h"
 
+#include "platform/XmlDocument.h"
+
 #include <gtest/gtest.h>
 
 using namespace corvane;

@@ -1,7 +1,6 @@
 #include "sending/widgets/SentItemsPane.h"
 
 #include "richtext/RtfPlainText.h"
-#include "ui/StoredBodies.h"
 
 #include "sending/SentStore.h"
 
@@ -58,7 +57,7 @@ quint64 SentItemsPane::storeRevision() const
 
 ui::BodyTexts::Source SentItemsPane::bodySource() const
 {
-    return {m_store.revision(), m_store.count(), ui::storedBodies(m_store.firstMessageElement())};
+    return {m_store.revision(), m_store.count(), m_store.bodies()};
 }
 
 std::optional<platform::RecordId> SentItemsPane::recordAt(int position) const
