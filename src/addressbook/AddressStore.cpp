@@ -39,11 +39,7 @@ pugi::xml_node addressesOf(const platform::XmlDocument &document)
 
 pugi::xml_node addressesIn(platform::XmlDocument &document)
 {
-    pugi::xml_node list = xml::childByName(document.root(), "Addresses");
-    pugi::xml_node root = document.root();
-    if (!list && root)
-        list = xml::appendChild(root, "Addresses");
-    return list;
+    return xml::ensureChild(document.root(), "Addresses");
 }
 
 void appendEntry(platform::XmlDocument &document, const AddressEntry &entry)
@@ -97,13 +93,9 @@ int AddressStore::append(const AddressEntry &entry)
 {
     platform::XmlDocument &stored = document();
     stored.checkWritable();
-    pugi::xml_node list = addressesOf(stored);
-    if (!list) {
-        pugi::xml_node root = stored.root();
-        if (!root)
-            throw XmlError(QStringLiteral("The address list has no Addressbook element"));
-        list = xml::appendChild(root, "Addresses");
-    }
+    pugi::xml_node list = addressesIn(stored);
+    if (!list)
+        throw XmlError(QStringLiteral("The address list has no Addressbook element"));
     pugi::xml_node element = xml::appendChild(list, "Address");
     writeEntry(element, entry);
     stored.recordChange([entry](platform::XmlDocument &reloaded) { appendEntry(reloaded, entry); });

@@ -49,18 +49,12 @@ pugi::xml_node messagesOf(const platform::XmlDocument &document)
 // Appends Messages to the root when missing; an empty node when there is no root.
 pugi::xml_node ensureMessagesIn(platform::XmlDocument &document)
 {
-    pugi::xml_node list = messagesOf(document);
-    pugi::xml_node root = document.root();
-    if (!list && root)
-        list = xml::appendChild(root, "Messages");
-    return list;
+    return xml::ensureChild(document.root(), "Messages");
 }
 
 void ensurePropertiesIn(platform::XmlDocument &document)
 {
-    pugi::xml_node root = document.root();
-    if (root && !xml::childByName(root, "Properties"))
-        xml::appendChild(root, "Properties");
+    xml::ensureChild(document.root(), "Properties");
 }
 
 bool holdsGuid(const pugi::xml_node &list, const char *guid)

@@ -39,11 +39,7 @@ pugi::xml_node messagesOf(const platform::XmlDocument &document)
 
 pugi::xml_node messagesIn(platform::XmlDocument &document)
 {
-    pugi::xml_node list = xml::childByName(document.root(), "Messages");
-    pugi::xml_node root = document.root();
-    if (!list && root)
-        list = xml::appendChild(root, "Messages");
-    return list;
+    return xml::ensureChild(document.root(), "Messages");
 }
 
 } // namespace
@@ -54,13 +50,9 @@ void SentStore::SentboxFill(const core::MessageFile &file, const QStringList &at
     stored.checkWritable();
     if (!file.message)
         throw XmlError(QStringLiteral("The outgoing message has no Message element"));
-    pugi::xml_node list = messagesOf(stored);
-    if (!list) {
-        pugi::xml_node root = stored.root();
-        if (!root)
-            throw XmlError(QStringLiteral("The Sent Items store has no root element"));
-        list = xml::appendChild(root, "Messages");
-    }
+    pugi::xml_node list = messagesIn(stored);
+    if (!list)
+        throw XmlError(QStringLiteral("The Sent Items store has no root element"));
     core::Message message = *file.message;
     message.guid = file.guid.value_or(QString());
     message.attachments.clear();
