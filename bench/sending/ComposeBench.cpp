@@ -11,6 +11,7 @@
 #include "addressbook/AddressCollector.h"
 #include "addressbook/AddressStore.h"
 #include "platform/FileIo.h"
+#include "platform/XmlDocument.h"
 #include "receiving/InboxProbe.h"
 #include "richtext/widgets/RichTextEditor.h"
 
@@ -175,7 +176,7 @@ void BM_Write20FilesAlone(benchmark::State &state)
     Profile profile;
     profile.outgoing.CreateMessageFileExecute(false, {profile.names, QStringLiteral("Report"), {}, messageRtf()},
                                               profile.settings);
-    const QByteArray bytes = profile.outgoing.XMLOut.toBytes();
+    const QByteArray bytes = core::messageFileBytes(profile.outgoing.XMLOut);
     for (auto _ : state) {
         for (int i = 0; i < kRecipients; ++i) {
             QFile file(profile.folders[i] + profile.names[i] + QStringLiteral("1.cvm"));
@@ -195,7 +196,7 @@ void BM_Write20FilesAtomically(benchmark::State &state)
     Profile profile;
     profile.outgoing.CreateMessageFileExecute(false, {profile.names, QStringLiteral("Report"), {}, messageRtf()},
                                               profile.settings);
-    const QByteArray bytes = profile.outgoing.XMLOut.toBytes();
+    const QByteArray bytes = core::messageFileBytes(profile.outgoing.XMLOut);
     for (auto _ : state) {
         for (int i = 0; i < kRecipients; ++i)
             platform::writeFileAtomically(profile.folders[i] + profile.names[i] + QStringLiteral("1.cvm"), bytes);

@@ -2,6 +2,7 @@
 
 #include "RecipientList.h"
 
+#include "platform/XmlDocument.h"
 #include "platform/XmlNodes.h"
 
 #include <utility>
@@ -31,13 +32,14 @@ void writeEntry(pugi::xml_node &element, const AddressEntry &entry)
     xml::writeAttribute(element, "Server", core::truthText(entry.Server));
 }
 
+pugi::xml_node addressesOf(const platform::XmlDocument &document)
+{
+    return xml::childByName(document.root(), "Addresses");
+}
+
 pugi::xml_node addressesIn(platform::XmlDocument &document)
 {
-    pugi::xml_node list = xml::childByName(document.root(), "Addresses");
-    pugi::xml_node root = document.root();
-    if (!list && root)
-        list = xml::appendChild(root, "Addresses");
-    return list;
+    return xml::ensureChild(document.root(), "Addresses");
 }
 
 void appendEntry(platform::XmlDocument &document, const AddressEntry &entry)
@@ -48,12 +50,13 @@ void appendEntry(platform::XmlDocument &document, const AddressEntry &entry)
     }
 }
 
+constexpr platform::XmlStore::Records kRecords{"Addresses", "There is no address number %1"};
+
 } // namespace
 
-AddressStore::AddressStore(platform::XmlDocument &document, QObject *parent)
-    : StoreRevision(parent), m_document(document)
-{
-}
+AddressStore::AddressStore(QObject *parent) : XmlStore(kRecords, initialContent(), parent) {}
+
+AddressStore::AddressStore(platform::XmlDocument &document, QObject *parent) : XmlStore(kRecords, document, parent) {}
 
 QStringList AddressStore::initialContent()
 {
@@ -61,27 +64,10 @@ QStringList AddressStore::initialContent()
             QStringLiteral("  <Addresses/>"), QStringLiteral("</Addressbook>")};
 }
 
-void AddressStore::open(const QString &path)
-{
-    // An inactive document takes its built-in content; one already in use is written as it is
-    // to a newly chosen folder that has no store yet.
-    openDocument(m_document, path);
-}
-
-pugi::xml_node AddressStore::addresses() const
-{
-    return xml::childByName(m_document.root(), "Addresses");
-}
-
-int AddressStore::count() const
-{
-    return xml::childCount(addresses());
-}
-
 QList<AddressEntry> AddressStore::entries() const
 {
     QList<AddressEntry> result;
-    for (pugi::xml_node child = addresses().first_child(); child; child = child.next_sibling())
+    for (pugi::xml_node child = addressesOf(document()).first_child(); child; child = child.next_sibling())
         if (child.type() == pugi::node_element)
             result.append(readEntry(child));
     return result;
@@ -97,45 +83,43 @@ QList<AddressRow> AddressStore::rows() const
 
 AddressEntry AddressStore::entryAt(int position) const
 {
-    const pugi::xml_node element = xml::childAt(addresses(), position);
+    const pugi::xml_node element = xml::childAt(addressesOf(document()), position);
     if (!element)
-        throw Error(QStringLiteral("There is no address number %1").arg(position + 1));
+        throw missingRecord(position);
     return readEntry(element);
 }
 
 int AddressStore::append(const AddressEntry &entry)
 {
-    m_document.checkWritable();
-    pugi::xml_node list = addresses();
-    if (!list) {
-        pugi::xml_node root = m_document.root();
-        if (!root)
-            throw XmlError(QStringLiteral("The address list has no Addressbook element"));
-        list = xml::appendChild(root, "Addresses");
-    }
+    platform::XmlDocument &stored = document();
+    stored.checkWritable();
+    pugi::xml_node list = addressesIn(stored);
+    if (!list)
+        throw XmlError(QStringLiteral("The address list has no Addressbook element"));
     pugi::xml_node element = xml::appendChild(list, "Address");
     writeEntry(element, entry);
-    m_document.recordChange([entry](platform::XmlDocument &document) { appendEntry(document, entry); });
+    stored.recordChange([entry](platform::XmlDocument &reloaded) { appendEntry(reloaded, entry); });
     const int position = count() - 1;
-    m_ids.appended(m_document.generation());
+    recordAppended();
     changedAndSave();
     return position;
 }
 
 void AddressStore::update(int position, const AddressEntry &entry)
 {
-    m_document.checkWritable();
-    pugi::xml_node element = xml::childAt(addresses(), position);
+    platform::XmlDocument &stored = document();
+    stored.checkWritable();
+    pugi::xml_node element = xml::childAt(addressesOf(stored), position);
     if (!element)
-        throw Error(QStringLiteral("There is no address number %1").arg(position + 1));
+        throw missingRecord(position);
     // Made again to the entry as it was; one the other copy changed or removed meanwhile is kept
     // beside it as a new entry, so that neither edit is lost.
-    m_document.recordChange([identity = xml::identityOf(element), entry](platform::XmlDocument &document) {
-        pugi::xml_node found = xml::childWithIdentity(addressesIn(document), identity);
+    stored.recordChange([identity = xml::identityOf(element), entry](platform::XmlDocument &reloaded) {
+        pugi::xml_node found = xml::childWithIdentity(addressesIn(reloaded), identity);
         if (found)
             writeEntry(found, entry);
         else
-            appendEntry(document, entry);
+            appendEntry(reloaded, entry);
     });
     writeEntry(element, entry);
     changedAndSave();
@@ -143,40 +127,13 @@ void AddressStore::update(int position, const AddressEntry &entry)
 
 void AddressStore::remove(int position)
 {
-    m_document.checkWritable();
-    pugi::xml_node list = addresses();
-    const pugi::xml_node element = xml::childAt(list, position);
-    if (!element)
-        throw Error(QStringLiteral("There is no address number %1").arg(position + 1));
-    m_document.recordChange([identity = xml::identityOf(element)](platform::XmlDocument &document) {
-        pugi::xml_node addresses = addressesIn(document);
-        if (const pugi::xml_node found = xml::childWithIdentity(addresses, identity))
-            addresses.remove_child(found);
-    });
-    list.remove_child(element);
-    m_ids.removed(position, m_document.generation());
-    changedAndSave();
-}
-
-std::optional<platform::RecordId> AddressStore::recordId(int position) const
-{
-    return m_ids.at(position, count(), m_document.generation());
-}
-
-std::vector<platform::RecordId> AddressStore::recordIds() const
-{
-    return m_ids.all(count(), m_document.generation());
-}
-
-std::optional<int> AddressStore::positionOf(platform::RecordId id) const
-{
-    return m_ids.positionOf(id, count(), m_document.generation());
+    removeRecord(position);
 }
 
 void AddressStore::changedAndSave()
 {
     raiseRevision();
-    saveDocument(m_document);
+    save();
 }
 
 } // namespace corvane::addressbook

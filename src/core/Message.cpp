@@ -1,4 +1,4 @@
-#include "Message.h"
+#include "MessageXml.h"
 
 #include "Truth.h"
 
@@ -6,6 +6,8 @@
 #include "platform/XmlNodes.h"
 
 #include <QFileInfo>
+
+#include <utility>
 
 namespace corvane::core {
 
@@ -117,6 +119,68 @@ void writeMessageFile(platform::XmlDocument &document, const MessageFile &file)
     xml::writeAttribute(system, "GUID", file.guid.value_or(QString()));
     pugi::xml_node version = xml::appendChild(system, "Version");
     xml::writeAttribute(version, "Number", file.version);
+}
+
+QByteArray messageFileBytes(const MessageFile &file)
+{
+    platform::XmlDocument document;
+    writeMessageFile(document, file);
+    return document.toBytes();
+}
+
+ParsedMessageFile::ParsedMessageFile() : m_document(std::make_unique<platform::XmlDocument>()) {}
+ParsedMessageFile::~ParsedMessageFile() = default;
+ParsedMessageFile::ParsedMessageFile(ParsedMessageFile &&) noexcept = default;
+ParsedMessageFile &ParsedMessageFile::operator=(ParsedMessageFile &&) noexcept = default;
+
+void ParsedMessageFile::loadFromBytes(QByteArray bytes, const QString &sourceName)
+{
+    m_document->loadFromBytes(std::move(bytes), sourceName);
+}
+
+MessageFile ParsedMessageFile::read(MessageParts parts) const
+{
+    return readMessageFile(*m_document, parts);
+}
+
+namespace {
+
+pugi::xml_node elementFrom(pugi::xml_node node)
+{
+    while (node && node.type() != pugi::node_element)
+        node = node.next_sibling();
+    return node;
+}
+
+struct BodyWalk
+{
+    pugi::xml_node first;
+    pugi::xml_node message;
+    int position = 0;
+    QByteArray joined; // a body stored in several text nodes
+};
+
+} // namespace
+
+StoredBodies storedBodies(pugi::xml_node firstMessage)
+{
+    auto walk = std::make_shared<BodyWalk>();
+    walk->first = walk->message = elementFrom(firstMessage);
+    return [walk](int position) -> QByteArrayView {
+        if (position < walk->position) {
+            walk->message = walk->first;
+            walk->position = 0;
+        }
+        for (; walk->message && walk->position < position; ++walk->position)
+            walk->message = elementFrom(walk->message.next_sibling());
+        const pugi::xml_node body = walk->message.child("Body");
+        const pugi::xml_node text = body.first_child();
+        // The usual body: one text node, read where it lies.
+        if (text && !text.next_sibling() && (text.type() == pugi::node_pcdata || text.type() == pugi::node_cdata))
+            return QByteArrayView(text.value());
+        walk->joined = xml::elementText(body).toUtf8();
+        return walk->joined;
+    };
 }
 
 } // namespace corvane::core

@@ -4,8 +4,11 @@
 #include <QString>
 #include <QStringList>
 
-#include <pugixml.hpp>
+#include <QByteArray>
+#include <QByteArrayView>
 
+#include <functional>
+#include <memory>
 #include <optional>
 
 namespace corvane::platform {
@@ -46,11 +49,6 @@ struct Message
 // Reading a message for a list leaves the body out, which may be large.
 enum class MessageParts { All, WithoutBody };
 
-// Reads a Message element; a missing element or part reads as empty.
-Message readMessage(const pugi::xml_node &element, MessageParts parts = MessageParts::All);
-// Fills the (empty) element with the message's parts, in the order peers write them.
-void writeMessage(pugi::xml_node element, const Message &message);
-
 // A whole message file: Corvane with Message and System (Active, GUID, Version Number).
 struct MessageFile
 {
@@ -66,12 +64,31 @@ struct MessageFile
 // The document a message file holds before anything is added to it.
 QStringList messageFileTemplate();
 
-// The Message element of a message file's document (empty when there is none): what the inbox
-// store copies as it is.
-pugi::xml_node messageElement(const platform::XmlDocument &document);
+// The bytes of a message file as peers read it; a file without message writes an empty Message.
+QByteArray messageFileBytes(const MessageFile &file);
 
-MessageFile readMessageFile(const platform::XmlDocument &document, MessageParts parts = MessageParts::All);
-// Rebuilds the document as a message file; a file without message writes an empty Message.
-void writeMessageFile(platform::XmlDocument &document, const MessageFile &file);
+// A message file read from its bytes. The document is kept whole, so that the inbox store can copy
+// the Message element as the sender wrote it, parts this program does not know included.
+class ParsedMessageFile
+{
+public:
+    ParsedMessageFile();
+    ~ParsedMessageFile();
+    ParsedMessageFile(ParsedMessageFile &&) noexcept;
+    ParsedMessageFile &operator=(ParsedMessageFile &&) noexcept;
+
+    // Parses the bytes (UTF-8, or the 8-bit encoding the declaration names). Throws XmlError.
+    void loadFromBytes(QByteArray bytes, const QString &sourceName);
+    MessageFile read(MessageParts parts = MessageParts::All) const;
+    const platform::XmlDocument &document() const { return *m_document; }
+
+private:
+    std::unique_ptr<platform::XmlDocument> m_document;
+};
+
+// The stored bodies of a store's messages, asked for by position in increasing order (each step
+// walks on from the last): the text of each message's Body as stored, the rich text in UTF-8. A
+// view stays valid while the store is unchanged and the next one is not asked for.
+using StoredBodies = std::function<QByteArrayView(int message)>;
 
 } // namespace corvane::core

@@ -4,8 +4,6 @@
 
 namespace corvane::platform {
 
-class XmlDocument;
-
 // What a store tells the views over it: a revision that rises with every change of the store's
 // content, and changed() after each rise. A view that remembers the revision it shows reads the
 // store again only when the two differ. Used on the thread that owns the store.
@@ -27,14 +25,6 @@ Q_SIGNALS:
 protected:
     explicit StoreRevision(QObject *parent = nullptr) : QObject(parent) {}
     void raiseRevision();
-    // Makes the path the document's file, writing the document there first when the file is
-    // missing (its initial content when it was not in use), and loads it. Throws IoError or
-    // XmlError; the revision rises either way.
-    void openDocument(XmlDocument &document, const QString &path);
-
-    // Saves the document; a save that had to load the file again (another installation changed
-    // it) raises the revision, since the records may have moved. Throws as XmlDocument::save().
-    void saveDocument(XmlDocument &document);
 
 private:
     quint64 m_revision = 1;

@@ -69,6 +69,14 @@ pugi::xml_node appendChild(pugi::xml_node &parent, const char *name)
     return parent.append_child(name);
 }
 
+pugi::xml_node ensureChild(pugi::xml_node parent, const char *name)
+{
+    pugi::xml_node child = childByName(parent, name);
+    if (!child && parent)
+        child = appendChild(parent, name);
+    return child;
+}
+
 pugi::xml_node appendCopy(pugi::xml_node &parent, const pugi::xml_node &source)
 {
     return parent.append_copy(source);

@@ -22,6 +22,9 @@ pugi::xml_node childAt(const pugi::xml_node &parent, int position);
 bool deleteChildAt(pugi::xml_node &parent, int position);
 // A new element with the name, as the last child.
 pugi::xml_node appendChild(pugi::xml_node &parent, const char *name);
+// The first child element with the name, appended as the last child when there is none; an empty
+// node when the parent is empty.
+pugi::xml_node ensureChild(pugi::xml_node parent, const char *name);
 // A deep copy of the element (from any document) as the last child.
 pugi::xml_node appendCopy(pugi::xml_node &parent, const pugi::xml_node &source);
 // A text node as the element's last child.

@@ -1,6 +1,8 @@
 #include "InboxStore.h"
 
+#include "core/MessageXml.h"
 #include "platform/Errors.h"
+#include "platform/XmlDocument.h"
 #include "platform/XmlNodes.h"
 
 #include <cstring>
@@ -47,18 +49,12 @@ pugi::xml_node messagesOf(const platform::XmlDocument &document)
 // Appends Messages to the root when missing; an empty node when there is no root.
 pugi::xml_node ensureMessagesIn(platform::XmlDocument &document)
 {
-    pugi::xml_node list = messagesOf(document);
-    pugi::xml_node root = document.root();
-    if (!list && root)
-        list = xml::appendChild(root, "Messages");
-    return list;
+    return xml::ensureChild(document.root(), "Messages");
 }
 
 void ensurePropertiesIn(platform::XmlDocument &document)
 {
-    pugi::xml_node root = document.root();
-    if (root && !xml::childByName(root, "Properties"))
-        xml::appendChild(root, "Properties");
+    xml::ensureChild(document.root(), "Properties");
 }
 
 bool holdsGuid(const pugi::xml_node &list, const char *guid)
@@ -69,30 +65,54 @@ bool holdsGuid(const pugi::xml_node &list, const char *guid)
     return false;
 }
 
+pugi::xml_node ensureMessagesElement(platform::XmlDocument &document)
+{
+    if (pugi::xml_node list = messagesOf(document))
+        return list;
+    document.checkWritable();
+    const pugi::xml_node list = ensureMessagesIn(document);
+    if (!list)
+        throw XmlError(QStringLiteral("The inbox store has no root element"));
+    document.recordChange(ensureMessagesIn);
+    return list;
+}
+
+pugi::xml_node messageAt(const platform::XmlDocument &document, int position)
+{
+    return position >= 0 ? xml::childAt(messagesOf(document), position) : pugi::xml_node();
+}
+
 // The read mark is left out of a message's identity: the other copy of the store may have set it.
 constexpr const char *kReadMark = "Read";
 
+constexpr platform::XmlStore::Records kRecords{"Messages", "There is no message number %1"};
+
 } // namespace
 
-InboxStore::InboxStore(platform::XmlDocument &document, QObject *parent)
-    : StoreRevision(parent), m_document(document)
+struct InboxStore::Cursor
+{
+    quint64 revision = 0;
+    pugi::xml_node list;
+    pugi::xml_node message;
+    int position = 0;
+};
+
+InboxStore::InboxStore(QObject *parent)
+    : XmlStore(kRecords, initialContent(), parent), m_cursor(std::make_unique<Cursor>())
 {
 }
+
+InboxStore::InboxStore(platform::XmlDocument &document, QObject *parent)
+    : XmlStore(kRecords, document, parent), m_cursor(std::make_unique<Cursor>())
+{
+}
+
+InboxStore::~InboxStore() = default;
 
 QStringList InboxStore::initialContent()
 {
     return {QStringLiteral("<?xml version=\"1.0\"?>"), QStringLiteral("<Inbox>"),
             QStringLiteral("  <Properties/>"), QStringLiteral("</Inbox>")};
-}
-
-void InboxStore::open(const QString &path)
-{
-    openDocument(m_document, path);
-}
-
-void InboxStore::save()
-{
-    saveDocument(m_document);
 }
 
 void InboxStore::saveReadMarks()
@@ -101,55 +121,34 @@ void InboxStore::saveReadMarks()
         save();
 }
 
-pugi::xml_node InboxStore::messages() const
+void InboxStore::ensureMessages()
 {
-    return xml::childByName(m_document.root(), "Messages");
-}
-
-pugi::xml_node InboxStore::ensureMessages()
-{
-    if (pugi::xml_node list = messages())
-        return list;
-    m_document.checkWritable();
-    const pugi::xml_node list = ensureMessagesIn(m_document);
-    if (!list)
-        throw XmlError(QStringLiteral("The inbox store has no root element"));
-    m_document.recordChange(ensureMessagesIn);
-    return list;
+    ensureMessagesElement(document());
 }
 
 void InboxStore::ensureProperties()
 {
-    pugi::xml_node root = m_document.root();
+    platform::XmlDocument &stored = document();
+    pugi::xml_node root = stored.root();
     if (!root || xml::childByName(root, "Properties"))
         return;
-    m_document.checkWritable();
-    ensurePropertiesIn(m_document);
-    m_document.recordChange(ensurePropertiesIn);
-}
-
-int InboxStore::count() const
-{
-    return xml::childCount(messages());
-}
-
-pugi::xml_node InboxStore::messageAt(int position) const
-{
-    return xml::childAt(messages(), position);
+    stored.checkWritable();
+    ensurePropertiesIn(stored);
+    stored.recordChange(ensurePropertiesIn);
 }
 
 core::Message InboxStore::message(int position) const
 {
-    const pugi::xml_node element = messageAt(position);
+    const pugi::xml_node element = xml::childAt(messagesOf(document()), position);
     if (!element)
-        throw Error(QStringLiteral("There is no message number %1").arg(position + 1));
+        throw missingRecord(position);
     return core::readMessage(element);
 }
 
 QList<InboxRow> InboxStore::rows() const
 {
     QList<InboxRow> result;
-    for (pugi::xml_node message = nextMessage(messages().first_child()); message;
+    for (pugi::xml_node message = nextMessage(messagesOf(document()).first_child()); message;
          message = nextMessage(message.next_sibling()))
         result.append(inboxRowOf(message, int(result.size()) + 1));
     return result;
@@ -157,54 +156,61 @@ QList<InboxRow> InboxStore::rows() const
 
 InboxRow InboxStore::rowAt(int position) const
 {
-    const pugi::xml_node list = messages();
-    if (m_cursor.revision != revision() || m_cursor.list != list || m_cursor.position > position || !m_cursor.message)
-        m_cursor = {revision(), list, nextMessage(list.first_child()), 0};
-    while (m_cursor.message && m_cursor.position < position) {
-        m_cursor.message = nextMessage(m_cursor.message.next_sibling());
-        ++m_cursor.position;
+    const pugi::xml_node list = messagesOf(document());
+    Cursor &cursor = *m_cursor;
+    if (cursor.revision != revision() || cursor.list != list || cursor.position > position || !cursor.message)
+        cursor = {revision(), list, nextMessage(list.first_child()), 0};
+    while (cursor.message && cursor.position < position) {
+        cursor.message = nextMessage(cursor.message.next_sibling());
+        ++cursor.position;
     }
-    if (position < 0 || !m_cursor.message)
-        throw Error(QStringLiteral("There is no message number %1").arg(position + 1));
-    return inboxRowOf(m_cursor.message, position + 1);
+    if (position < 0 || !cursor.message)
+        throw missingRecord(position);
+    return inboxRowOf(cursor.message, position + 1);
 }
 
 InboxMessage InboxStore::shownMessage(int position) const
 {
-    const pugi::xml_node found = position >= 0 ? messageAt(position) : pugi::xml_node();
+    const pugi::xml_node found = messageAt(document(), position);
     if (!found)
-        throw Error(QStringLiteral("There is no message number %1").arg(position + 1));
+        throw missingRecord(position);
     return inboxMessageOf(found);
 }
 
-void InboxStore::appendMessage(const pugi::xml_node &message, const QString *guidText)
+core::StoredBodies InboxStore::bodies() const
 {
-    pugi::xml_node list = ensureMessages();
-    pugi::xml_node copy = list.append_copy(message);
+    return core::storedBodies(messageAt(document(), 0));
+}
+
+void InboxStore::appendMessage(const core::ParsedMessageFile &file, const QString *guidText)
+{
+    platform::XmlDocument &stored = document();
+    pugi::xml_node list = ensureMessagesElement(stored);
+    pugi::xml_node copy = list.append_copy(core::messageElement(file.document()));
     xml::writeAttribute(copy, "Read", kUnread);
     if (guidText)
         xml::writeAttribute(copy, "GUID", *guidText);
     // Taken again after a reload, unless the other copy of the store took the same message.
     auto kept = std::make_shared<pugi::xml_document>();
     kept->append_copy(copy);
-    m_document.recordChange([kept](platform::XmlDocument &document) {
-        const pugi::xml_node stored = kept->first_child();
-        pugi::xml_node target = ensureMessagesIn(document);
-        const char *guid = stored.attribute("GUID").value();
+    stored.recordChange([kept](platform::XmlDocument &reloaded) {
+        const pugi::xml_node message = kept->first_child();
+        pugi::xml_node target = ensureMessagesIn(reloaded);
+        const char *guid = message.attribute("GUID").value();
         if (target && !(*guid && holdsGuid(target, guid)))
-            target.append_copy(stored);
+            target.append_copy(message);
     });
-    m_ids.appended(generation());
+    recordAppended();
     raiseRevision();
 }
 
 void InboxStore::markRead(int position)
 {
-    pugi::xml_node message = messageAt(position);
+    pugi::xml_node message = messageAt(document(), position);
     if (!message || xml::attributeText(message, "Read") != kUnread)
         return;
     xml::writeAttribute(message, "Read", kRead);
-    m_document.recordChange([identity = xml::identityOf(message, kReadMark)](platform::XmlDocument &document) {
+    document().recordChange([identity = xml::identityOf(message, kReadMark)](platform::XmlDocument &document) {
         pugi::xml_node found = xml::childWithIdentity(messagesOf(document), identity, kReadMark);
         if (found && xml::attributeText(found, "Read") == kUnread)
             xml::writeAttribute(found, "Read", kRead);
@@ -214,35 +220,7 @@ void InboxStore::markRead(int position)
 
 void InboxStore::deleteAt(int position)
 {
-    m_document.checkWritable();
-    pugi::xml_node list = messages();
-    const pugi::xml_node message = xml::childAt(list, position);
-    if (!message)
-        throw Error(QStringLiteral("There is no message number %1").arg(position + 1));
-    m_document.recordChange([identity = xml::identityOf(message, kReadMark)](platform::XmlDocument &document) {
-        pugi::xml_node messages = messagesOf(document);
-        if (const pugi::xml_node found = xml::childWithIdentity(messages, identity, kReadMark))
-            messages.remove_child(found);
-    });
-    list.remove_child(message);
-    m_ids.removed(position, generation());
-    raiseRevision();
-    save();
-}
-
-std::optional<platform::RecordId> InboxStore::recordId(int position) const
-{
-    return m_ids.at(position, count(), generation());
-}
-
-std::vector<platform::RecordId> InboxStore::recordIds() const
-{
-    return m_ids.all(count(), generation());
-}
-
-std::optional<int> InboxStore::positionOf(platform::RecordId id) const
-{
-    return m_ids.positionOf(id, count(), generation());
+    removeRecord(position, kReadMark);
 }
 
 KnownMessageGuids &InboxStore::knownMessageGuids()
@@ -252,7 +230,7 @@ KnownMessageGuids &InboxStore::knownMessageGuids()
     m_knownGuids.clear();
     m_knownGeneration = generation();
     m_knownBuilt = true;
-    for (pugi::xml_node message = messages().first_child(); message; message = message.next_sibling()) {
+    for (pugi::xml_node message = messagesOf(document()).first_child(); message; message = message.next_sibling()) {
         if (message.type() != pugi::node_element)
             continue;
         const pugi::xml_attribute guid = message.attribute("GUID");

@@ -8,10 +8,10 @@
 #include "addressbook/AddressCollector.h"
 #include "core/Message.h"
 #include "core/MessageFileNames.h"
+#include "platform/Errors.h"
 #include "platform/NoReplaceRename.h"
 #include "platform/FileNames.h"
 #include "platform/Paths.h"
-#include "platform/XmlDocument.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -48,7 +48,7 @@ struct MailCheck::FolderScan
     struct Parsed
     {
         FileRead read;
-        std::unique_ptr<platform::XmlDocument> document;
+        std::unique_ptr<core::ParsedMessageFile> document;
         core::MessageFile message;
     };
 
@@ -100,8 +100,8 @@ bool MailCheck::start(const addressbook::MailSettings &settings)
     m_scan.reset();
     m_taken.clear();
     // Mail taken into a store that cannot be saved would be lost with its deleted files.
-    if (m_store.document().isReadOnly()) {
-        m_result.notices.append(errorNotice(Notice::Code::StoreReadOnly, m_store.document().readOnlyReason()));
+    if (m_store.isReadOnly()) {
+        m_result.notices.append(errorNotice(Notice::Code::StoreReadOnly, m_store.readOnlyReason()));
         m_phase = Phase::Refused;
     } else {
         m_phase = Phase::Collecting;
@@ -299,7 +299,7 @@ MailCheck::FileOutcome MailCheck::takeFile(FileRead read)
             m_notRemoved.erase(known);
         }
     }
-    auto document = std::make_unique<platform::XmlDocument>();
+    auto document = std::make_unique<core::ParsedMessageFile>();
     try {
         document->loadFromBytes(std::move(read.bytes), read.path);
     } catch (const XmlError &error) {
@@ -311,7 +311,7 @@ MailCheck::FileOutcome MailCheck::takeFile(FileRead read)
         m_unreadable.remove(read.path);
     const QString &fileName = m_scan->files.at(index).name;
     // The body stays in the document: the store copies the Message element as it is.
-    core::MessageFile parsed = core::readMessageFile(*document, core::MessageParts::WithoutBody);
+    core::MessageFile parsed = document->read(core::MessageParts::WithoutBody);
     switch (addresseeOf(fileName, parsed.message ? parsed.message->to : QStringList(), m_settings.yourName)) {
     case Addressee::Other:
         break; // another user's whose name starts with this one's: left where it is
@@ -351,7 +351,7 @@ void MailCheck::end()
     // files stay for the next check, which no longer knows their messages.
     if (m_taken.isEmpty() || !storeReplaced()) {
         try {
-            if (m_store.document().isActive())
+            if (m_store.isActive())
                 m_store.save();
             removeTakenFiles(m_result);
         } catch (const Error &error) {
@@ -377,7 +377,7 @@ bool MailCheck::storeReplaced() const
     return m_store.generation() != m_storeGeneration;
 }
 
-void MailCheck::handle(const platform::XmlDocument &file, const core::MessageFile &parsed, const FileRead &read,
+void MailCheck::handle(const core::ParsedMessageFile &file, const core::MessageFile &parsed, const FileRead &read,
                        const QString &folder, bool shared, CheckResult &result)
 {
     if (shared) {
@@ -403,7 +403,7 @@ void MailCheck::handle(const platform::XmlDocument &file, const core::MessageFil
     m_taken.append({read.path, read.identity});
 }
 
-void MailCheck::takeIn(const platform::XmlDocument &file, const core::MessageFile &parsed, const QString &path,
+void MailCheck::takeIn(const core::ParsedMessageFile &file, const core::MessageFile &parsed, const QString &path,
                        const QString &folder, CheckResult &result)
 {
     const QString guid = parsed.guid.value_or(QString());
@@ -423,7 +423,7 @@ void MailCheck::takeIn(const platform::XmlDocument &file, const core::MessageFil
     bool stored = false;
     if (parsed.hasSystem && parsed.message && !parsed.active) {
         // The store keeps the Message element as the sender wrote it.
-        m_store.appendMessage(core::messageElement(file), parsed.guid ? &guid : nullptr);
+        m_store.appendMessage(file, parsed.guid ? &guid : nullptr);
         ++result.stored;
         stored = true;
         if (m_retrieval)

@@ -22,10 +22,7 @@ class AddressCollector;
 
 namespace corvane::core {
 struct MessageFile;
-}
-
-namespace corvane::platform {
-class XmlDocument;
+class ParsedMessageFile;
 }
 
 namespace corvane::receiving {
@@ -138,9 +135,9 @@ private:
     void finish();
     // Takes the file in; a shared copy only when its message is still missing and the copy has
     // settled.
-    void handle(const platform::XmlDocument &file, const core::MessageFile &parsed, const FileRead &read,
+    void handle(const core::ParsedMessageFile &file, const core::MessageFile &parsed, const FileRead &read,
                 const QString &folder, bool shared, CheckResult &result);
-    void takeIn(const platform::XmlDocument &file, const core::MessageFile &parsed, const QString &path,
+    void takeIn(const core::ParsedMessageFile &file, const core::MessageFile &parsed, const QString &path,
                 const QString &folder, CheckResult &result);
     enum class SetAside { AfterGraceTime, AtOnce };
     // Remembers a file that does not parse (or is too large to be a message file); true when it

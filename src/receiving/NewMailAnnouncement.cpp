@@ -3,7 +3,6 @@
 #include "InboxStore.h"
 
 #include "platform/Paths.h"
-#include "platform/XmlNodes.h"
 
 #include <algorithm>
 
@@ -12,8 +11,6 @@
 #include <QTimer>
 
 namespace corvane::receiving {
-
-namespace xml = platform::xml;
 
 QList<ArrivedMessage> arrivedSince(const InboxStore &store, int firstPosition)
 {

@@ -2,6 +2,7 @@
 
 #include "SentStore.h"
 
+#include "platform/Errors.h"
 #include "platform/UiThread.h"
 
 #include <QDir>
@@ -70,7 +71,7 @@ bool ComposeSend::send(const Draft &draft, const addressbook::MailSettings &sett
     try {
         // A send ends by recording the message in Sent Items: a store that could not be read is
         // refused before anything is delivered.
-        m_sent.document().checkSavable();
+        m_sent.checkSavable();
     } catch (const Error &error) {
         const Notice refused{Notice::Code::SendFailed, Notice::Kind::Error,
                              QStringLiteral("The message was not sent: ") + error.message(), false};

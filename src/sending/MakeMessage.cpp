@@ -5,11 +5,8 @@
 #include "core/MessageFileNames.h"
 #include "platform/FileNames.h"
 #include "platform/Paths.h"
-#include "platform/XmlNodes.h"
 
 namespace corvane::sending {
-
-namespace xml = platform::xml;
 
 namespace {
 

@@ -9,8 +9,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <pugixml.hpp>
-
 #include <optional>
 
 namespace corvane::sending {

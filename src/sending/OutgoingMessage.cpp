@@ -10,8 +10,7 @@
 namespace corvane::sending {
 
 OutgoingMessage::OutgoingMessage()
-    : XMLOut(core::messageFileTemplate()),
-      m_newGuid([]() -> std::optional<QUuid> { return QUuid::createUuid(); }),
+    : m_newGuid([]() -> std::optional<QUuid> { return QUuid::createUuid(); }),
       m_now([] { return QDateTime::currentDateTime(); })
 {
 }
@@ -37,7 +36,7 @@ void OutgoingMessage::CreateMessageFileExecute(bool active, const Draft &draft,
         message.attachments.append({QFileInfo(path).fileName(), QString()});
     message.date = platform::dateTimeText(m_now());
     message.bodyRtf = draft.rtfBody;
-    core::writeMessageFile(XMLOut, {message, true, active, guidText(), platform::programVersion()});
+    XMLOut = {message, true, active, guidText(), platform::programVersion()};
 }
 
 } // namespace corvane::sending

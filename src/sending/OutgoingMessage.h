@@ -3,7 +3,7 @@
 #include "Draft.h"
 
 #include "addressbook/MailSettings.h"
-#include "platform/XmlDocument.h"
+#include "core/Message.h"
 
 #include <QDateTime>
 #include <QUuid>
@@ -13,7 +13,7 @@
 
 namespace corvane::sending {
 
-// The outgoing message document XMLOut with the identifier of the next message. Edits of the
+// The outgoing message XMLOut with the identifier of the next message. Edits of the
 // compose pane set NewGuidNeeded; the next creation then draws a new MessageGuid.
 class OutgoingMessage
 {
@@ -30,7 +30,8 @@ public:
     void setGuidSource(std::function<std::optional<QUuid>()> source) { m_newGuid = std::move(source); }
     void setClock(std::function<QDateTime()> now) { m_now = std::move(now); }
 
-    platform::XmlDocument XMLOut;
+    // The message file as it was last built; its bytes are core::messageFileBytes(XMLOut).
+    core::MessageFile XMLOut;
     QUuid MessageGuid;          // all zero until the first identifier is drawn
     bool NewGuidNeeded = false;
 

@@ -7,6 +7,7 @@
 #include "addressbook/AddressCollector.h"
 #include "addressbook/AddressEditing.h"
 #include "core/MessageFileNames.h"
+#include "platform/Errors.h"
 #include "platform/FileNames.h"
 #include "platform/UiThread.h"
 
@@ -80,9 +81,9 @@ bool SendAction::SendiExecute(const Draft &message, const addressbook::MailSetti
     try {
         if (const auto refused = refusal(m_message)) {
             m_result.notices.append(*refused);
-        } else if (m_sent.document().isReadOnly()) {
+        } else if (m_sent.isReadOnly()) {
             // Sent and not recorded, the message would be missing from Sent Items.
-            m_result.notices.append({Notice::Code::StoreReadOnly, Notice::Kind::Warning, m_sent.document().readOnlyReason(), true});
+            m_result.notices.append({Notice::Code::StoreReadOnly, Notice::Kind::Warning, m_sent.readOnlyReason(), true});
         } else {
             // The folders are found by the collection's probes; the send goes on when it ends.
             const QMetaObject::Connection collected = connect(
@@ -126,7 +127,7 @@ void SendAction::deliver(const addressbook::RecipientList &targets)
 {
     platform::startOnWorker(
         m_worker, this,
-        [bytes = m_outgoing.XMLOut.toBytes(), names = m_message.recipients, targets] {
+        [bytes = core::messageFileBytes(m_outgoing.XMLOut), names = m_message.recipients, targets] {
             return SendExecute(bytes, names, targets);
         },
         [this](const std::function<DeliveryReport()> &report) { record(report); });

@@ -1,6 +1,8 @@
 #include "SentStore.h"
 
+#include "core/MessageXml.h"
 #include "platform/Errors.h"
+#include "platform/XmlDocument.h"
 #include "platform/XmlNodes.h"
 
 #include <QFileInfo>
@@ -11,7 +13,15 @@ namespace corvane::sending {
 
 namespace xml = platform::xml;
 
-SentStore::SentStore(platform::XmlDocument &document, QObject *parent) : StoreRevision(parent), m_document(document) {}
+namespace {
+
+constexpr platform::XmlStore::Records kRecords{"Messages", "There is no message number %1"};
+
+} // namespace
+
+SentStore::SentStore(QObject *parent) : XmlStore(kRecords, initialContent(), parent) {}
+
+SentStore::SentStore(platform::XmlDocument &document, QObject *parent) : XmlStore(kRecords, document, parent) {}
 
 QStringList SentStore::initialContent()
 {
@@ -20,112 +30,70 @@ QStringList SentStore::initialContent()
             QStringLiteral("</Sentbox>")};
 }
 
-void SentStore::open(const QString &path)
-{
-    openDocument(m_document, path);
-}
-
-pugi::xml_node SentStore::messages() const
-{
-    return xml::childByName(m_document.root(), "Messages");
-}
-
 namespace {
+
+pugi::xml_node messagesOf(const platform::XmlDocument &document)
+{
+    return xml::childByName(document.root(), "Messages");
+}
 
 pugi::xml_node messagesIn(platform::XmlDocument &document)
 {
-    pugi::xml_node list = xml::childByName(document.root(), "Messages");
-    pugi::xml_node root = document.root();
-    if (!list && root)
-        list = xml::appendChild(root, "Messages");
-    return list;
+    return xml::ensureChild(document.root(), "Messages");
 }
 
 } // namespace
 
-void SentStore::SentboxFill(const platform::XmlDocument &outgoing, const QStringList &attachmentPaths)
+void SentStore::SentboxFill(const core::MessageFile &file, const QStringList &attachmentPaths)
 {
-    m_document.checkWritable();
-    const core::MessageFile file = core::readMessageFile(outgoing);
+    platform::XmlDocument &stored = document();
+    stored.checkWritable();
     if (!file.message)
         throw XmlError(QStringLiteral("The outgoing message has no Message element"));
-    pugi::xml_node list = messages();
-    if (!list) {
-        pugi::xml_node root = m_document.root();
-        if (!root)
-            throw XmlError(QStringLiteral("The Sent Items store has no root element"));
-        list = xml::appendChild(root, "Messages");
-    }
+    pugi::xml_node list = messagesIn(stored);
+    if (!list)
+        throw XmlError(QStringLiteral("The Sent Items store has no root element"));
     core::Message message = *file.message;
     message.guid = file.guid.value_or(QString());
     message.attachments.clear();
     for (const QString &path : attachmentPaths)
         message.attachments.append({QString(), path});
-    const pugi::xml_node stored = xml::appendChild(list, "Message");
-    core::writeMessage(stored, message);
+    const pugi::xml_node element = xml::appendChild(list, "Message");
+    core::writeMessage(element, message);
     auto kept = std::make_shared<pugi::xml_document>();
-    kept->append_copy(stored);
-    m_document.recordChange([kept](platform::XmlDocument &document) {
-        if (pugi::xml_node target = messagesIn(document))
+    kept->append_copy(element);
+    stored.recordChange([kept](platform::XmlDocument &reloaded) {
+        if (pugi::xml_node target = messagesIn(reloaded))
             target.append_copy(kept->first_child());
     });
-    m_ids.appended(m_document.generation());
+    recordAppended();
     raiseRevision();
-    saveDocument(m_document);
-}
-
-int SentStore::count() const
-{
-    return xml::childCount(messages());
+    save();
 }
 
 core::Message SentStore::message(int position) const
 {
-    const pugi::xml_node element = xml::childAt(messages(), position);
+    const pugi::xml_node element = xml::childAt(messagesOf(document()), position);
     if (!element)
-        throw Error(QStringLiteral("There is no message number %1").arg(position + 1));
+        throw missingRecord(position);
     return core::readMessage(element);
 }
 
 void SentStore::deleteAt(int position)
 {
-    m_document.checkWritable();
-    pugi::xml_node list = messages();
-    const pugi::xml_node message = xml::childAt(list, position);
-    if (!message)
-        throw Error(QStringLiteral("There is no message number %1").arg(position + 1));
-    m_document.recordChange([identity = xml::identityOf(message)](platform::XmlDocument &document) {
-        pugi::xml_node messages = xml::childByName(document.root(), "Messages");
-        if (const pugi::xml_node found = xml::childWithIdentity(messages, identity))
-            messages.remove_child(found);
-    });
-    list.remove_child(message);
-    m_ids.removed(position, m_document.generation());
-    raiseRevision();
-    saveDocument(m_document);
+    removeRecord(position);
 }
 
-std::optional<platform::RecordId> SentStore::recordId(int position) const
+core::StoredBodies SentStore::bodies() const
 {
-    return m_ids.at(position, count(), m_document.generation());
+    return core::storedBodies(messagesOf(document()).first_child());
 }
-
-std::vector<platform::RecordId> SentStore::recordIds() const
-{
-    return m_ids.all(count(), m_document.generation());
-}
-
-std::optional<int> SentStore::positionOf(platform::RecordId id) const
-{
-    return m_ids.positionOf(id, count(), m_document.generation());
-}
-
 
 QList<SentRow> SentStore::rows() const
 {
     QList<SentRow> result;
     int number = 0;
-    for (pugi::xml_node message = messages().first_child(); message; message = message.next_sibling()) {
+    for (pugi::xml_node message = messagesOf(document()).first_child(); message; message = message.next_sibling()) {
         if (message.type() != pugi::node_element)
             continue;
         const core::Message sent = core::readMessage(message, core::MessageParts::WithoutBody);

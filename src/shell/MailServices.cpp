@@ -39,11 +39,11 @@ core::Notice copyFailedNotice(const platform::CopyFailure &failure)
     return core::Notice::error(core::Notice::Code::CopyFailed, text);
 }
 
-MailServices::MailServices(Stores &documents, int probeTimeoutMs)
-    : stores(documents),
-      addresses(documents.address),
-      inbox(documents.inbox),
-      sent(documents.sent),
+MailServices::MailServices(Stores &profileStores, int probeTimeoutMs)
+    : stores(profileStores),
+      addresses(profileStores.address),
+      inbox(profileStores.inbox),
+      sent(profileStores.sent),
       probes(probeTimeoutMs),
       collector(addresses, probes),
       send(outgoing, sent, collector),

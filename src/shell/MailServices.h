@@ -27,7 +27,7 @@ addressbook::MailSettings mailSettingsFrom(const Settings &settings);
 // the tool prints it.
 core::Notice copyFailedNotice(const platform::CopyFailure &failure);
 
-// The mail logic of one profile over its three store documents: the window and the command-line
+// The mail logic of one profile over its three stores: the window and the command-line
 // tool compose the same objects, so both send and check in exactly the same way.
 class MailServices
 {
@@ -36,13 +36,13 @@ public:
     MailServices(const MailServices &) = delete;
     MailServices &operator=(const MailServices &) = delete;
 
-    // The store documents the services work on.
+    // The stores the services work on.
     Stores &stores;
     // Attachment copies outlive a send or a check; they are waited for before the program ends.
     platform::BackgroundCopies copies;
-    addressbook::AddressStore addresses;
-    receiving::InboxStore inbox;
-    sending::SentStore sent;
+    addressbook::AddressStore &addresses;
+    receiving::InboxStore &inbox;
+    sending::SentStore &sent;
     receiving::InboxProbes probes;
     addressbook::AddressCollector collector;
     sending::OutgoingMessage outgoing;

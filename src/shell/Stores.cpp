@@ -16,19 +16,12 @@
 
 namespace corvane::shell {
 
-Stores::Stores()
-    : inbox(receiving::InboxStore::initialContent()),
-      address(addressbook::AddressStore::initialContent()),
-      sent(sending::SentStore::initialContent())
-{
-}
-
 QStringList Stores::readOnlyReasons() const
 {
     QStringList reasons;
-    for (const platform::XmlDocument *document : {&inbox, &address, &sent})
-        if (document->isReadOnly())
-            reasons.append(document->readOnlyReason());
+    for (const platform::XmlStore *store : std::initializer_list<const platform::XmlStore *>{&inbox, &address, &sent})
+        if (store->isReadOnly())
+            reasons.append(store->readOnlyReason());
     return reasons;
 }
 
@@ -44,10 +37,10 @@ QString StoreLocks::lockPathFor(const QString &storePath)
     return info.path() + u'/' + platform::temporaryFilePrefix() + info.fileName() + QStringLiteral(".lock");
 }
 
-void StoreLocks::claim(platform::XmlDocument &document, const QString &storePath)
+void StoreLocks::claim(platform::XmlStore &claimed, const QString &storePath)
 {
     const QString lockPath = lockPathFor(storePath);
-    std::unique_ptr<platform::SessionLock> &held = m_locks[&document];
+    std::unique_ptr<platform::SessionLock> &held = m_locks[&claimed];
     if (held && held->isHeld() && held->path() == lockPath)
         return;
     held = std::make_unique<platform::SessionLock>(lockPath);
@@ -55,11 +48,11 @@ void StoreLocks::claim(platform::XmlDocument &document, const QString &storePath
     const QString folder = QDir::toNativeSeparators(QFileInfo(storePath).absolutePath());
     switch (held->take()) {
     case platform::SessionLock::Outcome::Taken:
-        document.setReadOnly({});
+        claimed.setReadOnly({});
         break;
     case platform::SessionLock::Outcome::HeldElsewhere: {
         const QString who = held->holder();
-        document.setReadOnly(
+        claimed.setReadOnly(
             QCoreApplication::translate("StoreLocks",
                                         "%1 is open in another copy of Corvane%2, which shares the folder %3. It "
                                         "is open read-only here: nothing is saved into it. Close the other copy "
@@ -70,7 +63,7 @@ void StoreLocks::claim(platform::XmlDocument &document, const QString &storePath
         break;
     }
     case platform::SessionLock::Outcome::Refused:
-        document.setReadOnly(QCoreApplication::translate("StoreLocks",
+        claimed.setReadOnly(QCoreApplication::translate("StoreLocks",
                                                          "Corvane cannot write in the folder %1 (%2), so %3 is open "
                                                          "read-only: nothing is saved into it. Choose a folder you "
                                                          "may write in Settings.")
@@ -129,17 +122,11 @@ QString sentStorePath(const Settings &settings)
 
 namespace {
 
-void openStore(platform::XmlDocument &document, const QString &path, StoreLocks &locks)
+void openStore(platform::XmlStore &store, const QString &path, StoreLocks &locks)
 {
-    // Changes not yet saved (read marks) are saved into the file they were made on before that
-    // file is loaded again or the store moves to another folder.
-    if (document.hasPendingChanges() && !document.isReadOnly() && !document.fileName().isEmpty())
-        document.save();
-    locks.claim(document, path);
-    document.activate();
-    if (!platform::fileExists(path))
-        document.saveTo(path);
-    document.loadFromFile(path);
+    store.saveUnsavedChanges();
+    locks.claim(store, path);
+    store.open(path);
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "addressbook/AddressStore.h"
 #include "platform/FolderLock.h"
-#include "platform/XmlDocument.h"
 #include "receiving/InboxStore.h"
 #include "sending/SentStore.h"
 
@@ -32,24 +31,22 @@ public:
 
     // The lock folder of a store file: in the store's folder, named after the file.
     static QString lockPathFor(const QString &storePath);
-    // Takes the lock for the store at path (releasing the one the document held elsewhere), and
-    // makes the document writable or read-only accordingly.
-    void claim(platform::XmlDocument &document, const QString &storePath);
+    // Takes the lock for the store at path (releasing the one the store held elsewhere), and
+    // makes the store writable or read-only accordingly.
+    void claim(platform::XmlStore &store, const QString &storePath);
 
 private:
     void refreshAll();
-    std::map<const platform::XmlDocument *, std::unique_ptr<platform::SessionLock>> m_locks;
+    std::map<const platform::XmlStore *, std::unique_ptr<platform::SessionLock>> m_locks;
     QTimer m_refresh;
 };
 
 // The three local stores held in memory for the whole run, each with its built-in initial content.
 struct Stores
 {
-    Stores();
-
-    platform::XmlDocument inbox;   // "InBox.cvi": root Inbox
-    platform::XmlDocument address; // "address list.cva": root Addressbook
-    platform::XmlDocument sent;    // "Sent Items.cva": root Sentbox
+    receiving::InboxStore inbox;      // "InBox.cvi": root Inbox
+    addressbook::AddressStore address; // "address list.cva": root Addressbook
+    sending::SentStore sent;           // "Sent Items.cva": root Sentbox
     StoreLocks locks;
 
     // Why each read-only store is so, for the user; empty when all three may be written.

@@ -4,6 +4,8 @@
 #include "support/OpenedStore.h"
 #include "support/RevisionSteps.h"
 
+#include "platform/XmlDocument.h"
+
 #include <gtest/gtest.h>
 
 using corvane::addressbook::AddressEntry;

@@ -1,4 +1,4 @@
-#include "core/Message.h"
+#include "core/MessageXml.h"
 
 #include "platform/XmlDocument.h"
 
@@ -25,15 +25,13 @@ TEST(Message, AMessageFileRoundTripsThroughItsBytes)
 {
     const core::MessageFile written{markupMessage(), true, false,
                                     QStringLiteral("{6F9619FF-8B86-D011-B42D-00C04FC964FF}"), QStringLiteral("3.0.0.0")};
-    platform::XmlDocument document;
-    core::writeMessageFile(document, written);
-    platform::XmlDocument reread;
-    reread.loadFromBytes(document.toBytes(), QStringLiteral("round trip"));
-    EXPECT_EQ(core::readMessageFile(reread), written);
+    core::ParsedMessageFile reread;
+    reread.loadFromBytes(core::messageFileBytes(written), QStringLiteral("round trip"));
+    EXPECT_EQ(reread.read(), written);
 
     core::MessageFile headers = written;
     headers.message->bodyRtf.clear();
-    EXPECT_EQ(core::readMessageFile(reread, core::MessageParts::WithoutBody), headers);
+    EXPECT_EQ(reread.read(core::MessageParts::WithoutBody), headers);
 }
 
 // A store's copy carries its GUID on the Message; Sent Items name attachments by their full path.

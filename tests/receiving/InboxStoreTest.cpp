@@ -5,15 +5,19 @@
 
 #include "support/OpenedStore.h"
 #include "support/QtPrinters.h"
+#include "support/ReceivedFile.h"
 #include "support/RevisionSteps.h"
 #include "support/StoreTexts.h"
 #include "support/TempFolder.h"
+
+#include "platform/XmlDocument.h"
 
 #include <gtest/gtest.h>
 
 using namespace corvane::receiving;
 using corvane::platform::XmlDocument;
 using corvane::test::inboxMessage;
+using corvane::test::receivedFile;
 using corvane::test::TempFolder;
 
 namespace {
@@ -22,10 +26,7 @@ struct InboxStoreTest : ::testing::Test, corvane::test::OpenedStore<InboxStore>
 {
     void addMessage(const char *subject, const QString *guid)
     {
-        XmlDocument file;
-        file.setContent({QStringLiteral("<Corvane><Message><Subject Text=\"%1\"/></Message></Corvane>")
-                             .arg(QString::fromUtf8(subject))});
-        store.appendMessage(file.root().child("Message"), guid);
+        store.appendMessage(receivedFile("<Message><Subject Text=\"" + QByteArray(subject) + "\"/></Message>"), guid);
     }
     QString subjectAt(int position) const { return store.rowAt(position).subject; }
 };
@@ -185,10 +186,7 @@ struct SharedInboxTest : ::testing::Test
     }
     static void take(InboxStore &store, const char *subject, const QString &guid)
     {
-        XmlDocument file;
-        file.setContent({QStringLiteral("<Corvane><Message><Subject Text=\"%1\"/></Message></Corvane>")
-                             .arg(QString::fromUtf8(subject))});
-        store.appendMessage(file.root().child("Message"), &guid);
+        store.appendMessage(receivedFile("<Message><Subject Text=\"" + QByteArray(subject) + "\"/></Message>"), &guid);
     }
     // Subject and read mark of every message in the file.
     QStringList onDisk() const

@@ -12,6 +12,7 @@
 #include "sending/SentStore.h"
 
 #include "platform/BackgroundCopies.h"
+#include "platform/XmlDocument.h"
 #include "platform/XmlNodes.h"
 #include "support/Finished.h"
 #include "support/TempFolder.h"

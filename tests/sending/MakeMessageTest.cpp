@@ -86,8 +86,7 @@ TEST(MakeMessage, ForwardLeavesOutNamesThatReachBeyondTheOwnInboxAndSaysSo)
 TEST(MakeMessage, ReopenRestoresRecipientsSubjectBodyAndFullPathsFromSentItems)
 {
     test::TempFolder temp;
-    platform::XmlDocument document{SentStore::initialContent()};
-    SentStore sent{document};
+    SentStore sent;
     sent.open(SentStore::pathIn(temp.path()));
     OutgoingMessage outgoing;
     const Draft draft{{QStringLiteral("Bob"), QStringLiteral("Bob"), QStringLiteral("Carl")},

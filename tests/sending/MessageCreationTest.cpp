@@ -47,13 +47,13 @@ TEST_F(MessageCreationTest, BuildsTheMessageFileExactly)
         + "\"/><Body>{\\rtf1 &lt;b&gt;&amp;}</Body></Message>"
           "<System Active=\"False\" GUID=\"{6F9619FF-8B86-D011-B42D-00C04FC96401}\"><Version Number=\"3.0.0.0\"/>"
           "</System></Corvane>";
-    EXPECT_EQ(outgoing.XMLOut.toBytes(), expected);
+    EXPECT_EQ(core::messageFileBytes(outgoing.XMLOut), expected);
 }
 
 TEST_F(MessageCreationTest, EmptyListsAndSubjectStillHaveTheirElements)
 {
     outgoing.CreateMessageFileExecute(true, {}, settings);
-    const QByteArray bytes = outgoing.XMLOut.toBytes();
+    const QByteArray bytes = core::messageFileBytes(outgoing.XMLOut);
     EXPECT_TRUE(bytes.contains("<To/><From Name=\"Ann\"/><Subject Text=\"\"/><Attachments/>"));
     EXPECT_TRUE(bytes.contains("Active=\"True\""));
     EXPECT_TRUE(bytes.contains("<Body/>") || bytes.contains("<Body></Body>"));
@@ -63,18 +63,18 @@ TEST_F(MessageCreationTest, TheIdentifierChangesOnlyAfterAnEdit)
 {
     const Draft draft{{QStringLiteral("Bob")}, QStringLiteral("s"), {}, {}};
     outgoing.CreateMessageFileExecute(false, draft, settings);
-    EXPECT_EQ(core::readMessageFile(outgoing.XMLOut).guid, QStringLiteral("{00000000-0000-0000-0000-000000000000}"));
+    EXPECT_EQ(outgoing.XMLOut.guid, QStringLiteral("{00000000-0000-0000-0000-000000000000}"));
 
     outgoing.NewGuidNeeded = true;
     outgoing.CreateMessageFileExecute(false, draft, settings);
-    const QString first = core::readMessageFile(outgoing.XMLOut).guid.value_or(QString());
+    const QString first = outgoing.XMLOut.guid.value_or(QString());
     outgoing.NewGuidNeeded = false; // the end of a send
     outgoing.CreateMessageFileExecute(false, draft, settings);
-    EXPECT_EQ(core::readMessageFile(outgoing.XMLOut).guid, first);
+    EXPECT_EQ(outgoing.XMLOut.guid, first);
 
     outgoing.NewGuidNeeded = true;
     outgoing.CreateMessageFileExecute(false, draft, settings);
-    EXPECT_NE(core::readMessageFile(outgoing.XMLOut).guid, first);
+    EXPECT_NE(outgoing.XMLOut.guid, first);
     EXPECT_EQ(drawn, 2);
 }
 
@@ -97,9 +97,9 @@ TEST_F(MessageCreationTest, NothingOfAnEarlierMessageSurvivesAndTextsRoundTrip)
     const Draft second{{QStringLiteral("C & <D>")}, QStringLiteral("a < b & \"c\""), {}, QStringLiteral("{\\rtf1 x}")};
     outgoing.CreateMessageFileExecute(false, second, settings);
 
-    platform::XmlDocument reread;
-    reread.loadFromBytes(outgoing.XMLOut.toBytes());
-    const core::Message content = *core::readMessageFile(reread).message;
+    core::ParsedMessageFile reread;
+    reread.loadFromBytes(core::messageFileBytes(outgoing.XMLOut), QStringLiteral("sent"));
+    const core::Message content = *reread.read().message;
     EXPECT_EQ(content.to, second.recipients);
     EXPECT_EQ(content.subject, second.subject);
     EXPECT_EQ(content.from, settings.yourName);

@@ -34,10 +34,8 @@ struct RecordingAttachments : AttachmentSender
 struct SendActionTest : ::testing::Test
 {
     test::TempFolder temp;
-    platform::XmlDocument addressDocument{addressbook::AddressStore::initialContent()};
-    platform::XmlDocument sentDocument{SentStore::initialContent()};
-    addressbook::AddressStore addresses{addressDocument};
-    SentStore sent{sentDocument};
+    addressbook::AddressStore addresses;
+    SentStore sent;
     test::FakeProbe probe;
     addressbook::AddressCollector collector{addresses, probe};
     OutgoingMessage outgoing;
@@ -130,7 +128,7 @@ TEST_F(SendActionTest, AFailedSentItemsSaveIsReportedInsteadOfMessagesSent)
 
 TEST_F(SendActionTest, AReadOnlySentItemsStoreRefusesTheSendBeforeAnythingIsDelivered)
 {
-    sentDocument.setReadOnly(QStringLiteral("held by another copy"));
+    sent.setReadOnly(QStringLiteral("held by another copy"));
     const SendResult result = run({{QStringLiteral("Bob")}, QStringLiteral("s"), {}, {}});
     EXPECT_EQ(texts(result), QStringList{QStringLiteral("held by another copy")});
     EXPECT_FALSE(result.delivered);

@@ -5,6 +5,8 @@
 #include "support/OpenedStore.h"
 #include "support/RevisionSteps.h"
 
+#include "platform/XmlDocument.h"
+
 #include <gtest/gtest.h>
 
 using namespace corvane;

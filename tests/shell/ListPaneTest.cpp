@@ -3,6 +3,7 @@
 #include "shell/widgets/ListPanes.h"
 
 #include "support/QtPrinters.h"
+#include "support/ReceivedFile.h"
 #include "support/StoreTexts.h"
 
 #include "platform/IniFile.h"
@@ -54,9 +55,8 @@ protected:
 
     void append(const QString &from, const QString &subject, const QByteArray &body = "{\\rtf1 Hello}")
     {
-        XmlDocument file;
-        file.loadFromBytes(inboxMessage(from, subject).replace("{\\rtf1 Hello}", body));
-        store.appendMessage(file.root(), nullptr);
+        store.appendMessage(corvane::test::receivedFile(inboxMessage(from, subject).replace("{\\rtf1 Hello}", body)),
+                            nullptr);
     }
     // The inbox sort stored by a header click.
     void storeSort(int column, int direction)

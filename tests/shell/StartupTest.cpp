@@ -101,16 +101,15 @@ TEST(Startup, ReRunCopiesTheStoreInMemoryIntoANewlyChosenFolder)
     Stores stores;
     Startup startup(app.path(), stores);
     startup.run(StartupRun::Creation);
-    auto addresses = stores.address.root().child("Addresses");
-    addresses.append_child("Address").append_attribute("Name") = "Bob";
-    stores.address.save();
+    stores.address.append({QStringLiteral("Bob"), {}, {}, false});
 
     const QString moved = app.subfolder(QStringLiteral("moved"));
     IniFile(app.file(QStringLiteral("main.ini"))).writeString(keys::settings, keys::addresses, moved);
     ASSERT_TRUE(startup.run(StartupRun::AfterSave).ready);
     EXPECT_EQ(stores.address.fileName(), moved + QStringLiteral("address list.cva"));
     EXPECT_EQ(corvane::test::readFile(moved + QStringLiteral("address list.cva")),
-              QByteArray("<?xml version=\"1.0\"?><Addressbook><Addresses><Address Name=\"Bob\"/></Addresses></Addressbook>"));
+              QByteArray("<?xml version=\"1.0\"?><Addressbook><Addresses><Address Name=\"Bob\" Inbox=\"\" Comment=\"\" "
+                         "Server=\"False\"/></Addresses></Addressbook>"));
 }
 
 TEST(Startup, AFolderWithoutTrailingSeparatorHoldsTheStoreInside)
@@ -186,11 +185,15 @@ TEST(Startup, AStoreThatFailedToLoadIsNeverSavedUntilALoadWorks)
         Stores stores;
         Startup startup(app.path(), stores);
         EXPECT_THROW(startup.run(StartupRun::Creation), corvane::XmlError);
-        corvane::platform::XmlDocument &document = name == kInboxStoreFileName ? stores.inbox
-            : name == kAddressStoreFileName                                      ? stores.address
-                                                                                 : stores.sent;
+        corvane::platform::XmlStore &store = [&]() -> corvane::platform::XmlStore & {
+            if (name == kInboxStoreFileName)
+                return stores.inbox;
+            if (name == kAddressStoreFileName)
+                return stores.address;
+            return stores.sent;
+        }();
         try {
-            document.save();
+            store.save();
             ADD_FAILURE() << name.toStdString() << " was saved over";
         } catch (const corvane::IoError &error) {
             EXPECT_TRUE(error.message().startsWith(QDir::toNativeSeparators(app.file(name)))) << error.message().toStdString();
@@ -201,7 +204,7 @@ TEST(Startup, AStoreThatFailedToLoadIsNeverSavedUntilALoadWorks)
         // Once the file reads again, the store is saved as usual.
         QFile::remove(app.file(name));
         ASSERT_TRUE(startup.run(StartupRun::AfterSave).ready);
-        EXPECT_NO_THROW(document.save());
+        EXPECT_NO_THROW(store.save());
     }
 }
 
@@ -222,7 +225,7 @@ TEST(Startup, ASecondCopyOpensStoresHeldByTheFirstReadOnlyAndSaysWhichFolder)
     ASSERT_EQ(outcome.readOnlyStores.size(), 3);
     for (const QString &reason : outcome.readOnlyStores)
         EXPECT_TRUE(reason.contains(QDir::toNativeSeparators(QDir::cleanPath(app.path())))) << reason.toStdString();
-    corvane::receiving::InboxStore inbox(stores.inbox);
+    corvane::receiving::InboxStore &inbox = stores.inbox;
     EXPECT_THROW(inbox.deleteAt(0), corvane::IoError);
     EXPECT_THROW(stores.address.save(), corvane::IoError);
     EXPECT_EQ(inbox.count(), 1);
@@ -242,7 +245,7 @@ TEST(Startup, SavingTheSettingsKeepsTheReadMarksNotYetSaved)
     Stores stores;
     Startup startup(app.path(), stores);
     ASSERT_TRUE(startup.run(StartupRun::Creation).ready);
-    corvane::receiving::InboxStore inbox(stores.inbox);
+    corvane::receiving::InboxStore &inbox = stores.inbox;
     inbox.markRead(0);
 
     ASSERT_TRUE(startup.run(StartupRun::AfterSave).ready);
@@ -262,7 +265,7 @@ TEST(Startup, ReadMarksNotYetSavedGoIntoTheirOwnStoreWhenSettingsMoveTheInboxDat
     Stores stores;
     Startup startup(app.path(), stores);
     ASSERT_TRUE(startup.run(StartupRun::Creation).ready);
-    corvane::receiving::InboxStore(stores.inbox).markRead(0);
+    stores.inbox.markRead(0);
 
     IniFile(app.file(QStringLiteral("main.ini"))).writeString(keys::settings, keys::inboxData, other);
     ASSERT_TRUE(startup.run(StartupRun::AfterSave).ready);

@@ -8,18 +8,6 @@
 
 namespace corvane::cli {
 
-namespace {
-
-void loadIfPresent(platform::XmlDocument &document, const QString &path)
-{
-    document.activate();
-    document.setFileName(path);
-    if (platform::fileExists(path))
-        document.load();
-}
-
-} // namespace
-
 CliProfile::CliProfile(const QString &folder)
 {
     const QFileInfo info(folder);
@@ -75,11 +63,11 @@ void CliProfile::openForReading()
 {
     // A store whose folder is not set reads as empty.
     if (!m_settings.inboxData.isEmpty())
-        loadIfPresent(m_stores.inbox, shell::inboxStorePath(m_settings));
+        m_stores.inbox.openIfPresent(shell::inboxStorePath(m_settings));
     if (!m_settings.addresses.isEmpty())
-        loadIfPresent(m_stores.address, shell::addressStorePath(m_settings));
+        m_stores.address.openIfPresent(shell::addressStorePath(m_settings));
     if (!m_settings.sentData.isEmpty())
-        loadIfPresent(m_stores.sent, shell::sentStorePath(m_settings));
+        m_stores.sent.openIfPresent(shell::sentStorePath(m_settings));
     m_mail = std::make_unique<shell::MailServices>(m_stores);
 }
 

@@ -26,6 +26,7 @@
 #include "sending/SentStore.h"
 
 #include "core/MessageFileNames.h"
+#include "platform/XmlDocument.h"
 #include "platform/XmlNodes.h"
 #include "support/Finished.h"
 

@@ -11,12 +11,12 @@
 #include "shell/widgets/MainWindow.h"
 
 #include "shell/FakeServices.h"
+#include "support/ReceivedFile.h"
 #include "support/StoreTexts.h"
 
 #include "addressbook/AddressStore.h"
 #include "addressbook/widgets/AddressListPane.h"
 #include "platform/DateText.h"
-#include "platform/XmlDocument.h"
 #include "receiving/InboxStore.h"
 #include "richtext/widgets/RichTextEditor.h"
 #include "sending/ComposeDraft.h"
@@ -76,10 +76,10 @@ void receiveSomeMail(corvane::receiving::InboxStore &store)
     for (const Received &message : mail) {
         const QString date = corvane::platform::dateTimeText(
             today.addDays(-message.daysAgo).addSecs(60 * message.minutesPast8));
-        corvane::platform::XmlDocument file;
-        file.loadFromBytes(corvane::test::inboxMessage(QString::fromUtf8(message.from),
-                                                       QString::fromUtf8(message.subject), message.attachments, date));
-        store.appendMessage(file.root(), nullptr);
+        store.appendMessage(corvane::test::receivedFile(corvane::test::inboxMessage(
+                                QString::fromUtf8(message.from), QString::fromUtf8(message.subject),
+                                message.attachments, date)),
+                            nullptr);
     }
     store.markRead(0);
     store.markRead(1);
@@ -98,14 +98,13 @@ void receiveFormattedMail(corvane::receiving::InboxStore &store, const QString &
         "{\\pntext\\'95\\tab}The printer stays on the {\\cf2 2nd floor}\\par "
         "{\\pntext\\'95\\tab}{\\cf1\\b Keys} are handed out at reception\\par "
         "\\pard\\f0\\fs22\\par Thanks,\\par {\\i Bob}\\par }";
-    corvane::platform::XmlDocument file;
-    file.loadFromBytes("<Message><To><Recipient Name=\"Ann\"/></To><From Name=\"Bob\"/>"
+    store.appendMessage(corvane::test::receivedFile("<Message><To><Recipient Name=\"Ann\"/></To><From Name=\"Bob\"/>"
                        "<Subject Text=\"Plans for the new office\"/><Attachments>"
                        "<Attachment Filename=\"floor-plan.pdf\"/><Attachment Filename=\"moving-list.txt\"/>"
                        "</Attachments><Date Value=\""
                        + corvane::platform::dateTimeText(QDateTime::currentDateTime()).toUtf8()
-                       + "\"/><Body>" + QString::fromLatin1(body).toHtmlEscaped().toUtf8() + "</Body></Message>");
-    store.appendMessage(file.root(), nullptr);
+                       + "\"/><Body>" + QString::fromLatin1(body).toHtmlEscaped().toUtf8() + "</Body></Message>"),
+                        nullptr);
     store.save();
     for (const char *name : {"floor-plan.pdf", "moving-list.txt"}) {
         QFile attached(inbox + QLatin1String(name));

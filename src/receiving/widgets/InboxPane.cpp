@@ -1,7 +1,6 @@
 #include "receiving/widgets/InboxPane.h"
 
 #include "richtext/RtfPlainText.h"
-#include "ui/StoredBodies.h"
 
 #include "receiving/InboxStore.h"
 #include "receiving/MailReading.h"
@@ -75,7 +74,7 @@ ui::ListPane::RowSource InboxPane::rowSource() const
 
 ui::BodyTexts::Source InboxPane::bodySource() const
 {
-    return {m_store.revision(), m_store.count(), ui::storedBodies(m_store.firstMessageElement())};
+    return {m_store.revision(), m_store.count(), m_store.bodies()};
 }
 
 void InboxPane::InboxDeleteMsgExecute()

@@ -1,7 +1,6 @@
 #include "sending/widgets/SentItemsPane.h"
 
 #include "richtext/RtfPlainText.h"
-#include "ui/StoredBodies.h"
 
 #include "sending/SentStore.h"
 
@@ -53,7 +52,7 @@ SentItemsPane::SentItemsPane(SentStore &store, QWidget *parent)
 
 ui::BodyTexts::Source SentItemsPane::bodySource() const
 {
-    return {m_store.revision(), m_store.count(), ui::storedBodies(m_store.firstMessageElement())};
+    return {m_store.revision(), m_store.count(), m_store.bodies()};
 }
 
 void SentItemsPane::DeleteSentIClick()
