@@ -3,6 +3,7 @@
 #include "ReadAhead.h"
 
 #include "addressbook/MailSettings.h"
+#include "addressbook/RecipientList.h"
 #include "core/Notice.h"
 
 #include <QHash>

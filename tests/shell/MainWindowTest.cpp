@@ -25,6 +25,7 @@
 
 #include "platform/BackgroundCopies.h"
 #include "platform/Errors.h"
+#include "platform/XmlDocument.h"
 #include "platform/IniFile.h"
 
 #include "spell/widgets/SpellHighlighter.h"
@@ -622,9 +623,14 @@ TEST(MainWindow, ACheckHeldOnASlowShareRefusesWhatConflictsAndEndsWithStoreListA
     window.listPanes()->inbox()->grid()->setRow(1);
     window.listPanes()->inbox()->deleteAction()->trigger();
     const QList<Notice> &notices = p.fakes.messages.notices;
-    EXPECT_EQ(std::count_if(notices.begin(), notices.end(),
-                            [](const Notice &notice) { return notice.code == Notice::Code::CheckRunning; }),
-              2)
+    // Send says its outcome when it ends, from the event loop.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return std::count_if(notices.begin(), notices.end(),
+                                 [](const Notice &notice) { return notice.code == Notice::Code::CheckRunning; })
+                == 2;
+        },
+        5000))
         << "Send and Delete";
     EXPECT_EQ(window.mail().sent.count(), 0);
 

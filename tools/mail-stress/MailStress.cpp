@@ -130,7 +130,7 @@ int sender(const QStringList &args)
             program.settings);
         const sending::SendResult result =
             test::nextEmission(program.send, &sending::SendAction::finished).value_or(sending::SendResult{});
-        if (!result.notices.isEmpty() && result.notices.last().text == sending::kMessagesSent
+        if (!result.notices.isEmpty() && result.notices.last().code == core::Notice::Code::MessagesSent
             && result.notices.size() == 1)
             continue;
         ++failures;
