@@ -139,6 +139,16 @@ void SendAction::record(const std::function<DeliveryReport()> &report)
         m_result.delivery = report();
         for (const QString &name : std::as_const(m_result.delivery.failedTargets))
             m_result.notices.append({Notice::Code::TargetNotReached, Notice::Kind::Information, kErrorSendingTo + name, false});
+        if (m_result.delivery.written.isEmpty()) {
+            // No folder took the message: it was not sent, so it is neither recorded nor said to be
+            // sent, and the message being written stays unsent work.
+            m_result.notices.append({Notice::Code::SendFailed, Notice::Kind::Error,
+                                     tr("The message was not sent: none of the folders could be written. Send it "
+                                        "again when the shared folders can be reached."),
+                                     true});
+            end();
+            return;
+        }
         m_result.delivered = true;
         m_sent.SentboxFill(m_outgoing.XMLOut, m_message.attachmentPaths);
         m_result.notices.append({Notice::Code::MessagesSent, Notice::Kind::Information, kMessagesSent, false});

@@ -106,13 +106,22 @@ TEST_F(SendActionTest, ASendRunsUntilFinishedThenHasDeliveredRecordedAndReported
     EXPECT_EQ(attachments.calls[0].second, QStringList{file});
 }
 
-TEST_F(SendActionTest, AFolderThatCannotBeWrittenIsNamedAndTheSendStillEnds)
+TEST_F(SendActionTest, AFolderThatCannotBeWrittenIsNamedAndASendNoFolderTookIsNotSent)
 {
     addresses.append({QStringLiteral("Carl"), temp.path() + QStringLiteral("carl/"), {}, false});
     probe.exists = [](const QString &) { return true; }; // reachable when probed, gone when written
-    const SendResult result = run({{QStringLiteral("Carl"), QStringLiteral("Bob")}, {}, {}, {}});
-    EXPECT_EQ(texts(result), (QStringList{kErrorSendingTo + QStringLiteral("Carl"), kMessagesSent}));
+    const SendResult some = run({{QStringLiteral("Carl"), QStringLiteral("Bob")}, {}, {}, {}});
+    EXPECT_EQ(texts(some), (QStringList{kErrorSendingTo + QStringLiteral("Carl"), kMessagesSent}));
+    EXPECT_TRUE(some.delivered);
     EXPECT_EQ(sent.count(), 1);
+
+    outgoing.NewGuidNeeded = true;
+    const SendResult none = run({{QStringLiteral("Carl")}, {}, {}, {}});
+    ASSERT_EQ(none.notices.size(), 2);
+    EXPECT_EQ(none.notices[0].code, Notice::Code::TargetNotReached);
+    EXPECT_EQ(none.notices[1].code, Notice::Code::SendFailed);
+    EXPECT_FALSE(none.delivered);
+    EXPECT_EQ(sent.count(), 1) << "not recorded as sent";
 }
 
 TEST_F(SendActionTest, AFailedSentItemsSaveIsReportedInsteadOfMessagesSent)
