@@ -78,6 +78,12 @@ struct RunCheck
     VerticalAlign vertical = VerticalAlign::Normal;
 };
 
+// Names the case in the test's name: the writer's file and the text looked for.
+void PrintTo(const RunCheck &c, std::ostream *out)
+{
+    *out << c.file << ": \"" << c.needle << '"';
+}
+
 class CorpusRunTest : public ::testing::TestWithParam<RunCheck>
 {
 };
@@ -173,6 +179,11 @@ struct ParagraphCheck
     int leftTwips = -1;
     int spaceAfterTwips = -1;
 };
+
+void PrintTo(const ParagraphCheck &c, std::ostream *out)
+{
+    *out << c.file << ": \"" << c.needle << '"';
+}
 
 class CorpusParagraphTest : public ::testing::TestWithParam<ParagraphCheck>
 {
