@@ -23,18 +23,20 @@ inline QTemporaryDir &workFolder()
     return dir;
 }
 
-inline QString rtfBody(int i)
+// An RTF body of about `characters` characters.
+inline QString rtfBody(int i, int characters = 1900)
 {
     QString body = QStringLiteral("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}"
                                   "\\viewkind4\\uc1\\pard\\f0\\fs20 Message %1 ")
                        .arg(i);
-    while (body.size() < 1900)
+    while (body.size() < characters)
         body += QStringLiteral("Line of the message body with some words in it \\'e9\\par ");
     return body + u'}';
 }
 
-// A message file from Ann to Bob with one attachment and an RTF body.
-inline QByteArray messageFile(int i)
+// A message file from Ann to Bob with one attachment and an RTF body (2.2 KB in all with the
+// body's default size).
+inline QByteArray messageFile(int i, int bodyCharacters = 1900)
 {
     core::Message message;
     message.to = {QStringLiteral("Bob")};
@@ -42,20 +44,20 @@ inline QByteArray messageFile(int i)
     message.subject = QStringLiteral("Subject number %1").arg(i);
     message.attachments = {{QStringLiteral("report.pdf"), QString()}};
     message.date = platform::dateTimeText(QDateTime(QDate(2026, 12, 7), QTime(10, 11, 12)));
-    message.bodyRtf = rtfBody(i);
+    message.bodyRtf = rtfBody(i, bodyCharacters);
     return core::messageFileBytes({message, true, false, platform::newGuidText(), QStringLiteral("3.0.0.0")});
 }
 
 // Writes an inbox store of `count` unread messages, each as a check would have stored the
 // message file: its Message element with Read and GUID added. False when it could not be written.
-inline bool writeInboxStore(const QString &path, int count)
+inline bool writeInboxStore(const QString &path, int count, int bodyCharacters = 1900)
 {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly))
         return false;
     f.write("<?xml version=\"1.0\"?><Inbox><Properties/><Messages>");
     for (int i = 0; i < count; ++i) {
-        const QByteArray file = messageFile(i);
+        const QByteArray file = messageFile(i, bodyCharacters);
         const qsizetype from = file.indexOf("<Message>");
         const qsizetype to = file.indexOf("</Message>") + 10;
         const QByteArray guid = platform::newGuidText().toUtf8();
