@@ -13,9 +13,6 @@
 #include "receiving/MessageFiles.h"
 #include "receiving/ReadAhead.h"
 
-#include "core/Message.h"
-#include "platform/DateText.h"
-#include "platform/Guid.h"
 #include "platform/XmlDocument.h"
 
 #include <QCoreApplication>
@@ -26,6 +23,7 @@
 #include <QMap>
 #include <QTemporaryDir>
 
+#include "MailFixtures.h"
 #include "support/PugixmlSave.h"
 
 #include <benchmark/benchmark.h>
@@ -42,53 +40,15 @@ namespace {
 
 constexpr int kStoredMessages = 50000;
 
-QTemporaryDir &workFolder()
-{
-    // On the disk, not in memory: /var/tmp rather than a tmpfs, unless CORVANE_BENCH_DIR names
-    // another folder (a tmpfs to leave the disk out, a mounted share to see what it costs there).
-    static QTemporaryDir dir(qEnvironmentVariable("CORVANE_BENCH_DIR", QStringLiteral("/var/tmp"))
-                             + QStringLiteral("/corvane-bench-XXXXXX"));
-    return dir;
-}
-
-QString rtfBody(int i)
-{
-    QString body = QStringLiteral("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}"
-                                  "\\viewkind4\\uc1\\pard\\f0\\fs20 Message %1 ")
-                       .arg(i);
-    while (body.size() < 1900)
-        body += QStringLiteral("Line of the message body with some words in it \\'e9\\par ");
-    return body + u'}';
-}
-
-QByteArray messageFile(int i)
-{
-    core::Message message;
-    message.to = {QStringLiteral("Bob")};
-    message.from = QStringLiteral("Ann");
-    message.subject = QStringLiteral("Subject number %1").arg(i);
-    message.attachments = {{QStringLiteral("report.pdf"), QString()}};
-    message.date = platform::dateTimeText(QDateTime(QDate(2026, 12, 7), QTime(10, 11, 12)));
-    message.bodyRtf = rtfBody(i);
-    return core::messageFileBytes({message, true, false, platform::newGuidText(), QStringLiteral("3.0.0.0")});
-}
+using bench::messageFile;
+using bench::workFolder;
 
 // The 50,000-message store, written once.
 const QString &pristineStore()
 {
     static const QString path = [] {
         const QString p = workFolder().filePath(QStringLiteral("pristine.cvi"));
-        QFile f(p);
-        f.open(QIODevice::WriteOnly);
-        f.write("<?xml version=\"1.0\"?><Inbox><Properties/><Messages>");
-        for (int i = 0; i < kStoredMessages; ++i) {
-            const QByteArray file = messageFile(i);
-            const qsizetype from = file.indexOf("<Message>");
-            const qsizetype to = file.indexOf("</Message>") + 10;
-            const QByteArray guid = platform::newGuidText().toUtf8();
-            f.write("<Message Read=\"Unread\" GUID=\"" + guid + "\">" + file.mid(from + 9, to - from - 9));
-        }
-        f.write("</Messages></Inbox>");
+        bench::writeInboxStore(p, kStoredMessages);
         return p;
     }();
     return path;
