@@ -6,9 +6,6 @@
 
 #include "support/TempFolder.h"
 
-#include <QApplication>
-#include <QHeaderView>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -66,16 +63,6 @@ TEST_F(ListGridSetup, HeaderRowsCarryTheColumnTitles)
     EXPECT_EQ(grids.sent->Rows(0), (QStringList{QStringLiteral("Msg No."), QStringLiteral("To"),
                                                 QStringLiteral("Subject"), QStringLiteral("Attachments"),
                                                 QStringLiteral("Date")}));
-    EXPECT_EQ(grids.inbox->objectName(), QStringLiteral("inboxSG"));
-    EXPECT_FALSE(grids.sent->ProportionalScrollBars());
-}
-
-TEST_F(ListGridSetup, SizeColumnsAppliesDefaultWidthsWithTheNumberColumnHidden)
-{
-    SizeColumns(grids, settings);
-    EXPECT_EQ(corvane::shell::columnWidths(*grids.address), (QList<int>{0, 60, 220, 350, 40}));
-    EXPECT_EQ(corvane::shell::columnWidths(*grids.inbox), (QList<int>{0, 75, 170, 220, 130, 65}));
-    EXPECT_EQ(corvane::shell::columnWidths(*grids.sent), (QList<int>{0, 75, 170, 220, 130}));
 }
 
 TEST_F(ListGridSetup, SizeColumnsSortsByTheStoredColumnAndDirectionIgnoringCase)
@@ -109,47 +96,6 @@ TEST_F(ListGridSetup, AStoredColumnOutsideTheGridChangesNothing)
     fillInbox({{QStringLiteral("2"), QStringLiteral("Bob")}, {QStringLiteral("1"), QStringLiteral("Ann")}});
     SizeColumns(grids, settings);
     EXPECT_EQ(inboxColumn(1), (QStringList{QStringLiteral("Bob"), QStringLiteral("Ann")}));
-}
-
-TEST_F(ListGridSetup, HeaderClicksStoreTheColumnAndDirectionForTheNextStart)
-{
-    installClickSortHandlers(grids, settings);
-    fillInbox({{QStringLiteral("1"), QStringLiteral("b"), QStringLiteral("x")},
-               {QStringLiteral("2"), QStringLiteral("a"), QStringLiteral("y")}});
-    TSortGrid &grid = *grids.inbox;
-    grid.setColWidths(2, 100);
-    grid.resize(500, 200);
-    grid.show();
-    QApplication::setActiveWindow(&grid);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&grid));
-    QHeaderView *header = grid.horizontalHeader();
-    const QPoint subject(header->sectionViewportPosition(2) + 50, header->height() / 2);
-
-    QTest::mouseClick(header->viewport(), Qt::RightButton, Qt::NoModifier, subject);
-    ColumnSettings stored = readColumnSettings(settings);
-    EXPECT_EQ(stored.inbox.sortColumn, 2);
-    EXPECT_EQ(stored.inbox.sortDirection, 1);
-    EXPECT_EQ(inboxColumn(2), (QStringList{QStringLiteral("y"), QStringLiteral("x")}));
-
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, subject);
-    stored = readColumnSettings(settings);
-    EXPECT_EQ(stored.inbox.sortDirection, 0);
-    EXPECT_EQ(stored.address.sortColumn, 1); // the other grids' keys are untouched
-}
-
-TEST_F(ListGridSetup, ClosingWritesTheWidthsButNeverTheNumberColumns)
-{
-    SizeColumns(grids, settings);
-    grids.inbox->setColWidths(0, 30);
-    grids.inbox->setColWidths(4, 140);
-    grids.address->setColWidths(3, 300);
-    writeGridWidths(grids, settings);
-    EXPECT_FALSE(settings.valueExists(keys::columns, QStringLiteral("Inbox Counter")));
-    EXPECT_FALSE(settings.valueExists(keys::columns, QStringLiteral("Address Counter")));
-    EXPECT_FALSE(settings.valueExists(keys::columns, QStringLiteral("Sent Counter")));
-    const ColumnSettings stored = readColumnSettings(settings);
-    EXPECT_EQ(stored.inbox.widths, (QList<int>{0, 75, 170, 220, 140, 65}));
-    EXPECT_EQ(stored.address.widths, (QList<int>{0, 60, 220, 300, 40}));
 }
 
 } // namespace

@@ -87,7 +87,7 @@ TEST(WindowLists, CheckMailListsTheNewMessageInTheInBoxWithItsNumber)
 {
     Program p;
     p.makeReady(static_cast<int>(Pane::SentItems));
-    MainWindow &window = p.open();
+    p.open();
     const QString inbox = p.app.path() + QStringLiteral("inbox") + QDir::separator();
     auto deliver = [&](const char *file, const char *from, const char *guid) {
         corvane::test::writeFile(
@@ -185,6 +185,7 @@ TEST(WindowLists, AHeaderClickStoresTheInboxSortAndTheNextStartShowsTheInBoxSoSo
     EXPECT_EQ(dataColumn(gridOf(p, GridId::Inbox), 2), strings({"agenda", "budget", "zoo"}));
     clickHeader(gridOf(p, GridId::Inbox), 2, Qt::RightButton);
     EXPECT_EQ(p.ini().readInteger(keys::columns, QStringLiteral("Inbox Sort Direction"), -1), 1);
+    EXPECT_FALSE(p.ini().valueExists(keys::columns, QStringLiteral("Address Sort"))) << "other grids untouched";
 
     p.window.reset();
     p.open();
