@@ -10,14 +10,6 @@ using corvane::shell::AutoCheckTimer;
 
 namespace {
 
-TEST(AutoCheckTimer, StartsDisabledWithTenMinutes)
-{
-    AutoCheckTimer timer;
-    EXPECT_EQ(timer.timer()->objectName(), QStringLiteral("CheckMailT"));
-    EXPECT_EQ(timer.intervalMs(), 600000);
-    EXPECT_FALSE(timer.isTicking());
-}
-
 TEST(AutoCheckTimer, TheIntervalIsTheMinutesTimesSixtyThousandMilliseconds)
 {
     AutoCheckTimer timer;

@@ -74,11 +74,6 @@ TEST(KeyConverter, CLocaleDatesReadInAnyLocale)
     EXPECT_EQ(german.toDateTime(QStringLiteral("2026-12-07T14:05:09")), keyOf(when));
 }
 
-struct BadDate
-{
-    const char *text;
-};
-
 class NotADate : public ::testing::TestWithParam<const char *>
 {};
 

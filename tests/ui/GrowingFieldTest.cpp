@@ -53,12 +53,4 @@ TEST(GrowingField, ALongPathGrowsOnlyToTheParentsRightEdgeAndShrinksWhenTheMouse
     EXPECT_EQ(p.edit->width(), 121);
 }
 
-TEST(GrowingField, AShortTextKeepsTheDesignWidthOnHover)
-{
-    Page p;
-    p.edit->setText(QStringLiteral("C"));
-    p.hover(QEvent::Enter);
-    EXPECT_EQ(p.edit->width(), 121);
-}
-
 } // namespace
