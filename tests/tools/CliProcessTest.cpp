@@ -13,6 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 using corvane::test::TempFolder;
 
 namespace {
@@ -149,40 +152,50 @@ TEST(CorvaneCli, ListAndShowPrintOthersControlCharactersVisibly)
     }
 }
 
-TEST(CorvaneCli, NothingToSendReportsTheWarningAndFails)
+// A send that reaches nobody, or fails on the way, exits with 1 and says why on stderr.
+TEST(CorvaneCli, ASendThatFailsExitsWithOneAndSaysWhy)
 {
-    TwoProfiles p;
-    const CliRun run = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("send"), QStringLiteral("--to"),
-                         QStringLiteral("Nobody")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.startsWith(QStringLiteral("The message could not be sent."))) << run.err.toStdString();
-    EXPECT_TRUE(run.out.isEmpty());
-}
-
-TEST(CorvaneCli, ATargetThatCannotBeWrittenMakesTheSendFail)
-{
-    TwoProfiles p;
-    // A folder that exists but where nobody, not even root, may create files.
-    ASSERT_EQ(p.annAddsBob(QStringLiteral("/proc/self/")), 0);
-    const CliRun run = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("send"), QStringLiteral("--to"),
-                            QStringLiteral("Bob"), QStringLiteral("--body"), QStringLiteral("x")});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("An error occurred sending to Bob"))) << run.err.toStdString();
-}
-
-TEST(CorvaneCli, AnAttachmentThatCannotBeCopiedMakesTheSendFailAndSaysWhy)
-{
-    TwoProfiles p;
-    ASSERT_EQ(p.annAddsBob(p.bobInbox), 0);
-    // A file whose every read fails with an I/O error, even for root.
-    const QString attachment = p.temp.file(QStringLiteral("report.txt"));
-    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), attachment));
-    const CliRun run = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("send"), QStringLiteral("--to"),
-                            QStringLiteral("Bob"), QStringLiteral("--body"), QStringLiteral("x"),
-                            QStringLiteral("--attach"), attachment});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("Unable to copy %1").arg(attachment))) << run.err.toStdString();
-    EXPECT_FALSE(QFile::exists(p.bobInbox + QStringLiteral("report.txt")));
+    struct Case
+    {
+        const char *what;
+        bool messageDelivered;
+        // Sets up the profiles and gives the send's arguments after "--to", and the error text.
+        std::function<std::pair<QStringList, QString>(TwoProfiles &)> prepare;
+    };
+    const Case cases[] = {
+        {"nobody to send to", false,
+         [](TwoProfiles &) {
+             return std::pair{QStringList{QStringLiteral("Nobody")}, QStringLiteral("The message could not be sent.")};
+         }},
+        {"a target that cannot be written", false,
+         [](TwoProfiles &p) {
+             // A folder that exists but where nobody, not even root, may create files.
+             EXPECT_EQ(p.annAddsBob(QStringLiteral("/proc/self/")), 0);
+             return std::pair{QStringList{QStringLiteral("Bob"), QStringLiteral("--body"), QStringLiteral("x")},
+                              QStringLiteral("An error occurred sending to Bob")};
+         }},
+        {"an attachment that cannot be copied", true,
+         [](TwoProfiles &p) {
+             EXPECT_EQ(p.annAddsBob(p.bobInbox), 0);
+             // A file whose every read fails with an I/O error, even for root.
+             const QString attachment = p.temp.file(QStringLiteral("report.txt"));
+             EXPECT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"), attachment));
+             return std::pair{QStringList{QStringLiteral("Bob"), QStringLiteral("--body"), QStringLiteral("x"),
+                                          QStringLiteral("--attach"), attachment},
+                              QStringLiteral("Unable to copy %1").arg(attachment)};
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        TwoProfiles p;
+        const auto [args, error] = c.prepare(p);
+        const CliRun run = cli(QStringList{QStringLiteral("--profile"), p.ann, QStringLiteral("send"),
+                                           QStringLiteral("--to")} + args);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(error)) << run.err.toStdString();
+        EXPECT_EQ(run.out.isEmpty(), !c.messageDelivered) << run.out.toStdString();
+        EXPECT_FALSE(QFile::exists(p.bobInbox + QStringLiteral("report.txt")));
+    }
 }
 
 TEST(CorvaneCli, UsageErrorsExitWithTwoAndTheUsage)
