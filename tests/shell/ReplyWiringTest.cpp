@@ -101,17 +101,15 @@ TEST(ReplyWiring, ReplyAndForwardOfTheShownMessageFillTheComposePaneAndBringItTo
     EXPECT_EQ(p.front(), QStringLiteral("NewPan"));
     EXPECT_EQ(p.highlighted(), static_cast<int>(Pane::New));
     EXPECT_EQ(compose(p), (Compose{QStringLiteral("RE: Plans"), strings({"Bob"}), {}, {}}));
-    const QStringList lines = editorLines(p);
-    ASSERT_GE(lines.size(), 7);
-    EXPECT_EQ(lines.mid(0, 2), strings({"", ""}));
-    EXPECT_EQ(lines.mid(3, 4), strings({"Original Message", "From: Bob", "To: Ann, ", "Subject: Plans"}));
+    // The layout of the quote is ComposeEditorFill's concern; here, that the shown message is quoted.
+    EXPECT_TRUE(editorLines(p).contains(QStringLiteral("From: Bob")));
 
     p.click(Pane::MailReader);
     forward->click();
     EXPECT_EQ(p.front(), QStringLiteral("NewPan"));
     EXPECT_EQ(compose(p), (Compose{QStringLiteral("FW: Plans"), {}, strings({"plan.txt"}),
                                    QStringList{inbox + QStringLiteral("plan.txt")}}));
-    EXPECT_EQ(editorLines(p).mid(3, 2), strings({"Original Message", "From: Bob"}));
+    EXPECT_TRUE(editorLines(p).contains(QStringLiteral("From: Bob")));
     EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
 
     // Deleting the shown message leaves nothing to answer until another is shown.
