@@ -4,6 +4,7 @@
 #include "addressbook/widgets/AddressListPane.h"
 
 #include "FakeProbe.h"
+#include "support/Accessibility.h"
 #include "support/QtPrinters.h"
 #include "support/StoreTexts.h"
 #include "support/Strings.h"
@@ -255,33 +256,6 @@ TEST_F(AddressPanes, LeavingTheInboxFieldEndsAPathInTheSeparator)
     EXPECT_EQ(inbox->text(), QStringLiteral("/s/bob") + QDir::separator());
 }
 
-// Every control a screen reader reaches has a name; hints are read as descriptions. Returns the
-// number of controls met.
-int expectNamed(QAccessibleInterface *node, const QString &path)
-{
-    if (!node || node->state().invisible)
-        return 0;
-    const QAccessible::Role role = node->role();
-    const bool control = role == QAccessible::PushButton || role == QAccessible::CheckBox
-        || role == QAccessible::EditableText || role == QAccessible::Table || role == QAccessible::ToolBar
-        || role == QAccessible::ButtonMenu || role == QAccessible::ComboBox;
-    const QString name = node->text(QAccessible::Name);
-    if (control) {
-        EXPECT_FALSE(name.isEmpty()) << path.toStdString() << " (role " << role << ")";
-    }
-    if (auto *widget = qobject_cast<QWidget *>(node->object()); widget && !widget->toolTip().isEmpty()) {
-        EXPECT_EQ(node->text(QAccessible::Description), widget->toolTip()) << path.toStdString();
-    }
-    int controls = control ? 1 : 0;
-    if (role == QAccessible::Table)
-        return controls; // its cells are the list's content, not controls
-    for (int i = 0; i < node->childCount(); ++i) {
-        QAccessibleInterface *child = node->child(i);
-        controls += expectNamed(child, path + u'/' + (child && child->object() ? child->object()->objectName() : QString()));
-    }
-    return controls;
-}
-
 TEST_F(AddressPanes, SaveNewAndDeleteAreRefusedWhileTheReachableFoldersAreCollected)
 {
     open({entry("Bob", "/s/bob/"), entry("Zed", "/s/zed/")});
@@ -316,8 +290,9 @@ TEST_F(AddressPanes, EveryControlOfBothPanesIsNamedForScreenReaders)
     open({entry("Bob")});
     // The list: its tool bar, Delete Address and the grid; the editor: three fields, Browse, the
     // server box and four buttons.
-    EXPECT_EQ(expectNamed(QAccessible::queryAccessibleInterface(&list), QStringLiteral("list")), 3);
-    EXPECT_EQ(expectNamed(QAccessible::queryAccessibleInterface(&edit), QStringLiteral("edit")), 9);
+    const corvane::test::NamedControlsWalk walk{.tooltipIsDescription = true};
+    EXPECT_EQ(corvane::test::expectNamedControls(QAccessible::queryAccessibleInterface(&list), QStringLiteral("list"), walk), 3);
+    EXPECT_EQ(corvane::test::expectNamedControls(QAccessible::queryAccessibleInterface(&edit), QStringLiteral("edit"), walk), 9);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(list.findChild<QToolButton *>(QStringLiteral("DeleteAdrI")))
                   ->text(QAccessible::Name),
               QStringLiteral("Delete Address"));

@@ -4,6 +4,7 @@
 
 #include "GridTexts.h"
 #include "WindowProgram.h"
+#include "support/Accessibility.h"
 #include "support/QtPrinters.h"
 #include "support/StoreTexts.h"
 #include "support/Strings.h"
@@ -333,28 +334,6 @@ TEST(SentCommands, DeletingTheLastVisibleRowRemovesItsMessageAndSelectsTheRowAbo
     EXPECT_EQ(p.fakes.messages.questions.size(), 2);
 }
 
-// Every control a screen reader reaches in the panes has a name; counts the controls seen.
-int expectNamed(QAccessibleInterface *node, const QString &path)
-{
-    if (!node || node->state().invisible)
-        return 0;
-    int seen = 0;
-    const QAccessible::Role role = node->role();
-    const QString here = path + QLatin1Char('/') + node->object()->objectName();
-    static const QList<QAccessible::Role> controls = {
-        QAccessible::PushButton, QAccessible::ButtonMenu, QAccessible::ComboBox, QAccessible::EditableText,
-        QAccessible::StaticText, QAccessible::Table,      QAccessible::ToolBar,  QAccessible::CheckBox};
-    if (controls.contains(role)) {
-        ++seen;
-        EXPECT_FALSE(node->text(QAccessible::Name).isEmpty()) << here.toStdString();
-    }
-    if (role == QAccessible::Table || role == QAccessible::ComboBox)
-        return seen; // their cells and items carry their own texts
-    for (int i = 0; i < node->childCount(); ++i)
-        seen += expectNamed(node->child(i), here);
-    return seen;
-}
-
 TEST(ReaderAccessibility, EveryControlOfTheInboxReaderAndSentPanesIsNamed)
 {
     Program p;
@@ -372,8 +351,8 @@ TEST(ReaderAccessibility, EveryControlOfTheInboxReaderAndSentPanesIsNamed)
     const std::pair<const char *, int> panes[] = {{"MailReaderPan", 17}, {"InBoxPan", 5}, {"SentPan", 4}};
     for (const auto &[pane, controls] : panes) {
         p.window->panes()->setCurrentWidget(p.find<QWidget>(pane));
-        EXPECT_GE(expectNamed(QAccessible::queryAccessibleInterface(p.find<QWidget>(pane)), QLatin1String(pane)),
-                  controls)
+        QAccessibleInterface *node = QAccessible::queryAccessibleInterface(p.find<QWidget>(pane));
+        EXPECT_GE(corvane::test::expectNamedControls(node, QLatin1String(pane), {.labelsAreControls = true}), controls)
             << pane;
     }
 }

@@ -8,6 +8,7 @@
 
 #include "receiving/MailWorld.h"
 #include "richtext/widgets/RichTextEditor.h"
+#include "support/Accessibility.h"
 #include "support/WidgetTexts.h"
 
 #include "support/EventWait.h"
@@ -366,29 +367,9 @@ TEST_F(ComposeTest, EveryControlOfThePaneAndTheDialogsHasAnAccessibleName)
 {
     to.show();
     attach.show();
-    const QList<QAccessible::Role> controls{
-        QAccessible::PushButton, QAccessible::CheckBox, QAccessible::RadioButton, QAccessible::ComboBox,
-        QAccessible::EditableText, QAccessible::SpinBox, QAccessible::List, QAccessible::ButtonMenu,
-        QAccessible::ButtonDropDown};
-    QStringList unnamed;
     int named = 0;
-    std::function<void(QAccessibleInterface *)> walk = [&](QAccessibleInterface *node) {
-        if (!node || node->state().invisible)
-            return;
-        if (controls.contains(node->role())) {
-            if (node->text(QAccessible::Name).isEmpty())
-                unnamed.append(node->object() ? QString::fromLatin1(node->object()->metaObject()->className()) + QLatin1Char(':')
-                                                    + node->object()->objectName()
-                                              : QStringLiteral("?"));
-            else
-                ++named;
-        }
-        for (int i = 0; i < node->childCount(); ++i)
-            walk(node->child(i));
-    };
     for (QWidget *root : {static_cast<QWidget *>(&pane), static_cast<QWidget *>(&to), static_cast<QWidget *>(&attach)})
-        walk(QAccessible::queryAccessibleInterface(root));
-    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QLatin1Char(' ')).toStdString();
+        named += test::expectNamedControls(QAccessible::queryAccessibleInterface(root), root->objectName());
     EXPECT_GE(named, 25);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&editor)->text(QAccessible::Name), QStringLiteral("Message"));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(button("SendB"))->text(QAccessible::Name),
