@@ -12,7 +12,9 @@
 #include <io.h>
 #include <windows.h>
 #else
+#include <cerrno>
 #include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -109,8 +111,13 @@ QString publishFile(const QString &folder, const FileWriter &write, const FilePl
             QFile::remove(temporary);
     };
     QFile file(temporary);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        throw WriteError(temporary, file.errorString());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        const QString reason = file.errorString();
+        // A share may make the file and still fail the open (EIO): nothing of it may stay.
+        if (!isKnownMissing(temporary))
+            discard();
+        throw WriteError(temporary, reason);
+    }
     auto discardUnwritten = qScopeGuard([&] {
         file.close();
         discard();
@@ -191,6 +198,18 @@ QByteArray readWholeFile(const QString &path, qint64 maxBytes)
         throw IoError(QStringLiteral("Unable to read %1: %2")
                           .arg(QDir::toNativeSeparators(path), file.errorString()));
     return data;
+}
+
+bool isKnownMissing(const QString &path)
+{
+#ifdef Q_OS_WIN
+    return !QFileInfo::exists(path);
+#else
+    struct stat info;
+    if (::lstat(QFile::encodeName(path).constData(), &info) == 0)
+        return false;
+    return errno == ENOENT || errno == ENOTDIR || errno == ENAMETOOLONG;
+#endif
 }
 
 } // namespace corvane::platform

@@ -68,6 +68,11 @@ void writeFileAtomically(const QString &path, const QByteArray &content);
 // Flushes an open file's buffers and asks the system to put its data on the disk.
 bool flushToDisk(QFile &file);
 
+// Whether the file or folder is known not to be there. A share that fails to answer (EIO for a
+// moment) says nothing about it: a removal taken as done on such an answer would leave the file
+// (or a lock folder) behind.
+bool isKnownMissing(const QString &path);
+
 // Reads a whole file; refuses files larger than maxBytes. Throws IoError.
 QByteArray readWholeFile(const QString &path, qint64 maxBytes = qint64(2) << 30);
 

@@ -165,9 +165,12 @@ FolderLock::~FolderLock()
         return;
     // A share refuses the removal for a moment while another client looks at the folder; a lock
     // left behind would hold every writer up until it is stale.
-    retry(kLockFolderRemoval, std::function<bool()>([this] {
-        return QDir().rmdir(m_lockPath) || !QFileInfo::exists(m_lockPath);
+    const bool removed = retry(kLockFolderRemoval, std::function<bool()>([this] {
+        return QDir().rmdir(m_lockPath) || isKnownMissing(m_lockPath);
     }));
+    if (!removed)
+        qCWarning(lcPlatform, "could not remove the lock %s: other writers wait until it is stale",
+                  qUtf8Printable(QDir::toNativeSeparators(m_lockPath)));
 }
 
 bool FolderLock::stillHeld() const

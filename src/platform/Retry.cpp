@@ -1,5 +1,6 @@
 #include "Retry.h"
 
+#include "FileIo.h"
 #include "Logging.h"
 
 #include <QElapsedTimer>
@@ -72,9 +73,7 @@ void retryOnError(const RetryPolicy &policy, const std::function<void()> &operat
 
 bool removeFileRetrying(const QString &path, const RetryPolicy &policy)
 {
-    const bool gone = retry(policy, std::function<bool()>([&path] {
-        return QFile::remove(path) || !QFileInfo::exists(path);
-    }));
+    const bool gone = retry(policy, std::function<bool()>([&path] { return QFile::remove(path) || isKnownMissing(path); }));
     if (!gone)
         qCWarning(lcPlatform, "could not remove %s", qUtf8Printable(path));
     return gone;

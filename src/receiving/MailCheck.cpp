@@ -9,6 +9,7 @@
 #include "core/Message.h"
 #include "core/MessageFileNames.h"
 #include "platform/Errors.h"
+#include "platform/FileIo.h"
 #include "platform/NoReplaceRename.h"
 #include "platform/FileNames.h"
 #include "platform/Paths.h"
@@ -526,7 +527,7 @@ void MailCheck::removeTakenFiles(CheckResult &result)
             m_notRemoved.remove(taken.path);
             continue;
         }
-        if (QFile::remove(taken.path) || !QFileInfo::exists(taken.path)) {
+        if (QFile::remove(taken.path) || platform::isKnownMissing(taken.path)) {
             qCDebug(lcReceiving, "took %s", qUtf8Printable(QDir::toNativeSeparators(taken.path)));
             ++result.deleted;
             m_notRemoved.remove(taken.path);

@@ -1,4 +1,7 @@
 #include "platform/Retry.h"
+#include "support/TempFolder.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -58,6 +61,16 @@ TEST(Retry, PassingErrorsAreRetriedAndTheLastIsThrown)
                      [](const Error &error) { return dynamic_cast<const IoError *>(&error) != nullptr; }),
                  XmlError);
     EXPECT_EQ(tries, 1);
+}
+
+// A removal counts as done only when the file is known to be gone: a folder that cannot answer
+// for the file (here a link that loops; on a share, EIO) leaves it standing.
+TEST(Retry, ARemovalIsDoneOnlyWhenTheFileIsKnownToBeGone)
+{
+    test::TempFolder temp;
+    EXPECT_TRUE(removeFileRetrying(temp.file(QStringLiteral("never-there")), kThreeTries));
+    ASSERT_TRUE(QFile::link(QStringLiteral("loop"), temp.file(QStringLiteral("loop"))));
+    EXPECT_FALSE(removeFileRetrying(temp.file(QStringLiteral("loop/file")), kThreeTries));
 }
 
 } // namespace

@@ -405,8 +405,10 @@ int run(const QStringList &args)
         QDirIterator it(root + u'/' + QString::fromUtf8(folder), QDir::Files | QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
         while (it.hasNext()) {
             it.next();
-            if (it.fileName().startsWith(QStringLiteral("~corvane-")) || it.fileName().endsWith(QStringLiteral(".unreadable")))
+            if (it.fileName().startsWith(QStringLiteral("~corvane-")) || it.fileName().endsWith(QStringLiteral(".unreadable"))) {
                 ++strays;
+                err() << "stray " << it.filePath() << Qt::endl;
+            }
         }
     }
 
