@@ -117,15 +117,15 @@ bool DateFormatReader::addField(QStringView format, qsizetype at, qsizetype &run
         return true;
     case u'h':
     case u'H':
-        if (run > 2)
-            return false;
-        addNumber(c == u'h' ? Field::Hour12 : Field::Hour24, run, 2);
-        return true;
     case u'm':
     case u's':
         if (run > 2)
             return false;
-        addNumber(c == u'm' ? Field::Minute : Field::Second, run, 2);
+        addNumber(c == u'h'   ? Field::Hour12
+                  : c == u'H' ? Field::Hour24
+                  : c == u'm' ? Field::Minute
+                              : Field::Second,
+                  run, 2);
         return true;
     case u'z':
         if (run != 1 && run != 3)

@@ -71,6 +71,16 @@ Compose compose(const Program &p)
             pane(p).draft().attachmentPaths()};
 }
 
+// An InBox holding one message from the sender, and Sent Items holding one old message to Dan.
+void writeMessageStores(Program &p, const QString &sender, const QString &subject)
+{
+    p.app.write(corvane::receiving::kInboxStoreFileName,
+                corvane::test::inboxStore({corvane::test::inboxMessage(sender, subject)}));
+    p.app.write(corvane::sending::kSentStoreFileName,
+                corvane::test::sentStore({corvane::test::sentMessage({QStringLiteral("Dan")}, QStringLiteral("Old"), {},
+                                                                     QStringLiteral("1"))}));
+}
+
 QStringList editorLines(const Program &p)
 {
     return pane(p).editor()->text().split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
@@ -156,11 +166,7 @@ TEST(ReplyWiring, CommandsThatWouldReplaceTheMessageAreRefusedWhileItIsBeingSent
 {
     Program p;
     p.makeReady(static_cast<int>(Pane::New));
-    p.app.write(corvane::receiving::kInboxStoreFileName,
-                corvane::test::inboxStore({corvane::test::inboxMessage(QStringLiteral("Cid"), QStringLiteral("Lunch"))}));
-    p.app.write(corvane::sending::kSentStoreFileName,
-                corvane::test::sentStore({corvane::test::sentMessage({QStringLiteral("Dan")}, QStringLiteral("Old"), {},
-                                                                     QStringLiteral("1"))}));
+    writeMessageStores(p, QStringLiteral("Cid"), QStringLiteral("Lunch"));
     MainWindow &window = p.open();
     const QString bob = p.app.subfolder(QStringLiteral("bob"));
     const QString carl = p.app.subfolder(QStringLiteral("carl"));
@@ -216,11 +222,7 @@ TEST(ReplyWiring, ReplacingAnEditedMessageAsksFirstAndNoKeepsIt)
 {
     Program p;
     p.makeReady(static_cast<int>(Pane::New));
-    p.app.write(corvane::receiving::kInboxStoreFileName,
-                corvane::test::inboxStore({corvane::test::inboxMessage(QStringLiteral("Bob"), QStringLiteral("Plans"))}));
-    p.app.write(corvane::sending::kSentStoreFileName,
-                corvane::test::sentStore({corvane::test::sentMessage({QStringLiteral("Dan")}, QStringLiteral("Old"), {},
-                                                                     QStringLiteral("1"))}));
+    writeMessageStores(p, QStringLiteral("Bob"), QStringLiteral("Plans"));
     MainWindow &window = p.open();
     ComposeParts &parts = *window.compose();
     const std::pair<const char *, std::function<void()>> commands[] = {
@@ -266,11 +268,7 @@ TEST(ReplyWiring, CommandsThatWouldSendOrReplaceTheMessageAreRefusedWhileItIsSpe
     p.makeReady(static_cast<int>(Pane::New));
     p.app.write(QStringLiteral("words.dic"), "known\r\n");
     p.ini().writeString(keys::spelling, keys::mainDictionary, p.app.file(QStringLiteral("words.dic")));
-    p.app.write(corvane::receiving::kInboxStoreFileName,
-                corvane::test::inboxStore({corvane::test::inboxMessage(QStringLiteral("Cid"), QStringLiteral("Lunch"))}));
-    p.app.write(corvane::sending::kSentStoreFileName,
-                corvane::test::sentStore({corvane::test::sentMessage({QStringLiteral("Dan")}, QStringLiteral("Old"), {},
-                                                                     QStringLiteral("1"))}));
+    writeMessageStores(p, QStringLiteral("Cid"), QStringLiteral("Lunch"));
     MainWindow &window = p.open();
     const QString bob = p.app.subfolder(QStringLiteral("bob"));
     window.mail().addresses.append({QStringLiteral("Bob"), bob, {}, false});

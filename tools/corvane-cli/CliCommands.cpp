@@ -16,7 +16,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 
 namespace corvane::cli {
@@ -86,6 +85,24 @@ private:
     bool m_failed = false;
 };
 
+// Runs the application's event loop until an operation that has started ends, and returns what its
+// finished signal carried. An operation finishes only from the event loop, so connecting after
+// its start misses nothing.
+template <typename Result, typename Operation, typename Signal>
+Result runUntilFinished(Operation &operation, Signal finished)
+{
+    Result result;
+    QObject::connect(
+        &operation, finished, &operation,
+        [&result](const Result &ended) {
+            result = ended;
+            QCoreApplication::exit(0);
+        },
+        Qt::SingleShotConnection);
+    QCoreApplication::exec();
+    return result;
+}
+
 int send(CliProfile &profile, const SendCommand &command, QTextStream &out, QTextStream &err)
 {
     sending::Draft draft;
@@ -102,20 +119,10 @@ int send(CliProfile &profile, const SendCommand &command, QTextStream &out, QTex
     profile.openForWriting();
     CopyProblems copyProblems(profile, out, err);
     profile.mail().outgoing.NewGuidNeeded = true; // every run of the tool sends a new message
-    // The send runs from the application's event loop, which ends with it; it finishes only from
-    // the loop, so it is connected to after the start.
     sending::SendAction &action = profile.mail().send;
     if (!action.SendiExecute(draft, profile.mailSettings()))
         throw CliError(QStringLiteral("A send is already running.")); // nothing else runs in the tool
-    sending::SendResult result;
-    QObject::connect(
-        &action, &sending::SendAction::finished, &action,
-        [&result](const sending::SendResult &ended) {
-            result = ended;
-            QCoreApplication::exit(0);
-        },
-        Qt::SingleShotConnection);
-    QCoreApplication::exec();
+    const auto result = runUntilFinished<sending::SendResult>(action, &sending::SendAction::finished);
     const bool noticeFailed = reportNotices(result.notices, out, err);
     const bool copiesDone = copyProblems.waitForCopies();
     if (!result.delivered)
@@ -131,14 +138,8 @@ int check(CliProfile &profile, QTextStream &out, QTextStream &err)
     CopyProblems copyProblems(profile, out, err);
     receiving::MailCheck &mailCheck = profile.mail().check;
     receiving::CheckResult result;
-    // The check runs in steps from the event loop; the tool runs the loop until it has finished.
-    QEventLoop loop;
-    QObject::connect(&mailCheck, &receiving::MailCheck::finished, &loop, [&](const receiving::CheckResult &checked) {
-        result = checked;
-        loop.quit();
-    });
     if (mailCheck.start(profile.mailSettings()))
-        loop.exec();
+        result = runUntilFinished<receiving::CheckResult>(mailCheck, &receiving::MailCheck::finished);
     const bool copiesDone = copyProblems.waitForCopies();
     out << result.stored << " new\n";
     const bool failed = reportNotices(result.notices, out, err);
