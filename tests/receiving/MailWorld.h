@@ -18,7 +18,6 @@
 #include "support/TempFolder.h"
 
 #include <QDir>
-#include <QEventLoop>
 
 #include <gtest/gtest.h>
 
@@ -32,16 +31,9 @@ namespace corvane::test {
 inline std::optional<receiving::CheckResult> runCheck(receiving::MailCheck &check,
                                                       const addressbook::MailSettings &settings)
 {
-    std::optional<receiving::CheckResult> result;
-    QEventLoop loop;
-    QObject::connect(&check, &receiving::MailCheck::finished, &loop, [&](const receiving::CheckResult &checked) {
-        result = checked;
-        loop.quit();
-    });
     if (!check.start(settings))
         return std::nullopt;
-    loop.exec();
-    return result;
+    return nextEmission(check, &receiving::MailCheck::finished);
 }
 
 // Runs a send to its end; a send that does not start or end fails the test.

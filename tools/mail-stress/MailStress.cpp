@@ -34,7 +34,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -162,15 +161,8 @@ int checker(const QStringList &args)
     while (quietAfterStop < 3) {
         const bool stopping = QFile::exists(stopFile);
         receiving::CheckResult result;
-        QEventLoop loop;
-        const auto connection = QObject::connect(&program.check, &receiving::MailCheck::finished, &loop,
-                                                 [&](const receiving::CheckResult &checked) {
-                                                     result = checked;
-                                                     loop.quit();
-                                                 });
         if (program.check.start(program.settings))
-            loop.exec();
-        QObject::disconnect(connection);
+            result = test::nextEmission(program.check, &receiving::MailCheck::finished).value_or(receiving::CheckResult{});
         ++checks;
         for (const core::Notice &notice : result.notices) {
             // The huge file is set aside, and the user told so.
