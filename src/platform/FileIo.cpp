@@ -100,16 +100,23 @@ RenameOutcome placeFile(const QString &temporary, const QString &target, Placing
     return outcome;
 }
 
-QString publishFile(const QString &folder, const FileWriter &write, const FilePlacer &place, const RetryPolicy *removal)
+namespace {
+
+void discardTemporary(const QString &temporary, const RetryPolicy *removal)
+{
+    if (removal)
+        removeFileRetrying(temporary, *removal);
+    else
+        QFile::remove(temporary);
+}
+
+} // namespace
+
+QString writeTemporaryFile(const QString &folder, const FileWriter &write, const RetryPolicy *removal)
 {
     const QString temporary = joinPath(folder, temporaryFilePrefix()
         + QString::number(QRandomGenerator::global()->generate64(), 36) + QStringLiteral(".tmp"));
-    const auto discard = [&] {
-        if (removal)
-            removeFileRetrying(temporary, *removal);
-        else
-            QFile::remove(temporary);
-    };
+    const auto discard = [&] { discardTemporary(temporary, removal); };
     QFile file(temporary);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         const QString reason = file.errorString();
@@ -134,7 +141,13 @@ QString publishFile(const QString &folder, const FileWriter &write, const FilePl
         discard();
         throw WriteError(temporary, failed);
     }
-    auto discardUnplaced = qScopeGuard(discard); // the file did not take its name: nothing of it stays
+    return temporary;
+}
+
+QString publishFile(const QString &folder, const FileWriter &write, const FilePlacer &place, const RetryPolicy *removal)
+{
+    const QString temporary = writeTemporaryFile(folder, write, removal);
+    auto discardUnplaced = qScopeGuard([&] { discardTemporary(temporary, removal); }); // nothing of it stays
     QString placed = place(temporary);
     discardUnplaced.dismiss();
     return placed;

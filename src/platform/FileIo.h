@@ -55,6 +55,11 @@ using FilePlacer = std::function<QString(const QString &temporary)>;
 QString publishFile(const QString &folder, const FileWriter &write, const FilePlacer &place,
                     const RetryPolicy *removal = nullptr);
 
+// The first half of publishFile, for a file written on a worker and placed later on the thread
+// that owns its target: writes, flushes and closes the temporary file in `folder` and returns its
+// path. The caller places it (placeFile) or removes it. Throws WriteError, leaving nothing.
+QString writeTemporaryFile(const QString &folder, const FileWriter &write, const RetryPolicy *removal = nullptr);
+
 // A placer that renames over `target`; a rename the share refuses for the moment is tried again
 // within `retry` (once when none). Throws WriteError.
 FilePlacer replacing(const QString &target, const RetryPolicy *retry = nullptr);

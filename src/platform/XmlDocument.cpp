@@ -282,16 +282,21 @@ void XmlDocument::checkWritable() const
         throw IoError(m_readOnlyReason);
 }
 
-void XmlDocument::checkSavable() const
+void checkStoreSavable(const QString &fileName, const QString &loadFailure)
 {
-    if (!m_loadFailure.isEmpty())
+    if (!loadFailure.isEmpty())
         throw IoError(QStringLiteral("%1 was not saved: it could not be read (%2). The file is kept as it is, and "
                                      "nothing is saved into it until it has been read again (Save in Settings "
                                      "reads it again) or another folder is chosen.")
-                          .arg(QDir::toNativeSeparators(m_fileName), m_loadFailure));
-    if (m_fileName.isEmpty())
+                          .arg(QDir::toNativeSeparators(fileName), loadFailure));
+    if (fileName.isEmpty())
         throw IoError(QStringLiteral("Nothing was saved: the store has not been opened yet. Complete the settings "
                                      "and press Save."));
+}
+
+void XmlDocument::checkSavable() const
+{
+    checkStoreSavable(m_fileName, m_loadFailure);
 }
 
 void XmlDocument::loadFromFile(const QString &fileName)

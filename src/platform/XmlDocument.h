@@ -15,6 +15,10 @@
 
 namespace corvane::platform {
 
+// Throws IoError, worded for the user, when a store's file failed to load (`loadFailure` says
+// why) or the store has no file yet: nothing may be saved into it then.
+void checkStoreSavable(const QString &fileName, const QString &loadFailure);
+
 // An XML document held in memory with a built-in initial content and a file name: the stores,
 // the outgoing message and the reader of message files. Documents this program writes start with
 // exactly <?xml version="1.0"?> and carry no indentation.

@@ -7,13 +7,13 @@
 namespace corvane::platform {
 
 XmlStore::XmlStore(Records records, const QStringList &initialContent, QObject *parent)
-    : StoreRevision(parent), m_records(records), m_own(std::make_unique<XmlDocument>(initialContent)),
+    : Store(parent), m_records(records), m_own(std::make_unique<XmlDocument>(initialContent)),
       m_document(*m_own)
 {
 }
 
 XmlStore::XmlStore(Records records, XmlDocument &document, QObject *parent)
-    : StoreRevision(parent), m_records(records), m_document(document)
+    : Store(parent), m_records(records), m_document(document)
 {
 }
 

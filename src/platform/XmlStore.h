@@ -2,7 +2,7 @@
 
 #include "Errors.h"
 #include "RecordIds.h"
-#include "StoreRevision.h"
+#include "Store.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,7 +19,7 @@ class XmlDocument;
 // caller holds), its file and state, the revision, and the identities of the records: the
 // elements of one list element under the root. The document never leaves the store: the others
 // see rows, values and these state calls. Used on the thread that owns the store.
-class XmlStore : public StoreRevision
+class XmlStore : public Store
 {
     Q_OBJECT
 
@@ -48,7 +48,7 @@ public:
     // missing: its initial content when it was not in use, the current records when a newly
     // chosen folder has none) and loads it. Throws IoError or XmlError; the revision rises
     // either way.
-    void open(const QString &path);
+    void open(const QString &path) override;
     // Reads the file at path when it is there and leaves the initial content when it is not,
     // writing nothing: for looking at a profile. Throws IoError or XmlError.
     void openIfPresent(const QString &path);
@@ -59,7 +59,7 @@ public:
     void save();
     // Saves changes not yet saved (read marks) into the file they were made on, before that file
     // is loaded again or the store moves to another folder. Throws as save does.
-    void saveUnsavedChanges();
+    void saveUnsavedChanges() override;
 
     // Whether the store has been opened or given content (an inactive one holds nothing).
     bool isActive() const;
@@ -68,9 +68,9 @@ public:
     bool hasUnsavedChanges() const;
     // A read-only store refuses every change with the reason, a message ready for the user;
     // an empty reason makes it writable.
-    void setReadOnly(const QString &reason);
-    bool isReadOnly() const;
-    const QString &readOnlyReason() const;
+    void setReadOnly(const QString &reason) override;
+    bool isReadOnly() const override;
+    const QString &readOnlyReason() const override;
     // Throws IoError, worded for the user, when a save would refuse: the file failed to load, or
     // no file has been loaded.
     void checkSavable() const;

@@ -4,7 +4,7 @@
 
 #include "core/Message.h"
 #include "platform/Paths.h"
-#include "platform/XmlStore.h"
+#include "platform/RecordStore.h"
 
 #include <QList>
 #include <QString>
@@ -47,16 +47,15 @@ struct InboxMessage
 
 // The local inbox store "InBox.cvi": received messages under Messages, oldest first, each a copy
 // of a message file's Message element with Read and GUID added. Messages are addressed by their
-// 0-based position. Every change of the messages (append, read mark, deletion, open) raises the
+// 0-based position. The rows are kept in memory, each message's whole element is read from the
+// file when asked for. Every change of the messages (append, read mark, deletion, open) raises the
 // revision. Used on the UI thread only.
-class InboxStore : public platform::XmlStore
+class InboxStore : public platform::RecordStore
 {
     Q_OBJECT
 
 public:
     explicit InboxStore(QObject *parent = nullptr);
-    // A store on a document the caller holds.
-    explicit InboxStore(platform::XmlDocument &document, QObject *parent = nullptr);
     ~InboxStore() override;
 
     static QStringList initialContent();
@@ -69,20 +68,19 @@ public:
     // The message at a position, whole. Throws Error for a missing one.
     core::Message message(int position) const;
     QList<InboxRow> rows() const;
-    // The row of the message at a position. Asking for positions in increasing order walks the
-    // messages once, so a grid can read a big inbox row by row. Throws Error for a missing one.
+    // The row of the message at a position. Throws Error for a missing one.
     InboxRow rowAt(int position) const;
     // The message at a position as the reader shows it, with its read mark. Throws Error for a
     // missing one.
     InboxMessage shownMessage(int position) const;
-    // The stored bodies from the first message on, which find reads in bulk without copying them.
+    // The stored bodies from the first message on, read from the file on any one thread.
     core::StoredBodies bodies() const;
 
     // A copy of a message file's Message element as the sender wrote it, marked unread and
     // carrying the identifier.
     void appendMessage(const core::ParsedMessageFile &file, const QString *guidText);
     // Marks the message read when it is unread; not saved here (with the next check, deletion or
-    // when the window closes).
+    // when the window closes), then written in place.
     void markRead(int position);
     // Read marks (or other changes) were made since the store was last saved or loaded.
     bool readMarksUnsaved() const { return hasUnsavedChanges(); }
@@ -97,14 +95,30 @@ public:
     // loaded again, so it never speaks for messages that a reload dropped.
     receiving::KnownMessageGuids &knownMessageGuids();
 
-private:
-    // Where rowAt() stopped: valid while the revision and the Messages element stay the same.
-    struct Cursor;
+protected:
+    void clearSummaries() override;
+    void addSummary(const pugi::xml_node &record) override;
+    void removeSummary(int position) override;
+    QByteArray keyOf(const pugi::xml_node &record) const override;
+    bool holdsKey(const QByteArray &key) override;
 
+private:
+    // What the list shows of a message, kept for every message.
+    struct Summary
+    {
+        QString from;
+        QString subject;
+        QString attachments;
+        QString date;
+        QString read;
+        QString guid; // empty when the message has none
+    };
+    const Summary &summaryAt(int position) const;
+
+    std::vector<Summary> m_summaries;
     receiving::KnownMessageGuids m_knownGuids;
     quint64 m_knownGeneration = 0;
     bool m_knownBuilt = false;
-    std::unique_ptr<Cursor> m_cursor;
 };
 
 } // namespace corvane::receiving

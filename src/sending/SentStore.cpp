@@ -2,26 +2,19 @@
 
 #include "core/MessageXml.h"
 #include "platform/Errors.h"
-#include "platform/XmlDocument.h"
 #include "platform/XmlNodes.h"
 
 #include <QFileInfo>
 
-#include <memory>
-
 namespace corvane::sending {
-
-namespace xml = platform::xml;
 
 namespace {
 
-constexpr platform::XmlStore::Records kRecords{"Messages", "There is no message number %1"};
+const platform::RecordStore::Names kNames{{"Messages", "Body", {}}, "There is no message number %1"};
 
 } // namespace
 
-SentStore::SentStore(QObject *parent) : XmlStore(kRecords, initialContent(), parent) {}
-
-SentStore::SentStore(platform::XmlDocument &document, QObject *parent) : XmlStore(kRecords, document, parent) {}
+SentStore::SentStore(QObject *parent) : RecordStore(kNames, initialContent(), parent) {}
 
 QStringList SentStore::initialContent()
 {
@@ -30,53 +23,42 @@ QStringList SentStore::initialContent()
             QStringLiteral("</Sentbox>")};
 }
 
-namespace {
-
-pugi::xml_node messagesOf(const platform::XmlDocument &document)
+void SentStore::addSummary(const pugi::xml_node &record)
 {
-    return xml::childByName(document.root(), "Messages");
+    const core::Message sent = core::readMessage(record, core::MessageParts::WithoutBody);
+    SentRow row;
+    for (const QString &name : sent.to)
+        row.to += name + QStringLiteral(", ");
+    row.subject = sent.subject;
+    for (const core::Attachment &attachment : sent.attachments)
+        row.attachments += QFileInfo(attachment.filePath).fileName() + QStringLiteral(", ");
+    row.date = sent.date;
+    m_rows.push_back(std::move(row));
 }
-
-pugi::xml_node messagesIn(platform::XmlDocument &document)
-{
-    return xml::ensureChild(document.root(), "Messages");
-}
-
-} // namespace
 
 void SentStore::SentboxFill(const core::MessageFile &file, const QStringList &attachmentPaths)
 {
-    platform::XmlDocument &stored = document();
-    stored.checkWritable();
+    if (isReadOnly())
+        throw IoError(readOnlyReason());
     if (!file.message)
         throw XmlError(QStringLiteral("The outgoing message has no Message element"));
-    pugi::xml_node list = messagesIn(stored);
-    if (!list)
-        throw XmlError(QStringLiteral("The Sent Items store has no root element"));
     core::Message message = *file.message;
     message.guid = file.guid.value_or(QString());
     message.attachments.clear();
     for (const QString &path : attachmentPaths)
         message.attachments.append({QString(), path});
-    const pugi::xml_node element = xml::appendChild(list, "Message");
+    pugi::xml_document document;
+    const pugi::xml_node element = document.append_child("Message");
     core::writeMessage(element, message);
-    auto kept = std::make_shared<pugi::xml_document>();
-    kept->append_copy(element);
-    stored.recordChange([kept](platform::XmlDocument &reloaded) {
-        if (pugi::xml_node target = messagesIn(reloaded))
-            target.append_copy(kept->first_child());
-    });
-    recordAppended();
-    raiseRevision();
+    ensureRootChild("Messages");
+    appendRecord(elementBytes(element));
     save();
 }
 
 core::Message SentStore::message(int position) const
 {
-    const pugi::xml_node element = xml::childAt(messagesOf(document()), position);
-    if (!element)
-        throw missingRecord(position);
-    return core::readMessage(element);
+    pugi::xml_document document;
+    return core::readMessage(parseRecord(position, document));
 }
 
 void SentStore::deleteAt(int position)
@@ -86,26 +68,17 @@ void SentStore::deleteAt(int position)
 
 core::StoredBodies SentStore::bodies() const
 {
-    return core::storedBodies(messagesOf(document()).first_child());
+    return bodyReader();
 }
 
 QList<SentRow> SentStore::rows() const
 {
     QList<SentRow> result;
+    result.reserve(count());
     int number = 0;
-    for (pugi::xml_node message = messagesOf(document()).first_child(); message; message = message.next_sibling()) {
-        if (message.type() != pugi::node_element)
-            continue;
-        const core::Message sent = core::readMessage(message, core::MessageParts::WithoutBody);
-        SentRow row;
+    for (SentRow row : m_rows) {
         row.number = ++number;
-        for (const QString &name : sent.to)
-            row.to += name + QStringLiteral(", ");
-        row.subject = sent.subject;
-        for (const core::Attachment &attachment : sent.attachments)
-            row.attachments += QFileInfo(attachment.filePath).fileName() + QStringLiteral(", ");
-        row.date = sent.date;
-        result.append(row);
+        result.append(std::move(row));
     }
     return result;
 }

@@ -2,7 +2,7 @@
 
 #include "core/Message.h"
 #include "platform/Paths.h"
-#include "platform/XmlStore.h"
+#include "platform/RecordStore.h"
 
 #include <QList>
 #include <QString>
@@ -25,16 +25,15 @@ struct SentRow
 };
 
 // The Sent Items store "Sent Items.cva": a copy of every sent Message, oldest first, carrying the
-// message's GUID and the attached files' full paths. Messages are addressed by position. Every
+// message's GUID and the attached files' full paths. Messages are addressed by position; their
+// rows are kept in memory, the whole message is read from the file when asked for. Every
 // recording, deletion and open raises the revision.
-class SentStore : public platform::XmlStore
+class SentStore : public platform::RecordStore
 {
     Q_OBJECT
 
 public:
     explicit SentStore(QObject *parent = nullptr);
-    // A store on a document the caller holds.
-    explicit SentStore(platform::XmlDocument &document, QObject *parent = nullptr);
 
     static QStringList initialContent();
     static QString pathIn(const QString &folder) { return platform::joinPath(folder, kSentStoreFileName); }
@@ -48,8 +47,16 @@ public:
     core::Message message(int position) const;
     void deleteAt(int position);
     QList<SentRow> rows() const;
-    // The stored bodies from the first message on, which find reads in bulk without copying them.
+    // The stored bodies from the first message on, read from the file on any one thread.
     core::StoredBodies bodies() const;
+
+protected:
+    void clearSummaries() override { m_rows.clear(); }
+    void addSummary(const pugi::xml_node &record) override;
+    void removeSummary(int position) override { m_rows.erase(m_rows.begin() + position); }
+
+private:
+    std::vector<SentRow> m_rows; // numbered when asked for
 };
 
 } // namespace corvane::sending

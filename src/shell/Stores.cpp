@@ -19,7 +19,7 @@ namespace corvane::shell {
 QStringList Stores::readOnlyReasons() const
 {
     QStringList reasons;
-    for (const platform::XmlStore *store : std::initializer_list<const platform::XmlStore *>{&inbox, &address, &sent})
+    for (const platform::Store *store : std::initializer_list<const platform::Store *>{&inbox, &address, &sent})
         if (store->isReadOnly())
             reasons.append(store->readOnlyReason());
     return reasons;
@@ -37,7 +37,7 @@ QString StoreLocks::lockPathFor(const QString &storePath)
     return info.path() + u'/' + platform::temporaryFilePrefix() + info.fileName() + QStringLiteral(".lock");
 }
 
-void StoreLocks::claim(platform::XmlStore &claimed, const QString &storePath)
+void StoreLocks::claim(platform::Store &claimed, const QString &storePath)
 {
     const QString lockPath = lockPathFor(storePath);
     std::unique_ptr<platform::SessionLock> &held = m_locks[&claimed];
@@ -122,7 +122,7 @@ QString sentStorePath(const Settings &settings)
 
 namespace {
 
-void openStore(platform::XmlStore &store, const QString &path, StoreLocks &locks)
+void openStore(platform::Store &store, const QString &path, StoreLocks &locks)
 {
     store.saveUnsavedChanges();
     locks.claim(store, path);

@@ -2,6 +2,7 @@
 
 #include "addressbook/AddressStore.h"
 #include "platform/FolderLock.h"
+#include "platform/Store.h"
 #include "receiving/InboxStore.h"
 #include "sending/SentStore.h"
 
@@ -33,11 +34,11 @@ public:
     static QString lockPathFor(const QString &storePath);
     // Takes the lock for the store at path (releasing the one the store held elsewhere), and
     // makes the store writable or read-only accordingly.
-    void claim(platform::XmlStore &store, const QString &storePath);
+    void claim(platform::Store &store, const QString &storePath);
 
 private:
     void refreshAll();
-    std::map<const platform::XmlStore *, std::unique_ptr<platform::SessionLock>> m_locks;
+    std::map<const platform::Store *, std::unique_ptr<platform::SessionLock>> m_locks;
     QTimer m_refresh;
 };
 

@@ -86,6 +86,42 @@ Command parseList(Reader &r)
     return list;
 }
 
+Command parseDelete(Reader &r)
+{
+    DeleteCommand command;
+    bool haveNumber = false;
+    while (!r.atEnd() && r.error().isEmpty()) {
+        const QString option = r.next();
+        if (option == u"--sent") {
+            command.sent = true;
+        } else if (!haveNumber && !option.startsWith(u'-')) {
+            const auto n = positiveNumber(option);
+            if (!n)
+                r.fail(QStringLiteral("the message number must be 1 or more: %1").arg(option));
+            command.number = n.value_or(0);
+            haveNumber = true;
+        } else {
+            r.fail(QStringLiteral("unknown option for delete: %1").arg(option));
+        }
+    }
+    if (!haveNumber)
+        r.fail(QStringLiteral("delete needs a message number"));
+    return command;
+}
+
+Command parseCompact(Reader &r)
+{
+    CompactCommand command;
+    while (!r.atEnd() && r.error().isEmpty()) {
+        const QString option = r.next();
+        if (option == u"--sent")
+            command.sent = true;
+        else
+            r.fail(QStringLiteral("unknown option for compact: %1").arg(option));
+    }
+    return command;
+}
+
 Command parseShow(Reader &r)
 {
     ShowCommand show;
@@ -213,6 +249,10 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList &arguments
             invocation.command = parseList(c);
         else if (name == u"show")
             invocation.command = parseShow(c);
+        else if (name == u"delete")
+            invocation.command = parseDelete(c);
+        else if (name == u"compact")
+            invocation.command = parseCompact(c);
         else if (name == u"address")
             invocation.command = parseAddress(c);
         else if (name == u"spell") {
@@ -243,6 +283,8 @@ QString usageText()
         "  check                          take new mail into the inbox; prints \"N new\"\n"
         "  list [--sent]                  list the inbox (or Sent Items), one message a line\n"
         "  show N [--sent] [--rtf]        show message N (with --rtf, the stored RTF body)\n"
+        "  delete N [--sent]              delete message N from the inbox (or Sent Items)\n"
+        "  compact [--sent]               give back the room deleted messages left in the store\n"
         "  address list                   list the address book\n"
         "  address add --name NAME --inbox DIR [--comment TEXT] [--server]\n"
         "  address remove N               remove address N\n"

@@ -32,6 +32,18 @@ struct ShowCommand
     bool rtf = false;
 };
 
+struct DeleteCommand
+{
+    int number = 0; // the message number as listed (1-based)
+    bool sent = false;
+};
+
+// Gives back the room of deleted messages now, rather than when it passes its share of the store.
+struct CompactCommand
+{
+    bool sent = false;
+};
+
 struct AddressListCommand
 {};
 
@@ -56,7 +68,8 @@ struct SpellCommand
 struct HelpCommand
 {};
 
-using Command = std::variant<SendCommand, CheckCommand, ListCommand, ShowCommand, AddressListCommand,
+using Command = std::variant<SendCommand, CheckCommand, ListCommand, ShowCommand, DeleteCommand, CompactCommand,
+                             AddressListCommand,
                              AddressAddCommand, AddressRemoveCommand, SpellCommand, HelpCommand>;
 
 struct Invocation

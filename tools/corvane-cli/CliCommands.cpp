@@ -190,6 +190,48 @@ int show(CliProfile &profile, const ShowCommand &command, QTextStream &out)
     return kSuccess;
 }
 
+platform::RecordStore &messageStore(CliProfile &profile, bool sent)
+{
+    if (sent)
+        return profile.mail().sent;
+    return profile.mail().inbox;
+}
+
+int deleteMessage(CliProfile &profile, const DeleteCommand &command)
+{
+    profile.openForWriting();
+    platform::RecordStore &store = messageStore(profile, command.sent);
+    if (command.number > store.count())
+        throw CliError(QStringLiteral("There is no message %1: %2 holds %3.")
+                           .arg(command.number)
+                           .arg(command.sent ? QStringLiteral("Sent Items") : QStringLiteral("the inbox"))
+                           .arg(store.count()));
+    if (command.sent)
+        profile.mail().sent.deleteAt(command.number - 1);
+    else
+        profile.mail().inbox.deleteAt(command.number - 1);
+    // A compaction the deletion started is let finish, so the room comes back now.
+    if (store.isCompacting())
+        runUntilFinished<bool>(store, &platform::RecordStore::compactionFinished);
+    return kSuccess;
+}
+
+int compact(CliProfile &profile, const CompactCommand &command, QTextStream &out)
+{
+    profile.openForWriting();
+    platform::RecordStore &store = messageStore(profile, command.sent);
+    const qint64 before = store.fileSize();
+    if (!store.startCompaction()) {
+        out << "Nothing to compact\n";
+        return kSuccess;
+    }
+    if (!runUntilFinished<bool>(store, &platform::RecordStore::compactionFinished))
+        throw CliError(QStringLiteral("The store was not compacted: it changed meanwhile, or its new file could not be "
+                                      "put in place (see --verbose)."));
+    out << "Compacted " << before << " to " << store.fileSize() << " bytes\n";
+    return kSuccess;
+}
+
 int addressList(CliProfile &profile, QTextStream &out)
 {
     profile.openForReading();
@@ -343,6 +385,10 @@ int runCommand(const Invocation &invocation, const QString &defaultProfile, QTex
                     return list(profile, command, out);
                 else if constexpr (std::is_same_v<T, ShowCommand>)
                     return show(profile, command, out);
+                else if constexpr (std::is_same_v<T, DeleteCommand>)
+                    return deleteMessage(profile, command);
+                else if constexpr (std::is_same_v<T, CompactCommand>)
+                    return compact(profile, command, out);
                 else if constexpr (std::is_same_v<T, AddressListCommand>)
                     return addressList(profile, out);
                 else if constexpr (std::is_same_v<T, AddressAddCommand>)

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "Errors.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace corvane::platform {
+
+// New bytes for a file at an offset.
+struct FilePatch
+{
+    qint64 offset = 0;
+    QByteArray bytes;
+};
+
+// A change of a file in place: its patches (which do not overlap) and its size before and after.
+struct FileChange
+{
+    qint64 sizeBefore = 0;
+    qint64 sizeAfter = 0;
+    std::vector<FilePatch> patches;
+};
+
+// The journal beside a store file: in its folder, named after it, a name no scan for message or
+// store files matches.
+QString journalPathFor(const QString &path);
+
+// Writes the change into the file in place, so that a crash at any byte leaves a file that
+// recoverJournal() brings to the state before or after the change: the change, with the bytes it
+// replaces, is first written to the journal and flushed to disk, then the file is written and
+// flushed, then the journal removed. A failed write of the file puts back the bytes it replaced.
+// Throws WriteError.
+void writeInPlace(const QString &path, const FileChange &change);
+
+enum class Recovery {
+    None,       // there was no journal
+    Dropped,    // the file was untouched by the journal's change (or the journal was incomplete)
+    Finished,   // the change was whole in the file
+    Completed,  // the change was partly written: it was written again
+    RolledBack, // the change was partly written and could not be completed: it was undone
+    Foreign,    // the file was written by someone else since: the journal did not apply to it
+};
+
+// Looks for the journal a crash left beside the file, and finishes or undoes its change (see
+// Recovery); `wellFormed` tells whether the file as it stands reads as a store. Removes the
+// journal. Throws WriteError when the file cannot be mended (the journal is kept then).
+Recovery recoverJournal(const QString &path, const std::function<bool()> &wellFormed);
+
+// For crash tests: when the environment variable CORVANE_TEST_EXIT_AFTER_BYTES holds a number n,
+// the process ends abruptly once writeInPlace has written n bytes (journal and file together).
+
+} // namespace corvane::platform
