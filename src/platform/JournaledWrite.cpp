@@ -99,6 +99,7 @@ public:
         if (ok && limit >= 0)
             m_left = limit;
     }
+    void set(qint64 bytes) { m_left = bytes; }
     // Writes the bytes, ending the process when the budget runs out in them.
     bool write(QFile &file, QByteArrayView bytes)
     {
@@ -167,6 +168,11 @@ bool holds(QFile &file, const Journal &journal, bool after)
 }
 
 } // namespace
+
+void setExitAfterBytesForTesting(qint64 bytes)
+{
+    budget().set(bytes);
+}
 
 QString journalPathFor(const QString &path)
 {

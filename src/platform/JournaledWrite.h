@@ -50,7 +50,9 @@ enum class Recovery {
 // journal. Throws WriteError when the file cannot be mended (the journal is kept then).
 Recovery recoverJournal(const QString &path, const std::function<bool()> &wellFormed);
 
-// For crash tests: when the environment variable CORVANE_TEST_EXIT_AFTER_BYTES holds a number n,
-// the process ends abruptly once writeInPlace has written n bytes (journal and file together).
+// For crash tests: the process ends abruptly (exit code 70) once writeInPlace has written this
+// many bytes more (journal and file together); a negative number turns it off. The environment
+// variable CORVANE_TEST_EXIT_AFTER_BYTES sets it for a process, such as the tool, at its start.
+void setExitAfterBytesForTesting(qint64 bytes);
 
 } // namespace corvane::platform

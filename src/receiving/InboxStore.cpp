@@ -29,13 +29,18 @@ QStringList InboxStore::initialContent()
 void InboxStore::clearSummaries()
 {
     m_summaries.clear();
+    m_knownGuids.clear();
 }
 
 void InboxStore::addSummary(const pugi::xml_node &record)
 {
     const core::Message message = core::readMessage(record, core::MessageParts::WithoutBody);
     m_summaries.push_back({message.from, message.subject, message.attachmentNames().join(QStringLiteral(", ")),
-                           message.date, xml::attributeText(record, "Read"), xml::attributeText(record, "GUID")});
+                           message.date, xml::attributeText(record, "Read")});
+    // Known as it is read, so the first check after a start does not walk the store. A message
+    // without GUID counts as the all-zero one.
+    const pugi::xml_attribute guid = record.attribute("GUID");
+    m_knownGuids.add(guid ? QString::fromUtf8(guid.value()) : KnownMessageGuids::zeroGuid());
 }
 
 void InboxStore::removeSummary(int position)
@@ -135,14 +140,6 @@ void InboxStore::deleteAt(int position)
 
 KnownMessageGuids &InboxStore::knownMessageGuids()
 {
-    if (m_knownBuilt && m_knownGeneration == generation())
-        return m_knownGuids;
-    m_knownGuids.clear();
-    m_knownGeneration = generation();
-    m_knownBuilt = true;
-    // A message without GUID counts as the all-zero one.
-    for (const Summary &summary : m_summaries)
-        m_knownGuids.add(summary.guid.isEmpty() ? KnownMessageGuids::zeroGuid() : summary.guid);
     return m_knownGuids;
 }
 

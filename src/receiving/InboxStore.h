@@ -90,9 +90,9 @@ public:
     // read-only.
     void deleteAt(int position);
 
-    // The identifiers of the messages taken in: those of the store as loaded (one without GUID
-    // counts as all-zero) and those taken in since. Built afresh whenever the document has been
-    // loaded again, so it never speaks for messages that a reload dropped.
+    // The identifiers of the messages taken in: those of the store as read (one without GUID
+    // counts as all-zero) and those taken in since. Made afresh whenever the file is read again,
+    // so it never speaks for messages that a reload dropped.
     receiving::KnownMessageGuids &knownMessageGuids();
 
 protected:
@@ -111,14 +111,11 @@ private:
         QString attachments;
         QString date;
         QString read;
-        QString guid; // empty when the message has none
     };
     const Summary &summaryAt(int position) const;
 
     std::vector<Summary> m_summaries;
-    receiving::KnownMessageGuids m_knownGuids;
-    quint64 m_knownGeneration = 0;
-    bool m_knownBuilt = false;
+    receiving::KnownMessageGuids m_knownGuids; // of the messages read from the file and added since
 };
 
 } // namespace corvane::receiving

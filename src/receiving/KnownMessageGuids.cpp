@@ -4,17 +4,31 @@
 
 namespace corvane::receiving {
 
-QString KnownMessageGuids::key(const QString &guidText)
-{
-    if (platform::isWellFormedGuidText(guidText))
-        return guidText.toUpper();
-    return guidText;
-}
-
 const QString &KnownMessageGuids::zeroGuid()
 {
     static const QString zero = QStringLiteral("{00000000-0000-0000-0000-000000000000}");
     return zero;
+}
+
+void KnownMessageGuids::add(const QString &guidText)
+{
+    if (const std::optional<QUuid> id = platform::parseGuidText(guidText))
+        m_ids.insert(*id);
+    else
+        m_others.insert(guidText);
+}
+
+bool KnownMessageGuids::contains(const QString &guidText) const
+{
+    if (const std::optional<QUuid> id = platform::parseGuidText(guidText))
+        return m_ids.contains(*id);
+    return m_others.contains(guidText);
+}
+
+void KnownMessageGuids::clear()
+{
+    m_ids.clear();
+    m_others.clear();
 }
 
 } // namespace corvane::receiving

@@ -13,6 +13,7 @@
 #include "platform/NoReplaceRename.h"
 #include "platform/FileNames.h"
 #include "platform/Paths.h"
+#include "platform/UiThread.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -135,7 +136,7 @@ void MailCheck::scheduleStep()
 
 void MailCheck::step()
 {
-    if (!m_running)
+    if (!m_running || m_phase == Phase::Removing)
         return;
     m_readerLate->stop();
     if (m_phase == Phase::Refused) {
@@ -350,16 +351,72 @@ void MailCheck::end()
     // Whatever was taken in is saved; only then are its files removed. When the store was loaded
     // again while the check let events run, what was taken in went with the old document: the
     // files stay for the next check, which no longer knows their messages.
+    QList<Taken> toRemove;
     if (m_taken.isEmpty() || !storeReplaced()) {
         try {
             if (m_store.isActive())
                 m_store.save();
-            removeTakenFiles(m_result);
+            toRemove = m_taken;
         } catch (const Error &error) {
             m_result.notices.append(errorNotice(Notice::Code::CheckFailed, error.message()));
         }
     }
     m_taken.clear();
+    if (toRemove.isEmpty()) {
+        ended();
+        return;
+    }
+    m_phase = Phase::Removing;
+    platform::startOnWorker(
+        m_removals, this, [toRemove] { return removeFiles(toRemove); },
+        [this, toRemove](auto outcome) { removalsDone(toRemove, outcome()); });
+}
+
+std::vector<MailCheck::Removal> MailCheck::removeFiles(const QList<Taken> &taken)
+{
+    std::vector<Removal> outcomes(size_t(taken.size()), Removal::Held);
+    QThreadPool removers;
+    removers.setMaxThreadCount(8);
+    for (qsizetype i = 0; i < taken.size(); ++i) {
+        removers.start([&taken, &outcomes, i] {
+            const Taken &file = taken[i];
+            const FileIdentity now = FileIdentity::ofPath(file.path);
+            // Another file under the name (a sender reused the freed number, or a second
+            // installation took the one read): it is the next check's to read.
+            if (now.exists() && now != file.identity)
+                outcomes[size_t(i)] = Removal::Replaced;
+            else if (QFile::remove(file.path) || platform::isKnownMissing(file.path))
+                outcomes[size_t(i)] = Removal::Removed;
+        });
+    }
+    removers.waitForDone();
+    return outcomes;
+}
+
+void MailCheck::removalsDone(const QList<Taken> &taken, const std::vector<Removal> &outcomes)
+{
+    for (qsizetype i = 0; i < taken.size(); ++i) {
+        const Taken &file = taken[i];
+        switch (outcomes[size_t(i)]) {
+        case Removal::Removed:
+            qCDebug(lcReceiving, "took %s", qUtf8Printable(QDir::toNativeSeparators(file.path)));
+            ++m_result.deleted;
+            m_notRemoved.remove(file.path);
+            break;
+        case Removal::Replaced:
+            m_notRemoved.remove(file.path);
+            break;
+        case Removal::Held:
+            // Held open elsewhere (a share answers EBUSY): the next check removes it.
+            m_notRemoved.insert(file.path, file.identity);
+            break;
+        }
+    }
+    ended();
+}
+
+void MailCheck::ended()
+{
     Q_EMIT statusTextChanged(QString());
     Q_EMIT checkiEnabledChanged(true);
     finish();
@@ -515,27 +572,6 @@ bool MailCheck::noteUnreadable(const FileRead &read, const QString &reason, SetA
                                               .arg(QDir::toNativeSeparators(path), reason)));
     }
     return false;
-}
-
-void MailCheck::removeTakenFiles(CheckResult &result)
-{
-    for (const Taken &taken : std::as_const(m_taken)) {
-        const FileIdentity now = FileIdentity::ofPath(taken.path);
-        if (now.exists() && now != taken.identity) {
-            // Another file under the name (a sender reused the freed number, or a second
-            // installation took the one read): it is the next check's to read.
-            m_notRemoved.remove(taken.path);
-            continue;
-        }
-        if (QFile::remove(taken.path) || platform::isKnownMissing(taken.path)) {
-            qCDebug(lcReceiving, "took %s", qUtf8Printable(QDir::toNativeSeparators(taken.path)));
-            ++result.deleted;
-            m_notRemoved.remove(taken.path);
-        } else {
-            // Held open elsewhere (a share answers EBUSY): the next check removes it.
-            m_notRemoved.insert(taken.path, taken.identity);
-        }
-    }
 }
 
 } // namespace corvane::receiving

@@ -12,10 +12,12 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace corvane::addressbook {
 class AddressCollector;
@@ -115,7 +117,8 @@ private:
 
     // The folder being scanned: its files in order, read ahead by a worker.
     struct FolderScan;
-    enum class Phase { Idle, Refused, Collecting, WaitingForFolders, FoldersFound, Scanning };
+    enum class Phase { Idle, Refused, Collecting, WaitingForFolders, FoldersFound, Scanning, Removing };
+    enum class Removal { Removed, Replaced, Held };
     enum class Progress { More, Waiting, Done };
     enum class FileOutcome { Next, FolderEnds, CheckEnds };
 
@@ -131,8 +134,10 @@ private:
     FileOutcome takeFile(FileRead read);
     // Takes in the shared copies of the folder whose files have all been read.
     FileOutcome finishFolder();
-    // Saves what was taken in, removes its files, and finishes.
+    // Saves what was taken in, then removes its files on the worker and finishes.
     void end();
+    void removalsDone(const QList<Taken> &taken, const std::vector<Removal> &outcomes);
+    void ended();
     void finish();
     // Takes the file in; a shared copy only when its message is still missing and the copy has
     // settled.
@@ -149,7 +154,9 @@ private:
     // Remembers a file that cannot be opened or read whole; told once when it lasts.
     void noteUnopenable(const FileRead &read, CheckResult &result);
     bool storeReplaced() const;
-    void removeTakenFiles(CheckResult &result);
+    // Removes the files, many at a time (on a share each removal waits for the server). Runs on
+    // the worker.
+    static std::vector<Removal> removeFiles(const QList<Taken> &taken);
 
     InboxStore &m_store;
     addressbook::AddressCollector &m_collector;
@@ -173,6 +180,7 @@ private:
     QHash<QString, Unopenable> m_unopenable;
     QHash<QString, SharedCopy> m_sharedSeen;
     QSet<QString> m_notAFile; // told in the log already
+    QThreadPool m_removals;   // the worker that removes the files taken in; last, so it goes first
 };
 
 } // namespace corvane::receiving
