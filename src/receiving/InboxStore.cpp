@@ -102,11 +102,6 @@ InboxStore::InboxStore(QObject *parent)
 {
 }
 
-InboxStore::InboxStore(platform::XmlDocument &document, QObject *parent)
-    : XmlStore(kRecords, document, parent), m_cursor(std::make_unique<Cursor>())
-{
-}
-
 InboxStore::~InboxStore() = default;
 
 QStringList InboxStore::initialContent()

@@ -55,8 +55,6 @@ class InboxStore : public platform::XmlStore
 
 public:
     explicit InboxStore(QObject *parent = nullptr);
-    // A store on a document the caller holds.
-    explicit InboxStore(platform::XmlDocument &document, QObject *parent = nullptr);
     ~InboxStore() override;
 
     static QStringList initialContent();

@@ -21,8 +21,6 @@ constexpr platform::XmlStore::Records kRecords{"Messages", "There is no message 
 
 SentStore::SentStore(QObject *parent) : XmlStore(kRecords, initialContent(), parent) {}
 
-SentStore::SentStore(platform::XmlDocument &document, QObject *parent) : XmlStore(kRecords, document, parent) {}
-
 QStringList SentStore::initialContent()
 {
     return {QStringLiteral("<?xml version=\"1.0\"?>"), QStringLiteral("<Sentbox>"),

@@ -33,8 +33,6 @@ class SentStore : public platform::XmlStore
 
 public:
     explicit SentStore(QObject *parent = nullptr);
-    // A store on a document the caller holds.
-    explicit SentStore(platform::XmlDocument &document, QObject *parent = nullptr);
 
     static QStringList initialContent();
     static QString pathIn(const QString &folder) { return platform::joinPath(folder, kSentStoreFileName); }
