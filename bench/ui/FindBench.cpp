@@ -1,7 +1,6 @@
 // Find in a message list: the search per keystroke over the fields of 100,000 messages and over the
 // bodies of 50,000 (100 MB of RTF), the one-time conversion of those bodies to plain text, and the
 // InBox pane's whole keystroke (search and grid) over 100,000 messages.
-#include "platform/XmlDocument.h"
 #include "receiving/InboxStore.h"
 #include "receiving/widgets/InboxPane.h"
 #include "richtext/RtfPlainText.h"
@@ -10,7 +9,9 @@
 #include "ui/widgets/FindField.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -199,9 +200,14 @@ void BM_InboxPaneKeystroke_100k(benchmark::State &state)
                + "}</Body></Message>";
     }
     xml += "</Messages></Inbox>";
-    corvane::platform::XmlDocument document;
-    document.loadFromBytes(xml);
-    corvane::receiving::InboxStore store(document);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(corvane::receiving::kInboxStoreFileName);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(xml) < 0 || !file.flush())
+        qFatal("The inbox store could not be written");
+    file.close();
+    corvane::receiving::InboxStore store;
+    store.open(path);
     corvane::receiving::InboxPane pane(store);
     pane.grid()->setColCount(6);
     pane.grid()->setFixedRows(1);

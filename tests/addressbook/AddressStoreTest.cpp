@@ -80,8 +80,8 @@ TEST_F(AddressStoreTest, EveryEditAndOpenRaisesTheRevision)
 
 TEST_F(AddressStoreTest, AnythingButTrueIsNotAServer)
 {
-    document.setContent({QStringLiteral(
-        R"(<Addressbook><Addresses><Address Name="A" Server="true"/><Other Name="B" Server="True"/></Addresses></Addressbook>)")});
+    reopenWith(
+        R"(<Addressbook><Addresses><Address Name="A" Server="true"/><Other Name="B" Server="True"/></Addresses></Addressbook>)");
     const QList<AddressEntry> entries = store.entries();
     ASSERT_EQ(entries.size(), 2);
     EXPECT_FALSE(entries[0].Server);

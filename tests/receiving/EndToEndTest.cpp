@@ -2,6 +2,7 @@
 #include "MailWorld.h"
 
 #include "support/EventWait.h"
+#include "support/OpenedStore.h"
 
 #include "platform/Guid.h"
 #include "platform/IniFile.h"
@@ -43,11 +44,9 @@ TEST(EndToEndTest, AMessageFromAnnToBobArrivesOnce)
     EXPECT_EQ(world.bob->storedSubjects(), QStringList{QStringLiteral("Lunch")});
 
     // The store on disk holds it, unread, with the sender's identifier.
-    platform::XmlDocument onDisk;
-    onDisk.loadFromFile(receiving::InboxStore::pathIn(world.bob->settings.inboxData));
-    const receiving::InboxStore stored(onDisk);
-    EXPECT_EQ(stored.rowAt(0).read, receiving::kUnread);
-    EXPECT_EQ(stored.message(0).guid, world.ann->outgoing.guidText());
+    const auto stored = test::storeInFile<receiving::InboxStore>(world.bob->inbox.fileName());
+    EXPECT_EQ(stored->rowAt(0).read, receiving::kUnread);
+    EXPECT_EQ(stored->message(0).guid, world.ann->outgoing.guidText());
 
     // Sending the unchanged pane again reuses the identifier: the check keeps only the first.
     test::sendToTheEnd(world.ann->send, {{QStringLiteral("Bob")}, QStringLiteral("Lunch"), {}, {}}, world.ann->settings);

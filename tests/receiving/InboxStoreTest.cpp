@@ -76,9 +76,7 @@ TEST_F(InboxStoreTest, DeletingRenumbersLaterMessagesAndSaves)
     store.deleteAt(0);
     EXPECT_EQ(subjectAt(0), QStringLiteral("two"));
     EXPECT_EQ(subjectAt(1), QStringLiteral("three"));
-    XmlDocument copy;
-    copy.loadFromFile(storeFile);
-    EXPECT_EQ(InboxStore(copy).count(), 2);
+    EXPECT_EQ(corvane::test::storeInFile<InboxStore>(storeFile)->count(), 2);
 }
 
 TEST_F(InboxStoreTest, ReadMarkReachesTheFileOnlyWithTheNextSave)
@@ -93,14 +91,13 @@ TEST_F(InboxStoreTest, ReadMarkReachesTheFileOnlyWithTheNextSave)
 
 TEST_F(InboxStoreTest, RowsNumberTheMessagesAndJoinTheAttachmentNames)
 {
-    document.loadFromBytes(corvane::test::inboxStore(
+    reopenWith(corvane::test::inboxStore(
         {inboxMessage(QStringLiteral("Bob"), QStringLiteral("Lunch?")),
          inboxMessage(QStringLiteral("Cid & Co"), QStringLiteral("Files"),
                       {QStringLiteral("a.txt"), QStringLiteral("b.txt")}, QStringLiteral("1/2/2026"),
                       QStringLiteral("Read")),
          "<!-- not a message -->",
          "<Message><Attachments><Attachment Filename=\"only.doc\"/></Attachments></Message>"}));
-    store.documentReloaded();
     const QList<InboxRow> rows{
         {1, QStringLiteral("Bob"), QStringLiteral("Lunch?"), {}, QStringLiteral("12/7/2026 12:00:00 PM"), kUnread},
         {2, QStringLiteral("Cid & Co"), QStringLiteral("Files"), QStringLiteral("a.txt, b.txt"),
@@ -112,8 +109,7 @@ TEST_F(InboxStoreTest, RowsNumberTheMessagesAndJoinTheAttachmentNames)
     EXPECT_THROW(store.rowAt(3), corvane::Error);
     EXPECT_THROW(store.rowAt(-1), corvane::Error);
 
-    document.setContent(InboxStore::initialContent());
-    store.documentReloaded();
+    reopenWith("<?xml version=\"1.0\"?><Inbox><Properties/></Inbox>");
     EXPECT_TRUE(store.rows().isEmpty()) << "a store without Messages";
     EXPECT_THROW(store.rowAt(0), corvane::Error);
 }
@@ -164,10 +160,8 @@ struct SharedInboxTest : ::testing::Test
 {
     TempFolder temp;
     QString path = InboxStore::pathIn(temp.path());
-    XmlDocument firstDocument{InboxStore::initialContent()};
-    XmlDocument secondDocument{InboxStore::initialContent()};
-    InboxStore first{firstDocument};
-    InboxStore second{secondDocument};
+    InboxStore first;
+    InboxStore second;
 
     void SetUp() override
     {
@@ -191,11 +185,8 @@ struct SharedInboxTest : ::testing::Test
     // Subject and read mark of every message in the file.
     QStringList onDisk() const
     {
-        XmlDocument copy;
-        copy.loadFromFile(path);
-        InboxStore stored(copy);
         QStringList result;
-        for (const InboxRow &row : stored.rows())
+        for (const InboxRow &row : corvane::test::storeInFile<InboxStore>(path)->rows())
             result.append(row.subject + u'/' + row.read);
         return result;
     }
@@ -235,7 +226,7 @@ TEST_F(SharedInboxTest, AMessageBothCopiesTookIsStoredOnce)
 
 TEST_F(SharedInboxTest, AReadOnlyStoreRefusesADeletionAndKeepsItsMessages)
 {
-    secondDocument.setReadOnly(QStringLiteral("held elsewhere"));
+    second.setReadOnly(QStringLiteral("held elsewhere"));
     EXPECT_THROW(second.deleteAt(0), corvane::IoError);
     EXPECT_EQ(second.count(), 3);
     EXPECT_EQ(onDisk().size(), 3);

@@ -4,6 +4,7 @@
 
 #include "platform/FileIo.h"
 #include "platform/Guid.h"
+#include "support/OpenedStore.h"
 
 #include <QFileInfo>
 #include <QTimer>
@@ -68,9 +69,7 @@ TEST_F(MailCheckTest, AFailedSaveKeepsTheFilesReportsAndReenablesTheCheck)
     // The next check saves the message it holds and only then removes the file.
     EXPECT_EQ(bob.checkMail().duplicates, 1);
     EXPECT_TRUE(MailWorld::files(world.bobInbox).isEmpty());
-    platform::XmlDocument onDisk;
-    onDisk.loadFromFile(receiving::InboxStore::pathIn(bob.settings.inboxData));
-    EXPECT_EQ(receiving::InboxStore(onDisk).count(), 1);
+    EXPECT_EQ(test::storeInFile<receiving::InboxStore>(bob.inbox.fileName())->count(), 1);
 }
 
 // Copies in the own and the server folder are one message when their identifiers match as text,
@@ -168,7 +167,7 @@ TEST_F(MailCheckTest, AReadOnlyStoreTakesNoMailAndSaysWhy)
     put(world.bobInbox, "Bob1.cvm", messageFile(QStringLiteral("one")));
     bob.checkMail();
     put(world.bobInbox, "Bob2.cvm", messageFile(QStringLiteral("two")));
-    bob.inboxDocument.setReadOnly(QStringLiteral("held by another copy"));
+    bob.inbox.setReadOnly(QStringLiteral("held by another copy"));
     const receiving::CheckResult checked = bob.checkMail();
     ASSERT_EQ(checked.notices.size(), 1);
     EXPECT_EQ(checked.notices[0].text, QStringLiteral("held by another copy"));
@@ -273,7 +272,7 @@ TEST_F(MailCheckTest, AStoreLoadedAgainAfterAFailedSaveTakesTheFilesInAgain)
     platform::setWriteFaultHookForTesting({});
 
     // Save in the settings loads the store again from its file, as start-up does.
-    bob.inboxDocument.loadFromFile(bob.inboxDocument.fileName());
+    bob.inbox.open(bob.inbox.fileName());
     EXPECT_EQ(bob.checkMail().stored, 1);
     EXPECT_TRUE(MailWorld::files(world.bobInbox).isEmpty());
     EXPECT_EQ(bob.storedSubjects(), QStringList{QStringLiteral("one")});
@@ -290,8 +289,8 @@ TEST_F(MailCheckTest, AStoreLoadedAgainDuringTheCheckLeavesEveryFileForTheNextCh
         if (std::exchange(reloaded, true))
             return;
         // Twice, so that the new tree may well lie where the first one lay.
-        bob.inboxDocument.loadFromFile(bob.inboxDocument.fileName());
-        bob.inboxDocument.loadFromFile(bob.inboxDocument.fileName());
+        bob.inbox.open(bob.inbox.fileName());
+        bob.inbox.open(bob.inbox.fileName());
     });
     bob.checkMail();
     QObject::disconnect(connection);

@@ -1,11 +1,11 @@
 // Which message the reader shows for a grid row, and which attachment file it opens.
 #include "receiving/MailReading.h"
 
+#include "support/OpenedStore.h"
 #include "support/StoreTexts.h"
 #include "support/TempFolder.h"
 
 #include "platform/Errors.h"
-#include "platform/XmlDocument.h"
 #include "receiving/InboxStore.h"
 
 #include <gtest/gtest.h>
@@ -34,11 +34,10 @@ TEST(ReadSelected, ShowsAndMarksOnlyAMessageTheRowNamesAndAsksForOneRefillAtMost
         {"the second message", {true, 1}, true, ReadOutcome::Kind::Shown},
     };
     for (const ReadCase &c : cases) {
-        corvane::platform::XmlDocument document;
-        document.loadFromBytes(corvane::test::inboxStore(
+        corvane::test::OpenedStore<InboxStore> opened(corvane::test::inboxStore(
             {corvane::test::inboxMessage(QStringLiteral("Ann"), QStringLiteral("one")),
              corvane::test::inboxMessage(QStringLiteral("Bob"), QStringLiteral("two"), {QStringLiteral("a.txt")})}));
-        InboxStore store(document);
+        InboxStore &store = opened.store;
         const ReadOutcome outcome = readSelected(store, c.row, c.afterRefill);
         EXPECT_EQ(outcome.kind, c.expected) << c.what;
         const bool shown = c.expected == ReadOutcome::Kind::Shown;
@@ -56,18 +55,13 @@ TEST(ReadSelected, ShowsAndMarksOnlyAMessageTheRowNamesAndAsksForOneRefillAtMost
 
 TEST(ReadMarks, AreSavedOnlyWhenSetSinceTheLastSave)
 {
-    corvane::test::TempFolder folder;
-    folder.write(
-        QStringLiteral("InBox.cvi"),
+    corvane::test::OpenedStore<InboxStore> opened(
         corvane::test::inboxStore({corvane::test::inboxMessage(QStringLiteral("Ann"), QStringLiteral("one"))}));
-    corvane::platform::XmlDocument document{InboxStore::initialContent()};
-    InboxStore store(document);
-    store.open(folder.file(QStringLiteral("InBox.cvi")));
-    store.markRead(0);
-    EXPECT_FALSE(folder.read(QStringLiteral("InBox.cvi")).contains("\"Read\""));
-    store.saveReadMarks();
-    EXPECT_TRUE(folder.read(QStringLiteral("InBox.cvi")).contains("\"Read\""));
-    EXPECT_FALSE(store.readMarksUnsaved());
+    opened.store.markRead(0);
+    EXPECT_FALSE(corvane::test::readFile(opened.storeFile).contains("\"Read\""));
+    opened.store.saveReadMarks();
+    EXPECT_TRUE(corvane::test::readFile(opened.storeFile).contains("\"Read\""));
+    EXPECT_FALSE(opened.store.readMarksUnsaved());
 }
 
 TEST(AttachmentToOpen, IsTheFileInTheInboxFolderAndAnyOtherNameIsRefusedByName)

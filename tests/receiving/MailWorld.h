@@ -55,11 +55,9 @@ struct MailUser
 {
     platform::BackgroundCopies copies;
     platform::XmlDocument addressDocument{addressbook::AddressStore::initialContent()};
-    platform::XmlDocument inboxDocument{receiving::InboxStore::initialContent()};
-    platform::XmlDocument sentDocument{sending::SentStore::initialContent()};
     addressbook::AddressStore addresses{addressDocument};
-    receiving::InboxStore inbox{inboxDocument};
-    sending::SentStore sent{sentDocument};
+    receiving::InboxStore inbox;
+    sending::SentStore sent;
     receiving::InboxProbes probes{2000};
     addressbook::AddressCollector collector{addresses, probes};
     sending::OutgoingMessage outgoing;

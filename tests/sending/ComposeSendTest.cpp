@@ -83,7 +83,7 @@ TEST_F(ComposeSendTest, AnAttachmentThatCannotBeReadIsNamedAndNothingIsSent)
 
 TEST_F(ComposeSendTest, ASentItemsStoreThatFailedToLoadRefusesTheSendBeforeAnythingIsDelivered)
 {
-    const QString path = world.ann->sentDocument.fileName();
+    const QString path = world.ann->sent.fileName();
     test::writeFile(path, "<Sentbox><broken");
     EXPECT_ANY_THROW(world.ann->sent.open(path));
 

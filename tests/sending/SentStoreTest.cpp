@@ -43,17 +43,15 @@ TEST_F(SentStoreTest, RecordsCopiesWithGuidAndFullPathsInSendingOrder)
     send(QStringLiteral("again"), {}, false);
     send(QStringLiteral("new"), {});
 
-    platform::XmlDocument copy;
-    copy.loadFromFile(storeFile);
-    SentStore reread(copy);
-    ASSERT_EQ(reread.count(), 3);
-    EXPECT_EQ(reread.message(0).guid, firstGuid);
-    EXPECT_EQ(reread.message(1).guid, firstGuid);
-    EXPECT_NE(reread.message(2).guid, firstGuid);
-    EXPECT_TRUE(copy.toBytes().contains(
+    const auto reread = test::storeInFile<SentStore>(storeFile);
+    ASSERT_EQ(reread->count(), 3);
+    EXPECT_EQ(reread->message(0).guid, firstGuid);
+    EXPECT_EQ(reread->message(1).guid, firstGuid);
+    EXPECT_NE(reread->message(2).guid, firstGuid);
+    EXPECT_TRUE(test::readFile(storeFile).contains(
         "<Attachments><Attachment FilePath=\"/home/ann/a.doc\"/><Attachment FilePath=\"/tmp/b c.txt\"/></Attachments>"));
 
-    const QList<SentRow> rows = reread.rows();
+    const QList<SentRow> rows = reread->rows();
     EXPECT_EQ(rows[0].number, 1);
     EXPECT_EQ(rows[0].to, QStringLiteral("Bob, Carl, "));
     EXPECT_EQ(rows[0].attachments, QStringLiteral("a.doc, b c.txt, "));

@@ -2,12 +2,12 @@
 #include "shell/widgets/GridSetup.h"
 #include "shell/widgets/ListPanes.h"
 
+#include "support/OpenedStore.h"
 #include "support/QtPrinters.h"
 #include "support/ReceivedFile.h"
 #include "support/StoreTexts.h"
 
 #include "platform/IniFile.h"
-#include "platform/XmlDocument.h"
 #include "receiving/InboxStore.h"
 #include "receiving/widgets/InboxPane.h"
 #include "shell/Settings.h"
@@ -16,7 +16,6 @@
 
 #include "GridTexts.h"
 #include "support/Strings.h"
-#include "support/TempFolder.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -28,7 +27,7 @@
 
 using namespace corvane::shell;
 using corvane::platform::IniFile;
-using corvane::platform::XmlDocument;
+using corvane::receiving::InboxStore;
 using corvane::receiving::InboxPane;
 using corvane::ui::ListPane;
 using corvane::sortgrid::GridFill;
@@ -36,18 +35,15 @@ using corvane::sortgrid::TSortGrid;
 using corvane::test::dataColumn;
 using corvane::test::inboxMessage;
 using corvane::test::strings;
-using corvane::test::TempFolder;
 
 namespace {
 
-// An inbox pane over an in-memory store, with its grid's headers set as at start-up.
-class InboxList : public ::testing::Test
+// An inbox pane over an empty store, with its grid's headers set as at start-up.
+class InboxList : public ::testing::Test, protected corvane::test::OpenedStore<InboxStore>
 {
 protected:
-    InboxList() : settings(folder.file(QStringLiteral("main.ini")))
+    InboxList() : OpenedStore(corvane::test::inboxStore({})), settings(temp.file(QStringLiteral("main.ini")))
     {
-        document.loadFromBytes(corvane::test::inboxStore({}));
-        document.setFileName(folder.file(QStringLiteral("InBox.cvi"))); // deletions save
         pane = std::make_unique<InboxPane>(store);
         setUpListPane(*pane, Pane::InBox, GridId::Inbox, settings);
         setGridHeaders(ListGrids{nullptr, pane->grid(), nullptr});
@@ -66,10 +62,7 @@ protected:
     }
     TSortGrid &grid() const { return *pane->grid(); }
 
-    TempFolder folder;
     IniFile settings;
-    XmlDocument document;
-    corvane::receiving::InboxStore store{document};
     std::unique_ptr<InboxPane> pane;
 };
 

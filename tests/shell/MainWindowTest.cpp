@@ -25,7 +25,6 @@
 
 #include "platform/BackgroundCopies.h"
 #include "platform/Errors.h"
-#include "platform/XmlDocument.h"
 #include "platform/IniFile.h"
 
 #include "spell/widgets/SpellHighlighter.h"
@@ -37,6 +36,7 @@
 #include "HeldSend.h"
 #include "WindowProgram.h"
 #include "support/EventWait.h"
+#include "support/OpenedStore.h"
 #include "support/TempFolder.h"
 
 #include <QAbstractButton>
@@ -592,9 +592,7 @@ TEST(MainWindow, ACheckHeldOnASlowShareRefusesWhatConflictsAndEndsWithStoreListA
         return corvane::receiving::readMessageBytes(path);
     });
     const auto storedOnDisk = [&] {
-        corvane::platform::XmlDocument onDisk;
-        onDisk.loadFromFile(window.stores().inbox.fileName());
-        return corvane::receiving::InboxStore(onDisk).count();
+        return corvane::test::storeInFile<corvane::receiving::InboxStore>(window.stores().inbox.fileName())->count();
     };
     const auto listed = [&] {
         const auto *grid = window.listPanes()->inbox()->grid();

@@ -5,6 +5,7 @@
 #include "GridTexts.h"
 #include "WindowProgram.h"
 #include "support/Accessibility.h"
+#include "support/OpenedStore.h"
 #include "support/QtPrinters.h"
 #include "support/StoreTexts.h"
 #include "support/Strings.h"
@@ -84,10 +85,7 @@ QStringList storedSubjects(const Program &p, const char *file = "InBox.cvi")
 
 QString storedReadMark(const Program &p, int position)
 {
-    corvane::platform::XmlDocument copy;
-    copy.loadFromFile(p.app.file(QStringLiteral("InBox.cvi")));
-    InboxStore store(copy);
-    return store.shownMessage(position).read;
+    return corvane::test::storeInFile<InboxStore>(p.app.file(QStringLiteral("InBox.cvi")))->shownMessage(position).read;
 }
 
 void pressKey(QWidget *widget, Qt::Key key)

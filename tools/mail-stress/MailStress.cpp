@@ -85,11 +85,9 @@ QString folderIn(const QString &root, const char *name)
 struct Program
 {
     platform::XmlDocument addressDocument{addressbook::AddressStore::initialContent()};
-    platform::XmlDocument inboxDocument{receiving::InboxStore::initialContent()};
-    platform::XmlDocument sentDocument{sending::SentStore::initialContent()};
     addressbook::AddressStore addresses{addressDocument};
-    receiving::InboxStore inbox{inboxDocument};
-    sending::SentStore sent{sentDocument};
+    receiving::InboxStore inbox;
+    sending::SentStore sent;
     receiving::InboxProbes probes;
     addressbook::AddressCollector collector{addresses, probes};
     sending::OutgoingMessage outgoing;
