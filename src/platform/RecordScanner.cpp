@@ -369,7 +369,7 @@ private:
             --nameEnd;
         const QByteArrayView name = m_in.view(lt + 2, nameEnd);
         if (m_stack.empty() || name != QByteArrayView(m_stack.back()))
-            m_in.fail(QStringLiteral("the end tag %1 does not close %2")
+            m_in.fail(QStringLiteral("start and end tags mismatch: the end tag %1 does not close %2")
                           .arg(QString::fromUtf8(name), m_stack.empty() ? QStringLiteral("any element")
                                                                           : QString::fromStdString(m_stack.back())),
                       lt);

@@ -67,7 +67,7 @@ public:
     // Writes what waits: new records, marks, new elements under the root. Nothing when nothing
     // waits. Throws WriteError, or IoError when the store is read-only or its file failed to load;
     // what waits stays waiting then.
-    void save();
+    void save() override;
     void saveUnsavedChanges() override;
 
     bool isActive() const { return m_active; }

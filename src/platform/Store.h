@@ -17,6 +17,9 @@ public:
     // Makes the path the store's file (writing it first when missing) and loads it. Throws
     // IoError or XmlError; the revision rises either way.
     virtual void open(const QString &path) = 0;
+    // Writes what the store holds and its file lacks. Throws WriteError, or IoError when the store
+    // is read-only or its file failed to load.
+    virtual void save() = 0;
     // Saves changes not yet saved (read marks) into the file they were made on, before that file
     // is loaded again or the store moves to another folder.
     virtual void saveUnsavedChanges() = 0;

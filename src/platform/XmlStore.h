@@ -56,7 +56,7 @@ public:
     // content is taken first and this store's changes made to it again (XmlDocument::save), and
     // the revision rises, since the records may have moved. Throws WriteError, or IoError when
     // the store is read-only or its file failed to load.
-    void save();
+    void save() override;
     // Saves changes not yet saved (read marks) into the file they were made on, before that file
     // is loaded again or the store moves to another folder. Throws as save does.
     void saveUnsavedChanges() override;

@@ -185,7 +185,7 @@ TEST(Startup, AStoreThatFailedToLoadIsNeverSavedUntilALoadWorks)
         Stores stores;
         Startup startup(app.path(), stores);
         EXPECT_THROW(startup.run(StartupRun::Creation), corvane::XmlError);
-        corvane::platform::XmlStore &store = [&]() -> corvane::platform::XmlStore & {
+        corvane::platform::Store &store = [&]() -> corvane::platform::Store & {
             if (name == kInboxStoreFileName)
                 return stores.inbox;
             if (name == kAddressStoreFileName)
