@@ -156,6 +156,9 @@ private:
     void prepareFind();
     void takeAllRows();
     void indexFields();
+    // Gives find the bodies of the revision shown when they are built; until then the bodies of the
+    // last build, each following its message by record identity (a new message has none yet).
+    void setSearchBodies();
     void setGridRows(const std::vector<QStringList> &rows);
 
     Records m_records;
@@ -173,6 +176,10 @@ private:
     FindField *m_findField = nullptr;
     QList<int> m_searchColumns;
     BodyTexts *m_bodies = nullptr;
+    std::vector<platform::RecordId> m_buildingIds; // by position, of the messages the build reads
+    quint64 m_buildingRevision = 0;
+    std::vector<platform::RecordId> m_builtIds; // by position, of the messages m_bodies holds
+    bool m_bodiesCarried = false;               // m_search holds bodies of an earlier revision
     MessageSearch m_search;
     quint64 m_indexedRevision = 0;      // the fill whose rows m_search holds
     std::vector<QStringList> m_allRows; // every row of the fill, in the display's order
