@@ -16,6 +16,9 @@ constexpr qsizetype kBatchBytes = 2 * 1024 * 1024;
 
 } // namespace
 
+// One build on the worker. What it takes from the UI thread it shares: the UI thread replaces the
+// index and its map when a build ends and never changes them in place, and its fresh texts are
+// copied away from the worker's on the UI thread's first insert.
 struct BodyTexts::Run
 {
     BodyTexts *owner;
@@ -24,8 +27,9 @@ struct BodyTexts::Run
     std::function<QByteArrayView(int message)> body;
     Converter toPlainText;
     std::shared_ptr<std::atomic<bool>> cancel;
-    const QHash<Key, int> indexed; // shares the UI thread's map, which is replaced, never changed
-    QSet<Key> known;               // converted and not yet indexed: before this build and in it
+    const SearchIndex index;
+    const QHash<Key, int> indexed;
+    const QHash<Key, QByteArray> fresh;
 };
 
 BodyTexts::BodyTexts(Converter toPlainText, std::function<quint64()> storeRevision, QObject *parent)
@@ -51,8 +55,6 @@ void BodyTexts::build(Source source)
     m_revision = source.revision;
     m_count = source.body ? source.count : 0;
     m_building = true;
-    m_keys.clear();
-    m_keys.reserve(size_t(m_count));
     m_cancel = std::make_shared<std::atomic<bool>>(false);
     // The store changed since the caller looked: what the build would read is gone. The next
     // search starts a build of the new revision.
@@ -60,16 +62,12 @@ void BodyTexts::build(Source source)
         stop();
         return;
     }
-    QSet<Key> known;
-    known.reserve(m_fresh.size());
-    for (auto fresh = m_fresh.cbegin(); fresh != m_fresh.cend(); ++fresh)
-        known.insert(fresh.key());
-    auto run = std::make_shared<Run>(Run{this, m_build, m_count, std::move(source.body), m_toPlainText, m_cancel,
-                                         m_indexed, std::move(known)});
+    auto run = std::make_shared<Run>(
+        Run{this, m_build, m_count, std::move(source.body), m_toPlainText, m_cancel, m_index, m_indexed, m_fresh});
     m_pool.start([run] { read(run); });
 }
 
-// On the worker.
+// On the worker: reads every body, converts those not known, then puts the index together.
 void BodyTexts::read(const std::shared_ptr<Run> &run)
 {
     const auto post = [&run](Batch batch) {
@@ -81,6 +79,9 @@ void BodyTexts::read(const std::shared_ptr<Run> &run)
             },
             Qt::QueuedConnection);
     };
+    std::vector<Key> keys;
+    keys.reserve(size_t(run->count));
+    QHash<Key, QByteArray> converted;
     Batch batch;
     qsizetype textBytes = 0;
     QElapsedTimer clock;
@@ -98,9 +99,8 @@ void BodyTexts::read(const std::shared_ptr<Run> &run)
             return;
         }
         const Key key{qHash(body), body.size()};
-        batch.keys.push_back(key);
-        if (!run->indexed.contains(key) && !run->known.contains(key)) {
-            run->known.insert(key);
+        keys.push_back(key);
+        if (!run->indexed.contains(key) && !run->fresh.contains(key) && !converted.contains(key)) {
             QString plain;
             try {
                 plain = run->toPlainText(QString::fromUtf8(body));
@@ -108,16 +108,39 @@ void BodyTexts::read(const std::shared_ptr<Run> &run)
                 // Only find misses this body's words; the reader shows what is wrong with it.
                 qCInfo(lcUi) << "find cannot read a message body:" << error.what();
             }
+            const QByteArray text = folded(plain);
+            converted.insert(key, text);
             batch.newKeys.push_back(key);
-            batch.texts.push_back(folded(plain));
-            textBytes += batch.texts.back().size();
+            batch.texts.push_back(text);
+            textBytes += text.size();
         }
         if (textBytes >= kBatchBytes || clock.elapsed() >= kBatchMs) {
+            batch.read = message + 1;
             post(std::exchange(batch, Batch{}));
             textBytes = 0;
             clock.restart();
         }
     }
+
+    const auto textOf = [&run, &converted](const Key &key) {
+        if (const auto text = converted.constFind(key); text != converted.cend())
+            return QByteArrayView(*text);
+        if (const auto text = run->fresh.constFind(key); text != run->fresh.cend())
+            return QByteArrayView(*text);
+        return run->index.textOf(run->indexed.value(key));
+    };
+    qsizetype bytes = 0;
+    for (const Key &key : keys)
+        bytes += textOf(key).size() + 1;
+    batch.index.reserve(bytes);
+    batch.indexed.reserve(qsizetype(keys.size()));
+    for (const Key &key : keys) {
+        if (run->cancel->load())
+            return;
+        batch.indexed.insert(key, batch.index.count());
+        batch.index.appendFolded(textOf(key));
+    }
+    batch.read = run->count;
     batch.last = true;
     post(std::move(batch));
 }
@@ -126,52 +149,35 @@ void BodyTexts::handOver(quint64 build, Batch batch)
 {
     if (build != m_build || !m_building)
         return; // a build stopped or superseded since
-    // Kept by content, the texts serve whatever revision comes next.
-    for (size_t i = 0; i < batch.newKeys.size(); ++i)
-        m_fresh.insert(batch.newKeys[i], std::move(batch.texts[i]));
-    if (batch.failed || m_storeRevision() != m_revision) {
+    const bool stopping = batch.failed || m_storeRevision() != m_revision;
+    if (!batch.last || stopping) {
+        // Kept by content, the texts serve the next build too when this one stops.
+        for (size_t i = 0; i < batch.newKeys.size(); ++i)
+            m_fresh.insert(batch.newKeys[i], std::move(batch.texts[i]));
+    }
+    if (stopping) {
         stop();
         return;
     }
-    m_keys.insert(m_keys.end(), batch.keys.begin(), batch.keys.end());
-    if (batch.last)
-        finish();
-    else
-        Q_EMIT progress(int(m_keys.size()), m_count);
+    if (!batch.last) {
+        Q_EMIT progress(batch.read, m_count);
+        return;
+    }
+    // Bodies no message holds any more are let go.
+    m_building = false;
+    m_index = std::move(batch.index);
+    m_indexed = std::move(batch.indexed);
+    m_fresh.clear();
+    m_builtRevision = m_revision;
+    Q_EMIT progress(m_count, m_count);
+    Q_EMIT built(m_builtRevision);
 }
 
 void BodyTexts::stop()
 {
     m_cancel->store(true);
     m_building = false;
-    m_keys.clear();
     Q_EMIT progress(0, 0);
-}
-
-void BodyTexts::finish()
-{
-    m_building = false;
-    SearchIndex index;
-    QHash<Key, int> indexed;
-    qsizetype bytes = 0;
-    for (const Key &key : m_keys) {
-        const auto fresh = m_fresh.constFind(key);
-        bytes += fresh != m_fresh.cend() ? fresh->size() : m_index.textOf(m_indexed.value(key)).size();
-    }
-    index.reserve(bytes + qsizetype(m_keys.size()));
-    for (const Key &key : m_keys) {
-        const auto fresh = m_fresh.constFind(key);
-        indexed.insert(key, index.count());
-        index.appendFolded(fresh != m_fresh.cend() ? QByteArrayView(*fresh) : m_index.textOf(m_indexed.value(key)));
-    }
-    // Bodies no message holds any more are let go.
-    m_index = std::move(index);
-    m_indexed = std::move(indexed);
-    m_fresh.clear();
-    m_keys.clear();
-    m_builtRevision = m_revision;
-    Q_EMIT progress(m_count, m_count);
-    Q_EMIT built(m_builtRevision);
 }
 
 } // namespace corvane::ui

@@ -4,7 +4,6 @@
 
 #include <QHash>
 #include <QObject>
-#include <QSet>
 #include <QThreadPool>
 
 #include <atomic>
@@ -59,22 +58,23 @@ Q_SIGNALS:
 
 private:
     using Key = std::pair<size_t, qsizetype>; // the body's hash and size
-    // What the worker hands over: the keys of the messages it read since the last batch, in
-    // order, and the texts of the bodies not known before.
+    // What the worker hands over: how many messages it has read, the texts of the bodies it
+    // converted since the last batch and, with the last batch, the index and where each body lies.
     struct Batch
     {
-        std::vector<Key> keys;
+        int read = 0;
         std::vector<Key> newKeys;
         std::vector<QByteArray> texts;
-        bool last = false;
         bool failed = false;
+        bool last = false;
+        SearchIndex index;
+        QHash<Key, int> indexed;
     };
     struct Run; // one build on the worker
 
     static void read(const std::shared_ptr<Run> &run);
     void handOver(quint64 build, Batch batch);
     void stop();
-    void finish();
 
     Converter m_toPlainText;
     std::function<quint64()> m_storeRevision;
@@ -83,8 +83,7 @@ private:
     int m_count = 0;                    // messages that build reads
     quint64 m_build = 0;                // counts builds; a hand-over of an earlier one is dropped
     std::shared_ptr<std::atomic<bool>> m_cancel; // tells the worker to stop the build under way
-    std::vector<Key> m_keys;        // of the messages read so far
-    QHash<Key, QByteArray> m_fresh; // converted since the index was last built
+    QHash<Key, QByteArray> m_fresh; // converted since the index was last built (by stopped builds too)
     QHash<Key, int> m_indexed;      // which message of the index holds a body
     SearchIndex m_index;
     quint64 m_builtRevision = 0;
