@@ -296,6 +296,13 @@ void ListPane::setSearchBodies()
     }
     if (m_search.bodiesKnown() || m_bodies->builtRevision() == 0 || m_builtIds.size() != size_t(built.count()))
         return;
+    // Most often (a read mark) the same messages are in the same places: the built texts serve
+    // as they are.
+    if (m_builtIds == m_shownIds) {
+        m_search.setBodies(built);
+        m_bodiesCarried = m_search.bodiesKnown();
+        return;
+    }
     QHash<platform::RecordId, int> builtPositions;
     builtPositions.reserve(qsizetype(m_builtIds.size()));
     for (size_t i = 0; i < m_builtIds.size(); ++i)
