@@ -13,8 +13,8 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
 #include <QRandomGenerator>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -204,9 +204,8 @@ void BM_BodyTextsBuild_50k(benchmark::State &state)
     corvane::platform::XmlDocument document;
     document.loadFromBytes(xml);
     corvane::receiving::InboxStore store(document);
-    corvane::ui::BodyTexts texts(
-        [](const QString &rich) { return corvane::richtext::rtfToPlainText(rich); },
-        [&store] { return store.revision(); });
+    corvane::ui::BodyTexts texts([](const QString &rich) { return corvane::richtext::rtfToPlainText(rich); },
+                                 [&store] { return store.revision(); });
     double longestHold = 0;
     QElapsedTimer sinceTick;
     QTimer ticks;

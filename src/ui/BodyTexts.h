@@ -79,12 +79,13 @@ private:
     Converter m_toPlainText;
     std::function<quint64()> m_storeRevision;
     bool m_building = false;
-    quint64 m_revision = 0;             // of the build under way or last started
-    int m_count = 0;                    // messages that build reads
-    quint64 m_build = 0;                // counts builds; a hand-over of an earlier one is dropped
+    quint64 m_revision = 0; // of the build under way or last started
+    int m_count = 0;        // messages that build reads
+    quint64 m_build = 0;    // counts builds; a hand-over of an earlier one is dropped
     std::shared_ptr<std::atomic<bool>> m_cancel; // tells the worker to stop the build under way
-    QHash<Key, QByteArray> m_fresh; // converted since the index was last built (by stopped builds too)
-    QHash<Key, int> m_indexed;      // which message of the index holds a body
+    // Converted since the index was last built, also by builds that stopped.
+    QHash<Key, QByteArray> m_fresh;
+    QHash<Key, int> m_indexed; // which message of the index holds a body
     SearchIndex m_index;
     quint64 m_builtRevision = 0;
     QThreadPool m_pool;

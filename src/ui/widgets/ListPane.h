@@ -126,7 +126,8 @@ protected:
     // column 0 holding the position + 1) and the messages' bodies, whose plain texts the converter
     // gives from the bodies that bodySource() reads.
     void addFindField(QList<int> searchColumns, BodyTexts::Converter toPlainText);
-    // The stored bodies (rich text) of the messages, in store order, at the current revision.
+    // The stored bodies (rich text) of the messages, in store order, at the current revision; read
+    // on find's worker, so a snapshot that touches nothing the UI thread owns (BodyTexts::Source).
     virtual BodyTexts::Source bodySource() const { return {}; }
 
     // Which row a delete leaves selected: the same row index, or the one before when the last row
