@@ -155,6 +155,8 @@ void ListPane::addFindField(QList<int> searchColumns, BodyTexts::Converter toPla
     connect(m_findField, &FindField::focused, this, &ListPane::prepareFind);
     // The bodies came in: find searches them too from now on.
     connect(m_bodies, &BodyTexts::built, this, [this, findNow](quint64 revision) {
+        if (revision == m_buildingRevision)
+            m_builtIds = std::move(m_buildingIds);
         if (revision == m_shownRevision && !m_finding)
             findNow();
     });
@@ -263,12 +265,13 @@ void ListPane::applyFind()
         && storeRevision() == m_shownRevision) {
         BodyTexts::Source source = bodySource();
         source.revision = m_shownRevision;
-        if (source.body && source.count == m_search.count())
+        if (source.body && source.count == m_search.count()) {
+            m_buildingIds = m_shownIds;
+            m_buildingRevision = m_shownRevision;
             m_bodies->build(std::move(source));
+        }
     }
-    if (!m_search.bodiesKnown() && m_bodies->builtRevision() == m_shownRevision
-        && m_bodies->index().count() == m_search.count())
-        m_search.setBodies(m_bodies->index());
+    setSearchBodies();
 
     const std::vector<char> &keep = m_search.match(query);
     std::vector<QStringList> rows;
@@ -280,6 +283,38 @@ void ListPane::applyFind()
     setGridRows(rows);
     m_subsetShown = true;
     m_arrangedGridRevision = cells.revision();
+}
+
+void ListPane::setSearchBodies()
+{
+    const SearchIndex &built = m_bodies->index();
+    if (m_bodies->builtRevision() == m_shownRevision && built.count() == m_search.count()) {
+        if (!m_search.bodiesKnown() || m_bodiesCarried)
+            m_search.setBodies(built);
+        m_bodiesCarried = false;
+        return;
+    }
+    if (m_search.bodiesKnown() || m_bodies->builtRevision() == 0 || m_builtIds.size() != size_t(built.count()))
+        return;
+    // Most often (a read mark) the same messages are in the same places: the built texts serve
+    // as they are.
+    if (m_builtIds == m_shownIds) {
+        m_search.setBodies(built);
+        m_bodiesCarried = m_search.bodiesKnown();
+        return;
+    }
+    QHash<platform::RecordId, int> builtPositions;
+    builtPositions.reserve(qsizetype(m_builtIds.size()));
+    for (size_t i = 0; i < m_builtIds.size(); ++i)
+        builtPositions.insert(m_builtIds[i], int(i));
+    SearchIndex carried;
+    carried.reserve(built.size());
+    for (const platform::RecordId id : m_shownIds) {
+        const auto position = builtPositions.constFind(id);
+        carried.appendFolded(position != builtPositions.cend() ? built.textOf(*position) : QByteArrayView());
+    }
+    m_search.setBodies(std::move(carried));
+    m_bodiesCarried = m_search.bodiesKnown();
 }
 
 std::optional<platform::RecordId> ListPane::selectedRecord() const

@@ -126,7 +126,8 @@ protected:
     // column 0 holding the position + 1) and the messages' bodies, whose plain texts the converter
     // gives from the bodies that bodySource() reads.
     void addFindField(QList<int> searchColumns, BodyTexts::Converter toPlainText);
-    // The stored bodies (rich text) of the messages, in store order, at the current revision.
+    // The stored bodies (rich text) of the messages, in store order, at the current revision; read
+    // on find's worker, so a snapshot that touches nothing the UI thread owns (BodyTexts::Source).
     virtual BodyTexts::Source bodySource() const { return {}; }
 
     // Which row a delete leaves selected: the same row index, or the one before when the last row
@@ -156,6 +157,9 @@ private:
     void prepareFind();
     void takeAllRows();
     void indexFields();
+    // Gives find the bodies of the revision shown when they are built; until then the bodies of the
+    // last build, each following its message by record identity (a new message has none yet).
+    void setSearchBodies();
     void setGridRows(const std::vector<QStringList> &rows);
 
     Records m_records;
@@ -173,6 +177,10 @@ private:
     FindField *m_findField = nullptr;
     QList<int> m_searchColumns;
     BodyTexts *m_bodies = nullptr;
+    std::vector<platform::RecordId> m_buildingIds; // by position, of the messages the build reads
+    quint64 m_buildingRevision = 0;
+    std::vector<platform::RecordId> m_builtIds; // by position, of the messages m_bodies holds
+    bool m_bodiesCarried = false;               // m_search holds bodies of an earlier revision
     MessageSearch m_search;
     quint64 m_indexedRevision = 0;      // the fill whose rows m_search holds
     std::vector<QStringList> m_allRows; // every row of the fill, in the display's order
