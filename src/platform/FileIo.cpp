@@ -75,10 +75,15 @@ void setWriteFaultHookForTesting(WriteFaultHook hook)
     writeFaultHook() = std::move(hook);
 }
 
-RenameOutcome placeFile(const QString &temporary, const QString &target, Placing placing, QString *reason)
+void checkWriteFault(const QString &target)
 {
     if (writeFaultHook() && writeFaultHook()(target))
         throw WriteError(target, QStringLiteral("No space left on device"));
+}
+
+RenameOutcome placeFile(const QString &temporary, const QString &target, Placing placing, QString *reason)
+{
+    checkWriteFault(target);
     QString why;
     RenameOutcome outcome = RenameOutcome::Failed;
     switch (placing) {

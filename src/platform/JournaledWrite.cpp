@@ -182,6 +182,7 @@ QString journalPathFor(const QString &path)
 
 void writeInPlace(const QString &path, const FileChange &change)
 {
+    checkWriteFault(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite))
         throw WriteError(path, file.errorString());

@@ -457,7 +457,7 @@ void RecordStore::save()
 {
     checkSavable();
     checkWritable();
-    if (!hasUnsavedChanges())
+    if (!hasUnsavedChanges() && QFileInfo::exists(m_path))
         return;
     writeChange(std::nullopt);
 }
@@ -486,6 +486,14 @@ void RecordStore::removeRecord(int position)
 
 void RecordStore::writeChange(std::optional<int> removed)
 {
+    if (!QFileInfo::exists(m_path)) {
+        // Removed behind the store's back: what the file held is gone with it; a new one takes
+        // what waits.
+        qCWarning(lcPlatform, "%s was removed while open: it is made again", qUtf8Printable(QDir::toNativeSeparators(m_path)));
+        writeInitialContent(m_path);
+        m_stamp = {};
+        removed.reset();
+    }
     if (changedOnDisk()) {
         std::optional<QByteArray> removedIdentity;
         if (removed)
