@@ -321,9 +321,15 @@ QByteArray RecordStore::recordBytes(int position) const
         return m_unwritten[size_t(position - m_written)];
     if (!m_memory.isEmpty())
         return m_memory.mid(record.offset, record.length);
+    // The copy that holds a read-only store's lock may have written the file since, and a
+    // compaction there moves every message: nothing is read from a file changed so. A writable
+    // store's file changes behind it only in place (the save reads it again), which the checks
+    // below see.
+    const QFileInfo info(m_path);
     QFile file(m_path);
     QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
+    const bool unchanged = info.size() == m_stamp.size && info.lastModified() == m_stamp.modified;
+    if ((unchanged || !isReadOnly()) && file.open(QIODevice::ReadOnly))
         bytes = readRange(file, record.offset, record.length);
     if (bytes.size() != record.length || !bytes.startsWith('<') || !bytes.endsWith('>'))
         throw IoError(QStringLiteral("Message %1 could not be read from %2: the file changed since it was read. Press "
@@ -710,6 +716,8 @@ std::vector<qint64> copyLive(QFile &from, QIODevice &to, const StoreLayout &layo
         if (!from.seek(offset))
             throw IoError(from.errorString());
         while (length > 0) {
+            if (cancelled && cancelled->load())
+                throw Error(QStringLiteral("cancelled"));
             const QByteArray block = from.read(std::min(length, kCopyBlock));
             if (block.isEmpty())
                 throw IoError(QStringLiteral("the file ended early"));

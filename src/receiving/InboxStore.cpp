@@ -40,7 +40,10 @@ void InboxStore::addSummary(const pugi::xml_node &record)
     // Known as it is read, so the first check after a start does not walk the store. A message
     // without GUID counts as the all-zero one.
     const pugi::xml_attribute guid = record.attribute("GUID");
-    m_knownGuids.add(guid ? QString::fromUtf8(guid.value()) : KnownMessageGuids::zeroGuid());
+    if (guid)
+        m_knownGuids.addStored(QByteArrayView(guid.value()));
+    else
+        m_knownGuids.add(KnownMessageGuids::zeroGuid());
 }
 
 void InboxStore::removeSummary(int position)

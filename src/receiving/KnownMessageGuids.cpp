@@ -18,6 +18,19 @@ void KnownMessageGuids::add(const QString &guidText)
         m_others.insert(guidText);
 }
 
+void KnownMessageGuids::addStored(QByteArrayView guidText)
+{
+    // The usual form, 38 characters in braces, goes straight to its value.
+    if (guidText.size() == 38 && guidText.front() == '{' && guidText.back() == '}') {
+        const QUuid id = QUuid::fromString(QLatin1StringView(guidText));
+        if (!id.isNull() || guidText == QByteArrayView("{00000000-0000-0000-0000-000000000000}")) {
+            m_ids.insert(id);
+            return;
+        }
+    }
+    add(QString::fromUtf8(guidText));
+}
+
 bool KnownMessageGuids::contains(const QString &guidText) const
 {
     if (const std::optional<QUuid> id = platform::parseGuidText(guidText))

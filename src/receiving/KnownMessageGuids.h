@@ -18,6 +18,8 @@ public:
     bool isEmpty() const { return m_ids.isEmpty() && m_others.isEmpty(); }
     int size() const { return int(m_ids.size() + m_others.size()); }
     void add(const QString &guidText);
+    // The same for an identifier as stored (UTF-8), without making a string of it first.
+    void addStored(QByteArrayView guidText);
     bool contains(const QString &guidText) const;
     void clear();
 
