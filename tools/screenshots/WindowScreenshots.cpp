@@ -249,7 +249,8 @@ int main(int argc, char **argv)
         settle(window);
         ok = save(window, output + QStringLiteral("mail-reader.png")) && ok;
 
-        // Find keeps the messages that hold every word typed, here Bob's two.
+        // Find keeps the messages that hold every word typed, here Bob's three.
+        window.showPane(corvane::shell::Pane::InBox);
         auto *find = window.findChild<QWidget *>(QStringLiteral("InBoxPan"))->findChild<corvane::ui::FindField *>();
         find->setFocus();
         QTest::keyClicks(find, QStringLiteral("bob"));
