@@ -192,6 +192,17 @@ void BM_FindByBodyText_50k(benchmark::State &state)
     typeWord(state, search, word);
 }
 
+// Opens the store on a file of that content in the folder.
+void openOn(corvane::receiving::InboxStore &store, const QTemporaryDir &folder, const QByteArray &xml)
+{
+    const QString path = folder.filePath(corvane::receiving::kInboxStoreFileName);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(xml) < 0 || !file.flush())
+        qFatal("The inbox store could not be written");
+    file.close();
+    store.open(path);
+}
+
 // Builds the plain texts of 50,000 stored bodies, then again after a read mark (every body known).
 // A 1 ms timer on the UI thread measures the longest the thread is held meanwhile.
 void BM_BodyTextsBuild_50k(benchmark::State &state)
@@ -203,13 +214,8 @@ void BM_BodyTextsBuild_50k(benchmark::State &state)
     }
     xml += "</Messages></Inbox>";
     QTemporaryDir folder;
-    const QString path = folder.filePath(corvane::receiving::kInboxStoreFileName);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(xml) < 0 || !file.flush())
-        qFatal("The inbox store could not be written");
-    file.close();
     corvane::receiving::InboxStore store;
-    store.open(path);
+    openOn(store, folder, xml);
     corvane::ui::BodyTexts texts([](const QString &rich) { return corvane::richtext::rtfToPlainText(rich); },
                                  [&store] { return store.revision(); });
     double longestHold = 0;
@@ -261,13 +267,8 @@ void BM_InboxPaneKeystroke_100k(benchmark::State &state)
     }
     xml += "</Messages></Inbox>";
     QTemporaryDir folder;
-    const QString path = folder.filePath(corvane::receiving::kInboxStoreFileName);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(xml) < 0 || !file.flush())
-        qFatal("The inbox store could not be written");
-    file.close();
     corvane::receiving::InboxStore store;
-    store.open(path);
+    openOn(store, folder, xml);
     corvane::receiving::InboxPane pane(store);
     pane.grid()->setColCount(6);
     pane.grid()->setFixedRows(1);

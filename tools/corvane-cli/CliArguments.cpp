@@ -1,5 +1,9 @@
 #include "CliArguments.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace corvane::cli {
 
 namespace {
@@ -86,26 +90,39 @@ Command parseList(Reader &r)
     return list;
 }
 
-Command parseDelete(Reader &r)
+// The options of a command on one message: its number, --sent, and the flags the command adds
+// (each sets its bool).
+int parseMessageNumber(Reader &r, const char *command, bool &sent, const std::vector<std::pair<const char *, bool *>> &flags = {})
 {
-    DeleteCommand command;
+    int number = 0;
     bool haveNumber = false;
     while (!r.atEnd() && r.error().isEmpty()) {
         const QString option = r.next();
+        const auto flag = std::find_if(flags.begin(), flags.end(),
+                                       [&](const auto &f) { return option == QLatin1StringView(f.first); });
         if (option == u"--sent") {
-            command.sent = true;
+            sent = true;
+        } else if (flag != flags.end()) {
+            *flag->second = true;
         } else if (!haveNumber && !option.startsWith(u'-')) {
             const auto n = positiveNumber(option);
             if (!n)
                 r.fail(QStringLiteral("the message number must be 1 or more: %1").arg(option));
-            command.number = n.value_or(0);
+            number = n.value_or(0);
             haveNumber = true;
         } else {
-            r.fail(QStringLiteral("unknown option for delete: %1").arg(option));
+            r.fail(QStringLiteral("unknown option for %1: %2").arg(QLatin1StringView(command), option));
         }
     }
     if (!haveNumber)
-        r.fail(QStringLiteral("delete needs a message number"));
+        r.fail(QStringLiteral("%1 needs a message number").arg(QLatin1StringView(command)));
+    return number;
+}
+
+Command parseDelete(Reader &r)
+{
+    DeleteCommand command;
+    command.number = parseMessageNumber(r, "delete", command.sent);
     return command;
 }
 
@@ -125,25 +142,7 @@ Command parseCompact(Reader &r)
 Command parseShow(Reader &r)
 {
     ShowCommand show;
-    bool haveNumber = false;
-    while (!r.atEnd() && r.error().isEmpty()) {
-        const QString option = r.next();
-        if (option == u"--sent") {
-            show.sent = true;
-        } else if (option == u"--rtf") {
-            show.rtf = true;
-        } else if (!haveNumber && !option.startsWith(u'-')) {
-            const auto n = positiveNumber(option);
-            if (!n)
-                r.fail(QStringLiteral("the message number must be 1 or more: %1").arg(option));
-            show.number = n.value_or(0);
-            haveNumber = true;
-        } else {
-            r.fail(QStringLiteral("unknown option for show: %1").arg(option));
-        }
-    }
-    if (!haveNumber)
-        r.fail(QStringLiteral("show needs a message number"));
+    show.number = parseMessageNumber(r, "show", show.sent, {{"--rtf", &show.rtf}});
     return show;
 }
 
