@@ -42,6 +42,11 @@ TEST(CliArguments, ReadingCommands)
                   std::get<Invocation>(parseArguments(strings({"address", "remove", "2"}))).command)
                   .number,
               2);
+    const auto removal = std::get<Invocation>(parseArguments(strings({"delete", "--sent", "4"})));
+    EXPECT_EQ(std::get<DeleteCommand>(removal.command).number, 4);
+    EXPECT_TRUE(std::get<DeleteCommand>(removal.command).sent);
+    EXPECT_TRUE(writesStores(removal.command));
+    EXPECT_TRUE(writesStores(std::get<Invocation>(parseArguments(strings({"compact"}))).command));
 }
 
 TEST(CliArguments, UsageErrors)
@@ -49,6 +54,7 @@ TEST(CliArguments, UsageErrors)
     for (const auto &args : {strings({}), strings({"frobnicate"}), strings({"send"}), strings({"send", "--to"}),
                              strings({"send", "--to", "A", "--body", "x", "--body-file", "f"}),
                              strings({"show"}), strings({"show", "0"}), strings({"show", "x"}),
+                             strings({"delete"}), strings({"delete", "1", "--rtf"}), strings({"compact", "1"}),
                              strings({"check", "now"}), strings({"address"}), strings({"address", "add", "--name", "A"}),
                              strings({"address", "remove", "-1"}), strings({"list", "--inbox"}),
                              strings({"--profile"})})

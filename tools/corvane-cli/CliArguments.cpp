@@ -306,6 +306,7 @@ QString usageText()
 bool writesStores(const Command &command)
 {
     return std::holds_alternative<SendCommand>(command) || std::holds_alternative<CheckCommand>(command)
+        || std::holds_alternative<DeleteCommand>(command) || std::holds_alternative<CompactCommand>(command)
         || std::holds_alternative<AddressAddCommand>(command)
         || std::holds_alternative<AddressRemoveCommand>(command);
 }
