@@ -1,4 +1,5 @@
 #include "RecordStore.h"
+#include "RecordStoreParts.h"
 
 #include "FileIo.h"
 #include "JournaledWrite.h"
@@ -20,11 +21,9 @@
 
 namespace corvane::platform {
 
-namespace {
+namespace records {
 
-constexpr unsigned kParseOptions = pugi::parse_default;
-constexpr qint64 kTailBytes = 4096;
-constexpr qint64 kCopyBlock = 4 << 20;
+namespace {
 
 class ByteWriter : public pugi::xml_writer
 {
@@ -33,7 +32,15 @@ public:
     QByteArray bytes;
 };
 
-// A self-closing tag as a start tag: "<a b='c'/>" becomes "<a b='c'>".
+} // namespace
+
+QByteArray elementBytes(const pugi::xml_node &element)
+{
+    ByteWriter writer;
+    element.print(writer, "", pugi::format_raw, pugi::encoding_utf8);
+    return writer.bytes;
+}
+
 QByteArray openedTag(QByteArray tag)
 {
     tag.chop(2);
@@ -49,7 +56,12 @@ QByteArray readRange(QFile &file, qint64 from, qint64 length)
     return file.read(length);
 }
 
-// A store's first bytes name an encoding other than UTF-8 (or are UTF-16).
+} // namespace records
+
+using namespace records;
+
+namespace {
+
 bool isOtherEncoding(const QByteArray &head)
 {
     if (head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF"))
@@ -67,13 +79,6 @@ bool isOtherEncoding(const QByteArray &head)
 
 } // namespace
 
-// A compaction's state, shared with its worker.
-struct RecordStore::Compaction
-{
-    std::atomic<bool> cancelled{false};
-    QMutex mutex;
-    QString temporary; // written, not yet placed or removed
-};
 
 RecordStore::RecordStore(Names names, QStringList initialContent, QObject *parent)
     : Store(parent), m_names(std::move(names)), m_initialContent(std::move(initialContent))
@@ -360,550 +365,6 @@ QByteArray RecordStore::identityOf(const QByteArray &bytes) const
     return xml::identityOf(document.document_element(), mark.isEmpty() ? nullptr : mark.constData());
 }
 
-// ---- Changing -----------------------------------------------------------------------------------
-
-void RecordStore::checkSavable() const
-{
-    checkStoreSavable(m_path, m_loadFailure);
-}
-
-void RecordStore::checkWritable() const
-{
-    if (isReadOnly())
-        throw IoError(m_readOnlyReason);
-}
-
-bool RecordStore::hasUnsavedChanges() const
-{
-    return !m_unwritten.empty() || !m_marks.empty() || !m_rootChildrenToAdd.isEmpty();
-}
-
-bool RecordStore::hasRootChild(const QByteArray &name) const
-{
-    return m_layout.rootChildren.contains(name) || m_rootChildrenToAdd.contains(name);
-}
-
-void RecordStore::ensureRootChild(const QByteArray &name)
-{
-    if (!m_active || m_layout.rootOpenBegin < 0 || hasRootChild(name))
-        return;
-    checkWritable();
-    m_rootChildrenToAdd.append(name);
-}
-
-void RecordStore::appendRecord(QByteArray element)
-{
-    checkWritable();
-    const QByteArray &list = m_names.scan.listElement;
-    QByteArray wrapped = "<r><" + list + '>' + element + "</" + list + "></r>";
-    QBuffer buffer(&wrapped);
-    buffer.open(QIODevice::ReadOnly);
-    int found = 0;
-    const qsizetype before = m_records.size();
-    scanStore(buffer, m_names.scan, QStringLiteral("a new message"), [&](const ScannedRecord &record, QByteArrayView bytes) {
-        if (++found == 1)
-            add(record, bytes, -1);
-    });
-    if (found != 1) {
-        if (qsizetype(m_records.size()) > before) {
-            m_records.pop_back();
-            removeSummary(count());
-        }
-        throw XmlError(QStringLiteral("A new message is not one element"));
-    }
-    m_unwritten.push_back(std::move(element));
-    m_ids.appended(m_generation);
-    raiseRevision();
-}
-
-void RecordStore::setMark(int position, const QByteArray &value)
-{
-    checkWritable();
-    if (position < 0 || position >= count())
-        throw missingRecord(position);
-    Record &record = m_records[size_t(position)];
-    if (record.offset < 0) {
-        // Not written yet: the bytes waiting are changed, and their places found again.
-        QByteArray &bytes = m_unwritten[size_t(position - m_written)];
-        pugi::xml_document document;
-        if (!document.load_buffer(bytes.constData(), size_t(bytes.size()), kParseOptions, pugi::encoding_utf8))
-            return;
-        pugi::xml_node element = document.document_element();
-        xml::writeAttribute(element, m_names.scan.markAttribute.constData(), QString::fromUtf8(value));
-        ByteWriter writer;
-        element.print(writer, "", pugi::format_raw, pugi::encoding_utf8);
-        QByteArray rewritten = "<r><" + m_names.scan.listElement + '>' + writer.bytes + "</" + m_names.scan.listElement + "></r>";
-        QBuffer buffer(&rewritten);
-        buffer.open(QIODevice::ReadOnly);
-        scanStore(buffer, m_names.scan, QStringLiteral("a new message"), [&](const ScannedRecord &scanned, QByteArrayView) {
-            record.length = qint32(writer.bytes.size());
-            record.bodyBegin = scanned.bodyBegin;
-            record.bodyEnd = scanned.bodyEnd;
-            record.markBegin = scanned.markBegin;
-            record.markLength = scanned.markLength;
-            record.markCapacity = scanned.markCapacity;
-            record.markQuote = '"';
-        });
-        bytes = writer.bytes;
-        return;
-    }
-    auto pending = m_marks.find(position);
-    if (pending == m_marks.end())
-        pending = m_marks.emplace(position, PendingMark{{}, identityOf(recordBytes(position))}).first;
-    pending->second.value = value;
-}
-
-void RecordStore::saveUnsavedChanges()
-{
-    if (hasUnsavedChanges() && !isReadOnly() && !m_path.isEmpty() && m_loadFailure.isEmpty())
-        save();
-}
-
-void RecordStore::save()
-{
-    checkSavable();
-    checkWritable();
-    if (!hasUnsavedChanges() && QFileInfo::exists(m_path))
-        return;
-    writeChange(std::nullopt);
-}
-
-void RecordStore::removeRecord(int position)
-{
-    checkWritable();
-    checkSavable();
-    if (position < 0 || position >= count())
-        throw missingRecord(position);
-    if (m_records[size_t(position)].offset < 0) {
-        // Never written: it goes from what waits, and the rest is written as a removal would.
-        m_records.erase(m_records.begin() + position);
-        m_unwritten.erase(m_unwritten.begin() + (position - m_written));
-        removeSummary(position);
-        m_ids.removed(position, m_generation);
-        raiseRevision();
-        if (hasUnsavedChanges())
-            writeChange(std::nullopt);
-        return;
-    }
-    writeChange(position);
-    raiseRevision();
-    startCompactionIfDue();
-}
-
-void RecordStore::writeChange(std::optional<int> removed)
-{
-    if (!QFileInfo::exists(m_path)) {
-        // Removed behind the store's back: what the file held is gone with it; a new one takes
-        // what waits.
-        qCWarning(lcPlatform, "%s was removed while open: it is made again", qUtf8Printable(QDir::toNativeSeparators(m_path)));
-        writeInitialContent(m_path);
-        m_stamp = {};
-        removed.reset();
-    }
-    if (changedOnDisk()) {
-        std::optional<QByteArray> removedIdentity;
-        if (removed)
-            removedIdentity = identityOf(recordBytes(*removed));
-        removed = reloadKeepingChanges(removedIdentity);
-        if (!hasUnsavedChanges() && !removed)
-            return;
-    }
-    if (std::any_of(m_marks.begin(), m_marks.end(), [&](const auto &entry) {
-            const Record &record = m_records[size_t(entry.first)];
-            return record.markBegin < 0 || entry.second.value.size() > record.markCapacity;
-        })) {
-        rewriteWhole(removed);
-        return;
-    }
-    const Plan plan = planFor(removed);
-    if (!plan.change.patches.empty())
-        writeInPlace(m_path, plan.change);
-    written(plan, removed);
-}
-
-RecordStore::Plan RecordStore::planFor(std::optional<int> removed) const
-{
-    Plan plan;
-    plan.layout = m_layout;
-    FileChange &change = plan.change;
-    change.sizeBefore = change.sizeAfter = m_layout.size;
-    for (const auto &[position, mark] : m_marks) {
-        const Record &record = m_records[size_t(position)];
-        if (position == removed)
-            continue;
-        QByteArray bytes = mark.value + record.markQuote;
-        bytes.append(record.markCapacity - mark.value.size(), ' ');
-        change.patches.push_back({record.offset + record.markBegin, bytes});
-    }
-    if (removed) {
-        const Record &record = m_records[size_t(*removed)];
-        change.patches.push_back({record.offset, QByteArray(record.length, ' ')});
-    }
-
-    QByteArray records;
-    for (const QByteArray &bytes : m_unwritten)
-        records += bytes;
-    const QByteArray &list = m_names.scan.listElement;
-    QList<QByteArray> toAdd;
-    for (const QByteArray &name : m_rootChildrenToAdd)
-        if (!m_layout.rootChildren.contains(name) && !toAdd.contains(name))
-            toAdd.append(name);
-    if (!records.isEmpty() && !m_layout.hasList() && !toAdd.contains(list))
-        toAdd.append(list);
-    const bool listSplice = !records.isEmpty() && m_layout.hasList();
-    if (!listSplice && toAdd.isEmpty())
-        return plan;
-
-    // The bytes from the first place that changes to the end are written again, with the new
-    // records and elements in their places.
-    StoreLayout &layout = plan.layout;
-    const qint64 from = listSplice ? m_layout.listEnd()
-                                   : (m_layout.rootSelfClosing ? m_layout.rootOpenBegin : m_layout.rootCloseBegin);
-    QByteArray old;
-    if (!m_memory.isEmpty()) {
-        old = m_memory.mid(from);
-    } else {
-        QFile file(m_path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw WriteError(m_path, file.errorString());
-        old = readRange(file, from, m_layout.size - from);
-    }
-    if (old.size() != m_layout.size - from)
-        throw WriteError(m_path, QStringLiteral("the file could not be read"));
-    QByteArray out;
-    qint64 cursor = from;
-    const auto copyTo = [&](qint64 offset) {
-        out += old.mid(cursor - from, offset - cursor);
-        cursor = offset;
-    };
-    const auto here = [&] { return from + out.size(); };
-    const auto putList = [&] {
-        layout.listOpenBegin = here();
-        out += '<' + list + '>';
-        layout.listOpenEnd = plan.recordsAt = here();
-        out += records;
-        layout.listCloseBegin = here();
-        out += "</" + list + '>';
-        layout.listSelfClosing = false;
-    };
-    if (listSplice) {
-        if (m_layout.listSelfClosing) {
-            layout.listOpenBegin = here();
-            out += openedTag(old.mid(m_layout.listOpenBegin - from, m_layout.listOpenEnd - m_layout.listOpenBegin));
-            layout.listOpenEnd = plan.recordsAt = here();
-            out += records;
-            layout.listCloseBegin = here();
-            out += "</" + list + '>';
-            layout.listSelfClosing = false;
-            cursor = m_layout.listOpenEnd;
-        } else {
-            copyTo(m_layout.listCloseBegin);
-            plan.recordsAt = here();
-            out += records;
-            layout.listCloseBegin = here();
-        }
-        if (m_layout.rootCloseBegin >= 0)
-            layout.rootCloseBegin = here() + (m_layout.rootCloseBegin - cursor);
-    }
-    if (!toAdd.isEmpty()) {
-        if (m_layout.rootSelfClosing) {
-            copyTo(m_layout.rootOpenBegin);
-            layout.rootOpenBegin = here();
-            out += openedTag(old.mid(m_layout.rootOpenBegin - from, m_layout.rootOpenEnd - m_layout.rootOpenBegin));
-            layout.rootOpenEnd = here();
-            cursor = m_layout.rootOpenEnd;
-            layout.rootSelfClosing = false;
-        } else {
-            copyTo(m_layout.rootCloseBegin);
-        }
-        for (const QByteArray &name : toAdd) {
-            if (name == list)
-                putList();
-            else
-                out += '<' + name + "/>";
-            layout.rootChildren.append(name);
-        }
-        layout.rootCloseBegin = here();
-        if (m_layout.rootSelfClosing)
-            out += "</" + m_layout.rootName + '>';
-    }
-    copyTo(m_layout.size);
-    layout.size = here();
-    change.sizeAfter = layout.size;
-    change.patches.push_back({from, out});
-    return plan;
-}
-
-void RecordStore::written(const Plan &plan, std::optional<int> removed)
-{
-    ++m_writes;
-    for (const auto &[position, mark] : m_marks)
-        m_records[size_t(position)].markLength = qint32(mark.value.size());
-    m_marks.clear();
-    qint64 at = plan.recordsAt;
-    for (size_t i = size_t(m_written); i < m_records.size(); ++i) {
-        m_records[i].offset = at;
-        at += m_records[i].length;
-    }
-    m_unwritten.clear();
-    m_written = count();
-    m_rootChildrenToAdd.clear();
-    m_layout = plan.layout;
-    if (removed) {
-        m_deadBytes += m_records[size_t(*removed)].length;
-        m_records.erase(m_records.begin() + *removed);
-        --m_written;
-        removeSummary(*removed);
-        m_ids.removed(*removed, m_generation);
-    }
-    m_stamp = stampOf(m_path);
-}
-
-std::optional<int> RecordStore::reloadKeepingChanges(const std::optional<QByteArray> &removedIdentity)
-{
-    qCInfo(lcPlatform, "%s changed on disk: read again before saving", qUtf8Printable(QDir::toNativeSeparators(m_path)));
-    std::vector<QByteArray> appended = std::move(m_unwritten);
-    std::vector<PendingMark> marks;
-    for (auto &[position, mark] : m_marks)
-        marks.push_back(std::move(mark));
-    const QList<QByteArray> rootChildren = m_rootChildrenToAdd;
-    readFile(m_path, false);
-    raiseRevision();
-    for (const QByteArray &name : rootChildren)
-        ensureRootChild(name);
-    // What another copy took in already is not taken twice.
-    for (QByteArray &bytes : appended) {
-        pugi::xml_document document;
-        if (document.load_buffer(bytes.constData(), size_t(bytes.size()), kParseOptions, pugi::encoding_utf8)) {
-            const QByteArray key = keyOf(document.document_element());
-            if (!key.isEmpty() && holdsKey(key))
-                continue;
-        }
-        appendRecord(std::move(bytes));
-    }
-    std::optional<int> removed;
-    if (marks.empty() && !removedIdentity)
-        return removed;
-    // Marks and the removal find their records by content.
-    for (int position = 0; position < m_written; ++position) {
-        const QByteArray identity = identityOf(recordBytes(position));
-        if (removedIdentity && !removed && identity == *removedIdentity) {
-            removed = position;
-            continue;
-        }
-        for (const PendingMark &mark : marks)
-            if (mark.identity == identity && !m_marks.count(position))
-                m_marks.emplace(position, mark);
-    }
-    return removed;
-}
-
-// ---- Rewriting whole ----------------------------------------------------------------------------
-
-namespace {
-
-// The live records (and what lies outside the list) copied into a new file; returns the records'
-// new offsets.
-std::vector<qint64> copyLive(QFile &from, QIODevice &to, const StoreLayout &layout,
-                             const std::vector<std::pair<qint64, qint32>> &records,
-                             const std::map<size_t, QByteArray> &replaced, const std::atomic<bool> *cancelled)
-{
-    const auto put = [&](const QByteArray &bytes) {
-        if (to.write(bytes) != bytes.size())
-            throw WriteError(QString(), to.errorString());
-    };
-    const auto copy = [&](qint64 offset, qint64 length) {
-        if (!from.seek(offset))
-            throw IoError(from.errorString());
-        while (length > 0) {
-            if (cancelled && cancelled->load())
-                throw Error(QStringLiteral("cancelled"));
-            const QByteArray block = from.read(std::min(length, kCopyBlock));
-            if (block.isEmpty())
-                throw IoError(QStringLiteral("the file ended early"));
-            put(block);
-            length -= block.size();
-        }
-    };
-    std::vector<qint64> offsets;
-    offsets.reserve(records.size());
-    copy(0, layout.listOpenEnd);
-    qint64 at = layout.listOpenEnd;
-    // Runs of records without blanks between them are copied in one piece.
-    size_t i = 0;
-    while (i < records.size()) {
-        if (cancelled && cancelled->load())
-            throw Error(QStringLiteral("cancelled"));
-        if (const auto change = replaced.find(i); change != replaced.end()) {
-            offsets.push_back(at);
-            put(change->second);
-            at += change->second.size();
-            ++i;
-            continue;
-        }
-        size_t j = i;
-        qint64 end = records[i].first;
-        while (j < records.size() && records[j].first == end && !replaced.count(j)) {
-            offsets.push_back(at + (records[j].first - records[i].first));
-            end += records[j].second;
-            ++j;
-        }
-        copy(records[i].first, end - records[i].first);
-        at += end - records[i].first;
-        i = j;
-    }
-    copy(layout.listCloseBegin, layout.size - layout.listCloseBegin);
-    return offsets;
-}
-
-} // namespace
-
-void RecordStore::rewriteWhole(std::optional<int> removed)
-{
-    // Marks that do not fit in place: the file is written anew with the records changed, then
-    // what waits is written as usual.
-    std::map<size_t, QByteArray> replaced;
-    for (auto it = m_marks.begin(); it != m_marks.end();) {
-        const Record &record = m_records[size_t(it->first)];
-        if (record.markBegin >= 0 && it->second.value.size() <= record.markCapacity) {
-            ++it;
-            continue;
-        }
-        pugi::xml_document document;
-        pugi::xml_node element = parseRecord(it->first, document);
-        xml::writeAttribute(element, m_names.scan.markAttribute.constData(), QString::fromUtf8(it->second.value));
-        ByteWriter writer;
-        element.print(writer, "", pugi::format_raw, pugi::encoding_utf8);
-        replaced.emplace(size_t(it->first), writer.bytes);
-        it = m_marks.erase(it);
-    }
-    std::vector<std::pair<qint64, qint32>> records;
-    for (int i = 0; i < m_written; ++i)
-        records.emplace_back(m_records[size_t(i)].offset, m_records[size_t(i)].length);
-    QFile from(m_path);
-    if (!from.open(QIODevice::ReadOnly))
-        throw WriteError(m_path, from.errorString());
-    std::vector<qint64> offsets;
-    const QString temporary = writeTemporaryFile(QFileInfo(m_path).absolutePath(), [&](QFile &to) {
-        offsets = copyLive(from, to, m_layout, records, replaced, nullptr);
-    });
-    QString reason;
-    if (placeFile(temporary, m_path, Placing::Replace, &reason) != RenameOutcome::Done) {
-        QFile::remove(temporary);
-        throw WriteError(m_path, reason);
-    }
-    placed(offsets);
-    // The replaced records' new places are read again from the file just written.
-    readFile(m_path, false);
-    raiseRevision();
-    if (hasUnsavedChanges() || removed)
-        writeChange(std::nullopt);
-}
-
-void RecordStore::placed(const std::vector<qint64> &offsets)
-{
-    qint64 live = 0;
-    for (int i = 0; i < m_written; ++i) {
-        m_records[size_t(i)].offset = offsets[size_t(i)];
-        live += m_records[size_t(i)].length;
-    }
-    const qint64 newClose = m_layout.listOpenEnd + live;
-    m_layout.shift(m_layout.listCloseBegin, newClose - m_layout.listCloseBegin);
-    m_deadBytes = 0;
-    ++m_writes;
-    m_stamp = stampOf(m_path);
-}
-
-// ---- Compaction ---------------------------------------------------------------------------------
-
-void RecordStore::startCompactionIfDue()
-{
-    if (m_deadBytes > 0 && double(m_deadBytes) > m_compactionShare * double(m_layout.size))
-        startCompaction();
-}
-
-bool RecordStore::startCompaction()
-{
-    if (m_compacting || isReadOnly() || !m_loadFailure.isEmpty() || m_path.isEmpty() || !m_memory.isEmpty()
-        || m_deadBytes <= 0 || !m_layout.hasList() || m_layout.listSelfClosing)
-        return false;
-    m_compacting = true;
-    auto state = std::make_shared<Compaction>();
-    m_compaction = state;
-    std::vector<std::pair<qint64, qint32>> records;
-    records.reserve(size_t(m_written));
-    for (int i = 0; i < m_written; ++i)
-        records.emplace_back(m_records[size_t(i)].offset, m_records[size_t(i)].length);
-    const quint64 token = m_writes;
-    const quint64 generation = m_generation;
-    struct Result
-    {
-        QString temporary;
-        std::vector<qint64> offsets;
-    };
-    startOnWorker(
-        m_worker, this,
-        [path = m_path, layout = m_layout, records = std::move(records), state]() {
-            QFile from(path);
-            if (!from.open(QIODevice::ReadOnly))
-                throw IoError(from.errorString());
-            Result result;
-            result.temporary = writeTemporaryFile(QFileInfo(path).absolutePath(), [&](QFile &to) {
-                result.offsets = copyLive(from, to, layout, records, {}, &state->cancelled);
-            });
-            const QMutexLocker lock(&state->mutex);
-            state->temporary = result.temporary;
-            return result;
-        },
-        [this, state, token, generation](auto outcome) {
-            m_compacting = false;
-            m_compaction.reset();
-            try {
-                Result result = outcome();
-                // Only a file that holds what the store holds now takes its place.
-                QString reason;
-                if (token != m_writes || generation != m_generation || changedOnDisk()
-                    || placeFile(result.temporary, m_path, Placing::Replace, &reason) != RenameOutcome::Done) {
-                    QFile::remove(result.temporary);
-                    if (!reason.isEmpty())
-                        qCWarning(lcPlatform, "A compaction of %s was not put in place: %s",
-                                  qUtf8Printable(QDir::toNativeSeparators(m_path)), qUtf8Printable(reason));
-                    Q_EMIT compactionFinished(false);
-                    return;
-                }
-                placed(result.offsets);
-                qCInfo(lcPlatform, "%s compacted to %lld bytes", qUtf8Printable(QDir::toNativeSeparators(m_path)),
-                       m_layout.size);
-                Q_EMIT compactionFinished(true);
-            } catch (const Error &error) {
-                if (!state->cancelled)
-                    qCWarning(lcPlatform, "A compaction of %s failed: %s", qUtf8Printable(QDir::toNativeSeparators(m_path)),
-                              qUtf8Printable(error.message()));
-                Q_EMIT compactionFinished(false);
-            }
-        });
-    return true;
-}
-
-void RecordStore::cancelCompaction()
-{
-    // Its worker stops at its next record; a hand-over still to come finds its token stale.
-    if (m_compaction)
-        m_compaction->cancelled = true;
-    ++m_writes;
-}
-
-void RecordStore::dropCompaction()
-{
-    if (!m_compaction)
-        return;
-    cancelCompaction();
-    m_worker.waitForDone();
-    const QMutexLocker lock(&m_compaction->mutex);
-    if (!m_compaction->temporary.isEmpty())
-        QFile::remove(m_compaction->temporary);
-}
-
 // ---- Bodies -------------------------------------------------------------------------------------
 
 std::function<QByteArrayView(int)> RecordStore::bodyReader() const
@@ -972,9 +433,7 @@ std::function<QByteArrayView(int)> RecordStore::bodyReader() const
 
 QByteArray RecordStore::elementBytes(const pugi::xml_node &element)
 {
-    ByteWriter writer;
-    element.print(writer, "", pugi::format_raw, pugi::encoding_utf8);
-    return writer.bytes;
+    return records::elementBytes(element);
 }
 
 } // namespace corvane::platform
