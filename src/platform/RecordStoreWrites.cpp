@@ -4,6 +4,7 @@
 #include "FileIo.h"
 #include "JournaledWrite.h"
 #include "Logging.h"
+#include "XmlDocument.h"
 #include "XmlNodes.h"
 
 #include <QBuffer>
