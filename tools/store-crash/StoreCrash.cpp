@@ -316,9 +316,9 @@ private:
     // - a store's lock folder without its holder note (ended between making the folder and placing
     //   the note): nobody can tell it from a live one until it is stale, ten minutes later;
     // - a broken lock folder moved aside and not yet removed;
-    // - an empty profile lock file or removal lock of it (ended between making and writing it):
-    //   Qt takes an unreadable one for a live lock (the profile's for ever, a removal lock for
-    //   30 s);
+    // - an empty profile lock file or removal lock of it (ended between making and writing it),
+    //   which names no holder and so is taken over only after a while (ten seconds, a removal
+    //   lock 30);
     // - the inbox folder's lock, taken while an attachment is counted down, which the next check
     //   breaks after 30 s unchanged.
     void clearLitter()
