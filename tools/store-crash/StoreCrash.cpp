@@ -310,11 +310,24 @@ private:
         }
     }
 
+    // Whether a store's lock folder names its holder's process, in its note or in the note it was
+    // placing (host, process and program lines).
+    static bool namesItsHolder(const QString &lock)
+    {
+        for (const QString &name : QDir(lock).entryList(QDir::Files | QDir::Hidden)) {
+            QFile note(lock + u'/' + name);
+            if (note.open(QIODevice::ReadOnly) && note.readAll().count('\n') >= 2)
+                return true;
+        }
+        return false;
+    }
+
     // What a killed run leaves beside the store besides the store itself is counted and removed,
     // so that the rounds go on and the disk does not fill:
     // - a compaction's temporary file (removed by nothing else);
-    // - a store's lock folder without its holder note (ended between making the folder and placing
-    //   the note): nobody can tell it from a live one until it is stale, ten minutes later;
+    // - a store's lock folder whose note names no process (ended between making the folder and
+    //   writing the note's process line): nobody can tell it from a live one until it is stale,
+    //   ten minutes later;
     // - a broken lock folder moved aside and not yet removed;
     // - an empty profile lock file or removal lock of it (ended between making and writing it),
     //   which names no holder and so is taken over only after a while (ten seconds, a removal
@@ -330,8 +343,8 @@ private:
             profile.remove(name);
         }
         for (const QString &name : profile.entryList({prefix + QStringLiteral("*.lock")}, QDir::Dirs | QDir::Hidden)) {
-            if (!QFile::exists(m_profile + name + QStringLiteral("/holder"))) {
-                ++m_litter["store locks without a holder note"];
+            if (!namesItsHolder(m_profile + name)) {
+                ++m_litter["store locks naming no holder"];
                 QDir(m_profile + name).removeRecursively();
             }
         }
