@@ -86,9 +86,9 @@ struct Run
 // What is known of a message ever delivered.
 struct Known
 {
-    int index = 0;              // its subject is "Subject number <index>"
-    bool deleted = false;       // a deletion was started on it: it may be gone
-    QByteArray print;           // the fingerprint of its element as first seen in the store
+    int index = 0;        // its subject is "Subject number <index>"
+    bool deleted = false; // a deletion was started on it: it may be gone
+    QByteArray print;     // the fingerprint of its element as first seen in the store
 };
 
 // A message element's content, as a hash of its bytes as pugixml writes it.
@@ -97,7 +97,10 @@ QByteArray fingerprint(const pugi::xml_node &element)
     struct Hasher : pugi::xml_writer
     {
         QCryptographicHash hash{QCryptographicHash::Sha1};
-        void write(const void *data, size_t size) override { hash.addData(QByteArrayView(static_cast<const char *>(data), qsizetype(size))); }
+        void write(const void *data, size_t size) override
+        {
+            hash.addData(QByteArrayView(static_cast<const char *>(data), qsizetype(size)));
+        }
     } hasher;
     element.print(hasher, "", pugi::format_raw);
     return hasher.hash.result();
@@ -166,14 +169,17 @@ public:
         }
         if (run.end == End::Failed)
             fail(number, kind,
-                 QStringLiteral("corvane-cli ended with %1: %2").arg(run.exitCode).arg(QString::fromUtf8(run.errors.trimmed())));
+                 QStringLiteral("corvane-cli ended with %1: %2")
+                     .arg(run.exitCode)
+                     .arg(QString::fromUtf8(run.errors.trimmed())));
         else
             ++m_ends[{kind, run.end}];
         if (run.end == End::Finished)
             m_took[kind] = run.ms;
         if (kind != Kind::Check && run.end == End::Finished)
             m_blanks = kind == Kind::Delete;
-        verify(number, kind, run.end == End::Finished ? target : std::nullopt, run.end == End::Finished && kind == Kind::Check);
+        verify(number, kind, run.end == End::Finished ? target : std::nullopt,
+               run.end == End::Finished && kind == Kind::Check);
     }
 
     int summary(int rounds, qint64 ms) const
@@ -186,10 +192,12 @@ public:
                     qlonglong(m_order.size()), double(ms) / 1000);
         std::printf("  kills %d: check at a byte %d, by signal %d; delete at a byte %d, by signal %d; compaction by "
                     "signal %d\n",
-                    kills, ends(Kind::Check, End::AtByte), ends(Kind::Check, End::BySignal), ends(Kind::Delete, End::AtByte),
-                    ends(Kind::Delete, End::BySignal), ends(Kind::Compact, End::BySignal));
-        std::printf("  runs the kill did not reach: check %d, delete %d, compaction %d\n", ends(Kind::Check, End::Finished),
-                    ends(Kind::Delete, End::Finished), ends(Kind::Compact, End::Finished));
+                    kills, ends(Kind::Check, End::AtByte), ends(Kind::Check, End::BySignal),
+                    ends(Kind::Delete, End::AtByte), ends(Kind::Delete, End::BySignal),
+                    ends(Kind::Compact, End::BySignal));
+        std::printf("  runs the kill did not reach: check %d, delete %d, compaction %d\n",
+                    ends(Kind::Check, End::Finished), ends(Kind::Delete, End::Finished),
+                    ends(Kind::Compact, End::Finished));
         std::printf("  repairs %d:", m_repairCount);
         for (auto it = m_repairs.constBegin(); it != m_repairs.constEnd(); ++it)
             std::printf(" %s %d;", qUtf8Printable(it.key()), it.value());
@@ -215,10 +223,7 @@ private:
             settings.writeString(shell::keys::settings, key, m_profile);
     }
 
-    qint64 averageRecord() const
-    {
-        return m_order.isEmpty() ? 2400 : QFile(m_store).size() / m_order.size();
-    }
+    qint64 averageRecord() const { return m_order.isEmpty() ? 2400 : QFile(m_store).size() / m_order.size(); }
 
     void deliver(int files)
     {
@@ -269,8 +274,6 @@ private:
         }
         process.waitForFinished(-1);
         run.ms = timer.elapsed();
-        if (qEnvironmentVariableIsSet("STORE_CRASH_TRACE"))
-            err() << "  " << arguments.join(u' ') << " " << profile << " " << exitAfterBytes << " " << killAfterUs << ": " << run.ms << " ms" << Qt::endl;
         run.out = process.readAllStandardOutput();
         run.errors = process.readAllStandardError();
         run.exitCode = process.exitCode();
@@ -352,9 +355,11 @@ private:
             ++m_litter["broken locks left aside"];
             QDir(m_profile + name).removeRecursively();
         }
-        for (const QString &name : profile.entryList({shell::kProfileLockFileName + u'*'}, QDir::Files | QDir::Hidden)) {
+        for (const QString &name :
+             profile.entryList({shell::kProfileLockFileName + u'*'}, QDir::Files | QDir::Hidden)) {
             if (QFileInfo(m_profile + name).size() == 0) {
-                ++m_litter[name == shell::kProfileLockFileName ? "empty profile locks" : "empty removal locks of the profile lock"];
+                ++m_litter[name == shell::kProfileLockFileName ? "empty profile locks"
+                                                               : "empty removal locks of the profile lock"];
                 profile.remove(name);
             }
         }
@@ -385,7 +390,8 @@ private:
         if (journalLeft) {
             const Run repair = runCli({QStringLiteral("check")}, m_repairProfile);
             if (repair.end != End::Finished)
-                fail(round, kind, QStringLiteral("the open for writing failed: %1").arg(QString::fromUtf8(repair.errors.trimmed())));
+                fail(round, kind,
+                     QStringLiteral("the open for writing failed: %1").arg(QString::fromUtf8(repair.errors.trimmed())));
             const qsizetype logged = repair.errors.indexOf("Repair of ");
             if (logged < 0) {
                 fail(round, kind, QStringLiteral("a journal was left, but no repair was logged"));
@@ -413,14 +419,21 @@ private:
             fail(round, kind, QStringLiteral("xmllint finds the store malformed"));
 
         pugi::xml_document document;
-        const pugi::xml_parse_result parsed = document.load_file(QFile::encodeName(m_store).constData(), pugi::parse_default);
+        const pugi::xml_parse_result parsed =
+            document.load_file(QFile::encodeName(m_store).constData(), pugi::parse_default);
         if (!parsed) {
-            fail(round, kind, QStringLiteral("the store does not parse: %1 at byte %2").arg(QString::fromUtf8(parsed.description())).arg(parsed.offset));
+            fail(round, kind,
+                 QStringLiteral("the store does not parse: %1 at byte %2")
+                     .arg(QString::fromUtf8(parsed.description()))
+                     .arg(parsed.offset));
             return false;
         }
         refreshOrder(document);
         if (list && list->end == End::Finished && list->out.count('\n') != m_order.size())
-            fail(round, kind, QStringLiteral("list shows %1 messages, the store holds %2").arg(list->out.count('\n')).arg(m_order.size()));
+            fail(round, kind,
+                 QStringLiteral("list shows %1 messages, the store holds %2")
+                     .arg(list->out.count('\n'))
+                     .arg(m_order.size()));
 
         QHash<QString, int> times;
         pugi::xml_node message = document.document_element().child("Messages").child("Message");
@@ -434,7 +447,8 @@ private:
             }
             const QByteArray print = fingerprint(message);
             if (known->print.isEmpty()) {
-                if (QString::fromUtf8(message.child("Subject").attribute("Text").value()) != QStringLiteral("Subject number %1").arg(known->index))
+                if (QString::fromUtf8(message.child("Subject").attribute("Text").value())
+                    != QStringLiteral("Subject number %1").arg(known->index))
                     fail(round, kind, QStringLiteral("message %1 has another subject").arg(guid));
                 known->print = print;
             } else if (known->print != print) {
@@ -459,7 +473,8 @@ private:
     void refreshOrder(const pugi::xml_document &document)
     {
         m_order.clear();
-        for (pugi::xml_node m = document.document_element().child("Messages").child("Message"); m; m = m.next_sibling("Message"))
+        for (pugi::xml_node m = document.document_element().child("Messages").child("Message"); m;
+             m = m.next_sibling("Message"))
             m_order.append(QString::fromUtf8(m.attribute("GUID").value()));
     }
     void refreshOrder()
