@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 namespace corvane::bench {
@@ -35,8 +36,8 @@ inline QString rtfBody(int i, int characters = 1900)
 }
 
 // A message file from Ann to Bob with one attachment and an RTF body (2.2 KB in all with the
-// body's default size).
-inline QByteArray messageFile(int i, int bodyCharacters = 1900)
+// body's default size), with the GUID given or a new one.
+inline QByteArray messageFile(int i, int bodyCharacters = 1900, QString guid = {})
 {
     core::Message message;
     message.to = {QStringLiteral("Bob")};
@@ -45,12 +46,15 @@ inline QByteArray messageFile(int i, int bodyCharacters = 1900)
     message.attachments = {{QStringLiteral("report.pdf"), QString()}};
     message.date = platform::dateTimeText(QDateTime(QDate(2026, 12, 7), QTime(10, 11, 12)));
     message.bodyRtf = rtfBody(i, bodyCharacters);
-    return core::messageFileBytes({message, true, false, platform::newGuidText(), QStringLiteral("3.0.0.0")});
+    if (guid.isEmpty())
+        guid = platform::newGuidText();
+    return core::messageFileBytes({message, true, false, guid, QStringLiteral("3.0.0.0")});
 }
 
 // Writes an inbox store of `count` unread messages, each as a check would have stored the
-// message file: its Message element with Read and GUID added. False when it could not be written.
-inline bool writeInboxStore(const QString &path, int count, int bodyCharacters = 1900)
+// message file: its Message element with Read and GUID added (the GUIDs appended to `guids` when
+// given). False when it could not be written.
+inline bool writeInboxStore(const QString &path, int count, int bodyCharacters = 1900, QStringList *guids = nullptr)
 {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly))
@@ -60,8 +64,10 @@ inline bool writeInboxStore(const QString &path, int count, int bodyCharacters =
         const QByteArray file = messageFile(i, bodyCharacters);
         const qsizetype from = file.indexOf("<Message>");
         const qsizetype to = file.indexOf("</Message>") + 10;
-        const QByteArray guid = platform::newGuidText().toUtf8();
-        f.write("<Message Read=\"Unread\" GUID=\"" + guid + "\">" + file.mid(from + 9, to - from - 9));
+        const QString guid = platform::newGuidText();
+        if (guids)
+            guids->append(guid);
+        f.write("<Message Read=\"Unread\" GUID=\"" + guid.toUtf8() + "\">" + file.mid(from + 9, to - from - 9));
     }
     f.write("</Messages></Inbox>");
     return f.flush() && f.error() == QFileDevice::NoError;

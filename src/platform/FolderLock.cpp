@@ -205,15 +205,25 @@ struct HolderNote
     QString application;
 };
 
-std::optional<HolderNote> readNote(const QString &lockPath)
+std::optional<HolderNote> readNote(const QString &lockPath, const QString &name = kHolderNote)
 {
-    QFile file(lockPath + u'/' + kHolderNote);
+    QFile file(lockPath + u'/' + name);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     const QStringList lines = QString::fromUtf8(file.read(4096)).split(u'\n');
     if (lines.size() < 3)
         return std::nullopt;
     return HolderNote{lines[0], lines[1].toLongLong(), lines[2]};
+}
+
+// The note a holder was still placing (written to a temporary file, then renamed) when it ended.
+// Only a note whose process line is whole is read: a cut one has fewer lines.
+std::optional<HolderNote> pendingNote(const QString &lockPath)
+{
+    for (const QString &name : QDir(lockPath).entryList({temporaryFilePrefix() + u'*'}, QDir::Files | QDir::Hidden))
+        if (std::optional<HolderNote> note = readNote(lockPath, name))
+            return note;
+    return std::nullopt;
 }
 
 } // namespace
@@ -258,7 +268,9 @@ SessionLock::Outcome SessionLock::take()
             const QString aside = QFileInfo(m_path).path() + u'/' + temporaryFilePrefix()
                 + QString::number(QRandomGenerator::global()->generate64(), 36) + QStringLiteral(".stale");
             if (QDir().rename(m_path, aside)) {
-                QFile::remove(aside + u'/' + kHolderNote);
+                // The note, and a note its holder was still placing.
+                for (const QString &name : QDir(aside).entryList(QDir::Files | QDir::Hidden))
+                    QFile::remove(aside + u'/' + name);
                 QDir().rmdir(aside);
             }
             break;
@@ -270,7 +282,9 @@ SessionLock::Outcome SessionLock::take()
 bool SessionLock::isStale() const
 {
     const std::optional<HolderNote> note = readNote(m_path);
-    if (note && note->host == QSysInfo::machineHostName() && !processRunning(note->pid))
+    // A holder that ended while placing its note is known by the note it was placing.
+    const std::optional<HolderNote> holder = note ? note : pendingNote(m_path);
+    if (holder && holder->host == QSysInfo::machineHostName() && !processRunning(holder->pid))
         return true;
     // The note's time (or the folder's, when the holder died before writing it) is the server's;
     // the stale time is long beside any difference of clocks.

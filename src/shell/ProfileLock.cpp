@@ -6,6 +6,7 @@
 #include "platform/Paths.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,9 +23,31 @@ ProfileLock::ProfileLock(const QString &profileFolder)
 
 ProfileLock::~ProfileLock() = default;
 
+namespace {
+
+// A copy that died between making its lock file and writing its note in it leaves an empty file,
+// which names no process and so is never stale. A live copy writes the note at once: a file that
+// still names nobody after this long is taken over.
+constexpr qint64 kUnwrittenLockMs = 10000;
+
+} // namespace
+
+bool ProfileLock::isUnwrittenAndOld() const
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    const QFileInfo file(m_path);
+    return !m_lock->getLockInfo(&pid, &host, &application) && file.exists()
+        && file.lastModified().msecsTo(QDateTime::currentDateTime()) > kUnwrittenLockMs;
+}
+
 ProfileLock::Access ProfileLock::take()
 {
     if (m_lock->isLocked() || m_lock->tryLock(0))
+        return Access::Ours;
+    if (m_lock->error() == QLockFile::LockFailedError && isUnwrittenAndOld() && m_lock->removeStaleLockFile()
+        && m_lock->tryLock(0))
         return Access::Ours;
     // Only a lock file that is there and alive means another copy; a file that cannot be made
     // means a folder this user may not write.

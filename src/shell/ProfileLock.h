@@ -12,7 +12,7 @@ namespace corvane::shell {
 
 // One profile, one writer: the window and the command-line tool take this lock (a lock file beside
 // "main.ini") before they write the profile's stores. A lock left by a process that died is taken
-// over; a live holder keeps it however long it runs.
+// over (also one it died before writing its note in); a live holder keeps it however long it runs.
 class ProfileLock
 {
 public:
@@ -41,6 +41,7 @@ public:
     QString notWritableMessage() const;
 
 private:
+    bool isUnwrittenAndOld() const;
     QString m_path;
     std::unique_ptr<QLockFile> m_lock;
 };

@@ -2,6 +2,7 @@
 
 #include "support/TempFolder.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -28,9 +29,12 @@ TEST(SessionLock, ASecondHolderIsRefusedUntilTheFirstReleases)
     EXPECT_EQ(second.take(), SessionLock::Outcome::Taken);
 }
 
-// A lock folder left by another holder: its note, and how long ago the note was written.
+// A lock folder left by another holder: its note (placed, or still being placed under a temporary
+// name), and how long ago the note was written.
 TEST(SessionLock, ALockIsBrokenOnlyWhenItsHolderIsGone)
 {
+    const QString placed = QStringLiteral("holder");
+    const QString placing = QStringLiteral("~corvane-1x2y3z.tmp");
     const QByteArray here = QSysInfo::machineHostName().toUtf8();
     const qint64 stale = SessionLock::kStaleAfter.count() / 1000;
     const struct
@@ -39,25 +43,37 @@ TEST(SessionLock, ALockIsBrokenOnlyWhenItsHolderIsGone)
         QByteArray note;
         qint64 secondsAgo;
         SessionLock::Outcome outcome;
+        QString noteName;
     } cases[] = {
-        {"a process that ended on this machine", here + "\n4194300\ncorvane\n", 0, SessionLock::Outcome::Taken},
-        {"a live copy elsewhere", "other-host\n4194300\ncorvane\n", 0, SessionLock::Outcome::HeldElsewhere},
+        {"a process that ended on this machine", here + "\n4194300\ncorvane\n", 0, SessionLock::Outcome::Taken, placed},
+        {"a live copy elsewhere", "other-host\n4194300\ncorvane\n", 0, SessionLock::Outcome::HeldElsewhere, placed},
         {"a copy elsewhere that stopped refreshing", "other-host\n4194300\ncorvane\n", stale + 60,
-         SessionLock::Outcome::Taken},
+         SessionLock::Outcome::Taken, placed},
         {"a copy elsewhere refreshing within the stale time", "other-host\n1\ncorvane\n", stale - 60,
-         SessionLock::Outcome::HeldElsewhere},
+         SessionLock::Outcome::HeldElsewhere, placed},
+        {"a process that ended here while placing its note", here + "\n4194300\ncorvane\n", 0,
+         SessionLock::Outcome::Taken, placing},
+        {"a live process here placing its note", here + "\n" + QByteArray::number(QCoreApplication::applicationPid()) + "\n",
+         0, SessionLock::Outcome::HeldElsewhere, placing},
+        {"a process that ended here while writing its note's process line", here + "\n41943", 0,
+         SessionLock::Outcome::HeldElsewhere, placing},
     };
     for (const auto &c : cases) {
         TempFolder folder;
         const QString path = folder.subfolder(QStringLiteral("store.lock"));
-        corvane::test::writeFile(path + QStringLiteral("holder"), c.note);
-        QFile note(path + QStringLiteral("holder"));
+        corvane::test::writeFile(path + c.noteName, c.note);
+        QFile note(path + c.noteName);
         ASSERT_TRUE(note.open(QIODevice::ReadWrite));
         ASSERT_TRUE(note.setFileTime(QDateTime::currentDateTime().addSecs(-c.secondsAgo),
                                      QFileDevice::FileModificationTime));
         note.close();
         SessionLock lock(path.chopped(1));
         EXPECT_EQ(lock.take(), c.outcome) << c.what;
+        // A broken lock leaves nothing behind.
+        if (c.outcome == SessionLock::Outcome::Taken) {
+            lock.release();
+            EXPECT_TRUE(QDir(folder.path()).isEmpty()) << c.what;
+        }
     }
 }
 

@@ -2,7 +2,9 @@
 
 #include "support/TempFolder.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSysInfo>
 
@@ -25,14 +27,32 @@ TEST(ProfileLock, ASecondHolderIsRefusedUntilTheFirstLetsGo)
     EXPECT_TRUE(second.tryLock());
 }
 
-TEST(ProfileLock, ALockLeftByADeadProcessIsTakenOver)
+TEST(ProfileLock, ALockLeftByADeadProcessIsTakenOverAndAFreshOneWithoutHolderIsNot)
 {
-    TempFolder profile;
-    // A lock file naming a process that no longer runs on this machine.
-    corvane::test::writeFile(profile.file(corvane::shell::kProfileLockFileName),
-                             "4194300\ncorvane\n" + QSysInfo::machineHostName().toUtf8() + "\n");
-    ProfileLock lock(profile.path());
-    EXPECT_TRUE(lock.tryLock());
+    const QByteArray deadHolder = "4194300\ncorvane\n" + QSysInfo::machineHostName().toUtf8() + "\n";
+    const struct
+    {
+        const char *name;
+        QByteArray content;
+        int ageSeconds;
+        bool takenOver;
+    } cases[] = {
+        {"names a process no longer running", deadHolder, 0, true},
+        // Left by a copy that died between making the file and writing in it.
+        {"empty for a minute", {}, 60, true},
+        {"empty a moment ago", {}, 0, false},
+    };
+    for (const auto &c : cases) {
+        TempFolder profile;
+        const QString path = profile.file(corvane::shell::kProfileLockFileName);
+        corvane::test::writeFile(path, c.content);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-c.ageSeconds), QFileDevice::FileModificationTime);
+        file.close();
+        ProfileLock lock(profile.path());
+        EXPECT_EQ(lock.tryLock(), c.takenOver) << c.name;
+    }
 }
 
 } // namespace

@@ -233,6 +233,21 @@ TEST(CorvaneCli, AStoreAnotherInstallationHoldsRefusesWritesWithTheFolder)
     EXPECT_TRUE(run.err.contains(QDir::toNativeSeparators(QDir::cleanPath(p.ann)))) << run.err.toStdString();
 }
 
+TEST(CorvaneCli, CompactGivesBackTheBlanksAlsoWhenOpeningStartedTheCompaction)
+{
+    TwoProfiles p;
+    // Blanks left by deletions, past the share at which opening the store compacts it by itself.
+    const QString store = p.ann + QStringLiteral("InBox.cvi");
+    corvane::test::writeFile(store, "<?xml version=\"1.0\"?><Inbox><Messages><Message Read=\"Unread\"><From Name=\"Bob\"/>"
+                                    "<Subject Text=\"kept\"/></Message>"
+                                        + QByteArray(4000, ' ') + "</Messages></Inbox>");
+    const CliRun run = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("compact")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.startsWith(QStringLiteral("Compacted"))) << run.out.toStdString();
+    EXPECT_LT(QFile(store).size(), 1000);
+    EXPECT_TRUE(cli({QStringLiteral("--profile"), p.ann, QStringLiteral("list")}).out.contains(QStringLiteral("kept")));
+}
+
 TEST(CorvaneCli, FailuresSayWhatIsWrong)
 {
     TwoProfiles p;

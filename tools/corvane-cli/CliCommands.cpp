@@ -221,7 +221,9 @@ int compact(CliProfile &profile, const CompactCommand &command, QTextStream &out
     profile.openForWriting();
     platform::RecordStore &store = messageStore(profile, command.sent);
     const qint64 before = store.fileSize();
-    if (!store.startCompaction()) {
+    // Opening the store starts a compaction by itself once the blanks pass their share: that one
+    // is waited for.
+    if (!store.isCompacting() && !store.startCompaction()) {
         out << "Nothing to compact\n";
         return kSuccess;
     }
