@@ -117,11 +117,15 @@ void discardTemporary(const QString &temporary, const RetryPolicy *removal)
 
 } // namespace
 
-QString writeTemporaryFile(const QString &folder, const FileWriter &write, const RetryPolicy *removal)
+QString writeTemporaryFile(const QString &folder, const FileWriter &write, const RetryPolicy *removal,
+                           const QString &name)
 {
     const QString temporary = joinPath(folder, temporaryFilePrefix()
-        + QString::number(QRandomGenerator::global()->generate64(), 36) + QStringLiteral(".tmp"));
+        + (name.isEmpty() ? QString::number(QRandomGenerator::global()->generate64(), 36) + QStringLiteral(".tmp") : name));
     const auto discard = [&] { discardTemporary(temporary, removal); };
+    // One a crash left under that name goes first.
+    if (!name.isEmpty())
+        QFile::remove(temporary);
     QFile file(temporary);
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         const QString reason = file.errorString();

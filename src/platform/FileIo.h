@@ -57,8 +57,11 @@ QString publishFile(const QString &folder, const FileWriter &write, const FilePl
 
 // The first half of publishFile, for a file written on a worker and placed later on the thread
 // that owns its target: writes, flushes and closes the temporary file in `folder` and returns its
-// path. The caller places it (placeFile) or removes it. Throws WriteError, leaving nothing.
-QString writeTemporaryFile(const QString &folder, const FileWriter &write, const RetryPolicy *removal = nullptr);
+// path. The caller places it (placeFile) or removes it. Throws WriteError, leaving nothing. With a
+// `name`, the file has that name after the temporary prefix, and one a crash left under it is
+// removed first: for a file only one writer makes at a time, so that a crash leaves one at most.
+QString writeTemporaryFile(const QString &folder, const FileWriter &write, const RetryPolicy *removal = nullptr,
+                           const QString &name = {});
 
 // A placer that renames over `target`; a rename the share refuses for the moment is tried again
 // within `retry` (once when none). Throws WriteError.

@@ -201,6 +201,10 @@ void RecordStore::readFile(const QString &path, bool repair)
                                                    "dropped a journal that another program's write made stale"};
             if (recovery != Recovery::None)
                 qCWarning(lcPlatform, "Repair of %s: %s", qUtf8Printable(shown), outcomes[int(recovery)]);
+            // A compaction a crash cut off left its file: the store is whole without it.
+            const QString compaction = joinPath(QFileInfo(path).absolutePath(), temporaryFilePrefix() + compactionFileName(path));
+            if (!m_compaction && QFile::remove(compaction))
+                qCWarning(lcPlatform, "Removed %s, left by a compaction that did not end", qUtf8Printable(QDir::toNativeSeparators(compaction)));
         }
         const Stamp stamp = stampOf(path);
         QFile file(path);

@@ -18,6 +18,11 @@ using namespace records;
 
 namespace records {
 
+QString compactionFileName(const QString &storePath)
+{
+    return QFileInfo(storePath).fileName() + QStringLiteral(".compacting");
+}
+
 std::vector<qint64> copyLive(QFile &from, QIODevice &to, const StoreLayout &layout,
                              const std::vector<std::pair<qint64, qint32>> &records,
                              const std::map<size_t, QByteArray> &replaced, const std::atomic<bool> *cancelled)
@@ -106,9 +111,10 @@ bool RecordStore::startCompaction()
             if (!from.open(QIODevice::ReadOnly))
                 throw IoError(from.errorString());
             Result result;
-            result.temporary = writeTemporaryFile(QFileInfo(path).absolutePath(), [&](QFile &to) {
-                result.offsets = copyLive(from, to, layout, records, {}, &state->cancelled);
-            });
+            result.temporary = writeTemporaryFile(
+                QFileInfo(path).absolutePath(),
+                [&](QFile &to) { result.offsets = copyLive(from, to, layout, records, {}, &state->cancelled); },
+                nullptr, compactionFileName(path));
             const QMutexLocker lock(&state->mutex);
             state->temporary = result.temporary;
             return result;

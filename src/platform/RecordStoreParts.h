@@ -24,6 +24,10 @@ constexpr unsigned kParseOptions = pugi::parse_default;
 constexpr qint64 kTailBytes = 4096;
 constexpr qint64 kCopyBlock = 4 << 20;
 
+// The name of the file a compaction writes beside the store (after the temporary prefix): one a
+// store, so that a compaction cut off by a crash leaves one file, which the next takes over.
+QString compactionFileName(const QString &storePath);
+
 // An element's bytes as the stores write them.
 QByteArray elementBytes(const pugi::xml_node &element);
 // A self-closing tag as a start tag: "<a b='c'/>" becomes "<a b='c'>".

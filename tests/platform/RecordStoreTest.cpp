@@ -279,6 +279,7 @@ TEST_F(RecordStoreTest, CompactionGivesTheBlanksBackUnlessAWriteCameBetween)
     for (int i = 0; i < 40; ++i)
         messages.append(message(QByteArray::number(i)));
     write(messages);
+    temp.write(QStringLiteral("~corvane-InBox.cvi.compacting"), "left by a compaction a crash cut off");
     SubjectStore s;
     s.setCompactionShare(2.0); // never on its own here
     s.open(path);
