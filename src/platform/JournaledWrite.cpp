@@ -184,7 +184,7 @@ void writeInPlace(const QString &path, const FileChange &change)
 {
     checkWriteFault(path);
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
+    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
         throw WriteError(path, file.errorString());
     Journal journal{change, {}};
     for (const FilePatch &patch : change.patches) {
@@ -242,8 +242,11 @@ Recovery recoverJournal(const QString &path, const std::function<bool()> &wellFo
     if (!journal)
         return done(Recovery::Dropped);
 
+    // A store removed since has nothing the journal could mend.
+    if (!QFileInfo::exists(path))
+        return done(Recovery::Dropped);
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
+    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
         throw WriteError(path, file.errorString());
     if (holds(file, *journal, true))
         return done(Recovery::Finished);

@@ -15,7 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#ifdef Q_OS_UNIX
 #include <sys/wait.h>
+#endif
 
 namespace {
 
@@ -231,6 +233,7 @@ TEST_F(RecordStoreTest, BodiesAreReadFromTheFileOnAnotherThreadWithTheirReferenc
     EXPECT_EQ(read, (Texts{"{\\rtf1 a & b}", "plain", "x < y"}));
 }
 
+#ifdef Q_OS_UNIX
 // A crash at any byte of a write leaves a file the next open reads, holding the store before or
 // after the write, with the repair done and the journal gone.
 TEST_F(RecordStoreTest, ACrashAtAnyByteOfAWriteIsRepairedOnTheNextOpen)
@@ -272,6 +275,8 @@ TEST_F(RecordStoreTest, ACrashAtAnyByteOfAWriteIsRepairedOnTheNextOpen)
         }
     }
 }
+
+#endif
 
 TEST_F(RecordStoreTest, CompactionGivesTheBlanksBackUnlessAWriteCameBetween)
 {
