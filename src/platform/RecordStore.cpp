@@ -232,7 +232,15 @@ void RecordStore::readFile(const QString &path, bool repair)
                 file.seek(0);
                 XmlDocument converted;
                 converted.loadFromBytes(file.readAll(), path); // text that is not UTF-8 is windows-1252
+                file.close();
                 QByteArray utf8 = converted.toBytes();
+                // Written in place later, the file must be the text the offsets count in.
+                if (!isReadOnly()) {
+                    writeFileAtomically(path, utf8);
+                    qCInfo(lcPlatform, "%s was written again in UTF-8", qUtf8Printable(shown));
+                    readFile(path, false);
+                    return;
+                }
                 QBuffer buffer(&utf8);
                 buffer.open(QIODevice::ReadOnly);
                 scan(buffer, path);

@@ -217,6 +217,23 @@ TEST_F(RecordStoreTest, MakesTheListAndRootChildrenThatAreMissing)
     }
 }
 
+// A store an old copy wrote in another encoding is read as text and, when it may be written,
+// written again in UTF-8 before anything is changed in place.
+TEST_F(RecordStoreTest, AStoreInAnotherEncodingIsWrittenAgainInUtf8BeforeItChanges)
+{
+    const QByteArray latin1 = store({message("caf\xE9")});
+    const QByteArray declared = "<?xml version=\"1.0\" encoding=\"windows-1252\"?>" + latin1.mid(21);
+    for (const QByteArray &file : {declared, latin1}) {
+        temp.write(QStringLiteral("InBox.cvi"), file);
+        SubjectStore s;
+        s.open(path);
+        EXPECT_EQ(s.subjects, Texts{"caf\xC3\xA9/Unread"});
+        s.mark(0, "Read");
+        s.save();
+        EXPECT_EQ(plainRead(path), Texts{"caf\xC3\xA9/Read"});
+    }
+}
+
 TEST_F(RecordStoreTest, BodiesAreReadFromTheFileOnAnotherThreadWithTheirReferencesResolved)
 {
     write({message("a", "{\\rtf1 a &amp; b}"), message("b", "plain")});
