@@ -130,10 +130,12 @@ TEST(InboxCommands, DeleteRemovesTheMessageNamedByTheRowsNumberInADateSortedList
     }
 }
 
-TEST(InboxCommands, OpeningMarksReadShownAtTheNextShowingAndSavedWhenTheWindowCloses)
+TEST(InboxCommands, OpeningShowsTheHeaderMarksReadAtTheNextShowingAndSavesWhenTheWindowCloses)
 {
     Program p;
-    prepare(p, {dated("Bob", "Plans", "2026-12-07"), dated("Cid", "Lunch", "2026-12-08")}, 2);
+    QByteArray toTwo = dated("Bob", "Plans", "2026-12-07");
+    toTwo.replace("<Recipient Name=\"Ann\"/>", "<Recipient Name=\"Ann\"/><Recipient Name=\"Cid\"/>");
+    prepare(p, {toTwo, dated("Cid", "Lunch", "2026-12-08")}, 2);
     p.open();
     ASSERT_EQ(dataColumn(inboxGrid(p), 2), strings({"Lunch", "Plans"}));
     inboxGrid(p).setRow(2);
@@ -143,6 +145,8 @@ TEST(InboxCommands, OpeningMarksReadShownAtTheNextShowingAndSavedWhenTheWindowCl
     EXPECT_EQ(p.highlighted(), static_cast<int>(Pane::MailReader));
     EXPECT_EQ(p.find<QLabel>("ReaderFromL")->accessibleName(), QStringLiteral("From: Bob"));
     EXPECT_EQ(p.find<QLabel>("ReaderSubjectL")->accessibleName(), QStringLiteral("Subject: Plans"));
+    EXPECT_EQ(p.find<QLabel>("ReaderToL")->accessibleName(), QStringLiteral("To: Ann, Cid"));
+    EXPECT_EQ(p.find<QLabel>("ReaderDateL")->accessibleName(), QStringLiteral("Date: 2026-12-07"));
     EXPECT_EQ(p.find<corvane::richtext::RichTextView>("ReadRichTextBox")->text(), QStringLiteral("Hello"));
     EXPECT_EQ(dataColumn(inboxGrid(p), 5), strings({"Unread", "Unread"})) << "until the InBox shows again";
     EXPECT_EQ(storedReadMark(p, 0), QStringLiteral("Unread")) << "opening does not save";

@@ -69,6 +69,14 @@ QToolButton *addButton(QToolBar *bar, QAction *action, const char *name)
 
 const QString kFromCaption = QStringLiteral("From: ");
 const QString kSubjectCaption = QStringLiteral("Subject: ");
+QString toCaption()
+{
+    return MailReaderPane::tr("To: ");
+}
+QString dateCaption()
+{
+    return MailReaderPane::tr("Date: ");
+}
 
 } // namespace
 
@@ -76,7 +84,8 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
                                std::function<QString()> inboxFolder, QWidget *parent)
     : CaptionPanel(QStringLiteral("Mail Reader"), parent), m_store(store), m_inbox(inbox), m_desktop(&desktop),
       m_inboxFolder(std::move(inboxFolder)), m_toolBar(new QToolBar), m_from(valueLabel("ReaderFromL", kFromCaption)),
-      m_subject(valueLabel("ReaderSubjectL", kSubjectCaption)), m_attachments(new QComboBox),
+      m_subject(valueLabel("ReaderSubjectL", kSubjectCaption)), m_to(valueLabel("ReaderToL", toCaption())),
+      m_date(valueLabel("ReaderDateL", dateCaption())), m_attachments(new QComboBox),
       m_body(new richtext::RichTextView)
 {
     setObjectName(QStringLiteral("MailReaderPan"));
@@ -149,7 +158,13 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
     QLabel *fromCaption = captionLabel(kFromCaption, "Label2");
     QLabel *subjectCaption = captionLabel(kSubjectCaption, "Label3");
     QLabel *attachmentsCaption = captionLabel(QStringLiteral("Attachments: "), "Label4");
+    QLabel *toLabel = captionLabel(toCaption(), "ReaderToCaption");
+    QLabel *dateLabel = captionLabel(dateCaption(), "ReaderDateCaption");
     fromCaption->setBuddy(m_from);
+    toLabel->setBuddy(m_to);
+    dateLabel->setBuddy(m_date);
+    // Every recipient, however many: the line wraps rather than widening the pane.
+    m_to->setWordWrap(true);
     subjectCaption->setBuddy(m_subject);
     attachmentsCaption->setBuddy(m_attachments);
 
@@ -157,11 +172,15 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
     header->setContentsMargins(6, 2, 6, 2);
     header->addWidget(fromCaption, 0, 0);
     header->addWidget(m_from, 0, 1, 1, 2);
-    header->addWidget(subjectCaption, 1, 0);
-    header->addWidget(m_subject, 1, 1, 1, 2);
-    header->addWidget(attachmentsCaption, 2, 0);
-    header->addWidget(m_attachments, 2, 1);
-    header->addWidget(attachmentBar, 2, 2, Qt::AlignLeft);
+    header->addWidget(toLabel, 1, 0, Qt::AlignTop);
+    header->addWidget(m_to, 1, 1, 1, 2);
+    header->addWidget(dateLabel, 2, 0);
+    header->addWidget(m_date, 2, 1, 1, 2);
+    header->addWidget(subjectCaption, 3, 0);
+    header->addWidget(m_subject, 3, 1, 1, 2);
+    header->addWidget(attachmentsCaption, 4, 0);
+    header->addWidget(m_attachments, 4, 1);
+    header->addWidget(attachmentBar, 4, 2, Qt::AlignLeft);
     header->setColumnStretch(2, 1);
 
     auto *layout = new QVBoxLayout(body());
@@ -256,6 +275,8 @@ void MailReaderPane::clearShown()
     m_body->clear();
     setValue(m_from, kFromCaption, QString());
     setValue(m_subject, kSubjectCaption, QString());
+    setValue(m_to, toCaption(), QString());
+    setValue(m_date, dateCaption(), QString());
     m_attachments->clear();
     m_delete->setEnabled(false);
     m_reply->setEnabled(false);
@@ -278,6 +299,8 @@ void MailReaderPane::showMessage(const InboxMessage &message)
     }
     setValue(m_from, kFromCaption, message.from);
     setValue(m_subject, kSubjectCaption, message.subject);
+    setValue(m_to, toCaption(), message.to.join(QStringLiteral(", ")));
+    setValue(m_date, dateCaption(), message.date);
 
     m_attachments->clear();
     const QString folder = m_inboxFolder ? m_inboxFolder() : QString();

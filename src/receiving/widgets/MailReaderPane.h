@@ -26,8 +26,8 @@ class InboxPane;
 class InboxStore;
 struct InboxMessage;
 
-// The Mail Reader pane: the message of the InBox grid's selected row with its sender, subject,
-// attachments (each with its file type's icon) and body. Previous and Next move the grid's
+// The Mail Reader pane: the message of the InBox grid's selected row with its sender, recipients,
+// date, subject, attachments (each with its file type's icon) and body. Previous and Next move the grid's
 // selection a row up or down, so they follow the list's sort; Run Selected Atachment and Open Inbox
 // Folder go to the desktop. Reply and Forward, available once a message is shown, ask for the shown
 // message to be answered or passed on. When no message can be shown (none selected, or the one
@@ -99,6 +99,8 @@ private:
     QAction *m_delete;
     QLabel *m_from;
     QLabel *m_subject;
+    QLabel *m_to;   // every recipient, joined by ", "
+    QLabel *m_date; // the date text as stored
     QComboBox *m_attachments;
     richtext::RichTextView *m_body;
     std::optional<platform::RecordId> m_shownRecord;
