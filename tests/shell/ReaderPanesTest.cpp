@@ -1,6 +1,7 @@
 // The InBox and Sent Items commands and the Mail Reader as the window composes them.
 #include "shell/widgets/ReaderPanes.h"
 #include "shell/widgets/ListPanes.h"
+#include "shell/widgets/WindowDesk.h"
 
 #include "GridTexts.h"
 #include "WindowProgram.h"
@@ -15,6 +16,7 @@
 #include "receiving/MailReading.h"
 #include "receiving/widgets/InboxPane.h"
 #include "receiving/widgets/MailReaderPane.h"
+#include "receiving/widgets/NotifyIcon.h"
 #include "richtext/widgets/RichTextEditor.h"
 #include "sending/SentStore.h"
 #include "sending/widgets/SentItemsPane.h"
@@ -88,12 +90,12 @@ QString storedReadMark(const Program &p, int position)
     return corvane::test::storeInFile<InboxStore>(p.app.file(QStringLiteral("InBox.cvi")))->shownMessage(position).read;
 }
 
-void pressKey(QWidget *widget, Qt::Key key)
+void pressKey(QWidget *widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QApplication::setActiveWindow(widget->window());
     ASSERT_TRUE(QTest::qWaitForWindowActive(widget->window()));
     widget->setFocus();
-    QTest::keyClick(widget, key);
+    QTest::keyClick(widget, key, modifiers);
 }
 
 QString shownSubject(const Program &p)
@@ -155,6 +157,43 @@ TEST(InboxCommands, OpeningShowsTheHeaderMarksReadAtTheNextShowingAndSavesWhenTh
     EXPECT_EQ(dataColumn(inboxGrid(p), 5), strings({"Unread", "Read"}));
     p.window->close();
     EXPECT_EQ(storedReadMark(p, 0), QStringLiteral("Read"));
+    EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
+}
+
+TEST(InboxCommands, UnreadRowsAreBoldCountedOnTheInboxItemAndTrayAndMarkAsUnreadSetsTheMarkBack)
+{
+    Program p;
+    prepare(p,
+            {inboxMessage(QStringLiteral("Bob"), QStringLiteral("a"), {}, QStringLiteral("1"), QStringLiteral("Read")),
+             dated("Cid", "b", "2"), dated("Dan", "c", "3")},
+            2);
+    p.open();
+    auto *item = p.find<QToolButton>("InBoxObiItem");
+    auto shows = [&](const QStringList &marks, const QString &caption, const QString &hint) {
+        EXPECT_EQ(dataColumn(inboxGrid(p), 5), marks);
+        for (int row = 1; row < inboxGrid(p).RowCount(); ++row) {
+            corvane::sortgrid::TFormatOptions format;
+            inboxGrid(p).DefaultCellFormat(format, {});
+            inboxGrid(p).OnGetCellFormat(&inboxGrid(p), 2, row, {}, format);
+            EXPECT_EQ(format.Font.bold(), inboxGrid(p).Cells(5, row) == QStringLiteral("Unread")) << row;
+        }
+        EXPECT_EQ(item->text(), caption);
+        EXPECT_EQ(item->accessibleName(), caption);
+        EXPECT_EQ(p.window->desk()->notifyIcon()->hint(), hint);
+    };
+    shows(strings({"Read", "Unread", "Unread"}), QStringLiteral("InBox (2)"), QStringLiteral("Corvane - Ann: 2 unread messages"));
+
+    inboxGrid(p).setRow(2);
+    p.click(Pane::MailReader);
+    p.click(Pane::InBox);
+    shows(strings({"Read", "Read", "Unread"}), QStringLiteral("InBox (1)"), QStringLiteral("Corvane - Ann: 1 unread message"));
+
+    inboxGrid(p).setRow(1);
+    pressKey(&inboxGrid(p), Qt::Key_U, Qt::ControlModifier); // Mark as Unread
+    EXPECT_EQ(inboxGrid(p).Row(), 1);
+    shows(strings({"Unread", "Read", "Unread"}), QStringLiteral("InBox (2)"), QStringLiteral("Corvane - Ann: 2 unread messages"));
+    p.window->close();
+    EXPECT_EQ(storedReadMark(p, 0), QStringLiteral("Unread"));
     EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
 }
 

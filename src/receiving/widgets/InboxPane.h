@@ -7,6 +7,7 @@
 #include <functional>
 
 class QAction;
+class QKeySequence;
 class QToolBar;
 
 namespace corvane::receiving {
@@ -17,7 +18,8 @@ class InboxStore;
 // sender's name, the subject, the attached files' names, the date text as stored, and "Unread" or
 // "Read". Above the grid the tool bar ToolBar5 holds Delete Message and Check Mail. A double click
 // or Enter on a row asks for the Mail Reader; Delete deletes the row's message. Every command finds
-// its message through the row's "Msg No.", never the row's index.
+// its message through the row's "Msg No.", never the row's index. Unread rows are bold; the grid's
+// context menu holds the commands on the selected message.
 class InboxPane : public ui::ListPane
 {
     Q_OBJECT
@@ -42,6 +44,8 @@ public:
     // Deletes the message of the selected row after the confirmation, then shows the list again
     // with the same row index selected. A message deleted meanwhile is not looked for elsewhere.
     void InboxDeleteMsgExecute();
+    // Sets the selected row's message back to unread and shows the list again.
+    void markUnreadExecute();
 
 Q_SIGNALS:
     // A double click or Enter on a message row: show it in the Mail Reader.
@@ -58,6 +62,9 @@ private:
     InboxStore &m_store;
     Confirm m_confirm;
     const core::LongOperation *m_check = nullptr;
+    // Puts a command on the grid's context menu under the key.
+    QAction *addContextAction(const QString &caption, const char *name, const QKeySequence &key);
+
     QToolBar *m_toolBar;
     QAction *m_delete;
 };

@@ -17,6 +17,8 @@
 #include "platform/Errors.h"
 
 #include "addressbook/widgets/AddressListPane.h"
+#include "receiving/InboxStore.h"
+#include "receiving/UnreadCount.h"
 #include "receiving/widgets/InboxPane.h"
 #include "receiving/widgets/MailReaderPane.h"
 #include "sending/ComposeSend.h"
@@ -26,6 +28,7 @@
 #include "ui/widgets/OutlookBar.h"
 #include "ui/widgets/StatusBarEx.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
 #include <QApplication>
@@ -180,6 +183,17 @@ void MainWindow::createStatusBar()
 
 void MainWindow::connectServices()
 {
+    // The number of unread messages: on the navigation bar's InBox item and in the tray icon's hint.
+    auto showUnread = [this] {
+        const int unread = m_stores.inbox.unreadCount();
+        QAbstractButton *item = m_navBar->itemButton(0, static_cast<int>(Pane::InBox));
+        item->setText(receiving::unreadItemCaption(paneInfo(Pane::InBox).itemCaption, unread));
+        item->setAccessibleName(item->text());
+        m_desk->showUnread(m_startup.settings().name, unread);
+    };
+    connect(&m_stores.inbox, &receiving::InboxStore::changed, this, showUnread);
+    connect(this, &MainWindow::paneShown, this, showUnread);
+
     connect(m_autoCheck, &AutoCheckTimer::tick, this, [this] {
         // A read-only inbox was named once after start-up; the timer does not repeat it every tick.
         if (!m_stores.inbox.isReadOnly())
