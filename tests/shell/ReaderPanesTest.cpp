@@ -375,6 +375,54 @@ TEST(SentCommands, DeletingTheLastVisibleRowRemovesItsMessageAndSelectsTheRowAbo
     EXPECT_EQ(p.fakes.messages.questions.size(), 2);
 }
 
+TEST(ListCommands, RowsPickedTogetherInTheInboxOrSentItemsGoAfterOneQuestionNamingHowMany)
+{
+    struct Case
+    {
+        Pane pane;
+        const char *grid;
+        const char *file;
+        const char *button;
+    };
+    for (const Case &c : {Case{Pane::InBox, "inboxSG", "InBox.cvi", "DeleteInboxMsgI"},
+                          Case{Pane::SentItems, "SentSG", "Sent Items.cva", "DeleteSentI"}}) {
+        SCOPED_TRACE(c.file);
+        Program p;
+        prepare(p, {dated("Ann", "c", "1"), dated("Bob", "a", "2"), dated("Cid", "d", "3"), dated("Dan", "b", "4")},
+                2, c.pane);
+        p.ini().writeInteger(keys::columns, QStringLiteral("Sent Sort"), 2);
+        p.ini().writeInteger(keys::columns, QStringLiteral("Sent Sort Direction"), 0);
+        auto sent = [](const char *subject) {
+            return corvane::test::sentMessage({QStringLiteral("Bob")}, QLatin1String(subject), {}, QStringLiteral("1"));
+        };
+        p.app.write(corvane::sending::kSentStoreFileName,
+                    corvane::test::sentStore({sent("c"), sent("a"), sent("d"), sent("b")}));
+        p.open();
+        auto *grid = p.find<TSortGrid>(c.grid);
+        ASSERT_EQ(dataColumn(*grid, 2), strings({"a", "b", "c", "d"}));
+        auto click = [&](int row, Qt::KeyboardModifiers modifiers) {
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers,
+                              grid->visualRect(grid->gridData().cellIndex(2, row)).center());
+        };
+        click(1, {});
+        click(3, Qt::ControlModifier); // "a" and "c"
+        p.fakes.messages.answer = false;
+        p.find<QToolButton>(c.button)->click();
+        EXPECT_EQ(p.fakes.messages.questions, strings({"Are you sure you want to delete these 2 messages?"}));
+        EXPECT_EQ(storedSubjects(p, c.file), strings({"c", "a", "d", "b"}));
+
+        p.fakes.messages.answer = true;
+        p.find<QToolButton>(c.button)->click();
+        EXPECT_EQ(storedSubjects(p, c.file), strings({"d", "b"}));
+        EXPECT_EQ(dataColumn(*grid, 2), strings({"b", "d"}));
+        grid->setRow(2);
+        p.find<QToolButton>(c.button)->click();
+        EXPECT_FALSE(p.fakes.messages.questions.last().contains(QStringLiteral("these"))) << "one row, one message";
+        EXPECT_EQ(storedSubjects(p, c.file), strings({"b"}));
+        EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
+    }
+}
+
 TEST(ReaderAccessibility, EveryControlOfTheInboxReaderAndSentPanesIsNamed)
 {
     Program p;

@@ -117,7 +117,11 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
     m_delete->setToolTip(inbox.deleteAction()->toolTip());
     m_delete->setEnabled(false);
     m_iconNames.append({m_delete, "edit-delete"});
-    connect(m_delete, &QAction::triggered, inbox.deleteAction(), &QAction::trigger);
+    // It deletes the message shown, not every row picked in the InBox.
+    connect(m_delete, &QAction::triggered, this, [this] {
+        m_inbox.grid()->setRow(m_inbox.grid()->Row());
+        m_inbox.deleteAction()->trigger();
+    });
     addButton(m_toolBar, m_delete, "DeleteMsgI");
     connect(previous, &QAction::triggered, this, &MailReaderPane::PreviousMsgBClick);
     connect(m_reply, &QAction::triggered, this, [this] {
