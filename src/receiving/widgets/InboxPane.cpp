@@ -65,6 +65,13 @@ InboxPane::InboxPane(InboxStore &store, QWidget *parent)
             format.Font.setBold(true);
     };
     grid()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    addMessageAction(tr("Reply"), "InboxReply", QKeySequence(Qt::CTRL | Qt::Key_R), &InboxPane::replyRequested);
+    addMessageAction(tr("Reply All"), "InboxReplyAll", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
+                     &InboxPane::replyAllRequested);
+    addMessageAction(tr("Forward"), "InboxForward", QKeySequence(Qt::CTRL | Qt::Key_L), &InboxPane::forwardRequested);
+    auto *separator = new QAction(grid());
+    separator->setSeparator(true);
+    grid()->addAction(separator);
     QAction *unread = addContextAction(tr("Mark as Unread"), "InboxMarkUnread", QKeySequence(Qt::CTRL | Qt::Key_U));
     connect(unread, &QAction::triggered, this, &InboxPane::markUnreadExecute);
 }
@@ -77,6 +84,15 @@ QAction *InboxPane::addContextAction(const QString &caption, const char *name, c
     action->setShortcutContext(Qt::WidgetShortcut);
     grid()->addAction(action);
     return action;
+}
+
+void InboxPane::addMessageAction(const QString &caption, const char *name, const QKeySequence &key,
+                                 void (InboxPane::*request)(int position))
+{
+    connect(addContextAction(caption, name, key), &QAction::triggered, this, [this, request] {
+        if (const std::optional<int> position = selectedStorePosition())
+            Q_EMIT(this->*request)(*position);
+    });
 }
 
 void InboxPane::addCheckAction(QAction *checki)

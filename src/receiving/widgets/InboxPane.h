@@ -52,6 +52,10 @@ Q_SIGNALS:
     void openRequested();
     // A deletion asks for the InBox pane in front (it may have started in the reader).
     void listRequested();
+    // Reply, Reply All and Forward of the selected row's message, at this store position.
+    void replyRequested(int position);
+    void replyAllRequested(int position);
+    void forwardRequested(int position);
 
 protected:
     // Reads each message as its row goes in, so a big inbox is read in the fill's slices too.
@@ -64,6 +68,9 @@ private:
     const core::LongOperation *m_check = nullptr;
     // Puts a command on the grid's context menu under the key.
     QAction *addContextAction(const QString &caption, const char *name, const QKeySequence &key);
+    // A context command that asks for the selected row's message through the signal.
+    void addMessageAction(const QString &caption, const char *name, const QKeySequence &key,
+                          void (InboxPane::*request)(int position));
 
     QToolBar *m_toolBar;
     QAction *m_delete;

@@ -245,6 +245,10 @@ void MainWindow::connectServices()
     connect(m_reader, &ReaderPanes::failed, this, &MainWindow::showNotice);
     connect(m_reader->reader(), &receiving::MailReaderPane::replyRequested, m_compose, &ComposeParts::replyTo);
     connect(m_reader->reader(), &receiving::MailReaderPane::forwardRequested, m_compose, &ComposeParts::forward);
+    // The InBox list's context menu answers or passes on the selected message without the reader.
+    connect(m_lists->inbox(), &receiving::InboxPane::replyRequested, m_compose, &ComposeParts::replyTo);
+    connect(m_lists->inbox(), &receiving::InboxPane::replyAllRequested, m_compose, &ComposeParts::replyAll);
+    connect(m_lists->inbox(), &receiving::InboxPane::forwardRequested, m_compose, &ComposeParts::forward);
     connect(m_lists->sent(), &sending::SentItemsPane::reopenRequested, m_compose, &ComposeParts::reopen);
     connect(m_compose, &ComposeParts::paneRequested, this, &MainWindow::showPane);
     // Queued: the handler that showed the send's outcome returns before the window closes.
