@@ -26,6 +26,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QScopeGuard>
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
@@ -345,6 +347,43 @@ TEST(MailReader, AttachmentsOpenFromTheInboxFolderUnlessMissingOrNotAFileName)
 
     p.find<QToolButton>("OpinInboxI")->click();
     EXPECT_EQ(desktop.folders, QStringList{inbox});
+}
+
+TEST(MailReader, AnAttachmentIsSavedWhereTheUserChoosesAndAnOpeningNoProgramTookIsReported)
+{
+    Program p;
+    prepare(p, {dated("Bob", "Files", "1", {QStringLiteral("notes.txt")})}, 2);
+    const QString inbox = p.app.subfolder(QStringLiteral("inbox"));
+    corvane::test::writeFile(inbox + QStringLiteral("notes.txt"), "hello");
+    // The desktop's opener finds no program for anything.
+    const QString bin = p.app.subfolder(QStringLiteral("bin"));
+    corvane::test::writeFile(bin + QStringLiteral("xdg-open"), "#!/bin/sh\nexit 3\n");
+    QFile::setPermissions(bin + QStringLiteral("xdg-open"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin) + ':' + path);
+    const auto restorePath = qScopeGuard([&] { qputenv("PATH", path); });
+    p.open();
+    inboxGrid(p).setRow(1);
+    p.click(Pane::MailReader);
+
+    const QString copy = p.app.file(QStringLiteral("kept.txt"));
+    p.fakes.dialogs.fileAnswer = copy;
+    p.find<QToolButton>("SaveAttachI")->click();
+    EXPECT_TRUE(p.fakes.dialogs.askedStart.endsWith(QStringLiteral("notes.txt")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.window->mail().copies.running() == 0; }, 10000));
+    QFile saved(copy);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray("hello"));
+
+    p.find<QToolButton>("RunAttachI")->click();
+    p.find<QToolButton>("OpinInboxI")->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.fakes.messages.errors.size() == 2; }, 10000));
+    QStringList errors = p.fakes.messages.errors; // the two openers end in either order
+    errors.sort();
+    EXPECT_EQ(errors, (QStringList{QStringLiteral("No program could be started to open \"%1\".")
+                                       .arg(QDir::toNativeSeparators(inbox + QStringLiteral("notes.txt"))),
+                                   QStringLiteral("No program could be started to open the folder \"%1\".")
+                                       .arg(QDir::toNativeSeparators(inbox))}));
 }
 
 TEST(SentCommands, DeletingTheLastVisibleRowRemovesItsMessageAndSelectsTheRowAbove)

@@ -147,7 +147,11 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
     m_run = run;
     m_run->setEnabled(false);
     QAction *folder = makeAction(QStringLiteral("Open Inbox Folder"), "folder-open");
+    m_save = makeAction(tr("Save Attachment As…"), "document-save-as");
+    m_save->setEnabled(false);
     addButton(attachmentBar, run, "RunAttachI");
+    addButton(attachmentBar, m_save, "SaveAttachI");
+    connect(m_save, &QAction::triggered, this, &MailReaderPane::saveAttachmentClick);
     addButton(attachmentBar, folder, "OpinInboxI");
     connect(run, &QAction::triggered, this, &MailReaderPane::RunAttachIClick);
     connect(folder, &QAction::triggered, this, &MailReaderPane::OpinInboxIClick);
@@ -194,11 +198,22 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
     layout->addLayout(header);
     layout->addWidget(m_body, 1);
     m_bodyReader.setMaxThreadCount(1);
+    setDesktop(desktop);
 }
 
 MailReaderPane::~MailReaderPane()
 {
     m_bodyReader.waitForDone();
+}
+
+void MailReaderPane::setDesktop(Desktop &desktop)
+{
+    m_desktop = &desktop;
+    const QPointer<MailReaderPane> alive(this);
+    desktop.openFailed = [alive](const QString &message) {
+        if (alive)
+            Q_EMIT alive->failed(core::Notice::error(core::Notice::Code::OpenFailed, message));
+    };
 }
 
 void MailReaderPane::setIcons(const std::function<QIcon(const char *name)> &icon)
@@ -286,6 +301,7 @@ void MailReaderPane::clearShown()
     m_reply->setEnabled(false);
     m_forward->setEnabled(false);
     m_run->setEnabled(false);
+    m_save->setEnabled(false);
 }
 
 void MailReaderPane::showMessage(const InboxMessage &message)
@@ -321,6 +337,7 @@ void MailReaderPane::showMessage(const InboxMessage &message)
     m_reply->setEnabled(true);
     m_forward->setEnabled(true);
     m_run->setEnabled(true);
+    m_save->setEnabled(true);
 }
 
 void MailReaderPane::readWholeBody(const QString &rtf)
@@ -388,6 +405,22 @@ void MailReaderPane::RunAttachIClick()
     } catch (const Error &error) {
         Q_EMIT failed(core::Notice::error(core::Notice::Code::OpenFailed, error.message()));
     }
+}
+
+void MailReaderPane::saveAttachmentClick()
+{
+    const QString name = m_attachments->currentText();
+    if (name.isEmpty() || !m_chooseSavePath)
+        return;
+    QString source;
+    try {
+        source = attachmentToOpen(m_inboxFolder ? m_inboxFolder() : QString(), name);
+    } catch (const Error &error) {
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::CopyFailed, error.message()));
+        return;
+    }
+    if (const std::optional<QString> destination = m_chooseSavePath(name))
+        Q_EMIT saveAttachmentRequested(source, *destination);
 }
 
 void MailReaderPane::OpinInboxIClick()

@@ -46,7 +46,7 @@ public:
     // A body longer than this shows its first part at once while a worker reads it whole.
     static constexpr qsizetype kBodyShownAtOnce = 64 * 1024;
 
-    void setDesktop(Desktop &desktop) { m_desktop = &desktop; }
+    void setDesktop(Desktop &desktop);
     // Gives the tool buttons their icons, asked for by their icon-theme names.
     void setIcons(const std::function<QIcon(const char *name)> &icon);
 
@@ -59,6 +59,13 @@ public:
     void PreviousMsgBClick();
     void NextMsgBClick();
     void RunAttachIClick();
+    // Asks where to write a copy of the selected attachment, then asks for the copy.
+    void saveAttachmentClick();
+    // Asks the user for the file a copy of the named attachment goes to; nothing when cancelled.
+    void setSaveDialog(std::function<std::optional<QString>(const QString &name)> choose)
+    {
+        m_chooseSavePath = std::move(choose);
+    }
     void OpinInboxIClick();
 
     // Where the message shown is in the store now; nothing before the first, after it was deleted
@@ -74,6 +81,8 @@ Q_SIGNALS:
     // ReplyI and ToolButton6: the message at this store position is to be answered or forwarded.
     void replyRequested(int position);
     void forwardRequested(int position);
+    // "Save Attachment As…": the attachment's file is to be copied to the destination.
+    void saveAttachmentRequested(const QString &source, const QString &destination);
     // A message asked for while the list filled in steps is shown now that the fill has ended.
     void shownAfterFill();
 
@@ -96,6 +105,8 @@ private:
     QAction *m_reply;
     QAction *m_forward;
     QAction *m_run;
+    QAction *m_save;
+    std::function<std::optional<QString>(const QString &name)> m_chooseSavePath;
     QAction *m_delete;
     QLabel *m_from;
     QLabel *m_subject;

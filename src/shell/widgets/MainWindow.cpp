@@ -31,6 +31,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLayout>
@@ -250,6 +252,20 @@ void MainWindow::connectServices()
     connect(m_lists->inbox(), &receiving::InboxPane::replyAllRequested, m_compose, &ComposeParts::replyAll);
     connect(m_lists->inbox(), &receiving::InboxPane::forwardRequested, m_compose, &ComposeParts::forward);
     connect(m_lists->sent(), &sending::SentItemsPane::reopenRequested, m_compose, &ComposeParts::reopen);
+    // Save Attachment As: the user picks the file; the copy runs with the other attachment copies.
+    m_reader->reader()->setSaveDialog([this](const QString &name) {
+        return m_services.dialogs->chooseSaveFile(this, QDir::home().filePath(name));
+    });
+    connect(m_reader->reader(), &receiving::MailReaderPane::saveAttachmentRequested, this,
+            [this](const QString &source, const QString &destination) {
+                m_mail.copies.start([this, source, destination] {
+                    const platform::ActiveCopy active(QFileInfo(source).fileName() + tr(" to ") + destination);
+                    platform::copyFileReplacing(source, destination);
+                    QMetaObject::invokeMethod(&m_mail.copies, [this, destination] {
+                        m_statusBar->setPanelText(0, tr("Saved \"%1\"").arg(QDir::toNativeSeparators(destination)));
+                    });
+                });
+            });
     connect(m_compose, &ComposeParts::paneRequested, this, &MainWindow::showPane);
     // Queued: the handler that showed the send's outcome returns before the window closes.
     connect(m_compose->pane(), &sending::ComposePane::sendEnded, this, [this] {
