@@ -30,6 +30,7 @@
 #include <QScopeGuard>
 #include <QLabel>
 #include <QTest>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -384,6 +385,28 @@ TEST(MailReader, AnAttachmentIsSavedWhereTheUserChoosesAndAnOpeningNoProgramTook
                                        .arg(QDir::toNativeSeparators(inbox + QStringLiteral("notes.txt"))),
                                    QStringLiteral("No program could be started to open the folder \"%1\".")
                                        .arg(QDir::toNativeSeparators(inbox))}));
+}
+
+TEST(MailReader, ExportAsPdfWritesTheHeaderThenTheFormattedBodyWhereTheUserChooses)
+{
+    Program p;
+    prepare(p, {dated("Bob", "Plans", "2026-12-07")}, 2);
+    p.open();
+    inboxGrid(p).setRow(1);
+    p.click(Pane::MailReader);
+    const std::unique_ptr<QTextDocument> printed = reader(p).printableShown();
+    ASSERT_TRUE(printed);
+    EXPECT_EQ(printed->toPlainText().split(QLatin1Char('\n')),
+              strings({"From: Bob", "Date: 2026-12-07", "To: Ann", "Subject: Plans", "", "Hello"}));
+
+    const QString pdf = p.app.file(QStringLiteral("plans.pdf"));
+    p.fakes.dialogs.fileAnswer = pdf;
+    p.find<QToolButton>("ExportPdfI")->click();
+    EXPECT_TRUE(p.fakes.dialogs.askedStart.endsWith(QStringLiteral("Plans.pdf")));
+    QFile written(pdf);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.read(5) == "%PDF-");
+    EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
 }
 
 TEST(SentCommands, DeletingTheLastVisibleRowRemovesItsMessageAndSelectsTheRowAbove)

@@ -3,8 +3,10 @@
 #include "receiving/InboxStore.h"
 #include "receiving/MailReading.h"
 #include "receiving/widgets/InboxPane.h"
+#include "receiving/widgets/MessagePrinting.h"
 
 #include "platform/Errors.h"
+#include "platform/FileNames.h"
 #include "richtext/gui/RtfReader.h"
 #include "richtext/widgets/RichTextEditor.h"
 #include "sortgrid/widgets/SortGrid.h"
@@ -123,6 +125,15 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
         m_inbox.deleteAction()->trigger();
     });
     addButton(m_toolBar, m_delete, "DeleteMsgI");
+    m_toolBar->addSeparator();
+    m_print = makeAction(tr("Print…"), "document-print");
+    m_exportPdf = makeAction(tr("Export as PDF…"), "application-pdf");
+    m_print->setEnabled(false);
+    m_exportPdf->setEnabled(false);
+    addButton(m_toolBar, m_print, "PrintI");
+    addButton(m_toolBar, m_exportPdf, "ExportPdfI");
+    connect(m_print, &QAction::triggered, this, &MailReaderPane::printClick);
+    connect(m_exportPdf, &QAction::triggered, this, &MailReaderPane::exportPdfClick);
     connect(previous, &QAction::triggered, this, &MailReaderPane::PreviousMsgBClick);
     connect(m_reply, &QAction::triggered, this, [this] {
         if (const std::optional<int> position = shownPosition())
@@ -302,6 +313,8 @@ void MailReaderPane::clearShown()
     m_forward->setEnabled(false);
     m_run->setEnabled(false);
     m_save->setEnabled(false);
+    m_print->setEnabled(false);
+    m_exportPdf->setEnabled(false);
 }
 
 void MailReaderPane::showMessage(const InboxMessage &message)
@@ -338,6 +351,8 @@ void MailReaderPane::showMessage(const InboxMessage &message)
     m_forward->setEnabled(true);
     m_run->setEnabled(true);
     m_save->setEnabled(true);
+    m_print->setEnabled(true);
+    m_exportPdf->setEnabled(true);
 }
 
 void MailReaderPane::readWholeBody(const QString &rtf)
@@ -421,6 +436,47 @@ void MailReaderPane::saveAttachmentClick()
     }
     if (const std::optional<QString> destination = m_chooseSavePath(name))
         Q_EMIT saveAttachmentRequested(source, *destination);
+}
+
+std::unique_ptr<QTextDocument> MailReaderPane::printableShown() const
+{
+    if (!m_shownRecord)
+        return nullptr;
+    return printableMessage({m_from->text(), m_date->text(), m_to->text(), m_subject->text()}, *m_body->document());
+}
+
+void MailReaderPane::printClick()
+{
+    // A long body is printed whole, once it has been read whole.
+    if (bodyReading()) {
+        Q_EMIT failed({core::Notice::Code::MessageNotShown, core::Notice::Kind::Information,
+                       tr("The message is still being read; try again in a moment."), false});
+        return;
+    }
+    if (const std::unique_ptr<QTextDocument> document = printableShown())
+        printWithDialog(*document, window());
+}
+
+void MailReaderPane::exportPdfClick()
+{
+    if (bodyReading()) {
+        Q_EMIT failed({core::Notice::Code::MessageNotShown, core::Notice::Kind::Information,
+                       tr("The message is still being read; try again in a moment."), false});
+        return;
+    }
+    const std::unique_ptr<QTextDocument> document = printableShown();
+    if (!document || !m_chooseSavePath)
+        return;
+    const QString suggested = m_subject->text() + QStringLiteral(".pdf");
+    const std::optional<QString> path =
+        m_chooseSavePath(platform::isValidFileName(suggested) ? suggested : QStringLiteral("Message.pdf"));
+    if (!path)
+        return;
+    try {
+        exportPdf(*document, *path);
+    } catch (const Error &error) {
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::CopyFailed, error.message()));
+    }
 }
 
 void MailReaderPane::OpinInboxIClick()

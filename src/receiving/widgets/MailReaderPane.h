@@ -8,11 +8,13 @@
 #include <QThreadPool>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QAction;
 class QComboBox;
 class QLabel;
+class QTextDocument;
 class QToolBar;
 
 namespace corvane::richtext {
@@ -61,6 +63,11 @@ public:
     void RunAttachIClick();
     // Asks where to write a copy of the selected attachment, then asks for the copy.
     void saveAttachmentClick();
+    // Print… and Export as PDF… of the shown message: its header, then its formatted body.
+    void printClick();
+    void exportPdfClick();
+    // The shown message as it is printed; nothing while no message is shown.
+    std::unique_ptr<QTextDocument> printableShown() const;
     // Asks the user for the file a copy of the named attachment goes to; nothing when cancelled.
     void setSaveDialog(std::function<std::optional<QString>(const QString &name)> choose)
     {
@@ -106,6 +113,8 @@ private:
     QAction *m_forward;
     QAction *m_run;
     QAction *m_save;
+    QAction *m_print;
+    QAction *m_exportPdf;
     std::function<std::optional<QString>(const QString &name)> m_chooseSavePath;
     QAction *m_delete;
     QLabel *m_from;
