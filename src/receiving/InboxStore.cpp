@@ -29,6 +29,7 @@ QStringList InboxStore::initialContent()
 void InboxStore::clearSummaries()
 {
     m_summaries.clear();
+    m_unread = 0;
     m_knownGuids.clear();
 }
 
@@ -37,6 +38,8 @@ void InboxStore::addSummary(const pugi::xml_node &record)
     const core::Message message = core::readMessage(record, core::MessageParts::WithoutBody);
     m_summaries.push_back({message.from, message.subject, message.attachmentNames().join(QStringLiteral(", ")),
                            message.date, xml::attributeText(record, "Read")});
+    if (m_summaries.back().read == kUnread)
+        ++m_unread;
     // Known as it is read, so the first check after a start does not walk the store. A message
     // without GUID counts as the all-zero one.
     const pugi::xml_attribute guid = record.attribute("GUID");
@@ -48,6 +51,8 @@ void InboxStore::addSummary(const pugi::xml_node &record)
 
 void InboxStore::removeSummary(int position)
 {
+    if (m_summaries[size_t(position)].read == kUnread)
+        --m_unread;
     m_summaries.erase(m_summaries.begin() + position);
 }
 
@@ -129,10 +134,22 @@ void InboxStore::appendMessage(const core::ParsedMessageFile &file, const QStrin
 
 void InboxStore::markRead(int position)
 {
-    if (position < 0 || position >= count() || m_summaries[size_t(position)].read != kUnread)
-        return;
-    setMark(position, kRead.toUtf8());
-    m_summaries[size_t(position)].read = kRead;
+    if (position >= 0 && position < count() && m_summaries[size_t(position)].read == kUnread)
+        setReadMark(position, kRead);
+}
+
+void InboxStore::markUnread(int position)
+{
+    if (position >= 0 && position < count() && m_summaries[size_t(position)].read == kRead)
+        setReadMark(position, kUnread);
+}
+
+void InboxStore::setReadMark(int position, const QString &mark)
+{
+    setMark(position, mark.toUtf8());
+    Summary &summary = m_summaries[size_t(position)];
+    m_unread += (mark == kUnread ? 1 : 0) - (summary.read == kUnread ? 1 : 0);
+    summary.read = mark;
     raiseRevision();
 }
 

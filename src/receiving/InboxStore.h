@@ -82,6 +82,10 @@ public:
     // Marks the message read when it is unread; not saved here (with the next check, deletion or
     // when the window closes), then written in place.
     void markRead(int position);
+    // Marks the message unread again when it is read; saved as markRead's marks are.
+    void markUnread(int position);
+    // How many messages are marked unread, kept as marks change.
+    int unreadCount() const { return m_unread; }
     // Read marks (or other changes) were made since the store was last saved or loaded.
     bool readMarksUnsaved() const { return hasUnsavedChanges(); }
     // Saves when read marks are unsaved, so that they outlive the session. Throws WriteError.
@@ -113,8 +117,10 @@ private:
         QString read;
     };
     const Summary &summaryAt(int position) const;
+    void setReadMark(int position, const QString &mark);
 
     std::vector<Summary> m_summaries;
+    int m_unread = 0; // summaries marked kUnread
     receiving::KnownMessageGuids m_knownGuids; // of the messages read from the file and added since
 };
 

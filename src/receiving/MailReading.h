@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace corvane::receiving {
@@ -19,6 +20,10 @@ public:
     virtual ~Desktop() = default;
     virtual void openFile(const QString &path, const QString &workingFolder) = 0;
     virtual void openFolder(const QString &folder) = 0;
+
+    // Called on the UI thread, with the text for the user, when an opening that had started found
+    // no program to open the file or folder with.
+    std::function<void(const QString &message)> openFailed;
 };
 
 // Previous and Next walk the grid's data rows (row 0 is the header): the row to go to, or nothing

@@ -135,6 +135,12 @@ struct FakeDialogs : shell::FileDialogs
         askedFilter = filter;
         return fileAnswer;
     }
+    std::optional<QString> chooseSaveFile(QWidget *, const QString &start) override
+    {
+        ++asked;
+        askedStart = start;
+        return fileAnswer;
+    }
 };
 
 struct FakeServices

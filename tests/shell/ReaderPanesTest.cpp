@@ -1,6 +1,7 @@
 // The InBox and Sent Items commands and the Mail Reader as the window composes them.
 #include "shell/widgets/ReaderPanes.h"
 #include "shell/widgets/ListPanes.h"
+#include "shell/widgets/WindowDesk.h"
 
 #include "GridTexts.h"
 #include "WindowProgram.h"
@@ -15,6 +16,7 @@
 #include "receiving/MailReading.h"
 #include "receiving/widgets/InboxPane.h"
 #include "receiving/widgets/MailReaderPane.h"
+#include "receiving/widgets/NotifyIcon.h"
 #include "richtext/widgets/RichTextEditor.h"
 #include "sending/SentStore.h"
 #include "sending/widgets/SentItemsPane.h"
@@ -24,8 +26,11 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QScopeGuard>
 #include <QLabel>
 #include <QTest>
+#include <QTextDocument>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -88,12 +93,12 @@ QString storedReadMark(const Program &p, int position)
     return corvane::test::storeInFile<InboxStore>(p.app.file(QStringLiteral("InBox.cvi")))->shownMessage(position).read;
 }
 
-void pressKey(QWidget *widget, Qt::Key key)
+void pressKey(QWidget *widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     QApplication::setActiveWindow(widget->window());
     ASSERT_TRUE(QTest::qWaitForWindowActive(widget->window()));
     widget->setFocus();
-    QTest::keyClick(widget, key);
+    QTest::keyClick(widget, key, modifiers);
 }
 
 QString shownSubject(const Program &p)
@@ -130,10 +135,12 @@ TEST(InboxCommands, DeleteRemovesTheMessageNamedByTheRowsNumberInADateSortedList
     }
 }
 
-TEST(InboxCommands, OpeningMarksReadShownAtTheNextShowingAndSavedWhenTheWindowCloses)
+TEST(InboxCommands, OpeningShowsTheHeaderMarksReadAtTheNextShowingAndSavesWhenTheWindowCloses)
 {
     Program p;
-    prepare(p, {dated("Bob", "Plans", "2026-12-07"), dated("Cid", "Lunch", "2026-12-08")}, 2);
+    QByteArray toTwo = dated("Bob", "Plans", "2026-12-07");
+    toTwo.replace("<Recipient Name=\"Ann\"/>", "<Recipient Name=\"Ann\"/><Recipient Name=\"Cid\"/>");
+    prepare(p, {toTwo, dated("Cid", "Lunch", "2026-12-08")}, 2);
     p.open();
     ASSERT_EQ(dataColumn(inboxGrid(p), 2), strings({"Lunch", "Plans"}));
     inboxGrid(p).setRow(2);
@@ -143,6 +150,8 @@ TEST(InboxCommands, OpeningMarksReadShownAtTheNextShowingAndSavedWhenTheWindowCl
     EXPECT_EQ(p.highlighted(), static_cast<int>(Pane::MailReader));
     EXPECT_EQ(p.find<QLabel>("ReaderFromL")->accessibleName(), QStringLiteral("From: Bob"));
     EXPECT_EQ(p.find<QLabel>("ReaderSubjectL")->accessibleName(), QStringLiteral("Subject: Plans"));
+    EXPECT_EQ(p.find<QLabel>("ReaderToL")->accessibleName(), QStringLiteral("To: Ann, Cid"));
+    EXPECT_EQ(p.find<QLabel>("ReaderDateL")->accessibleName(), QStringLiteral("Date: 2026-12-07"));
     EXPECT_EQ(p.find<corvane::richtext::RichTextView>("ReadRichTextBox")->text(), QStringLiteral("Hello"));
     EXPECT_EQ(dataColumn(inboxGrid(p), 5), strings({"Unread", "Unread"})) << "until the InBox shows again";
     EXPECT_EQ(storedReadMark(p, 0), QStringLiteral("Unread")) << "opening does not save";
@@ -151,6 +160,43 @@ TEST(InboxCommands, OpeningMarksReadShownAtTheNextShowingAndSavedWhenTheWindowCl
     EXPECT_EQ(dataColumn(inboxGrid(p), 5), strings({"Unread", "Read"}));
     p.window->close();
     EXPECT_EQ(storedReadMark(p, 0), QStringLiteral("Read"));
+    EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
+}
+
+TEST(InboxCommands, UnreadRowsAreBoldCountedOnTheInboxItemAndTrayAndMarkAsUnreadSetsTheMarkBack)
+{
+    Program p;
+    prepare(p,
+            {inboxMessage(QStringLiteral("Bob"), QStringLiteral("a"), {}, QStringLiteral("1"), QStringLiteral("Read")),
+             dated("Cid", "b", "2"), dated("Dan", "c", "3")},
+            2);
+    p.open();
+    auto *item = p.find<QToolButton>("InBoxObiItem");
+    auto shows = [&](const QStringList &marks, const QString &caption, const QString &hint) {
+        EXPECT_EQ(dataColumn(inboxGrid(p), 5), marks);
+        for (int row = 1; row < inboxGrid(p).RowCount(); ++row) {
+            corvane::sortgrid::TFormatOptions format;
+            inboxGrid(p).DefaultCellFormat(format, {});
+            inboxGrid(p).OnGetCellFormat(&inboxGrid(p), 2, row, {}, format);
+            EXPECT_EQ(format.Font.bold(), inboxGrid(p).Cells(5, row) == QStringLiteral("Unread")) << row;
+        }
+        EXPECT_EQ(item->text(), caption);
+        EXPECT_EQ(item->accessibleName(), caption);
+        EXPECT_EQ(p.window->desk()->notifyIcon()->hint(), hint);
+    };
+    shows(strings({"Read", "Unread", "Unread"}), QStringLiteral("InBox (2)"), QStringLiteral("Corvane - Ann: 2 unread messages"));
+
+    inboxGrid(p).setRow(2);
+    p.click(Pane::MailReader);
+    p.click(Pane::InBox);
+    shows(strings({"Read", "Read", "Unread"}), QStringLiteral("InBox (1)"), QStringLiteral("Corvane - Ann: 1 unread message"));
+
+    inboxGrid(p).setRow(1);
+    pressKey(&inboxGrid(p), Qt::Key_U, Qt::ControlModifier); // Mark as Unread
+    EXPECT_EQ(inboxGrid(p).Row(), 1);
+    shows(strings({"Unread", "Read", "Unread"}), QStringLiteral("InBox (2)"), QStringLiteral("Corvane - Ann: 2 unread messages"));
+    p.window->close();
+    EXPECT_EQ(storedReadMark(p, 0), QStringLiteral("Unread"));
     EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
 }
 
@@ -304,6 +350,65 @@ TEST(MailReader, AttachmentsOpenFromTheInboxFolderUnlessMissingOrNotAFileName)
     EXPECT_EQ(desktop.folders, QStringList{inbox});
 }
 
+TEST(MailReader, AnAttachmentIsSavedWhereTheUserChoosesAndAnOpeningNoProgramTookIsReported)
+{
+    Program p;
+    prepare(p, {dated("Bob", "Files", "1", {QStringLiteral("notes.txt")})}, 2);
+    const QString inbox = p.app.subfolder(QStringLiteral("inbox"));
+    corvane::test::writeFile(inbox + QStringLiteral("notes.txt"), "hello");
+    // The desktop's opener finds no program for anything.
+    const QString bin = p.app.subfolder(QStringLiteral("bin"));
+    corvane::test::writeFile(bin + QStringLiteral("xdg-open"), "#!/bin/sh\nexit 3\n");
+    QFile::setPermissions(bin + QStringLiteral("xdg-open"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin) + ':' + path);
+    const auto restorePath = qScopeGuard([&] { qputenv("PATH", path); });
+    p.open();
+    inboxGrid(p).setRow(1);
+    p.click(Pane::MailReader);
+
+    const QString copy = p.app.file(QStringLiteral("kept.txt"));
+    p.fakes.dialogs.fileAnswer = copy;
+    p.find<QToolButton>("SaveAttachI")->click();
+    EXPECT_TRUE(p.fakes.dialogs.askedStart.endsWith(QStringLiteral("notes.txt")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.window->mail().copies.running() == 0; }, 10000));
+    QFile saved(copy);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray("hello"));
+
+    p.find<QToolButton>("RunAttachI")->click();
+    p.find<QToolButton>("OpinInboxI")->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.fakes.messages.errors.size() == 2; }, 10000));
+    QStringList errors = p.fakes.messages.errors; // the two openers end in either order
+    errors.sort();
+    EXPECT_EQ(errors, (QStringList{QStringLiteral("No program could be started to open \"%1\".")
+                                       .arg(QDir::toNativeSeparators(inbox + QStringLiteral("notes.txt"))),
+                                   QStringLiteral("No program could be started to open the folder \"%1\".")
+                                       .arg(QDir::toNativeSeparators(inbox))}));
+}
+
+TEST(MailReader, ExportAsPdfWritesTheHeaderThenTheFormattedBodyWhereTheUserChooses)
+{
+    Program p;
+    prepare(p, {dated("Bob", "Plans", "2026-12-07")}, 2);
+    p.open();
+    inboxGrid(p).setRow(1);
+    p.click(Pane::MailReader);
+    const std::unique_ptr<QTextDocument> printed = reader(p).printableShown();
+    ASSERT_TRUE(printed);
+    EXPECT_EQ(printed->toPlainText().split(QLatin1Char('\n')),
+              strings({"From: Bob", "Date: 2026-12-07", "To: Ann", "Subject: Plans", "", "Hello"}));
+
+    const QString pdf = p.app.file(QStringLiteral("plans.pdf"));
+    p.fakes.dialogs.fileAnswer = pdf;
+    p.find<QToolButton>("ExportPdfI")->click();
+    EXPECT_TRUE(p.fakes.dialogs.askedStart.endsWith(QStringLiteral("Plans.pdf")));
+    QFile written(pdf);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.read(5) == "%PDF-");
+    EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
+}
+
 TEST(SentCommands, DeletingTheLastVisibleRowRemovesItsMessageAndSelectsTheRowAbove)
 {
     Program p;
@@ -330,6 +435,54 @@ TEST(SentCommands, DeletingTheLastVisibleRowRemovesItsMessageAndSelectsTheRowAbo
     EXPECT_EQ(grid.Row(), 2);
     EXPECT_EQ(p.front(), QStringLiteral("SentPan"));
     EXPECT_EQ(p.fakes.messages.questions.size(), 2);
+}
+
+TEST(ListCommands, RowsPickedTogetherInTheInboxOrSentItemsGoAfterOneQuestionNamingHowMany)
+{
+    struct Case
+    {
+        Pane pane;
+        const char *grid;
+        const char *file;
+        const char *button;
+    };
+    for (const Case &c : {Case{Pane::InBox, "inboxSG", "InBox.cvi", "DeleteInboxMsgI"},
+                          Case{Pane::SentItems, "SentSG", "Sent Items.cva", "DeleteSentI"}}) {
+        SCOPED_TRACE(c.file);
+        Program p;
+        prepare(p, {dated("Ann", "c", "1"), dated("Bob", "a", "2"), dated("Cid", "d", "3"), dated("Dan", "b", "4")},
+                2, c.pane);
+        p.ini().writeInteger(keys::columns, QStringLiteral("Sent Sort"), 2);
+        p.ini().writeInteger(keys::columns, QStringLiteral("Sent Sort Direction"), 0);
+        auto sent = [](const char *subject) {
+            return corvane::test::sentMessage({QStringLiteral("Bob")}, QLatin1String(subject), {}, QStringLiteral("1"));
+        };
+        p.app.write(corvane::sending::kSentStoreFileName,
+                    corvane::test::sentStore({sent("c"), sent("a"), sent("d"), sent("b")}));
+        p.open();
+        auto *grid = p.find<TSortGrid>(c.grid);
+        ASSERT_EQ(dataColumn(*grid, 2), strings({"a", "b", "c", "d"}));
+        auto click = [&](int row, Qt::KeyboardModifiers modifiers) {
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, modifiers,
+                              grid->visualRect(grid->gridData().cellIndex(2, row)).center());
+        };
+        click(1, {});
+        click(3, Qt::ControlModifier); // "a" and "c"
+        p.fakes.messages.answer = false;
+        p.find<QToolButton>(c.button)->click();
+        EXPECT_EQ(p.fakes.messages.questions, strings({"Are you sure you want to delete these 2 messages?"}));
+        EXPECT_EQ(storedSubjects(p, c.file), strings({"c", "a", "d", "b"}));
+
+        p.fakes.messages.answer = true;
+        p.find<QToolButton>(c.button)->click();
+        EXPECT_EQ(storedSubjects(p, c.file), strings({"d", "b"}));
+        EXPECT_EQ(dataColumn(*grid, 2), strings({"b", "d"}));
+        grid->setRow(2);
+        p.find<QToolButton>(c.button)->click();
+        EXPECT_FALSE(p.fakes.messages.questions.last().contains(QStringLiteral("these"))) << "one row, one message";
+        EXPECT_EQ(storedSubjects(p, c.file), strings({"b"}));
+        EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
+    }
 }
 
 TEST(ReaderAccessibility, EveryControlOfTheInboxReaderAndSentPanesIsNamed)

@@ -131,6 +131,37 @@ TEST(ReplyWiring, ReplyAndForwardOfTheShownMessageFillTheComposePaneAndBringItTo
     EXPECT_FALSE(forward->isEnabled());
 }
 
+TEST(ReplyWiring, TheInboxListsKeysAnswerOrForwardTheSelectedMessageWithoutOpeningIt)
+{
+    Program p;
+    p.makeReady(static_cast<int>(Pane::InBox));
+    QByteArray message = corvane::test::inboxMessage(QStringLiteral("Bob"), QStringLiteral("Plans"));
+    message.replace("<Recipient Name=\"Ann\"/>",
+                    "<Recipient Name=\"ann\"/><Recipient Name=\"Dan\"/><Recipient Name=\"bob\"/>");
+    p.app.write(corvane::receiving::kInboxStoreFileName, corvane::test::inboxStore({message}));
+    p.open();
+    auto *grid = p.window->listPanes()->inbox()->grid();
+    const std::pair<QKeySequence, Compose> cases[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_R), {QStringLiteral("RE: Plans"), strings({"Bob"}), {}, {}}},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), {QStringLiteral("RE: Plans"), strings({"Bob", "Dan"}), {}, {}}},
+        {QKeySequence(Qt::CTRL | Qt::Key_L), {QStringLiteral("FW: Plans"), {}, {}, {}}},
+    };
+    for (const auto &[key, made] : cases) {
+        SCOPED_TRACE(key.toString().toStdString());
+        p.click(Pane::InBox);
+        grid->setRow(1);
+        QApplication::setActiveWindow(p.window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(p.window.get()));
+        grid->setFocus();
+        QTest::keySequence(grid, key);
+        EXPECT_EQ(p.front(), QStringLiteral("NewPan"));
+        EXPECT_EQ(compose(p), made);
+    }
+    EXPECT_EQ(grid->contextMenuPolicy(), Qt::ActionsContextMenu);
+    EXPECT_EQ(grid->Cells(5, 1), QStringLiteral("Unread")) << "the reader was never opened";
+    EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
+}
+
 TEST(ReplyWiring, DoubleClickInSentItemsReopensTheMessageOfTheRowsNumber)
 {
     Program p;

@@ -5,6 +5,7 @@
 #include "receiving/InboxStore.h"
 #include "receiving/MailReading.h"
 
+#include "platform/Errors.h"
 #include "sortgrid/widgets/SortGrid.h"
 
 #include <QAction>
@@ -16,6 +17,8 @@
 namespace corvane::receiving {
 
 namespace {
+
+constexpr int kReadColumn = 5;
 
 QStringList inboxCells(const InboxRow &row)
 {
@@ -54,6 +57,42 @@ InboxPane::InboxPane(InboxStore &store, QWidget *parent)
     }
     auto *remove = new QShortcut(QKeySequence(Qt::Key_Delete), grid(), nullptr, nullptr, Qt::WidgetShortcut);
     connect(remove, &QShortcut::activated, m_delete, &QAction::trigger);
+
+    // Unread messages stand out in bold, as the grid shows their mark.
+    grid()->OnGetCellFormat = [](sortgrid::TSortGrid *sender, int, int row, sortgrid::TGridDrawState,
+                                 sortgrid::TFormatOptions &format) {
+        if (row >= sender->FixedRows() && sender->Cells(kReadColumn, row) == kUnread)
+            format.Font.setBold(true);
+    };
+    grid()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    addMessageAction(tr("Reply"), "InboxReply", QKeySequence(Qt::CTRL | Qt::Key_R), &InboxPane::replyRequested);
+    addMessageAction(tr("Reply All"), "InboxReplyAll", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
+                     &InboxPane::replyAllRequested);
+    addMessageAction(tr("Forward"), "InboxForward", QKeySequence(Qt::CTRL | Qt::Key_L), &InboxPane::forwardRequested);
+    auto *separator = new QAction(grid());
+    separator->setSeparator(true);
+    grid()->addAction(separator);
+    QAction *unread = addContextAction(tr("Mark as Unread"), "InboxMarkUnread", QKeySequence(Qt::CTRL | Qt::Key_U));
+    connect(unread, &QAction::triggered, this, &InboxPane::markUnreadExecute);
+}
+
+QAction *InboxPane::addContextAction(const QString &caption, const char *name, const QKeySequence &key)
+{
+    auto *action = new QAction(caption, grid());
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    grid()->addAction(action);
+    return action;
+}
+
+void InboxPane::addMessageAction(const QString &caption, const char *name, const QKeySequence &key,
+                                 void (InboxPane::*request)(int position))
+{
+    connect(addContextAction(caption, name, key), &QAction::triggered, this, [this, request] {
+        if (const std::optional<int> position = selectedStorePosition())
+            Q_EMIT(this->*request)(*position);
+    });
 }
 
 void InboxPane::addCheckAction(QAction *checki)
@@ -87,6 +126,20 @@ void InboxPane::InboxDeleteMsgExecute()
                    tr("The message you chose is no longer in the InBox: nothing was deleted."),
                    [this](int position) { m_store.deleteAt(position); }, AfterDelete::SameRow,
                    [this] { Q_EMIT listRequested(); });
+}
+
+void InboxPane::markUnreadExecute()
+{
+    const std::optional<int> position = selectedStorePosition();
+    if (!position)
+        return;
+    try {
+        m_store.markUnread(*position);
+    } catch (const Error &error) {
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::ReadMarksNotSaved, error.message()));
+        return;
+    }
+    showList();
 }
 
 } // namespace corvane::receiving

@@ -3,8 +3,10 @@
 #include "receiving/InboxStore.h"
 #include "receiving/MailReading.h"
 #include "receiving/widgets/InboxPane.h"
+#include "receiving/widgets/MessagePrinting.h"
 
 #include "platform/Errors.h"
+#include "platform/FileNames.h"
 #include "richtext/gui/RtfReader.h"
 #include "richtext/widgets/RichTextEditor.h"
 #include "sortgrid/widgets/SortGrid.h"
@@ -69,6 +71,14 @@ QToolButton *addButton(QToolBar *bar, QAction *action, const char *name)
 
 const QString kFromCaption = QStringLiteral("From: ");
 const QString kSubjectCaption = QStringLiteral("Subject: ");
+QString toCaption()
+{
+    return MailReaderPane::tr("To: ");
+}
+QString dateCaption()
+{
+    return MailReaderPane::tr("Date: ");
+}
 
 } // namespace
 
@@ -76,7 +86,8 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
                                std::function<QString()> inboxFolder, QWidget *parent)
     : CaptionPanel(QStringLiteral("Mail Reader"), parent), m_store(store), m_inbox(inbox), m_desktop(&desktop),
       m_inboxFolder(std::move(inboxFolder)), m_toolBar(new QToolBar), m_from(valueLabel("ReaderFromL", kFromCaption)),
-      m_subject(valueLabel("ReaderSubjectL", kSubjectCaption)), m_attachments(new QComboBox),
+      m_subject(valueLabel("ReaderSubjectL", kSubjectCaption)), m_to(valueLabel("ReaderToL", toCaption())),
+      m_date(valueLabel("ReaderDateL", dateCaption())), m_attachments(new QComboBox),
       m_body(new richtext::RichTextView)
 {
     setObjectName(QStringLiteral("MailReaderPan"));
@@ -108,8 +119,21 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
     m_delete->setToolTip(inbox.deleteAction()->toolTip());
     m_delete->setEnabled(false);
     m_iconNames.append({m_delete, "edit-delete"});
-    connect(m_delete, &QAction::triggered, inbox.deleteAction(), &QAction::trigger);
+    // It deletes the message shown, not every row picked in the InBox.
+    connect(m_delete, &QAction::triggered, this, [this] {
+        m_inbox.grid()->setRow(m_inbox.grid()->Row());
+        m_inbox.deleteAction()->trigger();
+    });
     addButton(m_toolBar, m_delete, "DeleteMsgI");
+    m_toolBar->addSeparator();
+    m_print = makeAction(tr("Print…"), "document-print");
+    m_exportPdf = makeAction(tr("Export as PDF…"), "application-pdf");
+    m_print->setEnabled(false);
+    m_exportPdf->setEnabled(false);
+    addButton(m_toolBar, m_print, "PrintI");
+    addButton(m_toolBar, m_exportPdf, "ExportPdfI");
+    connect(m_print, &QAction::triggered, this, &MailReaderPane::printClick);
+    connect(m_exportPdf, &QAction::triggered, this, &MailReaderPane::exportPdfClick);
     connect(previous, &QAction::triggered, this, &MailReaderPane::PreviousMsgBClick);
     connect(m_reply, &QAction::triggered, this, [this] {
         if (const std::optional<int> position = shownPosition())
@@ -134,7 +158,11 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
     m_run = run;
     m_run->setEnabled(false);
     QAction *folder = makeAction(QStringLiteral("Open Inbox Folder"), "folder-open");
+    m_save = makeAction(tr("Save Attachment As…"), "document-save-as");
+    m_save->setEnabled(false);
     addButton(attachmentBar, run, "RunAttachI");
+    addButton(attachmentBar, m_save, "SaveAttachI");
+    connect(m_save, &QAction::triggered, this, &MailReaderPane::saveAttachmentClick);
     addButton(attachmentBar, folder, "OpinInboxI");
     connect(run, &QAction::triggered, this, &MailReaderPane::RunAttachIClick);
     connect(folder, &QAction::triggered, this, &MailReaderPane::OpinInboxIClick);
@@ -149,7 +177,13 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
     QLabel *fromCaption = captionLabel(kFromCaption, "Label2");
     QLabel *subjectCaption = captionLabel(kSubjectCaption, "Label3");
     QLabel *attachmentsCaption = captionLabel(QStringLiteral("Attachments: "), "Label4");
+    QLabel *toLabel = captionLabel(toCaption(), "ReaderToCaption");
+    QLabel *dateLabel = captionLabel(dateCaption(), "ReaderDateCaption");
     fromCaption->setBuddy(m_from);
+    toLabel->setBuddy(m_to);
+    dateLabel->setBuddy(m_date);
+    // Every recipient, however many: the line wraps rather than widening the pane.
+    m_to->setWordWrap(true);
     subjectCaption->setBuddy(m_subject);
     attachmentsCaption->setBuddy(m_attachments);
 
@@ -157,11 +191,15 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
     header->setContentsMargins(6, 2, 6, 2);
     header->addWidget(fromCaption, 0, 0);
     header->addWidget(m_from, 0, 1, 1, 2);
-    header->addWidget(subjectCaption, 1, 0);
-    header->addWidget(m_subject, 1, 1, 1, 2);
-    header->addWidget(attachmentsCaption, 2, 0);
-    header->addWidget(m_attachments, 2, 1);
-    header->addWidget(attachmentBar, 2, 2, Qt::AlignLeft);
+    header->addWidget(toLabel, 1, 0, Qt::AlignTop);
+    header->addWidget(m_to, 1, 1, 1, 2);
+    header->addWidget(dateLabel, 2, 0);
+    header->addWidget(m_date, 2, 1, 1, 2);
+    header->addWidget(subjectCaption, 3, 0);
+    header->addWidget(m_subject, 3, 1, 1, 2);
+    header->addWidget(attachmentsCaption, 4, 0);
+    header->addWidget(m_attachments, 4, 1);
+    header->addWidget(attachmentBar, 4, 2, Qt::AlignLeft);
     header->setColumnStretch(2, 1);
 
     auto *layout = new QVBoxLayout(body());
@@ -171,11 +209,22 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
     layout->addLayout(header);
     layout->addWidget(m_body, 1);
     m_bodyReader.setMaxThreadCount(1);
+    setDesktop(desktop);
 }
 
 MailReaderPane::~MailReaderPane()
 {
     m_bodyReader.waitForDone();
+}
+
+void MailReaderPane::setDesktop(Desktop &desktop)
+{
+    m_desktop = &desktop;
+    const QPointer<MailReaderPane> alive(this);
+    desktop.openFailed = [alive](const QString &message) {
+        if (alive)
+            Q_EMIT alive->failed(core::Notice::error(core::Notice::Code::OpenFailed, message));
+    };
 }
 
 void MailReaderPane::setIcons(const std::function<QIcon(const char *name)> &icon)
@@ -256,11 +305,16 @@ void MailReaderPane::clearShown()
     m_body->clear();
     setValue(m_from, kFromCaption, QString());
     setValue(m_subject, kSubjectCaption, QString());
+    setValue(m_to, toCaption(), QString());
+    setValue(m_date, dateCaption(), QString());
     m_attachments->clear();
     m_delete->setEnabled(false);
     m_reply->setEnabled(false);
     m_forward->setEnabled(false);
     m_run->setEnabled(false);
+    m_save->setEnabled(false);
+    m_print->setEnabled(false);
+    m_exportPdf->setEnabled(false);
 }
 
 void MailReaderPane::showMessage(const InboxMessage &message)
@@ -278,6 +332,8 @@ void MailReaderPane::showMessage(const InboxMessage &message)
     }
     setValue(m_from, kFromCaption, message.from);
     setValue(m_subject, kSubjectCaption, message.subject);
+    setValue(m_to, toCaption(), message.to.join(QStringLiteral(", ")));
+    setValue(m_date, dateCaption(), message.date);
 
     m_attachments->clear();
     const QString folder = m_inboxFolder ? m_inboxFolder() : QString();
@@ -294,6 +350,9 @@ void MailReaderPane::showMessage(const InboxMessage &message)
     m_reply->setEnabled(true);
     m_forward->setEnabled(true);
     m_run->setEnabled(true);
+    m_save->setEnabled(true);
+    m_print->setEnabled(true);
+    m_exportPdf->setEnabled(true);
 }
 
 void MailReaderPane::readWholeBody(const QString &rtf)
@@ -360,6 +419,63 @@ void MailReaderPane::RunAttachIClick()
         m_desktop->openFile(attachmentToOpen(folder, name), folder);
     } catch (const Error &error) {
         Q_EMIT failed(core::Notice::error(core::Notice::Code::OpenFailed, error.message()));
+    }
+}
+
+void MailReaderPane::saveAttachmentClick()
+{
+    const QString name = m_attachments->currentText();
+    if (name.isEmpty() || !m_chooseSavePath)
+        return;
+    QString source;
+    try {
+        source = attachmentToOpen(m_inboxFolder ? m_inboxFolder() : QString(), name);
+    } catch (const Error &error) {
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::CopyFailed, error.message()));
+        return;
+    }
+    if (const std::optional<QString> destination = m_chooseSavePath(name))
+        Q_EMIT saveAttachmentRequested(source, *destination);
+}
+
+std::unique_ptr<QTextDocument> MailReaderPane::printableShown() const
+{
+    if (!m_shownRecord)
+        return nullptr;
+    return printableMessage({m_from->text(), m_date->text(), m_to->text(), m_subject->text()}, *m_body->document());
+}
+
+void MailReaderPane::printClick()
+{
+    // A long body is printed whole, once it has been read whole.
+    if (bodyReading()) {
+        Q_EMIT failed({core::Notice::Code::MessageNotShown, core::Notice::Kind::Information,
+                       tr("The message is still being read; try again in a moment."), false});
+        return;
+    }
+    if (const std::unique_ptr<QTextDocument> document = printableShown())
+        printWithDialog(*document, window());
+}
+
+void MailReaderPane::exportPdfClick()
+{
+    if (bodyReading()) {
+        Q_EMIT failed({core::Notice::Code::MessageNotShown, core::Notice::Kind::Information,
+                       tr("The message is still being read; try again in a moment."), false});
+        return;
+    }
+    const std::unique_ptr<QTextDocument> document = printableShown();
+    if (!document || !m_chooseSavePath)
+        return;
+    const QString suggested = m_subject->text() + QStringLiteral(".pdf");
+    const std::optional<QString> path =
+        m_chooseSavePath(platform::isValidFileName(suggested) ? suggested : QStringLiteral("Message.pdf"));
+    if (!path)
+        return;
+    try {
+        exportPdf(*document, *path);
+    } catch (const Error &error) {
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::CopyFailed, error.message()));
     }
 }
 

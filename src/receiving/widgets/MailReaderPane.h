@@ -8,11 +8,13 @@
 #include <QThreadPool>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QAction;
 class QComboBox;
 class QLabel;
+class QTextDocument;
 class QToolBar;
 
 namespace corvane::richtext {
@@ -26,8 +28,8 @@ class InboxPane;
 class InboxStore;
 struct InboxMessage;
 
-// The Mail Reader pane: the message of the InBox grid's selected row with its sender, subject,
-// attachments (each with its file type's icon) and body. Previous and Next move the grid's
+// The Mail Reader pane: the message of the InBox grid's selected row with its sender, recipients,
+// date, subject, attachments (each with its file type's icon) and body. Previous and Next move the grid's
 // selection a row up or down, so they follow the list's sort; Run Selected Atachment and Open Inbox
 // Folder go to the desktop. Reply and Forward, available once a message is shown, ask for the shown
 // message to be answered or passed on. When no message can be shown (none selected, or the one
@@ -46,7 +48,7 @@ public:
     // A body longer than this shows its first part at once while a worker reads it whole.
     static constexpr qsizetype kBodyShownAtOnce = 64 * 1024;
 
-    void setDesktop(Desktop &desktop) { m_desktop = &desktop; }
+    void setDesktop(Desktop &desktop);
     // Gives the tool buttons their icons, asked for by their icon-theme names.
     void setIcons(const std::function<QIcon(const char *name)> &icon);
 
@@ -59,6 +61,18 @@ public:
     void PreviousMsgBClick();
     void NextMsgBClick();
     void RunAttachIClick();
+    // Asks where to write a copy of the selected attachment, then asks for the copy.
+    void saveAttachmentClick();
+    // Print… and Export as PDF… of the shown message: its header, then its formatted body.
+    void printClick();
+    void exportPdfClick();
+    // The shown message as it is printed; nothing while no message is shown.
+    std::unique_ptr<QTextDocument> printableShown() const;
+    // Asks the user for the file a copy of the named attachment goes to; nothing when cancelled.
+    void setSaveDialog(std::function<std::optional<QString>(const QString &name)> choose)
+    {
+        m_chooseSavePath = std::move(choose);
+    }
     void OpinInboxIClick();
 
     // Where the message shown is in the store now; nothing before the first, after it was deleted
@@ -74,6 +88,8 @@ Q_SIGNALS:
     // ReplyI and ToolButton6: the message at this store position is to be answered or forwarded.
     void replyRequested(int position);
     void forwardRequested(int position);
+    // "Save Attachment As…": the attachment's file is to be copied to the destination.
+    void saveAttachmentRequested(const QString &source, const QString &destination);
     // A message asked for while the list filled in steps is shown now that the fill has ended.
     void shownAfterFill();
 
@@ -96,9 +112,15 @@ private:
     QAction *m_reply;
     QAction *m_forward;
     QAction *m_run;
+    QAction *m_save;
+    QAction *m_print;
+    QAction *m_exportPdf;
+    std::function<std::optional<QString>(const QString &name)> m_chooseSavePath;
     QAction *m_delete;
     QLabel *m_from;
     QLabel *m_subject;
+    QLabel *m_to;   // every recipient, joined by ", "
+    QLabel *m_date; // the date text as stored
     QComboBox *m_attachments;
     richtext::RichTextView *m_body;
     std::optional<platform::RecordId> m_shownRecord;

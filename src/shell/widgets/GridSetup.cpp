@@ -64,8 +64,11 @@ void configureListGrid(TSortGrid &grid, GridId id)
     if (grid.RowCount() < 1)
         grid.setRowCount(1);
     grid.setFixedRows(1);
+    // The message lists take several rows at once (Shift, Ctrl) for a deletion.
+    const TGridOptions several = id == GridId::Address ? TGridOptions() : TGridOptions(goRangeSelect);
     grid.setOptions(TGridOptions(goFixedVertLine | goFixedHorzLine | goVertLine | goHorzLine | goColSizing
-                                 | goRowSelect | goThumbTracking));
+                                 | goRowSelect | goThumbTracking)
+                    | several);
     grid.setProportionalScrollBars(false);
     grid.setClickSorting(true);
     grid.setExtendedKeys(false);

@@ -17,6 +17,8 @@
 #include "platform/Errors.h"
 
 #include "addressbook/widgets/AddressListPane.h"
+#include "receiving/InboxStore.h"
+#include "receiving/UnreadCount.h"
 #include "receiving/widgets/InboxPane.h"
 #include "receiving/widgets/MailReaderPane.h"
 #include "sending/ComposeSend.h"
@@ -26,8 +28,11 @@
 #include "ui/widgets/OutlookBar.h"
 #include "ui/widgets/StatusBarEx.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLayout>
@@ -180,6 +185,17 @@ void MainWindow::createStatusBar()
 
 void MainWindow::connectServices()
 {
+    // The number of unread messages: on the navigation bar's InBox item and in the tray icon's hint.
+    auto showUnread = [this] {
+        const int unread = m_stores.inbox.unreadCount();
+        QAbstractButton *item = m_navBar->itemButton(0, static_cast<int>(Pane::InBox));
+        item->setText(receiving::unreadItemCaption(paneInfo(Pane::InBox).itemCaption, unread));
+        item->setAccessibleName(item->text());
+        m_desk->showUnread(m_startup.settings().name, unread);
+    };
+    connect(&m_stores.inbox, &receiving::InboxStore::changed, this, showUnread);
+    connect(this, &MainWindow::paneShown, this, showUnread);
+
     connect(m_autoCheck, &AutoCheckTimer::tick, this, [this] {
         // A read-only inbox was named once after start-up; the timer does not repeat it every tick.
         if (!m_stores.inbox.isReadOnly())
@@ -231,7 +247,25 @@ void MainWindow::connectServices()
     connect(m_reader, &ReaderPanes::failed, this, &MainWindow::showNotice);
     connect(m_reader->reader(), &receiving::MailReaderPane::replyRequested, m_compose, &ComposeParts::replyTo);
     connect(m_reader->reader(), &receiving::MailReaderPane::forwardRequested, m_compose, &ComposeParts::forward);
+    // The InBox list's context menu answers or passes on the selected message without the reader.
+    connect(m_lists->inbox(), &receiving::InboxPane::replyRequested, m_compose, &ComposeParts::replyTo);
+    connect(m_lists->inbox(), &receiving::InboxPane::replyAllRequested, m_compose, &ComposeParts::replyAll);
+    connect(m_lists->inbox(), &receiving::InboxPane::forwardRequested, m_compose, &ComposeParts::forward);
     connect(m_lists->sent(), &sending::SentItemsPane::reopenRequested, m_compose, &ComposeParts::reopen);
+    // Save Attachment As: the user picks the file; the copy runs with the other attachment copies.
+    m_reader->reader()->setSaveDialog([this](const QString &name) {
+        return m_services.dialogs->chooseSaveFile(this, QDir::home().filePath(name));
+    });
+    connect(m_reader->reader(), &receiving::MailReaderPane::saveAttachmentRequested, this,
+            [this](const QString &source, const QString &destination) {
+                m_mail.copies.start([this, source, destination] {
+                    const platform::ActiveCopy active(QFileInfo(source).fileName() + tr(" to ") + destination);
+                    platform::copyFileReplacing(source, destination);
+                    QMetaObject::invokeMethod(&m_mail.copies, [this, destination] {
+                        m_statusBar->setPanelText(0, tr("Saved \"%1\"").arg(QDir::toNativeSeparators(destination)));
+                    });
+                });
+            });
     connect(m_compose, &ComposeParts::paneRequested, this, &MainWindow::showPane);
     // Queued: the handler that showed the send's outcome returns before the window closes.
     connect(m_compose->pane(), &sending::ComposePane::sendEnded, this, [this] {

@@ -1,5 +1,7 @@
 #include "WindowDesk.h"
 
+#include "receiving/UnreadCount.h"
+
 #include "Icons.h"
 #include "MainWindow.h"
 #include "WindowServices.h"
@@ -42,6 +44,11 @@ WindowDesk::WindowDesk(MainWindow &window, const WindowServices &services)
     buildTrayMenu();
     m_notifyIcon->setPopupMenu(m_trayMenu);
     m_notifyIcon->setMinFormToTray(true);
+}
+
+void WindowDesk::showUnread(const QString &userName, int unread)
+{
+    m_notifyIcon->setHint(receiving::unreadTrayHint(userName, unread));
 }
 
 WindowDesk::~WindowDesk()

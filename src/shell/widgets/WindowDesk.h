@@ -35,6 +35,8 @@ public:
 
     // Announces what a check brought, with the live settings.
     void announce(const QList<receiving::ArrivedMessage> &arrived);
+    // The tray icon's hint names the user and how many messages are unread.
+    void showUnread(const QString &userName, int unread);
 
 private:
     void buildTrayMenu();

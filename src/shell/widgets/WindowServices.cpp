@@ -60,6 +60,14 @@ public:
             return std::nullopt;
         return chosen;
     }
+
+    std::optional<QString> chooseSaveFile(QWidget *parent, const QString &startPath) override
+    {
+        const QString chosen = QFileDialog::getSaveFileName(parent, QString(), startPath);
+        if (chosen.isEmpty())
+            return std::nullopt;
+        return chosen;
+    }
 };
 
 } // namespace

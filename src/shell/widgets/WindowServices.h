@@ -51,6 +51,8 @@ public:
     // filter in the dialog's own form ("Sound (*.wav);;All Files (*)").
     virtual std::optional<QString> chooseFile(QWidget *parent, const QString &startPath,
                                               const QString &filter) = 0;
+    // The file to write, with the user's leave to replace one that is there.
+    virtual std::optional<QString> chooseSaveFile(QWidget *parent, const QString &startPath) = 0;
 };
 
 // The services a window uses; a null member takes the desktop's implementation.

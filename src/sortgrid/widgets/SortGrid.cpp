@@ -162,6 +162,16 @@ QRect TSortGrid::Selection() const
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
+QList<int> TSortGrid::SelectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : selectionModel()->selectedIndexes())
+        rows.append(m_data->gridRow(index));
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
 int TSortGrid::ColWidths(int col) const
 {
     return horizontalHeader()->sectionSize(col);
@@ -216,7 +226,10 @@ void TSortGrid::applyOptions()
 {
     setShowGrid(m_options & (goVertLine | goHorzLine));
     setSelectionBehavior(m_options & goRowSelect ? SelectRows : SelectItems);
-    setSelectionMode(m_options & goRangeSelect ? ContiguousSelection : SingleSelection);
+    // Whole rows picked as a range may be picked one by one too (Ctrl), as in any list.
+    setSelectionMode(!(m_options & goRangeSelect) ? SingleSelection
+                         : m_options & goRowSelect ? ExtendedSelection
+                                                   : ContiguousSelection);
     const bool editing = (m_options & goEditing) && !(m_options & goRowSelect);
     m_data->setEditable(editing);
     EditTriggers triggers = NoEditTriggers;

@@ -61,6 +61,8 @@ public:
     void setRow(int row);
     // The selected cells as (left column, top row, right column, bottom row) in grid coordinates.
     QRect Selection() const;
+    // The rows that hold a selected cell, top to bottom.
+    QList<int> SelectedRows() const;
 
     int ColWidths(int col) const;
     void setColWidths(int col, int width);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 
 #include <memory>
 
@@ -345,6 +346,22 @@ bool ListPane::selectRecord(platform::RecordId id)
     return true;
 }
 
+std::vector<platform::RecordId> ListPane::selectedRecords() const
+{
+    std::vector<platform::RecordId> records;
+    if (m_grid->gridData().isFilling())
+        return records;
+    for (const int row : m_grid->SelectedRows()) {
+        if (const std::optional<int> position = rowPosition(*m_grid, row, int(m_shownIds.size())))
+            records.push_back(m_shownIds[size_t(*position)]);
+    }
+    // The current row counts even when the selection was cleared around it.
+    if (const std::optional<platform::RecordId> current = selectedRecord();
+        current && std::find(records.begin(), records.end(), *current) == records.end())
+        records.push_back(*current);
+    return records;
+}
+
 void ListPane::deleteSelected(QAction *command, const std::function<bool(QWidget *, const QString &)> &confirm,
                               const QString &question, const QString &gone,
                               const std::function<void(int position)> &remove, AfterDelete after,
@@ -353,26 +370,37 @@ void ListPane::deleteSelected(QAction *command, const std::function<bool(QWidget
     sortgrid::TSortGrid &list = *m_grid;
     if (list.Row() < list.FixedRows() || !command->isEnabled())
         return;
-    // The item the user pressed Delete on: while the question is open the list may fill again.
-    const std::optional<platform::RecordId> record = selectedRecord();
-    if (!record)
+    // The items the user pressed Delete on: while the question is open the list may fill again.
+    const std::vector<platform::RecordId> records = selectedRecords();
+    if (records.empty())
         return;
     const QPointer<ListPane> alive(this);
-    if (confirm && !confirm(window(), question))
+    if (confirm
+        && !confirm(window(), records.size() == 1
+                                  ? question
+                                  : tr("Are you sure you want to delete these %1 messages?").arg(records.size())))
         return;
     if (!alive)
         return;
-    const std::optional<int> position = positionOfRecord(*record);
-    if (!position) {
+    std::vector<int> positions;
+    for (const platform::RecordId record : records) {
+        if (const std::optional<int> position = positionOfRecord(record))
+            positions.push_back(*position);
+    }
+    if (positions.empty()) {
         Q_EMIT failed(core::Notice::error(core::Notice::Code::RecordGone, gone));
         return;
     }
-    // Where the item's row is now: a refill meanwhile selected it again wherever it went.
-    const int row = list.Row();
-    const bool wasLastRow = row == list.RowCount() - 1;
+    // Where the items' rows are now: a refill meanwhile selected one of them again wherever it went.
+    const QList<int> rows = list.SelectedRows();
+    const int row = rows.isEmpty() ? list.Row() : rows.front();
+    const bool wasLastRow = (rows.isEmpty() ? list.Row() : rows.back()) == list.RowCount() - 1;
     command->setEnabled(false);
     try {
-        remove(*position);
+        // The last first, so that the positions of the others stay as they are.
+        std::sort(positions.begin(), positions.end(), std::greater<>());
+        for (const int position : positions)
+            remove(position);
     } catch (const Error &error) {
         // The item is gone from the store in memory even when the save failed.
         Q_EMIT failed(core::Notice::error(core::Notice::Code::DeleteFailed, error.message()));

@@ -95,6 +95,8 @@ public:
     // Where the record the selected row shows is in the store now, which may have changed since
     // the grid was filled; nothing when no record is selected or it is gone.
     std::optional<int> selectedStorePosition() const;
+    // The identities of the records of every selected row (the current row's among them).
+    std::vector<platform::RecordId> selectedRecords() const;
     // Selects the row that shows the record; false when no row does.
     bool selectRecord(platform::RecordId id);
     // Where the record with that identity is in the store now; nothing when it is gone.
@@ -133,10 +135,10 @@ protected:
     // Which row a delete leaves selected: the same row index, or the one before when the last row
     // went.
     enum class AfterDelete { SameRow, SameRowOrPrevious };
-    // A list's delete command: takes the identity of the selected row's item, asks the question
-    // (when there is a confirmation), then removes that item wherever it is in the store by then,
-    // since the list may have been filled again meanwhile; when it is gone, says `gone` through
-    // failed() and removes nothing. Then it shows the list again, selects a row and runs `shown`
+    // A list's delete command: takes the identities of the selected rows' items, asks the question
+    // (when there is a confirmation; for several items one question naming how many), then removes
+    // those items wherever they are in the store by then, since the list may have been filled again
+    // meanwhile; when all are gone, says `gone` through failed() and removes nothing. Then it shows the list again, selects a row and runs `shown`
     // once the list shows (not when a later display took the fill over). The command is disabled
     // while the removal runs; a removal that throws an Error goes to failed().
     void deleteSelected(QAction *command, const std::function<bool(QWidget *, const QString &)> &confirm,
