@@ -86,6 +86,16 @@ MadeMessage MakeMessage(const StoredMessage &message, MakeMode mode, const QStri
     return made;
 }
 
+QStringList replyAllRecipients(const core::Message &message, const QString &ownName)
+{
+    QStringList names;
+    for (const QString &name : QStringList{message.from} + message.to) {
+        if (!name.isEmpty() && name.compare(ownName, Qt::CaseInsensitive) != 0 && !names.contains(name))
+            names.append(name);
+    }
+    return names.isEmpty() ? QStringList{message.from} : names;
+}
+
 void applyToDraft(const MadeMessage &made, Draft &draft, OutgoingMessage &outgoing)
 {
     draft.recipients = made.recipients;

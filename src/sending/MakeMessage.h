@@ -63,6 +63,11 @@ QString quotedHeader(const StoredMessage &message);
 // so a reply to "RE: x" is "RE: RE: x".
 MadeMessage MakeMessage(const StoredMessage &message, MakeMode mode, const QString &ownInboxFolder);
 
+// Reply All's recipients: the sender, then every recipient of the message, each name once, leaving
+// out the user's own name (in any letter case). The sender alone when nobody else is left (a
+// message the user sent to themselves).
+QStringList replyAllRecipients(const core::Message &message, const QString &ownName);
+
 // Puts the made message into the draft (recipients, subject, attachment list) and marks it
 // changed, so that the next send draws a new identifier. The body is the editor's.
 void applyToDraft(const MadeMessage &made, Draft &draft, OutgoingMessage &outgoing);

@@ -86,49 +86,59 @@ QStringList editorLines(const Program &p)
     return pane(p).editor()->text().split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
 }
 
-TEST(ReplyWiring, ReplyAndForwardOfTheShownMessageFillTheComposePaneAndBringItToTheFront)
+// Reply, Reply All and Forward of the shown message fill the compose pane, bring it to the front
+// and leave the cursor in the message text, so that typing goes on in the reply.
+TEST(ReplyWiring, ReplyReplyAllAndForwardOfTheShownMessageFillTheComposePaneWithTheCursorInTheText)
 {
     Program p;
     p.makeReady(static_cast<int>(Pane::InBox));
     const QString inbox = p.app.subfolder(QStringLiteral("inbox"));
     corvane::test::writeFile(inbox + QStringLiteral("plan.txt"), "steps");
+    // Bob wrote to Ann (the user, in another letter case), Cid and Bob himself.
+    QByteArray toAll = corvane::test::inboxMessage(QStringLiteral("Bob"), QStringLiteral("Plans"), {QStringLiteral("plan.txt")});
+    toAll.replace("<Recipient Name=\"Ann\"/>",
+                  "<Recipient Name=\"ANN\"/><Recipient Name=\"Cid\"/><Recipient Name=\"Bob\"/>");
     p.app.write(corvane::receiving::kInboxStoreFileName,
-                corvane::test::inboxStore({corvane::test::inboxMessage(QStringLiteral("Cid"), QStringLiteral("Lunch")),
-                                           corvane::test::inboxMessage(QStringLiteral("Bob"), QStringLiteral("Plans"),
-                                                                       {QStringLiteral("plan.txt")})}));
+                corvane::test::inboxStore({corvane::test::inboxMessage(QStringLiteral("Cid"), QStringLiteral("Lunch")), toAll}));
     p.open();
-    auto *reply = p.find<QToolButton>("ReplyI");
-    auto *forward = p.find<QToolButton>("ToolButton6");
-    EXPECT_FALSE(reply->isEnabled());
-    EXPECT_FALSE(forward->isEnabled());
-    p.window->listPanes()->inbox()->grid()->setRow(2); // "Msg No." 2: Bob's message
-    p.click(Pane::MailReader);
-    ASSERT_TRUE(reply->isEnabled());
-    ASSERT_TRUE(forward->isEnabled());
-
-    reply->click();
-    EXPECT_TRUE(p.fakes.messages.questions.isEmpty()) << "a new pane holds nothing to discard";
-    EXPECT_EQ(p.front(), QStringLiteral("NewPan"));
-    EXPECT_EQ(p.highlighted(), static_cast<int>(Pane::New));
-    EXPECT_EQ(compose(p), (Compose{QStringLiteral("RE: Plans"), strings({"Bob"}), {}, {}}));
-    // The layout of the quote is ComposeEditorFill's concern; here, that the shown message is quoted.
-    EXPECT_TRUE(editorLines(p).contains(QStringLiteral("From: Bob")));
-
-    p.click(Pane::MailReader);
-    forward->click();
-    EXPECT_EQ(p.front(), QStringLiteral("NewPan"));
-    EXPECT_EQ(compose(p), (Compose{QStringLiteral("FW: Plans"), {}, strings({"plan.txt"}),
-                                   QStringList{inbox + QStringLiteral("plan.txt")}}));
-    EXPECT_TRUE(editorLines(p).contains(QStringLiteral("From: Bob")));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(p.window.get()));
+    for (const char *button : {"ReplyI", "ReplyAllI", "ToolButton6"})
+        EXPECT_FALSE(p.find<QToolButton>(button)->isEnabled()) << "no message shown yet: " << button;
+    const struct
+    {
+        const char *button;
+        Compose expected;
+    } cases[] = {
+        {"ReplyI", {QStringLiteral("RE: Plans"), strings({"Bob"}), {}, {}}},
+        {"ReplyAllI", {QStringLiteral("RE: Plans"), strings({"Bob", "Cid"}), {}, {}}},
+        {"ToolButton6",
+         {QStringLiteral("FW: Plans"), {}, strings({"plan.txt"}), QStringList{inbox + QStringLiteral("plan.txt")}}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.button);
+        auto *button = p.find<QToolButton>(c.button);
+        p.click(Pane::InBox);
+        p.window->listPanes()->inbox()->grid()->setRow(2); // "Msg No." 2: Bob's message
+        p.click(Pane::MailReader);
+        ASSERT_TRUE(button->isEnabled());
+        button->click();
+        EXPECT_EQ(p.front(), QStringLiteral("NewPan"));
+        EXPECT_EQ(p.highlighted(), static_cast<int>(Pane::New));
+        EXPECT_EQ(compose(p), c.expected);
+        // The layout of the quote is ComposeEditorFill's concern; here, that the shown message is quoted.
+        EXPECT_TRUE(editorLines(p).contains(QStringLiteral("From: Bob")));
+        ASSERT_EQ(QApplication::focusWidget(), pane(p).editor());
+        QTest::keyClicks(pane(p).editor(), QStringLiteral("Sure"));
+        EXPECT_TRUE(pane(p).editor()->text().startsWith(QStringLiteral("Sure"))) << pane(p).editor()->text().toStdString();
+    }
     EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
 
     // Deleting the shown message leaves nothing to answer until another is shown.
     p.click(Pane::MailReader);
-    p.fakes.messages.answer = true;
     p.find<QToolButton>("DeleteMsgI")->click();
     EXPECT_EQ(p.front(), QStringLiteral("InBoxPan"));
-    EXPECT_FALSE(reply->isEnabled());
-    EXPECT_FALSE(forward->isEnabled());
+    for (const char *button : {"ReplyI", "ReplyAllI", "ToolButton6"})
+        EXPECT_FALSE(p.find<QToolButton>(button)->isEnabled()) << button;
 }
 
 TEST(ReplyWiring, DoubleClickInSentItemsReopensTheMessageOfTheRowsNumber)

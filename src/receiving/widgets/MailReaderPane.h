@@ -74,6 +74,8 @@ Q_SIGNALS:
     // ReplyI and ToolButton6: the message at this store position is to be answered or forwarded.
     void replyRequested(int position);
     void forwardRequested(int position);
+    // ReplyAllI: the message at this store position is to be answered to all its people.
+    void replyAllRequested(int position);
     // A message asked for while the list filled in steps is shown now that the fill has ended.
     void shownAfterFill();
 
@@ -95,6 +97,7 @@ private:
     QToolBar *m_toolBar;
     QAction *m_reply;
     QAction *m_forward;
+    QAction *m_replyAll;
     QAction *m_run;
     QAction *m_delete;
     QLabel *m_from;

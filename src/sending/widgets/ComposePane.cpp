@@ -358,6 +358,11 @@ void ComposePane::showSelectionFont()
     m_font->setEditText(font.value_or(QString()));
 }
 
+void ComposePane::focusMessageText()
+{
+    m_editor->setFocus(Qt::OtherFocusReason);
+}
+
 void ComposePane::Richtextbox1SelectionChange()
 {
     m_fontSize.selectionChanged(m_editor->selLength());

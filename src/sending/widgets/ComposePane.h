@@ -72,6 +72,9 @@ public:
         m_extendMenu = std::move(extend);
     }
 
+    // Puts the keyboard focus in the message text, where the caret is (a reply's first line).
+    void focusMessageText();
+
     // Selection changed: brings the font box, size box and buttons in step with the selection.
     void Richtextbox1SelectionChange();
     // The "New" action's own step: the font box shows the selection's font.

@@ -103,10 +103,10 @@ void ComposeParts::applySpellSettings()
     m_highlighter->setEnabled(m_settings.asYouType);
 }
 
-void ComposeParts::makeFromInbox(int position, sending::MakeMode mode)
+void ComposeParts::makeFromInbox(int position, sending::MakeMode mode, bool toAll)
 {
     try {
-        take(m_mail.inbox.message(position), mode);
+        take(m_mail.inbox.message(position), mode, toAll);
     } catch (const Error &error) {
         Q_EMIT failed(core::Notice::error(core::Notice::Code::MessageNotMade, error.message()));
     }
@@ -121,12 +121,13 @@ void ComposeParts::reopen(int sentPosition)
     }
 }
 
-void ComposeParts::take(const core::Message &message, sending::MakeMode mode)
+void ComposeParts::take(const core::Message &message, sending::MakeMode mode, bool toAll)
 {
     if (!m_pane->mayReplaceDraft())
         return;
-    const sending::MadeMessage made =
-        sending::MakeMessage(sending::storedMessage(message), mode, m_settings.myDest);
+    sending::MadeMessage made = sending::MakeMessage(sending::storedMessage(message), mode, m_settings.myDest);
+    if (toAll)
+        made.recipients = sending::replyAllRecipients(message, m_settings.name);
     sending::applyToDraft(made, m_draft->draft(), m_mail.outgoing);
     m_pane->subjectBox()->setText(made.subject);
     m_draft->setRecipients(made.recipients);
@@ -138,6 +139,9 @@ void ComposeParts::take(const core::Message &message, sending::MakeMode mode)
     if (made.notice)
         m_messages.showNotice(m_pane->window(), *made.notice);
     Q_EMIT paneRequested(Pane::New);
+    // The user goes on with the text: the cursor is in the message, above a quote.
+    if (mode != sending::MakeMode::Reopen)
+        m_pane->focusMessageText();
 }
 
 void ComposeParts::spellCheck()

@@ -57,6 +57,8 @@ public:
     // the compose pane takes the made message and asks to be shown.
     void replyTo(int inboxPosition) { makeFromInbox(inboxPosition, sending::MakeMode::Reply); }
     void forward(int inboxPosition) { makeFromInbox(inboxPosition, sending::MakeMode::Forward); }
+    // Reply All: a reply to the sender and every other recipient but the user.
+    void replyAll(int inboxPosition) { makeFromInbox(inboxPosition, sending::MakeMode::Reply, true); }
     void reopen(int sentPosition);
 
 Q_SIGNALS:
@@ -80,8 +82,8 @@ private:
     };
 
     void spellCheck();
-    void makeFromInbox(int position, sending::MakeMode mode);
-    void take(const core::Message &message, sending::MakeMode mode);
+    void makeFromInbox(int position, sending::MakeMode mode, bool toAll = false);
+    void take(const core::Message &message, sending::MakeMode mode, bool toAll = false);
 
     MailServices &m_mail;
     MessagePresenter &m_messages;

@@ -231,6 +231,7 @@ void MainWindow::connectServices()
     connect(m_reader, &ReaderPanes::failed, this, &MainWindow::showNotice);
     connect(m_reader->reader(), &receiving::MailReaderPane::replyRequested, m_compose, &ComposeParts::replyTo);
     connect(m_reader->reader(), &receiving::MailReaderPane::forwardRequested, m_compose, &ComposeParts::forward);
+    connect(m_reader->reader(), &receiving::MailReaderPane::replyAllRequested, m_compose, &ComposeParts::replyAll);
     connect(m_lists->sent(), &sending::SentItemsPane::reopenRequested, m_compose, &ComposeParts::reopen);
     connect(m_compose, &ComposeParts::paneRequested, this, &MainWindow::showPane);
     // Queued: the handler that showed the send's outcome returns before the window closes.
