@@ -31,6 +31,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
@@ -39,6 +40,7 @@
 using namespace corvane::shell;
 using corvane::test::items;
 using corvane::test::strings;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -314,6 +316,67 @@ TEST(ReplyWiring, CommandsThatWouldSendOrReplaceTheMessageAreRefusedWhileItIsSpe
     EXPECT_EQ(pane(p).editor()->text(), QStringLiteral("known world"));
     EXPECT_EQ(compose(p).subject, QStringLiteral("Plans"));
     EXPECT_EQ(compose(p).to, strings({"Bob"}));
+}
+
+} // namespace
+
+namespace {
+
+// Send names the recipients the address book lacks before anything is written. Yes adds the
+// first one (Address Edit with the name filled in, the cursor in the folder field); No sends as
+// before. A name that differs from an entry only in case is offered no entry of its own.
+TEST(ReplyWiring, SendNamesRecipientsNotInTheAddressBookAndOffersToAddThem)
+{
+    const struct
+    {
+        const char *what;
+        QStringList to;
+        bool answer;
+        QString question;
+        bool sends;
+        QString added; // the name Address Edit shows, when it comes to the front
+    } cases[] = {
+        {"yes adds Cid", strings({"Bob", "Cid"}), true,
+         u"Cid is not in your address book.\n\nAdd Cid to your address book now? (No sends the message as it is.)"_s,
+         false, u"Cid"_s},
+        {"no sends to the others", strings({"Cid", "Bob"}), false, {}, true, {}},
+        {"a name in another case", strings({"bob", "Cid"}), true,
+         u"bob is not in your address book: did you mean Bob?\nCid is not in your address book.\n\nAdd Cid"_s, false,
+         u"Cid"_s},
+        {"only a name in another case", strings({"bob"}), false,
+         u"bob is not in your address book: did you mean Bob?\n\nSend the message anyway?"_s, false, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Program p;
+        p.makeReady();
+        MainWindow &window = p.open();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        const QString bob = p.app.subfolder(QStringLiteral("bob"));
+        window.mail().addresses.append({QStringLiteral("Bob"), bob, {}, false});
+        const int entries = window.mail().addresses.count();
+        p.click(Pane::New);
+        window.compose()->draft().setRecipients(c.to);
+        p.fakes.messages.answer = c.answer;
+        QSignalSpy ended(window.compose()->pane(), &corvane::sending::ComposePane::sendEnded);
+        p.find<QAbstractButton>("SendB")->click();
+
+        ASSERT_EQ(p.fakes.messages.questions.size(), 1);
+        EXPECT_TRUE(p.fakes.messages.questions[0].startsWith(c.question)) << p.fakes.messages.questions[0].toStdString();
+        EXPECT_EQ(c.sends ? ended.wait(10000) : ended.wait(100), c.sends);
+        EXPECT_EQ(QFile::exists(bob + QStringLiteral("Bob1.cvm")), c.sends);
+        if (c.added.isEmpty()) {
+            EXPECT_EQ(window.mail().addresses.count(), entries);
+            continue;
+        }
+        EXPECT_EQ(p.front(), QStringLiteral("AddressPan2"));
+        EXPECT_EQ(p.find<QLineEdit>("AddressNameE")->text(), c.added);
+        EXPECT_EQ(QApplication::focusWidget(), p.find<QLineEdit>("AddressInBoxE"));
+        // Typing the folder and saving adds the person.
+        QTest::keyClicks(QApplication::focusWidget(), p.app.subfolder(QStringLiteral("cid")));
+        p.find<QPushButton>("AddressSaveB")->click();
+        EXPECT_EQ(window.mail().addresses.entries().last().Name, c.added);
+    }
 }
 
 } // namespace

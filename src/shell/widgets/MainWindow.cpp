@@ -16,6 +16,7 @@
 
 #include "platform/Errors.h"
 
+#include "addressbook/widgets/AddressEditPane.h"
 #include "addressbook/widgets/AddressListPane.h"
 #include "receiving/widgets/InboxPane.h"
 #include "receiving/widgets/MailReaderPane.h"
@@ -234,6 +235,11 @@ void MainWindow::connectServices()
     connect(m_reader->reader(), &receiving::MailReaderPane::replyAllRequested, m_compose, &ComposeParts::replyAll);
     connect(m_lists->sent(), &sending::SentItemsPane::reopenRequested, m_compose, &ComposeParts::reopen);
     connect(m_compose, &ComposeParts::paneRequested, this, &MainWindow::showPane);
+    // A recipient the address book lacks, to be added before the message goes.
+    connect(m_compose->pane(), &sending::ComposePane::addAddressRequested, this, [this](const QString &name) {
+        showPane(Pane::AddressEdit);
+        m_addresses->editPane()->newEntryNamed(name);
+    });
     // Queued: the handler that showed the send's outcome returns before the window closes.
     connect(m_compose->pane(), &sending::ComposePane::sendEnded, this, [this] {
         if (std::exchange(m_closeAfterSend, false))
