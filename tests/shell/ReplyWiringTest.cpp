@@ -15,12 +15,14 @@
 #include "richtext/RtfPlainText.h"
 #include "richtext/widgets/RichTextEditor.h"
 #include "sending/ComposeDraft.h"
+#include "sending/DraftKeeper.h"
 #include "sending/OutgoingMessage.h"
 #include "sending/SendAction.h"
 #include "sending/SentStore.h"
 #include "sending/widgets/ComposePane.h"
 #include "sending/widgets/SentItemsPane.h"
 #include "shell/Settings.h"
+#include "shell/TerminationSignals.h"
 #include "sortgrid/widgets/SortGrid.h"
 #include "spell/SpellRun.h"
 #include "spell/widgets/SpellCheckDialog.h"
@@ -36,6 +38,8 @@
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 using namespace corvane::shell;
 using corvane::test::items;
@@ -377,6 +381,51 @@ TEST(ReplyWiring, SendNamesRecipientsNotInTheAddressBookAndOffersToAddThem)
         p.find<QPushButton>("AddressSaveB")->click();
         EXPECT_EQ(window.mail().addresses.entries().last().Name, c.added);
     }
+}
+
+} // namespace
+
+namespace {
+
+// The message being written is kept in the profile as it is typed, survives a SIGTERM (which ends
+// the window as its close box does) and is offered back at the next start; sent or cleared, it is
+// no longer kept.
+TEST(KeptDraft, TheMessageBeingWrittenSurvivesAKillAndIsOfferedBackAtTheNextStart)
+{
+    using corvane::sending::DraftKeeper;
+    Program p;
+    p.makeReady(static_cast<int>(Pane::InBox));
+    const QString kept = p.app.file(corvane::sending::kKeptDraftFileName);
+    const auto keptText = [&] {
+        const std::optional<corvane::sending::Draft> draft = DraftKeeper::read(kept);
+        return draft ? corvane::richtext::rtfToPlainText(draft->rtfBody).trimmed() : QStringLiteral("(none)");
+    };
+    MainWindow &window = p.open();
+    window.compose()->draftKeeper()->setDelay(std::chrono::milliseconds(50));
+    p.click(Pane::New);
+    p.find<QLineEdit>("SubjectE")->setText(QStringLiteral("Plans"));
+    window.compose()->draft().setRecipients(strings({"Bob"}));
+    QTest::keyClicks(pane(p).editor(), QStringLiteral("Dear Bob"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return keptText() == QStringLiteral("Dear Bob"); }, 5000)) << keptText().toStdString();
+    QTest::keyClicks(pane(p).editor(), QStringLiteral(", see"));
+
+    corvane::shell::TerminationSignals termination;
+    QObject::connect(&termination, &corvane::shell::TerminationSignals::received, &window, &MainWindow::endSession);
+    ::raise(SIGTERM);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
+    EXPECT_EQ(keptText(), QStringLiteral("Dear Bob, see")) << "saved at the end, not a countdown later";
+    p.window.reset();
+
+    p.open();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !p.fakes.messages.questions.isEmpty(); }, 2000));
+    EXPECT_TRUE(p.fakes.messages.questions[0].contains(QStringLiteral("\"Plans\"")));
+    EXPECT_EQ(p.front(), QStringLiteral("NewPan"));
+    EXPECT_EQ(compose(p), (Compose{QStringLiteral("Plans"), strings({"Bob"}), {}, {}}));
+    EXPECT_EQ(pane(p).editor()->text().trimmed(), QStringLiteral("Dear Bob, see"));
+
+    p.window->compose()->draftKeeper()->setDelay(std::chrono::milliseconds(50));
+    p.find<QToolButton>("Cleari")->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(kept); }, 5000));
 }
 
 } // namespace

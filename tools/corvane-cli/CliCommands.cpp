@@ -345,6 +345,7 @@ NoticeOutcome noticeOutcome(const Notice &notice)
     case Code::MessageNotShown:
     case Code::OpenFailed:
     case Code::ReadMarksNotSaved:
+    case Code::DraftNotKept:
     case Code::AddressEditFailed:
     case Code::MessageNotMade:
     case Code::SpellCheckFailed:

@@ -15,12 +15,14 @@
 #include "shell/MailCheckController.h"
 
 #include "platform/Errors.h"
+#include "platform/Paths.h"
 
 #include "addressbook/widgets/AddressEditPane.h"
 #include "addressbook/widgets/AddressListPane.h"
 #include "receiving/widgets/InboxPane.h"
 #include "receiving/widgets/MailReaderPane.h"
 #include "sending/ComposeSend.h"
+#include "sending/DraftKeeper.h"
 #include "sending/widgets/ComposePane.h"
 #include "sending/widgets/SentItemsPane.h"
 #include "sortgrid/widgets/SortGrid.h"
@@ -72,6 +74,7 @@ MainWindow::MainWindow(const ProgramFolders &folders, WindowServices services, Q
     m_addresses->setAddressReader(m_mail.collector);
     m_compose = new ComposeParts(m_mail, m_startup.settings(), *m_services.messages, this);
     m_panes->setPane(Pane::New, m_compose->pane());
+    m_compose->keepDraftIn(platform::joinPath(folders.profile, sending::kKeptDraftFileName));
     // Commands that conflict with a running check consult it.
     m_compose->send().setMailCheck(m_mailCheck);
     m_lists->inbox()->setMailCheck(m_mailCheck);
@@ -95,6 +98,11 @@ MainWindow::MainWindow(const ProgramFolders &folders, WindowServices services, Q
     connectServices();
 
     runStartup(StartupRun::Creation);
+    // Once the window shows: a message kept when the program last ended is offered back.
+    QMetaObject::invokeMethod(this, [this] {
+        if (m_startup.okToStart())
+            m_compose->offerKeptDraft();
+    }, Qt::QueuedConnection);
 }
 
 MainWindow::~MainWindow()
@@ -394,8 +402,21 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     if (m_copiesWait)
         m_copiesWait->hide();
-    m_reader->windowClosing();
+    saveSessionState();
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::saveSessionState()
+{
+    m_reader->windowClosing();
+    m_compose->windowClosing();
+}
+
+void MainWindow::endSession()
+{
+    // Saved at once, in case the end does not wait for a send, a check or copies to finish.
+    saveSessionState();
+    close();
 }
 
 void MainWindow::waitForCopiesBeforeClosing()
