@@ -41,6 +41,7 @@ struct Notice
         MessageNotShown,         // the Mail Reader could not show the selected message
         OpenFailed,              // an attachment or a folder could not be opened on the desktop
         ReadMarksNotSaved,       // the read marks could not be saved when the window closed
+        DraftNotKept,            // the message being written could not be kept when the window closed
         AddressEditFailed,       // a command of the Address Edit pane stopped on an error
         MessageNotMade,          // a reply, forward or reopen could not read its message
         SpellCheckFailed,        // the spell check stopped on an error or on a change made meanwhile

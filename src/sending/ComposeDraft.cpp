@@ -19,6 +19,7 @@ void ComposeDraft::noteEdit()
 {
     m_draft.noteEdit();
     m_outgoing.NewGuidNeeded = true;
+    Q_EMIT changed();
 }
 
 namespace {

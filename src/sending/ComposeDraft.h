@@ -43,8 +43,12 @@ public:
     bool isEditedSinceSettled() const { return m_draft.revision != m_settledRevision; }
     // The draft as it stands is settled (cleared or filled); the revision form names the state a
     // send took, so that edits made while it ran still count.
-    void settle() { m_settledRevision = m_draft.revision; }
-    void settle(quint64 revision) { m_settledRevision = revision; }
+    void settle() { settle(m_draft.revision); }
+    void settle(quint64 revision)
+    {
+        m_settledRevision = revision;
+        Q_EMIT changed();
+    }
 
     const QStringList &recipients() const { return m_draft.recipients; }
     // Appends the names in order; a name already chosen is added again.
@@ -68,6 +72,8 @@ public:
     void clearLists();
 
 Q_SIGNALS:
+    // An edit, or the draft settled: what is worth keeping of it may differ.
+    void changed();
     void recipientsChanged();
     void attachmentsChanged();
 

@@ -90,7 +90,7 @@ QStringList replyAllRecipients(const core::Message &message, const QString &ownN
 {
     QStringList names;
     for (const QString &name : QStringList{message.from} + message.to) {
-        if (name.compare(ownName, Qt::CaseInsensitive) != 0 && !names.contains(name, Qt::CaseInsensitive))
+        if (!name.isEmpty() && name.compare(ownName, Qt::CaseInsensitive) != 0 && !names.contains(name, Qt::CaseInsensitive))
             names.append(name);
     }
     return names.isEmpty() ? QStringList{message.from} : names;

@@ -1,5 +1,6 @@
 #include "shell/ProfileLock.h"
 #include "shell/ProgramFolders.h"
+#include "shell/TerminationSignals.h"
 #include "shell/widgets/ErrorBox.h"
 #include "shell/widgets/MainWindow.h"
 #include "shell/widgets/SingleInstance.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
+#include <QSessionManager>
 #include <QStandardPaths>
 
 int main(int argc, char *argv[])
@@ -68,6 +70,17 @@ int main(int argc, char *argv[])
         window.show();
         window.raise();
         window.activateWindow();
+    });
+    // A kill or the end of the desktop session ends the window as its close box does: the read
+    // marks and the message being written are saved, and the profile lock goes with main's end.
+    corvane::shell::TerminationSignals termination;
+    QObject::connect(&termination, &corvane::shell::TerminationSignals::received, &window,
+                     &corvane::shell::MainWindow::endSession);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager &) { window.saveSessionState(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] {
+        if (window.isVisible()) // not closed, which saved them
+            window.saveSessionState();
     });
     window.show();
     const int status = QApplication::exec();

@@ -9,6 +9,7 @@
 
 using namespace corvane;
 using namespace corvane::sending;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -115,4 +116,27 @@ TEST(MakeMessage, ApplyingMarksTheDraftChangedAndAReplyDropsTheEarlierDraftsAtta
     EXPECT_TRUE(draft.attachmentPaths.isEmpty());
     EXPECT_EQ(draft.revision, 1u);
     EXPECT_TRUE(outgoing.NewGuidNeeded);
+}
+
+TEST(MakeMessage, ReplyAllGoesToTheSenderAndEveryOtherRecipientButTheUserOnce)
+{
+    const struct
+    {
+        const char *what;
+        const char *from;
+        QStringList to;
+        QStringList expected;
+    } cases[] = {
+        {"the user among the recipients", "Carol", {u"Ann"_s, u"Bob"_s, u"Dan"_s}, {u"Carol"_s, u"Bob"_s, u"Dan"_s}},
+        {"the user's name in another case", "Carol", {u"ANN"_s, u"Bob"_s}, {u"Carol"_s, u"Bob"_s}},
+        {"names repeated", "Carol", {u"Bob"_s, u"Carol"_s, u"Bob"_s}, {u"Carol"_s, u"Bob"_s}},
+        {"the user's own message", "Ann", {u"Bob"_s, u"Ann"_s}, {u"Bob"_s}},
+        {"to themselves alone", "Ann", {u"Ann"_s}, {u"Ann"_s}},
+    };
+    for (const auto &c : cases) {
+        core::Message message;
+        message.from = QString::fromLatin1(c.from);
+        message.to = c.to;
+        EXPECT_EQ(replyAllRecipients(message, u"Ann"_s), c.expected) << c.what;
+    }
 }

@@ -15,12 +15,14 @@
 #include "richtext/RtfPlainText.h"
 #include "richtext/widgets/RichTextEditor.h"
 #include "sending/ComposeDraft.h"
+#include "sending/DraftKeeper.h"
 #include "sending/OutgoingMessage.h"
 #include "sending/SendAction.h"
 #include "sending/SentStore.h"
 #include "sending/widgets/ComposePane.h"
 #include "sending/widgets/SentItemsPane.h"
 #include "shell/Settings.h"
+#include "shell/TerminationSignals.h"
 #include "sortgrid/widgets/SortGrid.h"
 #include "spell/SpellRun.h"
 #include "spell/widgets/SpellCheckDialog.h"
@@ -31,14 +33,18 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 using namespace corvane::shell;
 using corvane::test::items;
 using corvane::test::strings;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -86,49 +92,59 @@ QStringList editorLines(const Program &p)
     return pane(p).editor()->text().split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
 }
 
-TEST(ReplyWiring, ReplyAndForwardOfTheShownMessageFillTheComposePaneAndBringItToTheFront)
+// Reply, Reply All and Forward of the shown message fill the compose pane, bring it to the front
+// and leave the cursor in the message text, so that typing goes on in the reply.
+TEST(ReplyWiring, ReplyReplyAllAndForwardOfTheShownMessageFillTheComposePaneWithTheCursorInTheText)
 {
     Program p;
     p.makeReady(static_cast<int>(Pane::InBox));
     const QString inbox = p.app.subfolder(QStringLiteral("inbox"));
     corvane::test::writeFile(inbox + QStringLiteral("plan.txt"), "steps");
+    // Bob wrote to Ann (the user, in another letter case), Cid and Bob himself.
+    QByteArray toAll = corvane::test::inboxMessage(QStringLiteral("Bob"), QStringLiteral("Plans"), {QStringLiteral("plan.txt")});
+    toAll.replace("<Recipient Name=\"Ann\"/>",
+                  "<Recipient Name=\"ANN\"/><Recipient Name=\"Cid\"/><Recipient Name=\"Bob\"/>");
     p.app.write(corvane::receiving::kInboxStoreFileName,
-                corvane::test::inboxStore({corvane::test::inboxMessage(QStringLiteral("Cid"), QStringLiteral("Lunch")),
-                                           corvane::test::inboxMessage(QStringLiteral("Bob"), QStringLiteral("Plans"),
-                                                                       {QStringLiteral("plan.txt")})}));
+                corvane::test::inboxStore({corvane::test::inboxMessage(QStringLiteral("Cid"), QStringLiteral("Lunch")), toAll}));
     p.open();
-    auto *reply = p.find<QToolButton>("ReplyI");
-    auto *forward = p.find<QToolButton>("ToolButton6");
-    EXPECT_FALSE(reply->isEnabled());
-    EXPECT_FALSE(forward->isEnabled());
-    p.window->listPanes()->inbox()->grid()->setRow(2); // "Msg No." 2: Bob's message
-    p.click(Pane::MailReader);
-    ASSERT_TRUE(reply->isEnabled());
-    ASSERT_TRUE(forward->isEnabled());
-
-    reply->click();
-    EXPECT_TRUE(p.fakes.messages.questions.isEmpty()) << "a new pane holds nothing to discard";
-    EXPECT_EQ(p.front(), QStringLiteral("NewPan"));
-    EXPECT_EQ(p.highlighted(), static_cast<int>(Pane::New));
-    EXPECT_EQ(compose(p), (Compose{QStringLiteral("RE: Plans"), strings({"Bob"}), {}, {}}));
-    // The layout of the quote is ComposeEditorFill's concern; here, that the shown message is quoted.
-    EXPECT_TRUE(editorLines(p).contains(QStringLiteral("From: Bob")));
-
-    p.click(Pane::MailReader);
-    forward->click();
-    EXPECT_EQ(p.front(), QStringLiteral("NewPan"));
-    EXPECT_EQ(compose(p), (Compose{QStringLiteral("FW: Plans"), {}, strings({"plan.txt"}),
-                                   QStringList{inbox + QStringLiteral("plan.txt")}}));
-    EXPECT_TRUE(editorLines(p).contains(QStringLiteral("From: Bob")));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(p.window.get()));
+    for (const char *button : {"ReplyI", "ReplyAllI", "ToolButton6"})
+        EXPECT_FALSE(p.find<QToolButton>(button)->isEnabled()) << "no message shown yet: " << button;
+    const struct
+    {
+        const char *button;
+        Compose expected;
+    } cases[] = {
+        {"ReplyI", {QStringLiteral("RE: Plans"), strings({"Bob"}), {}, {}}},
+        {"ReplyAllI", {QStringLiteral("RE: Plans"), strings({"Bob", "Cid"}), {}, {}}},
+        {"ToolButton6",
+         {QStringLiteral("FW: Plans"), {}, strings({"plan.txt"}), QStringList{inbox + QStringLiteral("plan.txt")}}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.button);
+        auto *button = p.find<QToolButton>(c.button);
+        p.click(Pane::InBox);
+        p.window->listPanes()->inbox()->grid()->setRow(2); // "Msg No." 2: Bob's message
+        p.click(Pane::MailReader);
+        ASSERT_TRUE(button->isEnabled());
+        button->click();
+        EXPECT_EQ(p.front(), QStringLiteral("NewPan"));
+        EXPECT_EQ(p.highlighted(), static_cast<int>(Pane::New));
+        EXPECT_EQ(compose(p), c.expected);
+        // The layout of the quote is ComposeEditorFill's concern; here, that the shown message is quoted.
+        EXPECT_TRUE(editorLines(p).contains(QStringLiteral("From: Bob")));
+        ASSERT_EQ(QApplication::focusWidget(), pane(p).editor());
+        QTest::keyClicks(pane(p).editor(), QStringLiteral("Sure"));
+        EXPECT_TRUE(pane(p).editor()->text().startsWith(QStringLiteral("Sure"))) << pane(p).editor()->text().toStdString();
+    }
     EXPECT_TRUE(p.fakes.messages.errors.isEmpty());
 
     // Deleting the shown message leaves nothing to answer until another is shown.
     p.click(Pane::MailReader);
-    p.fakes.messages.answer = true;
     p.find<QToolButton>("DeleteMsgI")->click();
     EXPECT_EQ(p.front(), QStringLiteral("InBoxPan"));
-    EXPECT_FALSE(reply->isEnabled());
-    EXPECT_FALSE(forward->isEnabled());
+    for (const char *button : {"ReplyI", "ReplyAllI", "ToolButton6"})
+        EXPECT_FALSE(p.find<QToolButton>(button)->isEnabled()) << button;
 }
 
 TEST(ReplyWiring, TheInboxListsKeysAnswerOrForwardTheSelectedMessageWithoutOpeningIt)
@@ -335,6 +351,112 @@ TEST(ReplyWiring, CommandsThatWouldSendOrReplaceTheMessageAreRefusedWhileItIsSpe
     EXPECT_EQ(pane(p).editor()->text(), QStringLiteral("known world"));
     EXPECT_EQ(compose(p).subject, QStringLiteral("Plans"));
     EXPECT_EQ(compose(p).to, strings({"Bob"}));
+}
+
+} // namespace
+
+namespace {
+
+// Send names the recipients the address book lacks before anything is written. Yes adds the
+// first one (Address Edit with the name filled in, the cursor in the folder field); No sends as
+// before. A name that differs from an entry only in case is offered no entry of its own.
+TEST(ReplyWiring, SendNamesRecipientsNotInTheAddressBookAndOffersToAddThem)
+{
+    const struct
+    {
+        const char *what;
+        QStringList to;
+        bool answer;
+        QString question;
+        bool sends;
+        QString added; // the name Address Edit shows, when it comes to the front
+    } cases[] = {
+        {"yes adds Cid", strings({"Bob", "Cid"}), true,
+         u"Cid is not in your address book.\n\nAdd Cid to your address book now? (No sends the message as it is.)"_s,
+         false, u"Cid"_s},
+        {"no sends to the others", strings({"Cid", "Bob"}), false, {}, true, {}},
+        {"a name in another case", strings({"bob", "Cid"}), true,
+         u"bob is not in your address book: did you mean Bob?\nCid is not in your address book.\n\nAdd Cid"_s, false,
+         u"Cid"_s},
+        {"only a name in another case", strings({"bob"}), false,
+         u"bob is not in your address book: did you mean Bob?\n\nSend the message anyway?"_s, false, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        Program p;
+        p.makeReady();
+        MainWindow &window = p.open();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        const QString bob = p.app.subfolder(QStringLiteral("bob"));
+        window.mail().addresses.append({QStringLiteral("Bob"), bob, {}, false});
+        const int entries = window.mail().addresses.count();
+        p.click(Pane::New);
+        window.compose()->draft().setRecipients(c.to);
+        p.fakes.messages.answer = c.answer;
+        QSignalSpy ended(window.compose()->pane(), &corvane::sending::ComposePane::sendEnded);
+        p.find<QAbstractButton>("SendB")->click();
+
+        ASSERT_EQ(p.fakes.messages.questions.size(), 1);
+        EXPECT_TRUE(p.fakes.messages.questions[0].startsWith(c.question)) << p.fakes.messages.questions[0].toStdString();
+        EXPECT_EQ(c.sends ? ended.wait(10000) : ended.wait(100), c.sends);
+        EXPECT_EQ(QFile::exists(bob + QStringLiteral("Bob1.cvm")), c.sends);
+        if (c.added.isEmpty()) {
+            EXPECT_EQ(window.mail().addresses.count(), entries);
+            continue;
+        }
+        EXPECT_EQ(p.front(), QStringLiteral("AddressPan2"));
+        EXPECT_EQ(p.find<QLineEdit>("AddressNameE")->text(), c.added);
+        EXPECT_EQ(QApplication::focusWidget(), p.find<QLineEdit>("AddressInBoxE"));
+        // Typing the folder and saving adds the person.
+        QTest::keyClicks(QApplication::focusWidget(), p.app.subfolder(QStringLiteral("cid")));
+        p.find<QPushButton>("AddressSaveB")->click();
+        EXPECT_EQ(window.mail().addresses.entries().last().Name, c.added);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The message being written is kept in the profile as it is typed, survives a SIGTERM (which ends
+// the window as its close box does) and is offered back at the next start; sent or cleared, it is
+// no longer kept.
+TEST(KeptDraft, TheMessageBeingWrittenSurvivesAKillAndIsOfferedBackAtTheNextStart)
+{
+    using corvane::sending::DraftKeeper;
+    Program p;
+    p.makeReady(static_cast<int>(Pane::InBox));
+    const QString kept = p.app.file(corvane::sending::kKeptDraftFileName);
+    const auto keptText = [&] {
+        const std::optional<corvane::sending::Draft> draft = DraftKeeper::read(kept);
+        return draft ? corvane::richtext::rtfToPlainText(draft->rtfBody).trimmed() : QStringLiteral("(none)");
+    };
+    MainWindow &window = p.open();
+    window.compose()->draftKeeper()->setDelay(std::chrono::milliseconds(50));
+    p.click(Pane::New);
+    p.find<QLineEdit>("SubjectE")->setText(QStringLiteral("Plans"));
+    window.compose()->draft().setRecipients(strings({"Bob"}));
+    QTest::keyClicks(pane(p).editor(), QStringLiteral("Dear Bob"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return keptText() == QStringLiteral("Dear Bob"); }, 5000)) << keptText().toStdString();
+    QTest::keyClicks(pane(p).editor(), QStringLiteral(", see"));
+
+    corvane::shell::TerminationSignals termination;
+    QObject::connect(&termination, &corvane::shell::TerminationSignals::received, &window, &MainWindow::endSession);
+    ::raise(SIGTERM);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 5000));
+    EXPECT_EQ(keptText(), QStringLiteral("Dear Bob, see")) << "saved at the end, not a countdown later";
+    p.window.reset();
+
+    p.open();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !p.fakes.messages.questions.isEmpty(); }, 2000));
+    EXPECT_TRUE(p.fakes.messages.questions[0].contains(QStringLiteral("\"Plans\"")));
+    EXPECT_EQ(p.front(), QStringLiteral("NewPan"));
+    EXPECT_EQ(compose(p), (Compose{QStringLiteral("Plans"), strings({"Bob"}), {}, {}}));
+    EXPECT_EQ(pane(p).editor()->text().trimmed(), QStringLiteral("Dear Bob, see"));
+
+    p.window->compose()->draftKeeper()->setDelay(std::chrono::milliseconds(50));
+    p.find<QToolButton>("Cleari")->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !QFile::exists(kept); }, 5000));
 }
 
 } // namespace

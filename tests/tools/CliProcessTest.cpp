@@ -165,7 +165,14 @@ TEST(CorvaneCli, ASendThatFailsExitsWithOneAndSaysWhy)
     const Case cases[] = {
         {"nobody to send to", false,
          [](TwoProfiles &) {
-             return std::pair{QStringList{QStringLiteral("Nobody")}, QStringLiteral("The message could not be sent.")};
+             return std::pair{QStringList{QStringLiteral("Nobody")}, QStringLiteral("Nobody is not in your address book.")};
+         }},
+        {"a name that differs from an entry's in case", true,
+         [](TwoProfiles &p) {
+             EXPECT_EQ(p.annAddsBob(p.bobInbox), 0);
+             return std::pair{QStringList{QStringLiteral("Bob"), QStringLiteral("--to"), QStringLiteral("bob"), QStringLiteral("--body"),
+                                          QStringLiteral("x")},
+                              QStringLiteral("bob is not in your address book: did you mean Bob?")};
          }},
         {"a target that cannot be written", false,
          [](TwoProfiles &p) {

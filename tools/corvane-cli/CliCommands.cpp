@@ -12,6 +12,7 @@
 #include "platform/Paths.h"
 #include "platform/TextCodec.h"
 #include "richtext/RtfPlainText.h"
+#include "sending/RecipientCheck.h"
 #include "spell/SpellChecker.h"
 
 #include <QCoreApplication>
@@ -117,6 +118,11 @@ int send(CliProfile &profile, const SendCommand &command, QTextStream &out, QTex
     draft.rtfBody = bodyRtf(command);
 
     profile.openForWriting();
+    // Names the address book lacks get no message file: said first, and the run fails for them.
+    const QList<sending::UnknownRecipient> unknown =
+        sending::unknownRecipients(draft.recipients, profile.mail().addresses.entries());
+    if (!unknown.isEmpty())
+        err << sending::unknownRecipientsText(unknown) << '\n';
     CopyProblems copyProblems(profile, out, err);
     profile.mail().outgoing.NewGuidNeeded = true; // every run of the tool sends a new message
     sending::SendAction &action = profile.mail().send;
@@ -129,7 +135,7 @@ int send(CliProfile &profile, const SendCommand &command, QTextStream &out, QTex
         return kFailure;
     // A target that could not be written is a failure for a script, though the others got the message.
     const bool everyTarget = result.delivery.failedTargets.isEmpty();
-    return noticeFailed || !copiesDone || !everyTarget ? kFailure : kSuccess;
+    return noticeFailed || !copiesDone || !everyTarget || !unknown.isEmpty() ? kFailure : kSuccess;
 }
 
 int check(CliProfile &profile, QTextStream &out, QTextStream &err)
@@ -339,6 +345,7 @@ NoticeOutcome noticeOutcome(const Notice &notice)
     case Code::MessageNotShown:
     case Code::OpenFailed:
     case Code::ReadMarksNotSaved:
+    case Code::DraftNotKept:
     case Code::AddressEditFailed:
     case Code::MessageNotMade:
     case Code::SpellCheckFailed:

@@ -308,6 +308,16 @@ void AddressEditPane::AddressNewBClick()
     });
 }
 
+void AddressEditPane::newEntryNamed(const QString &name)
+{
+    const std::optional<platform::RecordId> before = m_record;
+    AddressNewBClick();
+    if (m_record == before)
+        return; // refused, or failed and said so
+    m_name->setText(name);
+    m_inbox->setFocus(Qt::OtherFocusReason);
+}
+
 void AddressEditPane::AddressInBoxBClick()
 {
     if (!m_chooseFolder)

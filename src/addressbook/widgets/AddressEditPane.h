@@ -50,6 +50,10 @@ public:
     // that entry is gone.
     std::optional<int> shownPosition() const;
 
+    // New, with the name filled in and the cursor in the inbox folder field: a recipient the
+    // address book lacks, to be added.
+    void newEntryNamed(const QString &name);
+
     void AddressSaveBClick();
     void AddressNewBClick();
     void AddressPrevBClick() { step(-1); }

@@ -104,11 +104,15 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
     // Reply and Forward need a message shown.
     m_reply = makeAction(QStringLiteral("Reply"), "mail-reply-sender");
     m_forward = makeAction(QStringLiteral("Forward"), "mail-forward");
+    m_replyAll = makeAction(tr("Reply All"), "mail-reply-all");
     m_reply->setEnabled(false);
+    m_replyAll->setEnabled(false);
     m_forward->setEnabled(false);
     QAction *previous = makeAction(QStringLiteral("Previous"), "go-previous");
     QAction *next = makeAction(QStringLiteral("Next"), "go-next");
     addButton(m_toolBar, m_reply, "ReplyI");
+    addButton(m_toolBar, m_replyAll, "ReplyAllI")->setAccessibleDescription(
+        tr("Reply to the sender and every other recipient"));
     addButton(m_toolBar, m_forward, "ToolButton6");
     m_toolBar->addSeparator();
     addButton(m_toolBar, previous, "PreviousMsgB");
@@ -138,6 +142,10 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
     connect(m_reply, &QAction::triggered, this, [this] {
         if (const std::optional<int> position = shownPosition())
             Q_EMIT replyRequested(*position);
+    });
+    connect(m_replyAll, &QAction::triggered, this, [this] {
+        if (const std::optional<int> position = shownPosition())
+            Q_EMIT replyAllRequested(*position);
     });
     connect(m_forward, &QAction::triggered, this, [this] {
         if (const std::optional<int> position = shownPosition())
@@ -310,6 +318,7 @@ void MailReaderPane::clearShown()
     m_attachments->clear();
     m_delete->setEnabled(false);
     m_reply->setEnabled(false);
+    m_replyAll->setEnabled(false);
     m_forward->setEnabled(false);
     m_run->setEnabled(false);
     m_save->setEnabled(false);
@@ -348,6 +357,7 @@ void MailReaderPane::showMessage(const InboxMessage &message)
     m_inbox.deleteAction()->setEnabled(true);
     m_delete->setEnabled(true);
     m_reply->setEnabled(true);
+    m_replyAll->setEnabled(true);
     m_forward->setEnabled(true);
     m_run->setEnabled(true);
     m_save->setEnabled(true);

@@ -90,6 +90,8 @@ Q_SIGNALS:
     void forwardRequested(int position);
     // "Save Attachment As…": the attachment's file is to be copied to the destination.
     void saveAttachmentRequested(const QString &source, const QString &destination);
+    // ReplyAllI: the message at this store position is to be answered to all its people.
+    void replyAllRequested(int position);
     // A message asked for while the list filled in steps is shown now that the fill has ended.
     void shownAfterFill();
 
@@ -111,6 +113,7 @@ private:
     QToolBar *m_toolBar;
     QAction *m_reply;
     QAction *m_forward;
+    QAction *m_replyAll;
     QAction *m_run;
     QAction *m_save;
     QAction *m_print;

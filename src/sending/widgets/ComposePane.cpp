@@ -25,6 +25,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace corvane::sending {
 
 namespace {
@@ -358,6 +360,11 @@ void ComposePane::showSelectionFont()
     m_font->setEditText(font.value_or(QString()));
 }
 
+void ComposePane::focusMessageText()
+{
+    m_editor->setFocus(Qt::OtherFocusReason);
+}
+
 void ComposePane::Richtextbox1SelectionChange()
 {
     m_fontSize.selectionChanged(m_editor->selLength());
@@ -426,10 +433,30 @@ void ComposePane::ClearNewIExecute()
     m_draft.settle();
 }
 
+bool ComposePane::sendDespiteUnknown(const QList<UnknownRecipient> &unknown)
+{
+    const QString names = unknownRecipientsText(unknown) + QStringLiteral("\n\n");
+    // A name that differs from an entry only in case is a typing slip, not a person to add.
+    const auto addable =
+        std::find_if(unknown.begin(), unknown.end(), [](const UnknownRecipient &u) { return u.meant.isEmpty(); });
+    if (addable == unknown.end())
+        return m_prompts.confirm(this, names + tr("Send the message anyway?"));
+    if (!m_prompts.confirm(this, names + tr("Add %1 to your address book now? (No sends the message as it is.)")
+                                             .arg(addable->name)))
+        return true;
+    Q_EMIT addAddressRequested(addable->name);
+    return false;
+}
+
 void ComposePane::SendiExecute()
 {
     if (m_send.isRunning() || refusedWhileDraftInUse())
         return;
+    if (m_addressEntries) {
+        const QList<UnknownRecipient> unknown = unknownRecipients(m_draft.recipients(), m_addressEntries());
+        if (!unknown.isEmpty() && !sendDespiteUnknown(unknown))
+            return;
+    }
     Draft &draft = m_draft.draft();
     draft.subject = m_subject->text();
     draft.rtfBody = m_editor->textRtf();

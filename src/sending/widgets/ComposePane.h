@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sending/ComposeDraft.h"
+#include "sending/RecipientCheck.h"
 
 #include "core/LongOperation.h"
 
@@ -72,6 +73,15 @@ public:
         m_extendMenu = std::move(extend);
     }
 
+    // The address book's entries, asked at Send to name the chosen recipients it does not have.
+    void setAddressEntries(std::function<QList<addressbook::AddressEntry>()> entries)
+    {
+        m_addressEntries = std::move(entries);
+    }
+
+    // Puts the keyboard focus in the message text, where the caret is (a reply's first line).
+    void focusMessageText();
+
     // Selection changed: brings the font box, size box and buttons in step with the selection.
     void Richtextbox1SelectionChange();
     // The "New" action's own step: the font box shows the selection's font.
@@ -94,6 +104,8 @@ Q_SIGNALS:
     void spellCheckRequested();
     // A send pressed here has ended and its outcome has been shown.
     void sendEnded();
+    // At Send, the user chose to add this recipient to the address book first; nothing was sent.
+    void addAddressRequested(const QString &name);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -116,10 +128,14 @@ private:
     // Shows why a command that would replace or empty the message cannot run now (a send, or
     // another operation on the draft); true if refused.
     bool refusedWhileDraftInUse();
+    // Names the recipients the address book lacks and offers to add the first that can be added;
+    // true when the send goes ahead.
+    bool sendDespiteUnknown(const QList<UnknownRecipient> &unknown);
 
     ComposeDraft &m_draft;
     ComposeSend &m_send;
     std::function<addressbook::MailSettings()> m_settings;
+    std::function<QList<addressbook::AddressEntry>()> m_addressEntries;
     ComposePrompts &m_prompts;
     quint64 m_sentRevision = 0; // the draft's revision that the running send took
     QList<const core::LongOperation *> m_onDraft;

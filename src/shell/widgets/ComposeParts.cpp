@@ -8,6 +8,7 @@
 
 #include "sending/ComposeDraft.h"
 #include "sending/ComposeSend.h"
+#include "sending/DraftKeeper.h"
 #include "sending/widgets/AttachDialogue.h"
 #include "sending/widgets/ComposeEditorFill.h"
 #include "sending/widgets/ComposePane.h"
@@ -20,6 +21,7 @@
 #include "spell/widgets/SpellHighlighter.h"
 
 #include <QAction>
+#include <QTextDocument>
 #include <QLineEdit>
 #include <QToolButton>
 #include <QWidget>
@@ -66,6 +68,7 @@ ComposeParts::ComposeParts(MailServices &mail, const Settings &settings, Message
     connect(m_send, &sending::ComposeSend::statusTextChanged, this, &ComposeParts::statusTextChanged);
     m_pane = new sending::ComposePane(*m_draft, *m_send, [this] { return mailSettingsFrom(m_settings); }, m_prompts);
     m_pane->setIcons(icons::named);
+    m_pane->setAddressEntries([&mail] { return mail.addresses.entries(); });
     m_to = new sending::ToDialogue(*m_draft, m_prompts, window);
     m_attach = new sending::AttachDialogue(*m_draft, m_prompts, window);
     m_pane->setDialogs(m_to, m_attach);
@@ -139,6 +142,63 @@ void ComposeParts::take(const core::Message &message, sending::MakeMode mode, bo
     if (made.notice)
         m_messages.showNotice(m_pane->window(), *made.notice);
     Q_EMIT paneRequested(Pane::New);
+    // The user goes on with the text: the cursor is in the message, above a quote.
+    if (mode != sending::MakeMode::Reopen)
+        m_pane->focusMessageText();
+}
+
+void ComposeParts::keepDraftIn(const QString &path)
+{
+    m_keeper = new sending::DraftKeeper(path, [this]() -> std::optional<sending::Draft> {
+        if (!m_draft->isEditedSinceSettled())
+            return std::nullopt;
+        sending::Draft draft = m_draft->draft();
+        draft.subject = m_pane->subjectBox()->text();
+        const bool empty = draft.recipients.isEmpty() && draft.attachmentPaths.isEmpty() && draft.subject.isEmpty()
+                           && m_pane->editor()->document()->isEmpty();
+        if (empty)
+            return std::nullopt;
+        draft.rtfBody = m_pane->editor()->textRtf();
+        return draft;
+    }, this);
+    connect(m_draft, &sending::ComposeDraft::changed, m_keeper, &sending::DraftKeeper::noteChange);
+}
+
+void ComposeParts::offerKeptDraft()
+{
+    if (!m_keeper)
+        return;
+    const std::optional<sending::Draft> kept = sending::DraftKeeper::read(m_keeper->path());
+    if (!kept)
+        return;
+    const QString question =
+        tr("Corvane kept a message you were writing when it last ended (subject: \"%1\"). Do you want to go on "
+           "writing it?\n\nNo discards it.")
+            .arg(kept->subject);
+    if (!m_messages.confirm(m_pane->window(), question)) {
+        m_keeper->discard();
+        return;
+    }
+    m_pane->subjectBox()->setText(kept->subject);
+    m_draft->setRecipients(kept->recipients);
+    m_draft->setAttachmentPaths(kept->attachmentPaths);
+    m_to->updateList();
+    m_attach->UpdateList();
+    m_pane->editor()->setTextRtf(kept->rtfBody);
+    m_draft->noteEdit(); // the user's work again, kept until it is sent or cleared
+    Q_EMIT paneRequested(Pane::New);
+    m_pane->focusMessageText();
+}
+
+void ComposeParts::windowClosing()
+{
+    if (!m_keeper)
+        return;
+    try {
+        m_keeper->saveNow();
+    } catch (const Error &error) {
+        Q_EMIT failed(core::Notice::error(core::Notice::Code::DraftNotKept, error.message()));
+    }
 }
 
 void ComposeParts::spellCheck()

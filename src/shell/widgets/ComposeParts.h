@@ -14,6 +14,7 @@ class AttachDialogue;
 class ComposeDraft;
 class ComposePane;
 class ComposeSend;
+class DraftKeeper;
 class ToDialogue;
 } // namespace corvane::sending
 
@@ -61,6 +62,15 @@ public:
     void replyAll(int inboxPosition) { makeFromInbox(inboxPosition, sending::MakeMode::Reply, true); }
     void reopen(int sentPosition);
 
+    // Keeps the message being written in this file of the profile while it is written.
+    void keepDraftIn(const QString &path);
+    sending::DraftKeeper *draftKeeper() const { return m_keeper; }
+    // At start: a message kept when the program last ended is offered back. Yes puts it in the
+    // compose pane and shows it; No removes it.
+    void offerKeptDraft();
+    // The window ends: the message being written is kept as it is now.
+    void windowClosing();
+
 Q_SIGNALS:
     void statusTextChanged(const QString &text);
     void failed(const core::Notice &notice);
@@ -92,6 +102,7 @@ private:
     Prompts m_prompts;
     sending::ComposeDraft *m_draft;
     sending::ComposeSend *m_send;
+    sending::DraftKeeper *m_keeper = nullptr;
     sending::ComposePane *m_pane;
     sending::ToDialogue *m_to;
     sending::AttachDialogue *m_attach;

@@ -15,13 +15,16 @@
 #include "shell/MailCheckController.h"
 
 #include "platform/Errors.h"
+#include "platform/Paths.h"
 
+#include "addressbook/widgets/AddressEditPane.h"
 #include "addressbook/widgets/AddressListPane.h"
 #include "receiving/InboxStore.h"
 #include "receiving/UnreadCount.h"
 #include "receiving/widgets/InboxPane.h"
 #include "receiving/widgets/MailReaderPane.h"
 #include "sending/ComposeSend.h"
+#include "sending/DraftKeeper.h"
 #include "sending/widgets/ComposePane.h"
 #include "sending/widgets/SentItemsPane.h"
 #include "sortgrid/widgets/SortGrid.h"
@@ -76,6 +79,7 @@ MainWindow::MainWindow(const ProgramFolders &folders, WindowServices services, Q
     m_addresses->setAddressReader(m_mail.collector);
     m_compose = new ComposeParts(m_mail, m_startup.settings(), *m_services.messages, this);
     m_panes->setPane(Pane::New, m_compose->pane());
+    m_compose->keepDraftIn(platform::joinPath(folders.profile, sending::kKeptDraftFileName));
     // Commands that conflict with a running check consult it.
     m_compose->send().setMailCheck(m_mailCheck);
     m_lists->inbox()->setMailCheck(m_mailCheck);
@@ -99,6 +103,11 @@ MainWindow::MainWindow(const ProgramFolders &folders, WindowServices services, Q
     connectServices();
 
     runStartup(StartupRun::Creation);
+    // Once the window shows: a message kept when the program last ended is offered back.
+    QMetaObject::invokeMethod(this, [this] {
+        if (m_startup.okToStart())
+            m_compose->offerKeptDraft();
+    }, Qt::QueuedConnection);
 }
 
 MainWindow::~MainWindow()
@@ -251,6 +260,7 @@ void MainWindow::connectServices()
     connect(m_lists->inbox(), &receiving::InboxPane::replyRequested, m_compose, &ComposeParts::replyTo);
     connect(m_lists->inbox(), &receiving::InboxPane::replyAllRequested, m_compose, &ComposeParts::replyAll);
     connect(m_lists->inbox(), &receiving::InboxPane::forwardRequested, m_compose, &ComposeParts::forward);
+    connect(m_reader->reader(), &receiving::MailReaderPane::replyAllRequested, m_compose, &ComposeParts::replyAll);
     connect(m_lists->sent(), &sending::SentItemsPane::reopenRequested, m_compose, &ComposeParts::reopen);
     // Save Attachment As: the user picks the file; the copy runs with the other attachment copies.
     m_reader->reader()->setSaveDialog([this](const QString &name) {
@@ -267,6 +277,11 @@ void MainWindow::connectServices()
                 });
             });
     connect(m_compose, &ComposeParts::paneRequested, this, &MainWindow::showPane);
+    // A recipient the address book lacks, to be added before the message goes.
+    connect(m_compose->pane(), &sending::ComposePane::addAddressRequested, this, [this](const QString &name) {
+        showPane(Pane::AddressEdit);
+        m_addresses->editPane()->newEntryNamed(name);
+    });
     // Queued: the handler that showed the send's outcome returns before the window closes.
     connect(m_compose->pane(), &sending::ComposePane::sendEnded, this, [this] {
         if (std::exchange(m_closeAfterSend, false))
@@ -421,8 +436,21 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     if (m_copiesWait)
         m_copiesWait->hide();
-    m_reader->windowClosing();
+    saveSessionState();
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::saveSessionState()
+{
+    m_reader->windowClosing();
+    m_compose->windowClosing();
+}
+
+void MainWindow::endSession()
+{
+    // Saved at once, in case the end does not wait for a send, a check or copies to finish.
+    saveSessionState();
+    close();
 }
 
 void MainWindow::waitForCopiesBeforeClosing()

@@ -90,6 +90,12 @@ public:
     // Opens the help at a topic; 0 opens the whole document.
     void showHelp(int context);
 
+    // The read marks and the message being written are saved (the window closes, the session
+    // ends); failures are shown.
+    void saveSessionState();
+    // The process is asked to end (SIGTERM): saves as above, then closes as the close box does.
+    void endSession();
+
     // The widths of a grid's columns, written to the settings file when the window goes.
     void setColumnWidthsSource(GridId grid, std::function<QList<int>()> widths);
 
