@@ -169,8 +169,12 @@ DeliveryReport SendExecute(const QByteArray &document, const QStringList &recipi
     for (const addressbook::RecipientEntry &target : targets) {
         const QStringList names = !target.isServer() ? QStringList{target.Name} : recipientNames;
         try {
-            for (const QString &name : names)
+            for (const QString &name : names) {
                 report.written.append(publishNumbered(target.Inbox, name, document));
+                const QFileInfo written(report.written.back());
+                report.files.append({name, written.filePath(), target.isServer(), written.size(),
+                                     written.lastModified().toMSecsSinceEpoch()});
+            }
         } catch (const Error &error) {
             report.failedTargets.append(target.Name);
             const auto *write = dynamic_cast<const platform::WriteError *>(&error);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DeliveryRecord.h"
+
 #include "addressbook/RecipientList.h"
 
 #include <QByteArray>
@@ -22,6 +24,7 @@ QString publishNumbered(const QString &folder, const QString &name, const QByteA
 struct DeliveryReport
 {
     QStringList written;      // paths, in the order written
+    QList<DeliveredFile> files; // the same files with their recipient and kind of folder
     QStringList failedTargets; // the Name of every record whose files could not all be written
     QStringList failureReasons; // why, one per failed record
 };

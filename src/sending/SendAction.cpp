@@ -150,7 +150,7 @@ void SendAction::record(const std::function<DeliveryReport()> &report)
             return;
         }
         m_result.delivered = true;
-        m_sent.SentboxFill(m_outgoing.XMLOut, m_message.attachmentPaths);
+        m_sent.SentboxFill(m_outgoing.XMLOut, m_message.attachmentPaths, m_result.delivery.files);
         m_result.notices.append({Notice::Code::MessagesSent, Notice::Kind::Information, kMessagesSent, false});
     } catch (const Error &error) {
         m_result.notices.append({Notice::Code::SendFailed, Notice::Kind::Error, error.message(), false});

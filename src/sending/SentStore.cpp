@@ -1,6 +1,7 @@
 #include "SentStore.h"
 
 #include "core/MessageXml.h"
+#include "core/Truth.h"
 #include "platform/Errors.h"
 #include "platform/XmlNodes.h"
 
@@ -33,10 +34,19 @@ void SentStore::addSummary(const pugi::xml_node &record)
     for (const core::Attachment &attachment : sent.attachments)
         row.attachments += QFileInfo(attachment.filePath).fileName() + QStringLiteral(", ");
     row.date = sent.date;
+    if (const pugi::xml_node delivery = record.child("Delivery")) {
+        DeliveryRecord kept{sent.to, {}};
+        for (const pugi::xml_node &node : delivery.children("File"))
+            kept.files.append({platform::xml::attributeText(node, "Recipient"), platform::xml::attributeText(node, "Path"),
+                               core::isTrue(platform::xml::attributeText(node, "Relay")),
+                               node.attribute("Size").as_llong(-1), node.attribute("Modified").as_llong(-1)});
+        row.delivery = std::move(kept);
+    }
     m_rows.push_back(std::move(row));
 }
 
-void SentStore::SentboxFill(const core::MessageFile &file, const QStringList &attachmentPaths)
+void SentStore::SentboxFill(const core::MessageFile &file, const QStringList &attachmentPaths,
+                            const QList<DeliveredFile> &delivered)
 {
     if (isReadOnly())
         throw IoError(readOnlyReason());
@@ -48,8 +58,17 @@ void SentStore::SentboxFill(const core::MessageFile &file, const QStringList &at
     for (const QString &path : attachmentPaths)
         message.attachments.append({QString(), path});
     pugi::xml_document document;
-    const pugi::xml_node element = document.append_child("Message");
+    pugi::xml_node element = document.append_child("Message");
     core::writeMessage(element, message);
+    pugi::xml_node delivery = element.append_child("Delivery");
+    for (const DeliveredFile &written : delivered) {
+        pugi::xml_node node = delivery.append_child("File");
+        platform::xml::writeAttribute(node, "Recipient", written.recipient);
+        platform::xml::writeAttribute(node, "Path", written.path);
+        platform::xml::writeAttribute(node, "Relay", core::truthText(written.relay));
+        platform::xml::writeAttribute(node, "Size", QString::number(written.size));
+        platform::xml::writeAttribute(node, "Modified", QString::number(written.modified));
+    }
     ensureRootChild("Messages");
     appendRecord(elementBytes(element));
     save();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DeliveryRecord.h"
+
 #include "core/Message.h"
 #include "platform/Paths.h"
 #include "platform/RecordStore.h"
@@ -7,6 +9,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace corvane::sending {
 
@@ -20,6 +24,8 @@ struct SentRow
     QString subject;
     QString attachments; // every attached file's name followed by ", "
     QString date;
+    // Where the send wrote the message's files; none for a message sent by an older copy.
+    std::optional<DeliveryRecord> delivery;
 
     bool operator==(const SentRow &) const = default;
 };
@@ -39,14 +45,18 @@ public:
     static QString pathIn(const QString &folder) { return platform::joinPath(folder, kSentStoreFileName); }
 
     // Records a sent message: a copy of the outgoing message with the System's GUID and, in
-    // Attachments, one FilePath per attached file, then saves. A failed save throws WriteError and
+    // Attachments, one FilePath per attached file, and in Delivery one File per message file
+    // written (Recipient, Path, Relay; older copies ignore the element), then saves. A failed save throws WriteError and
     // keeps the change in memory.
-    void SentboxFill(const core::MessageFile &outgoing, const QStringList &attachmentPaths);
+    void SentboxFill(const core::MessageFile &outgoing, const QStringList &attachmentPaths,
+                     const QList<DeliveredFile> &delivered = {});
 
     // The message at a position, whole. Throws Error for a missing one.
     core::Message message(int position) const;
     void deleteAt(int position);
     QList<SentRow> rows() const;
+    // Where the send of the message at a position wrote its files; none for an older copy's.
+    const std::optional<DeliveryRecord> &delivery(int position) const { return m_rows.at(size_t(position)).delivery; }
     // The stored bodies from the first message on, read from the file on any one thread.
     core::StoredBodies bodies() const;
 

@@ -61,7 +61,7 @@ QList<QString> widthKeys(GridId grid)
     case GridId::Sent:
         return {QStringLiteral("Sent Counter"), QStringLiteral("Sent To"),
                 QStringLiteral("Sent Subject"), QStringLiteral("Sent Attachments"),
-                QStringLiteral("Sent Date")};
+                QStringLiteral("Sent Date"), QStringLiteral("Sent Delivery")};
     }
     return {};
 }
@@ -71,7 +71,7 @@ QList<int> defaultWidths(GridId grid)
     switch (grid) {
     case GridId::Address: return {0, 60, 220, 350, 40};
     case GridId::Inbox: return {0, 75, 170, 220, 130, 65};
-    case GridId::Sent: return {0, 75, 170, 220, 130};
+    case GridId::Sent: return {0, 75, 170, 220, 130, 150};
     }
     return {};
 }

@@ -21,7 +21,7 @@ TEST(SentRows, CarryTheNumberFirstAndTheRecipientsAndFilesAsStored)
         {corvane::test::sentMessage({QStringLiteral("Bob"), QStringLiteral("Cid")}, QStringLiteral("Plans"),
                                     {QStringLiteral("/home/ann/plan.pdf")}, QStringLiteral("3/4/2026 9:00:00 AM"))}));
     EXPECT_EQ(sentRows(sent.store),
-              QList<QStringList>{strings({"1", "Bob, Cid, ", "Plans", "plan.pdf, ", "3/4/2026 9:00:00 AM"})});
+              QList<QStringList>{strings({"1", "Bob, Cid, ", "Plans", "plan.pdf, ", "3/4/2026 9:00:00 AM", ""})});
 }
 
 } // namespace

@@ -62,7 +62,7 @@ TEST_F(ListGridSetup, HeaderRowsCarryTheColumnTitles)
                                                  QStringLiteral("Date"), QStringLiteral("Read")}));
     EXPECT_EQ(grids.sent->Rows(0), (QStringList{QStringLiteral("Msg No."), QStringLiteral("To"),
                                                 QStringLiteral("Subject"), QStringLiteral("Attachments"),
-                                                QStringLiteral("Date")}));
+                                                QStringLiteral("Date"), QStringLiteral("Delivery")}));
 }
 
 TEST_F(ListGridSetup, SizeColumnsSortsByTheStoredColumnAndDirectionIgnoringCase)

@@ -80,7 +80,7 @@ TEST(ColumnSettings, DefaultsAndStoredSorts)
     EXPECT_TRUE(c.enableSort);
     EXPECT_EQ(c.inbox.widths, (QList<int>{0, 75, 170, 220, 130, 65}));
     EXPECT_EQ(c.address.widths, (QList<int>{0, 60, 220, 350, 40}));
-    EXPECT_EQ(c.sent.widths, (QList<int>{0, 75, 170, 220, 130}));
+    EXPECT_EQ(c.sent.widths, (QList<int>{0, 75, 170, 220, 130, 150}));
     EXPECT_EQ(c.sent.sortColumn, 1);
     EXPECT_EQ(c.sent.sortDirection, 1);
 

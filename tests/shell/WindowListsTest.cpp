@@ -75,7 +75,7 @@ TEST(WindowLists, StartUpSetsTheHeadersAndStoredWidthsAlsoWhenTheProgramIsNotRea
     }
     EXPECT_EQ(columnWidths(gridOf(p, GridId::Inbox)), (QList<int>{0, 90, 170, 220, 130, 65}));
     EXPECT_EQ(columnWidths(gridOf(p, GridId::Address)), (QList<int>{0, 70, 220, 350, 40}));
-    EXPECT_EQ(columnWidths(gridOf(p, GridId::Sent)), (QList<int>{0, 75, 170, 220, 140}));
+    EXPECT_EQ(columnWidths(gridOf(p, GridId::Sent)), (QList<int>{0, 75, 170, 220, 140, 150}));
 
     // Save runs the start-up sequence again, which reads the widths again.
     ini.writeInteger(keys::columns, QStringLiteral("Inbox Subject"), 111);
@@ -157,8 +157,8 @@ INSTANTIATE_TEST_SUITE_P(
                                                  QStringLiteral("12/1/2026 8:00:00 AM")),
                       corvane::test::sentMessage({QStringLiteral("Ann"), QStringLiteral("Cid")}, QStringLiteral("Files"),
                                                  {QStringLiteral("/home/ann/x.pdf")}, QStringLiteral("12/2/2026"))}),
-                 {strings({"1", "Bob, ", "Hi", "", "12/1/2026 8:00:00 AM"}),
-                  strings({"2", "Ann, Cid, ", "Files", "x.pdf, ", "12/2/2026"})}},
+                 {strings({"1", "Bob, ", "Hi", "", "12/1/2026 8:00:00 AM", ""}),
+                  strings({"2", "Ann, Cid, ", "Files", "x.pdf, ", "12/2/2026", ""})}},
         ListCase{Pane::AddressBook, GridId::Address, "address list.cva",
                  corvane::test::addressStore(
                      {corvane::test::addressEntry(QStringLiteral("Zed"), QStringLiteral("/s/zed/"), QStringLiteral("desk"),
@@ -267,7 +267,7 @@ TEST(WindowLists, ClosingWritesTheGridWidthsButNeverTheCounterColumns)
     const ColumnSettings stored = readColumnSettings(ini);
     EXPECT_EQ(stored.inbox.widths, (QList<int>{0, 95, 170, 220, 130, 65}));
     EXPECT_EQ(stored.address.widths, (QList<int>{0, 60, 220, 350, 44}));
-    EXPECT_EQ(stored.sent.widths, (QList<int>{0, 75, 180, 220, 130}));
+    EXPECT_EQ(stored.sent.widths, (QList<int>{0, 75, 180, 220, 130, 150}));
 }
 
 } // namespace

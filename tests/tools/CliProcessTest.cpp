@@ -115,6 +115,7 @@ TEST(CorvaneCli, TwoProfilesExchangeAMessageWithAnAttachment)
     const CliRun sentList = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("list"), QStringLiteral("--sent")});
     EXPECT_TRUE(sentList.out.startsWith(QStringLiteral("1\tBob, \tNightly & <report>\tnightly.log, \t")))
         << sentList.out.toStdString();
+    EXPECT_TRUE(sentList.out.endsWith(QStringLiteral("\tPicked up\n"))) << "Bob took the message in";
     // Sent Items keep the full path of each attachment; show names the file.
     const CliRun sentShown = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("show"), QStringLiteral("--sent"),
                                   QStringLiteral("1")});

@@ -7,6 +7,7 @@
 #include "shell/ProgramFolders.h"
 
 #include "core/MessageFileNames.h"
+#include "sending/DeliveryWatch.h"
 #include "platform/FileIo.h"
 #include "platform/FileNames.h"
 #include "platform/Paths.h"
@@ -158,7 +159,8 @@ int list(CliProfile &profile, const ListCommand &command, QTextStream &out)
     if (command.sent) {
         for (const sending::SentRow &row : profile.mail().sent.rows())
             out << row.number << '\t' << field(row.to) << '\t' << field(row.subject) << '\t'
-                << field(row.attachments) << '\t' << field(row.date) << '\n';
+                << field(row.attachments) << '\t' << field(row.date) << '\t'
+                << field(row.delivery ? sending::deliveryTextNow(*row.delivery) : QString()) << '\n';
         return kSuccess;
     }
     for (const receiving::InboxRow &row : profile.mail().inbox.rows())

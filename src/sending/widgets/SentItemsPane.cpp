@@ -5,6 +5,7 @@
 #include "sending/SentStore.h"
 
 #include "sortgrid/widgets/SortGrid.h"
+#include "ui/widgets/ListSelection.h"
 
 #include <QAction>
 #include <QShortcut>
@@ -13,16 +14,24 @@
 
 namespace corvane::sending {
 
-QList<QStringList> sentRows(const SentStore &store)
+namespace {
+
+constexpr int kDeliveryColumn = 5;
+
+} // namespace
+
+QList<QStringList> sentRows(const SentStore &store, const std::function<QString(int position)> &known)
 {
     QList<QStringList> rows;
     for (const SentRow &row : store.rows())
-        rows.append({QString::number(row.number), row.to, row.subject, row.attachments, row.date});
+        rows.append({QString::number(row.number), row.to, row.subject, row.attachments, row.date,
+                     known ? known(row.number - 1) : QString()});
     return rows;
 }
 
 SentItemsPane::SentItemsPane(SentStore &store, QWidget *parent)
-    : ListPane(recordsOf(store), parent), m_store(store), m_delete(new QAction(QStringLiteral("Delete Item"), this))
+    : ListPane(recordsOf(store), parent), m_store(store), m_delete(new QAction(QStringLiteral("Delete Item"), this)),
+      m_watch(new DeliveryWatch(this))
 {
     // Find searches the recipients, the subject, the attachments and the body.
     addFindField({1, 2, 3}, [](const QString &rtf) { return richtext::rtfToPlainText(rtf); });
@@ -40,6 +49,8 @@ SentItemsPane::SentItemsPane(SentStore &store, QWidget *parent)
     bodyLayout()->insertWidget(0, toolBar);
     grid()->setAccessibleName(QStringLiteral("Sent messages"));
 
+    connect(this, &ui::ListPane::listShown, this, &SentItemsPane::lookAtDelivery);
+    connect(m_watch, &DeliveryWatch::looked, this, &SentItemsPane::showDelivery);
     connect(m_delete, &QAction::triggered, this, &SentItemsPane::DeleteSentIClick);
     auto *remove = new QShortcut(QKeySequence(Qt::Key_Delete), grid(), nullptr, nullptr, Qt::WidgetShortcut);
     connect(remove, &QShortcut::activated, m_delete, &QAction::trigger);
@@ -48,6 +59,42 @@ SentItemsPane::SentItemsPane(SentStore &store, QWidget *parent)
         if (const std::optional<int> position = selectedStorePosition())
             Q_EMIT reopenRequested(*position);
     });
+}
+
+ui::ListPane::RowSource SentItemsPane::rowSource() const
+{
+    // The list shows at once with what is known; the rest is filled in after it (lookAtDelivery).
+    return rowsOf(sentRows(m_store, [this](int position) {
+        const std::optional<platform::RecordId> id = m_store.recordId(position);
+        return id ? m_watch->cached(*id) : QString();
+    }));
+}
+
+void SentItemsPane::lookAtDelivery()
+{
+    DeliveryWatch::Records records;
+    for (int position = 0; position < m_store.count(); ++position) {
+        const std::optional<DeliveryRecord> &delivery = m_store.delivery(position);
+        const std::optional<platform::RecordId> id = m_store.recordId(position);
+        if (delivery && id && m_watch->cached(*id).isEmpty())
+            records.emplace_back(*id, *delivery);
+    }
+    if (!records.empty())
+        m_watch->look(std::move(records));
+}
+
+void SentItemsPane::showDelivery(const QList<DeliveryWatch::State> &states)
+{
+    // The grid shows positions of the store as it was filled: an answer for a list being filled
+    // again waits for the look that follows that display.
+    if (refillDue() || grid()->gridData().isFilling())
+        return;
+    for (const DeliveryWatch::State &state : states) {
+        const std::optional<int> position = positionOfRecord(state.id);
+        const std::optional<int> row = position ? ui::rowOfPosition(*grid(), *position) : std::nullopt;
+        if (row)
+            grid()->setCells(kDeliveryColumn, *row, state.text);
+    }
 }
 
 ui::BodyTexts::Source SentItemsPane::bodySource() const

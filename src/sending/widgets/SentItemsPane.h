@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sending/DeliveryWatch.h"
+
 #include "ui/widgets/ListPane.h"
 
 #include <functional>
@@ -13,8 +15,9 @@ class SentStore;
 inline const QString kDeleteSentQuestion = QStringLiteral("Are you sure you want to delete this message?");
 
 // The rows of the Sent Items grid in store order: Msg No., recipients, subject, attached files'
-// names and the date text, as the store words them.
-QList<QStringList> sentRows(const SentStore &store);
+// names, the date text, as the store words them, and the Delivery text when it is known without
+// looking (`known`, by position; empty otherwise).
+QList<QStringList> sentRows(const SentStore &store, const std::function<QString(int position)> &known = {});
 
 // The Sent Items pane: the sent messages in the Sent Items grid, under the tool bar ToolBar7 with
 // Delete Item (also the Delete key). Delete finds its message through the row's "Msg No.".
@@ -38,6 +41,11 @@ public:
     // selected, or the row above when the last row went, and the list shows again.
     void DeleteSentIClick();
 
+    // Looks where each shown message's files are now and fills in the Delivery column when the
+    // answers come; done after every display of the list, and after each mail check.
+    void lookAtDelivery();
+    DeliveryWatch &deliveryWatch() { return *m_watch; }
+
 Q_SIGNALS:
     // A deletion asks for the Sent Items pane to be shown again (SentBoxObi).
     void listRequested();
@@ -45,13 +53,16 @@ Q_SIGNALS:
     void reopenRequested(int position);
 
 protected:
-    RowSource rowSource() const override { return rowsOf(sentRows(m_store)); }
+    RowSource rowSource() const override;
     ui::BodyTexts::Source bodySource() const override;
 
 private:
+    void showDelivery(const QList<DeliveryWatch::State> &states);
+
     SentStore &m_store;
     Confirm m_confirm;
     QAction *m_delete;
+    DeliveryWatch *m_watch;
 };
 
 } // namespace corvane::sending

@@ -3,6 +3,8 @@
 #include "platform/IniFile.h"
 #include "sortgrid/widgets/SortGrid.h"
 
+#include <QCoreApplication>
+
 namespace corvane::shell {
 
 using sortgrid::TSortGrid;
@@ -50,7 +52,8 @@ QStringList gridHeaderTexts(GridId id)
                 QStringLiteral("Attachments"), QStringLiteral("Date"), QStringLiteral("Read")};
     case GridId::Sent:
         return {QStringLiteral("Msg No."), QStringLiteral("To"), QStringLiteral("Subject"),
-                QStringLiteral("Attachments"), QStringLiteral("Date")};
+                QStringLiteral("Attachments"), QStringLiteral("Date"),
+                QCoreApplication::translate("corvane::shell::GridSetup", "Delivery")};
     }
     return {};
 }

@@ -226,6 +226,11 @@ void MainWindow::connectServices()
         if (!m_closeAfterCheck)
             m_desk->announce(arrived);
     });
+    // A check may have been the moment recipients picked up: Sent Items' Delivery column looks again.
+    connect(m_mailCheck, &MailCheckController::finished, this, [this] {
+        if (m_lists->sent()->isVisible())
+            m_lists->sent()->lookAtDelivery();
+    });
     // Queued: the check's last step unwinds before the window closes.
     connect(m_mailCheck, &MailCheckController::finished, this, [this] {
         if (std::exchange(m_closeAfterCheck, false))
