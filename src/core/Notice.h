@@ -31,7 +31,7 @@ struct Notice
         MessageFileSetAside,     // an unreadable message file was moved aside
         NewMail,                 // new mail has arrived
         CopyFailed,              // an attachment copy failed
-        AddressRefused,          // an address whose name cannot name message files
+        AddressRefused,          // an address Save refused: no name, no inbox, or a name no file can have
         CollectionRunning,       // the reachable folders are being found; try again in a moment
         SpellCheckRunning,       // a spell check runs over the message
         ListNotShown,            // a list could not be filled, sorted or searched
