@@ -298,10 +298,10 @@ TEST_F(AddressPanes, SaveNewAndDeleteAreRefusedWhileTheReachableFoldersAreCollec
 TEST_F(AddressPanes, EveryControlOfBothPanesIsNamedForScreenReaders)
 {
     open({entry("Bob")});
-    // The list: its tool bar, Delete Address and the grid; the editor: three fields, Browse, the
-    // server box and four buttons.
+    // The list: its tool bar, New Address, Delete Address and the grid; the editor: three fields,
+    // Browse, the server box and four buttons.
     const corvane::test::NamedControlsWalk walk{.tooltipIsDescription = true};
-    EXPECT_EQ(corvane::test::expectNamedControls(QAccessible::queryAccessibleInterface(&list), QStringLiteral("list"), walk), 3);
+    EXPECT_EQ(corvane::test::expectNamedControls(QAccessible::queryAccessibleInterface(&list), QStringLiteral("list"), walk), 4);
     EXPECT_EQ(corvane::test::expectNamedControls(QAccessible::queryAccessibleInterface(&edit), QStringLiteral("edit"), walk), 9);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(list.findChild<QToolButton *>(QStringLiteral("DeleteAdrI")))
                   ->text(QAccessible::Name),

@@ -300,15 +300,23 @@ void AddressEditPane::AddressSaveBClick()
 
 void AddressEditPane::AddressNewBClick()
 {
+    startNew();
+}
+
+bool AddressEditPane::startNew()
+{
     if (refusedWhileRead())
-        return;
-    reporting([this] {
+        return false;
+    bool made = false;
+    reporting([this, &made] {
         const int position = m_store.append();
         showEntry(position, {});
         m_name->setFocus(Qt::OtherFocusReason); // the user types the name first
         // The new entry's row is selected, wherever the list's sort puts it.
         refreshAddressList(m_list, m_record);
+        made = true;
     });
+    return made;
 }
 
 void AddressEditPane::AddressInBoxBClick()
