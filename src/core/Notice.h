@@ -47,6 +47,7 @@ struct Notice
         CustomWordNotAdded,      // a word could not be added to the custom dictionary
         GridActionFailed,        // a sort, cell edit or import in a grid stopped on an error
         SettingsNotSaved,        // the settings file could not be written
+        SettingsRefused,         // Save refused: the name or the own inbox is not filled in
         SettingsUnreadable,      // the settings file could not be read; the defaults stand in
         StartupFailed,           // start-up stopped on an error; the settings are in front to correct
         ProfileUnavailable,      // the profile folder cannot be found or claimed; the program ends
