@@ -21,8 +21,15 @@ QString nameCannotBeFileName(const QString &name);
 // same row at either end. rowCount counts the header row.
 int steppedRow(int row, int rowCount, int step);
 
-// Why Save must not store the entry: a name that cannot be used as a file name, to which no
-// message could ever be sent. Nothing else is checked; an empty name is kept, as New stores one.
-std::optional<core::Notice> saveRefusal(const AddressEntry &entry);
+// Why Save must not store the entry, and the field to correct: no name, a name that cannot be
+// used as a file name (no message could ever be sent to it), or no inbox folder. Whether the
+// folder exists is not checked: a share may be down for a while.
+struct SaveRefusal
+{
+    enum class Field { Name, Inbox };
+    Field field;
+    core::Notice notice;
+};
+std::optional<SaveRefusal> saveRefusal(const AddressEntry &entry);
 
 } // namespace corvane::addressbook

@@ -31,7 +31,7 @@ struct Notice
         MessageFileSetAside,     // an unreadable message file was moved aside
         NewMail,                 // new mail has arrived
         CopyFailed,              // an attachment copy failed
-        AddressRefused,          // an address whose name cannot name message files
+        AddressRefused,          // an address Save refused: no name, no inbox, or a name no file can have
         CollectionRunning,       // the reachable folders are being found; try again in a moment
         SpellCheckRunning,       // a spell check runs over the message
         ListNotShown,            // a list could not be filled, sorted or searched
@@ -48,6 +48,7 @@ struct Notice
         CustomWordNotAdded,      // a word could not be added to the custom dictionary
         GridActionFailed,        // a sort, cell edit or import in a grid stopped on an error
         SettingsNotSaved,        // the settings file could not be written
+        SettingsRefused,         // Save refused: the name or the own inbox is not filled in
         SettingsUnreadable,      // the settings file could not be read; the defaults stand in
         StartupFailed,           // start-up stopped on an error; the settings are in front to correct
         ProfileUnavailable,      // the profile folder cannot be found or claimed; the program ends

@@ -3,13 +3,15 @@
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
 
+#include <QCoreApplication>
+
 namespace corvane::shell {
 
 Settings Settings::defaults(const QString &applicationFolder, const QString &dataFolder)
 {
     const QString shipped = dataFolder.isEmpty() ? applicationFolder : dataFolder;
     Settings s;
-    s.name = QStringLiteral("Unknown");
+    s.name = kUnknownName;
     s.myDest = kUnpickedInbox;
     s.addresses = applicationFolder;
     s.sentData = applicationFolder;
@@ -25,6 +27,25 @@ Settings Settings::defaults(const QString &applicationFolder, const QString &dat
 bool Settings::isComplete() const
 {
     return !myDest.isEmpty() && !inboxData.isEmpty() && !addresses.isEmpty() && !name.isEmpty();
+}
+
+std::optional<SettingsRefusal> saveRefusal(const Settings &settings)
+{
+    const auto refused = [](SettingsRefusal::Field field, const QString &text) {
+        return SettingsRefusal{field, {core::Notice::Code::SettingsRefused, core::Notice::Kind::Warning, text, true}};
+    };
+    const QString name = settings.name.trimmed();
+    if (name.isEmpty() || name == kUnknownName)
+        return refused(SettingsRefusal::Field::Name,
+                       QCoreApplication::translate("Settings", "The settings were not saved: fill in \"Your Name\" "
+                                                               "with the name others send you mail by."));
+    // A cleared folder field becomes a lone separator when left.
+    const QString inbox = settings.myDest.trimmed();
+    if (inbox.isEmpty() || inbox == kUnpickedInbox || inbox == QString(platform::nativeSeparator()))
+        return refused(SettingsRefusal::Field::OwnInbox,
+                       QCoreApplication::translate("Settings", "The settings were not saved: fill in \"Your Inbox\" "
+                                                               "with your folder on the shared drive."));
+    return std::nullopt;
 }
 
 Settings readSettings(const platform::IniFile &file, const QString &applicationFolder, const QString &dataFolder)

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "core/Notice.h"
+
 #include <QString>
+
+#include <optional>
 
 namespace corvane::platform {
 class IniFile;
@@ -37,6 +41,7 @@ inline const QString enableSort = QStringLiteral("EnableSort");
 
 inline const QString kSettingsFileName = QStringLiteral("main.ini");
 inline const QString kUnpickedInbox = QStringLiteral("---pick a shared folder---");
+inline const QString kUnknownName = QStringLiteral("Unknown");
 
 // The user's settings: the values of the settings pane's fields. The pane edits them live; the
 // rest of the program reads them from here, not from the file.
@@ -70,6 +75,16 @@ struct Settings
 
     bool operator==(const Settings &) const = default;
 };
+
+// Why Save must not write the settings, and the field to fill: the name or the own inbox is
+// empty or still holds what a fresh installation puts there, so nobody could send mail to it.
+struct SettingsRefusal
+{
+    enum class Field { Name, OwnInbox };
+    Field field;
+    core::Notice notice;
+};
+std::optional<SettingsRefusal> saveRefusal(const Settings &settings);
 
 // Reads "Settings", "Destination" and "Spelling" with their defaults.
 Settings readSettings(const platform::IniFile &file, const QString &applicationFolder,

@@ -145,7 +145,7 @@ TEST_F(AddressPanes, TheSortedGridDoubleClickedSavedAndDeletedAlwaysWorksOnTheEn
 
 TEST_F(AddressPanes, SaveWritesTheEntryShownAfterOthersWereDeletedAndRefusesWhenItIsGone)
 {
-    open({entry("Bob"), entry("Zed"), entry("ann")});
+    open({entry("Bob"), entry("Zed"), entry("ann", "/s/ann/")});
     ASSERT_EQ(column(*list.grid(), 1), strings({"Zed", "Bob", "ann"}));
     QSignalSpy failures(&edit, &AddressEditPane::failed);
     doubleClick(3);
@@ -216,31 +216,41 @@ TEST_F(AddressPanes, EnterOpensAndTheDeleteKeyDeletesTheSelectedAddress)
     EXPECT_EQ(storedNames(), strings({"Zed"}));
 }
 
-TEST_F(AddressPanes, NewStoresAnEmptyEntryAndSelectsItsRow)
-{
-    open({entry("Bob")});
-    edit.display();
-    click("AddressNewB");
-    ASSERT_EQ(store.count(), 2);
-    EXPECT_EQ(store.entryAt(1), AddressEntry{});
-    EXPECT_EQ(edit.shownPosition(), 1);
-    EXPECT_EQ(shownName(), QString());
-    EXPECT_EQ(list.grid()->Cells(0, list.grid()->Row()), QStringLiteral("2"));
-}
-
-TEST_F(AddressPanes, SaveRefusesANameThatCannotBeAFileNameAndKeepsWhatWasTyped)
+TEST_F(AddressPanes, NewPutsTheCursorInTheNameAndSaveRefusesTheEntryUntilNameAndInboxAreFilled)
 {
     open({entry("Bob", "/s/bob/")});
     edit.display();
-    QSignalSpy notices(&edit, &AddressEditPane::failed);
-    field<QLineEdit>("AddressNameE")->setText(QStringLiteral("Bob/Ann"));
-    click("AddressSaveB");
-    ASSERT_EQ(notices.size(), 1);
-    const Notice notice = notices.first().first().value<Notice>();
-    EXPECT_EQ(notice.code, Notice::Code::AddressRefused);
-    EXPECT_TRUE(notice.text.contains(nameCannotBeFileName(QStringLiteral("Bob/Ann"))));
-    EXPECT_EQ(storedNames(), strings({"Bob"}));
-    EXPECT_EQ(shownName(), QStringLiteral("Bob/Ann"));
+    click("AddressNewB");
+    ASSERT_EQ(store.count(), 2);
+    EXPECT_EQ(edit.shownPosition(), 1);
+    EXPECT_EQ(list.grid()->Cells(0, list.grid()->Row()), QStringLiteral("2")) << "the new entry's row is selected";
+    auto *name = field<QLineEdit>("AddressNameE");
+    auto *inbox = field<QLineEdit>("AddressInBoxE");
+    EXPECT_EQ(edit.focusWidget(), name);
+
+    QList<Notice> notices;
+    QObject::connect(&edit, &AddressEditPane::failed, &edit, [&](const Notice &n) { notices.append(n); });
+    const auto save = [&](const char *typedName, const char *typedInbox) {
+        name->setText(QString::fromUtf8(typedName));
+        inbox->setText(QString::fromUtf8(typedInbox));
+        inbox->setFocus();
+        click("AddressSaveB");
+    };
+    save("", "");
+    EXPECT_EQ(edit.focusWidget(), name);
+    save("Cy:", "/s/cy/");
+    EXPECT_EQ(edit.focusWidget(), name);
+    save("Cy", "");
+    EXPECT_EQ(edit.focusWidget(), inbox);
+    EXPECT_EQ(store.entryAt(1), AddressEntry{}) << "refused three times";
+    EXPECT_EQ(notices.size(), 3);
+    for (const Notice &notice : std::as_const(notices))
+        EXPECT_EQ(notice.code, Notice::Code::AddressRefused);
+    EXPECT_EQ(name->text(), QStringLiteral("Cy")) << "what was typed stays";
+
+    save("Cy", "/s/cy/");
+    EXPECT_EQ(notices.size(), 3);
+    EXPECT_EQ(storedNames(), strings({"Bob", "Cy"}));
 }
 
 // What leaving a folder field makes of its text is FolderFields' concern; here only that this
@@ -288,10 +298,10 @@ TEST_F(AddressPanes, SaveNewAndDeleteAreRefusedWhileTheReachableFoldersAreCollec
 TEST_F(AddressPanes, EveryControlOfBothPanesIsNamedForScreenReaders)
 {
     open({entry("Bob")});
-    // The list: its tool bar, Delete Address and the grid; the editor: three fields, Browse, the
-    // server box and four buttons.
+    // The list: its tool bar, New Address, Delete Address and the grid; the editor: three fields,
+    // Browse, the server box and four buttons.
     const corvane::test::NamedControlsWalk walk{.tooltipIsDescription = true};
-    EXPECT_EQ(corvane::test::expectNamedControls(QAccessible::queryAccessibleInterface(&list), QStringLiteral("list"), walk), 3);
+    EXPECT_EQ(corvane::test::expectNamedControls(QAccessible::queryAccessibleInterface(&list), QStringLiteral("list"), walk), 4);
     EXPECT_EQ(corvane::test::expectNamedControls(QAccessible::queryAccessibleInterface(&edit), QStringLiteral("edit"), walk), 9);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(list.findChild<QToolButton *>(QStringLiteral("DeleteAdrI")))
                   ->text(QAccessible::Name),

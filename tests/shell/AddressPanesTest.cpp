@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -78,6 +79,30 @@ TEST(AddressPanesInTheWindow, DeleteAsksTheWindowsQuestionAndARefusedNameIsShown
     p.window->addressPanes()->commands()->deleteAction()->trigger();
     EXPECT_EQ(p.fakes.messages.questions, QStringList{corvane::addressbook::kConfirmDeleteAddress});
     EXPECT_EQ(storedEntries(p).size(), 2);
+}
+
+TEST(AddressPanesInTheWindow, NewAddressOpensEditAddressOnANewEntryLeavingTheSelectedOneAlone)
+{
+    Program p;
+    p.makeReady(static_cast<int>(Pane::AddressBook));
+    const AddressEntry bob{QStringLiteral("Bob"), QStringLiteral("/s/bob/"), {}, false};
+    p.app.write(corvane::addressbook::kAddressStoreFileName,
+                corvane::test::addressStore({corvane::test::addressEntry(bob.Name, bob.Inbox, {}, QStringLiteral("False"))}));
+    p.open();
+    ASSERT_EQ(p.front(), QStringLiteral("AddressPan"));
+    p.window->listPanes()->address()->grid()->setRow(1);
+    p.find<QToolButton>("NewAdrI")->click();
+    EXPECT_EQ(p.front(), QStringLiteral("AddressPan2"));
+    EXPECT_EQ(p.highlighted(), static_cast<int>(Pane::AddressEdit));
+    auto *name = p.find<QLineEdit>("AddressNameE");
+    EXPECT_EQ(name->text(), QString());
+    EXPECT_EQ(p.window->focusWidget(), name);
+
+    const AddressEntry cy{QStringLiteral("Cy"), QStringLiteral("/s/cy/"), {}, false};
+    name->setText(cy.Name);
+    p.find<QLineEdit>("AddressInBoxE")->setText(cy.Inbox);
+    p.find<QPushButton>("AddressSaveB")->click();
+    EXPECT_EQ(storedEntries(p), (QList<AddressEntry>{bob, cy}));
 }
 
 TEST(AddressPanesInTheWindow, BrowseStartsAtTheFolderLastBrowsedAndCancelKeepsTheField)

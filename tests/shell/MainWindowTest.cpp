@@ -48,6 +48,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
@@ -55,6 +56,7 @@
 #include <QRadioButton>
 #include <QSemaphore>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
@@ -160,6 +162,7 @@ TEST(MainWindow, SaveWithAMissingFolderKeepsSettingsInFrontAndBeeps)
     Program p;
     p.open();
     const int beeps = p.fakes.messages.beeps;
+    p.find<QLineEdit>("YourNameE")->setText(QStringLiteral("Ann"));
     p.find<QLineEdit>("YourInBoxE")->setText(p.app.path() + QStringLiteral("nowhere"));
     p.save();
     EXPECT_EQ(p.front(), QStringLiteral("SettingsPan"));
@@ -173,11 +176,51 @@ TEST(MainWindow, AnUnwritableSettingsFileIsReportedAndStartUpDoesNotRun)
     p.open();
     // A folder where the settings file should be makes every write fail.
     QDir(p.app.path()).mkdir(QStringLiteral("main.ini"));
+    p.find<QLineEdit>("YourNameE")->setText(QStringLiteral("Ann"));
     p.find<QLineEdit>("YourInBoxE")->setText(p.app.subfolder(QStringLiteral("inbox")));
     p.save();
     ASSERT_EQ(p.fakes.messages.codes(), QList{Notice::Code::SettingsNotSaved});
     EXPECT_TRUE(p.fakes.messages.errors.first().startsWith(QStringLiteral("Unable to write to")));
     EXPECT_FALSE(p.window->startup().storesLoaded());
+}
+
+TEST(MainWindow, SaveRefusesAnUnfilledNameOrInboxWithTheCursorInItAndASavedSaveSaysSoInTheStatusBar)
+{
+    Program p;
+    MainWindow &window = p.open();
+    const QString inbox = p.app.subfolder(QStringLiteral("inbox"));
+    auto *tabs = p.find<QTabWidget>("SettingsTabs");
+    const struct
+    {
+        const char *name;
+        QString inbox;
+        const char *field;
+    } refused[] = {
+        {"Unknown", inbox, "YourNameE"},
+        {" ", inbox, "YourNameE"},
+        {"Ann", QStringLiteral("---pick a shared folder---"), "YourInBoxE"},
+        {"Ann", QString(QDir::separator()), "YourInBoxE"},
+    };
+    for (const auto &c : refused) {
+        p.fakes.messages.notices.clear();
+        p.find<QLineEdit>("YourNameE")->setText(QString::fromUtf8(c.name));
+        p.find<QLineEdit>("YourInBoxE")->setText(c.inbox);
+        tabs->setCurrentIndex(1);
+        p.save();
+        ASSERT_EQ(p.fakes.messages.codes(), QList{Notice::Code::SettingsRefused}) << c.name;
+        const QString caption = p.window->findChild<QLabel *>(QLatin1String(c.field) + QStringLiteral("Label"))->text();
+        EXPECT_TRUE(p.fakes.messages.notices.first().text.contains(caption)) << c.name;
+        EXPECT_EQ(window.focusWidget(), p.find<QLineEdit>(c.field)) << c.name;
+        EXPECT_EQ(tabs->currentIndex(), 0) << c.name;
+    }
+    EXPECT_FALSE(QFile::exists(p.app.file(QStringLiteral("main.ini"))));
+    EXPECT_TRUE(window.statusBarEx()->panelText(0).isEmpty());
+
+    p.find<QLineEdit>("YourNameE")->setText(QStringLiteral("Ann"));
+    p.find<QLineEdit>("YourInBoxE")->setText(inbox);
+    p.save();
+    EXPECT_EQ(readSettings(p.ini(), p.app.path()).name, QStringLiteral("Ann"));
+    EXPECT_EQ(window.statusBarEx()->panelText(0), QStringLiteral("Settings saved."));
 }
 
 struct StartPageCase
@@ -435,6 +478,7 @@ TEST(MainWindow, SettingsThatCannotBeReadAreReportedAndNeverWritten)
     EXPECT_TRUE(p.fakes.messages.errors.first().startsWith(QStringLiteral("Unable to read ")));
     EXPECT_EQ(p.front(), QStringLiteral("SettingsPan"));
 
+    p.find<QLineEdit>("YourNameE")->setText(QStringLiteral("Ann"));
     p.find<QLineEdit>("YourInBoxE")->setText(p.app.subfolder(QStringLiteral("inbox")));
     p.save();
     ASSERT_EQ(p.fakes.messages.codes(), (QList{Notice::Code::SettingsUnreadable, Notice::Code::SettingsNotSaved}));

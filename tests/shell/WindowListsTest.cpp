@@ -77,8 +77,11 @@ TEST(WindowLists, StartUpSetsTheHeadersAndStoredWidthsAlsoWhenTheProgramIsNotRea
     EXPECT_EQ(columnWidths(gridOf(p, GridId::Address)), (QList<int>{0, 70, 220, 350, 40}));
     EXPECT_EQ(columnWidths(gridOf(p, GridId::Sent)), (QList<int>{0, 75, 170, 220, 140, 150}));
 
-    // Save runs the start-up sequence again, which reads the widths again.
+    // Save runs the start-up sequence again, which reads the widths again (a missing inbox keeps
+    // the program not ready).
     ini.writeInteger(keys::columns, QStringLiteral("Inbox Subject"), 111);
+    window.findChild<QLineEdit *>(QStringLiteral("YourNameE"))->setText(QStringLiteral("Ann"));
+    window.findChild<QLineEdit *>(QStringLiteral("YourInBoxE"))->setText(p.app.path() + QStringLiteral("nowhere"));
     window.findChild<QPushButton *>(QStringLiteral("SettingSaveB"))->click();
     EXPECT_EQ(gridOf(p, GridId::Inbox).ColWidths(2), 111);
 }

@@ -354,6 +354,7 @@ NoticeOutcome noticeOutcome(const Notice &notice)
     case Code::CustomWordNotAdded:
     case Code::GridActionFailed:
     case Code::SettingsNotSaved:
+    case Code::SettingsRefused:
     case Code::SettingsUnreadable:
     case Code::StartupFailed:
     case Code::ProfileUnavailable:

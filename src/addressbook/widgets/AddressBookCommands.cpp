@@ -21,13 +21,20 @@ AddressBookCommands::AddressBookCommands(AddressStore &store, AddressListPane &l
       m_confirm([](QWidget *parent, const QString &question) {
           return ui::askYesNo(parent, QString(), question);
       }),
-      m_toolBar(new QToolBar(list.body())), m_delete(new QAction(QStringLiteral("Delete Address"), this))
+      m_toolBar(new QToolBar(list.body())), m_new(new QAction(tr("New Address"), this)),
+      m_delete(new QAction(QStringLiteral("Delete Address"), this))
 {
     m_toolBar->setObjectName(QStringLiteral("ToolBar6"));
     m_toolBar->setAccessibleName(QStringLiteral("Address Book tools"));
     m_toolBar->setIconSize(QSize(16, 16));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_new->setToolTip(tr("Add a new address and edit it"));
+    m_toolBar->addAction(m_new);
+    QWidget *newButton = m_toolBar->widgetForAction(m_new);
+    newButton->setObjectName(QStringLiteral("NewAdrI"));
+    newButton->setAccessibleName(m_new->text());
+    newButton->setAccessibleDescription(m_new->toolTip());
     m_delete->setToolTip(QStringLiteral("Delete Address"));
     m_toolBar->addAction(m_delete);
     QWidget *button = m_toolBar->widgetForAction(m_delete);
@@ -49,6 +56,7 @@ AddressBookCommands::AddressBookCommands(AddressStore &store, AddressListPane &l
     openKeys->setShortcutContext(Qt::WidgetShortcut);
     grid->addAction(openKeys);
 
+    connect(m_new, &QAction::triggered, this, &AddressBookCommands::newRequested);
     connect(m_delete, &QAction::triggered, this, &AddressBookCommands::DeleteAdrIClick);
     connect(deleteKey, &QAction::triggered, this, &AddressBookCommands::DeleteAdrIClick);
     connect(openKeys, &QAction::triggered, this, [this] {

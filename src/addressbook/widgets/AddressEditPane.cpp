@@ -284,8 +284,10 @@ void AddressEditPane::AddressSaveBClick()
             return;
         }
         const AddressEntry entry = fieldValues();
-        if (const std::optional<core::Notice> refused = saveRefusal(entry)) {
-            Q_EMIT failed(*refused);
+        if (const std::optional<SaveRefusal> refused = saveRefusal(entry)) {
+            // The field to correct takes the cursor; what was typed stays.
+            (refused->field == SaveRefusal::Field::Name ? m_name : m_inbox)->setFocus(Qt::OtherFocusReason);
+            Q_EMIT failed(refused->notice);
             return;
         }
         // The entry is found by its identity: entries deleted since it was shown moved it.
@@ -298,14 +300,23 @@ void AddressEditPane::AddressSaveBClick()
 
 void AddressEditPane::AddressNewBClick()
 {
+    startNew();
+}
+
+bool AddressEditPane::startNew()
+{
     if (refusedWhileRead())
-        return;
-    reporting([this] {
+        return false;
+    bool made = false;
+    reporting([this, &made] {
         const int position = m_store.append();
         showEntry(position, {});
+        m_name->setFocus(Qt::OtherFocusReason); // the user types the name first
         // The new entry's row is selected, wherever the list's sort puts it.
         refreshAddressList(m_list, m_record);
+        made = true;
     });
+    return made;
 }
 
 void AddressEditPane::newEntryNamed(const QString &name)

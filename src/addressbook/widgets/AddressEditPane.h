@@ -56,6 +56,9 @@ public:
 
     void AddressSaveBClick();
     void AddressNewBClick();
+    // New: a new, empty entry, stored and shown with the cursor in its name field; false when
+    // refused or failed (the user was told).
+    bool startNew();
     void AddressPrevBClick() { step(-1); }
     void AddressNextBClick() { step(+1); }
     void AddressInBoxBClick();

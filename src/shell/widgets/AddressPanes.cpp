@@ -20,12 +20,20 @@ AddressPanes::AddressPanes(addressbook::AddressStore &store, addressbook::Addres
                            FolderBrowser &folders, MessagePresenter &messages, QObject *parent)
     : QObject(parent), m_commands(new AddressBookCommands(store, list)), m_edit(new AddressEditPane(store, list))
 {
+    m_commands->newAction()->setIcon(icons::named("address-book-new"));
     m_commands->deleteAction()->setIcon(icons::deleteItem());
     m_commands->setConfirm(
         [&messages](QWidget *window, const QString &question) { return messages.confirm(window, question); });
     m_edit->setFolderChooser([&folders](QWidget *pane) { return folders.browseFromRemembered(pane); });
     connect(m_commands, &AddressBookCommands::editRequested, this, &AddressPanes::editRequested);
     connect(m_commands, &AddressBookCommands::failed, this, &AddressPanes::failed);
+    // New Address: the Address Edit pane comes to the front with a new entry instead of the
+    // selected one.
+    connect(m_commands, &AddressBookCommands::newRequested, this, [this] {
+        m_newOnShow = true;
+        Q_EMIT editRequested();
+        m_newOnShow = false;
+    });
     connect(m_edit, &AddressEditPane::failed, this, &AddressPanes::failed);
 }
 
@@ -42,7 +50,10 @@ void AddressPanes::placeIn(PaneStack &stack)
 
 void AddressPanes::paneShown(Pane pane)
 {
-    if (pane == Pane::AddressEdit)
+    if (pane != Pane::AddressEdit)
+        return;
+    // A refused New (the reachable folders are being collected) shows the selected entry.
+    if (!m_newOnShow || !m_edit->startNew())
         m_edit->display();
 }
 

@@ -52,6 +52,7 @@ Q_SIGNALS:
 private:
     addressbook::AddressBookCommands *m_commands;
     addressbook::AddressEditPane *m_edit;
+    bool m_newOnShow = false; // the Address Edit pane is being shown for New Address
 };
 
 } // namespace corvane::shell

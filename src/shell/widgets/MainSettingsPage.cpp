@@ -103,6 +103,13 @@ QLineEdit *MainSettingsPage::addFolderField(QVBoxLayout *column, const QString &
     return field;
 }
 
+void MainSettingsPage::focusField(SettingsRefusal::Field field)
+{
+    QLineEdit *edit = field == SettingsRefusal::Field::Name ? m_yourName : m_yourInbox;
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll(); // a placeholder is typed over
+}
+
 QWidget *MainSettingsPage::buildOptions()
 {
     // A plain holder keeps the options together at the top of the right-hand column; the sound

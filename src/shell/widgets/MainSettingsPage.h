@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/Settings.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -15,7 +17,6 @@ namespace corvane::shell {
 
 class FileDialogs;
 class FolderBrowser;
-struct Settings;
 
 // The settings pane's "Main" page ("MainST"): name and folders, server use, automatic check, start
 // page and the new-mail notification.
@@ -30,6 +31,8 @@ public:
     void load(const Settings &settings);
     // Copies what the controls show into the settings.
     void store(Settings &settings) const;
+    // Puts the cursor in the field that edits the setting.
+    void focusField(SettingsRefusal::Field field);
 
 Q_SIGNALS:
     void edited();

@@ -242,6 +242,8 @@ void MainWindow::connectServices()
     connect(m_settingsPane, &SettingsPane::asYouTypeChanged, m_compose, &ComposeParts::applySpellSettings);
     connect(m_settingsPane, &SettingsPane::saved, m_startupAction, &QAction::trigger);
     connect(m_settingsPane, &SettingsPane::failed, this, &MainWindow::showNotice);
+    connect(m_settingsPane, &SettingsPane::statusText, this,
+            [this](const QString &text) { m_statusBar->setPanelText(0, text); });
     connect(m_outlookBarPreser, &QTimer::timeout, this, &MainWindow::outlookBarPreserTimer);
     connect(this, &MainWindow::paneShown, m_lists, &ListPanes::paneShown);
     connect(m_lists, &ListPanes::failed, this, &MainWindow::showNotice);

@@ -77,6 +77,13 @@ void SettingsPane::storeLive()
 void SettingsPane::settingSaveBClick()
 {
     storeLive();
+    if (const std::optional<SettingsRefusal> refused = saveRefusal(m_startup.settings())) {
+        // Both fields are on the Main page: it comes to the front with the cursor in the field.
+        m_tabs->setCurrentIndex(0);
+        m_mainPage->focusField(refused->field);
+        Q_EMIT failed(refused->notice);
+        return;
+    }
     try {
         writeSettings(m_startup.settingsFile(), m_startup.settings());
     } catch (const Error &error) {
@@ -84,6 +91,7 @@ void SettingsPane::settingSaveBClick()
         return;
     }
     Q_EMIT saved();
+    Q_EMIT statusText(tr("Settings saved."));
 }
 
 } // namespace corvane::shell

@@ -34,8 +34,11 @@ public:
 Q_SIGNALS:
     // Every setting was written; start-up should run again.
     void saved();
-    // The settings file could not be written; the keys before the failing one stay written.
+    // The settings file could not be written (the keys before the failing one stay written), or
+    // Save refused a name or own inbox that is not filled in.
     void failed(const core::Notice &notice);
+    // What the status bar should say: a Save went through.
+    void statusText(const QString &text);
     void autoCheckMinutesChanged(int minutes);
     // The live "Check spelling as you type", changed by the user (the settings already hold it).
     void asYouTypeChanged(bool on);
