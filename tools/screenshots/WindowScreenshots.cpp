@@ -16,10 +16,14 @@
 
 #include "addressbook/AddressStore.h"
 #include "addressbook/widgets/AddressListPane.h"
+#include "core/Message.h"
 #include "platform/DateText.h"
+#include "platform/Guid.h"
 #include "receiving/InboxStore.h"
 #include "richtext/widgets/RichTextEditor.h"
 #include "sending/ComposeDraft.h"
+#include "sending/DeliveryRecord.h"
+#include "sending/SentStore.h"
 #include "sending/widgets/AttachDialogue.h"
 #include "sending/widgets/ComposePane.h"
 #include "sending/widgets/ToDialogue.h"
@@ -29,6 +33,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QLineEdit>
 #include <QPixmap>
@@ -125,6 +130,55 @@ void addSomeAddresses(corvane::addressbook::AddressStore &store, const QString &
                               QStringLiteral("Works from home on Fridays"), false});
     store.append(AddressEntry{QStringLiteral("Relay"), shared + QStringLiteral("Relay") + QDir::separator(),
                               QStringLiteral("Holds mail while a colleague's PC is off"), true});
+}
+
+// Three sent messages as the Send action records them, with the files it wrote: one picked up by
+// everyone, one still waiting in Dave's folder, one waiting in the relay folder for Carol.
+void sendSomeMail(corvane::sending::SentStore &store, const QString &shared)
+{
+    struct Sent
+    {
+        QStringList to;
+        const char *subject;
+        const char *date;
+        QList<QPair<QString, bool>> waiting; // recipient, relay
+    };
+    const Sent sent[] = {
+        {{QStringLiteral("Bob"), QStringLiteral("Carol")}, "Lunch on Friday?", "4 Dec 2026 11:20:00", {}},
+        {{QStringLiteral("Dave")}, "Budget figures for Q3", "6 Dec 2026 08:30:00", {{QStringLiteral("Dave"), false}}},
+        {{QStringLiteral("Bob"), QStringLiteral("Carol")}, "Keys for the new office", "7 Dec 2026 09:45:00",
+         {{QStringLiteral("Carol"), true}}},
+    };
+    int number = 0;
+    for (const Sent &s : sent) {
+        corvane::core::MessageFile file;
+        corvane::core::Message message;
+        message.to = s.to;
+        message.from = QStringLiteral("Ann");
+        message.subject = QString::fromUtf8(s.subject);
+        message.date = QString::fromUtf8(s.date);
+        message.bodyRtf = QStringLiteral("{\\rtf1 Hello}");
+        file.message = message;
+        file.hasSystem = true;
+        file.guid = corvane::platform::newGuidText();
+        QList<corvane::sending::DeliveredFile> delivered;
+        for (const QString &name : s.to) {
+            const auto waiting = std::find_if(s.waiting.begin(), s.waiting.end(), [&](const auto &w) { return w.first == name; });
+            const bool relay = waiting != s.waiting.end() && waiting->second;
+            const QString folder = shared + (relay ? QStringLiteral("Relay") : name) + QDir::separator();
+            QDir().mkpath(folder);
+            const QString path = folder + name + QString::number(++number) + QStringLiteral(".cvm");
+            QFile written(path);
+            written.open(QIODevice::WriteOnly);
+            written.write(corvane::core::messageFileBytes(file));
+            written.close();
+            const QFileInfo info(path);
+            delivered.append({name, path, relay, info.size(), info.lastModified().toMSecsSinceEpoch()});
+            if (waiting == s.waiting.end())
+                QFile::remove(path); // picked up
+        }
+        store.SentboxFill(file, {}, delivered);
+    }
 }
 
 // The compose pane with a formatted message to Bob and Carol and two attached files, then the
@@ -270,6 +324,11 @@ int main(int argc, char **argv)
         settle(window);
         QApplication::sendEvent(window.findChild<QLineEdit *>(QStringLiteral("AddressInBoxE")), &enter);
         ok = save(window, output + QStringLiteral("address-edit.png")) && ok;
+
+        sendSomeMail(window.mail().sent, QDir::toNativeSeparators(root.path() + QStringLiteral("/shared/")));
+        window.showPane(corvane::shell::Pane::SentItems);
+        settle(window);
+        ok = save(window, output + QStringLiteral("sent-items.png")) && ok;
 
         ok = writeAMessage(window, root, output) && ok;
         ok = writeAReply(window, output) && ok;
