@@ -210,12 +210,20 @@ void RecordStore::readFile(const QString &path, bool repair)
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             throw IoError(QStringLiteral("%1 could not be read: %2").arg(shown, file.errorString()));
-        if (isOtherEncoding(file.peek(256))) {
-            // Written in another encoding by an old copy: read whole and turned into UTF-8.
-            XmlDocument converted;
-            converted.loadFromBytes(file.readAll(), path);
+        // A store in another encoding (declared by an old copy, or text that is not UTF-8, taken
+        // as windows-1252) is read whole and turned into UTF-8; written in place later, the file
+        // must be the text the offsets count in.
+        bool converted = isOtherEncoding(file.peek(256));
+        if (!converted) {
+            scan(file, path);
+            converted = m_notUtf8;
+            file.seek(0);
+        }
+        if (converted) {
+            XmlDocument document;
+            document.loadFromBytes(file.readAll(), path);
             file.close();
-            QByteArray utf8 = converted.toBytes();
+            QByteArray utf8 = document.toBytes();
             if (!isReadOnly()) {
                 writeFileAtomically(path, utf8);
                 qCInfo(lcPlatform, "%s was written again in UTF-8", qUtf8Printable(shown));
@@ -226,26 +234,6 @@ void RecordStore::readFile(const QString &path, bool repair)
             buffer.open(QIODevice::ReadOnly);
             scan(buffer, path);
             m_memory = utf8;
-        } else {
-            scan(file, path);
-            if (m_notUtf8) {
-                file.seek(0);
-                XmlDocument converted;
-                converted.loadFromBytes(file.readAll(), path); // text that is not UTF-8 is windows-1252
-                file.close();
-                QByteArray utf8 = converted.toBytes();
-                // Written in place later, the file must be the text the offsets count in.
-                if (!isReadOnly()) {
-                    writeFileAtomically(path, utf8);
-                    qCInfo(lcPlatform, "%s was written again in UTF-8", qUtf8Printable(shown));
-                    readFile(path, false);
-                    return;
-                }
-                QBuffer buffer(&utf8);
-                buffer.open(QIODevice::ReadOnly);
-                scan(buffer, path);
-                m_memory = utf8;
-            }
         }
         m_stamp = stamp;
     } catch (const Error &error) {
@@ -280,7 +268,7 @@ void RecordStore::scan(QIODevice &device, const QString &sourceName)
     m_deadBytes = m_layout.hasList() && !m_layout.listSelfClosing ? m_layout.listCloseBegin - m_layout.listOpenEnd - live : 0;
 }
 
-void RecordStore::add(const ScannedRecord &scanned, QByteArrayView bytes, qint64 offset)
+RecordStore::Record RecordStore::placeOf(const ScannedRecord &scanned, QByteArrayView bytes, qint64 offset)
 {
     Record record;
     record.offset = offset;
@@ -292,6 +280,12 @@ void RecordStore::add(const ScannedRecord &scanned, QByteArrayView bytes, qint64
     record.markCapacity = scanned.markCapacity;
     if (record.markBegin >= 0)
         record.markQuote = bytes[record.markBegin + record.markLength];
+    return record;
+}
+
+void RecordStore::add(const ScannedRecord &scanned, QByteArrayView bytes, qint64 offset)
+{
+    const Record record = placeOf(scanned, bytes, offset);
     // The summary reads the record without its body's text.
     if (record.bodyBegin >= 0) {
         m_scratch.resize(0);

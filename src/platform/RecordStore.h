@@ -172,6 +172,8 @@ private:
 
     void readFile(const QString &path, bool repair);
     void scan(QIODevice &device, const QString &sourceName);
+    // Where a scanned record's parts lie, the record being `bytes` at `offset` (-1: not written).
+    static Record placeOf(const ScannedRecord &scanned, QByteArrayView bytes, qint64 offset);
     void add(const ScannedRecord &scanned, QByteArrayView bytes, qint64 offset);
     static Stamp stampOf(const QString &path);
     bool changedOnDisk() const;

@@ -90,15 +90,8 @@ void RecordStore::setMark(int position, const QByteArray &value)
         QByteArray rewritten = "<r><" + m_names.scan.listElement + '>' + printed + "</" + m_names.scan.listElement + "></r>";
         QBuffer buffer(&rewritten);
         buffer.open(QIODevice::ReadOnly);
-        scanStore(buffer, m_names.scan, QStringLiteral("a new message"), [&](const ScannedRecord &scanned, QByteArrayView) {
-            record.length = qint32(printed.size());
-            record.bodyBegin = scanned.bodyBegin;
-            record.bodyEnd = scanned.bodyEnd;
-            record.markBegin = scanned.markBegin;
-            record.markLength = scanned.markLength;
-            record.markCapacity = scanned.markCapacity;
-            record.markQuote = '"';
-        });
+        scanStore(buffer, m_names.scan, QStringLiteral("a new message"),
+                  [&](const ScannedRecord &scanned, QByteArrayView found) { record = placeOf(scanned, found, -1); });
         bytes = printed;
         return;
     }
