@@ -59,6 +59,20 @@ bool replaceFile(const QString &from, const QString &to, QString *reason)
 
 } // namespace
 
+FileStamp fileStampOf(const QString &path)
+{
+    FileStamp stamp;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return stamp;
+    stamp.modified = QFileInfo(path).lastModified();
+    stamp.size = file.size();
+    if (stamp.size > FileStamp::kTailBytes)
+        file.seek(stamp.size - FileStamp::kTailBytes);
+    stamp.tail = file.read(FileStamp::kTailBytes);
+    return stamp;
+}
+
 bool flushToDisk(QFile &file)
 {
     if (!file.flush())

@@ -5,6 +5,7 @@
 #include "Retry.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QFile>
 #include <QIODevice>
 #include <QString>
@@ -72,6 +73,20 @@ FilePlacer replacing(const QString &target, const RetryPolicy *retry = nullptr);
 // removes the temporary file and leaves the target as it was. Throws WriteError.
 void writeFileAtomically(const QString &path, const std::function<void(QIODevice &)> &writer);
 void writeFileAtomically(const QString &path, const QByteArray &content);
+
+// What tells a store file's content from another beside its name: its size, its time and its
+// last bytes. A store compares the stamp of its file with the one it last read or wrote before
+// writing, to see that another installation changed it.
+struct FileStamp
+{
+    static constexpr qint64 kTailBytes = 4096;
+    qint64 size = -1;
+    QDateTime modified;
+    QByteArray tail; // the last kTailBytes
+    bool operator==(const FileStamp &) const = default;
+};
+// The file's stamp now; an empty one (size -1) when it cannot be opened.
+FileStamp fileStampOf(const QString &path);
 
 // Flushes an open file's buffers and asks the system to put its data on the disk.
 bool flushToDisk(QFile &file);

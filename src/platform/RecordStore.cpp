@@ -206,7 +206,7 @@ void RecordStore::readFile(const QString &path, bool repair)
             if (!m_compaction && QFile::remove(compaction))
                 qCWarning(lcPlatform, "Removed %s, left by a compaction that did not end", qUtf8Printable(QDir::toNativeSeparators(compaction)));
         }
-        const Stamp stamp = stampOf(path);
+        const FileStamp stamp = fileStampOf(path);
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             throw IoError(QStringLiteral("%1 could not be read: %2").arg(shown, file.errorString()));
@@ -306,21 +306,9 @@ void RecordStore::add(const ScannedRecord &scanned, QByteArrayView bytes, qint64
     m_records.push_back(record);
 }
 
-RecordStore::Stamp RecordStore::stampOf(const QString &path)
-{
-    Stamp stamp;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return stamp;
-    stamp.modified = QFileInfo(path).lastModified();
-    stamp.size = file.size();
-    stamp.tail = readRange(file, std::max<qint64>(0, stamp.size - kTailBytes), kTailBytes);
-    return stamp;
-}
-
 bool RecordStore::changedOnDisk() const
 {
-    return QFileInfo::exists(m_path) && stampOf(m_path) != m_stamp;
+    return QFileInfo::exists(m_path) && fileStampOf(m_path) != m_stamp;
 }
 
 QByteArray RecordStore::recordBytes(int position) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Errors.h"
+#include "FileIo.h"
 #include "JournaledWrite.h"
 #include "RecordIds.h"
 #include "RecordScanner.h"
@@ -154,13 +155,6 @@ private:
         QByteArray value;
         QByteArray identity; // the record's content without its mark, to find it after a reload
     };
-    struct Stamp
-    {
-        qint64 size = -1;
-        QDateTime modified;
-        QByteArray tail;
-        bool operator==(const Stamp &) const = default;
-    };
     struct Compaction;
     // A write planned: the change of the file, where the new records go, the layout after it.
     struct Plan
@@ -175,7 +169,6 @@ private:
     // Where a scanned record's parts lie, the record being `bytes` at `offset` (-1: not written).
     static Record placeOf(const ScannedRecord &scanned, QByteArrayView bytes, qint64 offset);
     void add(const ScannedRecord &scanned, QByteArrayView bytes, qint64 offset);
-    static Stamp stampOf(const QString &path);
     bool changedOnDisk() const;
     void checkWritable() const;
     // Reads the file again and makes what waited anew; returns where the removed record (named by
@@ -199,7 +192,7 @@ private:
     bool m_active = false;
     quint64 m_generation = 0;
     StoreLayout m_layout;
-    Stamp m_stamp;
+    FileStamp m_stamp;
     QByteArray m_memory; // the file's content, for a store read in another encoding or not there
     bool m_notUtf8 = false;
     QByteArray m_scratch;

@@ -21,7 +21,6 @@
 namespace corvane::platform::records {
 
 constexpr unsigned kParseOptions = pugi::parse_default;
-constexpr qint64 kTailBytes = 4096;
 constexpr qint64 kCopyBlock = 4 << 20;
 
 // The name of the file a compaction writes beside the store (after the temporary prefix): one a

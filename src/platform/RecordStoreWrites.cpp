@@ -304,7 +304,7 @@ void RecordStore::written(const Plan &plan, std::optional<int> removed)
         removeSummary(*removed);
         m_ids.removed(*removed, m_generation);
     }
-    m_stamp = stampOf(m_path);
+    m_stamp = fileStampOf(m_path);
 }
 
 std::optional<int> RecordStore::reloadKeepingChanges(const std::optional<QByteArray> &removedIdentity)
@@ -399,7 +399,7 @@ void RecordStore::placed(const std::vector<qint64> &offsets)
     m_layout.shift(m_layout.listCloseBegin, newClose - m_layout.listCloseBegin);
     m_deadBytes = 0;
     ++m_writes;
-    m_stamp = stampOf(m_path);
+    m_stamp = fileStampOf(m_path);
 }
 
 } // namespace corvane::platform

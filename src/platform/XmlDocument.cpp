@@ -16,7 +16,7 @@ namespace {
 
 constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration;
 // How much of a store file's end tells one content from another beside its size and time.
-constexpr qsizetype kTailBytes = 4096;
+constexpr qsizetype kTailBytes = FileStamp::kTailBytes;
 
 // Writes pugixml's output through a buffer into the device.
 class DeviceWriter : public pugi::xml_writer
@@ -249,25 +249,10 @@ QByteArray XmlDocument::tailOf(const QByteArray &bytes)
     return bytes.size() > kTailBytes ? bytes.last(kTailBytes) : bytes;
 }
 
-XmlDocument::FileStamp XmlDocument::stampOf(const QString &path)
-{
-    FileStamp stamp;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return stamp;
-    const QFileInfo info(path);
-    stamp.modified = info.lastModified();
-    stamp.size = file.size();
-    if (stamp.size > kTailBytes)
-        file.seek(stamp.size - kTailBytes);
-    stamp.tail = file.read(kTailBytes);
-    return stamp;
-}
-
 void XmlDocument::setFileName(const QString &fileName)
 {
     m_fileName = fileName;
-    m_stamp = stampOf(fileName);
+    m_stamp = fileStampOf(fileName);
 }
 
 void XmlDocument::recordChange(Change change)
@@ -311,7 +296,7 @@ void XmlDocument::save()
     checkWritable();
     // Another installation sharing the folder may have written the file since: its content is
     // taken and this document's changes are made to it again, rather than written over it.
-    if (QFileInfo::exists(m_fileName) && stampOf(m_fileName) != m_stamp) {
+    if (QFileInfo::exists(m_fileName) && fileStampOf(m_fileName) != m_stamp) {
         qCInfo(lcPlatform, "%s changed on disk: loaded again before saving %zu change(s)",
                qUtf8Printable(QDir::toNativeSeparators(m_fileName)), m_pending.size());
         std::vector<Change> pending = std::move(m_pending);
@@ -339,7 +324,7 @@ void XmlDocument::saveTo(const QString &fileName) const
     writeTo(fileName);
 }
 
-XmlDocument::FileStamp XmlDocument::writeTo(const QString &fileName) const
+FileStamp XmlDocument::writeTo(const QString &fileName) const
 {
     FileStamp stamp;
     writeFileAtomically(fileName, [this, &fileName, &stamp](QIODevice &device) {

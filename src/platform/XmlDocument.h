@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Errors.h"
+#include "FileIo.h"
 
 #include <QByteArray>
 #include <QString>
@@ -89,15 +90,6 @@ public:
     const pugi::xml_document &document() const { return m_document; }
 
 private:
-    // What identifies the file's content as this document last read or wrote it.
-    struct FileStamp
-    {
-        qint64 size = -1;
-        QDateTime modified;
-        QByteArray tail; // its last bytes
-        bool operator==(const FileStamp &) const = default;
-    };
-    static FileStamp stampOf(const QString &path);
     static QByteArray tailOf(const QByteArray &bytes);
     FileStamp writeTo(const QString &fileName) const;
     // Reads the file and loads it; remembers its stamp.
@@ -112,7 +104,7 @@ private:
     QByteArray m_buffer; // the parsed text the tree points into
     bool m_active = false;
     quint64 m_generation = 0;
-    FileStamp m_stamp;                // of m_fileName as last loaded or written
+    FileStamp m_stamp;                // of m_fileName as last loaded or written (its content)
     std::vector<Change> m_pending;    // made since then, not yet written
     QString m_readOnlyReason;
 };
