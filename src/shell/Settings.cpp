@@ -18,9 +18,7 @@ Settings Settings::defaults(const QString &applicationFolder, const QString &dat
     s.inboxData = applicationFolder;
     s.mailSound = platform::joinPath(shipped, QStringLiteral("mail.wav"));
     s.mainDictionary = platform::joinPath(shipped, QStringLiteral("Corvane.dic"));
-    // The folder already ends in a separator; the default has a second one, which still names
-    // the same file.
-    s.customDictionary = applicationFolder + platform::nativeSeparator() + QStringLiteral("Custom.dic");
+    s.customDictionary = platform::joinPath(applicationFolder, QStringLiteral("Custom.dic"));
     return s;
 }
 

@@ -35,7 +35,7 @@ TEST(Settings, EveryDefaultWithNoMainIni)
     EXPECT_EQ(s.mailSoundType, 2);
     EXPECT_EQ(s.mailSound, app + QStringLiteral("mail.wav"));
     EXPECT_EQ(s.mainDictionary, app + QStringLiteral("Corvane.dic"));
-    EXPECT_EQ(s.customDictionary, app + QDir::separator() + QStringLiteral("Custom.dic"));
+    EXPECT_EQ(s.customDictionary, app + QStringLiteral("Custom.dic"));
     EXPECT_EQ(s.maxSuggestions, 30);
     EXPECT_TRUE(s.asYouType);
     EXPECT_FALSE(QFile::exists(app + QStringLiteral("main.ini")));
