@@ -11,16 +11,16 @@ install(DIRECTORY ${CORVANE_PROGRAM_DIR}/help DESTINATION ${CORVANE_DATA_DESTINA
 install(FILES ${CORVANE_PROGRAM_DIR}/mail.wav DESTINATION ${CORVANE_DATA_DESTINATION} OPTIONAL)
 install(FILES ${CORVANE_PROGRAM_DIR}/Corvane.dic DESTINATION ${CORVANE_DATA_DESTINATION} OPTIONAL)
 
-install(FILES ${CORVANE_DESKTOP_DIR}/corvane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${CORVANE_DESKTOP_DIR}/corvane.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${CORVANE_DESKTOP_DIR}/org.corvane.Corvane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CORVANE_DESKTOP_DIR}/org.corvane.Corvane.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The icon: the scalable original and PNG renderings for desktops that want fixed sizes.
 set(CORVANE_ICON_SVG ${PROJECT_SOURCE_DIR}/resources/icons/mail-client.svg)
 install(FILES ${CORVANE_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
-        RENAME corvane.svg)
+        RENAME org.corvane.Corvane.svg)
 set(CORVANE_ICON_PNGS)
 foreach(size 16 22 32 48 64 128 256)
-  set(png ${CORVANE_STAGE_DIR}/icons/${size}/corvane.png)
+  set(png ${CORVANE_STAGE_DIR}/icons/${size}/org.corvane.Corvane.png)
   add_custom_command(OUTPUT ${png}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CORVANE_STAGE_DIR}/icons/${size}
     COMMAND corvane-render-icon ${CORVANE_ICON_SVG} ${size} ${png}

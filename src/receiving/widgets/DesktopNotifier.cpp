@@ -39,7 +39,7 @@ void DesktopNotifier::notify(const QString &summary, const QString &body, std::f
     QDBusMessage call = QDBusMessage::createMethodCall(QLatin1String(kService), QLatin1String(kPath),
                                                        kInterface, QStringLiteral("Notify"));
     QVariantMap hints;
-    hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("corvane"));
+    hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("org.corvane.Corvane"));
     hints.insert(QStringLiteral("category"), QStringLiteral("email.arrived"));
     // The body may be read as markup: names and subjects are shown as typed.
     call << QLatin1String(kApplicationName) << m_lastId << QLatin1String(kIconName) << summary
