@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -218,6 +219,69 @@ TEST(CorvaneCli, UsageErrorsExitWithTwoAndTheUsage)
     }
 }
 
+TEST(CorvaneCli, EachCommandsHelpPrintsItsUsageAndTheVersionIsShown)
+{
+    for (const char *command : {"send", "check", "list", "show", "delete", "compact", "address", "spell", "init"}) {
+        const QString name = QLatin1String(command);
+        // Whatever else is given, --help wins.
+        const CliRun run = cli({name, QStringLiteral("--sent"), QStringLiteral("--help")});
+        EXPECT_EQ(run.exitCode, 0) << command;
+        EXPECT_TRUE(run.out.contains(QStringLiteral("\n  ") + name + u' ')) << run.out.toStdString();
+        // Only that command's entry: no other line starts with a command.
+        const QRegularExpression entry(QStringLiteral("^  \\S"), QRegularExpression::MultilineOption);
+        EXPECT_EQ(run.out.count(entry), name == u"address" ? 3 : 1) << run.out.toStdString();
+    }
+    EXPECT_EQ(cli({QStringLiteral("fly"), QStringLiteral("--help")}).exitCode, 2);
+    const CliRun version = cli({QStringLiteral("--version")});
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(version.out.startsWith(QStringLiteral("corvane-cli 3."))) << version.out.toStdString();
+}
+
+TEST(CorvaneCli, InitWritesAProfileTheToolUsesAndRefusesPlaceholders)
+{
+    TempFolder temp;
+    const QString inbox = temp.subfolder(QStringLiteral("share/ann"));
+    const QString profile = temp.file(QStringLiteral("new-profile"));
+    const QString data = temp.file(QStringLiteral("data"));
+    const auto init = [&](const QString &name, const QString &folder, const QStringList &more = {}) {
+        return cli(QStringList{QStringLiteral("--profile"), profile, QStringLiteral("init"), QStringLiteral("--name"),
+                               name, QStringLiteral("--inbox"), folder} + more);
+    };
+    const struct
+    {
+        QString name;
+        QString inbox;
+        const char *error;
+    } refused[] = {
+        {QStringLiteral("Unknown"), inbox, "--name"},
+        {QStringLiteral(" "), inbox, "--name"},
+        {QStringLiteral("../ann"), inbox, "--name"},
+        {QStringLiteral("Ann"), QStringLiteral("---pick a shared folder---"), "--inbox"},
+        {QStringLiteral("Ann"), temp.file(QStringLiteral("share/none")), "does not exist"},
+    };
+    for (const auto &c : refused) {
+        const CliRun run = init(c.name, c.inbox);
+        EXPECT_EQ(run.exitCode, 1) << c.error;
+        EXPECT_TRUE(run.err.contains(QLatin1String(c.error))) << run.err.toStdString();
+        EXPECT_FALSE(QFile::exists(profile + QStringLiteral("/main.ini")));
+    }
+
+    const CliRun made = init(QStringLiteral("Ann"), inbox, {QStringLiteral("--data"), data});
+    ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+    const CliRun check = cli({QStringLiteral("--profile"), profile, QStringLiteral("check")});
+    EXPECT_EQ(check.exitCode, 0) << check.err.toStdString();
+    EXPECT_TRUE(QFile::exists(data + QStringLiteral("/InBox.cvi")));
+    const QByteArray ini = corvane::test::readFile(profile + QStringLiteral("/main.ini"));
+    EXPECT_TRUE(ini.contains("Name=Ann")) << ini.constData();
+    EXPECT_FALSE(ini.contains("//")) << ini.constData();
+
+    const CliRun again = init(QStringLiteral("Bob"), inbox);
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_TRUE(again.err.contains(QStringLiteral("--force"))) << again.err.toStdString();
+    EXPECT_EQ(init(QStringLiteral("Bob"), inbox, {QStringLiteral("--force")}).exitCode, 0);
+    EXPECT_TRUE(corvane::test::readFile(profile + QStringLiteral("/main.ini")).contains("Name=Bob"));
+}
+
 TEST(CorvaneCli, ALockedProfileRefusesWritesButStillReads)
 {
     TwoProfiles p;
@@ -277,6 +341,7 @@ TEST(CorvaneCli, FailuresSayWhatIsWrong)
     const CliRun notReady = cli({QStringLiteral("--profile"), p.bob, QStringLiteral("check")});
     EXPECT_EQ(notReady.exitCode, 1);
     EXPECT_TRUE(notReady.err.contains(QStringLiteral("Your inbox folder"))) << notReady.err.toStdString();
+    EXPECT_TRUE(notReady.err.contains(QStringLiteral("Set MyDest in the [Destination] section"))) << notReady.err.toStdString();
     EXPECT_FALSE(QFile::exists(p.bob + QStringLiteral("InBox.cvi"))) << "nothing is created when not ready";
 }
 

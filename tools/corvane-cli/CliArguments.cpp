@@ -6,6 +6,8 @@
 
 namespace corvane::cli {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Walks the arguments of one command, taking options and their values.
@@ -206,6 +208,37 @@ Command parseAddress(Reader &r)
     return HelpCommand{};
 }
 
+Command parseInit(Reader &r)
+{
+    InitCommand init;
+    bool haveName = false;
+    bool haveInbox = false;
+    while (!r.atEnd() && r.error().isEmpty()) {
+        const QString option = r.next();
+        if (option == u"--name") {
+            if (auto v = r.value(option)) {
+                init.name = *v;
+                haveName = true;
+            }
+        } else if (option == u"--inbox") {
+            if (auto v = r.value(option)) {
+                init.inbox = *v;
+                haveInbox = true;
+            }
+        } else if (option == u"--data") {
+            if (auto v = r.value(option))
+                init.data = *v;
+        } else if (option == u"--force") {
+            init.force = true;
+        } else {
+            r.fail(QStringLiteral("unknown option for init: %1").arg(option));
+        }
+    }
+    if (!haveName || !haveInbox)
+        r.fail(QStringLiteral("init needs --name NAME and --inbox DIR"));
+    return init;
+}
+
 } // namespace
 
 std::variant<Invocation, UsageError> parseArguments(const QStringList &arguments)
@@ -228,6 +261,10 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList &arguments
             }
             if (word == u"--help" || word == u"-h" || word == u"help")
                 return invocation;
+            if (word == u"--version") {
+                invocation.command = VersionCommand{};
+                return invocation;
+            }
             rest.append(word);
             while (!r.atEnd())
                 rest.append(r.next());
@@ -238,6 +275,13 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList &arguments
             return UsageError{QStringLiteral("no command given")};
         Reader c(rest.mid(1));
         const QString name = rest.first();
+        // Each command's --help shows its own usage, whatever else is given.
+        if (rest.contains(u"--help"_s) || rest.contains(u"-h"_s)) {
+            if (commandUsage(name).isEmpty())
+                return UsageError{QStringLiteral("unknown command: %1").arg(name)};
+            invocation.command = HelpCommand{name};
+            return invocation;
+        }
         if (name == u"send")
             invocation.command = parseSend(c);
         else if (name == u"check") {
@@ -254,6 +298,8 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList &arguments
             invocation.command = parseCompact(c);
         else if (name == u"address")
             invocation.command = parseAddress(c);
+        else if (name == u"init")
+            invocation.command = parseInit(c);
         else if (name == u"spell") {
             if (c.atEnd())
                 c.fail(QStringLiteral("spell needs a file"));
@@ -275,6 +321,8 @@ QString usageText()
 {
     return QStringLiteral(
         "Usage: corvane-cli [--profile DIR] [--verbose] COMMAND [OPTIONS]\n"
+        "       corvane-cli --version\n"
+        "       corvane-cli COMMAND --help\n"
         "\n"
         "Commands:\n"
         "  send --to NAME [--to NAME ...] [--subject TEXT] [--body TEXT | --body-file FILE]\n"
@@ -287,11 +335,16 @@ QString usageText()
         "  address list                   list the address book\n"
         "  address add --name NAME --inbox DIR [--comment TEXT] [--server]\n"
         "  address remove N               remove address N\n"
+        "  init --name NAME --inbox DIR [--data DIR] [--force]\n"
+        "                                 write the profile's main.ini: your name, your inbox folder\n"
+        "                                 on the share and the folder of your stores (the profile\n"
+        "                                 folder by default); --force replaces existing settings\n"
         "  spell FILE                     check the spelling of a text or RTF file: one line an\n"
         "                                 unknown word (position, word, suggestions); exit 1 if any\n"
         "\n"
-        "The profile folder holds main.ini; without --profile the window's profile is used: the\n"
-        "program's folder, or $XDG_CONFIG_HOME/corvane when Corvane is installed.\n"
+        "The settings are main.ini in the profile folder. Without --profile the window's profile is\n"
+        "used: the program's folder when it holds main.ini, or when it is an unpacked copy you may\n"
+        "write; otherwise (an installed package) $XDG_CONFIG_HOME/corvane, by default ~/.config/corvane.\n"
         "With --verbose, what the program does on the shares (retries, files set aside, locks broken,\n"
         "messages delivered and taken) is logged on standard error.\n"
         "Text that others wrote is printed with its control characters made visible, so that it\n"
@@ -301,6 +354,26 @@ QString usageText()
         "escape tabs and newlines too; a body shown as text keeps them; show --rtf writes such\n"
         "characters as RTF escapes (\\'1b), so the RTF stays the same document.\n"
         "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");
+}
+
+QString commandUsage(const QString &command)
+{
+    // A command's entry starts with its name two columns in; the lines indented further continue it.
+    const QStringList lines = usageText().split(u'\n');
+    const qsizetype first = lines.indexOf(u"Commands:"_s);
+    QStringList entry;
+    bool inEntry = false;
+    for (qsizetype i = first + 1; i < lines.size() && !lines.at(i).isEmpty(); ++i) {
+        const QString &line = lines.at(i);
+        if (!line.startsWith(u"   "_s))
+            inEntry = line.mid(2).section(u' ', 0, 0) == command;
+        if (inEntry)
+            entry.append(line);
+    }
+    if (command.isEmpty() || entry.isEmpty())
+        return {};
+    return QStringLiteral("Usage: corvane-cli [--profile DIR] [--verbose] %1 ...\n\n%2\n")
+        .arg(command, entry.join(u'\n'));
 }
 
 bool writesStores(const Command &command)

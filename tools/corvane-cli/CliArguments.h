@@ -65,12 +65,28 @@ struct SpellCommand
     QString file; // text (UTF-8 or windows-1252) or RTF
 };
 
+// Writes a profile's main.ini, as the settings pane's Save would.
+struct InitCommand
+{
+    QString name;
+    QString inbox;
+    std::optional<QString> data; // the folder of the three stores; the profile folder by default
+    bool force = false;          // replace the settings of a profile that has them
+};
+
+// The usage of the tool, or of one command when it is named.
 struct HelpCommand
+{
+    QString command;
+};
+
+struct VersionCommand
 {};
 
 using Command = std::variant<SendCommand, CheckCommand, ListCommand, ShowCommand, DeleteCommand, CompactCommand,
                              AddressListCommand,
-                             AddressAddCommand, AddressRemoveCommand, SpellCommand, HelpCommand>;
+                             AddressAddCommand, AddressRemoveCommand, SpellCommand, InitCommand, HelpCommand,
+                             VersionCommand>;
 
 struct Invocation
 {
@@ -88,6 +104,9 @@ struct UsageError
 std::variant<Invocation, UsageError> parseArguments(const QStringList &arguments);
 
 QString usageText();
+// The lines of usageText() that describe one command (all of them for "address"); empty for a
+// name that is no command.
+QString commandUsage(const QString &command);
 
 // Whether the command writes a store (and so needs the profile lock).
 bool writesStores(const Command &command);

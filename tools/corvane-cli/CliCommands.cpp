@@ -12,6 +12,7 @@
 #include "platform/FileNames.h"
 #include "platform/Paths.h"
 #include "platform/TextCodec.h"
+#include "platform/Version.h"
 #include "richtext/RtfPlainText.h"
 #include "sending/RecipientCheck.h"
 #include "spell/SpellChecker.h"
@@ -381,9 +382,18 @@ bool reportNotices(const QList<Notice> &notices, QTextStream &out, QTextStream &
 int runCommand(const Invocation &invocation, const QString &defaultProfile, QTextStream &out, QTextStream &err)
 {
     try {
-        if (std::holds_alternative<HelpCommand>(invocation.command)) {
-            out << usageText();
+        if (const auto *help = std::get_if<HelpCommand>(&invocation.command)) {
+            out << (help->command.isEmpty() ? usageText() : commandUsage(help->command));
             return kSuccess;
+        }
+        if (std::holds_alternative<VersionCommand>(invocation.command)) {
+            out << QStringLiteral("corvane-cli %1\n").arg(platform::programVersion());
+            return kSuccess;
+        }
+        if (const auto *init = std::get_if<InitCommand>(&invocation.command)) {
+            const QString installed = shell::installedDataFolder(platform::programFolder());
+            return initProfile(*init, invocation.profile.value_or(defaultProfile),
+                               installed.isEmpty() ? platform::programFolder() : installed, out);
         }
         CliProfile profile(invocation.profile.value_or(defaultProfile));
         return std::visit(

@@ -22,20 +22,25 @@ CliProfile::CliProfile(const QString &folder)
 QString CliProfile::notReadyReason() const
 {
     const QString ini = platform::joinPath(m_folder, shell::kSettingsFileName);
-    auto missing = [&](const QString &what, const QString &path) {
-        return QStringLiteral("%1 \"%2\" does not exist. Set it in %3 (or in Corvane's Settings).")
-            .arg(what, path, ini);
+    // Names the key to set, so that the file can be put right by hand too.
+    const auto setIt = [&](const QString &section, const QString &key) {
+        return QStringLiteral("Set %1 in the [%2] section of %3, in Corvane's Settings, or with corvane-cli init.")
+            .arg(key, section, ini);
     };
+    const auto missing = [&](const QString &what, const QString &path, const QString &section, const QString &key) {
+        return QStringLiteral("%1 \"%2\" does not exist. ").arg(what, path) + setIt(section, key);
+    };
+    namespace keys = shell::keys;
     if (!platform::folderExists(m_settings.myDest))
-        return missing(QStringLiteral("Your inbox folder"), m_settings.myDest);
+        return missing(QStringLiteral("Your inbox folder"), m_settings.myDest, keys::destination, keys::myDest);
     if (!platform::folderExists(m_settings.inboxData))
-        return missing(QStringLiteral("The inbox data folder"), m_settings.inboxData);
+        return missing(QStringLiteral("The inbox data folder"), m_settings.inboxData, keys::settings, keys::inboxData);
     if (!platform::folderExists(m_settings.addresses))
-        return missing(QStringLiteral("The address list folder"), m_settings.addresses);
+        return missing(QStringLiteral("The address list folder"), m_settings.addresses, keys::settings, keys::addresses);
     if (!platform::folderExists(m_settings.sentData))
-        return missing(QStringLiteral("The Sent Items folder"), m_settings.sentData);
+        return missing(QStringLiteral("The Sent Items folder"), m_settings.sentData, keys::settings, keys::sentData);
     if (!m_settings.isComplete())
-        return QStringLiteral("Your name is not set. Set it in %1 (or in Corvane's Settings).").arg(ini);
+        return QStringLiteral("Your name is not set. ") + setIt(keys::settings, keys::name);
     return {};
 }
 

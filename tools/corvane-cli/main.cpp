@@ -34,7 +34,9 @@ int main(int argc, char *argv[])
         corvane::platform::enableVerboseLogging();
     // Without --profile the tool opens the profile the window would open.
     QString profile;
-    if (!invocation.profile) {
+    const bool needsProfile = !std::holds_alternative<corvane::cli::HelpCommand>(invocation.command)
+        && !std::holds_alternative<corvane::cli::VersionCommand>(invocation.command);
+    if (needsProfile && !invocation.profile) {
         try {
             // A profile folder the user may not write gives way to the user's own, as for the window;
             // the lock is taken again by the commands that write.
