@@ -343,7 +343,7 @@ QString usageText()
         "                                 unknown word (position, word, suggestions); exit 1 if any\n"
         "\n"
         "The settings are main.ini in the profile folder. Without --profile the window's profile is\n"
-        "used: the program's folder when it holds main.ini, or when it is an unpacked copy you may\n"
+        "used: the program's folder when it holds main.ini, or when it is a portable copy you may\n"
         "write; otherwise (an installed package) $XDG_CONFIG_HOME/corvane, by default ~/.config/corvane.\n"
         "With --verbose, what the program does on the shares (retries, files set aside, locks broken,\n"
         "messages delivered and taken) is logged on standard error.\n"

@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "CliInit.h"
 #include "CliProfile.h"
 #include "VisibleText.h"
 

@@ -23,11 +23,12 @@ QString CliProfile::notReadyReason() const
 {
     const QString ini = platform::joinPath(m_folder, shell::kSettingsFileName);
     // Names the key to set, so that the file can be put right by hand too.
-    const auto setIt = [&](const QString &section, const QString &key) {
+    const auto setIt = [&](const QString &section, const QString &key) -> QString {
         return QStringLiteral("Set %1 in the [%2] section of %3, in Corvane's Settings, or with corvane-cli init.")
             .arg(key, section, ini);
     };
-    const auto missing = [&](const QString &what, const QString &path, const QString &section, const QString &key) {
+    const auto missing = [&](const QString &what, const QString &path, const QString &section,
+                              const QString &key) -> QString {
         return QStringLiteral("%1 \"%2\" does not exist. ").arg(what, path) + setIt(section, key);
     };
     namespace keys = shell::keys;
