@@ -14,16 +14,12 @@ QString helpDocumentPath(const QString &applicationFolder)
     return helpFolder(applicationFolder) + QStringLiteral("corvane.html");
 }
 
-QString helpTopicPath(const QString &applicationFolder, int context)
-{
-    return helpFolder(applicationFolder) + QStringLiteral("topic-%1.html").arg(context);
-}
-
 QUrl helpUrl(const QString &applicationFolder, int context)
 {
-    if (context < help::kFirstTopic || context > help::kLastTopic)
-        return QUrl::fromLocalFile(helpDocumentPath(applicationFolder));
-    return QUrl::fromLocalFile(helpTopicPath(applicationFolder, context));
+    QUrl url = QUrl::fromLocalFile(helpDocumentPath(applicationFolder));
+    if (context >= help::kFirstTopic && context <= help::kLastTopic)
+        url.setFragment(helpAnchor(context));
+    return url;
 }
 
 QString helpAnchor(int context)

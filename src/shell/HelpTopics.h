@@ -23,13 +23,12 @@ inline constexpr int kLastTopic = 7;
 // Widgets carry their help context number in this dynamic property.
 inline constexpr char kHelpContextProperty[] = "helpContext";
 
-// The help lives in a "help" folder beside the program: the document "corvane.html", and one small
-// page per topic ("topic-N.html") that forwards to the topic's anchor, so that a topic opens right
-// even where the desktop's launcher drops the "#anchor" part of a file address.
+// The help lives in a "help" folder among the shipped files: the document "corvane.html", which
+// the program's own help window shows.
 QString helpFolder(const QString &applicationFolder);
 QString helpDocumentPath(const QString &applicationFolder);
-QString helpTopicPath(const QString &applicationFolder, int context);
-// The address to open: the topic's page, or the document itself for a context outside 1 to 7.
+// The address to open: the document at the topic's anchor, or its beginning for a context outside
+// 1 to 7.
 QUrl helpUrl(const QString &applicationFolder, int context);
 // The anchor of a topic inside the document ("context-N").
 QString helpAnchor(int context);

@@ -8,6 +8,7 @@
 
 #include "platform/BackgroundCopies.h"
 #include "platform/Errors.h"
+#include "platform/Version.h"
 #include "receiving/widgets/NotifyIcon.h"
 
 #include <QApplication>
@@ -16,23 +17,49 @@
 #include <QSessionManager>
 #include <QStandardPaths>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
     using corvane::core::Notice;
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Corvane"));
-    // No display name: Qt would append it to every window title, and the main window's title is
-    // the caption alone. The desktop file names the program to the desktop instead.
-    QGuiApplication::setDesktopFileName(QStringLiteral("corvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("Corvane"));
+    QCoreApplication::setApplicationVersion(corvane::platform::programVersion());
 
+    // The arguments are read before the GUI starts, so that --help, --version and a mistyped
+    // option answer on a terminal without a display.
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Corvane, a mail client for a network without a mail server."));
-    parser.addHelpOption();
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Corvane, a mail client for a network without a mail server.\n\n"
+                "The settings are main.ini in the profile folder. Without --profile that is the program's "
+                "folder when it holds main.ini, or when it is a portable copy you may write; otherwise (an "
+                "installed package) $XDG_CONFIG_HOME/corvane, by default ~/.config/corvane. A profile folder "
+                "you may not write gives way to ~/.config/corvane, which starts with its main.ini."));
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption profileOption(
-        QStringLiteral("profile"), QStringLiteral("Open the profile in DIR (its main.ini and stores)."),
+        QStringLiteral("profile"),
+        QCoreApplication::translate("main", "Open the profile in DIR (its main.ini and stores)."),
         QStringLiteral("DIR"));
     parser.addOption(profileOption);
-    parser.process(app);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const bool parsed = parser.parse(arguments);
+    if (!parsed || parser.isSet(helpOption) || parser.isSet(versionOption)) {
+        QCoreApplication console(argc, argv);
+        if (!parsed) {
+            std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
+            return 1;
+        }
+        if (parser.isSet(versionOption))
+            parser.showVersion(); // exits
+        parser.showHelp(); // exits
+    }
+
+    QApplication app(argc, argv);
+    // No display name: Qt would append it to every window title, and the main window's title is
+    // the caption alone. The desktop file names the program to the desktop instead.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Corvane"));
 
     std::optional<corvane::shell::ProgramFolders> folders;
     try {

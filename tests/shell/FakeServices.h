@@ -108,7 +108,7 @@ struct FakeTray : receiving::TrayBackend
 struct FakeHelp : shell::HelpViewer
 {
     QList<QUrl> opened;
-    void open(const QUrl &url) override { opened.append(url); }
+    void open(QWidget *, const QUrl &url) override { opened.append(url); }
 };
 
 // Answers the dialogs with prepared results and remembers what they were asked.

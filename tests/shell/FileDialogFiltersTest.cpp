@@ -15,12 +15,14 @@ TEST(FileDialogFilters, FiltersBecomeDialogFiltersWithTheirPatternsAndAllFiles)
               QStringLiteral("Dictionary wordlists (*.dic);;All files (*)"));
 }
 
-TEST(HelpTopics, EachTopicOpensItsForwardingPageAndOtherNumbersTheDocument)
+TEST(HelpTopics, EachTopicOpensTheDocumentAtItsAnchorAndOtherNumbersAtItsBeginning)
 {
     const QString app = QStringLiteral("/opt/corvane/");
-    EXPECT_EQ(helpUrl(app, 2).toLocalFile(), QStringLiteral("/opt/corvane/help/topic-2.html"));
-    EXPECT_EQ(helpUrl(app, 0).toLocalFile(), QStringLiteral("/opt/corvane/help/corvane.html"));
-    EXPECT_EQ(helpUrl(app, 8).toLocalFile(), QStringLiteral("/opt/corvane/help/corvane.html"));
+    for (const int context : {0, 2, 8}) {
+        const QUrl url = helpUrl(app, context);
+        EXPECT_EQ(url.toLocalFile(), QStringLiteral("/opt/corvane/help/corvane.html"));
+        EXPECT_EQ(url.fragment(), context == 2 ? QStringLiteral("context-2") : QString()) << context;
+    }
 }
 
 } // namespace

@@ -429,12 +429,13 @@ TEST(MainWindow, HelpOpensTheDocumentAndF1TheTopicOfThePaneInUse)
     p.find<QAbstractButton>("ToolButton8")->click();
     ASSERT_EQ(p.fakes.help.opened.size(), 1);
     EXPECT_TRUE(p.fakes.help.opened.first().toLocalFile().endsWith(QStringLiteral("help/corvane.html")));
+    EXPECT_FALSE(p.fakes.help.opened.first().hasFragment());
 
     QApplication::setActiveWindow(&window);
     p.find<QLineEdit>("YourNameE")->setFocus();
     QTest::keyClick(p.find<QLineEdit>("YourNameE"), Qt::Key_F1);
     ASSERT_EQ(p.fakes.help.opened.size(), 2);
-    EXPECT_TRUE(p.fakes.help.opened.last().toLocalFile().endsWith(QStringLiteral("help/topic-1.html")));
+    EXPECT_EQ(p.fakes.help.opened.last().fragment(), QStringLiteral("context-1"));
 }
 
 TEST(MainWindow, TheProgressBarsStartHidden)

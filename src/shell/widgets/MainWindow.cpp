@@ -411,7 +411,7 @@ void MainWindow::formHelp()
 
 void MainWindow::showHelp(int context)
 {
-    m_services.help->open(helpUrl(m_dataFolder, context));
+    m_services.help->open(this, helpUrl(m_dataFolder, context));
 }
 
 void MainWindow::setColumnWidthsSource(GridId grid, std::function<QList<int>()> widths)

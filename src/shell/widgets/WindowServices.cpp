@@ -1,12 +1,13 @@
 #include "WindowServices.h"
 
 #include "ErrorBox.h"
+#include "HelpWindow.h"
 
 #include "ui/widgets/MessageBoxes.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QFileDialog>
+#include <QPointer>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -30,10 +31,19 @@ public:
     }
 };
 
-class DesktopHelp final : public HelpViewer
+class OwnHelp final : public HelpViewer
 {
 public:
-    void open(const QUrl &url) override { QDesktopServices::openUrl(url); }
+    void open(QWidget *window, const QUrl &url) override
+    {
+        // One help window, reused; it belongs to the main window and goes with it.
+        if (!m_window || m_window->parentWidget() != window)
+            m_window = new HelpWindow(window);
+        m_window->showAddress(url);
+    }
+
+private:
+    QPointer<HelpWindow> m_window;
 };
 
 class DesktopDialogs final : public FileDialogs
@@ -75,13 +85,13 @@ public:
 WindowServices WindowServices::withDesktopDefaults() const
 {
     static DesktopMessages desktopMessages;
-    static DesktopHelp desktopHelp;
+    static OwnHelp ownHelp;
     static DesktopDialogs desktopDialogs;
     WindowServices services = *this;
     if (!services.messages)
         services.messages = &desktopMessages;
     if (!services.help)
-        services.help = &desktopHelp;
+        services.help = &ownHelp;
     if (!services.dialogs)
         services.dialogs = &desktopDialogs;
     return services;

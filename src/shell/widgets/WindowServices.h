@@ -33,12 +33,13 @@ public:
     virtual bool confirm(QWidget *parent, const QString &question) = 0;
 };
 
-// Opens a help page in the desktop's browser.
+// Shows the help at an address (the document, with the topic's anchor) for a window: by default
+// in the program's own help window, one for each main window, so no browser is needed.
 class HelpViewer
 {
 public:
     virtual ~HelpViewer() = default;
-    virtual void open(const QUrl &url) = 0;
+    virtual void open(QWidget *window, const QUrl &url) = 0;
 };
 
 // The folder picker and the file-open dialog. Both return nothing when the user cancels.
