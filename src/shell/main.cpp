@@ -17,23 +17,22 @@
 #include <QSessionManager>
 #include <QStandardPaths>
 
-#include <cstdio>
-
 int main(int argc, char *argv[])
 {
     using corvane::core::Notice;
     QCoreApplication::setApplicationName(QStringLiteral("Corvane"));
     QCoreApplication::setApplicationVersion(corvane::platform::programVersion());
 
-    // The arguments are read before the GUI starts, so that --help, --version and a mistyped
-    // option answer on a terminal without a display.
+    // --help and --version are answered before the GUI starts, so that they work on a terminal
+    // without a display; the other arguments are read once the GUI has taken its own (-platform).
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
         "main", "Corvane, a mail client for a network without a mail server.\n\n"
-                "The settings are main.ini in the profile folder. Without --profile that is the program's "
-                "folder when it holds main.ini, or when it is a portable copy you may write; otherwise (an "
-                "installed package) $XDG_CONFIG_HOME/corvane, by default ~/.config/corvane. A profile folder "
-                "you may not write gives way to ~/.config/corvane, which starts with its main.ini."));
+                "The settings are main.ini in the profile folder. Without --profile that is the\n"
+                "program's folder when it holds main.ini, or when it is a portable copy you may\n"
+                "write; otherwise (an installed package) $XDG_CONFIG_HOME/corvane, by default\n"
+                "~/.config/corvane. A profile folder you may not write gives way to\n"
+                "~/.config/corvane, which starts with a copy of its main.ini."));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption profileOption(
@@ -44,19 +43,14 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const bool parsed = parser.parse(arguments);
-    if (!parsed || parser.isSet(helpOption) || parser.isSet(versionOption)) {
+    parser.parse(arguments);
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all")) || parser.isSet(versionOption)) {
         QCoreApplication console(argc, argv);
-        if (!parsed) {
-            std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
-            return 1;
-        }
-        if (parser.isSet(versionOption))
-            parser.showVersion(); // exits
-        parser.showHelp(); // exits
+        parser.process(console); // prints the help or the version and exits
     }
 
     QApplication app(argc, argv);
+    parser.process(app);
     // No display name: Qt would append it to every window title, and the main window's title is
     // the caption alone. The desktop file names the program to the desktop instead.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Corvane"));

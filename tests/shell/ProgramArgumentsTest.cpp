@@ -14,12 +14,10 @@ TEST(ProgramArguments, HelpAndVersionNeedNoDisplay)
     const struct
     {
         const char *argument;
-        int exitCode;
         const char *says;
     } cases[] = {
-        {"--help", 0, "--profile <DIR>"},
-        {"--version", 0, "Corvane 3."},
-        {"--no-such-option", 1, "no-such-option"},
+        {"--help", "--profile <DIR>"},
+        {"--version", "Corvane 3."},
     };
     for (const auto &c : cases) {
         QProcess program;
@@ -28,7 +26,7 @@ TEST(ProgramArguments, HelpAndVersionNeedNoDisplay)
         ASSERT_TRUE(program.waitForFinished(30000)) << c.argument;
         const QString output = QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << c.argument;
-        EXPECT_EQ(program.exitCode(), c.exitCode) << c.argument << output.toStdString();
+        EXPECT_EQ(program.exitCode(), 0) << c.argument << output.toStdString();
         EXPECT_TRUE(output.contains(QLatin1String(c.says))) << c.argument << output.toStdString();
     }
 }
