@@ -53,22 +53,25 @@ TEST(HelpWindow, OpensAtThePanesTopicAndGoesBackAndForwardByButtonAndKey)
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST(HelpWindow, FindGoesRoundTheDocumentBothWaysAndSaysWhenTheTextIsNowhere)
+TEST(HelpWindow, FindStartsAtThePlaceInViewGoesRoundBothWaysAndSaysWhenTheTextIsNowhere)
 {
     HelpWindow window;
-    window.showAddress(helpUrl(kProgramFolder, 0));
+    window.showAddress(helpUrl(kProgramFolder, help::kSettings));
     QTextBrowser *browser = window.browser();
+    const int top = browser->cursorForPosition(QPoint(4, 4)).position();
     auto *field = window.findChild<QLineEdit *>(QStringLiteral("HelpFindE"));
     field->setText(QStringLiteral("main.ini"));
 
     window.findChild<QToolButton *>(QStringLiteral("HelpFindNextB"))->click();
     const int first = browser->textCursor().selectionStart();
+    EXPECT_GE(first, top);
     EXPECT_EQ(browser->textCursor().selectedText(), QStringLiteral("main.ini"));
     QTest::keyClick(field, Qt::Key_Return);
     EXPECT_GT(browser->textCursor().selectionStart(), first);
     window.findChild<QToolButton *>(QStringLiteral("HelpFindPreviousB"))->click();
     EXPECT_EQ(browser->textCursor().selectionStart(), first);
-    // Before the first place is the last one.
+    // Before the document's beginning comes its last place.
+    browser->moveCursor(QTextCursor::Start);
     EXPECT_TRUE(window.findNext(true));
     EXPECT_GT(browser->textCursor().selectionStart(), first);
 

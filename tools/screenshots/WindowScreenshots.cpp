@@ -2,15 +2,17 @@
 // after the user filled in name and inbox folder and pressed Save, the InBox pane with a few
 // received messages, all of them and those Find keeps, the Mail Reader on a formatted message
 // with attachments, the Address Edit pane on an entry of a small address book, the New pane
-// with a formatted message and its two dialogs, and a reply to the formatted message. Run under a
-// display (Xvfb):
+// with a formatted message and its two dialogs, a reply to the formatted message, and the help
+// window. Run under a display (Xvfb):
 //   xvfb-run -a shell_screenshots <output folder>
 #include "shell/widgets/ComposeParts.h"
 #include "shell/widgets/GridSetup.h"
+#include "shell/widgets/HelpWindow.h"
 #include "shell/widgets/ListPanes.h"
 #include "shell/widgets/MainWindow.h"
 
 #include "shell/FakeServices.h"
+#include "shell/HelpTopics.h"
 #include "support/ReceivedFile.h"
 #include "support/StoreTexts.h"
 
@@ -245,6 +247,17 @@ bool writeAReply(corvane::shell::MainWindow &window, const QString &output)
 
 } // namespace
 
+// The help window on the New pane's topic, with a word found.
+bool showTheHelp(const QString &output)
+{
+    corvane::shell::HelpWindow help;
+    help.showAddress(corvane::shell::helpUrl(QStringLiteral(CORVANE_PROGRAM_DIR "/"), corvane::shell::help::kNew));
+    help.findChild<QLineEdit *>(QStringLiteral("HelpFindE"))->setText(QStringLiteral("Attach"));
+    help.findNext();
+    QTest::qWait(200);
+    return save(help, output + QStringLiteral("help.png"));
+}
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
@@ -333,6 +346,7 @@ int main(int argc, char **argv)
         ok = writeAMessage(window, root, output) && ok;
         ok = writeAReply(window, output) && ok;
     }
+    ok = showTheHelp(output) && ok;
     root.removeRecursively();
     return ok && ready ? 0 : 1;
 }

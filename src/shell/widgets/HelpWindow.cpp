@@ -130,6 +130,9 @@ bool HelpWindow::findNext(bool backward)
     if (text.isEmpty())
         return false;
     const QTextDocument::FindFlags flags = backward ? QTextDocument::FindBackward : QTextDocument::FindFlags();
+    // Finding starts from the place in view, such as the topic the window opened at.
+    if (!m_browser->viewport()->rect().intersects(m_browser->cursorRect()))
+        m_browser->setTextCursor(m_browser->cursorForPosition(QPoint(0, 0)));
     if (m_browser->find(text, flags))
         return true;
     // Round the end of the document, keeping the old place when the text is nowhere.
