@@ -65,6 +65,9 @@ Settings readSettings(const platform::IniFile &file, const QString &applicationF
     s.desktopNotification = file.readBool(keys::settings, keys::desktopNotification, d.desktopNotification);
     s.mainDictionary = file.readString(keys::spelling, keys::mainDictionary, d.mainDictionary);
     s.customDictionary = file.readString(keys::spelling, keys::customDictionary, d.customDictionary);
+    // Earlier versions saved the default with the separator doubled: the same file, named once.
+    if (s.customDictionary == applicationFolder + platform::nativeSeparator() + QStringLiteral("Custom.dic"))
+        s.customDictionary = d.customDictionary;
     s.maxSuggestions = file.readInteger(keys::spelling, keys::maxSuggestions, d.maxSuggestions);
     s.asYouType = file.readBool(keys::spelling, keys::asYouType, d.asYouType);
     return s;

@@ -58,6 +58,15 @@ TEST(Settings, WrittenInTheSaveOrderAndReadBack)
     EXPECT_TRUE(folder.read(QStringLiteral("main.ini")).startsWith("[Destination]\r\nMyDest=/share/ann/\r\n"));
 }
 
+TEST(Settings, ADefaultDictionarySavedWithADoubledSeparatorReadsAsTheDefault)
+{
+    TempFolder folder;
+    IniFile file(folder.file(QStringLiteral("main.ini")));
+    file.writeString(QStringLiteral("Spelling"), QStringLiteral("Custom Dictionary"),
+                     folder.path() + QDir::separator() + QStringLiteral("Custom.dic"));
+    EXPECT_EQ(readSettings(file, folder.path()).customDictionary, folder.path() + QStringLiteral("Custom.dic"));
+}
+
 TEST(Settings, AFailingWriteKeepsTheKeysWrittenBeforeIt)
 {
     TempFolder folder;
