@@ -74,12 +74,13 @@ void AttachmentFetchJob::run(platform::BackgroundCopies *copies) const
     QThread::currentThread()->setObjectName(QStringLiteral("Receiving attachment"));
     const QString source = platform::joinPath(SourceFolder, FileName);
     const QString destination = platform::joinPath(DestFolder, FileName);
-    // A file that has not arrived yet stays where it will arrive.
-    const bool present = take == Take::None || QFileInfo(source).isFile();
+    // A file that has not arrived yet stays where it will arrive; so does one whose folder cannot
+    // be made (it is still counted down, as after a failed copy).
+    bool present = take == Take::None || QFileInfo(source).isFile();
     if (present && take != Take::None && take != Take::Copy && !QDir().mkpath(DestFolder)) {
         copies->reportFailure({platform::CopyFailure::Step::Copy, FileName, DestFolder,
                                QStringLiteral("Unable to create the folder %1").arg(QDir::toNativeSeparators(DestFolder))});
-        return;
+        present = false;
     }
     bool copied = false;
     switch (present ? take : Take::None) {
