@@ -168,7 +168,13 @@ void removeStaleTemporaryFiles(const QString &folder)
             QFile::remove(file.filePath()); // one held open elsewhere goes with a later copy
 }
 
-void copyFileReplacing(const QString &source, const QString &destination)
+namespace {
+
+enum class CopyPlacing { Replace, Keep };
+
+// The whole-or-nothing copy of copyFileReplacing and copyFileKeeping; false when Keep finds the
+// destination's name taken.
+bool copyFileWhole(const QString &source, const QString &destination, CopyPlacing placing)
 {
     const QFileInfo target(destination);
     const ActiveCopy entry(QStringLiteral("%1 to %2").arg(
@@ -226,18 +232,49 @@ void copyFileReplacing(const QString &source, const QString &destination)
             throw copyError(failure);
     };
     const FilePlacer replace = replacing(destination, &kReplace);
+    bool taken = false;
+    // Another writer's file under the name is left as it is; a file system that cannot rename
+    // without replacing tests the name first (copies to one path in this process take turns).
+    const FilePlacer keep = [&](const QString &temporary) {
+        QString reason;
+        RenameOutcome outcome = placeFile(temporary, destination, Placing::NoReplace, &reason);
+        if (outcome == RenameOutcome::NotSupported)
+            outcome = placeFile(temporary, destination, Placing::TestThenReplace, &reason);
+        if (outcome == RenameOutcome::TargetExists) {
+            taken = true;
+            throw WriteError(destination, QStringLiteral("the name is taken"));
+        }
+        if (outcome != RenameOutcome::Done)
+            throw WriteError(destination, reason);
+        return destination;
+    };
     try {
         publishFile(
             target.path(), copy,
             [&](const QString &temporary) {
                 if (copyCancelled())
                     throw copyError(kCutOff);
-                return replace(temporary);
+                return placing == CopyPlacing::Replace ? replace(temporary) : keep(temporary);
             },
             &kQuickRemoval);
     } catch (const WriteError &error) {
+        if (taken)
+            return false;
         throw copyError(error.reason());
     }
+    return true;
+}
+
+} // namespace
+
+void copyFileReplacing(const QString &source, const QString &destination)
+{
+    copyFileWhole(source, destination, CopyPlacing::Replace);
+}
+
+bool copyFileKeeping(const QString &source, const QString &destination)
+{
+    return copyFileWhole(source, destination, CopyPlacing::Keep);
 }
 
 BackgroundCopies::BackgroundCopies(QObject *parent) : QObject(parent)

@@ -23,6 +23,9 @@ inline const QString kWaitingForCopies = QStringLiteral("Waiting for attachment 
 // again for a while. Temporary files older than a day in the destination's folder (left by a
 // program that ended mid-copy) are removed first. Throws IoError.
 void copyFileReplacing(const QString &source, const QString &destination);
+// The same whole-or-nothing copy, but a file already under the destination's name is never
+// replaced: false then, and nothing changed. Throws IoError.
+bool copyFileKeeping(const QString &source, const QString &destination);
 
 // Removes this program's temporary files in the folder that were last written more than a day ago.
 void removeStaleTemporaryFiles(const QString &folder);

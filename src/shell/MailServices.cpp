@@ -18,6 +18,11 @@ addressbook::MailSettings mailSettingsFrom(const Settings &settings)
     return mail;
 }
 
+receiving::AttachmentPlaces attachmentPlacesFrom(const Settings &settings)
+{
+    return {settings.myDest, settings.inboxData};
+}
+
 core::Notice copyFailedNotice(const platform::CopyFailure &failure)
 {
     using Step = platform::CopyFailure::Step;

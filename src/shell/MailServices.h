@@ -10,6 +10,7 @@
 #include "core/Notice.h"
 #include "platform/BackgroundCopies.h"
 #include "receiving/AttachmentFetcher.h"
+#include "receiving/AttachmentFiles.h"
 #include "receiving/InboxProbe.h"
 #include "receiving/InboxStore.h"
 #include "receiving/MailCheck.h"
@@ -22,6 +23,8 @@ namespace corvane::shell {
 
 // The settings the mail logic reads, taken from the live settings.
 addressbook::MailSettings mailSettingsFrom(const Settings &settings);
+// Where stored messages' attachments lie, for the reader, Forward and the tool.
+receiving::AttachmentPlaces attachmentPlacesFrom(const Settings &settings);
 
 // What the user reads of an attachment copy that went wrong (code CopyFailed): the window shows it,
 // the tool prints it.

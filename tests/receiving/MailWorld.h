@@ -3,6 +3,7 @@
 #include "addressbook/AddressCollector.h"
 #include "addressbook/AddressStore.h"
 #include "receiving/AttachmentFetcher.h"
+#include "receiving/AttachmentFiles.h"
 #include "receiving/InboxProbe.h"
 #include "receiving/InboxStore.h"
 #include "receiving/MailCheck.h"
@@ -88,6 +89,13 @@ struct MailUser
     }
 
     receiving::CheckResult checkMail() { return runCheck(check, settings).value(); }
+
+    // The file the reader opens for the named attachment of the stored message at a position.
+    QString attachmentFile(int position, const QString &name) const
+    {
+        return receiving::attachmentFile({settings.yourInbox, settings.inboxData},
+                                         inbox.message(position).guid.value_or(QString()), name);
+    }
 
     QStringList storedSubjects() const
     {

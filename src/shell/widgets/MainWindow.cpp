@@ -85,7 +85,7 @@ MainWindow::MainWindow(const ProgramFolders &folders, WindowServices services, Q
     m_lists->inbox()->setMailCheck(m_mailCheck);
     m_compose->setAddressNames([this] { return m_lists->address()->namesInShownOrder(); });
     m_reader = new ReaderPanes(m_mail.inbox, *m_lists->inbox(), *m_lists->sent(), m_checkMail, *m_services.messages,
-                               [this] { return m_startup.settings().myDest; }, this);
+                               [this] { return attachmentPlacesFrom(m_startup.settings()); }, this);
     m_reader->placeIn(*m_panes);
     for (const GridId grid : {GridId::Address, GridId::Inbox, GridId::Sent})
         setColumnWidthsSource(grid, m_lists->widthsSource(grid));
