@@ -8,6 +8,7 @@
 
 #include "platform/BackgroundCopies.h"
 #include "platform/Errors.h"
+#include "platform/Translations.h"
 #include "receiving/widgets/NotifyIcon.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@ int main(int argc, char *argv[])
     using corvane::core::Notice;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane"));
+    corvane::platform::installTranslations(app);
     // No display name: Qt would append it to every window title, and the main window's title is
     // the caption alone. The desktop file names the program to the desktop instead.
     QGuiApplication::setDesktopFileName(QStringLiteral("corvane"));
