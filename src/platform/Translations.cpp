@@ -56,8 +56,7 @@ QStringList translationFolders(const QString &programFolder)
             QDir::cleanPath(program.filePath(QStringLiteral("../share/corvane/translations")))};
 }
 
-QString installTranslations(QCoreApplication &application, const QStringList &languages,
-                            const QStringList &folders)
+QString installTranslations(QCoreApplication &application, const QStringList &languages, const QStringList &folders)
 {
     for (const QString &language : languages) {
         if (language == u"en" || language.startsWith(u"en_"))

@@ -24,8 +24,7 @@ QStringList translationFolders(const QString &programFolder);
 // Installs the program's catalogue and Qt's own for the first of the languages that has one.
 // English is the source language and needs no catalogue: it ends the search. Returns the language
 // installed ("de"), empty when the texts stay English.
-QString installTranslations(QCoreApplication &application, const QStringList &languages,
-                            const QStringList &folders);
+QString installTranslations(QCoreApplication &application, const QStringList &languages, const QStringList &folders);
 // The same for the desktop's languages and the running program's folders.
 QString installTranslations(QCoreApplication &application);
 

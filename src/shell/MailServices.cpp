@@ -1,5 +1,6 @@
 #include "MailServices.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <memory>
@@ -28,8 +29,8 @@ core::Notice copyFailedNotice(const platform::CopyFailure &failure)
         text = failure.reason; // worded where the fault was known, naming the file
         break;
     case Step::SourceKept:
-        text = QCoreApplication::translate("MailServices", "The attachment %1 was fetched, but it could not be removed from %2 because another "
-                                                          "program holds it open.")
+        text = QCoreApplication::translate("MailServices", "The attachment %1 was fetched, but it could not be "
+                                                           "removed from %2 because another program holds it open.")
                    .arg(failure.file, QDir::toNativeSeparators(failure.folder));
         break;
     case Step::Unexpected:

@@ -84,11 +84,11 @@ QString ProfileLock::busyMessage() const
     const QString who = holder();
     const QString folder = QDir::toNativeSeparators(QFileInfo(m_path).absolutePath());
     if (who.isEmpty())
-        return QCoreApplication::translate("ProfileLock",
-                                           "The profile in %1 is in use by another copy of Corvane. Close it and try again.")
+        return QCoreApplication::translate(
+                   "ProfileLock", "The profile in %1 is in use by another copy of Corvane. Close it and try again.")
             .arg(folder);
-    return QCoreApplication::translate("ProfileLock",
-                                       "The profile in %1 is in use by another copy of Corvane (%2). Close it and try again.")
+    return QCoreApplication::translate(
+               "ProfileLock", "The profile in %1 is in use by another copy of Corvane (%2). Close it and try again.")
         .arg(folder, who);
 }
 

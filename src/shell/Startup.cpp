@@ -4,8 +4,8 @@
 #include "platform/Paths.h"
 #include "platform/Version.h"
 
-#include <QDir>
 #include <QCoreApplication>
+#include <QDir>
 
 namespace corvane::shell {
 
@@ -32,12 +32,14 @@ StartupOutcome Startup::run(StartupRun run)
     } catch (const IoError &error) {
         // Missing is a first start; unreadable is not: the defaults are used and the file is kept.
         outcome.settingsFileError =
-            QCoreApplication::translate("Startup", "%1\n\nCorvane starts with its default settings and does not write "
-                                                   "the file while it cannot be read, so that the settings it holds are "
-                                                   "not lost. Make the file readable and start Corvane again.")
+            QCoreApplication::translate("Startup",
+                                        "%1\n\nCorvane starts with its default settings and does not write "
+                                        "the file while it cannot be read, so that the settings it holds are "
+                                        "not lost. Make the file readable and start Corvane again.")
                 .arg(error.message());
         m_settingsFile.refuseWrites(
-            QCoreApplication::translate("Startup", "Unable to write to %1: the file could not be read when Corvane started, and writing "
+            QCoreApplication::translate(
+                "Startup", "Unable to write to %1: the file could not be read when Corvane started, and writing "
                            "it now would replace the settings it holds. Make the file readable and start Corvane "
                            "again.")
                 .arg(QDir::toNativeSeparators(m_settingsFile.path())));

@@ -89,7 +89,8 @@ namespace {
 QString storePath(const QString &folder, const QString &fileName, const QString &folderCaption)
 {
     if (folder.isEmpty())
-        throw IoError(QCoreApplication::translate("Stores", "The \"%1\" is empty, so %2 has no place: choose a folder in Settings.")
+        throw IoError(QCoreApplication::translate(
+                          "Stores", "The \"%1\" is empty, so %2 has no place: choose a folder in Settings.")
                           .arg(folderCaption, fileName));
     const QString path = platform::joinPath(folder, fileName);
     // Earlier versions put a folder without its separator straight before the file name, so a

@@ -15,10 +15,14 @@ QString readDictionaryText(const QString &path)
 {
     const QFileInfo info(path);
     if (info.size() > kMaxDictionaryBytes)
-        throw DictionaryError(QCoreApplication::translate("corvane::spell::Dictionary", "The dictionary %1 is larger than 64 MB; it is not read.").arg(path));
+        throw DictionaryError(QCoreApplication::translate("corvane::spell::Dictionary",
+                                                          "The dictionary %1 is larger than 64 MB; it is not read.")
+                                  .arg(path));
     const QByteArray bytes = platform::readWholeFile(path, kMaxDictionaryBytes);
     if (bytes.contains('\0'))
-        throw DictionaryError(QCoreApplication::translate("corvane::spell::Dictionary", "The dictionary %1 is not a word list: it holds binary data.").arg(path));
+        throw DictionaryError(QCoreApplication::translate("corvane::spell::Dictionary",
+                                                          "The dictionary %1 is not a word list: it holds binary data.")
+                                  .arg(path));
     return platform::decodeUtf8OrWindows1252(bytes);
 }
 

@@ -32,7 +32,8 @@ TEST(DesktopLanguages, ReadsLanguageListThenTheLocaleVariables)
     const Case cases[] = {
         {{}, {}},
         {{{"LANG", QStringLiteral("fr_FR.UTF-8")}}, {QStringLiteral("fr_FR")}},
-        {{{"LANG", QStringLiteral("fr_FR.UTF-8")}, {"LC_MESSAGES", QStringLiteral("es_ES")}}, {QStringLiteral("es_ES")}},
+        {{{"LANG", QStringLiteral("fr_FR.UTF-8")}, {"LC_MESSAGES", QStringLiteral("es_ES")}},
+         {QStringLiteral("es_ES")}},
         {{{"LC_ALL", QStringLiteral("de_DE.UTF-8@euro")}, {"LC_MESSAGES", QStringLiteral("es_ES")}},
          {QStringLiteral("de_DE")}},
         {{{"LANGUAGE", QStringLiteral("de:fr::de")}, {"LANG", QStringLiteral("es_ES.UTF-8")}},
@@ -71,5 +72,6 @@ TEST_F(Translators, ShowADialogInTheDesktopsLanguage)
 
     spell::SpellCheckDialog dialog([] { return spell::DictionaryPaths{}; });
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Rechtschreibprüfung"));
-    EXPECT_EQ(dialog.findChild<QPushButton *>(QStringLiteral("IgnoreAllSPB"))->text(), QStringLiteral("Alle ignorieren"));
+    EXPECT_EQ(dialog.findChild<QPushButton *>(QStringLiteral("IgnoreAllSPB"))->text(),
+              QStringLiteral("Alle ignorieren"));
 }

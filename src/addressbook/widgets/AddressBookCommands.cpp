@@ -18,9 +18,7 @@ namespace corvane::addressbook {
 
 AddressBookCommands::AddressBookCommands(AddressStore &store, AddressListPane &list)
     : QObject(&list), m_store(store), m_list(list),
-      m_confirm([](QWidget *parent, const QString &question) {
-          return ui::askYesNo(parent, QString(), question);
-      }),
+      m_confirm([](QWidget *parent, const QString &question) { return ui::askYesNo(parent, QString(), question); }),
       m_toolBar(new QToolBar(list.body())), m_new(new QAction(tr("New Address"), this)),
       m_delete(new QAction(tr("Delete Address"), this))
 {

@@ -139,7 +139,7 @@ AddressEditPane::AddressEditPane(AddressStore &store, AddressListPane &list, QWi
     m_server = new QCheckBox(tr("Use as Server"), form);
     m_server->setObjectName(QStringLiteral("AddressServer"));
     m_server->setToolTip(tr("Messages for people whose inbox cannot be reached are also left in "
-                                        "this folder, and mail for you is looked for in it"));
+                            "this folder, and mail for you is looked for in it"));
     m_server->setAccessibleName(m_server->text());
     m_server->setAccessibleDescription(m_server->toolTip());
     fields->addWidget(m_server);
@@ -157,12 +157,9 @@ AddressEditPane::AddressEditPane(AddressStore &store, AddressListPane &list, QWi
     } commands[] = {
         {"AddressPrevB", tr("<-- Prev"), tr("Show the previous address"), 0, false,
          &AddressEditPane::AddressPrevBClick},
-        {"AddressNextB", tr("Next -->"), tr("Show the next address"), 0, true,
-         &AddressEditPane::AddressNextBClick},
-        {"AddressNewB", tr("New"), tr("Add a new, empty address"), 1, false,
-         &AddressEditPane::AddressNewBClick},
-        {"AddressSaveB", tr("Save"), tr("Save this address"), 1, true,
-         &AddressEditPane::AddressSaveBClick},
+        {"AddressNextB", tr("Next -->"), tr("Show the next address"), 0, true, &AddressEditPane::AddressNextBClick},
+        {"AddressNewB", tr("New"), tr("Add a new, empty address"), 1, false, &AddressEditPane::AddressNewBClick},
+        {"AddressSaveB", tr("Save"), tr("Save this address"), 1, true, &AddressEditPane::AddressSaveBClick},
     };
     for (const auto &command : commands) {
         QPushButton *button = addButton(command.name, command.caption, command.hint);

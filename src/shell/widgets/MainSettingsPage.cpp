@@ -58,14 +58,14 @@ MainSettingsPage::MainSettingsPage(FolderBrowser &folders, FileDialogs &dialogs,
     folderColumn->addWidget(nameLabel);
     folderColumn->addWidget(m_yourName);
     folderColumn->addSpacing(6);
-    m_yourInbox = addFolderField(folderColumn, QStringLiteral("YourInBoxE"), tr("Your Inbox"),
-                                 QStringLiteral("Button1"));
-    m_addressFolder = addFolderField(folderColumn, QStringLiteral("AddresLocE"),
-                                     tr("Address List Folder"), QStringLiteral("Button2"));
-    m_sentFolder = addFolderField(folderColumn, QStringLiteral("SentLocE"),
-                                  tr("Sent Items Folder"), QStringLiteral("Button6"));
-    m_inboxDataFolder = addFolderField(folderColumn, QStringLiteral("InBoxLocE"),
-                                       tr("Inbox Datafile Folder"), QStringLiteral("Button3"));
+    m_yourInbox =
+        addFolderField(folderColumn, QStringLiteral("YourInBoxE"), tr("Your Inbox"), QStringLiteral("Button1"));
+    m_addressFolder = addFolderField(folderColumn, QStringLiteral("AddresLocE"), tr("Address List Folder"),
+                                     QStringLiteral("Button2"));
+    m_sentFolder =
+        addFolderField(folderColumn, QStringLiteral("SentLocE"), tr("Sent Items Folder"), QStringLiteral("Button6"));
+    m_inboxDataFolder = addFolderField(folderColumn, QStringLiteral("InBoxLocE"), tr("Inbox Datafile Folder"),
+                                       QStringLiteral("Button3"));
     folderColumn->addStretch(1);
 
     auto *columns = new QHBoxLayout(this);
@@ -156,8 +156,7 @@ QWidget *MainSettingsPage::buildOptions()
     layout->addWidget(m_popup);
     m_desktopNotification = new QCheckBox(tr("Desktop notification for new mail"), options);
     m_desktopNotification->setObjectName(QStringLiteral("DesktopNotifyC"));
-    m_desktopNotification->setToolTip(
-        tr("Also tell the desktop about new mail while the window is out of view"));
+    m_desktopNotification->setToolTip(tr("Also tell the desktop about new mail while the window is out of view"));
     m_desktopNotification->setAccessibleDescription(m_desktopNotification->toolTip());
     layout->addWidget(m_desktopNotification);
     layout->addWidget(buildSoundGroup());

@@ -33,9 +33,9 @@ QScrollArea *scrolling(QWidget *page)
 } // namespace
 
 SettingsPane::SettingsPane(Startup &startup, FolderBrowser &folders, FileDialogs &dialogs, QWidget *parent)
-    : ui::CaptionPanel(tr("Settings"), parent), m_startup(startup),
-      m_tabs(new QTabWidget(body())), m_mainPage(new MainSettingsPage(folders, dialogs)),
-      m_spellPage(new SpellSettingsPage(dialogs)), m_save(new QPushButton(tr("Save"), body()))
+    : ui::CaptionPanel(tr("Settings"), parent), m_startup(startup), m_tabs(new QTabWidget(body())),
+      m_mainPage(new MainSettingsPage(folders, dialogs)), m_spellPage(new SpellSettingsPage(dialogs)),
+      m_save(new QPushButton(tr("Save"), body()))
 {
     setObjectName(QStringLiteral("SettingsPan"));
     m_tabs->setObjectName(QStringLiteral("SettingsTabs"));

@@ -24,10 +24,10 @@ SpellSettingsPage::SpellSettingsPage(FileDialogs &dialogs, QWidget *parent)
     setObjectName(QStringLiteral("SpellTS"));
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(2);
-    m_mainDictionary = addDictionaryField(QStringLiteral("MainDictLE"), tr("Main Dictionary"),
-                                          QStringLiteral("MainDictB"));
-    m_customDictionary = addDictionaryField(QStringLiteral("CustomDictLE"),
-                                            tr("Custom Dictionary"), QStringLiteral("Button4"));
+    m_mainDictionary =
+        addDictionaryField(QStringLiteral("MainDictLE"), tr("Main Dictionary"), QStringLiteral("MainDictB"));
+    m_customDictionary =
+        addDictionaryField(QStringLiteral("CustomDictLE"), tr("Custom Dictionary"), QStringLiteral("Button4"));
 
     auto *limitLabel = new QLabel(tr("Limit Sugestions to"), this);
     limitLabel->setObjectName(QStringLiteral("Label5"));

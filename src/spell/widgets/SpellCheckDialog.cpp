@@ -81,18 +81,15 @@ SpellCheckDialog::SpellCheckDialog(std::function<DictionaryPaths()> paths, QWidg
         return button;
     };
     m_answerButtons = {
-        addButton("IgnoreSPB", tr("Ignore"), tr("Leave this word as it is"),
-                  &SpellCheckDialog::IgnoreSPBClick),
+        addButton("IgnoreSPB", tr("Ignore"), tr("Leave this word as it is"), &SpellCheckDialog::IgnoreSPBClick),
         addButton("IgnoreAllSPB", tr("Ignore All"),
                   tr("Leave this word as it is wherever it occurs until Corvane is closed"),
                   &SpellCheckDialog::IgnoreAllSPBClick),
-        addButton("ChangeSPB", tr("Change"), tr("Replace the word with Change To"),
-                  &SpellCheckDialog::ChangeSPBClick),
+        addButton("ChangeSPB", tr("Change"), tr("Replace the word with Change To"), &SpellCheckDialog::ChangeSPBClick),
         addButton("ChangeAllSPB", tr("Change All"),
                   tr("Replace the word with Change To here and wherever it occurs again in this check"),
                   &SpellCheckDialog::ChangeAllSPBClick),
-        addButton("AddSPB", tr("Add"),
-                  tr("Add the word to the custom dictionary and leave it as it is"),
+        addButton("AddSPB", tr("Add"), tr("Add the word to the custom dictionary and leave it as it is"),
                   &SpellCheckDialog::AddSPBClick),
     };
     buttons->addStretch();

@@ -18,7 +18,6 @@ class QPushButton;
 
 namespace corvane::spell {
 
-
 // The dictionaries the dialog checks with: the settings pane's live values.
 struct DictionaryPaths
 {

@@ -102,7 +102,8 @@ bool addSpellingActions(QMenu *menu, QTextEdit *editor, const QPoint &position, 
         actions.append(action);
     }
     if (suggestions.isEmpty()) {
-        auto *none = new QAction(QCoreApplication::translate("corvane::spell::SpellHighlighter", "(no suggestions)"), menu);
+        auto *none =
+            new QAction(QCoreApplication::translate("corvane::spell::SpellHighlighter", "(no suggestions)"), menu);
         none->setEnabled(false);
         actions.append(none);
     }
