@@ -657,10 +657,6 @@ No discards it.</source>
         <translation>Adressbuch</translation>
     </message>
     <message>
-        <source>Edit Address</source>
-        <translation>Adresse bearbeiten</translation>
-    </message>
-    <message>
         <source>Address Edit</source>
         <translation>Adresse bearbeiten</translation>
     </message>
@@ -671,6 +667,37 @@ No discards it.</source>
     <message>
         <source>Address List</source>
         <translation>Adressliste</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::shell::NavigationBar</name>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>InBox</source>
+        <translation>Eingang</translation>
+    </message>
+    <message>
+        <source>Mail Reader</source>
+        <translation>Lesen</translation>
+    </message>
+    <message>
+        <source>Sent Items</source>
+        <translation>Gesendet</translation>
+    </message>
+    <message>
+        <source>Address Book</source>
+        <translation>Adressbuch</translation>
+    </message>
+    <message>
+        <source>Edit Address</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
     </message>
 </context>
 <context>

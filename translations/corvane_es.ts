@@ -642,11 +642,11 @@ No discards it.</source>
     </message>
     <message>
         <source>InBox</source>
-        <translation>Entrada</translation>
+        <translation>Bandeja de entrada</translation>
     </message>
     <message>
         <source>Mail Reader</source>
-        <translation>Lector</translation>
+        <translation>Lector de correo</translation>
     </message>
     <message>
         <source>Sent Items</source>
@@ -655,10 +655,6 @@ No discards it.</source>
     <message>
         <source>Address Book</source>
         <translation>Libreta de direcciones</translation>
-    </message>
-    <message>
-        <source>Edit Address</source>
-        <translation>Editar dirección</translation>
     </message>
     <message>
         <source>Address Edit</source>
@@ -671,6 +667,37 @@ No discards it.</source>
     <message>
         <source>Address List</source>
         <translation>Lista de direcciones</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::shell::NavigationBar</name>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>InBox</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Mail Reader</source>
+        <translation>Lectura</translation>
+    </message>
+    <message>
+        <source>Sent Items</source>
+        <translation>Enviados</translation>
+    </message>
+    <message>
+        <source>Address Book</source>
+        <translation>Direcciones</translation>
+    </message>
+    <message>
+        <source>Edit Address</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
     </message>
 </context>
 <context>

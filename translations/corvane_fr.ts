@@ -642,11 +642,11 @@ No discards it.</source>
     </message>
     <message>
         <source>InBox</source>
-        <translation>Réception</translation>
+        <translation>Boîte de réception</translation>
     </message>
     <message>
         <source>Mail Reader</source>
-        <translation>Lecture</translation>
+        <translation>Lecteur de messages</translation>
     </message>
     <message>
         <source>Sent Items</source>
@@ -655,10 +655,6 @@ No discards it.</source>
     <message>
         <source>Address Book</source>
         <translation>Carnet d&apos;adresses</translation>
-    </message>
-    <message>
-        <source>Edit Address</source>
-        <translation>Modifier l&apos;adresse</translation>
     </message>
     <message>
         <source>Address Edit</source>
@@ -671,6 +667,37 @@ No discards it.</source>
     <message>
         <source>Address List</source>
         <translation>Liste d&apos;adresses</translation>
+    </message>
+</context>
+<context>
+    <name>corvane::shell::NavigationBar</name>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>InBox</source>
+        <translation>Réception</translation>
+    </message>
+    <message>
+        <source>Mail Reader</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Sent Items</source>
+        <translation>Envoyés</translation>
+    </message>
+    <message>
+        <source>Address Book</source>
+        <translation>Adresses</translation>
+    </message>
+    <message>
+        <source>Edit Address</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
     </message>
 </context>
 <context>

@@ -27,7 +27,8 @@ struct PaneInfo
     int helpContext;         // 0 when the pane has no help topic of its own
 
     // The captions as shown, in the user's language.
-    QString itemText() const { return QCoreApplication::translate("corvane::shell::Navigation", itemCaption); }
+    // The items have a context of their own: the bar is narrow, and some languages shorten them.
+    QString itemText() const { return QCoreApplication::translate("corvane::shell::NavigationBar", itemCaption); }
     QString paneText() const { return QCoreApplication::translate("corvane::shell::Navigation", paneCaption); }
 };
 
