@@ -1,7 +1,10 @@
 #include "platform/Translations.h"
 #include "spell/widgets/SpellCheckDialog.h"
 
+#include "support/TempFolder.h"
+
 #include <QApplication>
+#include <QProcess>
 #include <QPushButton>
 #include <QTranslator>
 
@@ -74,4 +77,22 @@ TEST_F(Translators, ShowADialogInTheDesktopsLanguage)
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Rechtschreibprüfung"));
     EXPECT_EQ(dialog.findChild<QPushButton *>(QStringLiteral("IgnoreAllSPB"))->text(),
               QStringLiteral("Alle ignorieren"));
+}
+
+TEST(TranslatedTool, FindsItsCataloguesBesideItAndSpeaksTheDesktopsLanguage)
+{
+    const test::TempFolder temp;
+    test::writeFile(temp.file(QStringLiteral("main.ini")), "[Settings]\r\nName=Ann\r\n[Spelling]\r\nMain Dictionary="
+                                                               + temp.file(QStringLiteral("gone.dic")).toUtf8() + "\r\n");
+    test::writeFile(temp.file(QStringLiteral("letter.txt")), "Helo");
+
+    QProcess tool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
+    tool.setProcessEnvironment(environment);
+    tool.start(QStringLiteral(CORVANE_CLI_PATH),
+               {QStringLiteral("--profile"), temp.path(), QStringLiteral("spell"), temp.file(QStringLiteral("letter.txt"))});
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    EXPECT_EQ(tool.exitCode(), 1);
+    EXPECT_TRUE(QString::fromUtf8(tool.readAllStandardError()).contains(QStringLiteral("Wörterbuch nicht gefunden")));
 }
