@@ -607,7 +607,7 @@ No discards it.</source>
     </message>
     <message>
         <source>Check for New Mail</source>
-        <translation>Nach neuen Nachrichten sehen</translation>
+        <translation>Auf neue Nachrichten prüfen</translation>
     </message>
     <message>
         <source>Help</source>

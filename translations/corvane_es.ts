@@ -795,7 +795,7 @@ No discards it.</source>
     <name>corvane::spell::SpellCheckDialog</name>
     <message>
         <source>Spell Check</source>
-        <translation>Ortografía</translation>
+        <translation>Revisión ortográfica</translation>
     </message>
     <message>
         <source>Original Word</source>

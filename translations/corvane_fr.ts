@@ -795,7 +795,7 @@ No discards it.</source>
     <name>corvane::spell::SpellCheckDialog</name>
     <message>
         <source>Spell Check</source>
-        <translation>Orthographe</translation>
+        <translation>Vérification orthographique</translation>
     </message>
     <message>
         <source>Original Word</source>
