@@ -371,7 +371,7 @@ Corvane startet mit seinen Standardeinstellungen und schreibt die Datei nicht, s
     </message>
     <message>
         <source>Relayed: %1</source>
-        <translation>Weitergeleitet: %1</translation>
+        <translation>Über Server: %1</translation>
     </message>
     <message>
         <source>Not delivered: %1</source>

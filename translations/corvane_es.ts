@@ -371,7 +371,7 @@ Corvane se inicia con la configuración predeterminada y no escribe el archivo m
     </message>
     <message>
         <source>Relayed: %1</source>
-        <translation>Retransmitido: %1</translation>
+        <translation>Vía servidor: %1</translation>
     </message>
     <message>
         <source>Not delivered: %1</source>

@@ -371,7 +371,7 @@ Corvane démarre avec ses paramètres par défaut et n&apos;écrit pas le fichie
     </message>
     <message>
         <source>Relayed: %1</source>
-        <translation>Relayé : %1</translation>
+        <translation>Par un serveur : %1</translation>
     </message>
     <message>
         <source>Not delivered: %1</source>
