@@ -9,6 +9,7 @@
 #include "platform/BackgroundCopies.h"
 #include "platform/Errors.h"
 #include "platform/Version.h"
+#include "platform/Translations.h"
 #include "receiving/widgets/NotifyIcon.h"
 
 #include <QApplication>
@@ -50,6 +51,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    corvane::platform::installTranslations(app);
     parser.process(app);
     // No display name: Qt would append it to every window title, and the main window's title is
     // the caption alone. The desktop file names the program to the desktop instead.
