@@ -1,4 +1,3 @@
-#include "sending/AttachmentSender.h"
 #include "sending/OutgoingMessage.h"
 #include "sending/SendAction.h"
 #include "sending/SentStore.h"
@@ -21,16 +20,6 @@ using core::Notice;
 
 namespace {
 
-struct RecordingAttachments : AttachmentSender
-{
-    QList<std::pair<addressbook::RecipientList, QStringList>> calls;
-    void SendAtachmentsProc(const addressbook::RecipientList &targets, const QStringList &paths,
-                            const QStringList &) override
-    {
-        calls.append({targets, paths});
-    }
-};
-
 struct SendActionTest : ::testing::Test
 {
     test::TempFolder temp;
@@ -40,7 +29,6 @@ struct SendActionTest : ::testing::Test
     addressbook::AddressCollector collector{addresses, probe};
     OutgoingMessage outgoing;
     SendAction action{outgoing, sent, collector};
-    RecordingAttachments attachments;
     addressbook::MailSettings settings;
     QString bob;
 
@@ -52,7 +40,6 @@ struct SendActionTest : ::testing::Test
         bob = temp.subfolder(QStringLiteral("bob"));
         addresses.append({QStringLiteral("Bob"), bob, {}, false});
         settings.yourName = QStringLiteral("Ann");
-        action.setAttachmentSender(&attachments);
     }
     SendResult run(const Draft &draft) { return test::sendToTheEnd(action, draft, settings); }
     QStringList texts(const SendResult &result)
@@ -78,7 +65,6 @@ TEST_F(SendActionTest, NothingChosenOrNothingReachableWarnsAndWritesNothing)
         EXPECT_FALSE(outgoing.NewGuidNeeded);
     }
     EXPECT_EQ(sent.count(), 0);
-    EXPECT_TRUE(attachments.calls.isEmpty());
     EXPECT_TRUE(QDir(bob).isEmpty());
 }
 
@@ -88,6 +74,7 @@ TEST_F(SendActionTest, ASendRunsUntilFinishedThenHasDeliveredRecordedAndReported
     QStringList status;
     QObject::connect(&action, &SendAction::statusTextChanged, &action, [&](const QString &text) { status.append(text); });
     const QString file = temp.file(QStringLiteral("a.txt"));
+    temp.write(QStringLiteral("a.txt"), "attached");
     outgoing.NewGuidNeeded = true;
     const Draft draft{{QStringLiteral("Bob")}, QStringLiteral("s"), {file}, {}};
     ASSERT_TRUE(action.SendiExecute(draft, settings));
@@ -99,11 +86,10 @@ TEST_F(SendActionTest, ASendRunsUntilFinishedThenHasDeliveredRecordedAndReported
     EXPECT_FALSE(action.isRunning());
     EXPECT_EQ(texts(*result), QStringList{kMessagesSent});
     EXPECT_EQ(status, (QStringList{kSendingMessage, QString()}));
-    EXPECT_EQ(QDir(bob).entryList(QDir::Files), QStringList{QStringLiteral("Bob1.cvm")});
+    EXPECT_TRUE(QFile::exists(bob + QStringLiteral("Bob1.cvm")));
+    EXPECT_EQ(test::readFile(bob + QStringLiteral("a.txt")), QByteArray("attached"));
     EXPECT_EQ(sent.count(), 1);
     EXPECT_FALSE(outgoing.NewGuidNeeded);
-    ASSERT_EQ(attachments.calls.size(), 1);
-    EXPECT_EQ(attachments.calls[0].second, QStringList{file});
 }
 
 TEST_F(SendActionTest, AFolderThatCannotBeWrittenIsNamedAndASendNoFolderTookIsNotSent)
@@ -111,9 +97,17 @@ TEST_F(SendActionTest, AFolderThatCannotBeWrittenIsNamedAndASendNoFolderTookIsNo
     addresses.append({QStringLiteral("Carl"), temp.path() + QStringLiteral("carl/"), {}, false});
     probe.exists = [](const QString &) { return true; }; // reachable when probed, gone when written
     const SendResult some = run({{QStringLiteral("Carl"), QStringLiteral("Bob")}, {}, {}, {}});
-    EXPECT_EQ(texts(some), (QStringList{kErrorSendingTo + QStringLiteral("Carl"), kMessagesSent}));
+    EXPECT_EQ(texts(some), (QStringList{kErrorSendingTo + QStringLiteral("Carl")})) << "not said to be sent";
     EXPECT_TRUE(some.delivered);
     EXPECT_EQ(sent.count(), 1);
+
+    // So is a send whose attached file did not arrive, though its message did.
+    outgoing.NewGuidNeeded = true;
+    const SendResult withoutFile = run({{QStringLiteral("Bob")}, {}, {temp.file(QStringLiteral("gone.txt"))}, {}});
+    ASSERT_EQ(withoutFile.notices.size(), 1);
+    EXPECT_EQ(withoutFile.notices[0].code, Notice::Code::CopyFailed);
+    EXPECT_TRUE(withoutFile.delivered);
+    EXPECT_EQ(sent.count(), 2);
 
     outgoing.NewGuidNeeded = true;
     const SendResult none = run({{QStringLiteral("Carl")}, {}, {}, {}});
@@ -121,7 +115,7 @@ TEST_F(SendActionTest, AFolderThatCannotBeWrittenIsNamedAndASendNoFolderTookIsNo
     EXPECT_EQ(none.notices[0].code, Notice::Code::TargetNotReached);
     EXPECT_EQ(none.notices[1].code, Notice::Code::SendFailed);
     EXPECT_FALSE(none.delivered);
-    EXPECT_EQ(sent.count(), 1) << "not recorded as sent";
+    EXPECT_EQ(sent.count(), 2) << "not recorded as sent";
 }
 
 TEST_F(SendActionTest, AFailedSentItemsSaveIsReportedInsteadOfMessagesSent)
@@ -142,7 +136,6 @@ TEST_F(SendActionTest, AReadOnlySentItemsStoreRefusesTheSendBeforeAnythingIsDeli
     EXPECT_EQ(texts(result), QStringList{QStringLiteral("held by another copy")});
     EXPECT_FALSE(result.delivered);
     EXPECT_TRUE(QDir(bob).isEmpty());
-    EXPECT_TRUE(attachments.calls.isEmpty());
 }
 
 TEST_F(SendActionTest, NamesThatCannotBeFileNamesAreRefusedBeforeAnythingHappens)
@@ -160,7 +153,6 @@ TEST_F(SendActionTest, NamesThatCannotBeFileNamesAreRefusedBeforeAnythingHappens
         ASSERT_EQ(byFile.notices.size(), 1) << name;
         EXPECT_TRUE(byFile.notices[0].text.contains(u'"' + QString::fromUtf8(name) + u'"')) << name;
     }
-    EXPECT_TRUE(attachments.calls.isEmpty());
     EXPECT_TRUE(QDir(bob).isEmpty());
     EXPECT_EQ(sent.count(), 0);
 }
