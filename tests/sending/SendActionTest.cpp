@@ -4,9 +4,11 @@
 
 #include "addressbook/AddressCollector.h"
 #include "addressbook/FakeProbe.h"
+#include "platform/BackgroundCopies.h"
 #include "platform/FileIo.h"
 #include "platform/XmlNodes.h"
 #include "receiving/MailWorld.h"
+#include "support/EventWait.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
@@ -90,6 +92,24 @@ TEST_F(SendActionTest, ASendRunsUntilFinishedThenHasDeliveredRecordedAndReported
     EXPECT_EQ(test::readFile(bob + QStringLiteral("a.txt")), QByteArray("attached"));
     EXPECT_EQ(sent.count(), 1);
     EXPECT_FALSE(outgoing.NewGuidNeeded);
+}
+
+// Closing waits for a send's copies as for any other, and "Close Anyway" cuts them off: the message
+// still arrives, the file does not, under any name.
+TEST_F(SendActionTest, TheProgramsCopiesCountADeliveryAndCanCutItsCopiesOff)
+{
+    platform::BackgroundCopies copies;
+    QList<int> counts;
+    QObject::connect(&copies, &platform::BackgroundCopies::runningChanged, &copies, [&](int n) { counts.append(n); });
+    action.setCopies(&copies);
+    temp.write(QStringLiteral("a.txt"), "attached");
+    copies.cancelAll();
+    const SendResult result = run({{QStringLiteral("Bob")}, {}, {temp.file(QStringLiteral("a.txt"))}, {}});
+    ASSERT_EQ(result.notices.size(), 1);
+    EXPECT_EQ(result.notices[0].code, Notice::Code::CopyFailed);
+    EXPECT_TRUE(test::waitForCopies(copies));
+    EXPECT_EQ(counts, (QList<int>{1, 0}));
+    EXPECT_EQ(QDir(bob).entryList(QDir::Files), QStringList{QStringLiteral("Bob1.cvm")});
 }
 
 TEST_F(SendActionTest, AFolderThatCannotBeWrittenIsNamedAndASendNoFolderTookIsNotSent)
