@@ -55,7 +55,7 @@ MailServices::MailServices(Stores &profileStores, int probeTimeoutMs)
       send(outgoing, sent, collector),
       check(inbox, collector)
 {
-    send.setAttachmentSender(&attachmentSending);
+    send.setCopies(&copies);
     check.setAttachmentRetrieval(&attachmentFetcher);
 }
 

@@ -14,7 +14,6 @@
 #include "receiving/InboxProbe.h"
 #include "receiving/InboxStore.h"
 #include "receiving/MailCheck.h"
-#include "sending/AttachmentSending.h"
 #include "sending/OutgoingMessage.h"
 #include "sending/SendAction.h"
 #include "sending/SentStore.h"
@@ -51,7 +50,6 @@ public:
     sending::OutgoingMessage outgoing;
     sending::SendAction send;
     receiving::MailCheck check;
-    sending::AttachmentSending attachmentSending{copies};
     receiving::AttachmentFetcher attachmentFetcher{copies};
 };
 

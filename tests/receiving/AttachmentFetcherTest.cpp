@@ -1,5 +1,5 @@
 #include "receiving/AttachmentFetcher.h"
-#include "sending/AttachmentSending.h"
+#include "sending/Delivery.h"
 
 #include "core/AttachIni.h"
 #include "platform/BackgroundCopies.h"
@@ -178,10 +178,8 @@ TEST_F(AttachmentFetcherTest, AFailedCopyKeepsTheSourceAndTheOlderFile)
 TEST_F(AttachmentFetcherTest, EveryRecipientOfARelayedSendGetsTheFile)
 {
     test::writeFile(temp.file(QStringLiteral("a.doc")), "attachment");
-    sending::AttachmentSending sending(copies);
-    sending.SendAtachmentsProc({{QStringLiteral("Relay"), server, core::kTrue}},
-                               {temp.file(QStringLiteral("a.doc"))}, {QStringLiteral("Ann"), QStringLiteral("Bob")});
-    corvane::test::waitForCopies(copies);
+    sending::SendExecute("doc", {QStringLiteral("Ann"), QStringLiteral("Bob")},
+                         {{QStringLiteral("Relay"), server, core::kTrue}}, {{}, {temp.file(QStringLiteral("a.doc"))}});
     attach({QStringLiteral("a.doc")});
     for (const QString &inbox : {temp.subfolder(QStringLiteral("ann")), temp.subfolder(QStringLiteral("bob"))}) {
         own = inbox;

@@ -7,7 +7,6 @@
 #include "receiving/InboxProbe.h"
 #include "receiving/InboxStore.h"
 #include "receiving/MailCheck.h"
-#include "sending/AttachmentSending.h"
 #include "sending/OutgoingMessage.h"
 #include "sending/SendAction.h"
 #include "sending/SentStore.h"
@@ -64,7 +63,6 @@ struct MailUser
     sending::OutgoingMessage outgoing;
     sending::SendAction send{outgoing, sent, collector};
     receiving::MailCheck check{inbox, collector};
-    sending::AttachmentSending attachmentSending{copies};
     receiving::AttachmentFetcher fetcher{copies};
     addressbook::MailSettings settings;
 
@@ -77,7 +75,7 @@ struct MailUser
         addresses.open(addressbook::AddressStore::pathIn(data));
         inbox.open(receiving::InboxStore::pathIn(data));
         sent.open(sending::SentStore::pathIn(data));
-        send.setAttachmentSender(&attachmentSending);
+        send.setCopies(&copies);
         check.setAttachmentRetrieval(&fetcher);
     }
 
