@@ -11,7 +11,7 @@ namespace corvane::sending {
 
 namespace {
 
-const platform::RecordStore::Names kNames{{"Messages", "Body", {}}, "There is no message number %1"};
+const platform::RecordStore::Names kNames{{"Messages", "Body", {}}, QT_TRANSLATE_NOOP("corvane::platform::RecordStore", "There is no message number %1")};
 
 } // namespace
 
