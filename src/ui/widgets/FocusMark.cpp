@@ -38,6 +38,8 @@ int FocusFrameStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
 int FocusFrameStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
                                QStyleHintReturn *returnData) const
 {
+    if (hint == SH_FocusFrame_AboveWidget)
+        return 1; // over the control, which would otherwise paint over the frame
     if (hint == SH_FocusFrame_Mask && option) {
         // Only the frame's band covers the control; the rest of it stays as the control draws it.
         if (auto *mask = qstyleoption_cast<QStyleHintReturnMask *>(returnData)) {
