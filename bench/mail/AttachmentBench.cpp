@@ -2,7 +2,7 @@
 // cp of the same file in the same run. Every copy here is flushed to disk before it is renamed
 // into place; cp leaves its data in the page cache, so "cp + sync" is shown as well.
 #include "receiving/AttachmentFetcher.h"
-#include "sending/AttachmentSending.h"
+#include "sending/Delivery.h"
 
 #include "core/AttachIni.h"
 #include "platform/BackgroundCopies.h"
@@ -115,12 +115,9 @@ void BM_SendToFourTargets(benchmark::State &state)
             clearFolder(target);
             targets.append({QStringLiteral("User%1").arg(i), target, core::kFalse});
         }
-        platform::BackgroundCopies copies;
-        sending::AttachmentSending sending(copies);
         QElapsedTimer timer;
         timer.start();
-        sending.SendAtachmentsProc(targets, {source()}, {QStringLiteral("Ann")});
-        waitForCopies(copies);
+        sending::SendExecute("doc", {QStringLiteral("Ann")}, targets, {{}, {source()}});
         const double seconds = double(timer.nsecsElapsed()) / 1e9;
         if (QFile(targets.last().Inbox + QStringLiteral("big.bin")).size() != kMegabytes << 20)
             state.SkipWithError("a copy is incomplete");
@@ -144,7 +141,7 @@ void BM_FetchBack(benchmark::State &state)
         receiving::AttachmentFetcher fetcher(copies);
         QElapsedTimer timer;
         timer.start();
-        fetcher.GetAttach({QStringLiteral("big.bin")}, server, true, own);
+        fetcher.GetAttach({QStringLiteral("big.bin")}, server, true, own, {});
         waitForCopies(copies);
         const double seconds = double(timer.nsecsElapsed()) / 1e9;
         if (QFile(own + QStringLiteral("big.bin")).size() != kMegabytes << 20)

@@ -92,7 +92,9 @@ struct Reader
         list->showList();
         list->finishFill();
         pane =
-            std::make_unique<receiving::MailReaderPane>(inbox, *list, desktop, [] { return QStringLiteral("/tmp/"); });
+            std::make_unique<receiving::MailReaderPane>(inbox, *list, desktop, [] {
+                return receiving::AttachmentPlaces{QStringLiteral("/tmp/"), {}};
+            });
         list->setParent(pane.get()); // owned, kept out of sight
         list->hide();
         pane->resize(800, 500);

@@ -81,7 +81,7 @@ void BM_ReplyIntoShownEditor(benchmark::State &state)
     const sending::StoredMessage source = message();
     for (auto _ : state) {
         const sending::MadeMessage made =
-            sending::MakeMessage(source, sending::MakeMode::Reply, QStringLiteral("/share/ann/"));
+            sending::MakeMessage(source, sending::MakeMode::Reply);
         sending::fillComposeEditor(shown.editor, made);
         shown.paint();
     }

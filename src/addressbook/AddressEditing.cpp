@@ -9,7 +9,8 @@ namespace corvane::addressbook {
 
 QString nameCannotBeFileName(const QString &name)
 {
-    return QStringLiteral("the recipient name \"%1\" cannot be used as a file name").arg(name);
+    return QCoreApplication::translate("AddressEditing", "the recipient name \"%1\" cannot be used as a file name")
+        .arg(name);
 }
 
 int steppedRow(int row, int rowCount, int step)
@@ -28,8 +29,10 @@ std::optional<SaveRefusal> saveRefusal(const AddressEntry &entry)
                        QCoreApplication::translate("AddressEditing", "The address could not be saved: it has no "
                                                                      "name. Enter the name of the person or server."));
     if (!core::canNameMessageFiles(entry.Name))
-        return refused(SaveRefusal::Field::Name, QStringLiteral("The address could not be saved: %1. Correct the name.")
-                                                     .arg(nameCannotBeFileName(entry.Name)));
+        return refused(
+            SaveRefusal::Field::Name,
+            QCoreApplication::translate("AddressEditing", "The address could not be saved: %1. Correct the name.")
+                .arg(nameCannotBeFileName(entry.Name)));
     if (entry.Inbox.trimmed().isEmpty())
         return refused(SaveRefusal::Field::Inbox,
                        QCoreApplication::translate("AddressEditing", "The address could not be saved: it has no inbox "

@@ -4,6 +4,7 @@
 #include "AddressStore.h"
 #include "MailSettings.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -11,7 +12,10 @@
 namespace corvane::addressbook {
 
 // What the address panes ask and say.
-inline const QString kConfirmDeleteAddress = QStringLiteral("Are you sure you want to delete this address");
+inline QString confirmDeleteAddressText()
+{
+    return QCoreApplication::translate("AddressEditing", "Are you sure you want to delete this address");
+}
 
 // Why a name cannot be an address: message files are named after their recipient. Sending and
 // saving an address word the fault alike.

@@ -50,7 +50,9 @@ void appendEntry(platform::XmlDocument &document, const AddressEntry &entry)
     }
 }
 
-constexpr platform::XmlStore::Records kRecords{"Addresses", "There is no address number %1"};
+// The missing-record text is translated where the store words the error.
+constexpr platform::XmlStore::Records kRecords{
+    "Addresses", QT_TRANSLATE_NOOP("corvane::platform::XmlStore", "There is no address number %1")};
 
 } // namespace
 
@@ -95,7 +97,7 @@ int AddressStore::append(const AddressEntry &entry)
     stored.checkWritable();
     pugi::xml_node list = addressesIn(stored);
     if (!list)
-        throw XmlError(QStringLiteral("The address list has no Addressbook element"));
+        throw XmlError(tr("The address list has no Addressbook element"));
     pugi::xml_node element = xml::appendChild(list, "Address");
     writeEntry(element, entry);
     stored.recordChange([entry](platform::XmlDocument &reloaded) { appendEntry(reloaded, entry); });

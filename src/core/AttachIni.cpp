@@ -51,6 +51,14 @@ void recordAttachmentSent(const QString &folderText, const QString &fileName, bo
     });
 }
 
+void recordPersonalAttachmentOnce(const QString &folderText, const QString &fileName)
+{
+    const QString folder = platform::withTrailingSeparator(folderText);
+    const platform::FolderLock lock(folder, {.giveUpAfter = std::chrono::milliseconds(0)});
+    platform::IniFile ini(platform::joinPath(folder, kAttachIniFileName));
+    ini.writeInteger(kAttachmentsSection, fileName, -1);
+}
+
 FetchCount countDownFetch(const QString &folderText, const QString &fileName, bool counted, bool removeSource)
 {
     const QString folder = platform::withTrailingSeparator(folderText);

@@ -16,6 +16,11 @@ inline const QString kAttachmentsSection = QStringLiteral("Attachments");
 // -1). Throws IoError.
 void recordAttachmentSent(const QString &folder, const QString &fileName, bool serverFolder, int messageFiles = 1);
 
+// Records a file copied into a personal inbox with -1, trying once: the lock is taken only if it is
+// free, and nothing is tried again. A -1 reads as a missing key does, so a caller may go without
+// it (in a drop-box folder the sender may not read or replace Attach.ini). Throws IoError.
+void recordPersonalAttachmentOnce(const QString &folder, const QString &fileName);
+
 struct FetchCount
 {
     bool lastFetch = false;     // the count reached zero: the source may go

@@ -168,24 +168,23 @@ void removeStaleTemporaryFiles(const QString &folder)
             QFile::remove(file.filePath()); // one held open elsewhere goes with a later copy
 }
 
-void copyFileReplacing(const QString &source, const QString &destination)
+QString copyFileInto(const QString &source, const QString &folder, const QString &shownDestination,
+                     const FilePlacer &place)
 {
-    const QFileInfo target(destination);
     const ActiveCopy entry(QStringLiteral("%1 to %2").arg(
-        QFileInfo(source).fileName(), QDir::toNativeSeparators(target.absolutePath() + u'/')));
-    if (sweepDue(target.absolutePath()))
-        removeStaleTemporaryFiles(target.absolutePath());
+        QFileInfo(source).fileName(), QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()) + u'/')));
+    if (sweepDue(folder))
+        removeStaleTemporaryFiles(folder);
 
     // Every failure names both files and says why.
     const auto copyError = [&](const QString &reason) {
         return IoError(QStringLiteral("Unable to copy %1 to %2: %3")
-                           .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(destination), reason));
+                           .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(shownDestination), reason));
     };
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         throw copyError(in.errorString());
 
-    const GatePass pass(destination);
     const auto copy = [&](QFile &out) {
         QString failure;
 #ifdef Q_OS_LINUX
@@ -225,19 +224,55 @@ void copyFileReplacing(const QString &source, const QString &destination)
         if (!failure.isEmpty())
             throw copyError(failure);
     };
-    const FilePlacer replace = replacing(destination, &kReplace);
     try {
-        publishFile(
-            target.path(), copy,
+        return publishFile(
+            folder, copy,
             [&](const QString &temporary) {
                 if (copyCancelled())
                     throw copyError(kCutOff);
-                return replace(temporary);
+                return place(temporary);
             },
             &kQuickRemoval);
     } catch (const WriteError &error) {
         throw copyError(error.reason());
     }
+}
+
+void copyFileReplacing(const QString &source, const QString &destination)
+{
+    const QFileInfo target(destination);
+    const GatePass pass(destination);
+    copyFileInto(source, target.path(), destination, replacing(destination, &kReplace));
+}
+
+bool copyFileKeeping(const QString &source, const QString &destination)
+{
+    const QFileInfo target(destination);
+    const GatePass pass(destination);
+    bool taken = false;
+    // Another writer's file under the name is left as it is; a file system that cannot rename
+    // without replacing tests the name first (copies to one path in this process take turns).
+    const FilePlacer keep = [&](const QString &temporary) {
+        QString reason;
+        RenameOutcome outcome = placeFile(temporary, destination, Placing::NoReplace, &reason);
+        if (outcome == RenameOutcome::NotSupported)
+            outcome = placeFile(temporary, destination, Placing::TestThenReplace, &reason);
+        if (outcome == RenameOutcome::TargetExists) {
+            taken = true;
+            throw WriteError(destination, QStringLiteral("the name is taken"));
+        }
+        if (outcome != RenameOutcome::Done)
+            throw WriteError(destination, reason);
+        return destination;
+    };
+    try {
+        copyFileInto(source, target.path(), destination, keep);
+    } catch (const IoError &) {
+        if (taken)
+            return false;
+        throw;
+    }
+    return true;
 }
 
 BackgroundCopies::BackgroundCopies(QObject *parent) : QObject(parent)
@@ -266,16 +301,31 @@ void BackgroundCopies::start(std::function<void()> job)
                 reportFailure({CopyFailure::Step::Unexpected, {}, {}, QString::fromLocal8Bit(error.what())});
             }
         }
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                const int left = --m_running;
-                Q_EMIT runningChanged(left);
-                if (left == 0)
-                    Q_EMIT finished();
-            },
-            Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this] { jobEnded(); }, Qt::QueuedConnection);
     });
+}
+
+std::shared_ptr<void> BackgroundCopies::hold()
+{
+    Q_EMIT runningChanged(++m_running);
+    return std::shared_ptr<void>(new int(0), [this](void *token) {
+        delete static_cast<int *>(token);
+        QMetaObject::invokeMethod(this, [this] { jobEnded(); }, Qt::QueuedConnection);
+    });
+}
+
+void BackgroundCopies::runCancellable(const std::function<void()> &work) const
+{
+    const CancelScope scope(&m_cancelled);
+    work();
+}
+
+void BackgroundCopies::jobEnded()
+{
+    const int left = --m_running;
+    Q_EMIT runningChanged(left);
+    if (left == 0)
+        Q_EMIT finished();
 }
 
 void BackgroundCopies::reportFailure(const CopyFailure &failure)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileIo.h"
 #include "Retry.h"
 
 #include <QObject>
@@ -10,6 +11,7 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <memory>
 
 namespace corvane::platform {
 
@@ -23,6 +25,16 @@ inline const QString kWaitingForCopies = QStringLiteral("Waiting for attachment 
 // again for a while. Temporary files older than a day in the destination's folder (left by a
 // program that ended mid-copy) are removed first. Throws IoError.
 void copyFileReplacing(const QString &source, const QString &destination);
+// The same whole-or-nothing copy, but a file already under the destination's name is never
+// replaced: false then, and nothing changed. Throws IoError.
+bool copyFileKeeping(const QString &source, const QString &destination);
+
+// Copies a file whole or not at all into the folder: the bytes go to a temporary file there, which
+// is flushed to disk and handed to `place`, which gives it its name and returns the path. The copy
+// is listed among the active copies while it runs, and a copy cut off (copyCancelled) or failed
+// removes the temporary file. Failures throw IoError naming the source and `shownDestination`.
+QString copyFileInto(const QString &source, const QString &folder, const QString &shownDestination,
+                     const FilePlacer &place);
 
 // Removes this program's temporary files in the folder that were last written more than a day ago.
 void removeStaleTemporaryFiles(const QString &folder);
@@ -77,6 +89,12 @@ public:
     // Starts the job on a worker thread and returns at once.
     void start(std::function<void()> job);
     int running() const { return m_running; }
+    // Counts work that copies files on a worker of its own (a send's delivery) as one running job,
+    // from this call (on this object's thread) until the last copy of the returned token is gone,
+    // from any thread.
+    std::shared_ptr<void> hold();
+    // Runs `work` on the calling thread so that cancelAll reaches its copies (copyCancelled).
+    void runCancellable(const std::function<void()> &work) const;
     // Tells every running and later job to stop at its next block: copies cut off leave no file
     // under their real name. Used when the user closes the program without waiting.
     void cancelAll() { m_cancelled = true; }
@@ -91,6 +109,8 @@ Q_SIGNALS:
     void failed(const corvane::platform::CopyFailure &failure);
 
 private:
+    void jobEnded();
+
     QThreadPool m_pool;
     std::atomic<int> m_running{0};
     std::atomic<bool> m_cancelled{false};

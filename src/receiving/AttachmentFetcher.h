@@ -10,18 +10,27 @@ class BackgroundCopies;
 
 namespace corvane::receiving {
 
-// One attachment of a message taken in, handled on a worker thread: copied into the user's own
-// inbox folder when Copy is set, then counted down in the source folder's Attach.ini under the
-// folder's lock. A count of 1 or more says how many message files in a shared folder still name
-// the file: every such file taken counts it down once, stored or dropped as a duplicate, and the
-// one that brings it to zero removes the source (only after a complete copy). Messages found in
-// the own inbox folder count nothing down (Counted off); a -1 or missing entry is cleared.
+// One attachment of a message taken in, handled on a worker thread, then counted down in the
+// source folder's Attach.ini under the folder's lock. Take says what happens to the file first:
+// - Copy: copied into DestFolder (the own inbox folder, replacing a file of that name, for a
+//   message without its own folder);
+// - CopyKeeping: copied into DestFolder (the stored message's own folder), never over a file
+//   already there;
+// - Move: moved into DestFolder (the stored message's own folder) out of the own inbox folder,
+//   so that nothing of the message stays on the share: renamed, or copied whole and removed;
+// - None: only counted.
+// A count of 1 or more says how many message files in a shared folder still name the file: every
+// such file taken counts it down once, stored or dropped as a duplicate, and the one that brings
+// it to zero removes the source (only after a complete copy). Messages found in the own inbox
+// folder count nothing down (Counted off); a -1 or missing entry is cleared. A file that is not
+// there yet stays where it will arrive; the reader looks for it there.
 struct AttachmentFetchJob
 {
+    enum class Take { None, Copy, CopyKeeping, Move };
     QString SourceFolder;
     QString FileName;
     QString DestFolder;
-    bool Copy = false;
+    Take take = Take::None;
     bool Counted = false;
 
     void run(platform::BackgroundCopies *copies) const;
@@ -36,7 +45,7 @@ public:
     explicit AttachmentFetcher(platform::BackgroundCopies &copies);
 
     void GetAttach(const QStringList &attachmentNames, const QString &folder, bool copy,
-                   const QString &ownInbox) override;
+                   const QString &ownInbox, const QString &messageFolder) override;
 
 private:
     platform::BackgroundCopies &m_copies;

@@ -13,9 +13,11 @@ public:
 
     // `attachmentNames` are the Filename texts of the message taken in: stored (copy on) or
     // dropped as a duplicate (copy off); `folder` is where the message file lay; `ownInbox` is the
-    // user's own inbox folder, where attachments are wanted.
+    // user's own inbox folder. `messageFolder` is the stored message's own attachment folder
+    // (messageAttachmentFolder), where its files are wanted; empty for a duplicate or a message
+    // without one, whose files are wanted in `ownInbox` as they always were.
     virtual void GetAttach(const QStringList &attachmentNames, const QString &folder, bool copy,
-                           const QString &ownInbox) = 0;
+                           const QString &ownInbox, const QString &messageFolder) = 0;
 };
 
 } // namespace corvane::receiving

@@ -114,7 +114,8 @@ InboxMessage InboxStore::shownMessage(int position) const
 {
     const Summary &summary = summaryAt(position);
     const core::Message stored = message(position);
-    return {stored.from, stored.to, stored.subject, stored.attachmentNames(), stored.date, stored.bodyRtf, summary.read};
+    return {stored.from, stored.to, stored.subject, stored.attachmentNames(), stored.date, stored.bodyRtf, summary.read,
+            stored.guid.value_or(QString())};
 }
 
 core::StoredBodies InboxStore::bodies() const

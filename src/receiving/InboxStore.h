@@ -41,6 +41,7 @@ struct InboxMessage
     QString date;            // the date text as stored
     QString bodyRtf;         // the body as stored: RTF
     QString read;            // "Unread" or "Read"
+    QString guid;            // the GUID attribute as stored; empty when it has none
 
     bool operator==(const InboxMessage &) const = default;
 };

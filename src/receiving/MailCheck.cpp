@@ -1,5 +1,6 @@
 #include "MailCheck.h"
 
+#include "AttachmentFiles.h"
 #include "AttachmentRetrieval.h"
 #include "InboxStore.h"
 #include "Logging.h"
@@ -470,7 +471,7 @@ void MailCheck::takeIn(const core::ParsedMessageFile &file, const core::MessageF
     if (parsed.guid && known.contains(guid)) {
         ++result.duplicates;
         if (m_retrieval && parsed.message)
-            m_retrieval->GetAttach(parsed.message->attachmentNames(), folder, false, m_ownInbox);
+            m_retrieval->GetAttach(parsed.message->attachmentNames(), folder, false, m_ownInbox, {});
         Q_EMIT messageFileHandled(path, guid, false);
         return;
     }
@@ -485,7 +486,8 @@ void MailCheck::takeIn(const core::ParsedMessageFile &file, const core::MessageF
         ++result.stored;
         stored = true;
         if (m_retrieval)
-            m_retrieval->GetAttach(parsed.message->attachmentNames(), folder, true, m_ownInbox);
+            m_retrieval->GetAttach(parsed.message->attachmentNames(), folder, true, m_ownInbox,
+                                   parsed.guid ? messageAttachmentFolder(m_settings.inboxData, guid) : QString());
     }
     Q_EMIT messageFileHandled(path, guid, stored);
 }

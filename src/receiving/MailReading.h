@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AttachmentFiles.h"
 #include "InboxStore.h"
 
 #include <QString>
@@ -30,13 +31,6 @@ public:
 // at either end.
 std::optional<int> previousRow(int row);
 std::optional<int> nextRow(int row, int rowCount);
-
-// The file an attachment of that name is in: the user's inbox folder + the name; empty when the
-// name cannot be a file name (a message may carry any text there), so it never builds a path.
-QString attachmentPath(const QString &inboxFolder, const QString &name);
-// The file to open for a listed attachment. Throws Error naming the attachment when the name is
-// not a file name or the file is not in the inbox folder.
-QString attachmentToOpen(const QString &inboxFolder, const QString &name);
 
 // The grid row the reader is asked to show.
 struct SelectedRow

@@ -1,6 +1,8 @@
 #include "Delivery.h"
 
+#include "core/AttachIni.h"
 #include "core/MessageFileNames.h"
+#include "platform/BackgroundCopies.h"
 #include "platform/Errors.h"
 #include "platform/FileIo.h"
 #include "platform/FileNames.h"
@@ -17,7 +19,9 @@
 #include <QFileInfo>
 #include <QSet>
 
+#include <functional>
 #include <mutex>
+#include <optional>
 
 namespace corvane::sending {
 
@@ -35,15 +39,65 @@ constexpr platform::RetryPolicy kPublish{.what = "publish",
                                          .delay = std::chrono::milliseconds(50),
                                          .step = std::chrono::milliseconds(50)};
 
-// The numbers the name has in the folder now, from one listing: a file another client has just
-// created may still look absent to a single-file test through a client's cache.
-QSet<qint64> takenNumbers(const QString &folder, const QString &name)
+// The names a file may take in a folder, tried in order from n = 1.
+struct NameSequence
+{
+    // The n-th name; empty for one never to take.
+    std::function<QString(qint64)> name;
+    // The n a listed file name has in the sequence, 0 for none. None at all: the folder is never
+    // listed (others may create files in it but not list it).
+    std::function<qint64(const QString &)> numberOf;
+    // The listing is read even where a no-replace rename claims the name: it also sees a name
+    // taken in another letter case, which a case-sensitive file system lets through.
+    bool alwaysList = false;
+};
+
+NameSequence messageFileNames(const QString &name)
+{
+    return {[name](qint64 n) { return core::messageFileName(name, n); },
+            [name](const QString &listed) { return core::messageFileNumber(listed, name); }};
+}
+
+// "notes.txt", "notes (2).txt", "notes (3).txt", ...: the number goes before the last dot. Names
+// compare without regard to letter case, as on the Windows shares peers use.
+NameSequence attachmentFileNames(const QString &fileName, bool mayList)
+{
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    const QString stem = dot > 0 ? fileName.left(dot) : fileName;
+    const QString extension = dot > 0 ? fileName.mid(dot) : QString();
+    NameSequence names;
+    names.name = [=](qint64 n) {
+        const QString candidate = n == 1 ? fileName : stem + QStringLiteral(" (%1)").arg(n) + extension;
+        return platform::isValidFileName(candidate) && !core::isMailFolderFileName(candidate) ? candidate : QString();
+    };
+    if (mayList) {
+        names.numberOf = [=](const QString &listed) -> qint64 {
+            if (listed.compare(fileName, Qt::CaseInsensitive) == 0)
+                return 1;
+            const QString prefix = stem + QStringLiteral(" (");
+            if (listed.size() <= prefix.size() + extension.size() + 1 || !listed.startsWith(prefix, Qt::CaseInsensitive)
+                || !listed.endsWith(QStringLiteral(")") + extension, Qt::CaseInsensitive))
+                return 0;
+            bool ok = false;
+            const qint64 n = listed.mid(prefix.size(), listed.size() - prefix.size() - extension.size() - 1).toLongLong(&ok);
+            return ok && n >= 2 ? n : 0;
+        };
+        names.alwaysList = true;
+    }
+    return names;
+}
+
+// The numbers of the sequence the folder holds now, from one listing: a file another client has
+// just created may still look absent to a single-file test through a client's cache.
+QSet<qint64> takenNumbers(const QString &folder, const NameSequence &names)
 {
     QSet<qint64> taken;
+    if (!names.numberOf)
+        return taken;
     QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
     while (it.hasNext()) {
         it.next();
-        if (const qint64 n = core::messageFileNumber(it.fileName(), name))
+        if (const qint64 n = names.numberOf(it.fileName()))
             taken.insert(n);
     }
     return taken;
@@ -78,22 +132,26 @@ private:
     }
 };
 
-// Gives the written temporary file the lowest free number, under the folder's lock, which every
-// writer takes whichever way it claims a name, so that a writer that can only test and rename
-// never meets one that does not wait for it. The name is claimed with a rename that refuses to
-// replace; where the file system has none, it is tested just before a plain rename, and a client
-// cache may hide a fresh file from a single-file test, so the folder's listing must show it free too.
-QString claimNumber(const QString &folder, const QString &name, const QString &temporary, Claiming claiming)
+// Gives the written temporary file the first free name of the sequence, under the folder's lock,
+// which every writer takes whichever way it claims a name, so that a writer that can only test and
+// rename never meets one that does not wait for it. The name is claimed with a rename that refuses
+// to replace; where the file system has none, it is tested (a stat) just before a plain rename, and
+// as a client cache may hide a fresh file from a single-file test, a folder that may be listed
+// must show it free too.
+QString claimName(const QString &folder, const NameSequence &names, const QString &temporary, Claiming claiming)
 {
     const platform::FolderLock lock(folder);
     bool noReplace = claiming == Claiming::NoReplaceRename && !NoReplaceMissing::in(folder);
     QSet<qint64> taken;
-    if (!noReplace)
-        taken = takenNumbers(folder, name);
+    if (!noReplace || names.alwaysList)
+        taken = takenNumbers(folder, names);
     for (qint64 n = 1;; ++n) {
-        const QString target = platform::joinPath(folder, core::messageFileName(name, n));
         if (taken.contains(n))
             continue;
+        const QString candidate = names.name(n);
+        if (candidate.isEmpty())
+            continue;
+        const QString target = platform::joinPath(folder, candidate);
         QString reason;
         if (noReplace) {
             if (QFileInfo::exists(target))
@@ -108,7 +166,7 @@ QString claimNumber(const QString &folder, const QString &name, const QString &t
             case platform::RenameOutcome::NotSupported:
                 NoReplaceMissing::note(folder);
                 noReplace = false;
-                taken = takenNumbers(folder, name);
+                taken = takenNumbers(folder, names);
                 if (taken.contains(n))
                     continue;
                 break;
@@ -138,7 +196,7 @@ QString publishOnce(const QString &folder, const QString &name, const QByteArray
             if (file.write(bytes) != bytes.size())
                 throw platform::WriteError(file.fileName(), file.errorString());
         },
-        [&](const QString &temporary) { return claimNumber(folder, name, temporary, claiming); },
+        [&](const QString &temporary) { return claimName(folder, messageFileNames(name), temporary, claiming); },
         &kTemporaryRemoval);
 }
 
@@ -162,24 +220,118 @@ QString publishNumbered(const QString &rawFolder, const QString &name, const QBy
     return written;
 }
 
+namespace {
+
+// Copies an attached file into the folder under the first free name of its sequence and returns
+// that name. A share that fails a step for a moment gets the copy again, as a message file does.
+QString copyAttachment(const QString &source, const QString &folder, bool serverFolder)
+{
+    const QString fileName = QFileInfo(source).fileName();
+    if (!platform::isValidFileName(fileName) || core::isMailFolderFileName(fileName))
+        throw Error(QStringLiteral("The attached file \"%1\" has a name that cannot be used in %2")
+                        .arg(fileName, QDir::toNativeSeparators(folder)));
+    const NameSequence names = attachmentFileNames(fileName, serverFolder);
+    QString placed;
+    platform::retryOnError(
+        kPublish,
+        [&] {
+            placed = platform::copyFileInto(source, folder, platform::joinPath(folder, fileName),
+                                            [&](const QString &temporary) {
+                                                return claimName(folder, names, temporary, Claiming::NoReplaceRename);
+                                            });
+        },
+        [&](const Error &error) {
+            return dynamic_cast<const IoError *>(&error) && !platform::copyCancelled() && QFileInfo(folder).isDir()
+                   && QFileInfo(source).isReadable();
+        });
+    return QFileInfo(placed).fileName();
+}
+
+// Counts the file in the folder's Attach.ini. A server folder counts a fetch for each message file
+// it receives, and a failure there is the sender's to report. A personal folder only ever holds
+// -1, which reads as a missing key does: it is tried once, and a sender that may only create files
+// there goes without it.
+void recordAttachment(const QString &folder, const QString &name, bool serverFolder, int messageFiles)
+{
+    if (serverFolder) {
+        core::recordAttachmentSent(folder, name, true, messageFiles);
+        return;
+    }
+    try {
+        core::recordPersonalAttachmentOnce(folder, name);
+    } catch (const Error &error) {
+        qCInfo(lcSending, "%s is not recorded in Attach.ini of %s: %s", qUtf8Printable(name),
+               qUtf8Printable(QDir::toNativeSeparators(folder)), qUtf8Printable(error.message()));
+    }
+}
+
+// The reason an attachment step failed, as the user reads it.
+QString reasonOf(const Error &error)
+{
+    const auto *write = dynamic_cast<const platform::WriteError *>(&error);
+    return write ? error.message() + QStringLiteral(": ") + write->reason() : error.message();
+}
+
+// Puts the target's attached files in its folder, each under a free name, and returns the
+// document that names them so, which is the one given when every file kept its name. A file that
+// cannot be copied is reported and keeps its own name in the document.
+QByteArray placeAttachments(const QByteArray &document, const Attached &attached, const QString &folder,
+                            bool serverFolder, int messageFiles, DeliveryReport &report)
+{
+    if (attached.paths.isEmpty() || folder.isEmpty())
+        return document;
+    std::optional<core::MessageFile> renamed;
+    for (qsizetype i = 0; i < attached.paths.size(); ++i) {
+        const QString &source = attached.paths[i];
+        if (platform::copyCancelled()) {
+            report.attachmentFailures.append(QStringLiteral("Unable to copy %1 to %2: cut off because Corvane was closed")
+                                                 .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(folder)));
+            continue;
+        }
+        QString name;
+        try {
+            name = copyAttachment(source, folder, serverFolder);
+        } catch (const Error &error) {
+            report.attachmentFailures.append(reasonOf(error));
+            continue;
+        }
+        try {
+            recordAttachment(folder, name, serverFolder, messageFiles);
+        } catch (const Error &error) {
+            report.attachmentFailures.append(reasonOf(error));
+        }
+        if (name == QFileInfo(source).fileName())
+            continue;
+        if (!renamed)
+            renamed = attached.message;
+        if (renamed->message && i < renamed->message->attachments.size())
+            renamed->message->attachments[i].fileName = name;
+    }
+    return renamed ? core::messageFileBytes(*renamed) : document;
+}
+
+} // namespace
+
 DeliveryReport SendExecute(const QByteArray &document, const QStringList &recipientNames,
-                           const addressbook::RecipientList &targets)
+                           const addressbook::RecipientList &targets, const Attached &attached)
 {
     DeliveryReport report;
     for (const addressbook::RecipientEntry &target : targets) {
         const QStringList names = !target.isServer() ? QStringList{target.Name} : recipientNames;
+        const QString folder = target.Inbox.isEmpty() ? QString() : platform::withTrailingSeparator(target.Inbox);
+        // The message never arrives before its files: the folder's copies come first.
+        const QByteArray bytes =
+            placeAttachments(document, attached, folder, target.isServer(), int(names.size()), report);
         try {
             for (const QString &name : names) {
-                report.written.append(publishNumbered(target.Inbox, name, document));
+                report.written.append(publishNumbered(target.Inbox, name, bytes));
                 const QFileInfo written(report.written.back());
                 report.files.append({name, written.filePath(), target.isServer(), written.size(),
                                      written.lastModified().toMSecsSinceEpoch()});
             }
         } catch (const Error &error) {
             report.failedTargets.append(target.Name);
-            const auto *write = dynamic_cast<const platform::WriteError *>(&error);
-            report.failureReasons.append(write ? error.message() + QStringLiteral(": ") + write->reason()
-                                               : error.message());
+            report.failureReasons.append(reasonOf(error));
         }
     }
     return report;

@@ -3,6 +3,7 @@
 #include "DeliveryRecord.h"
 
 #include "addressbook/RecipientList.h"
+#include "core/Message.h"
 
 #include <QByteArray>
 #include <QString>
@@ -27,14 +28,31 @@ struct DeliveryReport
     QList<DeliveredFile> files; // the same files with their recipient and kind of folder
     QStringList failedTargets; // the Name of every record whose files could not all be written
     QStringList failureReasons; // why, one per failed record
+    // Why an attached file did not arrive whole in a folder, or its Attach.ini count was not
+    // recorded there: one text per file and folder, naming both.
+    QStringList attachmentFailures;
+
+    // The message and every attached file arrived everywhere.
+    bool complete() const { return failedTargets.isEmpty() && attachmentFailures.isEmpty(); }
+};
+
+// The attached files of a send: the message the document was made from and the full path of each
+// of its attachments, in order.
+struct Attached
+{
+    core::MessageFile message;
+    QStringList paths;
 };
 
 inline const QString kErrorSendingTo = QStringLiteral("An error occurred sending to ");
 
 // Delivers the document: into a personal inbox under the record's name, into a server folder
 // once for every name of the recipient list (in order). A failed file ends that record's files;
-// the next record goes on.
+// the next record goes on. Before a folder's message files, the attached files are copied into it,
+// each under its first free name ("notes.txt", "notes (2).txt", ...), never replacing a file,
+// and counted in its Attach.ini; the message files written there name each file as it is named in
+// that folder. Copies cut off (BackgroundCopies::runCancellable) are reported as failed.
 DeliveryReport SendExecute(const QByteArray &document, const QStringList &recipientNames,
-                           const addressbook::RecipientList &targets);
+                           const addressbook::RecipientList &targets, const Attached &attached = {});
 
 } // namespace corvane::sending

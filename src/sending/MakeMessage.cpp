@@ -2,9 +2,6 @@
 
 #include "OutgoingMessage.h"
 
-#include "core/MessageFileNames.h"
-#include "platform/FileNames.h"
-#include "platform/Paths.h"
 
 namespace corvane::sending {
 
@@ -27,6 +24,7 @@ StoredMessage storedMessage(const core::Message &message)
             result.attachmentPaths.append(attachment.filePath);
     }
     result.rtfBody = message.bodyRtf;
+    result.guid = message.guid.value_or(QString());
     return result;
 }
 
@@ -41,7 +39,7 @@ QString quotedHeader(const StoredMessage &message)
     return header;
 }
 
-MadeMessage MakeMessage(const StoredMessage &message, MakeMode mode, const QString &ownInboxFolder)
+MadeMessage MakeMessage(const StoredMessage &message, MakeMode mode, const ReceivedFile &receivedFile)
 {
     MadeMessage made;
     made.mode = mode;
@@ -58,17 +56,16 @@ MadeMessage MakeMessage(const StoredMessage &message, MakeMode mode, const QStri
         break;
     case MakeMode::Forward: {
         made.subject = kForwardPrefix + message.subject;
-        // The received files were fetched into the own inbox folder under their bare names; a
-        // name that is no plain file name was never fetched, and joined to the folder it could
-        // reach any file on the machine.
-        const QString folder = platform::withTrailingSeparator(ownInboxFolder);
+        // The files the reader opens; a name that is no plain file name was never fetched, and
+        // joined to a folder it could reach any file on the machine.
         QStringList paths;
         QStringList refused;
         for (const QString &name : message.attachmentNames) {
-            if (folder.isEmpty() || !platform::isValidFileName(name) || core::isMailFolderFileName(name))
+            const QString path = receivedFile ? receivedFile(message.guid, name) : QString();
+            if (path.isEmpty())
                 refused.append(name);
             else
-                paths.append(platform::joinPath(folder, name));
+                paths.append(path);
         }
         made.attachmentPaths = paths;
         if (!refused.isEmpty()) {

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 namespace corvane::sending {
@@ -28,6 +29,7 @@ struct StoredMessage
     QStringList attachmentNames; // Filename of each Attachment that has one
     QStringList attachmentPaths; // FilePath of each Attachment that has one
     QString rtfBody;
+    QString guid; // the GUID attribute as stored; empty when it has none
 };
 
 // What MakeMessage needs of a message as a store gives it.
@@ -47,8 +49,8 @@ struct MadeMessage
     // Reply and forward: the quoted header put above the body; empty for a reopened message.
     QString quotedHeader;
     QString rtfBody; // the quoted or reopened body
-    // Forward: attachments left out because their names cannot name a file in the own inbox
-    // folder (a path, a device name, Attach.ini or a message file); the user must be told.
+    // Forward: attachments left out because their names cannot name a received file (a path, a
+    // device name, Attach.ini or a message file); the user must be told.
     std::optional<core::Notice> notice;
 };
 
@@ -56,12 +58,16 @@ struct MadeMessage
 // ", ", the subject and the dashes, each line ended by a line feed.
 QString quotedHeader(const StoredMessage &message);
 
+// The received file of a stored message's attachment (by the message's GUID and the attachment's
+// Filename); empty when the name cannot name one. The receiving side gives it.
+using ReceivedFile = std::function<QString(const QString &guid, const QString &name)>;
+
 // Builds the compose pane's new state from a stored message. Reply: the sender is the only
 // recipient, the subject gets "RE: ", nothing is attached. Forward: no recipient, the
-// subject gets "FW: ", the attachments are the received files in the own inbox folder. Reopen:
+// subject gets "FW: ", the attachments are the received files `receivedFile` gives. Reopen:
 // recipients, subject and the attached files' full paths as stored. Prefixes are only ever added,
 // so a reply to "RE: x" is "RE: RE: x".
-MadeMessage MakeMessage(const StoredMessage &message, MakeMode mode, const QString &ownInboxFolder);
+MadeMessage MakeMessage(const StoredMessage &message, MakeMode mode, const ReceivedFile &receivedFile = {});
 
 // Reply All's recipients: the sender, then every recipient of the message, each name once, leaving
 // out the user's own name (in any letter case). The sender alone when nobody else is left (a

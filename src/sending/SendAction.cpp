@@ -1,12 +1,12 @@
 #include "SendAction.h"
 
-#include "AttachmentSender.h"
 #include "OutgoingMessage.h"
 #include "SentStore.h"
 
 #include "addressbook/AddressCollector.h"
 #include "addressbook/AddressEditing.h"
 #include "core/MessageFileNames.h"
+#include "platform/BackgroundCopies.h"
 #include "platform/Errors.h"
 #include "platform/FileNames.h"
 #include "platform/UiThread.h"
@@ -111,8 +111,6 @@ void SendAction::build(const addressbook::RecipientList &targets, const addressb
         if (m_message.recipients.isEmpty() || targets.isEmpty()) {
             m_result.notices.append({Notice::Code::NothingToSend, Notice::Kind::Warning, kNothingSent, true});
         } else {
-            if (m_attachments)
-                m_attachments->SendAtachmentsProc(targets, m_message.attachmentPaths, m_message.recipients);
             m_outgoing.CreateMessageFileExecute(false, m_message, settings);
             deliver(targets);
             return;
@@ -125,10 +123,22 @@ void SendAction::build(const addressbook::RecipientList &targets, const addressb
 
 void SendAction::deliver(const addressbook::RecipientList &targets)
 {
+    // The attachment copies count among the program's copies, so that closing waits for them or
+    // cuts them off; the token goes when the delivery ends.
+    platform::BackgroundCopies *copies = m_copies;
+    std::shared_ptr<void> held = copies ? copies->hold() : nullptr;
     platform::startOnWorker(
         m_worker, this,
-        [bytes = core::messageFileBytes(m_outgoing.XMLOut), names = m_message.recipients, targets] {
-            return SendExecute(bytes, names, targets);
+        [bytes = core::messageFileBytes(m_outgoing.XMLOut), names = m_message.recipients, targets,
+         attached = Attached{m_outgoing.XMLOut, m_message.attachmentPaths}, copies, held]() mutable {
+            DeliveryReport report;
+            const auto run = [&] { report = SendExecute(bytes, names, targets, attached); };
+            if (copies)
+                copies->runCancellable(run);
+            else
+                run();
+            held.reset();
+            return report;
         },
         [this](const std::function<DeliveryReport()> &report) { record(report); });
 }
@@ -139,6 +149,8 @@ void SendAction::record(const std::function<DeliveryReport()> &report)
         m_result.delivery = report();
         for (const QString &name : std::as_const(m_result.delivery.failedTargets))
             m_result.notices.append({Notice::Code::TargetNotReached, Notice::Kind::Information, kErrorSendingTo + name, false});
+        for (const QString &reason : std::as_const(m_result.delivery.attachmentFailures))
+            m_result.notices.append(Notice::error(Notice::Code::CopyFailed, reason));
         if (m_result.delivery.written.isEmpty()) {
             // No folder took the message: it was not sent, so it is neither recorded nor said to be
             // sent, and the message being written stays unsent work.
@@ -151,7 +163,10 @@ void SendAction::record(const std::function<DeliveryReport()> &report)
         }
         m_result.delivered = true;
         m_sent.SentboxFill(m_outgoing.XMLOut, m_message.attachmentPaths, m_result.delivery.files);
-        m_result.notices.append({Notice::Code::MessagesSent, Notice::Kind::Information, kMessagesSent, false});
+        // Said only when every message file and every attached file arrived: the notices above
+        // say what did not.
+        if (m_result.delivery.complete())
+            m_result.notices.append({Notice::Code::MessagesSent, Notice::Kind::Information, kMessagesSent, false});
     } catch (const Error &error) {
         m_result.notices.append({Notice::Code::SendFailed, Notice::Kind::Error, error.message(), false});
     }

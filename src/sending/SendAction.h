@@ -17,9 +17,12 @@ namespace corvane::addressbook {
 class AddressCollector;
 }
 
+namespace corvane::platform {
+class BackgroundCopies;
+}
+
 namespace corvane::sending {
 
-class AttachmentSender;
 class OutgoingMessage;
 class SentStore;
 
@@ -37,8 +40,8 @@ struct SendResult
     QList<core::Notice> notices; // to show in order, each with OK
 };
 
-// The Send action: resolves the chosen names to reachable folders, starts the attachment copies,
-// builds the message, writes it into every target folder on its worker, then records it in Sent
+// The Send action: resolves the chosen names to reachable folders, builds the message, copies the
+// attached files and writes the message into every target folder on its worker, then records it in Sent
 // Items and says what happened. The call that starts it returns at once; the steps after the
 // delivery run when the worker hands its report back, and finished ends every send started.
 class SendAction : public core::LongOperation
@@ -52,7 +55,9 @@ public:
     SendAction(OutgoingMessage &outgoing, SentStore &sent, addressbook::AddressCollector &collector,
                QObject *parent = nullptr);
 
-    void setAttachmentSender(AttachmentSender *sender) { m_attachments = sender; }
+    // The program's copies, which count a delivery that copies attached files as running, and
+    // whose cancelAll cuts its copies off.
+    void setCopies(platform::BackgroundCopies *copies) { m_copies = copies; }
     // Waits for a delivery still running on the worker; its report is dropped.
     ~SendAction() override;
 
@@ -90,7 +95,7 @@ private:
     OutgoingMessage &m_outgoing;
     SentStore &m_sent;
     addressbook::AddressCollector &m_collector;
-    AttachmentSender *m_attachments = nullptr;
+    platform::BackgroundCopies *m_copies = nullptr;
     // The running send's message, the question asked at its end, and what it has come to so far.
     Draft m_message;
     DraftUnchanged m_unchanged;

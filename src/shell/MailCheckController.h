@@ -48,7 +48,7 @@ public:
     void setRunner(MailCheckRunner *runner) { m_runner = runner; }
     MailCheckRunner *runner() const { return m_runner; }
 
-    static QString checkingText() { return QStringLiteral("Checking Messages"); }
+    static QString checkingText() { return tr("Checking Messages"); }
 
 public Q_SLOTS:
     // Starts a check, unless one is running, and returns at once.

@@ -1,5 +1,6 @@
 #include "MailServices.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <memory>
@@ -18,6 +19,11 @@ addressbook::MailSettings mailSettingsFrom(const Settings &settings)
     return mail;
 }
 
+receiving::AttachmentPlaces attachmentPlacesFrom(const Settings &settings)
+{
+    return {settings.myDest, settings.inboxData};
+}
+
 core::Notice copyFailedNotice(const platform::CopyFailure &failure)
 {
     using Step = platform::CopyFailure::Step;
@@ -28,12 +34,12 @@ core::Notice copyFailedNotice(const platform::CopyFailure &failure)
         text = failure.reason; // worded where the fault was known, naming the file
         break;
     case Step::SourceKept:
-        text = QObject::tr("The attachment %1 was fetched, but it could not be removed from %2 because another "
-                           "program holds it open.")
+        text = QCoreApplication::translate("MailServices", "The attachment %1 was fetched, but it could not be "
+                                                           "removed from %2 because another program holds it open.")
                    .arg(failure.file, QDir::toNativeSeparators(failure.folder));
         break;
     case Step::Unexpected:
-        text = QObject::tr("An attachment copy failed: %1").arg(failure.reason);
+        text = QCoreApplication::translate("MailServices", "An attachment copy failed: %1").arg(failure.reason);
         break;
     }
     return core::Notice::error(core::Notice::Code::CopyFailed, text);
@@ -49,7 +55,7 @@ MailServices::MailServices(Stores &profileStores, int probeTimeoutMs)
       send(outgoing, sent, collector),
       check(inbox, collector)
 {
-    send.setAttachmentSender(&attachmentSending);
+    send.setCopies(&copies);
     check.setAttachmentRetrieval(&attachmentFetcher);
 }
 

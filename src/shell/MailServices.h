@@ -10,10 +10,10 @@
 #include "core/Notice.h"
 #include "platform/BackgroundCopies.h"
 #include "receiving/AttachmentFetcher.h"
+#include "receiving/AttachmentFiles.h"
 #include "receiving/InboxProbe.h"
 #include "receiving/InboxStore.h"
 #include "receiving/MailCheck.h"
-#include "sending/AttachmentSending.h"
 #include "sending/OutgoingMessage.h"
 #include "sending/SendAction.h"
 #include "sending/SentStore.h"
@@ -22,6 +22,8 @@ namespace corvane::shell {
 
 // The settings the mail logic reads, taken from the live settings.
 addressbook::MailSettings mailSettingsFrom(const Settings &settings);
+// Where stored messages' attachments lie, for the reader, Forward and the tool.
+receiving::AttachmentPlaces attachmentPlacesFrom(const Settings &settings);
 
 // What the user reads of an attachment copy that went wrong (code CopyFailed): the window shows it,
 // the tool prints it.
@@ -48,7 +50,6 @@ public:
     sending::OutgoingMessage outgoing;
     sending::SendAction send;
     receiving::MailCheck check;
-    sending::AttachmentSending attachmentSending{copies};
     receiving::AttachmentFetcher attachmentFetcher{copies};
 };
 

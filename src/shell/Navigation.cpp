@@ -7,20 +7,24 @@ namespace corvane::shell {
 const QList<PaneInfo> &paneTable()
 {
     static const QList<PaneInfo> table{
-        {Pane::New, QStringLiteral("New"), 0, QStringLiteral("NewObiClick"), QStringLiteral("NewPan"),
-         QStringLiteral("New"), 6},
-        {Pane::InBox, QStringLiteral("InBox"), 5, QStringLiteral("InBoxObi"), QStringLiteral("InBoxPan"),
-         QStringLiteral("InBox"), 5},
-        {Pane::MailReader, QStringLiteral("Mail Reader"), 6, QStringLiteral("MailReaderObi"),
-         QStringLiteral("MailReaderPan"), QStringLiteral("Mail Reader"), 4},
-        {Pane::SentItems, QStringLiteral("Sent Items"), 4, QStringLiteral("SentBoxObi"),
-         QStringLiteral("SentPan"), QStringLiteral("Sent Items"), 0},
-        {Pane::AddressBook, QStringLiteral("Address Book"), 1, QStringLiteral("AdrObiClick"),
-         QStringLiteral("AddressPan"), QStringLiteral("Address Book"), 2},
-        {Pane::AddressEdit, QStringLiteral("Edit Address"), 2, QStringLiteral("adrObiClk2"),
-         QStringLiteral("AddressPan2"), QStringLiteral("Address Edit"), 3},
-        {Pane::Settings, QStringLiteral("Settings"), 3, QStringLiteral("SettingsObi"),
-         QStringLiteral("SettingsPan"), QStringLiteral("Settings"), 1},
+        {Pane::New, QT_TRANSLATE_NOOP("corvane::shell::NavigationBar", "New"), 0, QStringLiteral("NewObiClick"),
+         QStringLiteral("NewPan"), QT_TRANSLATE_NOOP("corvane::shell::Navigation", "New"), 6},
+        {Pane::InBox, QT_TRANSLATE_NOOP("corvane::shell::NavigationBar", "InBox"), 5, QStringLiteral("InBoxObi"),
+         QStringLiteral("InBoxPan"), QT_TRANSLATE_NOOP("corvane::shell::Navigation", "InBox"), 5},
+        {Pane::MailReader, QT_TRANSLATE_NOOP("corvane::shell::NavigationBar", "Mail Reader"), 6,
+         QStringLiteral("MailReaderObi"), QStringLiteral("MailReaderPan"),
+         QT_TRANSLATE_NOOP("corvane::shell::Navigation", "Mail Reader"), 4},
+        {Pane::SentItems, QT_TRANSLATE_NOOP("corvane::shell::NavigationBar", "Sent Items"), 4,
+         QStringLiteral("SentBoxObi"), QStringLiteral("SentPan"),
+         QT_TRANSLATE_NOOP("corvane::shell::Navigation", "Sent Items"), 0},
+        {Pane::AddressBook, QT_TRANSLATE_NOOP("corvane::shell::NavigationBar", "Address Book"), 1,
+         QStringLiteral("AdrObiClick"), QStringLiteral("AddressPan"),
+         QT_TRANSLATE_NOOP("corvane::shell::Navigation", "Address Book"), 2},
+        {Pane::AddressEdit, QT_TRANSLATE_NOOP("corvane::shell::NavigationBar", "Edit Address"), 2,
+         QStringLiteral("adrObiClk2"), QStringLiteral("AddressPan2"),
+         QT_TRANSLATE_NOOP("corvane::shell::Navigation", "Address Edit"), 3},
+        {Pane::Settings, QT_TRANSLATE_NOOP("corvane::shell::NavigationBar", "Settings"), 3, QStringLiteral("SettingsObi"),
+         QStringLiteral("SettingsPan"), QT_TRANSLATE_NOOP("corvane::shell::Navigation", "Settings"), 1},
     };
     return table;
 }
@@ -40,10 +44,13 @@ std::optional<Pane> paneAt(int position)
 const QList<StartPageEntry> &startPageEntries()
 {
     static const QList<StartPageEntry> entries{
-        {QStringLiteral("New"), 0},          {QStringLiteral("InBox"), 5},
-        {QStringLiteral("Mail Reader"), 6},  {QStringLiteral("Sent Items"), 4},
-        {QStringLiteral("Address List"), 1}, {QStringLiteral("Address Edit"), 2},
-        {QStringLiteral("Settings"), 3},
+        {QT_TRANSLATE_NOOP("corvane::shell::Navigation", "New"), 0},
+        {QT_TRANSLATE_NOOP("corvane::shell::Navigation", "InBox"), 5},
+        {QT_TRANSLATE_NOOP("corvane::shell::Navigation", "Mail Reader"), 6},
+        {QT_TRANSLATE_NOOP("corvane::shell::Navigation", "Sent Items"), 4},
+        {QT_TRANSLATE_NOOP("corvane::shell::Navigation", "Address List"), 1},
+        {QT_TRANSLATE_NOOP("corvane::shell::Navigation", "Address Edit"), 2},
+        {QT_TRANSLATE_NOOP("corvane::shell::Navigation", "Settings"), 3},
     };
     return entries;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -18,12 +19,17 @@ inline constexpr int kPaneCount = 7;
 struct PaneInfo
 {
     Pane pane;
-    QString itemCaption; // the navigation bar item
-    int imageIndex;      // in the navigation bar's image list
-    QString actionName;  // the action the item runs
-    QString paneName;    // object name of the pane
-    QString paneCaption; // the pane's caption bar
-    int helpContext;     // 0 when the pane has no help topic of its own
+    const char *itemCaption; // the navigation bar item (English source text)
+    int imageIndex;          // in the navigation bar's image list
+    QString actionName;      // the action the item runs
+    QString paneName;        // object name of the pane
+    const char *paneCaption; // the pane's caption bar (English source text)
+    int helpContext;         // 0 when the pane has no help topic of its own
+
+    // The captions as shown, in the user's language.
+    // The items have a context of their own: the bar is narrow, and some languages shorten them.
+    QString itemText() const { return QCoreApplication::translate("corvane::shell::NavigationBar", itemCaption); }
+    QString paneText() const { return QCoreApplication::translate("corvane::shell::Navigation", paneCaption); }
 };
 
 // The panes in navigation order.
@@ -35,8 +41,10 @@ std::optional<Pane> paneAt(int position);
 // An entry of the start page list: its caption and its image in the navigation bar's image list.
 struct StartPageEntry
 {
-    QString caption;
+    const char *caption; // English source text
     int imageIndex;
+
+    QString text() const { return QCoreApplication::translate("corvane::shell::Navigation", caption); }
 };
 const QList<StartPageEntry> &startPageEntries();
 

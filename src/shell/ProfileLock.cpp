@@ -76,17 +76,20 @@ QString ProfileLock::holder() const
     QString application;
     if (!m_lock->getLockInfo(&pid, &host, &application))
         return {};
-    return QStringLiteral("process %1 (%2) on %3").arg(pid).arg(application, host);
+    return QCoreApplication::translate("ProfileLock", "process %1 (%2) on %3").arg(pid).arg(application, host);
 }
 
 QString ProfileLock::busyMessage() const
 {
     const QString who = holder();
-    QString message = QStringLiteral("The profile in %1 is in use by another copy of Corvane")
-                          .arg(QDir::toNativeSeparators(QFileInfo(m_path).absolutePath()));
-    if (!who.isEmpty())
-        message += QStringLiteral(" (%1)").arg(who);
-    return message + QStringLiteral(". Close it and try again.");
+    const QString folder = QDir::toNativeSeparators(QFileInfo(m_path).absolutePath());
+    if (who.isEmpty())
+        return QCoreApplication::translate(
+                   "ProfileLock", "The profile in %1 is in use by another copy of Corvane. Close it and try again.")
+            .arg(folder);
+    return QCoreApplication::translate(
+               "ProfileLock", "The profile in %1 is in use by another copy of Corvane (%2). Close it and try again.")
+        .arg(folder, who);
 }
 
 QString ProfileLock::notWritableMessage() const

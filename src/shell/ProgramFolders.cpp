@@ -5,6 +5,7 @@
 #include "platform/Errors.h"
 #include "platform/Paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -44,7 +45,8 @@ ProgramFolders resolveProgramFolders(const QString &programFolder, const QString
         profile = asFolder(QDir(configHome).filePath(QStringLiteral("corvane")));
 
     if (!platform::folderExists(profile) && !QDir().mkpath(profile))
-        throw IoError(QStringLiteral("The profile folder %1 could not be created.").arg(profile));
+        throw IoError(
+            QCoreApplication::translate("ProgramFolders", "The profile folder %1 could not be created.").arg(profile));
     return {profile, data};
 }
 

@@ -4,6 +4,7 @@
 #include "platform/Paths.h"
 #include "platform/Version.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace corvane::shell {
@@ -19,7 +20,7 @@ Startup::Startup(const ProgramFolders &folders, Stores &stores)
 
 QString Startup::captionFor(const QString &versionText)
 {
-    return QStringLiteral("Corvane  Version ") + versionText;
+    return QCoreApplication::translate("Startup", "Corvane  Version %1").arg(versionText);
 }
 
 StartupOutcome Startup::run(StartupRun run)
@@ -31,12 +32,14 @@ StartupOutcome Startup::run(StartupRun run)
     } catch (const IoError &error) {
         // Missing is a first start; unreadable is not: the defaults are used and the file is kept.
         outcome.settingsFileError =
-            error.message()
-            + QStringLiteral("\n\nCorvane starts with its default settings and does not write the file while it "
-                             "cannot be read, so that the settings it holds are not lost. Make the file readable "
-                             "and start Corvane again.");
+            QCoreApplication::translate("Startup",
+                                        "%1\n\nCorvane starts with its default settings and does not write "
+                                        "the file while it cannot be read, so that the settings it holds are "
+                                        "not lost. Make the file readable and start Corvane again.")
+                .arg(error.message());
         m_settingsFile.refuseWrites(
-            QStringLiteral("Unable to write to %1: the file could not be read when Corvane started, and writing "
+            QCoreApplication::translate(
+                "Startup", "Unable to write to %1: the file could not be read when Corvane started, and writing "
                            "it now would replace the settings it holds. Make the file readable and start Corvane "
                            "again.")
                 .arg(QDir::toNativeSeparators(m_settingsFile.path())));

@@ -89,7 +89,8 @@ namespace {
 QString storePath(const QString &folder, const QString &fileName, const QString &folderCaption)
 {
     if (folder.isEmpty())
-        throw IoError(QStringLiteral("The \"%1\" is empty, so %2 has no place: choose a folder in Settings.")
+        throw IoError(QCoreApplication::translate(
+                          "Stores", "The \"%1\" is empty, so %2 has no place: choose a folder in Settings.")
                           .arg(folderCaption, fileName));
     const QString path = platform::joinPath(folder, fileName);
     // Earlier versions put a folder without its separator straight before the file name, so a
@@ -107,17 +108,20 @@ QString storePath(const QString &folder, const QString &fileName, const QString 
 
 QString inboxStorePath(const Settings &settings)
 {
-    return storePath(settings.inboxData, kInboxStoreFileName, QStringLiteral("Inbox Datafile Folder"));
+    return storePath(settings.inboxData, kInboxStoreFileName,
+                     QCoreApplication::translate("corvane::shell::MainSettingsPage", "Inbox Datafile Folder"));
 }
 
 QString addressStorePath(const Settings &settings)
 {
-    return storePath(settings.addresses, kAddressStoreFileName, QStringLiteral("Address List Folder"));
+    return storePath(settings.addresses, kAddressStoreFileName,
+                     QCoreApplication::translate("corvane::shell::MainSettingsPage", "Address List Folder"));
 }
 
 QString sentStorePath(const Settings &settings)
 {
-    return storePath(settings.sentData, kSentStoreFileName, QStringLiteral("Sent Items Folder"));
+    return storePath(settings.sentData, kSentStoreFileName,
+                     QCoreApplication::translate("corvane::shell::MainSettingsPage", "Sent Items Folder"));
 }
 
 namespace {

@@ -9,6 +9,7 @@
 #include "platform/BackgroundCopies.h"
 #include "platform/Errors.h"
 #include "platform/Version.h"
+#include "platform/Translations.h"
 #include "receiving/widgets/NotifyIcon.h"
 #include "ui/widgets/FocusMark.h"
 
@@ -51,6 +52,7 @@ int main(int argc, char *argv[])
     }
 
     QApplication app(argc, argv);
+    corvane::platform::installTranslations(app);
     parser.process(app);
     corvane::ui::FocusMark::install(app);
     // No display name: Qt would append it to every window title, and the main window's title is

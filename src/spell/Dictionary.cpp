@@ -5,6 +5,7 @@
 #include "platform/FileIo.h"
 #include "platform/TextCodec.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QVarLengthArray>
 
@@ -14,10 +15,14 @@ QString readDictionaryText(const QString &path)
 {
     const QFileInfo info(path);
     if (info.size() > kMaxDictionaryBytes)
-        throw DictionaryError(QStringLiteral("The dictionary %1 is larger than 64 MB; it is not read.").arg(path));
+        throw DictionaryError(QCoreApplication::translate("corvane::spell::Dictionary",
+                                                          "The dictionary %1 is larger than 64 MB; it is not read.")
+                                  .arg(path));
     const QByteArray bytes = platform::readWholeFile(path, kMaxDictionaryBytes);
     if (bytes.contains('\0'))
-        throw DictionaryError(QStringLiteral("The dictionary %1 is not a word list: it holds binary data.").arg(path));
+        throw DictionaryError(QCoreApplication::translate("corvane::spell::Dictionary",
+                                                          "The dictionary %1 is not a word list: it holds binary data.")
+                                  .arg(path));
     return platform::decodeUtf8OrWindows1252(bytes);
 }
 
@@ -216,7 +221,7 @@ std::shared_ptr<const MainDictionary> DictionaryCache::main(const QString &path)
 {
     const FileStamp stamp = FileStamp::of(path);
     if (path.isEmpty() || stamp.size < 0 || QFileInfo(path).isDir())
-        throw DictionaryError(kDictionaryNotFound);
+        throw DictionaryError(dictionaryNotFoundText());
     if (m_main && path == m_mainPath && stamp == m_mainStamp)
         return m_main;
     m_main.reset();

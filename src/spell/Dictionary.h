@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHash>
 #include <QString>
@@ -21,8 +22,14 @@ public:
     using Error::Error;
 };
 
-inline const QString kDictionaryNotFound = QStringLiteral("Dictionary Not Found");
-inline const QString kNoCustomDictionary = QStringLiteral("Custom dictionary has not been specified");
+inline QString dictionaryNotFoundText()
+{
+    return QCoreApplication::translate("corvane::spell::Dictionary", "Dictionary Not Found");
+}
+inline QString noCustomDictionaryText()
+{
+    return QCoreApplication::translate("corvane::spell::Dictionary", "Custom dictionary has not been specified");
+}
 
 // Larger dictionary files are refused rather than read into memory whole.
 inline constexpr qint64 kMaxDictionaryBytes = qint64(64) * 1024 * 1024;

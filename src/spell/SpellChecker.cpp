@@ -43,7 +43,7 @@ bool SpellChecker::CheckText(const QString &text, int offset)
 {
     SpellEvents &events = m_events ? *m_events : m_noEvents;
     if (m_check)
-        throw Error(QStringLiteral("A spell check is already running."));
+        throw Error(QCoreApplication::translate("corvane::spell::SpellChecker", "A spell check is already running."));
     {
         auto main = m_cache.main(Dictionary);
         const CustomWords &custom = m_cache.custom(CustomDictionary);
@@ -115,7 +115,7 @@ void SpellChecker::writeCustom(const CustomWords &words)
 void SpellChecker::AddToCustomDictionary(const QString &word)
 {
     if (CustomDictionary.isEmpty())
-        throw DictionaryError(kNoCustomDictionary);
+        throw DictionaryError(noCustomDictionaryText());
     if (m_check) {
         m_check->custom.append(word);
         return;

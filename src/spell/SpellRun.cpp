@@ -101,7 +101,7 @@ void SpellRun::takeChunk()
     if (m_chunk.text() != m_original) {
         // The dialog does not block the editor: never overwrite what the user changed meanwhile.
         if (m_editor->text().mid(m_b, m_length) != m_original)
-            throw Error(kMessageChangedDuringCheck);
+            throw Error(messageChangedDuringCheckText());
         m_editor->select(m_b, m_length);
         m_editor->replaceSelection(m_chunk.text());
         after = m_b + int(m_chunk.text().size());

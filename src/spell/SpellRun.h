@@ -107,8 +107,10 @@ private:
     QString m_chunkError;
 };
 
-inline const QString kMessageChangedDuringCheck =
-    QStringLiteral("The message was changed while it was being checked, so the spell check stopped there. "
-                   "Press the spell button again to check the rest.");
+inline QString messageChangedDuringCheckText()
+{
+    return SpellRun::tr("The message was changed while it was being checked, so the spell check stopped there. "
+                        "Press the spell button again to check the rest.");
+}
 
 } // namespace corvane::spell

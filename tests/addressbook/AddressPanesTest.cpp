@@ -136,7 +136,7 @@ TEST_F(AddressPanes, TheSortedGridDoubleClickedSavedAndDeletedAlwaysWorksOnTheEn
     EXPECT_EQ(storedNames(), strings({"Bob", "Zed", "ann", "Cyd"})) << "No leaves the store as it was";
     answer = true;
     commands->DeleteAdrIClick();
-    EXPECT_EQ(questions, QStringList(2, kConfirmDeleteAddress));
+    EXPECT_EQ(questions, QStringList(2, confirmDeleteAddressText()));
     EXPECT_EQ(storedNames(), strings({"Bob", "Zed", "ann"}));
     EXPECT_EQ(column(*list.grid(), 0), strings({"2", "1", "3"})) << "renumbered";
     EXPECT_EQ(column(*list.grid(), 1), strings({"Zed", "Bob", "ann"}));
@@ -212,7 +212,7 @@ TEST_F(AddressPanes, EnterOpensAndTheDeleteKeyDeletesTheSelectedAddress)
     QTest::keyClick(list.grid(), Qt::Key_Return);
     EXPECT_EQ(shownName(), QStringLiteral("Bob"));
     QTest::keyClick(list.grid(), Qt::Key_Delete);
-    EXPECT_EQ(questions, QStringList{kConfirmDeleteAddress});
+    EXPECT_EQ(questions, QStringList{confirmDeleteAddressText()});
     EXPECT_EQ(storedNames(), strings({"Zed"}));
 }
 

@@ -1,5 +1,5 @@
 #include "receiving/AttachmentFetcher.h"
-#include "sending/AttachmentSending.h"
+#include "sending/Delivery.h"
 
 #include "core/AttachIni.h"
 #include "platform/BackgroundCopies.h"
@@ -43,9 +43,9 @@ struct AttachmentFetcherTest : ::testing::Test
             return std::nullopt;
         return ini.readInteger(core::kAttachmentsSection, QString::fromUtf8(key), 0);
     }
-    void fetch(const QString &folder, bool copy)
+    void fetch(const QString &folder, bool copy, const QString &messageFolder = {})
     {
-        fetcher.GetAttach(attachmentNames, folder, copy, own);
+        fetcher.GetAttach(attachmentNames, folder, copy, own, messageFolder);
         corvane::test::waitForCopies(copies);
     }
 };
@@ -94,6 +94,58 @@ TEST_F(AttachmentFetcherTest, FollowsTheCountingTable)
     }
 }
 
+// A stored message with a folder of its own: its files go there, out of the own inbox folder,
+// and a server folder keeps its copy while Attach.ini still counts it.
+TEST_F(AttachmentFetcherTest, AStoredMessagesFilesGoToItsOwnFolder)
+{
+    struct Row
+    {
+        const char *what;
+        bool inOwnFolder;
+        bool sourceThere;
+        std::optional<int> before;
+        QByteArray alreadyKept; // a file the message's folder holds already
+        QByteArray expectKept;
+        bool expectSourceKept;
+        std::optional<int> after;
+    };
+    const Row rows[] = {
+        {"own folder, -1: moved off the share", true, true, -1, {}, "sent", false, std::nullopt},
+        {"own folder, no key: moved", true, true, std::nullopt, {}, "sent", false, std::nullopt},
+        {"own folder serving others, 2: copied, the file stays", true, true, 2, {}, "sent", true, 2},
+        {"own folder, not arrived yet: left for the reader to find later", true, false, -1, {}, {}, false,
+         std::nullopt},
+        {"own folder, a file kept already is not replaced", true, true, -1, "kept", "kept", true, std::nullopt},
+        {"server, 1: the last fetch takes the source", false, true, 1, {}, "sent", false, std::nullopt},
+        {"server, 3", false, true, 3, {}, "sent", true, 2},
+        {"server, a file kept already is not replaced", false, true, 3, "kept", "kept", true, 2},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        test::TempFolder fresh;
+        own = fresh.subfolder(QStringLiteral("own"));
+        const QString kept = fresh.path() + QStringLiteral("data/Attachments/{G}/");
+        const QString folder = row.inOwnFolder ? own : fresh.subfolder(QStringLiteral("server"));
+        if (row.sourceThere)
+            test::writeFile(folder + QStringLiteral("a.doc"), "sent");
+        if (!row.alreadyKept.isNull()) {
+            QDir().mkpath(kept);
+            test::writeFile(kept + QStringLiteral("a.doc"), row.alreadyKept);
+        }
+        if (row.before)
+            setCount(folder, "a.doc", *row.before);
+        attach({QStringLiteral("a.doc")});
+        fetch(folder, true, kept);
+        EXPECT_EQ(QFile::exists(kept + QStringLiteral("a.doc")) ? test::readFile(kept + QStringLiteral("a.doc"))
+                                                                 : QByteArray(),
+                  row.expectKept);
+        EXPECT_EQ(QFile::exists(folder + QStringLiteral("a.doc")), row.expectSourceKept);
+        EXPECT_EQ(countOf(folder, "a.doc"), row.after);
+        EXPECT_FALSE(QFile::exists(own + QStringLiteral("a.doc")) && !row.inOwnFolder);
+        EXPECT_TRUE(QDir(kept).entryList({QStringLiteral("~corvane-*")}, QDir::Files | QDir::Hidden).isEmpty());
+    }
+}
+
 TEST_F(AttachmentFetcherTest, EachAttachmentIsCopiedAndCountedSeparately)
 {
     test::writeFile(server + QStringLiteral("a.doc"), QByteArray(10000, 'a'));
@@ -126,10 +178,8 @@ TEST_F(AttachmentFetcherTest, AFailedCopyKeepsTheSourceAndTheOlderFile)
 TEST_F(AttachmentFetcherTest, EveryRecipientOfARelayedSendGetsTheFile)
 {
     test::writeFile(temp.file(QStringLiteral("a.doc")), "attachment");
-    sending::AttachmentSending sending(copies);
-    sending.SendAtachmentsProc({{QStringLiteral("Relay"), server, core::kTrue}},
-                               {temp.file(QStringLiteral("a.doc"))}, {QStringLiteral("Ann"), QStringLiteral("Bob")});
-    corvane::test::waitForCopies(copies);
+    sending::SendExecute("doc", {QStringLiteral("Ann"), QStringLiteral("Bob")},
+                         {{QStringLiteral("Relay"), server, core::kTrue}}, {{}, {temp.file(QStringLiteral("a.doc"))}});
     attach({QStringLiteral("a.doc")});
     for (const QString &inbox : {temp.subfolder(QStringLiteral("ann")), temp.subfolder(QStringLiteral("bob"))}) {
         own = inbox;

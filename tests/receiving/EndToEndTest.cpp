@@ -161,7 +161,7 @@ TEST(EndToEndTest, SentItemsHoldTheFullAttachmentPathsAndTheGuid)
     EXPECT_EQ(world.bob->inbox.message(0).attachmentNames(), QStringList{QStringLiteral("report.pdf")});
 }
 
-TEST(EndToEndTest, AttachmentsTravelBesideTheMessageAndReachTheOwnInbox)
+TEST(EndToEndTest, AttachmentsTravelBesideTheMessageAndEndInTheMessagesOwnFolder)
 {
     MailWorld world;
     const QString attachment = world.temp.file(QStringLiteral("plan.txt"));
@@ -174,21 +174,47 @@ TEST(EndToEndTest, AttachmentsTravelBesideTheMessageAndReachTheOwnInbox)
     EXPECT_EQ(count(world.bobInbox), -1);
     EXPECT_EQ(count(world.server), 2); // one message file for each of Carl and Bob
 
-    // Bob's own copy is taken from his folder; the relayed one is a duplicate, counted down.
+    // Bob's own copy is moved off the share; the relayed one is a duplicate, counted down.
     world.bob->checkMail();
     corvane::test::waitForCopies(world.bob->copies);
-    EXPECT_EQ(test::readFile(world.bobInbox + QStringLiteral("plan.txt")).size(), 10000);
+    const QString bobs = world.bob->attachmentFile(0, QStringLiteral("plan.txt"));
+    EXPECT_TRUE(bobs.startsWith(world.bob->settings.inboxData)) << bobs.toStdString();
+    EXPECT_EQ(test::readFile(bobs).size(), 10000);
+    EXPECT_FALSE(QFile::exists(world.bobInbox + QStringLiteral("plan.txt")));
     EXPECT_EQ(count(world.bobInbox), 0);
     EXPECT_EQ(count(world.server), 1);
 
-    // Carl fetches the relayed file into his own inbox: the last fetch takes it away.
+    // Carl fetches the relayed file into his own data: the last fetch takes it away.
     test::MailUser carl(world.temp, QStringLiteral("Carl"), world.temp.subfolder(QStringLiteral("carl-here")));
     carl.addresses.append({QStringLiteral("Relay"), world.server, {}, true});
     EXPECT_EQ(carl.checkMail().stored, 1);
     corvane::test::waitForCopies(carl.copies);
-    EXPECT_EQ(test::readFile(carl.settings.yourInbox + QStringLiteral("plan.txt")).size(), 10000);
+    EXPECT_EQ(test::readFile(carl.attachmentFile(0, QStringLiteral("plan.txt"))).size(), 10000);
+    EXPECT_FALSE(QFile::exists(carl.settings.yourInbox + QStringLiteral("plan.txt")));
     EXPECT_FALSE(QFile::exists(world.server + QStringLiteral("plan.txt")));
     EXPECT_EQ(count(world.server), 0);
+}
+
+// Two senders attach a file of one name: each of Bob's messages opens its own sender's file.
+TEST(EndToEndTest, TwoMessagesNamingOneFileKeepTheirOwnFiles)
+{
+    MailWorld world;
+    test::MailUser carl(world.temp, QStringLiteral("Carl"), world.temp.subfolder(QStringLiteral("share/carl")));
+    carl.addresses.append({QStringLiteral("Bob"), world.bobInbox, {}, false});
+    const QStringList senders{QStringLiteral("Ann"), QStringLiteral("Carl")};
+    for (const QString &sender : senders) {
+        const QString notes = world.temp.subfolder(sender) + QStringLiteral("notes.txt");
+        test::writeFile(notes, sender.toUtf8());
+        test::MailUser &user = sender == senders.first() ? *world.ann : carl;
+        user.sendMail({QStringLiteral("Bob")}, sender, {notes});
+        corvane::test::waitForCopies(user.copies);
+        world.bob->checkMail();
+        corvane::test::waitForCopies(world.bob->copies);
+    }
+    ASSERT_EQ(world.bob->storedSubjects(), senders);
+    for (int i = 0; i < senders.size(); ++i)
+        EXPECT_EQ(test::readFile(world.bob->attachmentFile(i, QStringLiteral("notes.txt"))), senders[i].toUtf8());
+    EXPECT_EQ(MailWorld::files(world.bobInbox), QStringList{QStringLiteral("Attach.ini")});
 }
 
 // A collection of the reachable folders runs until its probes answer: a send and a check asked for

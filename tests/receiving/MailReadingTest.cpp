@@ -64,34 +64,50 @@ TEST(ReadMarks, AreSavedOnlyWhenSetSinceTheLastSave)
     EXPECT_FALSE(opened.store.readMarksUnsaved());
 }
 
-TEST(AttachmentToOpen, IsTheFileInTheInboxFolderAndAnyOtherNameIsRefusedByName)
+TEST(AttachmentToOpen, IsTheMessagesOwnCopyElseTheFileInTheInboxFolder)
 {
+    using corvane::receiving::AttachmentPlaces;
     corvane::test::TempFolder folder;
     const QString inbox = folder.subfolder(QStringLiteral("inbox"));
-    corvane::test::writeFile(inbox + QStringLiteral("notes.txt"), "x");
-    EXPECT_EQ(corvane::receiving::attachmentToOpen(inbox, QStringLiteral("notes.txt")),
-              inbox + QStringLiteral("notes.txt"));
-    for (const QString &name :
-         {QStringLiteral("gone.pdf"), QStringLiteral("../notes.txt"), QStringLiteral("CON"), QStringLiteral("a:b")}) {
+    const QString data = folder.subfolder(QStringLiteral("data"));
+    const QString kept = folder.subfolder(QStringLiteral("data/Attachments/{A}"));
+    corvane::test::writeFile(kept + QStringLiteral("notes.txt"), "Ann's");
+    corvane::test::writeFile(inbox + QStringLiteral("notes.txt"), "the inbox folder's");
+    corvane::test::writeFile(inbox + QStringLiteral("old.txt"), "stored before");
+    // Other users can create "inboxnotes.txt" beside a shared inbox folder: it must never be opened.
+    corvane::test::writeFile(inbox.chopped(1) + QStringLiteral("old.txt"), "planted");
+    struct Case
+    {
+        const char *what;
+        AttachmentPlaces places;
+        QString guid;
+        QString name;
+        QString expected;
+    } cases[] = {
+        {"the message's own copy", {inbox, data}, QStringLiteral("{A}"), QStringLiteral("notes.txt"),
+         kept + QStringLiteral("notes.txt")},
+        {"a message without GUID", {inbox, data}, QString(), QStringLiteral("notes.txt"),
+         inbox + QStringLiteral("notes.txt")},
+        {"a file not in the message's folder", {inbox, data}, QStringLiteral("{A}"), QStringLiteral("old.txt"),
+         inbox + QStringLiteral("old.txt")},
+        {"folders typed without their separator", {inbox.chopped(1), data.chopped(1)}, QStringLiteral("{B}"),
+         QStringLiteral("old.txt"), inbox + QStringLiteral("old.txt")},
+        {"a GUID that leaves the folder", {inbox, data}, QStringLiteral("../Attachments/{A}"),
+         QStringLiteral("notes.txt"), inbox + QStringLiteral("notes.txt")},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(corvane::receiving::attachmentToOpen(c.places, c.guid, c.name), c.expected) << c.what;
+
+    for (const QString &name : {QStringLiteral("gone.pdf"), QStringLiteral("../notes.txt"), QStringLiteral("CON"),
+                                QStringLiteral("a:b"), QStringLiteral("Attach.ini"), QStringLiteral("Ann1.cvm")}) {
         try {
-            corvane::receiving::attachmentToOpen(inbox, name);
+            corvane::receiving::attachmentToOpen({inbox, data}, QStringLiteral("{A}"), name);
             ADD_FAILURE() << name.toStdString();
         } catch (const corvane::Error &error) {
             EXPECT_TRUE(error.message().contains(QLatin1Char('"') + name + QLatin1Char('"')))
                 << error.message().toStdString();
         }
     }
-}
-
-TEST(AttachmentToOpen, OfAnInboxFolderWithoutItsSeparatorIsInsideThatFolder)
-{
-    // Other users can create "inboxnotes.txt" beside a shared inbox folder: it must never be opened.
-    corvane::test::TempFolder folder;
-    const QString inbox = folder.subfolder(QStringLiteral("inbox"));
-    corvane::test::writeFile(inbox + QStringLiteral("notes.txt"), "mine");
-    corvane::test::writeFile(inbox.chopped(1) + QStringLiteral("notes.txt"), "planted");
-    EXPECT_EQ(corvane::receiving::attachmentToOpen(inbox.chopped(1), QStringLiteral("notes.txt")),
-              inbox + QStringLiteral("notes.txt"));
 }
 
 } // namespace

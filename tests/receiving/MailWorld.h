@@ -3,10 +3,10 @@
 #include "addressbook/AddressCollector.h"
 #include "addressbook/AddressStore.h"
 #include "receiving/AttachmentFetcher.h"
+#include "receiving/AttachmentFiles.h"
 #include "receiving/InboxProbe.h"
 #include "receiving/InboxStore.h"
 #include "receiving/MailCheck.h"
-#include "sending/AttachmentSending.h"
 #include "sending/OutgoingMessage.h"
 #include "sending/SendAction.h"
 #include "sending/SentStore.h"
@@ -63,7 +63,6 @@ struct MailUser
     sending::OutgoingMessage outgoing;
     sending::SendAction send{outgoing, sent, collector};
     receiving::MailCheck check{inbox, collector};
-    sending::AttachmentSending attachmentSending{copies};
     receiving::AttachmentFetcher fetcher{copies};
     addressbook::MailSettings settings;
 
@@ -76,7 +75,7 @@ struct MailUser
         addresses.open(addressbook::AddressStore::pathIn(data));
         inbox.open(receiving::InboxStore::pathIn(data));
         sent.open(sending::SentStore::pathIn(data));
-        send.setAttachmentSender(&attachmentSending);
+        send.setCopies(&copies);
         check.setAttachmentRetrieval(&fetcher);
     }
 
@@ -88,6 +87,13 @@ struct MailUser
     }
 
     receiving::CheckResult checkMail() { return runCheck(check, settings).value(); }
+
+    // The file the reader opens for the named attachment of the stored message at a position.
+    QString attachmentFile(int position, const QString &name) const
+    {
+        return receiving::attachmentFile({settings.yourInbox, settings.inboxData},
+                                         inbox.message(position).guid.value_or(QString()), name);
+    }
 
     QStringList storedSubjects() const
     {

@@ -29,7 +29,7 @@ StoredMessage message(const QString &rtfBody)
 
 MadeMessage reply(const QString &rtfBody)
 {
-    return MakeMessage(message(rtfBody), MakeMode::Reply, QStringLiteral("/share/ann/"));
+    return MakeMessage(message(rtfBody), MakeMode::Reply);
 }
 
 // The editor holding some earlier draft, with an undo history.
@@ -124,7 +124,7 @@ TEST(ComposeEditorFill, ReopenShowsTheBodyAloneWithTheCaretAtTheStart)
     RichTextEditor editor;
     writeDraft(editor);
     const MadeMessage made =
-        MakeMessage(message(QStringLiteral("{\\rtf1 Sent {\\i words}\\par}")), MakeMode::Reopen, {});
+        MakeMessage(message(QStringLiteral("{\\rtf1 Sent {\\i words}\\par}")), MakeMode::Reopen);
     fillComposeEditor(editor, made);
     EXPECT_EQ(editor.text(), QStringLiteral("Sent words"));
     EXPECT_EQ(editor.selStart(), 0);

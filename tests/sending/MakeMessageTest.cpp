@@ -13,7 +13,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kOwnInbox = QStringLiteral("/share/ann/");
+// The receiving side's lookup as MakeMessage sees it: a file per message and name, none for a
+// name it refuses.
+const ReceivedFile kReceived = [](const QString &guid, const QString &name) {
+    return name.contains(u'/') ? QString() : QStringLiteral("/data/%1/%2").arg(guid, name);
+};
 const QString kBody = QStringLiteral("{\\rtf1 See {\\b you}.\\par}");
 
 // A received message as the inbox store keeps it: the message file's Message element.
@@ -26,6 +30,7 @@ StoredMessage received(const QString &subject, const QStringList &attachmentName
     for (const QString &name : attachmentNames)
         message.attachments.append({name, {}});
     message.bodyRtf = kBody;
+    message.guid = QStringLiteral("{G}");
     return storedMessage(message);
 }
 
@@ -56,14 +61,14 @@ TEST(MakeMessage, ReplyAndForwardAddTheirPrefixesAndChooseRecipientsAndAttachmen
         {"reply to a reply", MakeMode::Reply, QStringLiteral("RE: Plans"), {}, {QStringLiteral("Carol")},
          QStringLiteral("RE: RE: Plans"), {}},
         {"forward a reply", MakeMode::Forward, QStringLiteral("RE: Plans"), two, {}, QStringLiteral("FW: RE: Plans"),
-         QStringList{kOwnInbox + QStringLiteral("a.doc"), kOwnInbox + QStringLiteral("b c.txt")}},
+         QStringList{QStringLiteral("/data/{G}/a.doc"), QStringLiteral("/data/{G}/b c.txt")}},
         {"forward without attachments", MakeMode::Forward, QStringLiteral("FW: x"), {}, {},
          QStringLiteral("FW: FW: x"), {}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.what);
         const StoredMessage message = received(c.subject, c.attachmentNames);
-        const MadeMessage made = MakeMessage(message, c.mode, kOwnInbox);
+        const MadeMessage made = MakeMessage(message, c.mode, kReceived);
         EXPECT_EQ(made.recipients, c.recipients);
         EXPECT_EQ(made.subject, c.madeSubject);
         EXPECT_EQ(made.attachmentPaths, c.attachmentPaths);
@@ -73,15 +78,15 @@ TEST(MakeMessage, ReplyAndForwardAddTheirPrefixesAndChooseRecipientsAndAttachmen
     }
 }
 
-TEST(MakeMessage, ForwardLeavesOutNamesThatReachBeyondTheOwnInboxAndSaysSo)
+TEST(MakeMessage, ForwardLeavesOutNamesThatNameNoReceivedFileAndSaysSo)
 {
     const MadeMessage made = MakeMessage(
         received(QStringLiteral("x"), {QStringLiteral("../../secret.txt"), QStringLiteral("ok.txt"),
-                                       QStringLiteral("Attach.ini")}),
-        MakeMode::Forward, QStringLiteral("/share/ann")); // a folder typed without its separator
-    EXPECT_EQ(made.attachmentPaths, QStringList{QStringLiteral("/share/ann/ok.txt")});
+                                       QStringLiteral("a/b")}),
+        MakeMode::Forward, kReceived);
+    EXPECT_EQ(made.attachmentPaths, QStringList{QStringLiteral("/data/{G}/ok.txt")});
     ASSERT_TRUE(made.notice);
-    EXPECT_TRUE(made.notice->text.contains(QStringLiteral("../../secret.txt\nAttach.ini")));
+    EXPECT_TRUE(made.notice->text.contains(QStringLiteral("../../secret.txt\na/b")));
 }
 
 TEST(MakeMessage, ReopenRestoresRecipientsSubjectBodyAndFullPathsFromSentItems)
@@ -97,7 +102,7 @@ TEST(MakeMessage, ReopenRestoresRecipientsSubjectBodyAndFullPathsFromSentItems)
     outgoing.CreateMessageFileExecute(false, draft, {});
     sent.SentboxFill(outgoing.XMLOut, draft.attachmentPaths);
 
-    const MadeMessage made = MakeMessage(storedMessage(sent.message(0)), MakeMode::Reopen, kOwnInbox);
+    const MadeMessage made = MakeMessage(storedMessage(sent.message(0)), MakeMode::Reopen);
     EXPECT_EQ(made.recipients, draft.recipients);
     EXPECT_EQ(made.subject, draft.subject);
     EXPECT_EQ(made.attachmentPaths, draft.attachmentPaths);
@@ -109,7 +114,7 @@ TEST(MakeMessage, ApplyingMarksTheDraftChangedAndAReplyDropsTheEarlierDraftsAtta
 {
     OutgoingMessage outgoing;
     Draft draft{{QStringLiteral("Dan")}, QStringLiteral("sent before"), {QStringLiteral("/tmp/report.pdf")}, {}};
-    applyToDraft(MakeMessage(received(QStringLiteral("Plans"), {QStringLiteral("a.doc")}), MakeMode::Reply, kOwnInbox),
+    applyToDraft(MakeMessage(received(QStringLiteral("Plans"), {QStringLiteral("a.doc")}), MakeMode::Reply),
                  draft, outgoing);
     EXPECT_EQ(draft.recipients, QStringList{QStringLiteral("Carol")});
     EXPECT_EQ(draft.subject, QStringLiteral("RE: Plans"));

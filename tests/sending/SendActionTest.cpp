@@ -1,13 +1,14 @@
-#include "sending/AttachmentSender.h"
 #include "sending/OutgoingMessage.h"
 #include "sending/SendAction.h"
 #include "sending/SentStore.h"
 
 #include "addressbook/AddressCollector.h"
 #include "addressbook/FakeProbe.h"
+#include "platform/BackgroundCopies.h"
 #include "platform/FileIo.h"
 #include "platform/XmlNodes.h"
 #include "receiving/MailWorld.h"
+#include "support/EventWait.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
@@ -21,16 +22,6 @@ using core::Notice;
 
 namespace {
 
-struct RecordingAttachments : AttachmentSender
-{
-    QList<std::pair<addressbook::RecipientList, QStringList>> calls;
-    void SendAtachmentsProc(const addressbook::RecipientList &targets, const QStringList &paths,
-                            const QStringList &) override
-    {
-        calls.append({targets, paths});
-    }
-};
-
 struct SendActionTest : ::testing::Test
 {
     test::TempFolder temp;
@@ -40,7 +31,6 @@ struct SendActionTest : ::testing::Test
     addressbook::AddressCollector collector{addresses, probe};
     OutgoingMessage outgoing;
     SendAction action{outgoing, sent, collector};
-    RecordingAttachments attachments;
     addressbook::MailSettings settings;
     QString bob;
 
@@ -52,7 +42,6 @@ struct SendActionTest : ::testing::Test
         bob = temp.subfolder(QStringLiteral("bob"));
         addresses.append({QStringLiteral("Bob"), bob, {}, false});
         settings.yourName = QStringLiteral("Ann");
-        action.setAttachmentSender(&attachments);
     }
     SendResult run(const Draft &draft) { return test::sendToTheEnd(action, draft, settings); }
     QStringList texts(const SendResult &result)
@@ -78,7 +67,6 @@ TEST_F(SendActionTest, NothingChosenOrNothingReachableWarnsAndWritesNothing)
         EXPECT_FALSE(outgoing.NewGuidNeeded);
     }
     EXPECT_EQ(sent.count(), 0);
-    EXPECT_TRUE(attachments.calls.isEmpty());
     EXPECT_TRUE(QDir(bob).isEmpty());
 }
 
@@ -88,6 +76,7 @@ TEST_F(SendActionTest, ASendRunsUntilFinishedThenHasDeliveredRecordedAndReported
     QStringList status;
     QObject::connect(&action, &SendAction::statusTextChanged, &action, [&](const QString &text) { status.append(text); });
     const QString file = temp.file(QStringLiteral("a.txt"));
+    temp.write(QStringLiteral("a.txt"), "attached");
     outgoing.NewGuidNeeded = true;
     const Draft draft{{QStringLiteral("Bob")}, QStringLiteral("s"), {file}, {}};
     ASSERT_TRUE(action.SendiExecute(draft, settings));
@@ -99,11 +88,28 @@ TEST_F(SendActionTest, ASendRunsUntilFinishedThenHasDeliveredRecordedAndReported
     EXPECT_FALSE(action.isRunning());
     EXPECT_EQ(texts(*result), QStringList{kMessagesSent});
     EXPECT_EQ(status, (QStringList{kSendingMessage, QString()}));
-    EXPECT_EQ(QDir(bob).entryList(QDir::Files), QStringList{QStringLiteral("Bob1.cvm")});
+    EXPECT_TRUE(QFile::exists(bob + QStringLiteral("Bob1.cvm")));
+    EXPECT_EQ(test::readFile(bob + QStringLiteral("a.txt")), QByteArray("attached"));
     EXPECT_EQ(sent.count(), 1);
     EXPECT_FALSE(outgoing.NewGuidNeeded);
-    ASSERT_EQ(attachments.calls.size(), 1);
-    EXPECT_EQ(attachments.calls[0].second, QStringList{file});
+}
+
+// Closing waits for a send's copies as for any other, and "Close Anyway" cuts them off: the message
+// still arrives, the file does not, under any name.
+TEST_F(SendActionTest, TheProgramsCopiesCountADeliveryAndCanCutItsCopiesOff)
+{
+    platform::BackgroundCopies copies;
+    QList<int> counts;
+    QObject::connect(&copies, &platform::BackgroundCopies::runningChanged, &copies, [&](int n) { counts.append(n); });
+    action.setCopies(&copies);
+    temp.write(QStringLiteral("a.txt"), "attached");
+    copies.cancelAll();
+    const SendResult result = run({{QStringLiteral("Bob")}, {}, {temp.file(QStringLiteral("a.txt"))}, {}});
+    ASSERT_EQ(result.notices.size(), 1);
+    EXPECT_EQ(result.notices[0].code, Notice::Code::CopyFailed);
+    EXPECT_TRUE(test::waitForCopies(copies));
+    EXPECT_EQ(counts, (QList<int>{1, 0}));
+    EXPECT_EQ(QDir(bob).entryList(QDir::Files), QStringList{QStringLiteral("Bob1.cvm")});
 }
 
 TEST_F(SendActionTest, AFolderThatCannotBeWrittenIsNamedAndASendNoFolderTookIsNotSent)
@@ -111,9 +117,17 @@ TEST_F(SendActionTest, AFolderThatCannotBeWrittenIsNamedAndASendNoFolderTookIsNo
     addresses.append({QStringLiteral("Carl"), temp.path() + QStringLiteral("carl/"), {}, false});
     probe.exists = [](const QString &) { return true; }; // reachable when probed, gone when written
     const SendResult some = run({{QStringLiteral("Carl"), QStringLiteral("Bob")}, {}, {}, {}});
-    EXPECT_EQ(texts(some), (QStringList{kErrorSendingTo + QStringLiteral("Carl"), kMessagesSent}));
+    EXPECT_EQ(texts(some), (QStringList{kErrorSendingTo + QStringLiteral("Carl")})) << "not said to be sent";
     EXPECT_TRUE(some.delivered);
     EXPECT_EQ(sent.count(), 1);
+
+    // So is a send whose attached file did not arrive, though its message did.
+    outgoing.NewGuidNeeded = true;
+    const SendResult withoutFile = run({{QStringLiteral("Bob")}, {}, {temp.file(QStringLiteral("gone.txt"))}, {}});
+    ASSERT_EQ(withoutFile.notices.size(), 1);
+    EXPECT_EQ(withoutFile.notices[0].code, Notice::Code::CopyFailed);
+    EXPECT_TRUE(withoutFile.delivered);
+    EXPECT_EQ(sent.count(), 2);
 
     outgoing.NewGuidNeeded = true;
     const SendResult none = run({{QStringLiteral("Carl")}, {}, {}, {}});
@@ -121,7 +135,7 @@ TEST_F(SendActionTest, AFolderThatCannotBeWrittenIsNamedAndASendNoFolderTookIsNo
     EXPECT_EQ(none.notices[0].code, Notice::Code::TargetNotReached);
     EXPECT_EQ(none.notices[1].code, Notice::Code::SendFailed);
     EXPECT_FALSE(none.delivered);
-    EXPECT_EQ(sent.count(), 1) << "not recorded as sent";
+    EXPECT_EQ(sent.count(), 2) << "not recorded as sent";
 }
 
 TEST_F(SendActionTest, AFailedSentItemsSaveIsReportedInsteadOfMessagesSent)
@@ -142,7 +156,6 @@ TEST_F(SendActionTest, AReadOnlySentItemsStoreRefusesTheSendBeforeAnythingIsDeli
     EXPECT_EQ(texts(result), QStringList{QStringLiteral("held by another copy")});
     EXPECT_FALSE(result.delivered);
     EXPECT_TRUE(QDir(bob).isEmpty());
-    EXPECT_TRUE(attachments.calls.isEmpty());
 }
 
 TEST_F(SendActionTest, NamesThatCannotBeFileNamesAreRefusedBeforeAnythingHappens)
@@ -160,7 +173,6 @@ TEST_F(SendActionTest, NamesThatCannotBeFileNamesAreRefusedBeforeAnythingHappens
         ASSERT_EQ(byFile.notices.size(), 1) << name;
         EXPECT_TRUE(byFile.notices[0].text.contains(u'"' + QString::fromUtf8(name) + u'"')) << name;
     }
-    EXPECT_TRUE(attachments.calls.isEmpty());
     EXPECT_TRUE(QDir(bob).isEmpty());
     EXPECT_EQ(sent.count(), 0);
 }

@@ -77,7 +77,7 @@ TEST(AddressPanesInTheWindow, DeleteAsksTheWindowsQuestionAndARefusedNameIsShown
     grid.setRow(2);
     p.fakes.messages.answer = false;
     p.window->addressPanes()->commands()->deleteAction()->trigger();
-    EXPECT_EQ(p.fakes.messages.questions, QStringList{corvane::addressbook::kConfirmDeleteAddress});
+    EXPECT_EQ(p.fakes.messages.questions, QStringList{corvane::addressbook::confirmDeleteAddressText()});
     EXPECT_EQ(storedEntries(p).size(), 2);
 }
 

@@ -1,5 +1,6 @@
 // The whole mail loop through three real windows on temporary folders: Ann sends to Bob, Bob
 // replies with a file, Ann forwards the reply to Carol.
+#include "shell/MailServices.h"
 #include "shell/widgets/ComposeParts.h"
 #include "shell/widgets/ListPanes.h"
 
@@ -7,6 +8,7 @@
 #include "support/TempFolder.h"
 #include "support/WidgetTexts.h"
 
+#include "receiving/AttachmentFiles.h"
 #include "receiving/widgets/InboxPane.h"
 #include "richtext/widgets/RichTextEditor.h"
 #include "sending/widgets/AttachDialogue.h"
@@ -44,6 +46,13 @@ struct User
     }
     void knows(const User &other) { window().mail().addresses.append({other.name, other.inbox(), {}, false}); }
     bool copiesDone() const { return window().mail().copies.running() == 0; }
+    // The file the reader opens for the named attachment of the stored message at a position.
+    QString receivedFile(int position, const QString &name) const
+    {
+        return corvane::receiving::attachmentFile(attachmentPlacesFrom(window().startup().settings()),
+                                                  window().mail().inbox.message(position).guid.value_or(QString()),
+                                                  name);
+    }
     // Check Mail, waited for until the new messages and their files are in.
     void checkMail(int expected)
     {
@@ -121,7 +130,7 @@ TEST(MailLoop, AnnSendsBobRepliesWithAFileAnnForwardsTheReplyToCarol)
     bob.view().select(0, 5);
     EXPECT_EQ(bob.view().selBold(), std::optional<bool>(false));
     EXPECT_EQ(items(bob.p.find<QComboBox>("ReaderAttachC")), QStringList{QStringLiteral("plan.txt")});
-    EXPECT_EQ(corvane::test::readFile(bob.inbox() + QStringLiteral("plan.txt")), QByteArray("the plan"));
+    EXPECT_EQ(corvane::test::readFile(bob.receivedFile(0, QStringLiteral("plan.txt"))), QByteArray("the plan"));
     bob.p.find<QToolButton>("ReplyI")->click();
     ASSERT_EQ(bob.p.front(), QStringLiteral("NewPan"));
     bob.attachNew(QStringLiteral("notes.txt"), "the notes");
@@ -150,7 +159,7 @@ TEST(MailLoop, AnnSendsBobRepliesWithAFileAnnForwardsTheReplyToCarol)
     ann.send();
     carol.checkMail(1);
     EXPECT_EQ(carol.window().mail().inbox.message(0).subject, QStringLiteral("FW: RE: Plans"));
-    EXPECT_EQ(corvane::test::readFile(carol.inbox() + QStringLiteral("notes.txt")), QByteArray("the notes"));
+    EXPECT_EQ(corvane::test::readFile(carol.receivedFile(0, QStringLiteral("notes.txt"))), QByteArray("the notes"));
 }
 
 } // namespace

@@ -314,15 +314,17 @@ TEST(MailReader, WithNoMessageToShowItIsEmptiedAndStaysBehindTheErrorBox)
     EXPECT_EQ(p.highlighted(), static_cast<int>(Pane::InBox));
 }
 
-TEST(MailReader, AttachmentsOpenFromTheInboxFolderUnlessMissingOrNotAFileName)
+TEST(MailReader, AttachmentsOpenFromTheMessagesOwnFolderUnlessMissingOrNotAFileName)
 {
     Program p;
-    prepare(p,
-            {dated("Bob", "Files", "1",
-                   {QStringLiteral("notes.txt"), QStringLiteral("gone.pdf"), QStringLiteral("../escape.txt")})},
-            2);
+    QByteArray message =
+        dated("Bob", "Files", "1", {QStringLiteral("notes.txt"), QStringLiteral("gone.pdf"), QStringLiteral("../escape.txt")});
+    message.replace("<Message ", "<Message GUID=\"{B0B}\" ");
+    prepare(p, {message}, 2);
     const QString inbox = p.app.subfolder(QStringLiteral("inbox"));
-    corvane::test::writeFile(inbox + QStringLiteral("notes.txt"), "hello");
+    const QString kept = p.app.subfolder(QStringLiteral("Attachments/{B0B}"));
+    corvane::test::writeFile(kept + QStringLiteral("notes.txt"), "hello");
+    corvane::test::writeFile(inbox + QStringLiteral("notes.txt"), "another message's");
     corvane::test::writeFile(p.app.file(QStringLiteral("escape.txt")), "outside");
     p.open();
     FakeDesktop desktop;
@@ -334,7 +336,7 @@ TEST(MailReader, AttachmentsOpenFromTheInboxFolderUnlessMissingOrNotAFileName)
     ASSERT_EQ(combo->count(), 3);
     EXPECT_EQ(combo->currentText(), QStringLiteral("notes.txt"));
     p.find<QToolButton>("RunAttachI")->click();
-    EXPECT_EQ(desktop.files, QStringList{inbox + QStringLiteral("notes.txt")});
+    EXPECT_EQ(desktop.files, QStringList{kept + QStringLiteral("notes.txt")});
 
     for (int item : {1, 2}) {
         combo->setCurrentIndex(item);

@@ -100,7 +100,7 @@ void PlainSpellChecker::findSuggestions(const QString &word)
 bool PlainSpellChecker::CheckText(const QString &text, int offset)
 {
     if (!QFileInfo::exists(Dictionary))
-        throw DictionaryError(kDictionaryNotFound);
+        throw DictionaryError(dictionaryNotFoundText());
     QList<int> ignored;
     m_mainWords = plainSplitWords(readDictionaryText(Dictionary), &ignored);
     m_customWords = QStringList();
@@ -152,7 +152,7 @@ bool PlainSpellChecker::CheckText(const QString &text, int offset)
 void PlainSpellChecker::AddToCustomDictionary(const QString &word)
 {
     if (CustomDictionary.isEmpty())
-        throw DictionaryError(kNoCustomDictionary);
+        throw DictionaryError(noCustomDictionaryText());
     if (m_customWords) {
         m_customWords->append(word);
         return;

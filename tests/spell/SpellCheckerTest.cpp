@@ -86,7 +86,7 @@ TEST(SpellChecker, MissingMainDictionaryRaisesBeforeAnyEvent)
         f.check(QStringLiteral("word"));
         FAIL();
     } catch (const DictionaryError &error) {
-        EXPECT_EQ(error.message(), kDictionaryNotFound);
+        EXPECT_EQ(error.message(), dictionaryNotFoundText());
     }
     EXPECT_TRUE(f.trace.lines.isEmpty());
     EXPECT_FALSE(QFileInfo::exists(f.checker.CustomDictionary));
@@ -141,7 +141,7 @@ TEST(SpellChecker, WordAddedDuringCheckIsKnownForTheRestAndSavedAtTheEnd)
         f.checker.AddToCustomDictionary(QStringLiteral("blip"));
         FAIL();
     } catch (const DictionaryError &error) {
-        EXPECT_EQ(error.message(), kNoCustomDictionary);
+        EXPECT_EQ(error.message(), noCustomDictionaryText());
     }
 }
 

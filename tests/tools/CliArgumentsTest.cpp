@@ -47,6 +47,13 @@ TEST(CliArguments, ReadingCommands)
     EXPECT_TRUE(std::get<DeleteCommand>(removal.command).sent);
     EXPECT_TRUE(writesStores(removal.command));
     EXPECT_TRUE(writesStores(std::get<Invocation>(parseArguments(strings({"compact"}))).command));
+    const auto forward =
+        std::get<Invocation>(parseArguments(strings({"forward", "--to", "Ann", "2", "--to", "Bob", "--body", "FYI"})));
+    const auto &f = std::get<ForwardCommand>(forward.command);
+    EXPECT_EQ(f.number, 2);
+    EXPECT_EQ(f.to, strings({"Ann", "Bob"}));
+    EXPECT_EQ(f.body, QStringLiteral("FYI"));
+    EXPECT_TRUE(writesStores(forward.command));
 }
 
 TEST(CliArguments, UsageErrors)
@@ -57,6 +64,8 @@ TEST(CliArguments, UsageErrors)
                              strings({"delete"}), strings({"delete", "1", "--rtf"}), strings({"compact", "1"}),
                              strings({"check", "now"}), strings({"address"}), strings({"address", "add", "--name", "A"}),
                              strings({"address", "remove", "-1"}), strings({"list", "--inbox"}),
+                             strings({"forward", "1"}), strings({"forward", "--to", "A"}),
+                             strings({"forward", "1", "--to", "A", "--attach", "f"}),
                              strings({"--profile"})})
         EXPECT_TRUE(std::holds_alternative<UsageError>(parseArguments(args))) << args.join(u' ').toStdString();
 }

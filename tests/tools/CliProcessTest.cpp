@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -35,6 +36,18 @@ CliRun cli(const QStringList &arguments)
     process.waitForFinished(60000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+// The files show lists for a message's attachments, by name.
+QMap<QString, QString> attachmentFiles(const QString &shown)
+{
+    QMap<QString, QString> files;
+    for (const QString &line : shown.split(u'\n')) {
+        const QStringList parts = line.split(u'\t');
+        if (line.startsWith(QStringLiteral("Attachment: ")) && parts.size() >= 2)
+            files.insert(parts[0].mid(12), parts[1]);
+    }
+    return files;
 }
 
 // Two users' profiles and their inbox folders on one "share".
@@ -92,7 +105,7 @@ TEST(CorvaneCli, TwoProfilesExchangeAMessageWithAnAttachment)
     EXPECT_TRUE(checked.err.contains(QStringLiteral("corvane.receiving: took ")
                                      + QDir::toNativeSeparators(p.bobInbox)))
         << checked.err.toStdString();
-    EXPECT_EQ(corvane::test::readFile(p.bobInbox + QStringLiteral("nightly.log")).size(), 10000);
+    EXPECT_FALSE(QFile::exists(p.bobInbox + QStringLiteral("nightly.log"))) << "taken off the share";
 
     const CliRun listed = cli({QStringLiteral("--profile"), p.bob, QStringLiteral("list")});
     const QStringList fields = listed.out.trimmed().split(u'\t');
@@ -104,9 +117,11 @@ TEST(CorvaneCli, TwoProfilesExchangeAMessageWithAnAttachment)
     EXPECT_EQ(fields[5], QStringLiteral("Unread"));
 
     const CliRun shown = cli({QStringLiteral("--profile"), p.bob, QStringLiteral("show"), QStringLiteral("1")});
+    const QString kept = attachmentFiles(shown.out).value(QStringLiteral("nightly.log"));
+    EXPECT_EQ(corvane::test::readFile(kept).size(), 10000);
     EXPECT_EQ(shown.out, QStringLiteral("From: Ann\nTo: Bob\nSubject: Nightly & <report>\nDate: %1\n"
-                                        "Attachments: nightly.log\n\n%2\n")
-                             .arg(fields[4], QString::fromUtf8("All green. Grüße\n•\tBuild\n•\tTests")));
+                                        "Attachments: nightly.log\nAttachment: nightly.log\t%3\n\n%2\n")
+                             .arg(fields[4], QString::fromUtf8("All green. Grüße\n•\tBuild\n•\tTests"), kept));
     const CliRun rtf = cli({QStringLiteral("--profile"), p.bob, QStringLiteral("show"), QStringLiteral("1"),
                          QStringLiteral("--rtf")});
     EXPECT_TRUE(rtf.out.contains(QStringLiteral("{\\rtf1"))) << rtf.out.toStdString();
@@ -121,6 +136,23 @@ TEST(CorvaneCli, TwoProfilesExchangeAMessageWithAnAttachment)
     const CliRun sentShown = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("show"), QStringLiteral("--sent"),
                                   QStringLiteral("1")});
     EXPECT_TRUE(sentShown.out.contains(QStringLiteral("\nAttachments: nightly.log\n"))) << sentShown.out.toStdString();
+
+    // Bob forwards the message to Ann: it carries the file Bob's reader opens.
+    ASSERT_EQ(cli({QStringLiteral("--profile"), p.bob, QStringLiteral("address"), QStringLiteral("add"),
+                   QStringLiteral("--name"), QStringLiteral("Ann"), QStringLiteral("--inbox"), p.annInbox})
+                  .exitCode,
+              0);
+    const CliRun forwarded = cli({QStringLiteral("--profile"), p.bob, QStringLiteral("forward"), QStringLiteral("1"),
+                                  QStringLiteral("--to"), QStringLiteral("Ann"), QStringLiteral("--body"),
+                                  QStringLiteral("FYI")});
+    EXPECT_EQ(forwarded.exitCode, 0) << forwarded.err.toStdString();
+    EXPECT_EQ(cli({QStringLiteral("--profile"), p.ann, QStringLiteral("check")}).out, QStringLiteral("1 new\n"));
+    const CliRun annShown = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("show"), QStringLiteral("1")});
+    EXPECT_TRUE(annShown.out.contains(QStringLiteral("Subject: FW: Nightly & <report>\n"))) << annShown.out.toStdString();
+    EXPECT_TRUE(annShown.out.contains(QStringLiteral("FYI\n\n-----------------\nOriginal Message\nFrom: Ann\n")))
+        << annShown.out.toStdString();
+    EXPECT_EQ(corvane::test::readFile(attachmentFiles(annShown.out).value(QStringLiteral("nightly.log"))),
+              QByteArray(10000, 'x'));
 }
 
 TEST(CorvaneCli, ListAndShowPrintOthersControlCharactersVisibly)
@@ -160,7 +192,7 @@ TEST(CorvaneCli, ASendThatFailsExitsWithOneAndSaysWhy)
     struct Case
     {
         const char *what;
-        bool messageDelivered;
+        bool saysSent; // "Messages Sent" on stdout: only when no notice below failed the send
         // Sets up the profiles and gives the send's arguments after "--to", and the error text.
         std::function<std::pair<QStringList, QString>(TwoProfiles &)> prepare;
     };
@@ -183,7 +215,7 @@ TEST(CorvaneCli, ASendThatFailsExitsWithOneAndSaysWhy)
              return std::pair{QStringList{QStringLiteral("Bob"), QStringLiteral("--body"), QStringLiteral("x")},
                               QStringLiteral("An error occurred sending to Bob")};
          }},
-        {"an attachment that cannot be copied", true,
+        {"an attachment that cannot be copied", false,
          [](TwoProfiles &p) {
              EXPECT_EQ(p.annAddsBob(p.bobInbox), 0);
              // A file whose every read fails with an I/O error, even for root.
@@ -202,7 +234,7 @@ TEST(CorvaneCli, ASendThatFailsExitsWithOneAndSaysWhy)
                                            QStringLiteral("--to")} + args);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_TRUE(run.err.contains(error)) << run.err.toStdString();
-        EXPECT_EQ(run.out.isEmpty(), !c.messageDelivered) << run.out.toStdString();
+        EXPECT_EQ(run.out.isEmpty(), !c.saysSent) << run.out.toStdString();
         EXPECT_FALSE(QFile::exists(p.bobInbox + QStringLiteral("report.txt")));
     }
 }

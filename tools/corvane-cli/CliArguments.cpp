@@ -79,6 +79,35 @@ Command parseSend(Reader &r)
     return send;
 }
 
+Command parseForward(Reader &r)
+{
+    ForwardCommand forward;
+    bool haveNumber = false;
+    while (!r.atEnd() && r.error().isEmpty()) {
+        const QString option = r.next();
+        if (option == u"--to") {
+            if (auto v = r.value(option))
+                forward.to.append(*v);
+        } else if (option == u"--body") {
+            if (auto v = r.value(option))
+                forward.body = *v;
+        } else if (!haveNumber && !option.startsWith(u'-')) {
+            const auto n = positiveNumber(option);
+            if (!n)
+                r.fail(QStringLiteral("the message number must be 1 or more: %1").arg(option));
+            forward.number = n.value_or(0);
+            haveNumber = true;
+        } else {
+            r.fail(QStringLiteral("unknown option for forward: %1").arg(option));
+        }
+    }
+    if (!haveNumber)
+        r.fail(QStringLiteral("forward needs a message number"));
+    else if (forward.to.isEmpty())
+        r.fail(QStringLiteral("forward needs at least one --to NAME"));
+    return forward;
+}
+
 Command parseList(Reader &r)
 {
     ListCommand list;
@@ -284,6 +313,8 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList &arguments
         }
         if (name == u"send")
             invocation.command = parseSend(c);
+        else if (name == u"forward")
+            invocation.command = parseForward(c);
         else if (name == u"check") {
             if (!c.atEnd())
                 c.fail(QStringLiteral("check takes no options"));
@@ -327,9 +358,12 @@ QString usageText()
         "Commands:\n"
         "  send --to NAME [--to NAME ...] [--subject TEXT] [--body TEXT | --body-file FILE]\n"
         "       [--attach FILE ...]       send a message (a .rtf body file is taken as RTF)\n"
+        "  forward N --to NAME [--to NAME ...] [--body TEXT]\n"
+        "                                 forward inbox message N with its attached files\n"
         "  check                          take new mail into the inbox; prints \"N new\"\n"
         "  list [--sent]                  list the inbox (or Sent Items), one message a line\n"
-        "  show N [--sent] [--rtf]        show message N (with --rtf, the stored RTF body)\n"
+        "  show N [--sent] [--rtf]        show message N (with --rtf, the stored RTF body); an inbox\n"
+        "                                 message lists each attachment's file, tab-separated\n"
         "  delete N [--sent]              delete message N from the inbox (or Sent Items)\n"
         "  compact [--sent]               give back the room deleted messages left in the store\n"
         "  address list                   list the address book\n"
@@ -378,7 +412,8 @@ QString commandUsage(const QString &command)
 
 bool writesStores(const Command &command)
 {
-    return std::holds_alternative<SendCommand>(command) || std::holds_alternative<CheckCommand>(command)
+    return std::holds_alternative<SendCommand>(command) || std::holds_alternative<ForwardCommand>(command)
+        || std::holds_alternative<CheckCommand>(command)
         || std::holds_alternative<DeleteCommand>(command) || std::holds_alternative<CompactCommand>(command)
         || std::holds_alternative<AddressAddCommand>(command)
         || std::holds_alternative<AddressRemoveCommand>(command);

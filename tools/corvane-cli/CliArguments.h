@@ -17,6 +17,14 @@ struct SendCommand
     QStringList attachments;
 };
 
+// Forwards inbox message N as the window's Forward does, with its attached files.
+struct ForwardCommand
+{
+    int number = 0; // the message number as listed (1-based)
+    QStringList to;
+    std::optional<QString> body; // plain text above the quoted message
+};
+
 struct CheckCommand
 {};
 
@@ -83,7 +91,7 @@ struct HelpCommand
 struct VersionCommand
 {};
 
-using Command = std::variant<SendCommand, CheckCommand, ListCommand, ShowCommand, DeleteCommand, CompactCommand,
+using Command = std::variant<SendCommand, ForwardCommand, CheckCommand, ListCommand, ShowCommand, DeleteCommand, CompactCommand,
                              AddressListCommand,
                              AddressAddCommand, AddressRemoveCommand, SpellCommand, InitCommand, HelpCommand,
                              VersionCommand>;

@@ -8,7 +8,9 @@
 #include "shell/ProgramFolders.h"
 
 #include "core/MessageFileNames.h"
+#include "receiving/AttachmentFiles.h"
 #include "sending/DeliveryWatch.h"
+#include "sending/MakeMessage.h"
 #include "platform/FileIo.h"
 #include "platform/FileNames.h"
 #include "platform/Paths.h"
@@ -107,20 +109,9 @@ Result runUntilFinished(Operation &operation, Signal finished)
     return result;
 }
 
-int send(CliProfile &profile, const SendCommand &command, QTextStream &out, QTextStream &err)
+// Sends the draft as the window's Send does; the profile is open for writing.
+int sendDraft(CliProfile &profile, const sending::Draft &draft, QTextStream &out, QTextStream &err)
 {
-    sending::Draft draft;
-    draft.recipients = command.to;
-    draft.subject = command.subject;
-    for (const QString &path : command.attachments) {
-        const QFileInfo info(path);
-        if (!info.isFile())
-            throw CliError(QStringLiteral("The attachment %1 does not exist.").arg(path));
-        draft.attachmentPaths.append(QDir::toNativeSeparators(info.absoluteFilePath()));
-    }
-    draft.rtfBody = bodyRtf(command);
-
-    profile.openForWriting();
     // Names the address book lacks get no message file: said first, and the run fails for them.
     const QList<sending::UnknownRecipient> unknown =
         sending::unknownRecipients(draft.recipients, profile.mail().addresses.entries());
@@ -139,6 +130,65 @@ int send(CliProfile &profile, const SendCommand &command, QTextStream &out, QTex
     // A target that could not be written is a failure for a script, though the others got the message.
     const bool everyTarget = result.delivery.failedTargets.isEmpty();
     return noticeFailed || !copiesDone || !everyTarget || !unknown.isEmpty() ? kFailure : kSuccess;
+}
+
+int send(CliProfile &profile, const SendCommand &command, QTextStream &out, QTextStream &err)
+{
+    sending::Draft draft;
+    draft.recipients = command.to;
+    draft.subject = command.subject;
+    for (const QString &path : command.attachments) {
+        const QFileInfo info(path);
+        if (!info.isFile())
+            throw CliError(QStringLiteral("The attachment %1 does not exist.").arg(path));
+        draft.attachmentPaths.append(QDir::toNativeSeparators(info.absoluteFilePath()));
+    }
+    draft.rtfBody = bodyRtf(command);
+
+    profile.openForWriting();
+    return sendDraft(profile, draft, out, err);
+}
+
+// The received file of each attachment, as the reader opens it.
+sending::ReceivedFile receivedFiles(const CliProfile &profile)
+{
+    return [places = shell::attachmentPlacesFrom(profile.settings())](const QString &guid, const QString &name) {
+        return receiving::attachmentFile(places, guid, name);
+    };
+}
+
+void checkInboxNumber(CliProfile &profile, int number)
+{
+    const int count = profile.mail().inbox.count();
+    if (number > count)
+        throw CliError(QStringLiteral("There is no message %1: the inbox holds %2.").arg(number).arg(count));
+}
+
+int forward(CliProfile &profile, const ForwardCommand &command, QTextStream &out, QTextStream &err)
+{
+    profile.openForWriting();
+    checkInboxNumber(profile, command.number);
+    const core::Message message = profile.mail().inbox.message(command.number - 1);
+    const sending::MadeMessage made =
+        sending::MakeMessage(sending::storedMessage(message), sending::MakeMode::Forward, receivedFiles(profile));
+    if (made.notice && reportNotices({*made.notice}, out, err))
+        return kFailure;
+    for (const QString &path : made.attachmentPaths)
+        if (!QFileInfo(path).isFile())
+            throw CliError(QStringLiteral("The attachment %1 is missing: it may not have been fetched yet, or it was "
+                                          "moved or deleted.")
+                               .arg(QDir::toNativeSeparators(path)));
+    sending::Draft draft;
+    draft.recipients = command.to;
+    draft.subject = made.subject;
+    draft.attachmentPaths = made.attachmentPaths;
+    // The tool writes plain text: the user's lines, then the quoted header and the original text.
+    QString text = command.body.value_or(QString());
+    if (!text.isEmpty() && !text.endsWith(u'\n'))
+        text += u'\n';
+    text += u'\n' + made.quotedHeader + richtext::rtfToPlainText(made.rtfBody);
+    draft.rtfBody = QString::fromLatin1(richtext::plainTextToRtf(text));
+    return sendDraft(profile, draft, out, err);
 }
 
 int check(CliProfile &profile, QTextStream &out, QTextStream &err)
@@ -187,8 +237,21 @@ int show(CliProfile &profile, const ShowCommand &command, QTextStream &out)
         << "To: " << field(m.to.join(separator)) << '\n'
         << "Subject: " << field(m.subject) << '\n'
         << "Date: " << field(m.date) << '\n'
-        << "Attachments: " << field(m.shownAttachmentNames().join(separator)) << '\n'
-        << '\n';
+        << "Attachments: " << field(m.shownAttachmentNames().join(separator)) << '\n';
+    if (!command.sent) {
+        // Each attachment with the file the window opens for it.
+        const sending::ReceivedFile file = receivedFiles(profile);
+        for (const QString &name : m.attachmentNames()) {
+            const QString path = file(m.guid.value_or(QString()), name);
+            out << "Attachment: " << field(name) << '\t';
+            if (path.isEmpty())
+                out << "(not a file name)";
+            else
+                out << field(QDir::toNativeSeparators(path)) << (QFileInfo(path).isFile() ? "" : "\t(missing)");
+            out << '\n';
+        }
+    }
+    out << '\n';
     if (command.rtf) {
         out << visibleText(m.bodyRtf, TextKind::Rtf);
     } else {
@@ -402,6 +465,8 @@ int runCommand(const Invocation &invocation, const QString &defaultProfile, QTex
                 using T = std::decay_t<decltype(command)>;
                 if constexpr (std::is_same_v<T, SendCommand>)
                     return send(profile, command, out, err);
+                else if constexpr (std::is_same_v<T, ForwardCommand>)
+                    return forward(profile, command, out, err);
                 else if constexpr (std::is_same_v<T, CheckCommand>)
                     return check(profile, out, err);
                 else if constexpr (std::is_same_v<T, ListCommand>)

@@ -7,6 +7,7 @@
 
 #include "platform/Errors.h"
 #include "platform/Logging.h"
+#include "platform/Translations.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("corvane-cli"));
+    corvane::platform::installTranslations(app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);

@@ -21,6 +21,7 @@
 #include "core/Message.h"
 #include "platform/DateText.h"
 #include "platform/Guid.h"
+#include "platform/Translations.h"
 #include "receiving/InboxStore.h"
 #include "richtext/widgets/RichTextEditor.h"
 #include "sending/ComposeDraft.h"
@@ -262,6 +263,10 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane"));
+    // LANGUAGE=de takes the pictures in German; the locale variables are left out, so that a
+    // developer's own desktop language does not change the README's English pictures.
+    corvane::platform::installTranslations(app, qEnvironmentVariable("LANGUAGE").split(u':', Qt::SkipEmptyParts),
+                                           corvane::platform::translationFolders(QStringLiteral(CORVANE_PROGRAM_DIR)));
     if (argc < 2) {
         std::fprintf(stderr, "usage: shell_screenshots <output folder>\n");
         return 2;

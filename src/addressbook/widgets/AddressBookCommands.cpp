@@ -18,14 +18,12 @@ namespace corvane::addressbook {
 
 AddressBookCommands::AddressBookCommands(AddressStore &store, AddressListPane &list)
     : QObject(&list), m_store(store), m_list(list),
-      m_confirm([](QWidget *parent, const QString &question) {
-          return ui::askYesNo(parent, QString(), question);
-      }),
+      m_confirm([](QWidget *parent, const QString &question) { return ui::askYesNo(parent, QString(), question); }),
       m_toolBar(new QToolBar(list.body())), m_new(new QAction(tr("New Address"), this)),
-      m_delete(new QAction(QStringLiteral("Delete Address"), this))
+      m_delete(new QAction(tr("Delete Address"), this))
 {
     m_toolBar->setObjectName(QStringLiteral("ToolBar6"));
-    m_toolBar->setAccessibleName(QStringLiteral("Address Book tools"));
+    m_toolBar->setAccessibleName(tr("Address Book tools"));
     m_toolBar->setIconSize(QSize(16, 16));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
@@ -35,7 +33,7 @@ AddressBookCommands::AddressBookCommands(AddressStore &store, AddressListPane &l
     newButton->setObjectName(QStringLiteral("NewAdrI"));
     newButton->setAccessibleName(m_new->text());
     newButton->setAccessibleDescription(m_new->toolTip());
-    m_delete->setToolTip(QStringLiteral("Delete Address"));
+    m_delete->setToolTip(tr("Delete Address"));
     m_toolBar->addAction(m_delete);
     QWidget *button = m_toolBar->widgetForAction(m_delete);
     button->setObjectName(QStringLiteral("DeleteAdrI"));
@@ -45,7 +43,7 @@ AddressBookCommands::AddressBookCommands(AddressStore &store, AddressListPane &l
         layout->insertWidget(0, m_toolBar);
 
     sortgrid::TSortGrid *grid = list.grid();
-    grid->setAccessibleName(QStringLiteral("Address Book"));
+    grid->setAccessibleName(tr("Address Book"));
     // The keys users expect of a list: Delete deletes the selected address, Enter opens it.
     auto *deleteKey = new QAction(this);
     deleteKey->setShortcut(QKeySequence::Delete);
@@ -87,7 +85,7 @@ void AddressBookCommands::DeleteAdrIClick()
     if (!record)
         return gone(tr("The selected row shows no address of the address book"));
     const QPointer<AddressListPane> alive(&m_list);
-    if (!m_confirm(m_list.window(), kConfirmDeleteAddress) || !alive)
+    if (!m_confirm(m_list.window(), confirmDeleteAddressText()) || !alive)
         return;
     const std::optional<int> position = m_list.positionOfRecord(*record);
     if (!position)

@@ -98,14 +98,14 @@ private:
 } // namespace
 
 AddressEditPane::AddressEditPane(AddressStore &store, AddressListPane &list, QWidget *parent)
-    : CaptionPanel(QStringLiteral("Address Edit"), parent), m_store(store), m_list(list)
+    : CaptionPanel(tr("Address Edit"), parent), m_store(store), m_list(list)
 {
     setObjectName(QStringLiteral("AddressPan2"));
     QWidget *form = body();
     auto *fields = new QVBoxLayout;
     fields->setSpacing(2);
 
-    m_name = labelledEdit(fields, form, "AddressNameE", QStringLiteral("Name"));
+    m_name = labelledEdit(fields, form, "AddressNameE", tr("Name"));
     m_name->setFixedWidth(kInboxDesignWidth);
 
     // The inbox field keeps its design width in the layout and widens over its neighbours while
@@ -113,12 +113,12 @@ AddressEditPane::AddressEditPane(AddressStore &store, AddressListPane &list, QWi
     auto *inbox = new QLineEdit;
     inbox->setObjectName(QStringLiteral("AddressInBoxE"));
     m_inboxGrowth = new ui::GrowingField(inbox, form, kInboxDesignWidth);
-    auto *browse = new QPushButton(QStringLiteral("Browse"), form);
+    auto *browse = new QPushButton(tr("Browse"), form);
     browse->setObjectName(QStringLiteral("AddressInBoxB"));
-    browse->setToolTip(QStringLiteral("Choose the inbox folder on the shared drive"));
+    browse->setToolTip(tr("Choose the inbox folder on the shared drive"));
     browse->setAccessibleName(browse->text());
     browse->setAccessibleDescription(browse->toolTip());
-    auto *inboxLabel = new QLabel(QStringLiteral("Corvane Inbox"), form);
+    auto *inboxLabel = new QLabel(tr("Corvane Inbox"), form);
     inboxLabel->setObjectName(QStringLiteral("AddressInBoxELabel"));
     inboxLabel->setBuddy(inbox);
     inbox->setAccessibleName(inboxLabel->text());
@@ -132,14 +132,14 @@ AddressEditPane::AddressEditPane(AddressStore &store, AddressListPane &list, QWi
     m_inbox = inbox;
     m_inbox->installEventFilter(this);
 
-    m_comment = labelledEdit(fields, form, "AddressCommentE", QStringLiteral("Comment"));
+    m_comment = labelledEdit(fields, form, "AddressCommentE", tr("Comment"));
     m_comment->setMinimumWidth(kInboxDesignWidth);
     m_comment->setMaximumWidth(350);
 
-    m_server = new QCheckBox(QStringLiteral("Use as Server"), form);
+    m_server = new QCheckBox(tr("Use as Server"), form);
     m_server->setObjectName(QStringLiteral("AddressServer"));
-    m_server->setToolTip(QStringLiteral("Messages for people whose inbox cannot be reached are also left in "
-                                        "this folder, and mail for you is looked for in it"));
+    m_server->setToolTip(tr("Messages for people whose inbox cannot be reached are also left in "
+                            "this folder, and mail for you is looked for in it"));
     m_server->setAccessibleName(m_server->text());
     m_server->setAccessibleDescription(m_server->toolTip());
     fields->addWidget(m_server);
@@ -155,14 +155,11 @@ AddressEditPane::AddressEditPane(AddressStore &store, AddressListPane &list, QWi
         bool right;
         void (AddressEditPane::*click)();
     } commands[] = {
-        {"AddressPrevB", QStringLiteral("<-- Prev"), QStringLiteral("Show the previous address"), 0, false,
+        {"AddressPrevB", tr("<-- Prev"), tr("Show the previous address"), 0, false,
          &AddressEditPane::AddressPrevBClick},
-        {"AddressNextB", QStringLiteral("Next -->"), QStringLiteral("Show the next address"), 0, true,
-         &AddressEditPane::AddressNextBClick},
-        {"AddressNewB", QStringLiteral("New"), QStringLiteral("Add a new, empty address"), 1, false,
-         &AddressEditPane::AddressNewBClick},
-        {"AddressSaveB", QStringLiteral("Save"), QStringLiteral("Save this address"), 1, true,
-         &AddressEditPane::AddressSaveBClick},
+        {"AddressNextB", tr("Next -->"), tr("Show the next address"), 0, true, &AddressEditPane::AddressNextBClick},
+        {"AddressNewB", tr("New"), tr("Add a new, empty address"), 1, false, &AddressEditPane::AddressNewBClick},
+        {"AddressSaveB", tr("Save"), tr("Save this address"), 1, true, &AddressEditPane::AddressSaveBClick},
     };
     for (const auto &command : commands) {
         QPushButton *button = addButton(command.name, command.caption, command.hint);
@@ -227,7 +224,7 @@ void AddressEditPane::showSelected()
     if (!position && grid.RowCount() <= 1)
         position = 0;
     if (!position)
-        throw Error(QStringLiteral("The Address Book's selected row shows no address of the address book"));
+        throw Error(tr("The Address Book's selected row shows no address of the address book"));
     showEntry(*position, m_store.entryAt(*position));
 }
 

@@ -83,9 +83,9 @@ QString dateCaption()
 } // namespace
 
 MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &desktop,
-                               std::function<QString()> inboxFolder, QWidget *parent)
+                               std::function<AttachmentPlaces()> places, QWidget *parent)
     : CaptionPanel(QStringLiteral("Mail Reader"), parent), m_store(store), m_inbox(inbox), m_desktop(&desktop),
-      m_inboxFolder(std::move(inboxFolder)), m_toolBar(new QToolBar), m_from(valueLabel("ReaderFromL", kFromCaption)),
+      m_places(std::move(places)), m_toolBar(new QToolBar), m_from(valueLabel("ReaderFromL", kFromCaption)),
       m_subject(valueLabel("ReaderSubjectL", kSubjectCaption)), m_to(valueLabel("ReaderToL", toCaption())),
       m_date(valueLabel("ReaderDateL", dateCaption())), m_attachments(new QComboBox),
       m_body(new richtext::RichTextView)
@@ -345,11 +345,12 @@ void MailReaderPane::showMessage(const InboxMessage &message)
     setValue(m_date, dateCaption(), message.date);
 
     m_attachments->clear();
-    const QString folder = m_inboxFolder ? m_inboxFolder() : QString();
+    m_shownGuid = message.guid;
+    const AttachmentPlaces where = places();
     QFileIconProvider icons;
     for (const QString &name : message.attachments) {
         // A name that cannot be a file name is listed, with a plain file icon, but never looked up.
-        const QString path = attachmentPath(folder, name);
+        const QString path = attachmentFile(where, m_shownGuid, name);
         m_attachments->addItem(path.isEmpty() ? icons.icon(QFileIconProvider::File) : icons.icon(QFileInfo(path)),
                                name);
     }
@@ -419,14 +420,19 @@ void MailReaderPane::loadSelected()
         MailReaderObiExecute();
 }
 
+AttachmentPlaces MailReaderPane::places() const
+{
+    return m_places ? m_places() : AttachmentPlaces{};
+}
+
 void MailReaderPane::RunAttachIClick()
 {
     const QString name = m_attachments->currentText();
     if (name.isEmpty())
         return;
     try {
-        const QString folder = m_inboxFolder ? m_inboxFolder() : QString();
-        m_desktop->openFile(attachmentToOpen(folder, name), folder);
+        const QString path = attachmentToOpen(places(), m_shownGuid, name);
+        m_desktop->openFile(path, QFileInfo(path).path());
     } catch (const Error &error) {
         Q_EMIT failed(core::Notice::error(core::Notice::Code::OpenFailed, error.message()));
     }
@@ -439,7 +445,7 @@ void MailReaderPane::saveAttachmentClick()
         return;
     QString source;
     try {
-        source = attachmentToOpen(m_inboxFolder ? m_inboxFolder() : QString(), name);
+        source = attachmentToOpen(places(), m_shownGuid, name);
     } catch (const Error &error) {
         Q_EMIT failed(core::Notice::error(core::Notice::Code::CopyFailed, error.message()));
         return;
@@ -492,7 +498,7 @@ void MailReaderPane::exportPdfClick()
 void MailReaderPane::OpinInboxIClick()
 {
     try {
-        m_desktop->openFolder(m_inboxFolder ? m_inboxFolder() : QString());
+        m_desktop->openFolder(places().inboxFolder);
     } catch (const Error &error) {
         Q_EMIT failed(core::Notice::error(core::Notice::Code::OpenFailed, error.message()));
     }

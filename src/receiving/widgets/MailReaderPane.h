@@ -1,5 +1,7 @@
 #pragma once
 
+#include "receiving/AttachmentFiles.h"
+
 #include "core/Notice.h"
 #include "platform/RecordIds.h"
 #include "ui/widgets/CaptionPanel.h"
@@ -39,9 +41,9 @@ class MailReaderPane : public ui::CaptionPanel
     Q_OBJECT
 
 public:
-    // store, inbox and desktop must outlive the pane. inboxFolder gives the user's inbox folder
-    // (ending in a separator) at the moment it is needed.
-    MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &desktop, std::function<QString()> inboxFolder,
+    // store, inbox and desktop must outlive the pane. places gives the user's inbox folder and
+    // inbox data folder at the moment they are needed.
+    MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &desktop, std::function<AttachmentPlaces()> places,
                    QWidget *parent = nullptr);
     ~MailReaderPane() override;
 
@@ -96,6 +98,7 @@ Q_SIGNALS:
     void shownAfterFill();
 
 private:
+    AttachmentPlaces places() const;
     // Shows the selected row's message; afterRefill: the list was just filled again for it.
     bool readSelectedRow(bool afterRefill);
     void showMessage(const InboxMessage &message);
@@ -109,7 +112,8 @@ private:
     InboxStore &m_store;
     InboxPane &m_inbox;
     Desktop *m_desktop;
-    std::function<QString()> m_inboxFolder;
+    std::function<AttachmentPlaces()> m_places;
+    QString m_shownGuid; // of the message shown: its attachments lie in its own folder
     QToolBar *m_toolBar;
     QAction *m_reply;
     QAction *m_forward;

@@ -128,7 +128,10 @@ void ComposeParts::take(const core::Message &message, sending::MakeMode mode, bo
 {
     if (!m_pane->mayReplaceDraft())
         return;
-    sending::MadeMessage made = sending::MakeMessage(sending::storedMessage(message), mode, m_settings.myDest);
+    const receiving::AttachmentPlaces places = attachmentPlacesFrom(m_settings);
+    sending::MadeMessage made = sending::MakeMessage(
+        sending::storedMessage(message), mode,
+        [&places](const QString &guid, const QString &name) { return receiving::attachmentFile(places, guid, name); });
     if (toAll)
         made.recipients = sending::replyAllRecipients(message, m_settings.name);
     sending::applyToDraft(made, m_draft->draft(), m_mail.outgoing);

@@ -15,23 +15,23 @@ CopiesWaitDialog::CopiesWaitDialog(platform::BackgroundCopies &copies, QWidget *
     : QDialog(parent), m_copies(copies), m_list(new QListWidget), m_poll(new QTimer(this))
 {
     setObjectName(QStringLiteral("CopiesWaitDlg"));
-    setWindowTitle(QStringLiteral("Corvane"));
+    setWindowTitle(tr("Corvane"));
 
     auto *label = new QLabel(platform::kWaitingForCopies);
     label->setObjectName(QStringLiteral("CopiesWaitL"));
     m_list->setObjectName(QStringLiteral("CopiesLB"));
-    m_list->setAccessibleName(QStringLiteral("Copies still running"));
-    m_list->setAccessibleDescription(QStringLiteral("The attachment copies Corvane waits for before it closes"));
+    m_list->setAccessibleName(tr("Copies still running"));
+    m_list->setAccessibleDescription(tr("The attachment copies Corvane waits for before it closes"));
     label->setBuddy(m_list);
 
     auto *buttons = new QDialogButtonBox;
-    QPushButton *closeNow = buttons->addButton(QStringLiteral("Close Anyway"), QDialogButtonBox::DestructiveRole);
+    QPushButton *closeNow = buttons->addButton(tr("Close Anyway"), QDialogButtonBox::DestructiveRole);
     closeNow->setObjectName(QStringLiteral("CloseAnywayB"));
-    closeNow->setToolTip(QStringLiteral("Close now; the copies still running are cut off and leave no file behind"));
+    closeNow->setToolTip(tr("Close now; the copies still running are cut off and leave no file behind"));
     closeNow->setAccessibleDescription(closeNow->toolTip());
-    QPushButton *keepOpen = buttons->addButton(QStringLiteral("Keep Open"), QDialogButtonBox::RejectRole);
+    QPushButton *keepOpen = buttons->addButton(tr("Keep Open"), QDialogButtonBox::RejectRole);
     keepOpen->setObjectName(QStringLiteral("KeepOpenB"));
-    keepOpen->setToolTip(QStringLiteral("Do not close; the copies go on"));
+    keepOpen->setToolTip(tr("Do not close; the copies go on"));
     keepOpen->setAccessibleDescription(keepOpen->toolTip());
     keepOpen->setDefault(true);
 

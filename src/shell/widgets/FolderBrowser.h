@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -28,7 +29,7 @@ public:
 
     const QString &rememberedFolder() const { return m_rememberedFolder; }
 
-    static QString title() { return QStringLiteral("Select Directory"); }
+    static QString title() { return QCoreApplication::translate("FolderBrowser", "Select Directory"); }
 
 private:
     FileDialogs &m_dialogs;

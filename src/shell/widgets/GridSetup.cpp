@@ -43,17 +43,33 @@ TSortGrid *ListGrids::grid(GridId id) const
 
 QStringList gridHeaderTexts(GridId id)
 {
+    static constexpr const char *address[] = {QT_TRANSLATE_NOOP("corvane::shell::GridSetup", "Address No."),
+                                              QT_TRANSLATE_NOOP("corvane::shell::GridSetup", "Name"),
+                                              QT_TRANSLATE_NOOP("corvane::shell::GridSetup", "Inbox"),
+                                              QT_TRANSLATE_NOOP("corvane::shell::GridSetup", "Comment"),
+                                              QT_TRANSLATE_NOOP("corvane::shell::GridSetup", "Server")};
+    static constexpr const char *inbox[] = {QT_TRANSLATE_NOOP("corvane::shell::GridSetup", "Msg No."),
+                                            QT_TRANSLATE_NOOP("corvane::shell::GridSetup", "From"),
+                                            QT_TRANSLATE_NOOP("corvane::shell::GridSetup", "Subject"),
+                                            QT_TRANSLATE_NOOP("corvane::shell::GridSetup", "Attachments"),
+                                            QT_TRANSLATE_NOOP("corvane::shell::GridSetup", "Date"),
+                                            QT_TRANSLATE_NOOP("corvane::shell::GridSetup", "Read")};
+    static constexpr const char *sent[] = {QT_TRANSLATE_NOOP("corvane::shell::GridSetup", "Msg No."),
+                                           QT_TRANSLATE_NOOP("corvane::shell::GridSetup", "To"),
+                                           QT_TRANSLATE_NOOP("corvane::shell::GridSetup", "Subject"),
+                                           QT_TRANSLATE_NOOP("corvane::shell::GridSetup", "Attachments"),
+                                           QT_TRANSLATE_NOOP("corvane::shell::GridSetup", "Date"),
+                                           QT_TRANSLATE_NOOP("corvane::shell::GridSetup", "Delivery")};
+    const auto shown = [](const auto &sources) {
+        QStringList texts;
+        for (const char *source : sources)
+            texts.append(QCoreApplication::translate("corvane::shell::GridSetup", source));
+        return texts;
+    };
     switch (id) {
-    case GridId::Address:
-        return {QStringLiteral("Address No."), QStringLiteral("Name"), QStringLiteral("Inbox"),
-                QStringLiteral("Comment"), QStringLiteral("Server")};
-    case GridId::Inbox:
-        return {QStringLiteral("Msg No."), QStringLiteral("From"), QStringLiteral("Subject"),
-                QStringLiteral("Attachments"), QStringLiteral("Date"), QStringLiteral("Read")};
-    case GridId::Sent:
-        return {QStringLiteral("Msg No."), QStringLiteral("To"), QStringLiteral("Subject"),
-                QStringLiteral("Attachments"), QStringLiteral("Date"),
-                QCoreApplication::translate("corvane::shell::GridSetup", "Delivery")};
+    case GridId::Address: return shown(address);
+    case GridId::Inbox: return shown(inbox);
+    case GridId::Sent: return shown(sent);
     }
     return {};
 }

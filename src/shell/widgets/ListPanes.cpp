@@ -17,7 +17,7 @@ using ui::ListPane;
 void setUpListPane(ListPane &list, Pane pane, GridId id, const platform::IniFile &settingsFile)
 {
     list.setObjectName(paneInfo(pane).paneName);
-    list.setCaption(paneInfo(pane).paneCaption);
+    list.setCaption(paneInfo(pane).paneText());
     configureListGrid(*list.grid(), id);
     list.setDisplaySort(
         [id, &settingsFile](sortgrid::TSortGrid &grid) { applyStoredSort(grid, id, settingsFile); });

@@ -31,7 +31,7 @@ namespace {
 
 QPushButton *browseButton(const QString &name, QWidget *parent)
 {
-    auto *button = new QPushButton(QStringLiteral("Browse"), parent);
+    auto *button = new QPushButton(MainSettingsPage::tr("Browse"), parent);
     button->setObjectName(name);
     return button;
 }
@@ -45,7 +45,7 @@ MainSettingsPage::MainSettingsPage(FolderBrowser &folders, FileDialogs &dialogs,
 
     auto *folderColumn = new QVBoxLayout;
     folderColumn->setSpacing(2);
-    auto *nameLabel = new QLabel(QStringLiteral("Your Name"), this);
+    auto *nameLabel = new QLabel(tr("Your Name"), this);
     nameLabel->setObjectName(QStringLiteral("YourNameELabel"));
     m_yourName = new QLineEdit(this);
     m_yourName->setObjectName(QStringLiteral("YourNameE"));
@@ -58,14 +58,14 @@ MainSettingsPage::MainSettingsPage(FolderBrowser &folders, FileDialogs &dialogs,
     folderColumn->addWidget(nameLabel);
     folderColumn->addWidget(m_yourName);
     folderColumn->addSpacing(6);
-    m_yourInbox = addFolderField(folderColumn, QStringLiteral("YourInBoxE"), QStringLiteral("Your Inbox"),
-                                 QStringLiteral("Button1"));
-    m_addressFolder = addFolderField(folderColumn, QStringLiteral("AddresLocE"),
-                                     QStringLiteral("Address List Folder"), QStringLiteral("Button2"));
-    m_sentFolder = addFolderField(folderColumn, QStringLiteral("SentLocE"),
-                                  QStringLiteral("Sent Items Folder"), QStringLiteral("Button6"));
-    m_inboxDataFolder = addFolderField(folderColumn, QStringLiteral("InBoxLocE"),
-                                       QStringLiteral("Inbox Datafile Folder"), QStringLiteral("Button3"));
+    m_yourInbox =
+        addFolderField(folderColumn, QStringLiteral("YourInBoxE"), tr("Your Inbox"), QStringLiteral("Button1"));
+    m_addressFolder = addFolderField(folderColumn, QStringLiteral("AddresLocE"), tr("Address List Folder"),
+                                     QStringLiteral("Button2"));
+    m_sentFolder =
+        addFolderField(folderColumn, QStringLiteral("SentLocE"), tr("Sent Items Folder"), QStringLiteral("Button6"));
+    m_inboxDataFolder = addFolderField(folderColumn, QStringLiteral("InBoxLocE"), tr("Inbox Datafile Folder"),
+                                       QStringLiteral("Button3"));
     folderColumn->addStretch(1);
 
     auto *columns = new QHBoxLayout(this);
@@ -118,11 +118,11 @@ QWidget *MainSettingsPage::buildOptions()
     auto *layout = new QVBoxLayout(options);
     layout->setContentsMargins(0, 0, 0, 0);
 
-    m_selfServer = new QCheckBox(QStringLiteral("Use as server"), options);
+    m_selfServer = new QCheckBox(tr("Use as server"), options);
     m_selfServer->setObjectName(QStringLiteral("SelfServerCB"));
     layout->addWidget(m_selfServer);
 
-    m_autoCheck = new QCheckBox(QStringLiteral("Auto Check Mail Every"), options);
+    m_autoCheck = new QCheckBox(tr("Auto Check Mail Every"), options);
     m_autoCheck->setObjectName(QStringLiteral("AutoCheck"));
     m_autoCheckMinutes = new QSpinBox(options);
     m_autoCheckMinutes->setObjectName(QStringLiteral("AutoCheckS"));
@@ -130,7 +130,7 @@ QWidget *MainSettingsPage::buildOptions()
     m_autoCheckMinutes->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     m_autoCheckMinutes->setValue(10);
     m_autoCheckMinutes->setFixedWidth(70);
-    m_minutesLabel = new QLabel(QStringLiteral("Minutes"), options);
+    m_minutesLabel = new QLabel(tr("Minutes"), options);
     m_minutesLabel->setObjectName(QStringLiteral("autocheckL"));
     auto *autoRow = new QHBoxLayout;
     autoRow->addWidget(m_autoCheck);
@@ -139,11 +139,11 @@ QWidget *MainSettingsPage::buildOptions()
     autoRow->addStretch(1);
     layout->addLayout(autoRow);
 
-    auto *startLabel = new QLabel(QStringLiteral("Start Page"), options);
+    auto *startLabel = new QLabel(tr("Start Page"), options);
     startLabel->setObjectName(QStringLiteral("StartupLocL"));
     m_startPage = new QComboBox(options);
     m_startPage->setObjectName(QStringLiteral("StartLocCx"));
-    m_startPage->setPlaceholderText(QStringLiteral("Pick one"));
+    m_startPage->setPlaceholderText(tr("Pick one"));
     m_startPage->setMinimumWidth(140);
     startLabel->setBuddy(m_startPage);
     auto *startRow = new QHBoxLayout;
@@ -152,13 +152,12 @@ QWidget *MainSettingsPage::buildOptions()
     startRow->addStretch(1);
     layout->addLayout(startRow);
 
-    m_popup = new QCheckBox(QStringLiteral("Show pop up message for new mail"), options);
+    m_popup = new QCheckBox(tr("Show pop up message for new mail"), options);
     m_popup->setObjectName(QStringLiteral("PopupRecC"));
     layout->addWidget(m_popup);
-    m_desktopNotification = new QCheckBox(QStringLiteral("Desktop notification for new mail"), options);
+    m_desktopNotification = new QCheckBox(tr("Desktop notification for new mail"), options);
     m_desktopNotification->setObjectName(QStringLiteral("DesktopNotifyC"));
-    m_desktopNotification->setToolTip(
-        QStringLiteral("Also tell the desktop about new mail while the window is out of view"));
+    m_desktopNotification->setToolTip(tr("Also tell the desktop about new mail while the window is out of view"));
     m_desktopNotification->setAccessibleDescription(m_desktopNotification->toolTip());
     layout->addWidget(m_desktopNotification);
     layout->addWidget(buildSoundGroup());
@@ -184,14 +183,14 @@ QWidget *MainSettingsPage::buildOptions()
 
 QGroupBox *MainSettingsPage::buildSoundGroup()
 {
-    auto *group = new QGroupBox(QStringLiteral("Mail Sound"), this);
+    auto *group = new QGroupBox(tr("Mail Sound"), this);
     group->setObjectName(QStringLiteral("SoundGB"));
-    m_soundNone = new QRadioButton(QStringLiteral("No Sound"), group);
+    m_soundNone = new QRadioButton(tr("No Sound"), group);
     m_soundNone->setObjectName(QStringLiteral("SoundNoneRB"));
-    m_soundDefault = new QRadioButton(QStringLiteral("Default Beep"), group);
+    m_soundDefault = new QRadioButton(tr("Default Beep"), group);
     m_soundDefault->setObjectName(QStringLiteral("SoundDefaultRB"));
     m_soundDefault->setChecked(true);
-    m_soundCustom = new QRadioButton(QStringLiteral("Custom Sound"), group);
+    m_soundCustom = new QRadioButton(tr("Custom Sound"), group);
     m_soundCustom->setObjectName(QStringLiteral("SoundCustomRB"));
 
     m_mailSound = new QLineEdit;
@@ -227,7 +226,7 @@ void MainSettingsPage::fillStartPages()
     const QList<QIcon> &images = icons::navigationImages();
     m_startPage->clear();
     for (const StartPageEntry &entry : startPageEntries())
-        m_startPage->addItem(images.value(entry.imageIndex), entry.caption);
+        m_startPage->addItem(images.value(entry.imageIndex), entry.text());
     m_startPage->setCurrentIndex(-1);
 }
 
@@ -317,7 +316,7 @@ void MainSettingsPage::browseFolder(QLineEdit *field)
 void MainSettingsPage::browseSound()
 {
     const std::optional<QString> file =
-        m_dialogs.chooseFile(this, m_mailSound->text(), toDialogFilter(kSoundFilter));
+        m_dialogs.chooseFile(this, m_mailSound->text(), toDialogFilter(shownFilter(kSoundFilter)));
     if (file)
         m_mailSound->setText(QDir::toNativeSeparators(*file));
 }

@@ -56,7 +56,7 @@ MainWindow::MainWindow(const ProgramFolders &folders, WindowServices services, Q
       m_gate(m_startup, [this] { refuseNotReady(); }), m_folderBrowser(*m_services.dialogs)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Corvane"));
+    setWindowTitle(tr("Corvane"));
     setWindowIcon(icons::application());
     resize(801, 509);
 
@@ -86,7 +86,7 @@ MainWindow::MainWindow(const ProgramFolders &folders, WindowServices services, Q
     m_lists->inbox()->setMailCheck(m_mailCheck);
     m_compose->setAddressNames([this] { return m_lists->address()->namesInShownOrder(); });
     m_reader = new ReaderPanes(m_mail.inbox, *m_lists->inbox(), *m_lists->sent(), m_checkMail, *m_services.messages,
-                               [this] { return m_startup.settings().myDest; }, this);
+                               [this] { return attachmentPlacesFrom(m_startup.settings()); }, this);
     m_reader->placeIn(*m_panes);
     for (const GridId grid : {GridId::Address, GridId::Inbox, GridId::Sent})
         setColumnWidthsSource(grid, m_lists->widthsSource(grid));
@@ -119,18 +119,18 @@ MainWindow::~MainWindow()
 
 void MainWindow::createActions()
 {
-    m_checkMail = new QAction(icons::checkMail(), QStringLiteral("Check Mail"), this);
+    m_checkMail = new QAction(icons::checkMail(), tr("Check Mail"), this);
     m_checkMail->setObjectName(QStringLiteral("Checki"));
-    m_checkMail->setToolTip(QStringLiteral("Check for New Mail"));
-    m_showHelp = new QAction(icons::help(), QStringLiteral("Help"), this);
+    m_checkMail->setToolTip(tr("Check for New Mail"));
+    m_showHelp = new QAction(icons::help(), tr("Help"), this);
     m_showHelp->setObjectName(QStringLiteral("ShowHlpI"));
-    m_showHelp->setToolTip(QStringLiteral("Show Help"));
-    m_startupAction = new QAction(QStringLiteral("Startup"), this);
-    m_startupAction->setObjectName(QStringLiteral("Startup"));
+    m_showHelp->setToolTip(tr("Show Help"));
+    m_startupAction = new QAction(tr("Startup"), this);
+    m_startupAction->setObjectName(tr("Startup"));
 
     const QList<QIcon> &images = icons::navigationImages();
     for (const PaneInfo &info : paneTable()) {
-        auto *action = new QAction(images.value(info.imageIndex), info.itemCaption, this);
+        auto *action = new QAction(images.value(info.imageIndex), info.itemText(), this);
         action->setObjectName(info.actionName);
         const Pane pane = info.pane;
         connect(action, &QAction::triggered, this, [this, pane] { paneActionExecute(pane); });
@@ -146,7 +146,7 @@ void MainWindow::createActions()
 
 void MainWindow::createToolbar()
 {
-    auto *toolbar = addToolBar(QStringLiteral("Main"));
+    auto *toolbar = addToolBar(tr("Main"));
     toolbar->setObjectName(QStringLiteral("MainToolbar"));
     toolbar->setMovable(false);
     toolbar->setFloatable(false);
@@ -165,9 +165,9 @@ QWidget *MainWindow::createNavigationBar()
     m_navBar->setObjectName(QStringLiteral("NavBar"));
     m_navBar->setProperty(kHelpContextProperty, help::kNavigationBar);
     m_navBar->setFixedWidth(100);
-    const int group = m_navBar->addGroup(QStringLiteral("Standard"));
+    const int group = m_navBar->addGroup(tr("Standard"));
     for (const PaneInfo &info : paneTable())
-        m_navBar->addItem(group, info.itemCaption, icons::navigationImages().value(info.imageIndex),
+        m_navBar->addItem(group, info.itemText(), icons::navigationImages().value(info.imageIndex),
                           info.actionName + QStringLiteral("Item"));
     m_navBar->setChangeGuard([this] { return okToStartExecute(); });
     connect(m_navBar, &ui::OutlookBar::itemClicked, this,
@@ -200,7 +200,7 @@ void MainWindow::connectServices()
     auto showUnread = [this] {
         const int unread = m_stores.inbox.unreadCount();
         QAbstractButton *item = m_navBar->itemButton(0, static_cast<int>(Pane::InBox));
-        item->setText(receiving::unreadItemCaption(paneInfo(Pane::InBox).itemCaption, unread));
+        item->setText(receiving::unreadItemCaption(paneInfo(Pane::InBox).itemText(), unread));
         item->setAccessibleName(item->text());
         m_desk->showUnread(m_startup.settings().name, unread);
     };
@@ -278,7 +278,7 @@ void MainWindow::connectServices()
     connect(m_reader->reader(), &receiving::MailReaderPane::saveAttachmentRequested, this,
             [this](const QString &source, const QString &destination) {
                 m_mail.copies.start([this, source, destination] {
-                    const platform::ActiveCopy active(QFileInfo(source).fileName() + tr(" to ") + destination);
+                    const platform::ActiveCopy active(tr("%1 to %2").arg(QFileInfo(source).fileName(), destination));
                     platform::copyFileReplacing(source, destination);
                     QMetaObject::invokeMethod(&m_mail.copies, [this, destination] {
                         m_statusBar->setPanelText(0, tr("Saved \"%1\"").arg(QDir::toNativeSeparators(destination)));

@@ -10,7 +10,7 @@ PaneStack::PaneStack(QWidget *parent) : QStackedWidget(parent)
 {
     setObjectName(QStringLiteral("Panes"));
     for (const PaneInfo &info : paneTable()) {
-        auto *panel = new ui::CaptionPanel(info.paneCaption);
+        auto *panel = new ui::CaptionPanel(info.paneText());
         panel->setObjectName(info.paneName);
         if (info.helpContext > 0)
             panel->setProperty(kHelpContextProperty, info.helpContext);
@@ -25,7 +25,7 @@ void PaneStack::setPane(Pane pane, ui::CaptionPanel *panel)
     ui::CaptionPanel *old = m_panes[static_cast<size_t>(pane)];
     const bool wasInFront = currentWidget() == old;
     panel->setObjectName(info.paneName);
-    panel->setCaption(info.paneCaption);
+    panel->setCaption(info.paneText());
     if (info.helpContext > 0)
         panel->setProperty(kHelpContextProperty, info.helpContext);
     insertWidget(indexOf(old), panel);

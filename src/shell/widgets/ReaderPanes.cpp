@@ -19,10 +19,10 @@ namespace corvane::shell {
 using receiving::MailReaderPane;
 
 ReaderPanes::ReaderPanes(receiving::InboxStore &store, receiving::InboxPane &inbox, sending::SentItemsPane &sent,
-                         QAction *checkMail, MessagePresenter &messages, std::function<QString()> inboxFolder,
+                         QAction *checkMail, MessagePresenter &messages, std::function<receiving::AttachmentPlaces()> places,
                          QObject *parent)
     : QObject(parent), m_store(store), m_desktop(std::make_unique<receiving::DesktopShell>()),
-      m_reader(new MailReaderPane(store, inbox, *m_desktop, std::move(inboxFolder)))
+      m_reader(new MailReaderPane(store, inbox, *m_desktop, std::move(places)))
 {
     auto confirm = [&messages](QWidget *window, const QString &question) { return messages.confirm(window, question); };
     inbox.setConfirm(confirm);

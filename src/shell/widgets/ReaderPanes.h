@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Notice.h"
+#include "receiving/AttachmentFiles.h"
 #include "shell/Navigation.h"
 
 #include <QObject>
@@ -33,9 +34,9 @@ class ReaderPanes : public QObject
     Q_OBJECT
 
 public:
-    // Everything given must outlive the panes; inboxFolder gives the user's own inbox folder.
+    // Everything given must outlive the panes; places gives where received attachments lie.
     ReaderPanes(receiving::InboxStore &store, receiving::InboxPane &inbox, sending::SentItemsPane &sent,
-                QAction *checkMail, MessagePresenter &messages, std::function<QString()> inboxFolder,
+                QAction *checkMail, MessagePresenter &messages, std::function<receiving::AttachmentPlaces()> places,
                 QObject *parent = nullptr);
     ~ReaderPanes() override;
 

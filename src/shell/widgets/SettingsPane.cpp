@@ -34,15 +34,15 @@ QScrollArea *scrolling(QWidget *page)
 } // namespace
 
 SettingsPane::SettingsPane(Startup &startup, FolderBrowser &folders, FileDialogs &dialogs, QWidget *parent)
-    : ui::CaptionPanel(QStringLiteral("Settings"), parent), m_startup(startup),
-      m_tabs(new QTabWidget(body())), m_mainPage(new MainSettingsPage(folders, dialogs)),
-      m_spellPage(new SpellSettingsPage(dialogs)), m_save(new QPushButton(QStringLiteral("Save"), body()))
+    : ui::CaptionPanel(tr("Settings"), parent), m_startup(startup), m_tabs(new QTabWidget(body())),
+      m_mainPage(new MainSettingsPage(folders, dialogs)), m_spellPage(new SpellSettingsPage(dialogs)),
+      m_save(new QPushButton(tr("Save"), body()))
 {
     setObjectName(QStringLiteral("SettingsPan"));
     m_tabs->setObjectName(QStringLiteral("SettingsTabs"));
     m_tabs->setAccessibleName(tr("Settings pages"));
-    m_tabs->addTab(scrolling(m_mainPage), QStringLiteral("Main"));
-    m_tabs->addTab(scrolling(m_spellPage), QStringLiteral("Spell Check"));
+    m_tabs->addTab(scrolling(m_mainPage), tr("Main"));
+    m_tabs->addTab(scrolling(m_spellPage), tr("Spell Check"));
     m_save->setObjectName(QStringLiteral("SettingSaveB"));
 
     // The button row spans the pane with equal margins on both sides, so the button stays centred

@@ -24,12 +24,12 @@ SpellSettingsPage::SpellSettingsPage(FileDialogs &dialogs, QWidget *parent)
     setObjectName(QStringLiteral("SpellTS"));
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(2);
-    m_mainDictionary = addDictionaryField(QStringLiteral("MainDictLE"), QStringLiteral("Main Dictionary"),
-                                          QStringLiteral("MainDictB"));
-    m_customDictionary = addDictionaryField(QStringLiteral("CustomDictLE"),
-                                            QStringLiteral("Custom Dictionary"), QStringLiteral("Button4"));
+    m_mainDictionary =
+        addDictionaryField(QStringLiteral("MainDictLE"), tr("Main Dictionary"), QStringLiteral("MainDictB"));
+    m_customDictionary =
+        addDictionaryField(QStringLiteral("CustomDictLE"), tr("Custom Dictionary"), QStringLiteral("Button4"));
 
-    auto *limitLabel = new QLabel(QStringLiteral("Limit Sugestions to"), this);
+    auto *limitLabel = new QLabel(tr("Limit Sugestions to"), this);
     limitLabel->setObjectName(QStringLiteral("Label5"));
     m_maxSuggestions = new QSpinBox(this);
     m_maxSuggestions->setObjectName(QStringLiteral("SugMaxSE"));
@@ -41,9 +41,9 @@ SpellSettingsPage::SpellSettingsPage(FileDialogs &dialogs, QWidget *parent)
     limitRow->addWidget(m_maxSuggestions);
     limitRow->addStretch(1);
     layout->addLayout(limitRow);
-    m_asYouType = new QCheckBox(QStringLiteral("Check spelling as you type"), this);
+    m_asYouType = new QCheckBox(tr("Check spelling as you type"), this);
     m_asYouType->setObjectName(QStringLiteral("AsYouTypeC"));
-    m_asYouType->setToolTip(QStringLiteral("Underline unknown words in red while you write a message"));
+    m_asYouType->setToolTip(tr("Underline unknown words in red while you write a message"));
     m_asYouType->setAccessibleDescription(m_asYouType->toolTip());
     layout->addWidget(m_asYouType);
     layout->addStretch(1);
@@ -69,7 +69,7 @@ QLineEdit *SpellSettingsPage::addDictionaryField(const QString &name, const QStr
     caption->setObjectName(name + QStringLiteral("Label"));
     caption->setBuddy(field);
     auto *growing = new ui::GrowingField(field, this);
-    auto *browse = new QPushButton(QStringLiteral("Browse"), this);
+    auto *browse = new QPushButton(tr("Browse"), this);
     browse->setObjectName(buttonName);
 
     auto *row = new QHBoxLayout;
@@ -112,7 +112,7 @@ void SpellSettingsPage::store(Settings &settings) const
 void SpellSettingsPage::browseDictionary(QLineEdit *field)
 {
     const std::optional<QString> file =
-        m_dialogs.chooseFile(this, field->text(), toDialogFilter(kDictionaryFilter));
+        m_dialogs.chooseFile(this, field->text(), toDialogFilter(shownFilter(kDictionaryFilter)));
     if (file)
         field->setText(QDir::toNativeSeparators(*file));
 }

@@ -40,7 +40,7 @@ WindowDesk::WindowDesk(MainWindow &window, const WindowServices &services)
     m_notifyIcon = new receiving::NotifyIcon(&window, services.tray);
     m_notifyIcon->setObjectName(QStringLiteral("NotifyIcon1"));
     m_notifyIcon->setImageList({icons::application()}); // "TrayIconIL"
-    m_notifyIcon->setHint(QStringLiteral("Corvane"));
+    m_notifyIcon->setHint(tr("Corvane"));
     buildTrayMenu();
     m_notifyIcon->setPopupMenu(m_trayMenu);
     m_notifyIcon->setMinFormToTray(true);
@@ -60,7 +60,7 @@ void WindowDesk::buildTrayMenu()
 {
     m_trayMenu = new QMenu;
     m_trayMenu->setObjectName(QStringLiteral("TrayMenu"));
-    QAction *restore = m_trayMenu->addAction(QStringLiteral("Restore"));
+    QAction *restore = m_trayMenu->addAction(tr("Restore"));
     restore->setObjectName(QStringLiteral("CheckMail1"));
     m_trayMenu->setDefaultAction(restore);
     // "Restore" brings the window back and leaves the icon; a left click on the icon removes it.
@@ -74,7 +74,7 @@ void WindowDesk::buildTrayMenu()
     connect(checki, &QAction::changed, check, [check, checki] { check->setEnabled(checki->isEnabled()); });
     connect(check, &QAction::triggered, checki, &QAction::trigger);
 
-    QAction *close = m_trayMenu->addAction(QStringLiteral("Close"));
+    QAction *close = m_trayMenu->addAction(tr("Close"));
     close->setObjectName(QStringLiteral("Close1"));
     connect(close, &QAction::triggered, this, &WindowDesk::close1Click);
 }

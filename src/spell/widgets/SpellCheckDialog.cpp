@@ -37,7 +37,7 @@ SpellCheckDialog::SpellCheckDialog(std::function<DictionaryPaths()> paths, QWidg
     : QDialog(parent), m_paths(std::move(paths))
 {
     setObjectName(QStringLiteral("SpellCheckF"));
-    setWindowTitle(QStringLiteral("Spell Check"));
+    setWindowTitle(tr("Spell Check"));
     setModal(false);
     m_checker.ignoreList = ilWithNumbers | ilNumbers | ilUppercase;
     m_checker.setEvents(this);
@@ -49,21 +49,21 @@ SpellCheckDialog::SpellCheckDialog(std::function<DictionaryPaths()> paths, QWidg
     };
 
     auto *grid = new QGridLayout;
-    m_original = labelledEdit(grid, 0, QStringLiteral("OriginalSPLE"), QStringLiteral("Original Word"),
-                              QStringLiteral("The word the dictionaries do not know"), this);
+    m_original = labelledEdit(grid, 0, QStringLiteral("OriginalSPLE"), tr("Original Word"),
+                              tr("The word the dictionaries do not know"), this);
     m_original->setReadOnly(true);
     QPalette grey = m_original->palette();
     grey.setColor(QPalette::Base, grey.color(QPalette::Window));
     m_original->setPalette(grey);
-    m_changeTo = labelledEdit(grid, 1, QStringLiteral("ChangeToSPLE"), QStringLiteral("Change To"),
-                              QStringLiteral("The text Change puts in the word's place"), this);
+    m_changeTo = labelledEdit(grid, 1, QStringLiteral("ChangeToSPLE"), tr("Change To"),
+                              tr("The text Change puts in the word's place"), this);
 
-    auto *suggestionsLabel = new QLabel(QStringLiteral("Suggestions"), this);
+    auto *suggestionsLabel = new QLabel(tr("Suggestions"), this);
     suggestionsLabel->setObjectName(QStringLiteral("Label1"));
     m_suggestions = new QListWidget(this);
     m_suggestions->setObjectName(QStringLiteral("SuggestionsSPLB"));
-    m_suggestions->setAccessibleName(QStringLiteral("Suggestions"));
-    m_suggestions->setToolTip(QStringLiteral("Dictionary words that sound alike; click one to change to it"));
+    m_suggestions->setAccessibleName(tr("Suggestions"));
+    m_suggestions->setToolTip(tr("Dictionary words that sound alike; click one to change to it"));
     m_suggestions->setAccessibleDescription(m_suggestions->toolTip());
     suggestionsLabel->setBuddy(m_suggestions);
     connect(m_suggestions, &QListWidget::itemClicked, this, &SpellCheckDialog::SuggestionsSPLBClick);
@@ -81,22 +81,19 @@ SpellCheckDialog::SpellCheckDialog(std::function<DictionaryPaths()> paths, QWidg
         return button;
     };
     m_answerButtons = {
-        addButton("IgnoreSPB", QStringLiteral("Ignore"), QStringLiteral("Leave this word as it is"),
-                  &SpellCheckDialog::IgnoreSPBClick),
-        addButton("IgnoreAllSPB", QStringLiteral("Ignore All"),
-                  QStringLiteral("Leave this word as it is wherever it occurs until Corvane is closed"),
+        addButton("IgnoreSPB", tr("Ignore"), tr("Leave this word as it is"), &SpellCheckDialog::IgnoreSPBClick),
+        addButton("IgnoreAllSPB", tr("Ignore All"),
+                  tr("Leave this word as it is wherever it occurs until Corvane is closed"),
                   &SpellCheckDialog::IgnoreAllSPBClick),
-        addButton("ChangeSPB", QStringLiteral("Change"), QStringLiteral("Replace the word with Change To"),
-                  &SpellCheckDialog::ChangeSPBClick),
-        addButton("ChangeAllSPB", QStringLiteral("Change All"),
-                  QStringLiteral("Replace the word with Change To here and wherever it occurs again in this check"),
+        addButton("ChangeSPB", tr("Change"), tr("Replace the word with Change To"), &SpellCheckDialog::ChangeSPBClick),
+        addButton("ChangeAllSPB", tr("Change All"),
+                  tr("Replace the word with Change To here and wherever it occurs again in this check"),
                   &SpellCheckDialog::ChangeAllSPBClick),
-        addButton("AddSPB", QStringLiteral("Add"),
-                  QStringLiteral("Add the word to the custom dictionary and leave it as it is"),
+        addButton("AddSPB", tr("Add"), tr("Add the word to the custom dictionary and leave it as it is"),
                   &SpellCheckDialog::AddSPBClick),
     };
     buttons->addStretch();
-    addButton("CloseSPB", QStringLiteral("Close"), QStringLiteral("Stop the spell check"), &SpellCheckDialog::CloseSPBClick);
+    addButton("CloseSPB", tr("Close"), tr("Stop the spell check"), &SpellCheckDialog::CloseSPBClick);
     setButtonsEnabled(false);
 
     auto *left = new QVBoxLayout;
@@ -189,7 +186,7 @@ void SpellCheckDialog::showFound()
     m_original->setText(found.word);
     if (m_suggestions->count() == 0) {
         m_changeTo->setText(found.word);
-        m_suggestions->addItem(kNoSuggestions);
+        m_suggestions->addItem(tr("{No Sugestions}"));
         m_suggestions->setEnabled(false);
     } else {
         m_changeTo->setText(m_suggestions->item(0)->text());

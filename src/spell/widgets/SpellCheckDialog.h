@@ -18,8 +18,6 @@ class QPushButton;
 
 namespace corvane::spell {
 
-inline const QString kNoSuggestions = QStringLiteral("{No Sugestions}");
-
 // The dictionaries the dialog checks with: the settings pane's live values.
 struct DictionaryPaths
 {

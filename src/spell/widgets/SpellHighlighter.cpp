@@ -2,6 +2,7 @@
 
 #include "spell/SpellChecker.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -101,7 +102,8 @@ bool addSpellingActions(QMenu *menu, QTextEdit *editor, const QPoint &position, 
         actions.append(action);
     }
     if (suggestions.isEmpty()) {
-        auto *none = new QAction(QStringLiteral("(no suggestions)"), menu);
+        auto *none =
+            new QAction(QCoreApplication::translate("corvane::spell::SpellHighlighter", "(no suggestions)"), menu);
         none->setEnabled(false);
         actions.append(none);
     }
@@ -109,7 +111,7 @@ bool addSpellingActions(QMenu *menu, QTextEdit *editor, const QPoint &position, 
     separator->setSeparator(true);
     actions.append(separator);
 
-    auto *ignoreAll = new QAction(QStringLiteral("Ignore All"), menu);
+    auto *ignoreAll = new QAction(QCoreApplication::translate("corvane::spell::SpellHighlighter", "Ignore All"), menu);
     ignoreAll->setObjectName(QStringLiteral("IgnoreAllSpellingA"));
     QObject::connect(ignoreAll, &QAction::triggered, editor, [&checker, highlighter, word = at.word] {
         checker.AddIgnoreWord(word);
@@ -118,7 +120,7 @@ bool addSpellingActions(QMenu *menu, QTextEdit *editor, const QPoint &position, 
     });
     actions.append(ignoreAll);
 
-    auto *add = new QAction(QStringLiteral("Add to Dictionary"), menu);
+    auto *add = new QAction(QCoreApplication::translate("corvane::spell::SpellHighlighter", "Add to Dictionary"), menu);
     add->setObjectName(QStringLiteral("AddToDictionaryA"));
     QObject::connect(add, &QAction::triggered, editor, [&checker, highlighter, word = at.word, onError] {
         try {

@@ -451,7 +451,7 @@ TEST_F(ComposeTest, ASendFromThePaneReachesBobWithTheBoldWordAndTheAttachment)
     EXPECT_EQ(received.selBold(), std::optional<bool>(true));
     received.select(0, 5);
     EXPECT_EQ(received.selBold(), std::optional<bool>(false));
-    EXPECT_EQ(test::readFile(world.bobInbox + QStringLiteral("plan.txt")), QByteArray("the plan"));
+    EXPECT_EQ(test::readFile(bob.attachmentFile(0, QStringLiteral("plan.txt"))), QByteArray("the plan"));
 }
 
 TEST(ComposeBoxes, AreCutAtThePaneEdgeWhenAtLeast50PixelsRemainAndOtherwise150Wide)

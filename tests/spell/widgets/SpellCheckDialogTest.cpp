@@ -136,7 +136,7 @@ TEST(SpellCheckDialog, AddWithoutCustomDictionaryLeavesTheWordPending)
         d.press("ChangeSPB");
     }};
     d.spell(QStringLiteral("wrld"));
-    EXPECT_EQ(errors, QStringList{kNoCustomDictionary});
+    EXPECT_EQ(errors, QStringList{noCustomDictionaryText()});
     EXPECT_EQ(d.editor.text(), QStringLiteral("world"));
 }
 
@@ -183,7 +183,7 @@ TEST(SpellCheckDialog, MissingDictionaryEndsTheRunAndIsReported)
     Desk d("known");
     d.paths.mainDictionary = d.folder.file(QStringLiteral("gone.dic"));
     d.spell(QStringLiteral("aaaa bbbb"));
-    EXPECT_EQ(d.failures, QStringList{kDictionaryNotFound});
+    EXPECT_EQ(d.failures, QStringList{dictionaryNotFoundText()});
     EXPECT_TRUE(d.dialog.isVisible());
     EXPECT_FALSE(d.dialog.pending());
     d.spell(); // the dialog is still up: only brought forward
@@ -200,7 +200,7 @@ TEST(SpellCheckDialog, ChangeIsNotWrittenOverTextTheUserEditedMeanwhile)
         d.changeTo(QStringLiteral("fixed"))();
     }};
     d.spell(QStringLiteral("aaaa known"));
-    EXPECT_EQ(d.failures, QStringList{kMessageChangedDuringCheck});
+    EXPECT_EQ(d.failures, QStringList{messageChangedDuringCheckText()});
     EXPECT_EQ(d.editor.text(), QStringLiteral("New start. aaaa known"));
 }
 

@@ -113,7 +113,7 @@ TEST(SpellHighlighter, ContextMenuOffersSuggestionsIgnoreAllAndAdd)
     QMenu ignore;
     ASSERT_TRUE(addSpellingActions(&ignore, &page.editor, page.pointAt(3), page.checker, page.highlighter, 5, onError));
     ignore.findChild<QAction *>(QStringLiteral("AddToDictionaryA"))->trigger();
-    EXPECT_EQ(errors, QStringList{kNoCustomDictionary});
+    EXPECT_EQ(errors, QStringList{noCustomDictionaryText()});
     ignore.findChild<QAction *>(QStringLiteral("IgnoreAllSpellingA"))->trigger();
     EXPECT_TRUE(page.underlined().isEmpty());
 }
