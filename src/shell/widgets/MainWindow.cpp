@@ -314,7 +314,7 @@ void MainWindow::wireKeys()
 {
     for (const PaneInfo &info : paneTable()) {
         // Like a click on the navigation bar, a pane's key asks the not-ready gate first.
-        auto *show = new QAction(info.itemCaption, this);
+        auto *show = new QAction(info.itemText(), this);
         show->setObjectName(info.actionName + QStringLiteral("Key"));
         const Pane pane = info.pane;
         connect(show, &QAction::triggered, this, [this, pane] {
