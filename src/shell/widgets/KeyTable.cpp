@@ -8,23 +8,28 @@ namespace corvane::shell {
 const QList<KeyBinding> &keyTable()
 {
     static const QList<KeyBinding> table = {
-        {Command::ShowNew, QKeySequence(Qt::CTRL | Qt::Key_1), "window"},
-        {Command::ShowInBox, QKeySequence(Qt::CTRL | Qt::Key_2), "window"},
-        {Command::ShowMailReader, QKeySequence(Qt::CTRL | Qt::Key_3), "window"},
-        {Command::ShowSentItems, QKeySequence(Qt::CTRL | Qt::Key_4), "window"},
-        {Command::ShowAddressBook, QKeySequence(Qt::CTRL | Qt::Key_5), "window"},
-        {Command::ShowAddressEdit, QKeySequence(Qt::CTRL | Qt::Key_6), "window"},
-        {Command::ShowSettings, QKeySequence(Qt::CTRL | Qt::Key_7), "window"},
-        {Command::NewMessage, QKeySequence(Qt::CTRL | Qt::Key_N), "window"},
-        {Command::Reply, QKeySequence(Qt::CTRL | Qt::Key_R), "InBox, Mail Reader"},
-        {Command::ReplyAll, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R), "InBox, Mail Reader"},
-        {Command::Forward, QKeySequence(Qt::CTRL | Qt::Key_L), "InBox, Mail Reader"},
-        {Command::CheckMail, QKeySequence(Qt::Key_F5), "window"},
-        {Command::Delete, QKeySequence(Qt::Key_Delete), "the lists, Mail Reader"},
-        {Command::Print, QKeySequence(Qt::CTRL | Qt::Key_P), "Mail Reader"},
-        {Command::Find, QKeySequence(QKeySequence::Find), "InBox, Sent Items"},
-        {Command::PreviousMessage, QKeySequence(Qt::ALT | Qt::Key_Left), "Mail Reader"},
-        {Command::NextMessage, QKeySequence(Qt::ALT | Qt::Key_Right), "Mail Reader"},
+        // Anywhere in the window.
+        {Command::ShowNew, QKeySequence(Qt::CTRL | Qt::Key_1)},
+        {Command::ShowInBox, QKeySequence(Qt::CTRL | Qt::Key_2)},
+        {Command::ShowMailReader, QKeySequence(Qt::CTRL | Qt::Key_3)},
+        {Command::ShowSentItems, QKeySequence(Qt::CTRL | Qt::Key_4)},
+        {Command::ShowAddressBook, QKeySequence(Qt::CTRL | Qt::Key_5)},
+        {Command::ShowAddressEdit, QKeySequence(Qt::CTRL | Qt::Key_6)},
+        {Command::ShowSettings, QKeySequence(Qt::CTRL | Qt::Key_7)},
+        {Command::NewMessage, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {Command::CheckMail, QKeySequence(Qt::Key_F5)},
+        // In the InBox and the Mail Reader.
+        {Command::Reply, QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {Command::ReplyAll, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)},
+        {Command::Forward, QKeySequence(Qt::CTRL | Qt::Key_L)},
+        // In the Mail Reader, and in the lists while they have the focus (the list panes' own key).
+        {Command::Delete, QKeySequence(Qt::Key_Delete)},
+        // In the Mail Reader.
+        {Command::Print, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {Command::PreviousMessage, QKeySequence(Qt::ALT | Qt::Key_Left)},
+        {Command::NextMessage, QKeySequence(Qt::ALT | Qt::Key_Right)},
+        // In the InBox and Sent Items: the find field's own key.
+        {Command::Find, QKeySequence(QKeySequence::Find)},
     };
     return table;
 }

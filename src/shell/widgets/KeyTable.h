@@ -21,7 +21,6 @@ struct KeyBinding
 {
     Command command;
     QKeySequence key;
-    const char *where; // where the key acts, as the user reads it
 };
 
 // Every key of the window, in one place: the window wires its commands from it and the tests
