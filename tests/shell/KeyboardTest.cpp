@@ -6,6 +6,7 @@
 
 #include "shell/MailCheckController.h"
 
+#include "HeldSend.h"
 #include "WindowProgram.h"
 #include "support/StoreTexts.h"
 
@@ -207,16 +208,27 @@ TEST(Keyboard, ToolTipsAndTheListsMenuShowTheKeys)
     EXPECT_TRUE(reply->isShortcutVisibleInContextMenu());
 }
 
-// A key that conflicts with a running operation is refused as its button is.
-TEST(Keyboard, AKeyIsRefusedWhileItsButtonIs)
+// A key that conflicts with a running operation is refused as its button is: while a message is
+// sent, neither Reply nor New replaces it.
+TEST(Keyboard, KeysThatWouldReplaceTheMessageBeingSentAreRefused)
 {
     Program p;
     openWithThreeMessages(p);
-    p.window->checkMailAction()->setEnabled(false); // as while a check runs
-    QSignalSpy started(p.window->findChild<MailCheckController *>(), &MailCheckController::runningChanged);
-    press(keyOf(Command::CheckMail));
-    QTest::qWait(50);
-    EXPECT_EQ(started.count(), 0);
+    p.window->mail().addresses.append({u"Bob"_s, p.app.subfolder(u"bob"_s), {}, false});
+    p.window->listPanes()->inbox()->grid()->setRow(1);
+    p.click(Pane::New);
+    corvane::test::HeldSend held(p);
+    held.write(u"Plans"_s, u"original"_s, {u"Bob"_s});
+    QList<corvane::core::Notice::Code> shown;
+    held.send([&] {
+        p.click(Pane::MailReader);
+        press(keyOf(Command::Reply));
+        press(keyOf(Command::NewMessage));
+        shown = p.fakes.messages.codes();
+    });
+    using Code = corvane::core::Notice::Code;
+    EXPECT_EQ(shown, (QList<Code>{Code::SendRunning, Code::SendRunning}));
+    EXPECT_EQ(composeSubject(p), u"Plans"_s);
 }
 
 // Tab reaches the toolbar's buttons and the navigation bar at its highlighted item; the arrows
