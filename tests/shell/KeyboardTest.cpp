@@ -1,6 +1,5 @@
-// The window by keyboard: every key of the key table reaches its command, the navigation bar and
-// the toolbars are reached by Tab, and the control with the focus is framed.
-#include "shell/widgets/ComposeParts.h"
+// The window by keyboard: every key of the key table reaches its command, and the navigation bar
+// and the toolbars are reached by Tab.
 #include "shell/widgets/KeyTable.h"
 #include "shell/widgets/ListPanes.h"
 
@@ -12,22 +11,14 @@
 
 #include "receiving/InboxStore.h"
 #include "receiving/widgets/InboxPane.h"
-#include "sending/widgets/ComposePane.h"
 #include "sortgrid/widgets/SortGrid.h"
-#include "ui/widgets/FocusMark.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QFocusFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QSignalSpy>
-#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
-#include <QToolBar>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
