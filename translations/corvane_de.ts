@@ -1811,6 +1811,10 @@ No discards it.</source>
 <context>
     <name>corvane::shell::MainSettingsPage</name>
     <message>
+        <source>Minutes between automatic mail checks</source>
+        <translation>Minuten zwischen automatischen Mailabrufen</translation>
+    </message>
+    <message>
         <source>Inbox Datafile Folder</source>
         <translation>Ordner der Posteingangsdatei</translation>
     </message>
@@ -1885,6 +1889,10 @@ No discards it.</source>
 </context>
 <context>
     <name>corvane::shell::MainWindow</name>
+    <message>
+        <source>New Message</source>
+        <translation>Neue Nachricht</translation>
+    </message>
     <message>
         <source>Saved &quot;%1&quot;</source>
         <translation>„%1“ gespeichert</translation>
@@ -2002,6 +2010,10 @@ No discards it.</source>
 </context>
 <context>
     <name>corvane::shell::SettingsPane</name>
+    <message>
+        <source>Settings pages</source>
+        <translation>Einstellungsseiten</translation>
+    </message>
     <message>
         <source>Settings saved.</source>
         <translation>Einstellungen gespeichert.</translation>

@@ -11,6 +11,7 @@
 #include "platform/Version.h"
 #include "platform/Translations.h"
 #include "receiving/widgets/NotifyIcon.h"
+#include "ui/widgets/FocusMark.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -68,6 +69,7 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     describeCommandLine(parser);
     parser.process(app);
+    corvane::ui::FocusMark::install(app);
     const QString profileOption = QStringLiteral("profile");
     // No display name: Qt would append it to every window title, and the main window's title is
     // the caption alone. The desktop file names the program to the desktop instead.
