@@ -163,10 +163,9 @@ void SendAction::record(const std::function<DeliveryReport()> &report)
         }
         m_result.delivered = true;
         m_sent.SentboxFill(m_outgoing.XMLOut, m_message.attachmentPaths, m_result.delivery.files);
-        // Said only when every message file and every attached file arrived: the notices above
-        // say what did not.
-        if (m_result.delivery.complete())
-            m_result.notices.append({Notice::Code::MessagesSent, Notice::Kind::Information, messagesSentText(), false});
+        // Said once a folder took the message; the notices before it say which targets or files
+        // did not arrive, and the tool fails by their codes.
+        m_result.notices.append({Notice::Code::MessagesSent, Notice::Kind::Information, messagesSentText(), false});
     } catch (const Error &error) {
         m_result.notices.append({Notice::Code::SendFailed, Notice::Kind::Error, error.message(), false});
     }
