@@ -37,12 +37,13 @@ QList<QColor> edgeColours(QWidget *window, const QWidget *control)
 // the frame goes with the focus.
 TEST(FocusMark, EveryKindOfControlIsFramedInTheHighlightColourWhileItHasTheFocus)
 {
-    QStyle *before = QApplication::style();
+    // The application deletes the style it replaces: keep its name, not the style.
+    const QString before = QApplication::style()->name();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     std::unique_ptr<corvane::ui::FocusMark> mark(corvane::ui::FocusMark::install(*qApp));
     const auto restore = qScopeGuard([&] {
         mark.reset();
-        QApplication::setStyle(QStyleFactory::create(before->name()));
+        QApplication::setStyle(QStyleFactory::create(before));
     });
 
     QWidget window;
