@@ -511,6 +511,10 @@ No discards it.</source>
 <context>
     <name>corvane::shell::MainSettingsPage</name>
     <message>
+        <source>Minutes between automatic mail checks</source>
+        <translation>Minuten zwischen automatischen Mailabrufen</translation>
+    </message>
+    <message>
         <source>Inbox Datafile Folder</source>
         <translation>Ordner der Posteingangsdatei</translation>
     </message>
@@ -585,6 +589,10 @@ No discards it.</source>
 </context>
 <context>
     <name>corvane::shell::MainWindow</name>
+    <message>
+        <source>New Message</source>
+        <translation>Neue Nachricht</translation>
+    </message>
     <message>
         <source>Saved &quot;%1&quot;</source>
         <translation>„%1“ gespeichert</translation>
@@ -702,6 +710,10 @@ No discards it.</source>
 </context>
 <context>
     <name>corvane::shell::SettingsPane</name>
+    <message>
+        <source>Settings pages</source>
+        <translation>Einstellungsseiten</translation>
+    </message>
     <message>
         <source>Settings saved.</source>
         <translation>Einstellungen gespeichert.</translation>

@@ -511,6 +511,10 @@ No discards it.</source>
 <context>
     <name>corvane::shell::MainSettingsPage</name>
     <message>
+        <source>Minutes between automatic mail checks</source>
+        <translation>Minutos entre comprobaciones automáticas del correo</translation>
+    </message>
+    <message>
         <source>Inbox Datafile Folder</source>
         <translation>Carpeta del archivo de entrada</translation>
     </message>
@@ -585,6 +589,10 @@ No discards it.</source>
 </context>
 <context>
     <name>corvane::shell::MainWindow</name>
+    <message>
+        <source>New Message</source>
+        <translation>Mensaje nuevo</translation>
+    </message>
     <message>
         <source>Saved &quot;%1&quot;</source>
         <translation>Guardado «%1»</translation>
@@ -702,6 +710,10 @@ No discards it.</source>
 </context>
 <context>
     <name>corvane::shell::SettingsPane</name>
+    <message>
+        <source>Settings pages</source>
+        <translation>Páginas de configuración</translation>
+    </message>
     <message>
         <source>Settings saved.</source>
         <translation>Configuración guardada.</translation>

@@ -173,6 +173,25 @@ FolderLock::~FolderLock()
                   qUtf8Printable(QDir::toNativeSeparators(m_lockPath)));
 }
 
+bool removeAbandonedFolderLock(const QString &folder, std::chrono::milliseconds olderThan)
+{
+    const QString path = FolderLock::lockPathFor(folder);
+    const QFileInfo info(path);
+    if (!info.isDir() || info.lastModified().msecsTo(QDateTime::currentDateTime()) < olderThan.count())
+        return false;
+    // Moved aside first, as a writer breaking a stale lock does, so that a fresh lock made
+    // meanwhile is never the one removed.
+    const QString aside = joinPath(folder, temporaryFilePrefix()
+        + QString::number(QRandomGenerator::global()->generate64(), 36) + QStringLiteral(".stale"));
+    if (!QDir().rename(path, aside))
+        return false;
+    QDir().rmdir(aside);
+    qCWarning(lcPlatform, "removed the lock of %s, left %lld s ago by a writer that ended",
+              qUtf8Printable(QDir::toNativeSeparators(folder)),
+              static_cast<long long>(info.lastModified().secsTo(QDateTime::currentDateTime())));
+    return true;
+}
+
 bool FolderLock::stillHeld() const
 {
     return !m_lockPath.isEmpty() && m_heldFor.elapsed() < m_staleAfter.count() / 2;

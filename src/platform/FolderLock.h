@@ -88,6 +88,13 @@ private:
     bool m_held = false;
 };
 
+// Removes the folder's lock folder when it was last changed more than `olderThan` ago by this
+// machine's clock: a writer that died left it. Writers hold the lock for milliseconds, so only a
+// generous age is safe against another machine's clock. For the folder's owner: in a drop box
+// (others may create, but not remove, entries) nobody else can break such a lock, and every
+// sender would wait for it and give up. True when one was removed.
+bool removeAbandonedFolderLock(const QString &folder, std::chrono::milliseconds olderThan);
+
 // Runs a read-modify-write of a file in the folder under the folder's lock. A share refuses an
 // update now and then for a moment (another client reads the file): it is tried again a few
 // times, then the last error is thrown; a lock that cannot be had throws IoError at once. Blocks

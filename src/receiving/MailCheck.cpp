@@ -13,6 +13,7 @@
 #include "platform/FileIo.h"
 #include "platform/NoReplaceRename.h"
 #include "platform/FileNames.h"
+#include "platform/FolderLock.h"
 #include "platform/Paths.h"
 #include "platform/UiThread.h"
 
@@ -67,6 +68,9 @@ namespace {
 // Work done in one step before the window gets its turn: often enough to keep it alive, seldom
 // enough not to cost the check its speed.
 constexpr qint64 kStepMs = 5;
+// A lock folder this old in the own inbox folder was left by a writer that ended; writers hold it
+// for milliseconds, and the margin covers another machine's clock.
+constexpr std::chrono::minutes kAbandonedLockAge{10};
 // While the check waits for a file, how often it looks whether the read passed its time limit.
 constexpr int kLookAtReadMs = 100;
 
@@ -112,6 +116,9 @@ bool MailCheck::start(const addressbook::MailSettings &settings)
         Q_EMIT checkiEnabledChanged(false);
         m_ownInbox = settings.yourInbox;
         m_storeGeneration = m_store.generation();
+        // In a drop box only its owner can clear a lock that a sender which died left there.
+        if (const QString own = m_ownInbox; !own.isEmpty())
+            m_removals.start([own] { platform::removeAbandonedFolderLock(own, kAbandonedLockAge); });
     }
     scheduleStep();
     return true;

@@ -11,6 +11,7 @@
 #include "platform/Version.h"
 #include "platform/Translations.h"
 #include "receiving/widgets/NotifyIcon.h"
+#include "ui/widgets/FocusMark.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -53,6 +54,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     corvane::platform::installTranslations(app);
     parser.process(app);
+    corvane::ui::FocusMark::install(app);
     // No display name: Qt would append it to every window title, and the main window's title is
     // the caption alone. The desktop file names the program to the desktop instead.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Corvane"));

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -45,6 +46,39 @@ inline int expectNamedControls(QAccessibleInterface *node, const QString &path, 
     for (int i = 0; i < node->childCount(); ++i)
         seen += expectNamedControls(node->child(i), here, walk);
     return seen;
+}
+
+// Every visible control that takes the focus and that a screen reader cannot name, with its path of
+// object names. The items of lists, tables and combo boxes carry their own texts and are not walked.
+inline QStringList unnamedFocusableControls(QAccessibleInterface *node, const QString &path = {})
+{
+    if (!node || node->state().invisible)
+        return {};
+    const QString here = path + QLatin1Char('/') + (node->object() ? node->object()->objectName() : QString());
+    QStringList unnamed;
+    if (node->state().focusable && node->text(QAccessible::Name).trimmed().isEmpty())
+        unnamed.append(here + QStringLiteral(" (role %1)").arg(node->role()));
+    static const QList<QAccessible::Role> itemHolders = {QAccessible::List, QAccessible::Table, QAccessible::Tree,
+                                                         QAccessible::ComboBox};
+    if (itemHolders.contains(node->role()))
+        return unnamed;
+    for (int i = 0; i < node->childCount(); ++i)
+        unnamed += unnamedFocusableControls(node->child(i), here);
+    return unnamed;
+}
+
+// The first visible control under the node with this name, depth first.
+inline QAccessibleInterface *findNamed(QAccessibleInterface *node, const QString &name)
+{
+    if (!node || node->state().invisible)
+        return nullptr;
+    if (node->text(QAccessible::Name) == name)
+        return node;
+    for (int i = 0; i < node->childCount(); ++i) {
+        if (QAccessibleInterface *found = findNamed(node->child(i), name))
+            return found;
+    }
+    return nullptr;
 }
 
 } // namespace corvane::test

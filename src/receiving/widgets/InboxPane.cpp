@@ -65,10 +65,10 @@ InboxPane::InboxPane(InboxStore &store, QWidget *parent)
             format.Font.setBold(true);
     };
     grid()->setContextMenuPolicy(Qt::ActionsContextMenu);
-    addMessageAction(tr("Reply"), "InboxReply", QKeySequence(Qt::CTRL | Qt::Key_R), &InboxPane::replyRequested);
-    addMessageAction(tr("Reply All"), "InboxReplyAll", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
-                     &InboxPane::replyAllRequested);
-    addMessageAction(tr("Forward"), "InboxForward", QKeySequence(Qt::CTRL | Qt::Key_L), &InboxPane::forwardRequested);
+    // Their keys come from the window's key table, which the window puts on them.
+    addMessageAction(tr("Reply"), "InboxReply", &InboxPane::replyRequested);
+    addMessageAction(tr("Reply All"), "InboxReplyAll", &InboxPane::replyAllRequested);
+    addMessageAction(tr("Forward"), "InboxForward", &InboxPane::forwardRequested);
     auto *separator = new QAction(grid());
     separator->setSeparator(true);
     grid()->addAction(separator);
@@ -86,10 +86,9 @@ QAction *InboxPane::addContextAction(const QString &caption, const char *name, c
     return action;
 }
 
-void InboxPane::addMessageAction(const QString &caption, const char *name, const QKeySequence &key,
-                                 void (InboxPane::*request)(int position))
+void InboxPane::addMessageAction(const QString &caption, const char *name, void (InboxPane::*request)(int position))
 {
-    connect(addContextAction(caption, name, key), &QAction::triggered, this, [this, request] {
+    connect(addContextAction(caption, name, {}), &QAction::triggered, this, [this, request] {
         if (const std::optional<int> position = selectedStorePosition())
             Q_EMIT(this->*request)(*position);
     });

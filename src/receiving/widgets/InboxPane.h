@@ -69,8 +69,7 @@ private:
     // Puts a command on the grid's context menu under the key.
     QAction *addContextAction(const QString &caption, const char *name, const QKeySequence &key);
     // A context command that asks for the selected row's message through the signal.
-    void addMessageAction(const QString &caption, const char *name, const QKeySequence &key,
-                          void (InboxPane::*request)(int position));
+    void addMessageAction(const QString &caption, const char *name, void (InboxPane::*request)(int position));
 
     QToolBar *m_toolBar;
     QAction *m_delete;

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace corvane::sending {
@@ -85,8 +86,19 @@ ToDialogue::ToDialogue(ComposeDraft &draft, ComposePrompts &prompts, QWidget *pa
     m_addressList->setFixedSize(160, 220);
     m_chosenList->setFixedSize(160, 220);
 
+    // Tab goes from the names to Add and Remove, then the chosen names and OK.
+    QWidget::setTabOrder(m_addressList, add);
+    QWidget::setTabOrder(add, remove);
+    QWidget::setTabOrder(remove, m_chosenList);
+    QWidget::setTabOrder(m_chosenList, ok);
+
     connect(add, &QPushButton::clicked, this, &ToDialogue::ToAdrBClick);
     connect(m_addressList, &QListWidget::itemDoubleClicked, this, &ToDialogue::ToAdrBClick);
+    // Enter on a name adds it, as a double click does, rather than closing the dialog.
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto *enter = new QShortcut(key, m_addressList, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(enter, &QShortcut::activated, this, &ToDialogue::ToAdrBClick);
+    }
     connect(remove, &QPushButton::clicked, this, &ToDialogue::RemoveToClick);
     connect(ok, &QPushButton::clicked, this, &ToDialogue::SelAdrOKClick);
     connect(&m_draft, &ComposeDraft::recipientsChanged, this, [this] {

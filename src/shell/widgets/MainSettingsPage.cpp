@@ -126,6 +126,7 @@ QWidget *MainSettingsPage::buildOptions()
     m_autoCheck->setObjectName(QStringLiteral("AutoCheck"));
     m_autoCheckMinutes = new QSpinBox(options);
     m_autoCheckMinutes->setObjectName(QStringLiteral("AutoCheckS"));
+    m_autoCheckMinutes->setAccessibleName(tr("Minutes between automatic mail checks"));
     m_autoCheckMinutes->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     m_autoCheckMinutes->setValue(10);
     m_autoCheckMinutes->setFixedWidth(70);

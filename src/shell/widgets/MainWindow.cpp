@@ -4,6 +4,7 @@
 #include "ComposeParts.h"
 #include "CopiesWaitDialog.h"
 #include "Icons.h"
+#include "KeyTable.h"
 #include "ListPanes.h"
 #include "PaneStack.h"
 #include "ReaderPanes.h"
@@ -101,6 +102,7 @@ MainWindow::MainWindow(const ProgramFolders &folders, WindowServices services, Q
     createStatusBar();
     m_desk = new WindowDesk(*this, m_services);
     connectServices();
+    wireKeys();
 
     runStartup(StartupRun::Creation);
     // Once the window shows: a message kept when the program last ended is offered back.
@@ -294,6 +296,80 @@ void MainWindow::connectServices()
         if (std::exchange(m_closeAfterSend, false))
             close();
     }, Qt::QueuedConnection);
+}
+
+namespace {
+
+// The action a tool button of a pane runs, found by the button's name.
+QAction *buttonAction(const QWidget *pane, const char *buttonName)
+{
+    const auto *button = pane->findChild<QToolButton *>(QLatin1String(buttonName));
+    Q_ASSERT(button && button->defaultAction());
+    return button->defaultAction();
+}
+
+} // namespace
+
+void MainWindow::wireKeys()
+{
+    for (const PaneInfo &info : paneTable()) {
+        // Like a click on the navigation bar, a pane's key asks the not-ready gate first.
+        auto *show = new QAction(info.itemText(), this);
+        show->setObjectName(info.actionName + QStringLiteral("Key"));
+        const Pane pane = info.pane;
+        connect(show, &QAction::triggered, this, [this, pane] {
+            if (okToStartExecute())
+                showPane(pane);
+        });
+        bindKey(show, showCommand(pane), this);
+        m_navBar->itemButton(0, static_cast<int>(pane))->setToolTip(show->toolTip());
+    }
+    // New: the compose pane with an empty message, after the question its Clear/New button asks.
+    auto *newMessage = new QAction(tr("New Message"), this);
+    newMessage->setObjectName(QStringLiteral("NewMessageKey"));
+    connect(newMessage, &QAction::triggered, this, [this] {
+        if (!okToStartExecute())
+            return;
+        showPane(Pane::New);
+        if (m_panes->front() == Pane::New)
+            m_compose->pane()->clearAction()->trigger();
+    });
+    bindKey(newMessage, Command::NewMessage, this);
+    QAction *clear = m_compose->pane()->clearAction();
+    clear->setToolTip(withKey(clear->toolTip(), keyOf(Command::NewMessage)));
+
+    bindKey(m_checkMail, Command::CheckMail, this);
+
+    // Reply, Reply All and Forward act on the InBox's selected message or on the message read;
+    // only the pane in front takes the key.
+    receiving::InboxPane *inbox = m_lists->inbox();
+    for (const auto &[name, command] : {std::pair{"InboxReply", Command::Reply},
+                                        std::pair{"InboxReplyAll", Command::ReplyAll},
+                                        std::pair{"InboxForward", Command::Forward}})
+        bindKey(inbox->findChild<QAction *>(QLatin1String(name)), command, inbox);
+    receiving::MailReaderPane *reader = m_reader->reader();
+    for (const auto &[name, command] : {std::pair{"ReplyI", Command::Reply}, std::pair{"ReplyAllI", Command::ReplyAll},
+                                        std::pair{"ToolButton6", Command::Forward},
+                                        std::pair{"DeleteMsgI", Command::Delete}, std::pair{"PrintI", Command::Print},
+                                        std::pair{"PreviousMsgB", Command::PreviousMessage},
+                                        std::pair{"NextMsgB", Command::NextMessage}})
+        bindKey(buttonAction(reader, name), command, reader);
+    // The lists take Delete themselves, when the list has the focus; their buttons say so.
+    for (const auto &[pane, name] : {std::pair<QWidget *, const char *>{inbox, "DeleteInboxMsgI"},
+                                     std::pair<QWidget *, const char *>{m_lists->sent(), "DeleteSentI"},
+                                     std::pair<QWidget *, const char *>{m_lists->address(), "DeleteAdrI"}}) {
+        QAction *remove = buttonAction(pane, name);
+        remove->setToolTip(withKey(remove->toolTip(), keyOf(Command::Delete)));
+    }
+
+    // Toolbars leave their buttons out of the Tab chain; here Tab reaches them, a click still
+    // leaves the focus where it was (in the message being written, say).
+    for (QToolBar *toolbar : findChildren<QToolBar *>()) {
+        for (QToolButton *button : toolbar->findChildren<QToolButton *>()) {
+            if (button->defaultAction())
+                button->setFocusPolicy(Qt::TabFocus);
+        }
+    }
 }
 
 void MainWindow::setMailCheckRunner(MailCheckRunner *runner)

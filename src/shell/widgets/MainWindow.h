@@ -116,6 +116,8 @@ private:
     QWidget *createNavigationBar();
     void createStatusBar();
     void connectServices();
+    // The keys of the window's commands, from the key table.
+    void wireKeys();
 
     void paneActionExecute(Pane pane);
     void refuseNotReady();

@@ -25,6 +25,7 @@ QScrollArea *scrolling(QWidget *page)
     area->setObjectName(page->objectName() + QStringLiteral("Scroll"));
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
+    area->setFocusPolicy(Qt::NoFocus); // Tab goes to the page's fields, which the area scrolls into view
     area->setWidget(page);
     area->viewport()->setAutoFillBackground(false); // keep the tab page's own background
     return area;
@@ -39,6 +40,7 @@ SettingsPane::SettingsPane(Startup &startup, FolderBrowser &folders, FileDialogs
 {
     setObjectName(QStringLiteral("SettingsPan"));
     m_tabs->setObjectName(QStringLiteral("SettingsTabs"));
+    m_tabs->setAccessibleName(tr("Settings pages"));
     m_tabs->addTab(scrolling(m_mainPage), tr("Main"));
     m_tabs->addTab(scrolling(m_spellPage), tr("Spell Check"));
     m_save->setObjectName(QStringLiteral("SettingSaveB"));

@@ -686,6 +686,16 @@ void TSortGrid::currentChanged(const QModelIndex &current, const QModelIndex &pr
     guarded([this] { Click(); });
 }
 
+void TSortGrid::selectionChanged(const QItemSelection &selected, const QItemSelection &deselected)
+{
+    QTableView::selectionChanged(selected, deselected);
+    // A row selected while no cell is current (a screen reader selects through the table's
+    // accessibility interface, which leaves the current cell alone) becomes the current row, so
+    // the commands on the current row see what the user chose.
+    if (!currentIndex().isValid() && !selected.isEmpty())
+        selectionModel()->setCurrentIndex(selected.indexes().first(), QItemSelectionModel::NoUpdate);
+}
+
 bool TSortGrid::ownsFocusWidget(const QWidget *widget) const
 {
     return widget && (widget == this || isAncestorOf(widget));

@@ -1,5 +1,6 @@
 #include "OutlookBar.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -50,12 +51,14 @@ int OutlookBar::addItem(int group, const QString &caption, const QIcon &icon, co
     button->setAutoRaise(true);
     button->setCheckable(true);
     button->setFocusPolicy(Qt::NoFocus);
+    button->installEventFilter(this);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     const int item = static_cast<int>(g.items.size());
     connect(button, &QToolButton::clicked, this, [this, group, item] { onItemClicked(group, item); });
     // Keep the closing stretch last.
     g.itemLayout->insertWidget(g.itemLayout->count() - 1, button);
     g.items.append(button);
+    showHighlight();
     return item;
 }
 
@@ -130,11 +133,59 @@ void OutlookBar::onItemClicked(int group, int item)
 
 void OutlookBar::showHighlight()
 {
+    // One stop in the Tab chain: the highlighted item, or the open group's first one.
+    const int tabItem = m_currentItem >= 0 ? m_currentItem : 0;
     for (int g = 0; g < groupCount(); ++g) {
         const QList<QToolButton *> &items = m_groups.at(g).items;
-        for (int i = 0; i < items.size(); ++i)
+        for (int i = 0; i < items.size(); ++i) {
             items.at(i)->setChecked(g == m_currentGroup && i == m_currentItem);
+            items.at(i)->setFocusPolicy(g == m_currentGroup && i == tabItem ? Qt::TabFocus : Qt::NoFocus);
+        }
     }
+}
+
+bool OutlookBar::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || m_currentGroup < 0)
+        return QFrame::eventFilter(watched, event);
+    const QList<QToolButton *> &items = m_groups.at(m_currentGroup).items;
+    const int from = static_cast<int>(items.indexOf(qobject_cast<QToolButton *>(watched)));
+    if (from < 0)
+        return QFrame::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->modifiers() & ~Qt::KeypadModifier)
+        return QFrame::eventFilter(watched, event);
+    int to = -1;
+    switch (key->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        to = from - 1;
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        to = from + 1;
+        break;
+    case Qt::Key_Home:
+        to = 0;
+        break;
+    case Qt::Key_End:
+        to = static_cast<int>(items.size()) - 1;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        to = from;
+        break;
+    default:
+        return QFrame::eventFilter(watched, event);
+    }
+    // The arrows move the highlight as a click would, through the guard; the focus follows the
+    // highlighted item, also when the guard kept it where it was.
+    if (to >= 0 && to < items.size())
+        onItemClicked(m_currentGroup, to);
+    const int focusItem = m_currentItem >= 0 ? m_currentItem : 0;
+    if (focusItem < items.size())
+        items.at(focusItem)->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 } // namespace corvane::ui

@@ -15,7 +15,8 @@ namespace corvane::ui {
 
 // An outlook-style navigation bar: groups, each a header button over a column of large-icon items.
 // One group is open at a time and at most one item is highlighted. Every click on a group header
-// or an item first asks the change guard; a refused click changes nothing.
+// or an item first asks the change guard; a refused click changes nothing. The keyboard reaches
+// the bar by Tab, at its highlighted item, and the arrow keys move the highlight.
 class OutlookBar : public QFrame
 {
     Q_OBJECT
@@ -45,6 +46,9 @@ public:
     void setChangeGuard(std::function<bool()> guard) { m_guard = std::move(guard); }
 
     void setIconSize(int pixels);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 Q_SIGNALS:
     // A click on an item that the guard allowed; the item is now highlighted.

@@ -38,6 +38,8 @@ using core::Notice;
 using richtext::RichTextEditor;
 using test::items;
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct FakePrompts : ComposePrompts
@@ -360,6 +362,32 @@ TEST_F(ComposeTest, EveryWayOfChangingTheAttachmentsAsksForANewIdentifier)
         EXPECT_TRUE(ann.outgoing.NewGuidNeeded) << way;
         EXPECT_FALSE(attach.isVisible()) << way;
     }
+}
+
+// By keyboard alone: Tab goes names, Add, Remove, chosen names, OK; Enter on a name adds it and
+// keeps the dialog open; Enter on OK closes it.
+TEST_F(ComposeTest, TheRecipientDialogIsUsedByTabAndEnter)
+{
+    to.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&to));
+    auto *book = find<QListWidget>("ToListLB");
+    book->setFocus();
+    QStringList order;
+    for (int i = 0; i < 5; ++i) {
+        order.append(QApplication::focusWidget()->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(order, QStringList({u"ToListLB"_s, u"ToAdrB"_s, u"RemoveTo"_s, u"ToSelListLB"_s, u"SelAdrOK"_s}));
+
+    book->setFocus();
+    book->setCurrentItem(book->findItems(u"Bob"_s, Qt::MatchExactly).first());
+    QTest::keyClick(book, Qt::Key_Return);
+    EXPECT_EQ(draft.recipients(), QStringList{u"Bob"_s});
+    EXPECT_TRUE(to.isVisible());
+    find<QPushButton>("SelAdrOK")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(to.isVisible());
+    EXPECT_EQ(draft.recipients(), QStringList{u"Bob"_s});
 }
 
 // Every control a screen reader reaches has a name.
