@@ -5,6 +5,7 @@
 #include "Logging.h"
 #include "Paths.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -124,7 +125,10 @@ constexpr RetryPolicy kReplace{.what = "replace",
                                .delay = std::chrono::milliseconds(50),
                                .step = std::chrono::milliseconds(50)};
 
-const QString kCutOff = QStringLiteral("cut off because Corvane was closed");
+QString cutOffText()
+{
+    return QCoreApplication::translate("BackgroundCopies", "cut off because Corvane was closed");
+}
 
 } // namespace
 
@@ -171,14 +175,14 @@ void removeStaleTemporaryFiles(const QString &folder)
 QString copyFileInto(const QString &source, const QString &folder, const QString &shownDestination,
                      const FilePlacer &place)
 {
-    const ActiveCopy entry(QStringLiteral("%1 to %2").arg(
+    const ActiveCopy entry(QCoreApplication::translate("BackgroundCopies", "%1 to %2").arg(
         QFileInfo(source).fileName(), QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()) + u'/')));
     if (sweepDue(folder))
         removeStaleTemporaryFiles(folder);
 
     // Every failure names both files and says why.
     const auto copyError = [&](const QString &reason) {
-        return IoError(QStringLiteral("Unable to copy %1 to %2: %3")
+        return IoError(QCoreApplication::translate("BackgroundCopies", "Unable to copy %1 to %2: %3")
                            .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(shownDestination), reason));
     };
     QFile in(source);
@@ -206,7 +210,7 @@ QString copyFileInto(const QString &source, const QString &folder, const QString
         std::vector<char> buffer(std::size_t(1) << 20);
         while (failure.isEmpty()) {
             if (copyCancelled()) {
-                failure = kCutOff;
+                failure = cutOffText();
                 break;
             }
             const qint64 got = in.read(buffer.data(), qint64(buffer.size()));
@@ -229,7 +233,7 @@ QString copyFileInto(const QString &source, const QString &folder, const QString
             folder, copy,
             [&](const QString &temporary) {
                 if (copyCancelled())
-                    throw copyError(kCutOff);
+                    throw copyError(cutOffText());
                 return place(temporary);
             },
             &kQuickRemoval);
@@ -259,7 +263,7 @@ bool copyFileKeeping(const QString &source, const QString &destination)
             outcome = placeFile(temporary, destination, Placing::TestThenReplace, &reason);
         if (outcome == RenameOutcome::TargetExists) {
             taken = true;
-            throw WriteError(destination, QStringLiteral("the name is taken"));
+            throw WriteError(destination, QCoreApplication::translate("BackgroundCopies", "the name is taken"));
         }
         if (outcome != RenameOutcome::Done)
             throw WriteError(destination, reason);

@@ -3,6 +3,7 @@
 #include "FileIo.h"
 #include "Retry.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -15,7 +16,11 @@
 
 namespace corvane::platform {
 
-inline const QString kWaitingForCopies = QStringLiteral("Waiting for attachment copies to finish");
+// What the window says while it waits for copies to end, in the user's language.
+inline QString waitingForCopiesText()
+{
+    return QCoreApplication::translate("BackgroundCopies", "Waiting for attachment copies to finish");
+}
 
 // Copies a file whole or not at all: the bytes go to a temporary file in the destination's folder,
 // which is flushed to disk and then renamed over the destination. Copies to one destination path

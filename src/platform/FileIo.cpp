@@ -2,6 +2,7 @@
 
 #include "Paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,7 +22,7 @@
 namespace corvane::platform {
 
 WriteError::WriteError(const QString &path, const QString &reason)
-    : IoError(QStringLiteral("Unable to write to %1").arg(QDir::toNativeSeparators(path))),
+    : IoError(QCoreApplication::translate("FileIo", "Unable to write to %1").arg(QDir::toNativeSeparators(path))),
       m_path(path),
       m_reason(reason)
 {
@@ -47,7 +48,7 @@ bool replaceFile(const QString &from, const QString &to, QString *reason)
                     reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(to).utf16()),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    *reason = QStringLiteral("rename failed (error %1)").arg(GetLastError());
+    *reason = QCoreApplication::translate("FileIo", "rename failed (error %1)").arg(GetLastError());
 #else
     if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
         return true;
@@ -92,7 +93,7 @@ void setWriteFaultHookForTesting(WriteFaultHook hook)
 void checkWriteFault(const QString &target)
 {
     if (writeFaultHook() && writeFaultHook()(target))
-        throw WriteError(target, QStringLiteral("No space left on device"));
+        throw WriteError(target, QCoreApplication::translate("FileIo", "No space left on device"));
 }
 
 RenameOutcome placeFile(const QString &temporary, const QString &target, Placing placing, QString *reason)
@@ -224,14 +225,14 @@ QByteArray readWholeFile(const QString &path, qint64 maxBytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw IoError(QStringLiteral("Unable to read %1: %2")
+        throw IoError(QCoreApplication::translate("FileIo", "Unable to read %1: %2")
                           .arg(QDir::toNativeSeparators(path), file.errorString()));
     if (file.size() > maxBytes)
-        throw IoError(QStringLiteral("Unable to read %1: the file is too large")
+        throw IoError(QCoreApplication::translate("FileIo", "Unable to read %1: the file is too large")
                           .arg(QDir::toNativeSeparators(path)));
     QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw IoError(QStringLiteral("Unable to read %1: %2")
+        throw IoError(QCoreApplication::translate("FileIo", "Unable to read %1: %2")
                           .arg(QDir::toNativeSeparators(path), file.errorString()));
     return data;
 }

@@ -53,7 +53,7 @@ MkdirOutcome makeLockFolder(const QString &path, QString *reason)
     const DWORD error = GetLastError();
     if (error == ERROR_ALREADY_EXISTS)
         return MkdirOutcome::Exists;
-    *reason = QStringLiteral("error %1").arg(error);
+    *reason = QCoreApplication::translate("FolderLock", "error %1").arg(error);
     return error == ERROR_ACCESS_DENIED || error == ERROR_PATH_NOT_FOUND ? MkdirOutcome::Refused
                                                                          : MkdirOutcome::Transient;
 #else
@@ -114,7 +114,7 @@ void FolderLock::acquire(const QString &folder, Options options)
             case MkdirOutcome::Made:
                 return Try::Done;
             case MkdirOutcome::Refused:
-                throw IoError(QStringLiteral("Unable to lock the folder %1: %2")
+                throw IoError(QCoreApplication::translate("FolderLock", "Unable to lock the folder %1: %2")
                                   .arg(QDir::toNativeSeparators(folder), reason));
             case MkdirOutcome::Transient:
                 failedLast = true;
@@ -149,9 +149,9 @@ void FolderLock::acquire(const QString &folder, Options options)
         }
     });
     if (!made)
-        throw IoError(QStringLiteral("Unable to lock the folder %1: %2")
+        throw IoError(QCoreApplication::translate("FolderLock", "Unable to lock the folder %1: %2")
                           .arg(QDir::toNativeSeparators(folder),
-                               failedLast ? reason : QStringLiteral("another program holds it")));
+                               failedLast ? reason : QCoreApplication::translate("FolderLock", "another program holds it")));
     m_lockPath = path;
     m_heldFor.start();
     m_staleAfter = options.staleAfter;
@@ -348,7 +348,7 @@ QString SessionLock::holder() const
     const std::optional<HolderNote> note = readNote(m_path);
     if (!note)
         return {};
-    return QStringLiteral("process %1 (%2) on %3").arg(note->pid).arg(note->application, note->host);
+    return QCoreApplication::translate("FolderLock", "process %1 (%2) on %3").arg(note->pid).arg(note->application, note->host);
 }
 
 void updateUnderFolderLock(const QString &folder, const std::function<void()> &update)

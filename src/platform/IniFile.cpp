@@ -3,6 +3,7 @@
 #include "FileIo.h"
 #include "TextCodec.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -80,11 +81,11 @@ QByteArray readIniBytes(const QString &path)
     if (!file.open(QIODevice::ReadOnly)) {
         if (!QFileInfo::exists(path))
             return {};
-        throw IoError(QStringLiteral("Unable to read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw IoError(QCoreApplication::translate("IniFile", "Unable to read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
     }
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw IoError(QStringLiteral("Unable to read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw IoError(QCoreApplication::translate("IniFile", "Unable to read %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
     return bytes;
 }
 
@@ -154,7 +155,7 @@ IniFile::Lines IniFile::readLinesForWrite() const
     try {
         return parseLines(readIniBytes(m_path));
     } catch (const IoError &error) {
-        throw IoError(QStringLiteral("Unable to write to %1: the file could not be read, and writing it would "
+        throw IoError(QCoreApplication::translate("IniFile", "Unable to write to %1: the file could not be read, and writing it would "
                                      "replace everything it holds. %2")
                           .arg(QDir::toNativeSeparators(m_path), error.message()));
     }

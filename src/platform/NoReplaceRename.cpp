@@ -1,5 +1,6 @@
 #include "NoReplaceRename.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -47,7 +48,7 @@ RenameOutcome renameWithoutReplacing(const QString &from, const QString &to, QSt
     const NoReplaceWay way = g_noReplaceWay;
     if (way == NoReplaceWay::Unsupported) {
         if (reason)
-            *reason = QStringLiteral("no rename without replacing here");
+            *reason = QCoreApplication::translate("NoReplaceRename", "no rename without replacing here");
         return RenameOutcome::NotSupported;
     }
 #ifdef Q_OS_WIN
@@ -59,7 +60,7 @@ RenameOutcome renameWithoutReplacing(const QString &from, const QString &to, QSt
     if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)
         return RenameOutcome::TargetExists;
     if (reason)
-        *reason = QStringLiteral("rename failed (error %1)").arg(error);
+        *reason = QCoreApplication::translate("NoReplaceRename", "rename failed (error %1)").arg(error);
     return RenameOutcome::Failed;
 #else
     const QByteArray source = QFile::encodeName(from);

@@ -1,5 +1,6 @@
 #include "RecordScanner.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cstring>
@@ -92,7 +93,7 @@ public:
 
     [[noreturn]] void fail(const QString &what, qint64 offset) const
     {
-        throw XmlError(QStringLiteral("%1: %2 (byte offset %3)").arg(QDir::toNativeSeparators(m_source), what).arg(offset));
+        throw XmlError(QCoreApplication::translate("RecordScanner", "%1: %2 (byte offset %3)").arg(QDir::toNativeSeparators(m_source), what).arg(offset));
     }
 
 private:
@@ -109,7 +110,7 @@ private:
         m_buffer.resize(had + want);
         const qint64 got = m_device.read(m_buffer.data() + had, want);
         if (got < 0)
-            throw IoError(QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(m_source), m_device.errorString()));
+            throw IoError(QCoreApplication::translate("RecordScanner", "%1 could not be read: %2").arg(QDir::toNativeSeparators(m_source), m_device.errorString()));
         m_buffer.resize(had + got);
         return got > 0;
     }
@@ -154,13 +155,13 @@ public:
                 break;
             m_in.setPosition(lt);
             if (!m_in.ensure(2))
-                m_in.fail(QStringLiteral("the file ends inside a tag"), lt);
+                m_in.fail(QCoreApplication::translate("RecordScanner", "the file ends inside a tag"), lt);
             switch (m_in.at(lt + 1)) {
             case '/':
                 endTag(lt);
                 break;
             case '?':
-                skipTo("?>", lt, QStringLiteral("a processing instruction"));
+                skipTo("?>", lt, QCoreApplication::translate("RecordScanner", "a processing instruction"));
                 break;
             case '!':
                 special(lt);
@@ -170,11 +171,11 @@ public:
             }
         }
         if (!m_stack.empty())
-            m_in.fail(QStringLiteral("the file ends before the element %1 is closed")
+            m_in.fail(QCoreApplication::translate("RecordScanner", "the file ends before the element %1 is closed")
                           .arg(QString::fromStdString(m_stack.back())),
                       m_in.position());
         if (m_layout.rootOpenBegin < 0)
-            m_in.fail(QStringLiteral("there is no document element"), m_in.position());
+            m_in.fail(QCoreApplication::translate("RecordScanner", "there is no document element"), m_in.position());
         m_layout.size = m_in.position();
         return m_layout;
     }
@@ -188,20 +189,20 @@ private:
             qint64 i = from;
             for (; m_in.ensureAt(i, 1); ++i)
                 if (!isSpace(m_in.at(i)))
-                    m_in.fail(QStringLiteral("text outside the document element"), i);
+                    m_in.fail(QCoreApplication::translate("RecordScanner", "text outside the document element"), i);
             m_in.setPosition(i);
             return;
         }
         for (qint64 i = from; i < lt; ++i)
             if (!isSpace(m_in.at(i)))
-                m_in.fail(QStringLiteral("text outside the document element"), i);
+                m_in.fail(QCoreApplication::translate("RecordScanner", "text outside the document element"), i);
     }
 
     void skipTo(QByteArrayView close, qint64 lt, const QString &what)
     {
         const qint64 at = m_in.find(close, lt + 2);
         if (at < 0)
-            m_in.fail(QStringLiteral("%1 is not closed").arg(what), lt);
+            m_in.fail(QCoreApplication::translate("RecordScanner", "%1 is not closed").arg(what), lt);
         m_in.setPosition(at + close.size());
     }
 
@@ -210,18 +211,18 @@ private:
         m_in.ensureAt(lt, 9);
         const QByteArrayView head = m_in.view(lt, std::min(lt + 9, m_in.end()));
         if (head.startsWith("<!--")) {
-            skipTo("-->", lt + 2, QStringLiteral("a comment"));
+            skipTo("-->", lt + 2, QCoreApplication::translate("RecordScanner", "a comment"));
         } else if (head.startsWith("<![CDATA[")) {
             if (m_stack.empty())
-                m_in.fail(QStringLiteral("character data outside the document element"), lt);
-            skipTo("]]>", lt + 7, QStringLiteral("a CDATA section"));
+                m_in.fail(QCoreApplication::translate("RecordScanner", "character data outside the document element"), lt);
+            skipTo("]]>", lt + 7, QCoreApplication::translate("RecordScanner", "a CDATA section"));
         } else if (head.startsWith("<!DOCTYPE") && m_stack.empty()) {
             // Up to the '>' that is not inside the internal subset.
             qint64 i = lt + 9;
             int brackets = 0;
             for (;; ++i) {
                 if (!m_in.ensureAt(i, 1))
-                    m_in.fail(QStringLiteral("the document type is not closed"), lt);
+                    m_in.fail(QCoreApplication::translate("RecordScanner", "the document type is not closed"), lt);
                 const char c = m_in.at(i);
                 if (c == '[')
                     ++brackets;
@@ -232,7 +233,7 @@ private:
             }
             m_in.setPosition(i + 1);
         } else {
-            m_in.fail(QStringLiteral("an unknown markup declaration"), lt);
+            m_in.fail(QCoreApplication::translate("RecordScanner", "an unknown markup declaration"), lt);
         }
     }
 
@@ -243,7 +244,7 @@ private:
         while (m_in.ensureAt(i, 1) && !endsName(m_in.at(i)))
             ++i;
         if (i == at)
-            m_in.fail(QStringLiteral("a tag without a name"), at);
+            m_in.fail(QCoreApplication::translate("RecordScanner", "a tag without a name"), at);
         return i;
     }
 
@@ -263,7 +264,7 @@ private:
         for (;;) {
             i = skipSpaces(i);
             if (!m_in.ensureAt(i, 1))
-                m_in.fail(QStringLiteral("the file ends inside the tag %1").arg(QString::fromStdString(tag.name)), lt);
+                m_in.fail(QCoreApplication::translate("RecordScanner", "the file ends inside the tag %1").arg(QString::fromStdString(tag.name)), lt);
             const char c = m_in.at(i);
             if (c == '>') {
                 tag.end = i + 1;
@@ -271,7 +272,7 @@ private:
             }
             if (c == '/') {
                 if (!m_in.ensureAt(i, 2) || m_in.at(i + 1) != '>')
-                    m_in.fail(QStringLiteral("a stray '/' in the tag %1").arg(QString::fromStdString(tag.name)), i);
+                    m_in.fail(QCoreApplication::translate("RecordScanner", "a stray '/' in the tag %1").arg(QString::fromStdString(tag.name)), i);
                 tag.end = i + 2;
                 tag.selfClosing = true;
                 return tag;
@@ -281,15 +282,15 @@ private:
             const qint64 attributeEnd = i;
             i = skipSpaces(i);
             if (!m_in.ensureAt(i, 1) || m_in.at(i) != '=')
-                m_in.fail(QStringLiteral("an attribute without value"), attributeBegin);
+                m_in.fail(QCoreApplication::translate("RecordScanner", "an attribute without value"), attributeBegin);
             i = skipSpaces(i + 1);
             if (!m_in.ensureAt(i, 1) || (m_in.at(i) != '"' && m_in.at(i) != '\''))
-                m_in.fail(QStringLiteral("an attribute value without quotes"), i);
+                m_in.fail(QCoreApplication::translate("RecordScanner", "an attribute value without quotes"), i);
             const char quote = m_in.at(i);
             const qint64 valueBegin = i + 1;
             const qint64 close = m_in.find(quote, valueBegin);
             if (close < 0)
-                m_in.fail(QStringLiteral("an attribute value is not closed"), i);
+                m_in.fail(QCoreApplication::translate("RecordScanner", "an attribute value is not closed"), i);
             const qint64 nameLength = attributeEnd - attributeBegin;
             i = close + 1;
             if (isRecord && tag.markBegin < 0 && nameLength == m_names.markAttribute.size()
@@ -305,10 +306,10 @@ private:
                 tag.markCapacity = qint32(tag.markLength + spare);
             } else {
                 if (!m_in.ensureAt(i, 1))
-                    m_in.fail(QStringLiteral("the file ends inside a tag"), lt);
+                    m_in.fail(QCoreApplication::translate("RecordScanner", "the file ends inside a tag"), lt);
                 const char after = m_in.at(i);
                 if (!isSpace(after) && after != '>' && after != '/')
-                    m_in.fail(QStringLiteral("attributes without a blank between them"), i);
+                    m_in.fail(QCoreApplication::translate("RecordScanner", "attributes without a blank between them"), i);
             }
         }
     }
@@ -323,7 +324,7 @@ private:
         m_in.setPosition(tag.end);
         if (depth == 0) {
             if (m_layout.rootOpenBegin >= 0)
-                m_in.fail(QStringLiteral("a second document element"), lt);
+                m_in.fail(QCoreApplication::translate("RecordScanner", "a second document element"), lt);
             m_layout.rootName = QByteArray::fromStdString(tag.name);
             m_layout.rootOpenBegin = lt;
             m_layout.rootOpenEnd = tag.end;
@@ -363,14 +364,14 @@ private:
     {
         const qint64 gt = m_in.find('>', lt + 2);
         if (gt < 0)
-            m_in.fail(QStringLiteral("an end tag is not closed"), lt);
+            m_in.fail(QCoreApplication::translate("RecordScanner", "an end tag is not closed"), lt);
         qint64 nameEnd = gt;
         while (nameEnd > lt + 2 && isSpace(m_in.at(nameEnd - 1)))
             --nameEnd;
         const QByteArrayView name = m_in.view(lt + 2, nameEnd);
         if (m_stack.empty() || name != QByteArrayView(m_stack.back()))
-            m_in.fail(QStringLiteral("start and end tags mismatch: the end tag %1 does not close %2")
-                          .arg(QString::fromUtf8(name), m_stack.empty() ? QStringLiteral("any element")
+            m_in.fail(QCoreApplication::translate("RecordScanner", "start and end tags mismatch: the end tag %1 does not close %2")
+                          .arg(QString::fromUtf8(name), m_stack.empty() ? QCoreApplication::translate("RecordScanner", "any element")
                                                                           : QString::fromStdString(m_stack.back())),
                       lt);
         m_stack.pop_back();
@@ -393,7 +394,7 @@ private:
     void recordEnded()
     {
         if (m_record.end - m_record.begin > std::numeric_limits<qint32>::max())
-            m_in.fail(QStringLiteral("a record larger than 2 GB"), m_record.begin);
+            m_in.fail(QCoreApplication::translate("RecordScanner", "a record larger than 2 GB"), m_record.begin);
         m_found(m_record, m_in.view(m_record.begin, m_record.end));
         m_in.release();
     }

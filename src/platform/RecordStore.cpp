@@ -10,6 +10,7 @@
 #include "XmlDocument.h"
 #include "XmlNodes.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -118,7 +119,7 @@ bool RecordStore::holdsKey(const QByteArray &)
 
 Error RecordStore::missingRecord(int position) const
 {
-    return Error(QString::fromLatin1(m_names.missingText).arg(position + 1));
+    return Error(tr(m_names.missingText).arg(position + 1));
 }
 
 // ---- Reading ------------------------------------------------------------------------------------
@@ -130,7 +131,7 @@ void RecordStore::writeInitialContent(const QString &path) const
         && QFileInfo(m_path).absoluteFilePath() != QFileInfo(path).absoluteFilePath()) {
         QFile from(m_path);
         if (!from.open(QIODevice::ReadOnly))
-            throw IoError(QStringLiteral("%1 could not be read: %2").arg(QDir::toNativeSeparators(m_path), from.errorString()));
+            throw IoError(QCoreApplication::translate("RecordStore", "%1 could not be read: %2").arg(QDir::toNativeSeparators(m_path), from.errorString()));
         writeFileAtomically(path, [&](QIODevice &to) {
             while (!from.atEnd()) {
                 const QByteArray block = from.read(kCopyBlock);
@@ -209,7 +210,7 @@ void RecordStore::readFile(const QString &path, bool repair)
         const FileStamp stamp = fileStampOf(path);
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
-            throw IoError(QStringLiteral("%1 could not be read: %2").arg(shown, file.errorString()));
+            throw IoError(QCoreApplication::translate("RecordStore", "%1 could not be read: %2").arg(shown, file.errorString()));
         // A store in another encoding (declared by an old copy, or text that is not UTF-8, taken
         // as windows-1252) is read whole and turned into UTF-8; written in place later, the file
         // must be the text the offsets count in.
@@ -299,7 +300,7 @@ void RecordStore::add(const ScannedRecord &scanned, QByteArrayView bytes, qint64
     const pugi::xml_parse_result parsed =
         m_parser.load_buffer_inplace(m_scratch.data(), size_t(m_scratch.size()), kParseOptions, pugi::encoding_utf8);
     if (!parsed)
-        throw XmlError(QStringLiteral("%1: %2 (byte offset %3)")
+        throw XmlError(QCoreApplication::translate("RecordStore", "%1: %2 (byte offset %3)")
                            .arg(QDir::toNativeSeparators(m_path), QString::fromUtf8(parsed.description()))
                            .arg(std::max<qint64>(offset, 0) + qint64(parsed.offset)));
     addSummary(m_parser.document_element());
@@ -331,7 +332,7 @@ QByteArray RecordStore::recordBytes(int position) const
     if ((unchanged || !isReadOnly()) && file.open(QIODevice::ReadOnly))
         bytes = readRange(file, record.offset, record.length);
     if (bytes.size() != record.length || !bytes.startsWith('<') || !bytes.endsWith('>'))
-        throw IoError(QStringLiteral("Message %1 could not be read from %2: the file changed since it was read. Press "
+        throw IoError(QCoreApplication::translate("RecordStore", "Message %1 could not be read from %2: the file changed since it was read. Press "
                                      "Save in Settings to read it again.")
                           .arg(position + 1)
                           .arg(QDir::toNativeSeparators(m_path)));
@@ -344,7 +345,7 @@ pugi::xml_node RecordStore::parseRecord(int position, pugi::xml_document &into) 
     const pugi::xml_parse_result parsed =
         into.load_buffer(bytes.constData(), size_t(bytes.size()), kParseOptions, pugi::encoding_utf8);
     if (!parsed)
-        throw XmlError(QStringLiteral("Message %1 of %2 cannot be read: %3")
+        throw XmlError(QCoreApplication::translate("RecordStore", "Message %1 of %2 cannot be read: %3")
                            .arg(position + 1)
                            .arg(QDir::toNativeSeparators(m_path), QString::fromUtf8(parsed.description())));
     return into.document_element();

@@ -7,6 +7,7 @@
 #include "XmlDocument.h"
 #include "XmlNodes.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -56,7 +57,7 @@ void RecordStore::appendRecord(QByteArray element)
     buffer.open(QIODevice::ReadOnly);
     int found = 0;
     const qsizetype before = m_records.size();
-    scanStore(buffer, m_names.scan, QStringLiteral("a new message"), [&](const ScannedRecord &record, QByteArrayView bytes) {
+    scanStore(buffer, m_names.scan, QCoreApplication::translate("RecordStore", "a new message"), [&](const ScannedRecord &record, QByteArrayView bytes) {
         if (++found == 1)
             add(record, bytes, -1);
     });
@@ -65,7 +66,7 @@ void RecordStore::appendRecord(QByteArray element)
             m_records.pop_back();
             removeSummary(count());
         }
-        throw XmlError(QStringLiteral("A new message is not one element"));
+        throw XmlError(QCoreApplication::translate("RecordStore", "A new message is not one element"));
     }
     m_unwritten.push_back(std::move(element));
     m_ids.appended(m_generation);
@@ -90,7 +91,7 @@ void RecordStore::setMark(int position, const QByteArray &value)
         QByteArray rewritten = "<r><" + m_names.scan.listElement + '>' + printed + "</" + m_names.scan.listElement + "></r>";
         QBuffer buffer(&rewritten);
         buffer.open(QIODevice::ReadOnly);
-        scanStore(buffer, m_names.scan, QStringLiteral("a new message"),
+        scanStore(buffer, m_names.scan, QCoreApplication::translate("RecordStore", "a new message"),
                   [&](const ScannedRecord &scanned, QByteArrayView found) { record = placeOf(scanned, found, -1); });
         bytes = printed;
         return;
@@ -217,7 +218,7 @@ RecordStore::Plan RecordStore::planFor(std::optional<int> removed) const
         old = readRange(file, from, m_layout.size - from);
     }
     if (old.size() != m_layout.size - from)
-        throw WriteError(m_path, QStringLiteral("the file could not be read"));
+        throw WriteError(m_path, QCoreApplication::translate("RecordStore", "the file could not be read"));
     QByteArray out;
     qint64 cursor = from;
     const auto copyTo = [&](qint64 offset) {

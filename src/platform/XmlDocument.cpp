@@ -4,6 +4,7 @@
 #include "Logging.h"
 #include "TextCodec.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -110,7 +111,7 @@ bool isUtf8Name(const QByteArray &name)
 QString positionText(const char *data, std::size_t size, std::ptrdiff_t offset)
 {
     if (offset < 0 || std::size_t(offset) > size)
-        return QStringLiteral("offset %1").arg(offset);
+        return QCoreApplication::translate("XmlDocument", "offset %1").arg(offset);
     int line = 1;
     int column = 1;
     for (std::ptrdiff_t i = 0; i < offset; ++i) {
@@ -121,7 +122,7 @@ QString positionText(const char *data, std::size_t size, std::ptrdiff_t offset)
             ++column;
         }
     }
-    return QStringLiteral("line %1, column %2").arg(line).arg(column);
+    return QCoreApplication::translate("XmlDocument", "line %1, column %2").arg(line).arg(column);
 }
 
 } // namespace
@@ -139,7 +140,7 @@ void XmlDocument::activate()
 
 void XmlDocument::setContent(const QStringList &lines)
 {
-    loadFromBytes(lines.join(u'\n').toUtf8(), QStringLiteral("document text"));
+    loadFromBytes(lines.join(u'\n').toUtf8(), QCoreApplication::translate("XmlDocument", "document text"));
 }
 
 void XmlDocument::loadFromBytes(QByteArray bytes, const QString &sourceName)
@@ -159,7 +160,7 @@ void XmlDocument::loadFromBytes(QByteArray bytes, const QString &sourceName)
         pugi::xml_document parsed;
         const auto result = parsed.load_buffer(data, size, kParseOptions, pugi::encoding_auto);
         if (!result)
-            throw XmlError(QStringLiteral("%1: %2 (byte offset %3)")
+            throw XmlError(QCoreApplication::translate("XmlDocument", "%1: %2 (byte offset %3)")
                                .arg(QDir::toNativeSeparators(sourceName),
                                     QString::fromUtf8(result.description()))
                                .arg(result.offset));
@@ -189,7 +190,7 @@ void XmlDocument::parseInPlace(QByteArray utf8, qsizetype offset, const QString 
     const std::size_t size = std::size_t(utf8.size() - offset);
     const auto result = parsed.load_buffer_inplace(data, size, kParseOptions, pugi::encoding_utf8);
     if (!result) {
-        throw XmlError(QStringLiteral("%1: %2 (%3)")
+        throw XmlError(QCoreApplication::translate("XmlDocument", "%1: %2 (%3)")
                            .arg(QDir::toNativeSeparators(sourceName),
                                 QString::fromUtf8(result.description()),
                                 positionText(data, size, result.offset)));
@@ -270,12 +271,12 @@ void XmlDocument::checkWritable() const
 void checkStoreSavable(const QString &fileName, const QString &loadFailure)
 {
     if (!loadFailure.isEmpty())
-        throw IoError(QStringLiteral("%1 was not saved: it could not be read (%2). The file is kept as it is, and "
+        throw IoError(QCoreApplication::translate("XmlDocument", "%1 was not saved: it could not be read (%2). The file is kept as it is, and "
                                      "nothing is saved into it until it has been read again (Save in Settings "
                                      "reads it again) or another folder is chosen.")
                           .arg(QDir::toNativeSeparators(fileName), loadFailure));
     if (fileName.isEmpty())
-        throw IoError(QStringLiteral("Nothing was saved: the store has not been opened yet. Complete the settings "
+        throw IoError(QCoreApplication::translate("XmlDocument", "Nothing was saved: the store has not been opened yet. Complete the settings "
                                      "and press Save."));
 }
 

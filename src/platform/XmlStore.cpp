@@ -26,7 +26,7 @@ int XmlStore::count() const
 
 Error XmlStore::missingRecord(int position) const
 {
-    return Error(QString::fromLatin1(m_records.missingText).arg(position + 1));
+    return Error(tr(m_records.missingText).arg(position + 1));
 }
 
 void XmlStore::removeRecord(int position, const char *ignored)

@@ -11,6 +11,7 @@
 
 #include "Logging.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QThread>
@@ -79,7 +80,7 @@ void AttachmentFetchJob::run(platform::BackgroundCopies *copies) const
     bool present = take == Take::None || QFileInfo(source).isFile();
     if (present && take != Take::None && take != Take::Copy && !QDir().mkpath(DestFolder)) {
         copies->reportFailure({platform::CopyFailure::Step::Copy, FileName, DestFolder,
-                               QStringLiteral("Unable to create the folder %1").arg(QDir::toNativeSeparators(DestFolder))});
+                               QCoreApplication::translate("AttachmentFetcher", "Unable to create the folder %1").arg(QDir::toNativeSeparators(DestFolder))});
         present = false;
     }
     bool copied = false;

@@ -5,6 +5,7 @@
 #include "platform/FileNames.h"
 #include "platform/Paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -39,11 +40,11 @@ QString attachmentFile(const AttachmentPlaces &places, const QString &guid, cons
 QString attachmentToOpen(const AttachmentPlaces &places, const QString &guid, const QString &name)
 {
     if (!platform::isValidFileName(name) || core::isMailFolderFileName(name))
-        throw Error(QStringLiteral("The attachment \"%1\" is not opened: its name cannot be a file name.").arg(name));
+        throw Error(QCoreApplication::translate("AttachmentFiles", "The attachment \"%1\" is not opened: its name cannot be a file name.").arg(name));
     const QString path = attachmentFile(places, guid, name);
     if (path.isEmpty() || !QFileInfo(path).isFile())
-        throw IoError(QStringLiteral("The attachment \"%1\" is not in your inbox folder (%2): it may not have "
-                                     "been fetched yet, or it was moved or deleted.")
+        throw IoError(QCoreApplication::translate("AttachmentFiles", "The attachment \"%1\" is not in your inbox folder (%2): it may "
+                                                                "not have been fetched yet, or it was moved or deleted.")
                           .arg(name, QDir::toNativeSeparators(places.inboxFolder)));
     return path;
 }

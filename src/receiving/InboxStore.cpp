@@ -12,7 +12,7 @@ namespace xml = platform::xml;
 namespace {
 
 // The read mark is changed in place; find reads the bodies.
-const platform::RecordStore::Names kNames{{"Messages", "Body", "Read"}, "There is no message number %1"};
+const platform::RecordStore::Names kNames{{"Messages", "Body", "Read"}, QT_TRANSLATE_NOOP("corvane::platform::RecordStore", "There is no message number %1")};
 
 } // namespace
 

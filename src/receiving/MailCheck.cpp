@@ -112,7 +112,7 @@ bool MailCheck::start(const addressbook::MailSettings &settings)
         m_phase = Phase::Refused;
     } else {
         m_phase = Phase::Collecting;
-        Q_EMIT statusTextChanged(kCheckingMessages);
+        Q_EMIT statusTextChanged(checkingMessagesText());
         Q_EMIT checkiEnabledChanged(false);
         m_ownInbox = settings.yourInbox;
         m_storeGeneration = m_store.generation();
@@ -193,8 +193,8 @@ void MailCheck::collectFolders()
 {
     const QString &name = m_settings.yourName;
     if (!core::canNameMessageFiles(name))
-        throw Error(QStringLiteral("Mail cannot be checked: the name \"%1\" cannot be part of a file name. "
-                                   "Change Your Name in the settings.")
+        throw Error(tr("Mail cannot be checked: the name \"%1\" cannot be part of a file name. "
+                       "Change Your Name in the settings.")
                         .arg(name));
     const QMetaObject::Connection collected = connect(
         &m_collector, &addressbook::AddressCollector::finished, this,
@@ -512,7 +512,7 @@ void MailCheck::noteUnopenable(const FileRead &read, CheckResult &result)
     // Not a passing fault after all: the user may have to see to the share. The file stays.
     it->reported = true;
     result.notices.append(errorNotice(Notice::Code::MessageFileUnopenable,
-                                      QStringLiteral("The message file %1 cannot be opened.\n%2")
+                                      tr("The message file %1 cannot be opened.\n%2")
                                           .arg(QDir::toNativeSeparators(read.path), read.error)));
 }
 
@@ -567,8 +567,8 @@ bool MailCheck::noteUnreadable(const FileRead &read, const QString &reason, SetA
         qCWarning(lcReceiving, "set aside %s as %s: %s", qUtf8Printable(QDir::toNativeSeparators(path)),
                   qUtf8Printable(aside), qUtf8Printable(reason));
         result.notices.append({Notice::Code::MessageFileSetAside, Notice::Kind::Warning,
-                               QStringLiteral("The message file %1 could not be read and has been moved "
-                                              "aside as %2.\n%3")
+                               tr("The message file %1 could not be read and has been moved "
+                                  "aside as %2.\n%3")
                                    .arg(QDir::toNativeSeparators(path), aside, reason),
                                false});
         return true;
@@ -577,7 +577,7 @@ bool MailCheck::noteUnreadable(const FileRead &read, const QString &reason, SetA
     if (!it->reported) {
         it->reported = true;
         result.notices.append(errorNotice(Notice::Code::MessageFileUnreadable,
-                                          QStringLiteral("The message file %1 cannot be read.\n%2")
+                                          tr("The message file %1 cannot be read.\n%2")
                                               .arg(QDir::toNativeSeparators(path), reason)));
     }
     return false;

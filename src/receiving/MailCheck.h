@@ -6,6 +6,7 @@
 #include "addressbook/RecipientList.h"
 #include "core/Notice.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -33,7 +34,11 @@ namespace corvane::receiving {
 class AttachmentRetrieval;
 class InboxStore;
 
-inline const QString kCheckingMessages = QStringLiteral("Checking Messages");
+// The status bar's text while a check runs, in the user's language.
+inline QString checkingMessagesText()
+{
+    return QCoreApplication::translate("corvane::receiving::MailCheck", "Checking Messages");
+}
 
 struct CheckResult
 {

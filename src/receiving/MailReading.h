@@ -3,6 +3,7 @@
 #include "AttachmentFiles.h"
 #include "InboxStore.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -10,8 +11,15 @@
 
 namespace corvane::receiving {
 
-inline const QString kNoMessageSelected = QStringLiteral("You need to select a message to read first");
-inline const QString kDeleteMessageQuestion = QStringLiteral("Are you sure you want to delete this message?");
+// What the reader and the inbox say and ask, in the user's language.
+inline QString noMessageSelectedText()
+{
+    return QCoreApplication::translate("MailReading", "You need to select a message to read first");
+}
+inline QString deleteMessageQuestionText()
+{
+    return QCoreApplication::translate("MailReading", "Are you sure you want to delete this message?");
+}
 
 // What the reader asks of the desktop: open a file with its associated program, or a folder in the
 // file manager. Throws Error, worded for the user, when the desktop cannot.
@@ -44,7 +52,7 @@ struct ReadOutcome
     enum class Kind {
         Shown,           // the message, now marked read
         RefillList,      // the row names no message yet: bring the list up to date and ask again
-        NothingSelected, // say kNoMessageSelected
+        NothingSelected, // say noMessageSelectedText()
     };
     Kind kind = Kind::NothingSelected;
     int position = -1;

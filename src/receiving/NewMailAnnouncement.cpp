@@ -34,7 +34,7 @@ void NewMailAnnouncer::announce(const AnnouncementSettings &settings, const QLis
         playSound(settings);
     // Asked before the Inbox comes to the front: a window out of view stays out of view.
     if (settings.desktopNotification && !m_desk.windowInView())
-        m_notifications.notify(kNewMailText, notificationBody(arrived), [this] { m_desk.restoreToInbox(); });
+        m_notifications.notify(newMailText(), notificationBody(arrived), [this] { m_desk.restoreToInbox(); });
     if (settings.popup)
         m_desk.showNewMailBox();
     if (settings.soundType == AnnouncementSettings::DefaultBeep)
@@ -58,7 +58,7 @@ void NewMailAnnouncer::playSound(const AnnouncementSettings &settings)
         });
     };
     if (!platform::fileExists(file)) {
-        failed(file.isEmpty() ? QStringLiteral("no sound file is chosen") : QStringLiteral("the file does not exist"));
+        failed(file.isEmpty() ? tr("no sound file is chosen") : tr("the file does not exist"));
         return;
     }
     m_sound.play(file, failed);
@@ -75,16 +75,16 @@ void NewMailAnnouncer::soundFailed(const QString &file, const QString &reason)
 QString NewMailAnnouncer::notificationBody(const QList<ArrivedMessage> &arrived)
 {
     if (arrived.size() > 3)
-        return QStringLiteral("%1 new messages").arg(arrived.size());
+        return tr("%1 new messages").arg(arrived.size());
     QStringList lines;
     for (const ArrivedMessage &message : arrived)
-        lines.append(message.subject.isEmpty() ? message.from : message.from + QStringLiteral(": ") + message.subject);
+        lines.append(message.subject.isEmpty() ? message.from : tr("%1: %2").arg(message.from, message.subject));
     return lines.join(u'\n');
 }
 
 QString NewMailAnnouncer::soundFailedText(const QString &file, const QString &reason)
 {
-    return QStringLiteral("The mail sound \"%1\" could not be played: %2").arg(file, reason);
+    return tr("The mail sound \"%1\" could not be played: %2").arg(file, reason);
 }
 
 } // namespace corvane::receiving

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QObject>
 #include <QSet>
@@ -11,7 +12,11 @@ namespace corvane::receiving {
 
 class InboxStore;
 
-inline const QString kNewMailText = QStringLiteral("New mail");
+// The title of the new mail box and notification, in the user's language.
+inline QString newMailText()
+{
+    return QCoreApplication::translate("NewMailAnnouncement", "New mail");
+}
 
 // How the user wants new mail announced: "Mail Popup", "Mail Sound Type", "Mail Sound" and
 // "Desktop Notification" as the settings pane holds them at the moment.

@@ -1,5 +1,6 @@
 #include "ReadAhead.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -68,7 +69,7 @@ FileIdentity identityOf(const QFileInfo &info)
 
 QString tooLargeText(qint64 maxBytes)
 {
-    return QStringLiteral("The file is larger than %1 MB, more than any message file.").arg(maxBytes / (1024 * 1024));
+    return QCoreApplication::translate("ReadAhead", "The file is larger than %1 MB, more than any message file.").arg(maxBytes / (1024 * 1024));
 }
 
 #ifdef Q_OS_UNIX
@@ -90,7 +91,7 @@ int openLinkedFile(const QByteArray &path, FileRead &read)
     char *resolved = ::realpath(path.constData(), nullptr);
     if (!resolved) {
         read.refusal = FileRead::Refusal::NotAFile;
-        read.error = QStringLiteral("The file is a link that leads nowhere.");
+        read.error = QCoreApplication::translate("ReadAhead", "The file is a link that leads nowhere.");
         return -1;
     }
     const QByteArray target(resolved);
@@ -100,7 +101,7 @@ int openLinkedFile(const QByteArray &path, FileRead &read)
     std::free(folder);
     if (!sameFolder) {
         read.refusal = FileRead::Refusal::NotAFile;
-        read.error = QStringLiteral("The file is a link to something outside its folder.");
+        read.error = QCoreApplication::translate("ReadAhead", "The file is a link to something outside its folder.");
         return -1;
     }
     return ::open(target.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
@@ -160,7 +161,7 @@ FileRead readMessageBytes(const QString &path, qint64 maxBytes)
     if (!S_ISREG(info.st_mode)) {
         ::close(fd);
         read.refusal = FileRead::Refusal::NotAFile;
-        read.error = QStringLiteral("The file is not a regular file (a pipe, device or socket).");
+        read.error = QCoreApplication::translate("ReadAhead", "The file is not a regular file (a pipe, device or socket).");
         return read;
     }
     read.identity = identityOf(info);
@@ -199,7 +200,7 @@ FileRead readMessageBytes(const QString &path, qint64 maxBytes)
 #endif
     if (read.bytes.size() != read.identity.size) {
         // A share can hand out a file's old length while its writer is still at work.
-        read.error = QStringLiteral("The file changed while it was read.");
+        read.error = QCoreApplication::translate("ReadAhead", "The file changed while it was read.");
         return read;
     }
     read.opened = true;
@@ -351,7 +352,7 @@ std::optional<FileRead> ReadAhead::tryNext()
             FileRead late;
             late.path = m_paths.value(m_next);
             late.refusal = FileRead::Refusal::TimedOut;
-            late.error = QStringLiteral("The file could not be read within %1 seconds.")
+            late.error = QCoreApplication::translate("ReadAhead", "The file could not be read within %1 seconds.")
                              .arg(std::chrono::duration_cast<std::chrono::seconds>(m_options.timeLimit).count());
             abandon();
             ++m_next;

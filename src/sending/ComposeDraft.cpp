@@ -69,16 +69,16 @@ std::optional<Notice> ComposeDraft::attachmentRefusal(const QString &path) const
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return Notice{Notice::Code::AttachmentRefused, Notice::Kind::Error, kOnlyFilesNotFolders + path, false};
+        return Notice{Notice::Code::AttachmentRefused, Notice::Kind::Error, onlyFilesNotFoldersText(path), false};
     const QString cleanPath = QDir::cleanPath(path);
     for (const QString &attached : m_draft.attachmentPaths) {
         if (QDir::cleanPath(attached) == cleanPath)
             continue; // the same file twice is allowed
         if (QFileInfo(attached).fileName().compare(info.fileName(), Qt::CaseInsensitive) == 0)
             return Notice{Notice::Code::AttachmentRefused, Notice::Kind::Warning,
-                          QStringLiteral("%1 cannot be attached: %2 is already attached under the same name, and "
-                                         "each recipient would receive only one of the two files. Rename one of "
-                                         "them, or remove the other from the attachments.")
+                          tr("%1 cannot be attached: %2 is already attached under the same name, and "
+                             "each recipient would receive only one of the two files. Rename one of "
+                             "them, or remove the other from the attachments.")
                               .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(attached)),
                           true};
     }

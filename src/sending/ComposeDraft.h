@@ -14,11 +14,6 @@ namespace corvane::sending {
 
 class OutgoingMessage;
 
-inline const QString kClearQuestion = QStringLiteral("Are you sure you want to clear this message?");
-inline const QString kDoNotEditAttachments =
-    QStringLiteral("Please do not edit this manualy, use the attach button instead");
-inline const QString kOnlyFilesNotFolders = QStringLiteral("You can only send files not folders, you tried to send ");
-
 // The draft being written in the compose pane: the chosen recipient names and the attached files'
 // full paths (the recipient and attachment dialogs show and change these lists; the pane's boxes
 // mirror them), with the subject and body that the pane puts in before a send. Edits ask the next
@@ -82,6 +77,20 @@ private:
     Draft m_draft;
     quint64 m_settledRevision = 0;
 };
+
+// What the compose pane asks and says, in the user's language.
+inline QString clearQuestionText()
+{
+    return ComposeDraft::tr("Are you sure you want to clear this message?");
+}
+inline QString doNotEditAttachmentsText()
+{
+    return ComposeDraft::tr("Please do not edit this manualy, use the attach button instead");
+}
+inline QString onlyFilesNotFoldersText(const QString &path)
+{
+    return ComposeDraft::tr("You can only send files not folders, you tried to send %1").arg(path);
+}
 
 // ApplyFontSize: whether the next change of the size box is applied to the editor. A selection
 // change that leaves text selected makes the size box's next change (which may be the toolbar's

@@ -37,10 +37,10 @@ std::optional<Notice> ComposeSend::unreadableAttachment(const QStringList &paths
         QFile file(path);
         if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly))
             continue;
-        const QString reason = QFileInfo::exists(path) ? file.errorString() : QStringLiteral("it does not exist");
+        const QString reason = QFileInfo::exists(path) ? file.errorString() : tr("it does not exist");
         return Notice{Notice::Code::AttachmentUnreadable, Notice::Kind::Warning,
-                      QStringLiteral("The message was not sent: the attached file %1 cannot be read (%2). Remove "
-                                     "it from the attachments or make it readable, then send again.")
+                      tr("The message was not sent: the attached file %1 cannot be read (%2). Remove "
+                         "it from the attachments or make it readable, then send again.")
                           .arg(QDir::toNativeSeparators(path), reason),
                       true};
     }
@@ -67,14 +67,14 @@ bool ComposeSend::send(const Draft &draft, const addressbook::MailSettings &sett
     m_settings = settings;
     m_sending = true;
     updateRunning();
-    Q_EMIT statusTextChanged(kSendingMessage);
+    Q_EMIT statusTextChanged(sendingMessageText());
     try {
         // A send ends by recording the message in Sent Items: a store that could not be read is
         // refused before anything is delivered.
         m_sent.checkSavable();
     } catch (const Error &error) {
         const Notice refused{Notice::Code::SendFailed, Notice::Kind::Error,
-                             QStringLiteral("The message was not sent: ") + error.message(), false};
+                             tr("The message was not sent: %1").arg(error.message()), false};
         QMetaObject::invokeMethod(this, [this, refused] { checked(refused); }, Qt::QueuedConnection);
         return true;
     }
@@ -90,7 +90,7 @@ bool ComposeSend::send(const Draft &draft, const addressbook::MailSettings &sett
                 refused = outcome();
             } catch (const Error &error) {
                 refused = Notice{Notice::Code::SendFailed, Notice::Kind::Error,
-                                 QStringLiteral("The message was not sent: ") + error.message(), false};
+                                 tr("The message was not sent: %1").arg(error.message()), false};
             }
             checked(refused);
         });
@@ -112,7 +112,7 @@ void ComposeSend::checked(const std::optional<Notice> &refused)
     m_actionRuns = m_action.SendiExecute(m_message, m_settings, std::move(unchanged));
     if (!m_actionRuns) {
         Q_EMIT statusTextChanged(QString());
-        end({true, false, {}, {{Notice::Code::SendWaitsForCheck, Notice::Kind::Information, kSendWaitsForCheck, false}}});
+        end({true, false, {}, {{Notice::Code::SendWaitsForCheck, Notice::Kind::Information, tr("Corvane is checking for mail. Press Send again when the check has finished."), false}}});
     }
 }
 

@@ -14,9 +14,6 @@ namespace corvane::sending {
 
 class SentStore;
 
-inline const QString kSendWaitsForCheck =
-    QStringLiteral("Corvane is checking for mail. Press Send again when the check has finished.");
-
 // The compose pane's Send: first refuses what would fail only half-way through a send (a Sent
 // Items store that could not be read, so the message could not be recorded; an attached file that
 // cannot be read, so its copies would fail after the message files were delivered), then runs the

@@ -13,6 +13,7 @@
 
 #include "Logging.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -174,7 +175,7 @@ QString claimName(const QString &folder, const NameSequence &names, const QStrin
         }
         // A writer whose lock was broken as stale may no longer rely on it: it starts again.
         if (!lock.stillHeld())
-            throw IoError(QStringLiteral("The lock of the folder %1 was taken by another program")
+            throw IoError(QCoreApplication::translate("Delivery", "The lock of the folder %1 was taken by another program")
                               .arg(QDir::toNativeSeparators(folder)));
         switch (platform::placeFile(temporary, target, platform::Placing::TestThenReplace, &reason)) {
         case platform::RenameOutcome::Done:
@@ -205,9 +206,9 @@ QString publishOnce(const QString &folder, const QString &name, const QByteArray
 QString publishNumbered(const QString &rawFolder, const QString &name, const QByteArray &bytes, Claiming claiming)
 {
     if (!core::canNameMessageFiles(name))
-        throw Error(QStringLiteral("\"%1\" cannot be used as a file name").arg(name));
+        throw Error(QCoreApplication::translate("Delivery", "\"%1\" cannot be used as a file name").arg(name));
     if (rawFolder.isEmpty())
-        throw Error(QStringLiteral("No folder is given for the messages of \"%1\"").arg(name));
+        throw Error(QCoreApplication::translate("Delivery", "No folder is given for the messages of \"%1\"").arg(name));
     // A folder typed without its trailing separator must not glue to the file name.
     const QString folder = platform::withTrailingSeparator(rawFolder);
     QString written;
@@ -228,7 +229,7 @@ QString copyAttachment(const QString &source, const QString &folder, bool server
 {
     const QString fileName = QFileInfo(source).fileName();
     if (!platform::isValidFileName(fileName) || core::isMailFolderFileName(fileName))
-        throw Error(QStringLiteral("The attached file \"%1\" has a name that cannot be used in %2")
+        throw Error(QCoreApplication::translate("Delivery", "The attached file \"%1\" has a name that cannot be used in %2")
                         .arg(fileName, QDir::toNativeSeparators(folder)));
     const NameSequence names = attachmentFileNames(fileName, serverFolder);
     QString placed;
@@ -269,7 +270,7 @@ void recordAttachment(const QString &folder, const QString &name, bool serverFol
 QString reasonOf(const Error &error)
 {
     const auto *write = dynamic_cast<const platform::WriteError *>(&error);
-    return write ? error.message() + QStringLiteral(": ") + write->reason() : error.message();
+    return write ? QCoreApplication::translate("Delivery", "%1: %2").arg(error.message(), write->reason()) : error.message();
 }
 
 // Puts the target's attached files in its folder, each under a free name, and returns the
@@ -284,7 +285,7 @@ QByteArray placeAttachments(const QByteArray &document, const Attached &attached
     for (qsizetype i = 0; i < attached.paths.size(); ++i) {
         const QString &source = attached.paths[i];
         if (platform::copyCancelled()) {
-            report.attachmentFailures.append(QStringLiteral("Unable to copy %1 to %2: cut off because Corvane was closed")
+            report.attachmentFailures.append(QCoreApplication::translate("Delivery", "Unable to copy %1 to %2: cut off because Corvane was closed")
                                                  .arg(QDir::toNativeSeparators(source), QDir::toNativeSeparators(folder)));
             continue;
         }

@@ -5,6 +5,7 @@
 #include "addressbook/RecipientList.h"
 #include "core/Message.h"
 
+#include <QCoreApplication>
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -44,7 +45,11 @@ struct Attached
     QStringList paths;
 };
 
-inline const QString kErrorSendingTo = QStringLiteral("An error occurred sending to ");
+// What a send says of a recipient whose folder could not be written, in the user's language.
+inline QString errorSendingToText(const QString &name)
+{
+    return QCoreApplication::translate("Delivery", "An error occurred sending to %1").arg(name);
+}
 
 // Delivers the document: into a personal inbox under the record's name, into a server folder
 // once for every name of the recipient list (in order). A failed file ends that record's files;

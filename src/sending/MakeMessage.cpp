@@ -2,6 +2,8 @@
 
 #include "OutgoingMessage.h"
 
+#include <QCoreApplication>
+
 
 namespace corvane::sending {
 
@@ -71,8 +73,9 @@ MadeMessage MakeMessage(const StoredMessage &message, MakeMode mode, const Recei
         if (!refused.isEmpty()) {
             made.notice = core::Notice{
                 core::Notice::Code::AttachmentsNotForwarded, core::Notice::Kind::Warning,
-                QStringLiteral("These attachments are not forwarded, because their names cannot name a file "
-                               "in your inbox folder:\n%1")
+                QCoreApplication::translate("MakeMessage",
+                                            "These attachments are not forwarded, because their names cannot "
+                                            "name a file in your inbox folder:\n%1")
                     .arg(refused.join(QLatin1Char('\n'))),
                 false};
         }

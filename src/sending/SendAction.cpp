@@ -36,7 +36,7 @@ std::optional<Notice> SendAction::refusal(const Draft &draft)
     for (const QString &name : draft.recipients) {
         if (!core::canNameMessageFiles(name))
             return Notice{Notice::Code::SendRefused, Notice::Kind::Warning,
-                          QStringLiteral("The message could not be sent: %1. Correct the name in the address book.")
+                          tr("The message could not be sent: %1. Correct the name in the address book.")
                               .arg(addressbook::nameCannotBeFileName(name)),
                           true};
     }
@@ -44,15 +44,15 @@ std::optional<Notice> SendAction::refusal(const Draft &draft)
         const QString name = QFileInfo(path).fileName();
         if (!platform::isValidFileName(name))
             return Notice{Notice::Code::SendRefused, Notice::Kind::Warning,
-                          QStringLiteral("The message could not be sent: the attached file \"%1\" has a name "
-                                         "that cannot be used on the shared folders. Rename the file.")
+                          tr("The message could not be sent: the attached file \"%1\" has a name "
+                             "that cannot be used on the shared folders. Rename the file.")
                               .arg(name.isEmpty() ? path : name),
                           true};
         // Copied beside the message files, it would replace one of them, or Attach.ini.
         if (core::isMailFolderFileName(name))
             return Notice{Notice::Code::SendRefused, Notice::Kind::Warning,
-                          QStringLiteral("The message could not be sent: the attached file \"%1\" has the name of "
-                                         "a file that Corvane keeps in the shared folders. Rename the file.")
+                          tr("The message could not be sent: the attached file \"%1\" has the name of "
+                             "a file that Corvane keeps in the shared folders. Rename the file.")
                               .arg(name),
                           true};
     }
@@ -71,7 +71,7 @@ bool SendAction::SendiExecute(const Draft &message, const addressbook::MailSetti
     if (isRunning() || m_collector.isRunning())
         return false;
     setRunning(true);
-    Q_EMIT statusTextChanged(kSendingMessage);
+    Q_EMIT statusTextChanged(sendingMessageText());
 
     // The window keeps working while the send runs, and the draft the message was taken from may
     // be edited meanwhile: the send goes on with its own copy.
@@ -109,7 +109,7 @@ void SendAction::build(const addressbook::RecipientList &targets, const addressb
 {
     try {
         if (m_message.recipients.isEmpty() || targets.isEmpty()) {
-            m_result.notices.append({Notice::Code::NothingToSend, Notice::Kind::Warning, kNothingSent, true});
+            m_result.notices.append({Notice::Code::NothingToSend, Notice::Kind::Warning, nothingSentText(), true});
         } else {
             m_outgoing.CreateMessageFileExecute(false, m_message, settings);
             deliver(targets);
@@ -148,7 +148,7 @@ void SendAction::record(const std::function<DeliveryReport()> &report)
     try {
         m_result.delivery = report();
         for (const QString &name : std::as_const(m_result.delivery.failedTargets))
-            m_result.notices.append({Notice::Code::TargetNotReached, Notice::Kind::Information, kErrorSendingTo + name, false});
+            m_result.notices.append({Notice::Code::TargetNotReached, Notice::Kind::Information, errorSendingToText(name), false});
         for (const QString &reason : std::as_const(m_result.delivery.attachmentFailures))
             m_result.notices.append(Notice::error(Notice::Code::CopyFailed, reason));
         if (m_result.delivery.written.isEmpty()) {
@@ -163,10 +163,9 @@ void SendAction::record(const std::function<DeliveryReport()> &report)
         }
         m_result.delivered = true;
         m_sent.SentboxFill(m_outgoing.XMLOut, m_message.attachmentPaths, m_result.delivery.files);
-        // Said only when every message file and every attached file arrived: the notices above
-        // say what did not.
-        if (m_result.delivery.complete())
-            m_result.notices.append({Notice::Code::MessagesSent, Notice::Kind::Information, kMessagesSent, false});
+        // Said once a folder took the message; the notices before it say which targets or files
+        // did not arrive, and the tool fails by their codes.
+        m_result.notices.append({Notice::Code::MessagesSent, Notice::Kind::Information, messagesSentText(), false});
     } catch (const Error &error) {
         m_result.notices.append({Notice::Code::SendFailed, Notice::Kind::Error, error.message(), false});
     }

@@ -26,12 +26,6 @@ namespace corvane::sending {
 class OutgoingMessage;
 class SentStore;
 
-inline const QString kSendingMessage = QStringLiteral("Sending Message");
-inline const QString kMessagesSent = QStringLiteral("Messages Sent");
-inline const QString kNothingSent = QStringLiteral(
-    "The message could not be sent. Check that you have \r\nselected at least one address. If you "
-    "frequently receive this message \r\nyou should concider re-configuring your Corvane system");
-
 struct SendResult
 {
     bool skipped = false;   // the send waited for an address collection (a mail check) and did not run
@@ -102,5 +96,20 @@ private:
     SendResult m_result;
     QThreadPool m_worker; // writes the message files, one send at a time
 };
+
+// What a send says, in the user's language.
+inline QString sendingMessageText()
+{
+    return SendAction::tr("Sending Message");
+}
+inline QString messagesSentText()
+{
+    return SendAction::tr("Messages Sent");
+}
+inline QString nothingSentText()
+{
+    return SendAction::tr("The message could not be sent. Check that you have \r\nselected at least one address. If you "
+                          "frequently receive this message \r\nyou should concider re-configuring your Corvane system");
+}
 
 } // namespace corvane::sending

@@ -11,7 +11,7 @@ namespace corvane::sending {
 
 namespace {
 
-const platform::RecordStore::Names kNames{{"Messages", "Body", {}}, "There is no message number %1"};
+const platform::RecordStore::Names kNames{{"Messages", "Body", {}}, QT_TRANSLATE_NOOP("corvane::platform::RecordStore", "There is no message number %1")};
 
 } // namespace
 
@@ -51,7 +51,7 @@ void SentStore::SentboxFill(const core::MessageFile &file, const QStringList &at
     if (isReadOnly())
         throw IoError(readOnlyReason());
     if (!file.message)
-        throw XmlError(QStringLiteral("The outgoing message has no Message element"));
+        throw XmlError(tr("The outgoing message has no Message element"));
     core::Message message = *file.message;
     message.guid = file.guid.value_or(QString());
     message.attachments.clear();

@@ -19,6 +19,27 @@
 #include <QSessionManager>
 #include <QStandardPaths>
 
+namespace {
+
+// The program's options and its description for --help, in the language installed.
+void describeCommandLine(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Corvane, a mail client for a network without a mail server.\n\n"
+                "The settings are main.ini in the profile folder. Without --profile that is the\n"
+                "program's folder when it holds main.ini, or when it is a portable copy you may\n"
+                "write; otherwise (an installed package) $XDG_CONFIG_HOME/corvane, by default\n"
+                "~/.config/corvane. A profile folder you may not write gives way to\n"
+                "~/.config/corvane, which starts with a copy of its main.ini."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("profile"), QCoreApplication::translate("main", "Open the profile in DIR (its main.ini and stores)."),
+        QStringLiteral("DIR")));
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     using corvane::core::Notice;
@@ -27,34 +48,29 @@ int main(int argc, char *argv[])
 
     // --help and --version are answered before the GUI starts, so that they work on a terminal
     // without a display; the other arguments are read once the GUI has taken its own (-platform).
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "main", "Corvane, a mail client for a network without a mail server.\n\n"
-                "The settings are main.ini in the profile folder. Without --profile that is the\n"
-                "program's folder when it holds main.ini, or when it is a portable copy you may\n"
-                "write; otherwise (an installed package) $XDG_CONFIG_HOME/corvane, by default\n"
-                "~/.config/corvane. A profile folder you may not write gives way to\n"
-                "~/.config/corvane, which starts with a copy of its main.ini."));
-    const QCommandLineOption helpOption = parser.addHelpOption();
-    const QCommandLineOption versionOption = parser.addVersionOption();
-    const QCommandLineOption profileOption(
-        QStringLiteral("profile"),
-        QCoreApplication::translate("main", "Open the profile in DIR (its main.ini and stores)."),
-        QStringLiteral("DIR"));
-    parser.addOption(profileOption);
+    // The texts are made after the language's catalogue is installed, so that --help speaks it.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    parser.parse(arguments);
-    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all")) || parser.isSet(versionOption)) {
+    QCommandLineParser early;
+    describeCommandLine(early);
+    early.parse(arguments);
+    if (early.isSet(QStringLiteral("help")) || early.isSet(QStringLiteral("help-all"))
+        || early.isSet(QStringLiteral("version"))) {
         QCoreApplication console(argc, argv);
+        corvane::platform::installTranslations(console);
+        QCommandLineParser parser;
+        describeCommandLine(parser);
         parser.process(console); // prints the help or the version and exits
     }
 
     QApplication app(argc, argv);
     corvane::platform::installTranslations(app);
+    QCommandLineParser parser;
+    describeCommandLine(parser);
     parser.process(app);
     corvane::ui::FocusMark::install(app);
+    const QString profileOption = QStringLiteral("profile");
     // No display name: Qt would append it to every window title, and the main window's title is
     // the caption alone. The desktop file names the program to the desktop instead.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.corvane.Corvane"));

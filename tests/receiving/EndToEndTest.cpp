@@ -32,7 +32,7 @@ TEST(EndToEndTest, AMessageFromAnnToBobArrivesOnce)
     MailWorld world;
     const sending::SendResult sent = world.ann->sendMail({QStringLiteral("Bob")}, QStringLiteral("Lunch"));
     ASSERT_TRUE(sent.delivered);
-    EXPECT_EQ(sent.notices.back().text, sending::kMessagesSent);
+    EXPECT_EQ(sent.notices.back().text, sending::messagesSentText());
     EXPECT_EQ(MailWorld::files(world.bobInbox), QStringList{QStringLiteral("Bob1.cvm")});
     EXPECT_TRUE(MailWorld::files(world.server).isEmpty());
 

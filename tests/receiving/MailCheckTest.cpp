@@ -63,7 +63,7 @@ TEST_F(MailCheckTest, AFailedSaveKeepsTheFilesReportsAndReenablesTheCheck)
     EXPECT_EQ(failed.notices[0].kind, core::Notice::Kind::Error);
     EXPECT_TRUE(failed.notices[0].text.startsWith(QStringLiteral("Unable to write to")));
     EXPECT_EQ(MailWorld::files(world.bobInbox), QStringList{QStringLiteral("Bob1.cvm")});
-    EXPECT_EQ(status, (QStringList{receiving::kCheckingMessages, QString()}));
+    EXPECT_EQ(status, (QStringList{receiving::checkingMessagesText(), QString()}));
     EXPECT_EQ(enabled, (QList<bool>{false, true}));
 
     // The next check saves the message it holds and only then removes the file.

@@ -36,7 +36,7 @@ TEST(ComposeDraft, AFileNamedLikeOneAttachedFromElsewhereIsRefusedNamingBothTheS
 
     const std::optional<Notice> folder = draft.addAttachment(temp.path() + QStringLiteral("b"));
     ASSERT_TRUE(folder);
-    EXPECT_EQ(folder->text, kOnlyFilesNotFolders + temp.path() + QStringLiteral("b"));
+    EXPECT_EQ(folder->text, onlyFilesNotFoldersText(temp.path() + QStringLiteral("b")));
 }
 
 struct ComposeSendTest : ::testing::Test

@@ -62,7 +62,7 @@ TEST_F(SendActionTest, NothingChosenOrNothingReachableWarnsAndWritesNothing)
         outgoing.NewGuidNeeded = true;
         const SendResult result = run({names, QStringLiteral("s"), {}, {}});
         ASSERT_EQ(result.notices.size(), 1);
-        EXPECT_EQ(result.notices[0], (Notice{Notice::Code::NothingToSend, Notice::Kind::Warning, kNothingSent, true}));
+        EXPECT_EQ(result.notices[0], (Notice{Notice::Code::NothingToSend, Notice::Kind::Warning, nothingSentText(), true}));
         EXPECT_FALSE(result.delivered);
         EXPECT_FALSE(outgoing.NewGuidNeeded);
     }
@@ -86,8 +86,8 @@ TEST_F(SendActionTest, ASendRunsUntilFinishedThenHasDeliveredRecordedAndReported
     const std::optional<SendResult> result = test::nextEmission(action, &SendAction::finished);
     ASSERT_TRUE(result);
     EXPECT_FALSE(action.isRunning());
-    EXPECT_EQ(texts(*result), QStringList{kMessagesSent});
-    EXPECT_EQ(status, (QStringList{kSendingMessage, QString()}));
+    EXPECT_EQ(texts(*result), QStringList{messagesSentText()});
+    EXPECT_EQ(status, (QStringList{sendingMessageText(), QString()}));
     EXPECT_TRUE(QFile::exists(bob + QStringLiteral("Bob1.cvm")));
     EXPECT_EQ(test::readFile(bob + QStringLiteral("a.txt")), QByteArray("attached"));
     EXPECT_EQ(sent.count(), 1);
@@ -105,7 +105,7 @@ TEST_F(SendActionTest, TheProgramsCopiesCountADeliveryAndCanCutItsCopiesOff)
     temp.write(QStringLiteral("a.txt"), "attached");
     copies.cancelAll();
     const SendResult result = run({{QStringLiteral("Bob")}, {}, {temp.file(QStringLiteral("a.txt"))}, {}});
-    ASSERT_EQ(result.notices.size(), 1);
+    ASSERT_EQ(result.notices.size(), 2);
     EXPECT_EQ(result.notices[0].code, Notice::Code::CopyFailed);
     EXPECT_TRUE(test::waitForCopies(copies));
     EXPECT_EQ(counts, (QList<int>{1, 0}));
@@ -117,15 +117,16 @@ TEST_F(SendActionTest, AFolderThatCannotBeWrittenIsNamedAndASendNoFolderTookIsNo
     addresses.append({QStringLiteral("Carl"), temp.path() + QStringLiteral("carl/"), {}, false});
     probe.exists = [](const QString &) { return true; }; // reachable when probed, gone when written
     const SendResult some = run({{QStringLiteral("Carl"), QStringLiteral("Bob")}, {}, {}, {}});
-    EXPECT_EQ(texts(some), (QStringList{kErrorSendingTo + QStringLiteral("Carl")})) << "not said to be sent";
+    EXPECT_EQ(texts(some), (QStringList{errorSendingToText(QStringLiteral("Carl")), messagesSentText()}));
     EXPECT_TRUE(some.delivered);
     EXPECT_EQ(sent.count(), 1);
 
-    // So is a send whose attached file did not arrive, though its message did.
+    // A send whose attached file did not arrive, though its message did, says so before it.
     outgoing.NewGuidNeeded = true;
     const SendResult withoutFile = run({{QStringLiteral("Bob")}, {}, {temp.file(QStringLiteral("gone.txt"))}, {}});
-    ASSERT_EQ(withoutFile.notices.size(), 1);
+    ASSERT_EQ(withoutFile.notices.size(), 2);
     EXPECT_EQ(withoutFile.notices[0].code, Notice::Code::CopyFailed);
+    EXPECT_EQ(withoutFile.notices[1].code, Notice::Code::MessagesSent);
     EXPECT_TRUE(withoutFile.delivered);
     EXPECT_EQ(sent.count(), 2);
 

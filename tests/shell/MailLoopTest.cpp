@@ -53,11 +53,17 @@ struct User
                                                   window().mail().inbox.message(position).guid.value_or(QString()),
                                                   name);
     }
-    // Check Mail, waited for until the new messages and their files are in.
+    // Check Mail, waited for until the new messages and their files are in and the check has
+    // ended: a Send while it still runs waits for the next press.
     void checkMail(int expected)
     {
         window().checkMailAction()->trigger();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window().mail().inbox.count() == expected && copiesDone(); }, 10000))
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                return window().mail().inbox.count() == expected && copiesDone() && !window().mail().check.isRunning()
+                    && window().checkMailAction()->isEnabled();
+            },
+            10000))
             << name.toStdString();
     }
     // Shows the inbox store's message with this "Msg No." in the Mail Reader.

@@ -579,7 +579,7 @@ TEST(MainWindow, ClosingDuringASendShowsTheOutcomeThenCloses)
     held.send([&] { closedDuringSend = window.close(); });
     EXPECT_FALSE(closedDuringSend);
     ASSERT_FALSE(p.fakes.messages.notices.isEmpty());
-    EXPECT_EQ(p.fakes.messages.notices.last().text, corvane::sending::kMessagesSent);
+    EXPECT_EQ(p.fakes.messages.notices.last().text, corvane::sending::messagesSentText());
     EXPECT_EQ(shownInOpenWindow, QList<bool>{true});
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 10000));
 }
@@ -599,7 +599,7 @@ TEST(MainWindow, SendOnTheNewPaneWithNoRecipientWarnsThroughTheWindow)
     send->click();
     ASSERT_TRUE(ended.wait(30000));
     ASSERT_EQ(p.fakes.messages.notices.size(), 1);
-    EXPECT_EQ(p.fakes.messages.notices[0].text, corvane::sending::kNothingSent);
+    EXPECT_EQ(p.fakes.messages.notices[0].text, corvane::sending::nothingSentText());
     EXPECT_TRUE(window.statusBarEx()->panelText(0).isEmpty());
 }
 

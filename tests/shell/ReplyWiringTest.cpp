@@ -247,7 +247,7 @@ TEST(ReplyWiring, CommandsThatWouldReplaceTheMessageAreRefusedWhileItIsBeingSent
     EXPECT_FALSE(sendEnabled);
     EXPECT_TRUE(messages.questions.isEmpty()) << messages.questions.join(u'|').toStdString();
     ASSERT_FALSE(messages.notices.isEmpty());
-    EXPECT_EQ(messages.notices.last().text, corvane::sending::kMessagesSent);
+    EXPECT_EQ(messages.notices.last().text, corvane::sending::messagesSentText());
     ASSERT_EQ(window.mail().sent.count(), 2);
     const corvane::core::Message sent = window.mail().sent.message(1);
     EXPECT_EQ(sent.to, strings({"Bob"}));

@@ -79,20 +79,40 @@ TEST_F(Translators, ShowADialogInTheDesktopsLanguage)
               QStringLiteral("Alle ignorieren"));
 }
 
-TEST(TranslatedTool, FindsItsCataloguesBesideItAndSpeaksTheDesktopsLanguage)
+TEST(TranslatedPrograms, FindTheirCataloguesBesideThemAndSpeakTheDesktopsLanguage)
 {
     const test::TempFolder temp;
     test::writeFile(temp.file(QStringLiteral("main.ini")), "[Settings]\r\nName=Ann\r\n[Spelling]\r\nMain Dictionary="
                                                                + temp.file(QStringLiteral("gone.dic")).toUtf8() + "\r\n");
     test::writeFile(temp.file(QStringLiteral("letter.txt")), "Helo");
-
-    QProcess tool;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
-    tool.setProcessEnvironment(environment);
-    tool.start(QStringLiteral(CORVANE_CLI_PATH),
-               {QStringLiteral("--profile"), temp.path(), QStringLiteral("spell"), temp.file(QStringLiteral("letter.txt"))});
-    ASSERT_TRUE(tool.waitForFinished(60000));
-    EXPECT_EQ(tool.exitCode(), 1);
-    EXPECT_TRUE(QString::fromUtf8(tool.readAllStandardError()).contains(QStringLiteral("Wörterbuch nicht gefunden")));
+    // The window's --help runs before there is a display.
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QLatin1String(name));
+
+    const struct
+    {
+        const char *program;
+        QStringList arguments;
+        int exitCode;
+        QString says;
+    } cases[] = {
+        // A message of the logic, a command's usage from the tool's table, the window's options.
+        {CORVANE_CLI_PATH,
+         {QStringLiteral("--profile"), temp.path(), QStringLiteral("spell"), temp.file(QStringLiteral("letter.txt"))},
+         1,
+         QStringLiteral("Wörterbuch nicht gefunden")},
+        {CORVANE_CLI_PATH, {QStringLiteral("send"), QStringLiteral("--help")}, 0, QStringLiteral("eine Nachricht senden")},
+        {CORVANE_PATH, {QStringLiteral("--help")}, 0, QStringLiteral("Das Profil in DIR öffnen")},
+    };
+    for (const auto &c : cases) {
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QString::fromUtf8(c.program), c.arguments);
+        ASSERT_TRUE(program.waitForFinished(60000)) << c.program;
+        const QString output = QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
+        EXPECT_EQ(program.exitCode(), c.exitCode) << output.toStdString();
+        EXPECT_TRUE(output.contains(c.says)) << output.toStdString();
+    }
 }

@@ -1,5 +1,7 @@
 #include "CliArguments.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -21,7 +23,7 @@ public:
     std::optional<QString> value(const QString &option)
     {
         if (atEnd()) {
-            m_error = QStringLiteral("%1 needs a value").arg(option);
+            m_error = QCoreApplication::translate("CliArguments", "%1 needs a value").arg(option);
             return std::nullopt;
         }
         return next();
@@ -69,13 +71,13 @@ Command parseSend(Reader &r)
             if (auto v = r.value(option))
                 send.attachments.append(*v);
         } else {
-            r.fail(QStringLiteral("unknown option for send: %1").arg(option));
+            r.fail(QCoreApplication::translate("CliArguments", "unknown option for send: %1").arg(option));
         }
     }
     if (send.to.isEmpty())
-        r.fail(QStringLiteral("send needs at least one --to NAME"));
+        r.fail(QCoreApplication::translate("CliArguments", "send needs at least one --to NAME"));
     if (send.body && send.bodyFile)
-        r.fail(QStringLiteral("give either --body or --body-file, not both"));
+        r.fail(QCoreApplication::translate("CliArguments", "give either --body or --body-file, not both"));
     return send;
 }
 
@@ -94,17 +96,17 @@ Command parseForward(Reader &r)
         } else if (!haveNumber && !option.startsWith(u'-')) {
             const auto n = positiveNumber(option);
             if (!n)
-                r.fail(QStringLiteral("the message number must be 1 or more: %1").arg(option));
+                r.fail(QCoreApplication::translate("CliArguments", "the message number must be 1 or more: %1").arg(option));
             forward.number = n.value_or(0);
             haveNumber = true;
         } else {
-            r.fail(QStringLiteral("unknown option for forward: %1").arg(option));
+            r.fail(QCoreApplication::translate("CliArguments", "unknown option for forward: %1").arg(option));
         }
     }
     if (!haveNumber)
-        r.fail(QStringLiteral("forward needs a message number"));
+        r.fail(QCoreApplication::translate("CliArguments", "forward needs a message number"));
     else if (forward.to.isEmpty())
-        r.fail(QStringLiteral("forward needs at least one --to NAME"));
+        r.fail(QCoreApplication::translate("CliArguments", "forward needs at least one --to NAME"));
     return forward;
 }
 
@@ -116,7 +118,7 @@ Command parseList(Reader &r)
         if (option == u"--sent")
             list.sent = true;
         else
-            r.fail(QStringLiteral("unknown option for list: %1").arg(option));
+            r.fail(QCoreApplication::translate("CliArguments", "unknown option for list: %1").arg(option));
     }
     return list;
 }
@@ -138,15 +140,15 @@ int parseMessageNumber(Reader &r, const char *command, bool &sent, const std::ve
         } else if (!haveNumber && !option.startsWith(u'-')) {
             const auto n = positiveNumber(option);
             if (!n)
-                r.fail(QStringLiteral("the message number must be 1 or more: %1").arg(option));
+                r.fail(QCoreApplication::translate("CliArguments", "the message number must be 1 or more: %1").arg(option));
             number = n.value_or(0);
             haveNumber = true;
         } else {
-            r.fail(QStringLiteral("unknown option for %1: %2").arg(QLatin1StringView(command), option));
+            r.fail(QCoreApplication::translate("CliArguments", "unknown option for %1: %2").arg(QLatin1StringView(command), option));
         }
     }
     if (!haveNumber)
-        r.fail(QStringLiteral("%1 needs a message number").arg(QLatin1StringView(command)));
+        r.fail(QCoreApplication::translate("CliArguments", "%1 needs a message number").arg(QLatin1StringView(command)));
     return number;
 }
 
@@ -165,7 +167,7 @@ Command parseCompact(Reader &r)
         if (option == u"--sent")
             command.sent = true;
         else
-            r.fail(QStringLiteral("unknown option for compact: %1").arg(option));
+            r.fail(QCoreApplication::translate("CliArguments", "unknown option for compact: %1").arg(option));
     }
     return command;
 }
@@ -180,13 +182,13 @@ Command parseShow(Reader &r)
 Command parseAddress(Reader &r)
 {
     if (r.atEnd()) {
-        r.fail(QStringLiteral("address needs list, add or remove"));
+        r.fail(QCoreApplication::translate("CliArguments", "address needs list, add or remove"));
         return HelpCommand{};
     }
     const QString verb = r.next();
     if (verb == u"list") {
         if (!r.atEnd())
-            r.fail(QStringLiteral("address list takes no options"));
+            r.fail(QCoreApplication::translate("CliArguments", "address list takes no options"));
         return AddressListCommand{};
     }
     if (verb == u"add") {
@@ -211,29 +213,29 @@ Command parseAddress(Reader &r)
             } else if (option == u"--server") {
                 add.server = true;
             } else {
-                r.fail(QStringLiteral("unknown option for address add: %1").arg(option));
+                r.fail(QCoreApplication::translate("CliArguments", "unknown option for address add: %1").arg(option));
             }
         }
         if (!haveName || !haveInbox)
-            r.fail(QStringLiteral("address add needs --name NAME and --inbox DIR"));
+            r.fail(QCoreApplication::translate("CliArguments", "address add needs --name NAME and --inbox DIR"));
         return add;
     }
     if (verb == u"remove") {
         AddressRemoveCommand remove;
         if (r.atEnd()) {
-            r.fail(QStringLiteral("address remove needs an address number"));
+            r.fail(QCoreApplication::translate("CliArguments", "address remove needs an address number"));
             return remove;
         }
         const QString text = r.next();
         const auto n = positiveNumber(text);
         if (!n)
-            r.fail(QStringLiteral("the address number must be 1 or more: %1").arg(text));
+            r.fail(QCoreApplication::translate("CliArguments", "the address number must be 1 or more: %1").arg(text));
         remove.number = n.value_or(0);
         if (!r.atEnd())
-            r.fail(QStringLiteral("address remove takes one number"));
+            r.fail(QCoreApplication::translate("CliArguments", "address remove takes one number"));
         return remove;
     }
-    r.fail(QStringLiteral("unknown address command: %1").arg(verb));
+    r.fail(QCoreApplication::translate("CliArguments", "unknown address command: %1").arg(verb));
     return HelpCommand{};
 }
 
@@ -260,11 +262,11 @@ Command parseInit(Reader &r)
         } else if (option == u"--force") {
             init.force = true;
         } else {
-            r.fail(QStringLiteral("unknown option for init: %1").arg(option));
+            r.fail(QCoreApplication::translate("CliArguments", "unknown option for init: %1").arg(option));
         }
     }
     if (!haveName || !haveInbox)
-        r.fail(QStringLiteral("init needs --name NAME and --inbox DIR"));
+        r.fail(QCoreApplication::translate("CliArguments", "init needs --name NAME and --inbox DIR"));
     return init;
 }
 
@@ -301,13 +303,13 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList &arguments
         if (!r.error().isEmpty())
             return UsageError{r.error()};
         if (rest.isEmpty())
-            return UsageError{QStringLiteral("no command given")};
+            return UsageError{QCoreApplication::translate("CliArguments", "no command given")};
         Reader c(rest.mid(1));
         const QString name = rest.first();
         // Each command's --help shows its own usage, whatever else is given.
         if (rest.contains(u"--help"_s) || rest.contains(u"-h"_s)) {
             if (commandUsage(name).isEmpty())
-                return UsageError{QStringLiteral("unknown command: %1").arg(name)};
+                return UsageError{QCoreApplication::translate("CliArguments", "unknown command: %1").arg(name)};
             invocation.command = HelpCommand{name};
             return invocation;
         }
@@ -317,7 +319,7 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList &arguments
             invocation.command = parseForward(c);
         else if (name == u"check") {
             if (!c.atEnd())
-                c.fail(QStringLiteral("check takes no options"));
+                c.fail(QCoreApplication::translate("CliArguments", "check takes no options"));
             invocation.command = CheckCommand{};
         } else if (name == u"list")
             invocation.command = parseList(c);
@@ -333,81 +335,105 @@ std::variant<Invocation, UsageError> parseArguments(const QStringList &arguments
             invocation.command = parseInit(c);
         else if (name == u"spell") {
             if (c.atEnd())
-                c.fail(QStringLiteral("spell needs a file"));
+                c.fail(QCoreApplication::translate("CliArguments", "spell needs a file"));
             else
                 invocation.command = SpellCommand{c.next()};
             if (!c.atEnd())
-                c.fail(QStringLiteral("spell takes one file"));
+                c.fail(QCoreApplication::translate("CliArguments", "spell takes one file"));
         }
         else
-            c.fail(QStringLiteral("unknown command: %1").arg(name));
+            c.fail(QCoreApplication::translate("CliArguments", "unknown command: %1").arg(name));
         if (!c.error().isEmpty())
             return UsageError{c.error()};
         return invocation;
     }
-    return UsageError{QStringLiteral("no command given")};
+    return UsageError{QCoreApplication::translate("CliArguments", "no command given")};
 }
+
+namespace {
+
+// The usage's entries, each the lines of one command (address has three). Names and options stay
+// as typed; the descriptions are translated.
+struct UsageEntry
+{
+    const char *command;
+    const char *text;
+};
+
+const UsageEntry kUsageEntries[] = {
+    {"send", QT_TRANSLATE_NOOP("CliUsage",
+                               "  send --to NAME [--to NAME ...] [--subject TEXT] [--body TEXT | --body-file FILE]\n"
+                               "       [--attach FILE ...]       send a message (a .rtf body file is taken as RTF)")},
+    {"forward", QT_TRANSLATE_NOOP("CliUsage",
+                                  "  forward N --to NAME [--to NAME ...] [--body TEXT]\n"
+                                  "                                 forward inbox message N with its attached files")},
+    {"check", QT_TRANSLATE_NOOP("CliUsage",
+                                "  check                          take new mail into the inbox; prints \"N new\"")},
+    {"list", QT_TRANSLATE_NOOP("CliUsage",
+                               "  list [--sent]                  list the inbox (or Sent Items), one message a line")},
+    {"show", QT_TRANSLATE_NOOP("CliUsage",
+                               "  show N [--sent] [--rtf]        show message N (with --rtf, the stored RTF body); an inbox\n"
+                               "                                 message lists each attachment's file, tab-separated")},
+    {"delete", QT_TRANSLATE_NOOP("CliUsage",
+                                 "  delete N [--sent]              delete message N from the inbox (or Sent Items)")},
+    {"compact", QT_TRANSLATE_NOOP("CliUsage",
+                                  "  compact [--sent]               give back the room deleted messages left in the store")},
+    {"address", QT_TRANSLATE_NOOP("CliUsage", "  address list                   list the address book")},
+    {"address", QT_TRANSLATE_NOOP("CliUsage", "  address add --name NAME --inbox DIR [--comment TEXT] [--server]")},
+    {"address", QT_TRANSLATE_NOOP("CliUsage", "  address remove N               remove address N")},
+    {"init", QT_TRANSLATE_NOOP("CliUsage",
+                               "  init --name NAME --inbox DIR [--data DIR] [--force]\n"
+                               "                                 write the profile's main.ini: your name, your inbox folder\n"
+                               "                                 on the share and the folder of your stores (the profile\n"
+                               "                                 folder by default); --force replaces existing settings")},
+    {"spell", QT_TRANSLATE_NOOP("CliUsage",
+                                "  spell FILE                     check the spelling of a text or RTF file: one line an\n"
+                                "                                 unknown word (position, word, suggestions); exit 1 if any")},
+};
+
+QString usageEntries(const QString &command)
+{
+    QStringList lines;
+    for (const UsageEntry &entry : kUsageEntries) {
+        if (command.isEmpty() || command == QLatin1StringView(entry.command))
+            lines.append(QCoreApplication::translate("CliUsage", entry.text));
+    }
+    return lines.join(u'\n');
+}
+
+} // namespace
 
 QString usageText()
 {
-    return QStringLiteral(
-        "Usage: corvane-cli [--profile DIR] [--verbose] COMMAND [OPTIONS]\n"
-        "       corvane-cli --version\n"
-        "       corvane-cli COMMAND --help\n"
-        "\n"
-        "Commands:\n"
-        "  send --to NAME [--to NAME ...] [--subject TEXT] [--body TEXT | --body-file FILE]\n"
-        "       [--attach FILE ...]       send a message (a .rtf body file is taken as RTF)\n"
-        "  forward N --to NAME [--to NAME ...] [--body TEXT]\n"
-        "                                 forward inbox message N with its attached files\n"
-        "  check                          take new mail into the inbox; prints \"N new\"\n"
-        "  list [--sent]                  list the inbox (or Sent Items), one message a line\n"
-        "  show N [--sent] [--rtf]        show message N (with --rtf, the stored RTF body); an inbox\n"
-        "                                 message lists each attachment's file, tab-separated\n"
-        "  delete N [--sent]              delete message N from the inbox (or Sent Items)\n"
-        "  compact [--sent]               give back the room deleted messages left in the store\n"
-        "  address list                   list the address book\n"
-        "  address add --name NAME --inbox DIR [--comment TEXT] [--server]\n"
-        "  address remove N               remove address N\n"
-        "  init --name NAME --inbox DIR [--data DIR] [--force]\n"
-        "                                 write the profile's main.ini: your name, your inbox folder\n"
-        "                                 on the share and the folder of your stores (the profile\n"
-        "                                 folder by default); --force replaces existing settings\n"
-        "  spell FILE                     check the spelling of a text or RTF file: one line an\n"
-        "                                 unknown word (position, word, suggestions); exit 1 if any\n"
-        "\n"
-        "The settings are main.ini in the profile folder. Without --profile the window's profile is\n"
-        "used: the program's folder when it holds main.ini, or when it is a portable copy you may\n"
-        "write; otherwise (an installed package) $XDG_CONFIG_HOME/corvane, by default ~/.config/corvane.\n"
-        "With --verbose, what the program does on the shares (retries, files set aside, locks broken,\n"
-        "messages delivered and taken) is logged on standard error.\n"
-        "Text that others wrote is printed with its control characters made visible, so that it\n"
-        "cannot drive the terminal or break lines and columns: a backslash as \\\\, tab, newline and\n"
-        "carriage return as \\t, \\n and \\r, other control characters as \\xHH, and bidirectional\n"
-        "controls and line separators as \\uHHHH. The fields of list, address list and show's headers\n"
-        "escape tabs and newlines too; a body shown as text keeps them; show --rtf writes such\n"
-        "characters as RTF escapes (\\'1b), so the RTF stays the same document.\n"
-        "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");
+    return QCoreApplication::translate("CliUsage", "Usage: corvane-cli [--profile DIR] [--verbose] COMMAND [OPTIONS]\n"
+                                                   "       corvane-cli --version\n"
+                                                   "       corvane-cli COMMAND --help\n"
+                                                   "\n"
+                                                   "Commands:\n")
+        + usageEntries(QString()) + u"\n\n"_s
+        + QCoreApplication::translate(
+            "CliUsage",
+            "The settings are main.ini in the profile folder. Without --profile the window's profile is\n"
+            "used: the program's folder when it holds main.ini, or when it is a portable copy you may\n"
+            "write; otherwise (an installed package) $XDG_CONFIG_HOME/corvane, by default ~/.config/corvane.\n"
+            "With --verbose, what the program does on the shares (retries, files set aside, locks broken,\n"
+            "messages delivered and taken) is logged on standard error.\n"
+            "Text that others wrote is printed with its control characters made visible, so that it\n"
+            "cannot drive the terminal or break lines and columns: a backslash as \\\\, tab, newline and\n"
+            "carriage return as \\t, \\n and \\r, other control characters as \\xHH, and bidirectional\n"
+            "controls and line separators as \\uHHHH. The fields of list, address list and show's headers\n"
+            "escape tabs and newlines too; a body shown as text keeps them; show --rtf writes such\n"
+            "characters as RTF escapes (\\'1b), so the RTF stays the same document.\n"
+            "Exit status: 0 success, 1 the operation failed, 2 usage error.\n");
 }
 
 QString commandUsage(const QString &command)
 {
-    // A command's entry starts with its name two columns in; the lines indented further continue it.
-    const QStringList lines = usageText().split(u'\n');
-    const qsizetype first = lines.indexOf(u"Commands:"_s);
-    QStringList entry;
-    bool inEntry = false;
-    for (qsizetype i = first + 1; i < lines.size() && !lines.at(i).isEmpty(); ++i) {
-        const QString &line = lines.at(i);
-        if (!line.startsWith(u"   "_s))
-            inEntry = line.mid(2).section(u' ', 0, 0) == command;
-        if (inEntry)
-            entry.append(line);
-    }
-    if (command.isEmpty() || entry.isEmpty())
+    const QString entry = command.isEmpty() ? QString() : usageEntries(command);
+    if (entry.isEmpty())
         return {};
-    return QStringLiteral("Usage: corvane-cli [--profile DIR] [--verbose] %1 ...\n\n%2\n")
-        .arg(command, entry.join(u'\n'));
+    return QCoreApplication::translate("CliUsage", "Usage: corvane-cli [--profile DIR] [--verbose] %1 ...\n\n%2\n")
+        .arg(command, entry);
 }
 
 bool writesStores(const Command &command)

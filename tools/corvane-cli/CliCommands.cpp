@@ -121,7 +121,7 @@ int sendDraft(CliProfile &profile, const sending::Draft &draft, QTextStream &out
     profile.mail().outgoing.NewGuidNeeded = true; // every run of the tool sends a new message
     sending::SendAction &action = profile.mail().send;
     if (!action.SendiExecute(draft, profile.mailSettings()))
-        throw CliError(QStringLiteral("A send is already running.")); // nothing else runs in the tool
+        throw CliError(QCoreApplication::translate("CliCommands", "A send is already running.")); // nothing else runs in the tool
     const auto result = runUntilFinished<sending::SendResult>(action, &sending::SendAction::finished);
     const bool noticeFailed = reportNotices(result.notices, out, err);
     const bool copiesDone = copyProblems.waitForCopies();
@@ -140,7 +140,7 @@ int send(CliProfile &profile, const SendCommand &command, QTextStream &out, QTex
     for (const QString &path : command.attachments) {
         const QFileInfo info(path);
         if (!info.isFile())
-            throw CliError(QStringLiteral("The attachment %1 does not exist.").arg(path));
+            throw CliError(QCoreApplication::translate("CliCommands", "The attachment %1 does not exist.").arg(path));
         draft.attachmentPaths.append(QDir::toNativeSeparators(info.absoluteFilePath()));
     }
     draft.rtfBody = bodyRtf(command);
@@ -157,11 +157,18 @@ sending::ReceivedFile receivedFiles(const CliProfile &profile)
     };
 }
 
+// Why a message number is refused: the store holds fewer.
+QString noSuchMessage(int number, bool sent, int count)
+{
+    return sent ? QCoreApplication::translate("CliCommands", "There is no message %1: Sent Items holds %2.").arg(number).arg(count)
+                : QCoreApplication::translate("CliCommands", "There is no message %1: the inbox holds %2.").arg(number).arg(count);
+}
+
 void checkInboxNumber(CliProfile &profile, int number)
 {
     const int count = profile.mail().inbox.count();
     if (number > count)
-        throw CliError(QStringLiteral("There is no message %1: the inbox holds %2.").arg(number).arg(count));
+        throw CliError(noSuchMessage(number, false, count));
 }
 
 int forward(CliProfile &profile, const ForwardCommand &command, QTextStream &out, QTextStream &err)
@@ -175,7 +182,7 @@ int forward(CliProfile &profile, const ForwardCommand &command, QTextStream &out
         return kFailure;
     for (const QString &path : made.attachmentPaths)
         if (!QFileInfo(path).isFile())
-            throw CliError(QStringLiteral("The attachment %1 is missing: it may not have been fetched yet, or it was "
+            throw CliError(QCoreApplication::translate("CliCommands", "The attachment %1 is missing: it may not have been fetched yet, or it was "
                                           "moved or deleted.")
                                .arg(QDir::toNativeSeparators(path)));
     sending::Draft draft;
@@ -226,10 +233,7 @@ int show(CliProfile &profile, const ShowCommand &command, QTextStream &out)
     profile.openForReading();
     const int count = command.sent ? profile.mail().sent.count() : profile.mail().inbox.count();
     if (command.number > count)
-        throw CliError(QStringLiteral("There is no message %1: %2 holds %3.")
-                           .arg(command.number)
-                           .arg(command.sent ? QStringLiteral("Sent Items") : QStringLiteral("the inbox"))
-                           .arg(count));
+        throw CliError(noSuchMessage(command.number, command.sent, count));
     const core::Message m = command.sent ? profile.mail().sent.message(command.number - 1)
                                          : profile.mail().inbox.message(command.number - 1);
     const QString separator = QStringLiteral(", ");
@@ -275,10 +279,7 @@ int deleteMessage(CliProfile &profile, const DeleteCommand &command)
     profile.openForWriting();
     platform::RecordStore &store = messageStore(profile, command.sent);
     if (command.number > store.count())
-        throw CliError(QStringLiteral("There is no message %1: %2 holds %3.")
-                           .arg(command.number)
-                           .arg(command.sent ? QStringLiteral("Sent Items") : QStringLiteral("the inbox"))
-                           .arg(store.count()));
+        throw CliError(noSuchMessage(command.number, command.sent, store.count()));
     if (command.sent)
         profile.mail().sent.deleteAt(command.number - 1);
     else
@@ -297,13 +298,13 @@ int compact(CliProfile &profile, const CompactCommand &command, QTextStream &out
     // Opening the store starts a compaction by itself once the blanks pass their share: that one
     // is waited for.
     if (!store.isCompacting() && !store.startCompaction()) {
-        out << "Nothing to compact\n";
+        out << QCoreApplication::translate("CliCommands", "Nothing to compact") << '\n';
         return kSuccess;
     }
     if (!runUntilFinished<bool>(store, &platform::RecordStore::compactionFinished))
-        throw CliError(QStringLiteral("The store was not compacted: it changed meanwhile, or its new file could not be "
+        throw CliError(QCoreApplication::translate("CliCommands", "The store was not compacted: it changed meanwhile, or its new file could not be "
                                       "put in place (see --verbose)."));
-    out << "Compacted " << before << " to " << store.fileSize() << " bytes\n";
+    out << QCoreApplication::translate("CliCommands", "Compacted %1 to %2 bytes").arg(before).arg(store.fileSize()) << '\n';
     return kSuccess;
 }
 
@@ -319,7 +320,7 @@ int addressList(CliProfile &profile, QTextStream &out)
 int addressAdd(CliProfile &profile, const AddressAddCommand &command)
 {
     if (!core::canNameMessageFiles(command.name))
-        throw CliError(QStringLiteral("The name \"%1\" cannot be used: names become parts of file names, so "
+        throw CliError(QCoreApplication::translate("CliCommands", "The name \"%1\" cannot be used: names become parts of file names, so "
                                       "they may not contain \\ / : * ? \" < > |, control characters, a "
                                       "trailing dot or space, or be a device name such as CON.")
                            .arg(command.name));
@@ -336,7 +337,7 @@ int addressRemove(CliProfile &profile, const AddressRemoveCommand &command)
     profile.openForWriting();
     const int count = profile.mail().addresses.count();
     if (command.number > count)
-        throw CliError(QStringLiteral("There is no address %1: the address book holds %2.").arg(command.number).arg(count));
+        throw CliError(QCoreApplication::translate("CliCommands", "There is no address %1: the address book holds %2.").arg(command.number).arg(count));
     profile.mail().addresses.remove(command.number - 1);
     return kSuccess;
 }

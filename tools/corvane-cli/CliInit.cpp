@@ -9,6 +9,7 @@
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -21,10 +22,11 @@ QString absoluteFolder(const QString &path)
     return platform::withTrailingSeparator(QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(path).absoluteFilePath())));
 }
 
-void makeFolder(const QString &folder, const QString &what)
+// `failure` names the folder by its %1.
+void makeFolder(const QString &folder, const QString &failure)
 {
     if (!platform::folderExists(folder) && !QDir().mkpath(folder))
-        throw CliError(QStringLiteral("%1 %2 could not be created.").arg(what, folder));
+        throw CliError(failure.arg(folder));
 }
 
 } // namespace
@@ -35,7 +37,7 @@ int initProfile(const InitCommand &command, const QString &profileFolder, const 
     const QString profile = absoluteFolder(profileFolder);
     const QString ini = platform::joinPath(profile, shell::kSettingsFileName);
     if (QFileInfo::exists(ini) && !command.force)
-        throw CliError(QStringLiteral("%1 already exists; give --force to replace its settings.").arg(ini));
+        throw CliError(QCoreApplication::translate("CliInit", "%1 already exists; give --force to replace its settings.").arg(ini));
 
     shell::Settings settings = shell::Settings::defaults(profile, shippedFolder);
     settings.name = command.name.trimmed();
@@ -43,21 +45,21 @@ int initProfile(const InitCommand &command, const QString &profileFolder, const 
     // The same test as the settings pane's Save: nobody could send mail to a placeholder.
     if (const auto refusal = shell::saveRefusal(settings)) {
         throw CliError(refusal->field == shell::SettingsRefusal::Field::Name
-                           ? QStringLiteral("--name \"%1\" is not a name: give the name others send you mail by.")
+                           ? QCoreApplication::translate("CliInit", "--name \"%1\" is not a name: give the name others send you mail by.")
                                  .arg(command.name)
-                           : QStringLiteral("--inbox \"%1\" is not a folder: give your folder on the shared drive.")
+                           : QCoreApplication::translate("CliInit", "--inbox \"%1\" is not a folder: give your folder on the shared drive.")
                                  .arg(command.inbox));
     }
     settings.myDest = absoluteFolder(settings.myDest);
     if (!core::canNameMessageFiles(settings.name))
-        throw CliError(QStringLiteral("--name: %1.").arg(addressbook::nameCannotBeFileName(settings.name)));
+        throw CliError(QCoreApplication::translate("CliInit", "--name: %1.").arg(addressbook::nameCannotBeFileName(settings.name)));
     if (!platform::folderExists(settings.myDest))
-        throw CliError(QStringLiteral("--inbox: the folder %1 does not exist.").arg(settings.myDest));
+        throw CliError(QCoreApplication::translate("CliInit", "--inbox: the folder %1 does not exist.").arg(settings.myDest));
 
-    makeFolder(profile, QStringLiteral("The profile folder"));
+    makeFolder(profile, QCoreApplication::translate("CliInit", "The profile folder %1 could not be created."));
     if (command.data) {
         const QString data = absoluteFolder(*command.data);
-        makeFolder(data, QStringLiteral("The data folder"));
+        makeFolder(data, QCoreApplication::translate("CliInit", "The data folder %1 could not be created."));
         settings.addresses = data;
         settings.sentData = data;
         settings.inboxData = data;
@@ -65,7 +67,7 @@ int initProfile(const InitCommand &command, const QString &profileFolder, const 
     platform::IniFile file(ini);
     file.checkReadable();
     shell::writeSettings(file, settings);
-    out << QStringLiteral("Wrote %1\n").arg(ini);
+    out << QCoreApplication::translate("CliInit", "Wrote %1").arg(ini) << '\n';
     return 0;
 }
 

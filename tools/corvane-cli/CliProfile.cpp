@@ -3,6 +3,7 @@
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -12,7 +13,7 @@ CliProfile::CliProfile(const QString &folder)
 {
     const QFileInfo info(folder);
     if (!info.isDir())
-        throw CliError(QStringLiteral("The profile folder %1 does not exist.").arg(QDir::toNativeSeparators(folder)));
+        throw CliError(QCoreApplication::translate("CliProfile", "The profile folder %1 does not exist.").arg(QDir::toNativeSeparators(folder)));
     m_folder = platform::withTrailingSeparator(QDir::toNativeSeparators(info.absoluteFilePath()));
     const platform::IniFile settingsFile(platform::joinPath(m_folder, shell::kSettingsFileName));
     settingsFile.checkReadable(); // unreadable settings are not taken for missing ones
@@ -24,24 +25,23 @@ QString CliProfile::notReadyReason() const
     const QString ini = platform::joinPath(m_folder, shell::kSettingsFileName);
     // Names the key to set, so that the file can be put right by hand too.
     const auto setIt = [&](const QString &section, const QString &key) -> QString {
-        return QStringLiteral("Set %1 in the [%2] section of %3, in Corvane's Settings, or with corvane-cli init.")
+        return QCoreApplication::translate("CliProfile", "Set %1 in the [%2] section of %3, in Corvane's Settings, or with corvane-cli init.")
             .arg(key, section, ini);
     };
-    const auto missing = [&](const QString &what, const QString &path, const QString &section,
-                              const QString &key) -> QString {
-        return QStringLiteral("%1 \"%2\" does not exist. ").arg(what, path) + setIt(section, key);
-    };
+    // `text` names the folder by %1 and what to do by %2.
+    const auto missing = [&](const QString &text, const QString &path, const QString &section,
+                              const QString &key) -> QString { return text.arg(path, setIt(section, key)); };
     namespace keys = shell::keys;
     if (!platform::folderExists(m_settings.myDest))
-        return missing(QStringLiteral("Your inbox folder"), m_settings.myDest, keys::destination, keys::myDest);
+        return missing(QCoreApplication::translate("CliProfile", "Your inbox folder \"%1\" does not exist. %2"), m_settings.myDest, keys::destination, keys::myDest);
     if (!platform::folderExists(m_settings.inboxData))
-        return missing(QStringLiteral("The inbox data folder"), m_settings.inboxData, keys::settings, keys::inboxData);
+        return missing(QCoreApplication::translate("CliProfile", "The inbox data folder \"%1\" does not exist. %2"), m_settings.inboxData, keys::settings, keys::inboxData);
     if (!platform::folderExists(m_settings.addresses))
-        return missing(QStringLiteral("The address list folder"), m_settings.addresses, keys::settings, keys::addresses);
+        return missing(QCoreApplication::translate("CliProfile", "The address list folder \"%1\" does not exist. %2"), m_settings.addresses, keys::settings, keys::addresses);
     if (!platform::folderExists(m_settings.sentData))
-        return missing(QStringLiteral("The Sent Items folder"), m_settings.sentData, keys::settings, keys::sentData);
+        return missing(QCoreApplication::translate("CliProfile", "The Sent Items folder \"%1\" does not exist. %2"), m_settings.sentData, keys::settings, keys::sentData);
     if (!m_settings.isComplete())
-        return QStringLiteral("Your name is not set. ") + setIt(keys::settings, keys::name);
+        return QCoreApplication::translate("CliProfile", "Your name is not set. %1").arg(setIt(keys::settings, keys::name));
     return {};
 }
 

@@ -43,7 +43,7 @@ void DesktopNotifier::notify(const QString &summary, const QString &body, std::f
     hints.insert(QStringLiteral("category"), QStringLiteral("email.arrived"));
     // The body may be read as markup: names and subjects are shown as typed.
     call << QLatin1String(kApplicationName) << m_lastId << QLatin1String(kIconName) << summary
-         << body.toHtmlEscaped() << QStringList{kDefaultAction, QStringLiteral("Show Inbox")} << hints
+         << body.toHtmlEscaped() << QStringList{kDefaultAction, tr("Show Inbox")} << hints
          << qint32(-1);
 
     ++m_waiting;

@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QProcess>
@@ -14,16 +15,16 @@ void DesktopShell::openFile(const QString &path, const QString &workingFolder)
 {
     // The desktop starts the associated program in its own folder; the file's path is absolute.
     Q_UNUSED(workingFolder);
-    open(path, QStringLiteral("No program could be started to open \"%1\".").arg(QDir::toNativeSeparators(path)));
+    open(path, QCoreApplication::translate("DesktopShell", "No program could be started to open \"%1\".").arg(QDir::toNativeSeparators(path)));
 }
 
 void DesktopShell::openFolder(const QString &folder)
 {
     if (folder.isEmpty() || !QDir(folder).exists())
         throw IoError(
-            QStringLiteral("Your inbox folder \"%1\" cannot be reached.").arg(QDir::toNativeSeparators(folder)));
+            QCoreApplication::translate("DesktopShell", "Your inbox folder \"%1\" cannot be reached.").arg(QDir::toNativeSeparators(folder)));
     open(folder,
-         QStringLiteral("No program could be started to open the folder \"%1\".").arg(QDir::toNativeSeparators(folder)));
+         QCoreApplication::translate("DesktopShell", "No program could be started to open the folder \"%1\".").arg(QDir::toNativeSeparators(folder)));
 }
 
 void DesktopShell::open(const QString &path, const QString &failure)

@@ -33,17 +33,17 @@ InboxPane::InboxPane(InboxStore &store, QWidget *parent)
     // Find searches the sender, the subject, the attachments and the body.
     addFindField({1, 2, 3}, [](const QString &rtf) { return richtext::rtfToPlainText(rtf); });
     m_toolBar->setObjectName(QStringLiteral("ToolBar5"));
-    m_toolBar->setAccessibleName(QStringLiteral("InBox"));
+    m_toolBar->setAccessibleName(tr("InBox"));
     m_toolBar->setIconSize(QSize(16, 16));
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_delete->setObjectName(QStringLiteral("InboxDeleteMsg"));
-    m_delete->setText(QStringLiteral("Delete Message"));
+    m_delete->setText(tr("Delete Message"));
     m_toolBar->addAction(m_delete);
     QWidget *button = m_toolBar->widgetForAction(m_delete);
     button->setObjectName(QStringLiteral("DeleteInboxMsgI"));
     button->setAccessibleName(m_delete->text());
     bodyLayout()->insertWidget(0, m_toolBar);
-    grid()->setAccessibleName(QStringLiteral("Received messages"));
+    grid()->setAccessibleName(tr("Received messages"));
 
     connect(m_delete, &QAction::triggered, this, &InboxPane::InboxDeleteMsgExecute);
     // inboxSGDblClick, and Enter as users expect of a mail list; Delete deletes.
@@ -121,7 +121,7 @@ void InboxPane::InboxDeleteMsgExecute()
         Q_EMIT failed(*refusal);
         return;
     }
-    deleteSelected(m_delete, m_confirm, kDeleteMessageQuestion,
+    deleteSelected(m_delete, m_confirm, deleteMessageQuestionText(),
                    tr("The message you chose is no longer in the InBox: nothing was deleted."),
                    [this](int position) { m_store.deleteAt(position); }, AfterDelete::SameRow,
                    [this] { Q_EMIT listRequested(); });

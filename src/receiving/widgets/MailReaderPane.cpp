@@ -69,8 +69,14 @@ QToolButton *addButton(QToolBar *bar, QAction *action, const char *name)
     return button;
 }
 
-const QString kFromCaption = QStringLiteral("From: ");
-const QString kSubjectCaption = QStringLiteral("Subject: ");
+QString fromCaption()
+{
+    return MailReaderPane::tr("From: ");
+}
+QString subjectCaption()
+{
+    return MailReaderPane::tr("Subject: ");
+}
 QString toCaption()
 {
     return MailReaderPane::tr("To: ");
@@ -84,15 +90,15 @@ QString dateCaption()
 
 MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &desktop,
                                std::function<AttachmentPlaces()> places, QWidget *parent)
-    : CaptionPanel(QStringLiteral("Mail Reader"), parent), m_store(store), m_inbox(inbox), m_desktop(&desktop),
-      m_places(std::move(places)), m_toolBar(new QToolBar), m_from(valueLabel("ReaderFromL", kFromCaption)),
-      m_subject(valueLabel("ReaderSubjectL", kSubjectCaption)), m_to(valueLabel("ReaderToL", toCaption())),
+    : CaptionPanel(tr("Mail Reader"), parent), m_store(store), m_inbox(inbox), m_desktop(&desktop),
+      m_places(std::move(places)), m_toolBar(new QToolBar), m_from(valueLabel("ReaderFromL", fromCaption())),
+      m_subject(valueLabel("ReaderSubjectL", subjectCaption())), m_to(valueLabel("ReaderToL", toCaption())),
       m_date(valueLabel("ReaderDateL", dateCaption())), m_attachments(new QComboBox),
       m_body(new richtext::RichTextView)
 {
     setObjectName(QStringLiteral("MailReaderPan"));
     m_toolBar->setObjectName(QStringLiteral("ReaderToolBar"));
-    m_toolBar->setAccessibleName(QStringLiteral("Mail Reader"));
+    m_toolBar->setAccessibleName(tr("Mail Reader"));
     m_toolBar->setIconSize(QSize(16, 16));
 
     auto makeAction = [this](const QString &hint, const char *icon) {
@@ -102,14 +108,14 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
         return action;
     };
     // Reply and Forward need a message shown.
-    m_reply = makeAction(QStringLiteral("Reply"), "mail-reply-sender");
-    m_forward = makeAction(QStringLiteral("Forward"), "mail-forward");
+    m_reply = makeAction(tr("Reply"), "mail-reply-sender");
+    m_forward = makeAction(tr("Forward"), "mail-forward");
     m_replyAll = makeAction(tr("Reply All"), "mail-reply-all");
     m_reply->setEnabled(false);
     m_replyAll->setEnabled(false);
     m_forward->setEnabled(false);
-    QAction *previous = makeAction(QStringLiteral("Previous"), "go-previous");
-    QAction *next = makeAction(QStringLiteral("Next"), "go-next");
+    QAction *previous = makeAction(tr("Previous"), "go-previous");
+    QAction *next = makeAction(tr("Next"), "go-next");
     addButton(m_toolBar, m_reply, "ReplyI");
     addButton(m_toolBar, m_replyAll, "ReplyAllI")->setAccessibleDescription(
         tr("Reply to the sender and every other recipient"));
@@ -160,12 +166,12 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
 
     auto *attachmentBar = new QToolBar;
     attachmentBar->setObjectName(QStringLiteral("AttachmentToolBar"));
-    attachmentBar->setAccessibleName(QStringLiteral("Attachments"));
+    attachmentBar->setAccessibleName(tr("Attachments"));
     attachmentBar->setIconSize(QSize(16, 16));
-    QAction *run = makeAction(QStringLiteral("Run Selected Atachment"), "system-run");
+    QAction *run = makeAction(tr("Run Selected Atachment"), "system-run");
     m_run = run;
     m_run->setEnabled(false);
-    QAction *folder = makeAction(QStringLiteral("Open Inbox Folder"), "folder-open");
+    QAction *folder = makeAction(tr("Open Inbox Folder"), "folder-open");
     m_save = makeAction(tr("Save Attachment As…"), "document-save-as");
     m_save->setEnabled(false);
     addButton(attachmentBar, run, "RunAttachI");
@@ -176,34 +182,34 @@ MailReaderPane::MailReaderPane(InboxStore &store, InboxPane &inbox, Desktop &des
     connect(folder, &QAction::triggered, this, &MailReaderPane::OpinInboxIClick);
 
     m_attachments->setObjectName(QStringLiteral("ReaderAttachC"));
-    m_attachments->setAccessibleName(QStringLiteral("Attachments"));
+    m_attachments->setAccessibleName(tr("Attachments"));
     m_attachments->setMinimumContentsLength(24);
     m_attachments->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_body->setObjectName(QStringLiteral("ReadRichTextBox"));
-    m_body->setAccessibleName(QStringLiteral("Message"));
+    m_body->setAccessibleName(tr("Message"));
 
-    QLabel *fromCaption = captionLabel(kFromCaption, "Label2");
-    QLabel *subjectCaption = captionLabel(kSubjectCaption, "Label3");
-    QLabel *attachmentsCaption = captionLabel(QStringLiteral("Attachments: "), "Label4");
+    QLabel *fromLabel = captionLabel(fromCaption(), "Label2");
+    QLabel *subjectLabel = captionLabel(subjectCaption(), "Label3");
+    QLabel *attachmentsCaption = captionLabel(tr("Attachments: "), "Label4");
     QLabel *toLabel = captionLabel(toCaption(), "ReaderToCaption");
     QLabel *dateLabel = captionLabel(dateCaption(), "ReaderDateCaption");
-    fromCaption->setBuddy(m_from);
+    fromLabel->setBuddy(m_from);
     toLabel->setBuddy(m_to);
     dateLabel->setBuddy(m_date);
     // Every recipient, however many: the line wraps rather than widening the pane.
     m_to->setWordWrap(true);
-    subjectCaption->setBuddy(m_subject);
+    subjectLabel->setBuddy(m_subject);
     attachmentsCaption->setBuddy(m_attachments);
 
     auto *header = new QGridLayout;
     header->setContentsMargins(6, 2, 6, 2);
-    header->addWidget(fromCaption, 0, 0);
+    header->addWidget(fromLabel, 0, 0);
     header->addWidget(m_from, 0, 1, 1, 2);
     header->addWidget(toLabel, 1, 0, Qt::AlignTop);
     header->addWidget(m_to, 1, 1, 1, 2);
     header->addWidget(dateLabel, 2, 0);
     header->addWidget(m_date, 2, 1, 1, 2);
-    header->addWidget(subjectCaption, 3, 0);
+    header->addWidget(subjectLabel, 3, 0);
     header->addWidget(m_subject, 3, 1, 1, 2);
     header->addWidget(attachmentsCaption, 4, 0);
     header->addWidget(m_attachments, 4, 1);
@@ -262,7 +268,7 @@ bool MailReaderPane::readSelectedRow(bool afterRefill)
             return true;
         case ReadOutcome::Kind::NothingSelected:
             clearShown();
-            Q_EMIT failed(core::Notice::error(core::Notice::Code::NoMessageSelected, kNoMessageSelected));
+            Q_EMIT failed(core::Notice::error(core::Notice::Code::NoMessageSelected, noMessageSelectedText()));
             return false;
         case ReadOutcome::Kind::RefillList:
             if (afterRefill)
@@ -311,8 +317,8 @@ void MailReaderPane::clearShown()
     m_bodyShownGeneration = m_bodyGeneration;
     m_bodyReader.clear();
     m_body->clear();
-    setValue(m_from, kFromCaption, QString());
-    setValue(m_subject, kSubjectCaption, QString());
+    setValue(m_from, fromCaption(), QString());
+    setValue(m_subject, subjectCaption(), QString());
     setValue(m_to, toCaption(), QString());
     setValue(m_date, dateCaption(), QString());
     m_attachments->clear();
@@ -339,8 +345,8 @@ void MailReaderPane::showMessage(const InboxMessage &message)
         m_body->showRtf(message.bodyRtf.left(kBodyShownAtOnce));
         readWholeBody(message.bodyRtf);
     }
-    setValue(m_from, kFromCaption, message.from);
-    setValue(m_subject, kSubjectCaption, message.subject);
+    setValue(m_from, fromCaption(), message.from);
+    setValue(m_subject, subjectCaption(), message.subject);
     setValue(m_to, toCaption(), message.to.join(QStringLiteral(", ")));
     setValue(m_date, dateCaption(), message.date);
 

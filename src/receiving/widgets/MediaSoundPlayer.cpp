@@ -40,7 +40,7 @@ void MediaSoundPlayer::fail(const QString &reason)
 {
     // Told once per sound, whichever of the player's reports comes first.
     if (std::function<void(const QString &)> failed = std::exchange(m_failed, nullptr))
-        failed(reason.isEmpty() ? QStringLiteral("the sound format is not supported") : reason);
+        failed(reason.isEmpty() ? tr("the sound format is not supported") : reason);
     Q_EMIT finished();
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/Errors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPdfWriter>
@@ -21,10 +22,10 @@ std::unique_ptr<QTextDocument> printableMessage(const PrintedHeader &header, con
     cursor.movePosition(QTextCursor::Start);
     QTextCharFormat caption;
     caption.setFontWeight(QFont::Bold);
-    const std::pair<QString, QString> lines[] = {{QStringLiteral("From: "), header.from},
-                                                 {QStringLiteral("Date: "), header.date},
-                                                 {QStringLiteral("To: "), header.to},
-                                                 {QStringLiteral("Subject: "), header.subject}};
+    const std::pair<QString, QString> lines[] = {{QCoreApplication::translate("MessagePrinting", "From: "), header.from},
+                                                 {QCoreApplication::translate("MessagePrinting", "Date: "), header.date},
+                                                 {QCoreApplication::translate("MessagePrinting", "To: "), header.to},
+                                                 {QCoreApplication::translate("MessagePrinting", "Subject: "), header.subject}};
     for (const auto &[name, value] : lines) {
         cursor.insertText(name, caption);
         cursor.insertText(value, QTextCharFormat());
@@ -43,7 +44,7 @@ void exportPdf(const QTextDocument &document, const QString &path)
         document.print(&writer);
     }
     if (!QFileInfo(path).isFile() || QFileInfo(path).size() == 0)
-        throw IoError(QStringLiteral("The file \"%1\" could not be written.").arg(QDir::toNativeSeparators(path)));
+        throw IoError(QCoreApplication::translate("MessagePrinting", "The file \"%1\" could not be written.").arg(QDir::toNativeSeparators(path)));
 }
 
 void printWithDialog(const QTextDocument &document, QWidget *parent)

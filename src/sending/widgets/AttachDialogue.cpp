@@ -33,24 +33,24 @@ AttachDialogue::AttachDialogue(ComposeDraft &draft, ComposePrompts &prompts, QWi
       m_draft(draft), m_prompts(prompts)
 {
     setObjectName(QStringLiteral("AttachDialogue"));
-    setWindowTitle(QStringLiteral("Attachments"));
+    setWindowTitle(tr("Attachments"));
     setAcceptDrops(true);
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("AtachLV"));
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_list->setIconSize(QSize(16, 16));
-    m_list->setAccessibleName(QStringLiteral("Attached files"));
+    m_list->setAccessibleName(tr("Attached files"));
     m_list->setAcceptDrops(false); // drops go to the dialog
     m_list->setFixedSize(360, 200);
 
-    auto *add = new QPushButton(QStringLiteral("Add"), this);
+    auto *add = new QPushButton(tr("Add"), this);
     add->setObjectName(QStringLiteral("AddAttachB"));
-    add->setAccessibleDescription(QStringLiteral("Choose files to attach"));
-    auto *remove = new QPushButton(QStringLiteral("Remove"), this);
+    add->setAccessibleDescription(tr("Choose files to attach"));
+    auto *remove = new QPushButton(tr("Remove"), this);
     remove->setObjectName(QStringLiteral("RemAttachB"));
-    remove->setAccessibleDescription(QStringLiteral("Remove the selected files from the attachments"));
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    remove->setAccessibleDescription(tr("Remove the selected files from the attachments"));
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("AttachOk"));
     ok->setDefault(true);
 

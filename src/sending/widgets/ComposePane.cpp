@@ -61,7 +61,7 @@ void setHint(QAction *action, const QString &hint)
 
 ComposePane::ComposePane(ComposeDraft &draft, ComposeSend &send, std::function<addressbook::MailSettings()> settings,
                          ComposePrompts &prompts, QWidget *parent)
-    : ui::CaptionPanel(QStringLiteral("New"), parent), m_draft(draft), m_send(send), m_settings(std::move(settings)),
+    : ui::CaptionPanel(tr("New"), parent), m_draft(draft), m_send(send), m_settings(std::move(settings)),
       m_prompts(prompts)
 {
     setObjectName(QStringLiteral("NewPan"));
@@ -101,33 +101,33 @@ QAction *ComposePane::formatAction(const QString &caption, const QString &hint, 
 
 void ComposePane::createActions()
 {
-    m_sendAction = new QAction(QStringLiteral("Send"), this);
+    m_sendAction = new QAction(tr("Send"), this);
     m_sendAction->setObjectName(QStringLiteral("Sendi"));
-    setHint(m_sendAction, QStringLiteral("Send Message"));
+    setHint(m_sendAction, tr("Send Message"));
     // Send from anywhere in the pane without the mouse.
     m_sendAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Return));
     m_sendAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(m_sendAction);
     connect(m_sendAction, &QAction::triggered, this, &ComposePane::SendiExecute);
-    m_clear = new QAction(QStringLiteral("Clear"), this);
+    m_clear = new QAction(tr("Clear"), this);
     m_clear->setObjectName(QStringLiteral("ClearNewI"));
-    setHint(m_clear, QStringLiteral("Clear/New Message"));
+    setHint(m_clear, tr("Clear/New Message"));
     connect(m_clear, &QAction::triggered, this, &ComposePane::ClearNewIExecute);
 
     // The toolbar's buttons and the context menu's entries are the same actions, so Ctrl+B and
     // the menu do what the buttons do and every mark follows the selection.
-    m_bold = formatAction(QStringLiteral("&Bold"), QStringLiteral("Bold"), "NewBoldI", QKeySequence(Qt::CTRL | Qt::Key_B));
-    m_italic = formatAction(QStringLiteral("&Italic"), QStringLiteral("Italic"), "NewItalicI",
+    m_bold = formatAction(tr("&Bold"), tr("Bold"), "NewBoldI", QKeySequence(Qt::CTRL | Qt::Key_B));
+    m_italic = formatAction(tr("&Italic"), tr("Italic"), "NewItalicI",
                             QKeySequence(Qt::CTRL | Qt::Key_I));
-    m_underline = formatAction(QStringLiteral("&Underline"), QStringLiteral("Underline"), "NewUnderlineI",
+    m_underline = formatAction(tr("&Underline"), tr("Underline"), "NewUnderlineI",
                                QKeySequence(Qt::CTRL | Qt::Key_U));
-    m_left = formatAction(QStringLiteral("Align &Left"), QStringLiteral("Align Left|Aligns text at the left indent"),
+    m_left = formatAction(tr("Align &Left"), tr("Align Left|Aligns text at the left indent"),
                           "NewLeftI", {});
-    m_center = formatAction(QStringLiteral("&Center"), QStringLiteral("Center|Centers text between margins"),
+    m_center = formatAction(tr("&Center"), tr("Center|Centers text between margins"),
                             "NewCenterI", {});
-    m_right = formatAction(QStringLiteral("Align &Right"),
-                           QStringLiteral("Align Right|Aligns text at the right indent"), "NewRightI", {});
-    m_bullet = formatAction(QStringLiteral("&Bullets"), QStringLiteral("Bullets|Inserts a bullet on the current line"),
+    m_right = formatAction(tr("Align &Right"),
+                           tr("Align Right|Aligns text at the right indent"), "NewRightI", {});
+    m_bullet = formatAction(tr("&Bullets"), tr("Bullets|Inserts a bullet on the current line"),
                             "NewbulletI", {});
     m_alignment = new QActionGroup(this);
     m_alignment->setExclusive(true);
@@ -140,13 +140,13 @@ void ComposePane::createEditor()
 {
     m_editor = new richtext::RichTextEditor;
     m_editor->setObjectName(QStringLiteral("Richtextbox1"));
-    m_editor->setAccessibleName(QStringLiteral("Message"));
-    m_editor->setAccessibleDescription(QStringLiteral("The text of the message"));
+    m_editor->setAccessibleName(tr("Message"));
+    m_editor->setAccessibleDescription(tr("The text of the message"));
     m_editor->setAcceptDrops(true);
     m_editor->viewport()->installEventFilter(this);
 
     // Redo also on Ctrl+Y, as on Windows; Ctrl+Z undoes, formatting included.
-    m_redo = new QAction(QStringLiteral("Redo"), m_editor);
+    m_redo = new QAction(tr("Redo"), m_editor);
     m_redo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
     m_redo->setShortcutContext(Qt::WidgetShortcut);
     m_editor->addAction(m_redo);
@@ -158,11 +158,11 @@ void ComposePane::createEditor()
     m_menu->addAction(m_italic);
     m_menu->addAction(m_underline);
     m_menu->addSeparator();
-    QAction *cut = m_menu->addAction(QStringLiteral("Cu&t"), m_editor, &QTextEdit::cut);
+    QAction *cut = m_menu->addAction(tr("Cu&t"), m_editor, &QTextEdit::cut);
     cut->setShortcut(QKeySequence::Cut);
-    QAction *copy = m_menu->addAction(QStringLiteral("&Copy"), m_editor, &QTextEdit::copy);
+    QAction *copy = m_menu->addAction(tr("&Copy"), m_editor, &QTextEdit::copy);
     copy->setShortcut(QKeySequence::Copy);
-    QAction *paste = m_menu->addAction(QStringLiteral("&Paste"), m_editor, &QTextEdit::paste);
+    QAction *paste = m_menu->addAction(tr("&Paste"), m_editor, &QTextEdit::paste);
     paste->setShortcut(QKeySequence::Paste);
     for (QAction *clipboard : {cut, copy, paste})
         clipboard->setShortcutContext(Qt::WidgetShortcut); // the editor handles the keys itself
@@ -195,7 +195,7 @@ void ComposePane::createToolbars()
     // Both rows wrap rather than overflow: at the narrowest window every control stays in view.
     m_toolBar1 = new QWidget(this);
     m_toolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    m_toolBar1->setAccessibleName(QStringLiteral("Format"));
+    m_toolBar1->setAccessibleName(tr("Format"));
     auto *formatRow = new ui::FlowLayout(m_toolBar1, 2);
     formatRow->setContentsMargins(2, 2, 2, 2);
     auto place = [this, formatRow](QAction *action, const char *name, Qt::ToolButtonStyle style) {
@@ -237,9 +237,9 @@ void ComposePane::createToolbars()
     m_font->addItems(QFontDatabase::families());
     m_font->setMinimumContentsLength(12);
     m_font->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_font->setAccessibleName(QStringLiteral("Font"));
-    m_font->lineEdit()->setAccessibleName(QStringLiteral("Font"));
-    setHint(m_font, QStringLiteral("Font"));
+    m_font->setAccessibleName(tr("Font"));
+    m_font->lineEdit()->setAccessibleName(tr("Font"));
+    setHint(m_font, tr("Font"));
     formatRow->addWidget(m_font);
     // FontCChange: a font chosen from the list or confirmed with Enter; the letters typed on the
     // way are not applied one by one.
@@ -254,8 +254,8 @@ void ComposePane::createToolbars()
     m_size->setObjectName(QStringLiteral("SizeSE"));
     m_size->setRange(1, 1000);
     m_size->setValue(12);
-    m_size->setAccessibleName(QStringLiteral("Font Size"));
-    setHint(m_size, QStringLiteral("Font Size"));
+    m_size->setAccessibleName(tr("Font Size"));
+    setHint(m_size, tr("Font Size"));
     formatRow->addWidget(m_size);
     connect(m_size, &QSpinBox::valueChanged, this, [this](int value) {
         // SizeSEChange
@@ -265,12 +265,12 @@ void ComposePane::createToolbars()
 
     auto *spell = m_spellButton = new QToolButton(m_toolBar1);
     spell->setObjectName(QStringLiteral("ToolButton7"));
-    spell->setText(QStringLiteral("Spell"));
+    spell->setText(tr("Spell"));
     spell->setAutoRaise(true);
     spell->setIconSize(QSize(16, 16));
     spell->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    spell->setAccessibleName(QStringLiteral("Spell Check"));
-    setHint(spell, QStringLiteral("Spell Check|Checks the spelling of the message"));
+    spell->setAccessibleName(tr("Spell Check"));
+    setHint(spell, tr("Spell Check|Checks the spelling of the message"));
     formatRow->addWidget(spell);
     connect(spell, &QToolButton::clicked, this, &ComposePane::spellCheckRequested);
 
@@ -278,7 +278,7 @@ void ComposePane::createToolbars()
     // share what room the line has.
     m_toolBar2 = new QWidget(this);
     m_toolBar2->setObjectName(QStringLiteral("ToolBar2"));
-    m_toolBar2->setAccessibleName(QStringLiteral("Addressing"));
+    m_toolBar2->setAccessibleName(tr("Addressing"));
     auto *addressRow = new ui::FlowLayout(m_toolBar2, 6);
     addressRow->setContentsMargins(4, 2, 4, 2);
     auto pair = [this, addressRow](QWidget *caption, QWidget *field) {
@@ -293,11 +293,11 @@ void ComposePane::createToolbars()
         addressRow->addWidget(group);
     };
 
-    auto *subjectLabel = new QLabel(QStringLiteral("&Subject"));
+    auto *subjectLabel = new QLabel(tr("&Subject"));
     subjectLabel->setObjectName(QStringLiteral("SubjectL"));
     m_subject = new QLineEdit;
     m_subject->setObjectName(QStringLiteral("SubjectE"));
-    m_subject->setAccessibleName(QStringLiteral("Subject"));
+    m_subject->setAccessibleName(tr("Subject"));
     m_subject->setMinimumWidth(160);
     subjectLabel->setBuddy(m_subject);
     m_subject->installEventFilter(this);
@@ -305,26 +305,26 @@ void ComposePane::createToolbars()
 
     m_toButton = new QToolButton;
     m_toButton->setObjectName(QStringLiteral("ToB"));
-    m_toButton->setText(QStringLiteral("&To"));
-    m_toButton->setAccessibleName(QStringLiteral("To"));
-    setHint(m_toButton, QStringLiteral("Select Addresses|Choose the recipients from the address book"));
+    m_toButton->setText(tr("&To"));
+    m_toButton->setAccessibleName(tr("To"));
+    setHint(m_toButton, tr("Select Addresses|Choose the recipients from the address book"));
     connect(m_toButton, &QToolButton::clicked, this, &ComposePane::ToBClick);
     m_to = new QComboBox;
     m_to->setObjectName(QStringLiteral("ToC"));
-    m_to->setAccessibleName(QStringLiteral("Recipients"));
-    setHint(m_to, QStringLiteral("Recipients"));
+    m_to->setAccessibleName(tr("Recipients"));
+    setHint(m_to, tr("Recipients"));
     m_to->setMinimumWidth(150);
 
     m_attachButton = new QToolButton;
     m_attachButton->setObjectName(QStringLiteral("AttachB"));
-    m_attachButton->setText(QStringLiteral("&Attach"));
-    m_attachButton->setAccessibleName(QStringLiteral("Attach"));
-    setHint(m_attachButton, QStringLiteral("Attachments|Choose the files to send with the message"));
+    m_attachButton->setText(tr("&Attach"));
+    m_attachButton->setAccessibleName(tr("Attach"));
+    setHint(m_attachButton, tr("Attachments|Choose the files to send with the message"));
     connect(m_attachButton, &QToolButton::clicked, this, &ComposePane::AttachBClick);
     m_attach = new QComboBox;
     m_attach->setObjectName(QStringLiteral("AttachC"));
-    m_attach->setAccessibleName(QStringLiteral("Attached files"));
-    setHint(m_attach, QStringLiteral("Attached files"));
+    m_attach->setAccessibleName(tr("Attached files"));
+    setHint(m_attach, tr("Attached files"));
     m_attach->setMinimumWidth(150);
     m_attach->installEventFilter(this);
 
@@ -359,7 +359,7 @@ void ComposePane::setMark(QAction *action, std::optional<bool> value)
     button->setProperty(kMixedProperty, mixed);
     button->setStyleSheet(mixed ? kMixedStyle : QString());
     // A screen reader says that the selection mixes the format.
-    button->setAccessibleDescription(mixed ? action->statusTip() + QStringLiteral(" (mixed)") : action->statusTip());
+    button->setAccessibleDescription(mixed ? tr("%1 (mixed)").arg(action->statusTip()) : action->statusTip());
 }
 
 void ComposePane::applyFormat(QAction *action, bool on)
@@ -443,7 +443,7 @@ bool ComposePane::mayReplaceDraft()
 
 void ComposePane::ClearNewIExecute()
 {
-    if (refusedWhileDraftInUse() || !m_prompts.confirm(this, kClearQuestion))
+    if (refusedWhileDraftInUse() || !m_prompts.confirm(this, clearQuestionText()))
         return;
     m_subject->clear();
     m_draft.clearLists();
@@ -524,7 +524,7 @@ void ComposePane::AttachBClick()
 void ComposePane::AttachCKeyPress()
 {
     m_attachButton->setFocus();
-    m_prompts.showNotice(this, {core::Notice::Code::AttachmentsNotEditable, core::Notice::Kind::Information, kDoNotEditAttachments, false});
+    m_prompts.showNotice(this, {core::Notice::Code::AttachmentsNotEditable, core::Notice::Kind::Information, doNotEditAttachmentsText(), false});
     m_attach->setCurrentIndex(-1);
 }
 

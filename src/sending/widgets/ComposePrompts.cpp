@@ -30,7 +30,7 @@ void DesktopComposePrompts::beep()
 QStringList DesktopComposePrompts::chooseFiles(QWidget *parent)
 {
     // AtachOD: several files, no read-only box, resizable.
-    return QFileDialog::getOpenFileNames(parent, QStringLiteral("Open"));
+    return QFileDialog::getOpenFileNames(parent, QCoreApplication::translate("ComposePrompts", "Open"));
 }
 
 } // namespace corvane::sending

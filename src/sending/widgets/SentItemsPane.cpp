@@ -30,24 +30,24 @@ QList<QStringList> sentRows(const SentStore &store, const std::function<QString(
 }
 
 SentItemsPane::SentItemsPane(SentStore &store, QWidget *parent)
-    : ListPane(recordsOf(store), parent), m_store(store), m_delete(new QAction(QStringLiteral("Delete Item"), this)),
+    : ListPane(recordsOf(store), parent), m_store(store), m_delete(new QAction(tr("Delete Item"), this)),
       m_watch(new DeliveryWatch(this))
 {
     // Find searches the recipients, the subject, the attachments and the body.
     addFindField({1, 2, 3}, [](const QString &rtf) { return richtext::rtfToPlainText(rtf); });
     auto *toolBar = new QToolBar;
     toolBar->setObjectName(QStringLiteral("ToolBar7"));
-    toolBar->setAccessibleName(QStringLiteral("Sent Items"));
+    toolBar->setAccessibleName(tr("Sent Items"));
     toolBar->setIconSize(QSize(16, 16));
     m_delete->setObjectName(QStringLiteral("SentDelete"));
-    m_delete->setToolTip(QStringLiteral("Delete Item"));
+    m_delete->setToolTip(tr("Delete Item"));
     toolBar->addAction(m_delete);
     QWidget *button = toolBar->widgetForAction(m_delete);
     button->setObjectName(QStringLiteral("DeleteSentI"));
     button->setAccessibleName(m_delete->text());
     button->setAccessibleDescription(m_delete->toolTip());
     bodyLayout()->insertWidget(0, toolBar);
-    grid()->setAccessibleName(QStringLiteral("Sent messages"));
+    grid()->setAccessibleName(tr("Sent messages"));
 
     connect(this, &ui::ListPane::listShown, this, &SentItemsPane::lookAtDelivery);
     connect(m_watch, &DeliveryWatch::looked, this, &SentItemsPane::showDelivery);
@@ -104,7 +104,7 @@ ui::BodyTexts::Source SentItemsPane::bodySource() const
 
 void SentItemsPane::DeleteSentIClick()
 {
-    deleteSelected(m_delete, m_confirm, kDeleteSentQuestion,
+    deleteSelected(m_delete, m_confirm, deleteSentQuestionText(),
                    tr("The message you chose is no longer in Sent Items: nothing was deleted."),
                    [this](int position) { m_store.deleteAt(position); }, AfterDelete::SameRowOrPrevious,
                    [this] { Q_EMIT listRequested(); });

@@ -12,8 +12,6 @@ namespace corvane::sending {
 
 class SentStore;
 
-inline const QString kDeleteSentQuestion = QStringLiteral("Are you sure you want to delete this message?");
-
 // The rows of the Sent Items grid in store order: Msg No., recipients, subject, attached files'
 // names, the date text, as the store words them, and the Delivery text when it is known without
 // looking (`known`, by position; empty otherwise).
@@ -64,5 +62,10 @@ private:
     QAction *m_delete;
     DeliveryWatch *m_watch;
 };
+
+inline QString deleteSentQuestionText()
+{
+    return SentItemsPane::tr("Are you sure you want to delete this message?");
+}
 
 } // namespace corvane::sending

@@ -46,27 +46,27 @@ ToDialogue::ToDialogue(ComposeDraft &draft, ComposePrompts &prompts, QWidget *pa
       m_draft(draft), m_prompts(prompts)
 {
     setObjectName(QStringLiteral("ToDialogue"));
-    setWindowTitle(QStringLiteral("Select Addresses"));
+    setWindowTitle(tr("Select Addresses"));
     setAcceptDrops(true);
 
     m_addressList = new QListWidget(this);
     m_addressList->setObjectName(QStringLiteral("ToListLB"));
     m_addressList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_addressList->setAccessibleName(QStringLiteral("Address Book"));
+    m_addressList->setAccessibleName(tr("Address Book"));
     m_chosenList = new QListWidget(this);
     m_chosenList->setObjectName(QStringLiteral("ToSelListLB"));
     m_chosenList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_chosenList->setAccessibleName(QStringLiteral("Recipient List"));
+    m_chosenList->setAccessibleName(tr("Recipient List"));
 
-    auto *add = new QPushButton(QStringLiteral("Add ->"), this);
+    auto *add = new QPushButton(tr("Add ->"), this);
     add->setObjectName(QStringLiteral("ToAdrB"));
-    add->setAccessibleName(QStringLiteral("Add"));
-    add->setAccessibleDescription(QStringLiteral("Add the selected names to the recipient list"));
-    auto *remove = new QPushButton(QStringLiteral("<- Remove"), this);
+    add->setAccessibleName(tr("Add"));
+    add->setAccessibleDescription(tr("Add the selected names to the recipient list"));
+    auto *remove = new QPushButton(tr("<- Remove"), this);
     remove->setObjectName(QStringLiteral("RemoveTo"));
-    remove->setAccessibleName(QStringLiteral("Remove"));
-    remove->setAccessibleDescription(QStringLiteral("Remove the selected names from the recipient list"));
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    remove->setAccessibleName(tr("Remove"));
+    remove->setAccessibleDescription(tr("Remove the selected names from the recipient list"));
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("SelAdrOK"));
     ok->setDefault(true);
 
@@ -76,8 +76,8 @@ ToDialogue::ToDialogue(ComposeDraft &draft, ComposePrompts &prompts, QWidget *pa
     buttons->addWidget(remove);
     buttons->addStretch();
     auto *grid = new QGridLayout(this);
-    grid->addWidget(heading(QStringLiteral("Address Book"), "ToAddrBookL", m_addressList, this), 0, 0);
-    grid->addWidget(heading(QStringLiteral("Recipient List"), "ToRecLstL", m_chosenList, this), 0, 2);
+    grid->addWidget(heading(tr("Address Book"), "ToAddrBookL", m_addressList, this), 0, 0);
+    grid->addWidget(heading(tr("Recipient List"), "ToRecLstL", m_chosenList, this), 0, 2);
     grid->addWidget(m_addressList, 1, 0);
     grid->addLayout(buttons, 1, 1);
     grid->addWidget(m_chosenList, 1, 2);

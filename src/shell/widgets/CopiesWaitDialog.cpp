@@ -17,7 +17,7 @@ CopiesWaitDialog::CopiesWaitDialog(platform::BackgroundCopies &copies, QWidget *
     setObjectName(QStringLiteral("CopiesWaitDlg"));
     setWindowTitle(tr("Corvane"));
 
-    auto *label = new QLabel(platform::kWaitingForCopies);
+    auto *label = new QLabel(platform::waitingForCopiesText());
     label->setObjectName(QStringLiteral("CopiesWaitL"));
     m_list->setObjectName(QStringLiteral("CopiesLB"));
     m_list->setAccessibleName(tr("Copies still running"));

@@ -547,7 +547,7 @@ void MainWindow::waitForCopiesBeforeClosing()
     m_autoCheckBeforeClosing = m_autoCheck->isEnabled();
     m_autoCheck->setEnabled(false);
     m_checkMail->setEnabled(false);
-    m_statusBar->setPanelText(0, platform::kWaitingForCopies);
+    m_statusBar->setPanelText(0, platform::waitingForCopiesText());
 
     m_copiesWait = new CopiesWaitDialog(m_mail.copies, this);
     connect(m_copiesWait, &CopiesWaitDialog::copiesFinished, this, &MainWindow::close, Qt::QueuedConnection);

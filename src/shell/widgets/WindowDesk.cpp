@@ -99,7 +99,7 @@ void WindowDesk::announce(const QList<receiving::ArrivedMessage> &arrived)
 
 void WindowDesk::showNewMailBox()
 {
-    m_services.messages->showNotice(&m_window, {core::Notice::Code::NewMail, core::Notice::Kind::Information, receiving::kNewMailText, false});
+    m_services.messages->showNotice(&m_window, {core::Notice::Code::NewMail, core::Notice::Kind::Information, receiving::newMailText(), false});
 }
 
 void WindowDesk::beep()

@@ -247,7 +247,7 @@ TEST_F(ComposeTest, ClearAnsweredNoKeepsEverythingAndYesLeavesAnEmptyPaneWithTim
 
     prompts.answer = false;
     button("Cleari")->click();
-    EXPECT_EQ(prompts.questions, QStringList{kClearQuestion});
+    EXPECT_EQ(prompts.questions, QStringList{clearQuestionText()});
     EXPECT_EQ(editor.text(), QStringLiteral("plain bold"));
     EXPECT_EQ(items(find<QComboBox>("ToC")), QStringList{QStringLiteral("Bob")});
     EXPECT_EQ(draft.attachmentPaths(), QStringList{file});
@@ -278,7 +278,7 @@ TEST_F(ComposeTest, TypingIntoTheAttachmentBoxNeverChangesItAndSaysWhatToUse)
     auto *box = find<QComboBox>("AttachC");
     box->setFocus();
     QTest::keyClick(box, Qt::Key_X);
-    EXPECT_EQ(prompts.notices, (QList<Notice>{{Notice::Code::AttachmentsNotEditable, Notice::Kind::Information, kDoNotEditAttachments, false}}));
+    EXPECT_EQ(prompts.notices, (QList<Notice>{{Notice::Code::AttachmentsNotEditable, Notice::Kind::Information, doNotEditAttachmentsText(), false}}));
     EXPECT_EQ(QApplication::focusWidget(), button("AttachB"));
     EXPECT_EQ(items(box), QStringList{QStringLiteral("a.txt")});
     EXPECT_TRUE(box->currentText().isEmpty());
@@ -316,7 +316,7 @@ TEST_F(ComposeTest, AFolderAndTwoFilesDroppedOnTheAttachmentDialogReportTheFolde
     attach.show();
     drop(&attach, {a, folder, b});
     ASSERT_EQ(prompts.notices.size(), 1);
-    EXPECT_TRUE(prompts.notices[0].text.startsWith(kOnlyFilesNotFolders));
+    EXPECT_EQ(prompts.notices[0].code, Notice::Code::AttachmentRefused);
     EXPECT_EQ(items(find<QListWidget>("AtachLV")), (QStringList{a, b}));
     // Closed by its close box, the dialog leaves the pane's box showing what will be sent.
     attach.close();
@@ -427,7 +427,7 @@ TEST_F(ComposeTest, ASendFromThePaneReachesBobWithTheBoldWordAndTheAttachment)
     button("SendB")->click();
     ASSERT_TRUE(ended.wait(30000));
     ASSERT_FALSE(prompts.notices.isEmpty());
-    EXPECT_EQ(prompts.notices.last().text, kMessagesSent);
+    EXPECT_EQ(prompts.notices.last().text, messagesSentText());
     corvane::test::waitForCopies(ann.copies);
     EXPECT_EQ(editor.text(), QStringLiteral("plain bold")); // the draft stays
     EXPECT_FALSE(ann.outgoing.NewGuidNeeded);
