@@ -18,7 +18,7 @@ struct Page
     QLineEdit *edit = new QLineEdit;
     GrowingField *field = nullptr;
 
-    Page()
+    explicit Page(bool stretchAfter = true)
     {
         page.resize(400, 60);
         field = new GrowingField(edit, &page);
@@ -26,7 +26,8 @@ struct Page
         layout->addSpacing(30);
         layout->addWidget(field->slot());
         layout->addWidget(new QPushButton(QStringLiteral("Browse")));
-        layout->addStretch(1);
+        if (stretchAfter)
+            layout->addStretch(1);
         page.show();
     }
     void hover(QEvent::Type type)
@@ -51,6 +52,16 @@ TEST(GrowingField, ALongPathGrowsOnlyToTheParentsRightEdgeAndShrinksWhenTheMouse
     EXPECT_EQ(p.edit->x() + p.edit->width(), p.page.width());
     p.hover(QEvent::Leave);
     EXPECT_EQ(p.edit->width(), 121);
+}
+
+TEST(GrowingField, WidensWithTheWindowWhenTheLayoutGivesItRoom)
+{
+    Page p(false);
+    const int narrow = p.edit->width();
+    p.page.resize(900, 60);
+    QApplication::processEvents();
+    EXPECT_GT(p.edit->width(), narrow + 400);
+    EXPECT_EQ(p.edit->width(), p.field->slot()->width());
 }
 
 } // namespace

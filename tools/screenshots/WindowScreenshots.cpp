@@ -4,7 +4,9 @@
 // with attachments, the Address Edit pane on an entry of a small address book, the New pane
 // with a formatted message and its two dialogs, a reply to the formatted message, and the help
 // window. Run under a display (Xvfb):
-//   xvfb-run -a shell_screenshots <output folder>
+//   xvfb-run -a shell_screenshots <output folder> [WIDTHxHEIGHT]
+// A size, such as 640x480 or 3840x2160, takes the window's pictures at that size instead of the
+// window's own (to look at the layout at the extremes; with QT_SCALE_FACTOR=2, at 200%).
 #include "shell/widgets/ComposeParts.h"
 #include "shell/widgets/GridSetup.h"
 #include "shell/widgets/HelpWindow.h"
@@ -268,8 +270,17 @@ int main(int argc, char **argv)
     corvane::platform::installTranslations(app, qEnvironmentVariable("LANGUAGE").split(u':', Qt::SkipEmptyParts),
                                            corvane::platform::translationFolders(QStringLiteral(CORVANE_PROGRAM_DIR)));
     if (argc < 2) {
-        std::fprintf(stderr, "usage: shell_screenshots <output folder>\n");
+        std::fprintf(stderr, "usage: shell_screenshots <output folder> [WIDTHxHEIGHT]\n");
         return 2;
+    }
+    QSize windowSize;
+    if (argc > 2) {
+        const QStringList parts = QString::fromLocal8Bit(argv[2]).split(u'x');
+        windowSize = parts.size() == 2 ? QSize(parts[0].toInt(), parts[1].toInt()) : QSize();
+        if (windowSize.isEmpty()) {
+            std::fprintf(stderr, "shell_screenshots: a size is WIDTHxHEIGHT, such as 640x480\n");
+            return 2;
+        }
     }
     const QString output = QDir(QString::fromLocal8Bit(argv[1])).absolutePath() + u'/';
 
@@ -283,6 +294,8 @@ int main(int argc, char **argv)
 
     corvane::test::FakeServices fakes;
     corvane::shell::MainWindow window(programFolder, fakes.services());
+    if (windowSize.isValid())
+        window.resize(windowSize);
     window.show();
     settle(window);
     bool ok = save(window, output + QStringLiteral("first-start.png"));

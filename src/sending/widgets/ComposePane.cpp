@@ -8,20 +8,22 @@
 
 #include "richtext/widgets/RichTextEditor.h"
 
+#include "ui/widgets/FlowLayout.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFontDatabase>
+#include <QFrame>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QResizeEvent>
 #include <QSpinBox>
-#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -190,35 +192,45 @@ void ComposePane::createEditor()
 
 void ComposePane::createToolbars()
 {
-    m_toolBar1 = new QToolBar(tr("Format"), this);
+    // Both rows wrap rather than overflow: at the narrowest window every control stays in view.
+    m_toolBar1 = new QWidget(this);
     m_toolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    m_toolBar1->setIconSize(QSize(16, 16));
-    m_toolBar1->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    auto place = [this](QAction *action, const char *name) {
-        m_toolBar1->addAction(action);
-        QWidget *button = m_toolBar1->widgetForAction(action);
+    m_toolBar1->setAccessibleName(tr("Format"));
+    auto *formatRow = new ui::FlowLayout(m_toolBar1, 2);
+    formatRow->setContentsMargins(2, 2, 2, 2);
+    auto place = [this, formatRow](QAction *action, const char *name, Qt::ToolButtonStyle style) {
+        auto *button = new QToolButton(m_toolBar1);
+        button->setDefaultAction(action);
+        button->setAutoRaise(true);
+        button->setIconSize(QSize(16, 16));
+        button->setToolButtonStyle(style);
         button->setObjectName(QLatin1String(name));
         button->setAccessibleName(action->toolTip());
         button->setAccessibleDescription(action->statusTip());
+        formatRow->addWidget(button);
+        m_buttons.insert(action, button);
         return button;
     };
-    place(m_sendAction, "SendB");
-    place(m_clear, "Cleari");
-    m_toolBar1->addSeparator();
-    // The formatting buttons show their icon when they have one, else their caption.
-    auto placeFormat = [&](QAction *action, const char *name) {
-        static_cast<QToolButton *>(place(action, name))->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    auto separate = [this, formatRow] {
+        auto *line = new QFrame(m_toolBar1);
+        line->setFrameShape(QFrame::VLine);
+        line->setFrameShadow(QFrame::Sunken);
+        formatRow->addWidget(line);
     };
-    placeFormat(m_bold, "NewBoldB");
-    placeFormat(m_italic, "NewItalicB");
-    placeFormat(m_underline, "NewUnderlineB");
-    m_toolBar1->addSeparator();
-    placeFormat(m_left, "NewLeftB");
-    placeFormat(m_center, "NewCenterB");
-    placeFormat(m_right, "NewRightB");
-    m_toolBar1->addSeparator();
+    place(m_sendAction, "SendB", Qt::ToolButtonTextBesideIcon);
+    place(m_clear, "Cleari", Qt::ToolButtonTextBesideIcon);
+    separate();
+    // The formatting buttons show their icon when they have one, else their caption.
+    place(m_bold, "NewBoldB", Qt::ToolButtonIconOnly);
+    place(m_italic, "NewItalicB", Qt::ToolButtonIconOnly);
+    place(m_underline, "NewUnderlineB", Qt::ToolButtonIconOnly);
+    separate();
+    place(m_left, "NewLeftB", Qt::ToolButtonIconOnly);
+    place(m_center, "NewCenterB", Qt::ToolButtonIconOnly);
+    place(m_right, "NewRightB", Qt::ToolButtonIconOnly);
+    separate();
 
-    m_font = new QComboBox;
+    m_font = new QComboBox(m_toolBar1);
     m_font->setObjectName(QStringLiteral("FontC"));
     m_font->setEditable(true);
     m_font->setInsertPolicy(QComboBox::NoInsert);
@@ -228,7 +240,7 @@ void ComposePane::createToolbars()
     m_font->setAccessibleName(tr("Font"));
     m_font->lineEdit()->setAccessibleName(tr("Font"));
     setHint(m_font, tr("Font"));
-    m_toolBar1->addWidget(m_font);
+    formatRow->addWidget(m_font);
     // FontCChange: a font chosen from the list or confirmed with Enter; the letters typed on the
     // way are not applied one by one.
     connect(m_font, &QComboBox::textActivated, this, [this](const QString &family) {
@@ -236,32 +248,51 @@ void ComposePane::createToolbars()
             m_editor->setSelFontName(family);
     });
 
-    placeFormat(m_bullet, "NewbulletB");
+    place(m_bullet, "NewbulletB", Qt::ToolButtonIconOnly);
 
-    m_size = new QSpinBox;
+    m_size = new QSpinBox(m_toolBar1);
     m_size->setObjectName(QStringLiteral("SizeSE"));
     m_size->setRange(1, 1000);
     m_size->setValue(12);
     m_size->setAccessibleName(tr("Font Size"));
     setHint(m_size, tr("Font Size"));
-    m_toolBar1->addWidget(m_size);
+    formatRow->addWidget(m_size);
     connect(m_size, &QSpinBox::valueChanged, this, [this](int value) {
         // SizeSEChange
         if (m_fontSize.sizeChanged())
             m_editor->setSelFontSize(value);
     });
 
-    auto *spell = m_spellButton = new QToolButton;
+    auto *spell = m_spellButton = new QToolButton(m_toolBar1);
     spell->setObjectName(QStringLiteral("ToolButton7"));
     spell->setText(tr("Spell"));
+    spell->setAutoRaise(true);
+    spell->setIconSize(QSize(16, 16));
     spell->setToolButtonStyle(Qt::ToolButtonIconOnly);
     spell->setAccessibleName(tr("Spell Check"));
     setHint(spell, tr("Spell Check|Checks the spelling of the message"));
-    m_toolBar1->addWidget(spell);
+    formatRow->addWidget(spell);
     connect(spell, &QToolButton::clicked, this, &ComposePane::spellCheckRequested);
 
-    m_toolBar2 = new QToolBar(tr("Addressing"), this);
+    // Subject, recipients and attachments: each caption stays with its field, and the fields
+    // share what room the line has.
+    m_toolBar2 = new QWidget(this);
     m_toolBar2->setObjectName(QStringLiteral("ToolBar2"));
+    m_toolBar2->setAccessibleName(tr("Addressing"));
+    auto *addressRow = new ui::FlowLayout(m_toolBar2, 6);
+    addressRow->setContentsMargins(4, 2, 4, 2);
+    auto pair = [this, addressRow](QWidget *caption, QWidget *field) {
+        auto *group = new QWidget(m_toolBar2);
+        group->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        auto *layout = new QHBoxLayout(group);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(4);
+        layout->addWidget(caption);
+        layout->addWidget(field, 1);
+        field->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        addressRow->addWidget(group);
+    };
+
     auto *subjectLabel = new QLabel(tr("&Subject"));
     subjectLabel->setObjectName(QStringLiteral("SubjectL"));
     m_subject = new QLineEdit;
@@ -297,12 +328,9 @@ void ComposePane::createToolbars()
     m_attach->setMinimumWidth(150);
     m_attach->installEventFilter(this);
 
-    m_toolBar2->addWidget(subjectLabel);
-    m_toolBar2->addWidget(m_subject);
-    m_toolBar2->addWidget(m_toButton);
-    m_toolBar2->addWidget(m_to);
-    m_toolBar2->addWidget(m_attachButton);
-    m_toolBar2->addWidget(m_attach);
+    pair(subjectLabel, m_subject);
+    pair(m_toButton, m_to);
+    pair(m_attachButton, m_attach);
 }
 
 void ComposePane::setDialogs(ToDialogue *to, AttachDialogue *attach)
@@ -324,7 +352,7 @@ void ComposePane::setMark(QAction *action, std::optional<bool> value)
 {
     if (value && action->isChecked() != *value)
         action->setChecked(*value);
-    auto *button = m_toolBar1->widgetForAction(action);
+    QWidget *button = m_buttons.value(action);
     const bool mixed = !value;
     if (!button || button->property(kMixedProperty).toBool() == mixed)
         return;
@@ -510,7 +538,8 @@ bool ComposePane::attachDropped(const QMimeData &mime)
     return true;
 }
 
-void ComposePane::setIcons(const std::function<QIcon(const char *name)> &icon)
+void ComposePane::setIcons(const std::function<QIcon(const char *name)> &icon,
+                           const std::function<QIcon(const char *name)> &desktopIcon)
 {
     const std::pair<QAction *, const char *> themed[] = {{m_sendAction, "mail-sent"},
                                                          {m_clear, "mail-message-new"},
@@ -523,21 +552,7 @@ void ComposePane::setIcons(const std::function<QIcon(const char *name)> &icon)
                                                          {m_bullet, "format-list-unordered"}};
     for (const auto &[action, name] : themed)
         action->setIcon(icon(name));
-    m_spellButton->setIcon(icon("tools-check-spelling"));
-}
-
-int ComposePane::boxWidth(int left, int width, int paneWidth)
-{
-    if (left + width > paneWidth && paneWidth - left >= 50)
-        return paneWidth - left;
-    return 150;
-}
-
-void ComposePane::resizeEvent(QResizeEvent *event)
-{
-    CaptionPanel::resizeEvent(event);
-    for (QComboBox *box : {m_attach, m_to})
-        box->setFixedWidth(boxWidth(box->mapTo(this, QPoint(0, 0)).x(), box->width(), width()));
+    m_spellButton->setIcon(desktopIcon("tools-check-spelling"));
 }
 
 bool ComposePane::eventFilter(QObject *watched, QEvent *event)

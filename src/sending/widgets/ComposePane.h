@@ -7,6 +7,7 @@
 
 #include "ui/widgets/CaptionPanel.h"
 
+#include <QHash>
 #include <QIcon>
 #include <QList>
 #include <QPointer>
@@ -20,7 +21,6 @@ class QLineEdit;
 class QMenu;
 class QMimeData;
 class QSpinBox;
-class QToolBar;
 class QToolButton;
 
 namespace corvane::richtext {
@@ -35,7 +35,7 @@ class ComposeSend;
 class ToDialogue;
 struct SendResult;
 
-// The compose pane NewPan: the send and formatting toolbar, the subject with the recipient and
+// The compose pane NewPan: the send and formatting buttons, the subject with the recipient and
 // attachment boxes, and the rich text editor. It holds the draft until Clear; sending leaves it.
 class ComposePane : public ui::CaptionPanel
 {
@@ -54,8 +54,10 @@ public:
     // Sendi and ClearNewI, whose icons the window gives.
     QAction *sendAction() const { return m_sendAction; }
     QAction *clearAction() const { return m_clear; }
-    // Gives the tool buttons their icons, asked for by their icon-theme names.
-    void setIcons(const std::function<QIcon(const char *name)> &icon);
+    // Gives the tool buttons their icons, asked for by their icon-theme names; the spell check's
+    // comes from desktopIcon, so that it looks as spell checks do in the user's other programs.
+    void setIcons(const std::function<QIcon(const char *name)> &icon,
+                  const std::function<QIcon(const char *name)> &desktopIcon);
     ComposeDraft &draft() const { return m_draft; }
 
     // Asked by Reply, Forward and Reopen before they replace the message: refused with a message
@@ -95,9 +97,6 @@ public:
 
     // The mixed-state mark of a formatting button (bold, italic, underline, bullet).
     static bool isMarked(const QToolButton *button);
-    // The width of the recipient or attachment box at a left edge in a pane of that width: cut to
-    // end at the pane's edge when it would stick out and at least 50 px remain, else 150 px.
-    static int boxWidth(int left, int width, int paneWidth);
 
 Q_SIGNALS:
     // ToolButton7: the body's spell check.
@@ -109,7 +108,6 @@ Q_SIGNALS:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -143,8 +141,9 @@ private:
     QPointer<ToDialogue> m_toDialogue;
     QPointer<AttachDialogue> m_attachDialogue;
 
-    QToolBar *m_toolBar1 = nullptr;
-    QToolBar *m_toolBar2 = nullptr;
+    QWidget *m_toolBar1 = nullptr; // the send and format buttons
+    QWidget *m_toolBar2 = nullptr; // subject, recipients and attachments
+    QHash<QAction *, QWidget *> m_buttons; // each action's button in ToolBar1
     QAction *m_sendAction = nullptr;
     QAction *m_clear = nullptr;
     QAction *m_bold = nullptr;

@@ -67,7 +67,7 @@ ComposeParts::ComposeParts(MailServices &mail, const Settings &settings, Message
     m_send = new sending::ComposeSend(mail.send, mail.sent, this);
     connect(m_send, &sending::ComposeSend::statusTextChanged, this, &ComposeParts::statusTextChanged);
     m_pane = new sending::ComposePane(*m_draft, *m_send, [this] { return mailSettingsFrom(m_settings); }, m_prompts);
-    m_pane->setIcons(icons::named);
+    m_pane->setIcons(icons::named, icons::desktopFirst);
     m_pane->setAddressEntries([&mail] { return mail.addresses.entries(); });
     m_to = new sending::ToDialogue(*m_draft, m_prompts, window);
     m_attach = new sending::AttachDialogue(*m_draft, m_prompts, window);

@@ -177,7 +177,7 @@ QList<int> columnWidths(const TSortGrid &grid)
 {
     QList<int> widths;
     for (int col = 0; col < grid.ColCount(); ++col)
-        widths.append(grid.ColWidths(col));
+        widths.append(grid.designColWidth(col));
     return widths;
 }
 

@@ -25,6 +25,20 @@ QIcon named(const char *name)
     return fromResource(name);
 }
 
+QIcon desktopFirst(const char *name)
+{
+    // A desktop that names no icon theme of its own (a bare X session: "hicolor", which has no
+    // action icons) still has the icons of Breeze when it is installed.
+    static const bool fallbackSet = [] {
+        const QString fallback = QIcon::fallbackThemeName();
+        if (fallback.isEmpty() || fallback == QLatin1String("hicolor"))
+            QIcon::setFallbackThemeName(QStringLiteral("breeze"));
+        return true;
+    }();
+    Q_UNUSED(fallbackSet);
+    return QIcon::fromTheme(QLatin1String(name), fromResource(name));
+}
+
 QIcon checkMail()
 {
     return fromResource("mail-receive");

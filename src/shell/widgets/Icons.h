@@ -11,6 +11,8 @@ const QList<QIcon> &navigationImages();
 QIcon checkMail();
 // An icon of the resources by its file name without ".svg".
 QIcon named(const char *name);
+// The desktop icon theme's icon of that name (all its sizes), else the resources' one.
+QIcon desktopFirst(const char *name);
 QIcon help();
 // The tool bars' delete commands.
 QIcon deleteItem();

@@ -70,7 +70,7 @@ MainSettingsPage::MainSettingsPage(FolderBrowser &folders, FileDialogs &dialogs,
 
     auto *columns = new QHBoxLayout(this);
     columns->setSpacing(24);
-    columns->addLayout(folderColumn);
+    columns->addLayout(folderColumn, 2);
     columns->addWidget(buildOptions(), 1, Qt::AlignTop);
     fillStartPages();
 }
@@ -86,10 +86,10 @@ QLineEdit *MainSettingsPage::addFolderField(QVBoxLayout *column, const QString &
     auto *growing = new ui::GrowingField(field, this);
     QPushButton *browse = browseButton(buttonName, this);
 
+    // The field takes the column's width: a long path shows whole in a wide window.
     auto *row = new QHBoxLayout;
     row->addWidget(growing->slot());
     row->addWidget(browse);
-    row->addStretch(1);
     column->addWidget(caption);
     column->addLayout(row);
     column->addSpacing(6);
@@ -201,7 +201,6 @@ QGroupBox *MainSettingsPage::buildSoundGroup()
     auto *fileRow = new QHBoxLayout;
     fileRow->addWidget(growing->slot());
     fileRow->addWidget(browse);
-    fileRow->addStretch(1);
     auto *layout = new QVBoxLayout(group);
     layout->addWidget(m_soundNone);
     layout->addWidget(m_soundDefault);

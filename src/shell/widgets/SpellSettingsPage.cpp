@@ -75,7 +75,6 @@ QLineEdit *SpellSettingsPage::addDictionaryField(const QString &name, const QStr
     auto *row = new QHBoxLayout;
     row->addWidget(growing->slot());
     row->addWidget(browse);
-    row->addStretch(1);
     auto *layout = static_cast<QVBoxLayout *>(this->layout());
     layout->addWidget(caption);
     layout->addLayout(row);

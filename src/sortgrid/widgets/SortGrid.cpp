@@ -179,8 +179,23 @@ int TSortGrid::ColWidths(int col) const
 
 void TSortGrid::setColWidths(int col, int width)
 {
-    if (col >= 0 && col < ColCount())
-        horizontalHeader()->resizeSection(col, std::max(width, 0));
+    if (col < 0 || col >= ColCount())
+        return;
+    if (col == ColCount() - 1)
+        m_lastColDesignWidth = std::max(width, 0);
+    horizontalHeader()->resizeSection(col, std::max(width, 0));
+}
+
+void TSortGrid::setStretchLastColumn(bool stretch)
+{
+    horizontalHeader()->setStretchLastSection(stretch);
+}
+
+int TSortGrid::designColWidth(int col) const
+{
+    if (horizontalHeader()->stretchLastSection() && col == ColCount() - 1 && m_lastColDesignWidth >= 0)
+        return m_lastColDesignWidth;
+    return ColWidths(col);
 }
 
 int TSortGrid::RowHeights(int row) const

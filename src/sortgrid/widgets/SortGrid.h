@@ -64,8 +64,14 @@ public:
     // The rows that hold a selected cell, top to bottom.
     QList<int> SelectedRows() const;
 
+    // The width a column shows at.
     int ColWidths(int col) const;
     void setColWidths(int col, int width);
+    // The last column fills what room the others leave in the view, never narrower than the width
+    // it was given; that width, not the one it shows, is what designColWidth gives for it, so that
+    // a width kept for the next start does not grow with every bigger window.
+    void setStretchLastColumn(bool stretch);
+    int designColWidth(int col) const;
     int RowHeights(int row) const;
     void setRowHeights(int row, int height);
     int DefaultColWidth() const;
@@ -202,6 +208,7 @@ private:
 
     TGridOptions m_options = defaultGridOptions();
     bool m_defaultDrawing = true;
+    int m_lastColDesignWidth = -1; // the stretched last column's own width; -1 until one is set
     TAlignment m_alignmentHorz = taLeftJustify;
     TVertAlignment m_alignmentVert = taTopJustify;
     bool m_clickSorting = true;

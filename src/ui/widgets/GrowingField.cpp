@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace corvane::ui {
 
 GrowingField::GrowingField(QLineEdit *edit, QWidget *parent, int designWidth)
@@ -16,7 +18,10 @@ GrowingField::GrowingField(QLineEdit *edit, QWidget *parent, int designWidth)
     m_slot->setObjectName(edit->objectName() + QStringLiteral("Slot"));
     m_slot->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_slot->setFocusPolicy(Qt::NoFocus);
-    m_slot->setFixedSize(designWidth, m_edit->sizeHint().height());
+    // At least the design width; wider when the layout has room to give (a bigger window).
+    m_slot->setMinimumWidth(designWidth);
+    m_slot->setFixedHeight(m_edit->sizeHint().height());
+    m_slot->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_edit->raise();
     m_slot->installEventFilter(this);
     m_edit->installEventFilter(this);
@@ -26,13 +31,15 @@ GrowingField::GrowingField(QLineEdit *edit, QWidget *parent, int designWidth)
 void GrowingField::grow()
 {
     const int textWidth = m_edit->fontMetrics().horizontalAdvance(m_edit->text());
-    followSlot(grownFieldWidth(textWidth, m_slot->x(), m_parent->width(), m_designWidth));
+    m_grown = true;
+    followSlot(grownFieldWidth(textWidth, m_slot->x(), m_parent->width(), m_slot->width()));
     m_edit->raise();
 }
 
 void GrowingField::shrink()
 {
-    followSlot(m_designWidth);
+    m_grown = false;
+    followSlot(m_slot->width());
 }
 
 bool GrowingField::eventFilter(QObject *watched, QEvent *event)
@@ -46,7 +53,7 @@ bool GrowingField::eventFilter(QObject *watched, QEvent *event)
         switch (event->type()) {
         case QEvent::Move:
         case QEvent::Resize:
-            followSlot(m_edit->width());
+            followSlot(m_grown ? std::max(m_edit->width(), m_slot->width()) : m_slot->width());
             break;
         case QEvent::Show:
         case QEvent::Hide:

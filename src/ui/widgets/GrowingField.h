@@ -7,10 +7,11 @@ class QWidget;
 
 namespace corvane::ui {
 
-// Lets a line edit keep its design width in a layout and grow over its neighbours while the mouse
-// rests on it, far enough to show its whole text but never past its parent's right edge; it shrinks
-// back to the design width when the mouse leaves. The edit becomes a direct child of the parent and
-// follows a fixed-size placeholder, slot(), which is what the layout holds.
+// Lets a line edit take its place in a layout (at least its design width, more when the layout gives
+// room) and grow over its neighbours while the mouse rests on it, far enough to show its whole text
+// but never past its parent's right edge; it shrinks back to its place when the mouse leaves. The
+// edit becomes a direct child of the parent and follows a placeholder, slot(), which is what the
+// layout holds.
 class GrowingField : public QObject
 {
     Q_OBJECT
@@ -35,6 +36,7 @@ private:
     QWidget *m_parent;
     QWidget *m_slot;
     int m_designWidth;
+    bool m_grown = false; // widened while the mouse rests on it
 };
 
 } // namespace corvane::ui

@@ -28,6 +28,8 @@ ListPane::ListPane(Records records, QWidget *parent)
 {
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->addWidget(m_grid, 1);
+    // A wider window gives the room to the last column rather than leaving it blank.
+    m_grid->setStretchLastColumn(true);
     connect(m_fill, &GridFill::finished, this, &ListPane::fillFinished);
 }
 

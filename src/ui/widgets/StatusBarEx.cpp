@@ -1,7 +1,10 @@
 #include "StatusBarEx.h"
 
+#include <QCursor>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QToolTip>
 #include <qdrawutil.h>
 
 #include <algorithm>
@@ -36,6 +39,51 @@ void StatusBarEx::setPanelText(int panel, const QString &text)
 {
     m_panels[panel].text = text;
     update(panelRect(panel));
+    // A tooltip showing the old text shows the new one, or goes when the new one fits.
+    if (panel == m_tipPanel && QToolTip::isVisible())
+        showToolTip(panel, QCursor::pos());
+}
+
+QString StatusBarEx::panelToolTip(int panel) const
+{
+    const QString &text = m_panels.at(panel).text;
+    return fontMetrics().horizontalAdvance(text) > textRect(panel).width() ? text : QString();
+}
+
+QRect StatusBarEx::textRect(int panel) const
+{
+    return panelRect(panel).adjusted(kTextMargin, 0, -kTextMargin, 0);
+}
+
+int StatusBarEx::panelAt(const QPoint &position) const
+{
+    for (int i = 0; i < panelCount(); ++i)
+        if (panelRect(i).contains(position))
+            return i;
+    return -1;
+}
+
+void StatusBarEx::showToolTip(int panel, const QPoint &globalPosition)
+{
+    const QString tip = panel < 0 ? QString() : panelToolTip(panel);
+    m_tipPanel = tip.isEmpty() ? -1 : panel;
+    if (tip.isEmpty()) {
+        QToolTip::hideText();
+        return;
+    }
+    // It stays while the mouse rests on the panel, however long the text takes to read.
+    constexpr int kShowFor = 60 * 60 * 1000;
+    QToolTip::showText(globalPosition, tip, this, panelRect(panel), kShowFor);
+}
+
+bool StatusBarEx::event(QEvent *event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto *help = static_cast<QHelpEvent *>(event);
+        showToolTip(panelAt(help->pos()), help->globalPos());
+        return true;
+    }
+    return QStatusBar::event(event);
 }
 
 QRect StatusBarEx::panelRect(int panel) const
@@ -61,11 +109,10 @@ void StatusBarEx::paintEvent(QPaintEvent *)
         const Panel &panel = m_panels.at(i);
         if (panel.bevel)
             qDrawShadePanel(&painter, rect, palette(), true, 1);
-        const QRect textRect = rect.adjusted(kTextMargin, 0, -kTextMargin, 0);
-        const QString text =
-            painter.fontMetrics().elidedText(panel.text, Qt::ElideRight, textRect.width());
+        const QRect area = textRect(i);
+        const QString text = painter.fontMetrics().elidedText(panel.text, Qt::ElideRight, area.width());
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft, text);
+        painter.drawText(area, Qt::AlignVCenter | Qt::AlignLeft, text);
     }
 }
 

@@ -20,11 +20,15 @@ public:
     QString panelText(int panel) const;
     void setPanelText(int panel, const QString &text);
     QRect panelRect(int panel) const;
+    // The panel's whole text when it is too long for the panel (shown cut, with "…"), else empty:
+    // what the tooltip over the panel shows.
+    QString panelToolTip(int panel) const;
 
     // Places a child widget at x with the given width, spanning the bar's height less the bevels.
     void host(QWidget *widget, int x, int width);
 
 protected:
+    bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
@@ -43,9 +47,13 @@ private:
     };
 
     void placeHosted(const Hosted &hosted);
+    QRect textRect(int panel) const;
+    int panelAt(const QPoint &position) const;
+    void showToolTip(int panel, const QPoint &globalPosition);
 
     QList<Panel> m_panels;
     QList<Hosted> m_hosted;
+    int m_tipPanel = -1; // the panel whose whole text the tooltip shows
 };
 
 } // namespace corvane::ui

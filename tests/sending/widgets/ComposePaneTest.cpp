@@ -454,18 +454,4 @@ TEST_F(ComposeTest, ASendFromThePaneReachesBobWithTheBoldWordAndTheAttachment)
     EXPECT_EQ(test::readFile(bob.attachmentFile(0, QStringLiteral("plan.txt"))), QByteArray("the plan"));
 }
 
-TEST(ComposeBoxes, AreCutAtThePaneEdgeWhenAtLeast50PixelsRemainAndOtherwise150Wide)
-{
-    const struct
-    {
-        const char *what;
-        int left, width, paneWidth, expected;
-    } cases[] = {{"sticking out with room is cut at the edge", 100, 400, 300, 200},
-                 {"exactly 50 px of room is still used", 250, 150, 300, 50},
-                 {"less than 50 px of room gives 150", 260, 150, 300, 150},
-                 {"a box that fits returns to 150", 100, 120, 600, 150}};
-    for (const auto &c : cases)
-        EXPECT_EQ(ComposePane::boxWidth(c.left, c.width, c.paneWidth), c.expected) << c.what;
-}
-
 } // namespace
