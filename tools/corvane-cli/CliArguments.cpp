@@ -41,6 +41,19 @@ private:
     QString m_error;
 };
 
+// When `option` is `name`, takes its value into `target` (and notes it was given): true then.
+bool takeText(Reader &r, const QString &option, QStringView name, QString &target, bool *given = nullptr)
+{
+    if (option != name)
+        return false;
+    if (auto v = r.value(option)) {
+        target = *v;
+        if (given)
+            *given = true;
+    }
+    return true;
+}
+
 std::optional<int> positiveNumber(const QString &text)
 {
     bool ok = false;
@@ -197,19 +210,8 @@ Command parseAddress(Reader &r)
         bool haveInbox = false;
         while (!r.atEnd() && r.error().isEmpty()) {
             const QString option = r.next();
-            if (option == u"--name") {
-                if (auto v = r.value(option)) {
-                    add.name = *v;
-                    haveName = true;
-                }
-            } else if (option == u"--inbox") {
-                if (auto v = r.value(option)) {
-                    add.inbox = *v;
-                    haveInbox = true;
-                }
-            } else if (option == u"--comment") {
-                if (auto v = r.value(option))
-                    add.comment = *v;
+            if (takeText(r, option, u"--name", add.name, &haveName) || takeText(r, option, u"--inbox", add.inbox, &haveInbox)
+                || takeText(r, option, u"--comment", add.comment)) {
             } else if (option == u"--server") {
                 add.server = true;
             } else {
@@ -246,16 +248,7 @@ Command parseInit(Reader &r)
     bool haveInbox = false;
     while (!r.atEnd() && r.error().isEmpty()) {
         const QString option = r.next();
-        if (option == u"--name") {
-            if (auto v = r.value(option)) {
-                init.name = *v;
-                haveName = true;
-            }
-        } else if (option == u"--inbox") {
-            if (auto v = r.value(option)) {
-                init.inbox = *v;
-                haveInbox = true;
-            }
+        if (takeText(r, option, u"--name", init.name, &haveName) || takeText(r, option, u"--inbox", init.inbox, &haveInbox)) {
         } else if (option == u"--data") {
             if (auto v = r.value(option))
                 init.data = *v;
