@@ -34,20 +34,16 @@ bool countDown(const QString &iniPath, const QString &name, bool counted)
 
 } // namespace
 
-void recordAttachmentSent(const QString &folderText, const QString &fileName, bool serverFolder, int messageFiles)
+void recordServerAttachmentSent(const QString &folderText, const QString &fileName, int messageFiles)
 {
     const QString folder = platform::withTrailingSeparator(folderText);
     platform::updateUnderFolderLock(folder, [&] {
         platform::IniFile ini(platform::joinPath(folder, kAttachIniFileName));
-        if (serverFolder) {
-            const int count = ini.readInteger(kAttachmentsSection, fileName, 0);
-            if (count != -1)
-                ini.writeInteger(kAttachmentsSection, fileName, count + messageFiles);
-            qCDebug(lcCore) << "Attach.ini in" << folder << "counts" << fileName << "for" << messageFiles
-                            << "more fetches";
-        } else {
-            ini.writeInteger(kAttachmentsSection, fileName, -1);
-        }
+        const int count = ini.readInteger(kAttachmentsSection, fileName, 0);
+        if (count != -1)
+            ini.writeInteger(kAttachmentsSection, fileName, count + messageFiles);
+        qCDebug(lcCore) << "Attach.ini in" << folder << "counts" << fileName << "for" << messageFiles
+                        << "more fetches";
     });
 }
 

@@ -11,10 +11,9 @@ namespace corvane::core {
 inline const QString kAttachIniFileName = QStringLiteral("Attach.ini");
 inline const QString kAttachmentsSection = QStringLiteral("Attachments");
 
-// Records a file copied into the folder for a send: -1 in a personal inbox; in a server folder
-// the count rises by the message files written there for the send, one fetch each (a -1 stays
-// -1). Throws IoError.
-void recordAttachmentSent(const QString &folder, const QString &fileName, bool serverFolder, int messageFiles = 1);
+// Counts a file copied into a server folder for a send: the count rises by the message files
+// written there for the send, one fetch each (a -1 stays -1). Throws IoError.
+void recordServerAttachmentSent(const QString &folder, const QString &fileName, int messageFiles);
 
 // Records a file copied into a personal inbox with -1, trying once: the lock is taken only if it is
 // free, and nothing is tried again. A -1 reads as a missing key does, so a caller may go without

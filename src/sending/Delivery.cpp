@@ -255,7 +255,7 @@ QString copyAttachment(const QString &source, const QString &folder, bool server
 void recordAttachment(const QString &folder, const QString &name, bool serverFolder, int messageFiles)
 {
     if (serverFolder) {
-        core::recordAttachmentSent(folder, name, true, messageFiles);
+        core::recordServerAttachmentSent(folder, name, messageFiles);
         return;
     }
     try {

@@ -25,7 +25,7 @@ TEST(AttachIni, RacingUpdatesOfOneAttachIniAreAllCounted)
     for (int w = 0; w < kWriters; ++w)
         writers.emplace_back([&] {
             for (int i = 0; i < kEach; ++i)
-                core::recordAttachmentSent(server, QStringLiteral("a.doc"), true, 2);
+                core::recordServerAttachmentSent(server, QStringLiteral("a.doc"), 2);
         });
     for (std::thread &writer : writers)
         writer.join();
