@@ -74,15 +74,33 @@ FileStamp fileStampOf(const QString &path)
     return stamp;
 }
 
+namespace {
+
+std::function<void(const QString &)> &flushHook()
+{
+    static std::function<void(const QString &)> hook;
+    return hook;
+}
+
+} // namespace
+
+void setFlushHookForTesting(std::function<void(const QString &fileName)> hook)
+{
+    flushHook() = std::move(hook);
+}
+
 bool flushToDisk(QFile &file)
 {
     if (!file.flush())
         return false;
 #ifdef Q_OS_WIN
-    return _commit(file.handle()) == 0; // FlushFileBuffers
+    const bool synced = _commit(file.handle()) == 0; // FlushFileBuffers
 #else
-    return ::fsync(file.handle()) == 0;
+    const bool synced = ::fsync(file.handle()) == 0;
 #endif
+    if (synced && flushHook())
+        flushHook()(file.fileName());
+    return synced;
 }
 
 void setWriteFaultHookForTesting(WriteFaultHook hook)

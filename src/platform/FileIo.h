@@ -90,6 +90,9 @@ FileStamp fileStampOf(const QString &path);
 
 // Flushes an open file's buffers and asks the system to put its data on the disk.
 bool flushToDisk(QFile &file);
+// Test seam: called with the file's name after each flushToDisk that succeeded, so that a test can
+// see what reached the disk in which order.
+void setFlushHookForTesting(std::function<void(const QString &fileName)> hook);
 
 // Whether the file or folder is known not to be there. A share that fails to answer (EIO for a
 // moment) says nothing about it: a removal taken as done on such an answer would leave the file

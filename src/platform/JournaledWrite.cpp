@@ -4,11 +4,14 @@
 #include "Logging.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 
@@ -169,6 +172,11 @@ bool holds(QFile &file, const Journal &journal, bool after)
 
 } // namespace
 
+QByteArray journalBytes(const FileChange &change, const std::vector<QByteArray> &before)
+{
+    return encode(Journal{change, before});
+}
+
 void setExitAfterBytesForTesting(qint64 bytes)
 {
     budget().set(bytes);
@@ -183,8 +191,10 @@ QString journalPathFor(const QString &path)
 void writeInPlace(const QString &path, const FileChange &change)
 {
     checkWriteFault(path);
+    // Unbuffered: a write the system refuses fails at once, and no bytes it kept back are written
+    // later at another place (by the seek or the resize of the undo).
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered))
         throw WriteError(path, file.errorString());
     Journal journal{change, {}};
     for (const FilePatch &patch : change.patches) {
@@ -211,8 +221,10 @@ void writeInPlace(const QString &path, const FileChange &change)
 
     if (!applyTo(file, journal, false)) {
         const QString reason = file.errorString();
+        file.close();
         // The bytes replaced go back; only when that works too is the journal let go.
-        if (applyTo(file, journal, true))
+        QFile again(path);
+        if (again.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered) && applyTo(again, journal, true))
             QFile::remove(journalPath);
         throw WriteError(path, reason);
     }
@@ -220,11 +232,87 @@ void writeInPlace(const QString &path, const FileChange &change)
     QFile::remove(journalPath);
 }
 
-Recovery recoverJournal(const QString &path, const std::function<bool()> &wellFormed)
+namespace {
+
+constexpr qint64 kLargestStore = qint64(1) << 40;
+
+// Whether every field of the journal is one a write of this program makes: sizes in range,
+// patches inside the file after the change, not overlapping, each with the bytes it replaced.
+bool isPlausible(const Journal &journal)
+{
+    const FileChange &change = journal.change;
+    if (change.sizeBefore < 0 || change.sizeAfter < 0 || change.sizeBefore > kLargestStore
+        || change.sizeAfter > kLargestStore || change.patches.size() != journal.before.size())
+        return false;
+    std::vector<std::pair<qint64, qint64>> spans;
+    for (size_t i = 0; i < change.patches.size(); ++i) {
+        const FilePatch &patch = change.patches[i];
+        if (patch.offset < 0 || patch.bytes.isEmpty() || patch.offset + patch.bytes.size() > change.sizeAfter)
+            return false;
+        const qint64 replaced = std::clamp<qint64>(change.sizeBefore - patch.offset, 0, patch.bytes.size());
+        if (journal.before[i].size() != replaced)
+            return false;
+        spans.emplace_back(patch.offset, patch.offset + patch.bytes.size());
+    }
+    std::sort(spans.begin(), spans.end());
+    for (size_t i = 1; i < spans.size(); ++i)
+        if (spans[i].first < spans[i - 1].second)
+            return false;
+    return true;
+}
+
+// Whether the file could be this journal's file cut off in the middle of the change: its size
+// between the sizes before and after, and every byte in the patches' ranges the byte before or
+// after the change there (a byte past the old end may also be a zero, which a file system shows
+// for a block it had not written yet). A file another program wrote, or another file of the same
+// size, fails this in its ranges (the store's change mark among them).
+bool holdsOnlyJournalBytes(QFile &file, const Journal &journal)
+{
+    const FileChange &change = journal.change;
+    const qint64 size = file.size();
+    const auto [low, high] = std::minmax(change.sizeBefore, change.sizeAfter);
+    if (size < low || size > high)
+        return false;
+    for (size_t i = 0; i < change.patches.size(); ++i) {
+        const FilePatch &patch = change.patches[i];
+        const QByteArray &before = journal.before[i];
+        if (patch.offset >= size)
+            continue;
+        if (!file.seek(patch.offset))
+            return false;
+        const QByteArray found = file.read(patch.bytes.size());
+        if (found.size() != std::min<qint64>(patch.bytes.size(), size - patch.offset))
+            return false;
+        for (qsizetype k = 0; k < found.size(); ++k) {
+            const char c = found[k];
+            const bool isBefore = k < before.size() && c == before[k];
+            const bool unwrittenGrowth = patch.offset + k >= change.sizeBefore && c == '\0';
+            if (c != patch.bytes[k] && !isBefore && !unwrittenGrowth)
+                return false;
+        }
+    }
+    return true;
+}
+
+// Renames the journal out of the way, keeping it: the only copy of the bytes it replaced.
+QString keepAside(const QString &journalPath)
+{
+    const QString stem = journalPath + QStringLiteral("-kept-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    for (int n = 1; n < 1000; ++n) {
+        const QString kept = n == 1 ? stem : stem + u'-' + QString::number(n);
+        if (!QFileInfo::exists(kept) && QFile::rename(journalPath, kept))
+            return kept;
+    }
+    throw WriteError(journalPath, QCoreApplication::translate("JournaledWrite", "the journal could not be kept aside"));
+}
+
+} // namespace
+
+JournalRecovery recoverJournal(const QString &path, const std::function<bool()> &wellFormed)
 {
     const QString journalPath = journalPathFor(path);
     if (!QFileInfo::exists(journalPath))
-        return Recovery::None;
+        return {};
     QByteArray bytes;
     {
         QFile log(journalPath);
@@ -236,26 +324,28 @@ Recovery recoverJournal(const QString &path, const std::function<bool()> &wellFo
     const auto done = [&](Recovery outcome) {
         if (!QFile::remove(journalPath) && QFileInfo::exists(journalPath))
             qCWarning(lcPlatform, "The journal %s could not be removed", qUtf8Printable(QDir::toNativeSeparators(journalPath)));
-        return outcome;
+        return JournalRecovery{outcome, {}};
     };
-    // An incomplete journal was being written when the program ended: the file was not touched yet.
-    if (!journal)
-        return done(Recovery::Dropped);
+    const auto kept = [&](Recovery outcome) { return JournalRecovery{outcome, keepAside(journalPath)}; };
 
-    // A store removed since has nothing the journal could mend.
+    if (!journal) {
+        // Cut short while it was written, when the file was not touched yet; a file that does not
+        // read may have needed it, so it is kept either way.
+        return kept(QFileInfo::exists(path) && wellFormed() ? Recovery::Incomplete : Recovery::Unusable);
+    }
     if (!QFileInfo::exists(path))
-        return done(Recovery::Dropped);
+        return kept(Recovery::Foreign);
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
+    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly | QIODevice::Unbuffered))
         throw WriteError(path, file.errorString());
+    if (!isPlausible(*journal))
+        return kept(Recovery::Unusable);
     if (holds(file, *journal, true))
         return done(Recovery::Finished);
     if (holds(file, *journal, false))
         return done(Recovery::Dropped);
-    const qint64 size = file.size();
-    const auto [low, high] = std::minmax(journal->change.sizeBefore, journal->change.sizeAfter);
-    if ((size < low || size > high) && wellFormed())
-        return done(Recovery::Foreign);
+    if (!holdsOnlyJournalBytes(file, *journal))
+        return kept(Recovery::Foreign);
     // Partly written: written again, or undone when the file still does not read.
     if (!applyTo(file, *journal, false))
         throw WriteError(path, file.errorString());
@@ -263,7 +353,9 @@ Recovery recoverJournal(const QString &path, const std::function<bool()> &wellFo
         return done(Recovery::Completed);
     if (!applyTo(file, *journal, true))
         throw WriteError(path, file.errorString());
-    return done(Recovery::RolledBack);
+    if (wellFormed())
+        return done(Recovery::RolledBack);
+    return kept(Recovery::Unusable);
 }
 
 } // namespace corvane::platform

@@ -38,17 +38,35 @@ void writeInPlace(const QString &path, const FileChange &change);
 
 enum class Recovery {
     None,       // there was no journal
-    Dropped,    // the file was untouched by the journal's change (or the journal was incomplete)
+    Dropped,    // the file was untouched by the journal's change
     Finished,   // the change was whole in the file
     Completed,  // the change was partly written: it was written again
     RolledBack, // the change was partly written and could not be completed: it was undone
-    Foreign,    // the file was written by someone else since: the journal did not apply to it
+    Incomplete, // the journal was cut short while it was written (the file reads): kept aside
+    Foreign,    // the file holds other bytes than the journal's: written by someone else since, or
+                // another file put in its place; left as it is, the journal kept aside
+    Unusable,   // the journal does not fit the file or the file does not read either way: both
+                // left as they are, the journal kept aside; the store must not be written
+};
+
+struct JournalRecovery
+{
+    Recovery outcome = Recovery::None;
+    QString keptAs; // where the journal was kept aside, when it was
 };
 
 // Looks for the journal a crash left beside the file, and finishes or undoes its change (see
-// Recovery); `wellFormed` tells whether the file as it stands reads as a store. Removes the
-// journal. Throws WriteError when the file cannot be mended (the journal is kept then).
-Recovery recoverJournal(const QString &path, const std::function<bool()> &wellFormed);
+// Recovery); `wellFormed` tells whether the file as it stands reads as a store. A repair acts only
+// when every byte of the file in the journal's ranges is the journal's byte before or after the
+// change there (so never on another file of the same size), and only a journal whose every field
+// fits the file; otherwise the file is left as it is. A journal that did its work, or whose change
+// never began, is removed; any other is kept aside under another name, never deleted. Throws
+// WriteError when the file cannot be mended or the journal not read (the journal is kept then).
+JournalRecovery recoverJournal(const QString &path, const std::function<bool()> &wellFormed);
+
+// A journal's bytes as writeInPlace writes them, with the bytes each patch replaced: for tests that
+// leave a journal of their own making beside a file.
+QByteArray journalBytes(const FileChange &change, const std::vector<QByteArray> &before);
 
 // For crash tests: the process ends abruptly (exit code 70) once writeInPlace has written this
 // many bytes more (journal and file together); a negative number turns it off. The environment

@@ -117,6 +117,8 @@ bool RecordStore::holdsKey(const QByteArray &)
     return false;
 }
 
+void RecordStore::summaryMarked(int, const QByteArray &) {}
+
 Error RecordStore::missingRecord(int position) const
 {
     return Error(tr(m_names.missingText).arg(position + 1));
@@ -185,7 +187,7 @@ void RecordStore::readFile(const QString &path, bool repair)
     const QString shown = QDir::toNativeSeparators(path);
     try {
         if (repair) {
-            const Recovery recovery = recoverJournal(path, [&] {
+            const JournalRecovery recovery = recoverJournal(path, [&] {
                 QFile file(path);
                 try {
                     if (!file.open(QIODevice::ReadOnly))
@@ -196,12 +198,7 @@ void RecordStore::readFile(const QString &path, bool repair)
                     return false;
                 }
             });
-            static const char *const outcomes[] = {"", "dropped an unfinished write (the file was not touched)",
-                                                   "found the last write complete", "completed an interrupted write",
-                                                   "undid an interrupted write",
-                                                   "dropped a journal that another program's write made stale"};
-            if (recovery != Recovery::None)
-                qCWarning(lcPlatform, "Repair of %s: %s", qUtf8Printable(shown), outcomes[int(recovery)]);
+            reportRecovery(recovery);
             // A compaction a crash cut off left its file: the store is whole without it.
             const QString compaction = joinPath(QFileInfo(path).absolutePath(), temporaryFilePrefix() + compactionFileName(path));
             if (!m_compaction && QFile::remove(compaction))
@@ -236,7 +233,7 @@ void RecordStore::readFile(const QString &path, bool repair)
             scan(buffer, path);
             m_memory = utf8;
         }
-        m_stamp = stamp;
+        setStamp(stamp);
     } catch (const Error &error) {
         m_loadFailure = error.message();
         ++m_generation;
@@ -248,6 +245,38 @@ void RecordStore::readFile(const QString &path, bool repair)
         throw;
     }
     m_loadFailure.clear();
+}
+
+void RecordStore::reportRecovery(const JournalRecovery &recovery)
+{
+    static const char *const outcomes[] = {
+        "",
+        "dropped an unfinished write (the file was not touched)",
+        "found the last write complete",
+        "completed an interrupted write",
+        "undid an interrupted write",
+        "the journal was cut short before the file was touched",
+        "the file holds other bytes than the journal's (another program wrote it, or another file took its "
+        "place): it was left as it is",
+        "the journal does not fit the file, or the file does not read before or after its change: both were left "
+        "as they are",
+    };
+    if (recovery.outcome == Recovery::None)
+        return;
+    const QString shown = QDir::toNativeSeparators(m_path);
+    QString kept;
+    if (!recovery.keptAs.isEmpty())
+        kept = QStringLiteral("; the journal was kept as %1").arg(QDir::toNativeSeparators(recovery.keptAs));
+    qCWarning(lcPlatform, "Repair of %s: %s%s", qUtf8Printable(shown), outcomes[int(recovery.outcome)], qUtf8Printable(kept));
+    // Nothing is written over a file whose repair could not be decided: the journal may hold the
+    // only copy of bytes it lacks.
+    if (recovery.outcome == Recovery::Unusable)
+        setReadOnly(QCoreApplication::translate("RecordStore",
+                                                "%1 was not repaired after a write was cut off: the journal of that write "
+                                                "does not fit the file. The journal was kept as %2, and the store is open "
+                                                "read-only so that nothing is lost: nothing is saved into it until Corvane "
+                                                "starts again.")
+                        .arg(shown, QDir::toNativeSeparators(recovery.keptAs)));
 }
 
 void RecordStore::scan(QIODevice &device, const QString &sourceName)
@@ -310,6 +339,21 @@ void RecordStore::add(const ScannedRecord &scanned, QByteArrayView bytes, qint64
 bool RecordStore::changedOnDisk() const
 {
     return QFileInfo::exists(m_path) && fileStampOf(m_path) != m_stamp;
+}
+
+void RecordStore::setStamp(FileStamp stamp)
+{
+    m_stamp = std::move(stamp);
+    m_mark.reset();
+    // A store held converted in memory has its offsets in the converted text, not in the file.
+    const qint64 rootEnd = m_layout.rootCloseBegin >= 0 ? m_layout.rootCloseBegin : m_layout.rootOpenEnd;
+    if (m_stamp.size >= 0 && m_memory.isEmpty() && rootEnd >= 0)
+        m_mark = findChangeMark(m_stamp.tail, m_stamp.size - m_stamp.tail.size(), rootEnd);
+}
+
+QByteArray RecordStore::nextChangeMark() const
+{
+    return changeMarkBytes(m_mark ? m_mark->count + 1 : 1);
 }
 
 QByteArray RecordStore::recordBytes(int position) const

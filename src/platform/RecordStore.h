@@ -6,6 +6,7 @@
 #include "RecordIds.h"
 #include "RecordScanner.h"
 #include "Store.h"
+#include "StoreChangeMark.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -93,6 +94,9 @@ public:
     bool isCompacting() const { return m_compacting; }
     // Stops a running compaction and waits for its worker; its result is dropped.
     void dropCompaction();
+    // Waits until a running compaction has written its file; its hand-over still comes through the
+    // event loop. For tests that change the file in between.
+    void waitForCompactionCopy() { m_worker.waitForDone(); }
 
 Q_SIGNALS:
     // A compaction ended: `placed` when its file took the store's place.
@@ -106,6 +110,9 @@ protected:
     virtual void clearSummaries() = 0;
     virtual void addSummary(const pugi::xml_node &record) = 0;
     virtual void removeSummary(int position) = 0;
+    // A mark still waiting to be written was made anew after the file was read again: the summary,
+    // read from the file, takes its value again.
+    virtual void summaryMarked(int position, const QByteArray &value);
     // The record's key for "the other copy of the store holds it already" (the GUID), or empty.
     virtual QByteArray keyOf(const pugi::xml_node &record) const;
     virtual bool holdsKey(const QByteArray &key);
@@ -165,11 +172,18 @@ private:
     };
 
     void readFile(const QString &path, bool repair);
+    // Logs what the repair of a cut-off write did; a repair that could not be decided leaves the
+    // store read-only.
+    void reportRecovery(const JournalRecovery &recovery);
     void scan(QIODevice &device, const QString &sourceName);
     // Where a scanned record's parts lie, the record being `bytes` at `offset` (-1: not written).
     static Record placeOf(const ScannedRecord &scanned, QByteArrayView bytes, qint64 offset);
     void add(const ScannedRecord &scanned, QByteArrayView bytes, qint64 offset);
     bool changedOnDisk() const;
+    // Takes the file's stamp as the one last read or written, with the change mark it holds.
+    void setStamp(FileStamp stamp);
+    // The mark the next write puts in the file.
+    QByteArray nextChangeMark() const;
     void checkWritable() const;
     // Reads the file again and makes what waited anew; returns where the removed record (named by
     // its identity) is now, if it is still there.
@@ -193,6 +207,7 @@ private:
     quint64 m_generation = 0;
     StoreLayout m_layout;
     FileStamp m_stamp;
+    std::optional<ChangeMark> m_mark; // in the file as last read or written
     QByteArray m_memory; // the file's content, for a store read in another encoding or not there
     bool m_notUtf8 = false;
     QByteArray m_scratch;

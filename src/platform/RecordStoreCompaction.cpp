@@ -25,7 +25,8 @@ QString compactionFileName(const QString &storePath)
 
 std::vector<qint64> copyLive(QFile &from, QIODevice &to, const StoreLayout &layout,
                              const std::vector<std::pair<qint64, qint32>> &records,
-                             const std::map<size_t, QByteArray> &replaced, const std::atomic<bool> *cancelled)
+                             const std::map<size_t, QByteArray> &replaced, const MarkPlace &mark,
+                             const std::atomic<bool> *cancelled)
 {
     const auto put = [&](const QByteArray &bytes) {
         if (to.write(bytes) != bytes.size())
@@ -71,7 +72,15 @@ std::vector<qint64> copyLive(QFile &from, QIODevice &to, const StoreLayout &layo
         at += end - records[i].first;
         i = j;
     }
-    copy(layout.listCloseBegin, layout.size - layout.listCloseBegin);
+    if (mark.oldAt >= layout.listCloseBegin) {
+        copy(layout.listCloseBegin, mark.oldAt - layout.listCloseBegin);
+        put(mark.bytes);
+        const qint64 after = mark.oldAt + ChangeMark::kLength;
+        copy(after, layout.size - after);
+    } else {
+        copy(layout.listCloseBegin, layout.size - layout.listCloseBegin);
+        put(mark.bytes + '\n');
+    }
     return offsets;
 }
 
@@ -97,6 +106,7 @@ bool RecordStore::startCompaction()
     records.reserve(size_t(m_written));
     for (int i = 0; i < m_written; ++i)
         records.emplace_back(m_records[size_t(i)].offset, m_records[size_t(i)].length);
+    const MarkPlace mark{nextChangeMark(), m_mark ? m_mark->offset : -1};
     const quint64 token = m_writes;
     const quint64 generation = m_generation;
     struct Result
@@ -106,14 +116,14 @@ bool RecordStore::startCompaction()
     };
     startOnWorker(
         m_worker, this,
-        [path = m_path, layout = m_layout, records = std::move(records), state]() {
+        [path = m_path, layout = m_layout, records = std::move(records), mark, state]() {
             QFile from(path);
             if (!from.open(QIODevice::ReadOnly))
                 throw IoError(from.errorString());
             Result result;
             result.temporary = writeTemporaryFile(
                 QFileInfo(path).absolutePath(),
-                [&](QFile &to) { result.offsets = copyLive(from, to, layout, records, {}, &state->cancelled); },
+                [&](QFile &to) { result.offsets = copyLive(from, to, layout, records, {}, mark, &state->cancelled); },
                 nullptr, compactionFileName(path));
             const QMutexLocker lock(&state->mutex);
             state->temporary = result.temporary;

@@ -34,13 +34,22 @@ QByteArray openedTag(QByteArray tag);
 // The bytes of the file from an offset; fewer at its end, none when it cannot seek there.
 QByteArray readRange(QFile &file, qint64 from, qint64 length);
 
+// The change mark a rewritten file carries: its new bytes, and where the old one lies (-1: none,
+// the new one goes at the end).
+struct MarkPlace
+{
+    QByteArray bytes;
+    qint64 oldAt = -1;
+};
+
 // Copies the file's head, its live records (offset and length, in file order; `replaced` gives
-// other bytes for some of them) and its tail into `to`, leaving out the blanks between records;
-// returns the records' new offsets. Stops with Error when `cancelled` is set. Throws IoError or
-// WriteError.
+// other bytes for some of them) and its tail, with the new change mark, into `to`, leaving out the
+// blanks between records; returns the records' new offsets. Stops with Error when `cancelled` is
+// set. Throws IoError or WriteError.
 std::vector<qint64> copyLive(QFile &from, QIODevice &to, const StoreLayout &layout,
                              const std::vector<std::pair<qint64, qint32>> &records,
-                             const std::map<size_t, QByteArray> &replaced, const std::atomic<bool> *cancelled);
+                             const std::map<size_t, QByteArray> &replaced, const MarkPlace &mark,
+                             const std::atomic<bool> *cancelled);
 
 } // namespace corvane::platform::records
 

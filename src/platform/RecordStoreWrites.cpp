@@ -146,7 +146,7 @@ void RecordStore::writeChange(std::optional<int> removed)
         // what waits.
         qCWarning(lcPlatform, "%s was removed while open: it is made again", qUtf8Printable(QDir::toNativeSeparators(m_path)));
         writeInitialContent(m_path);
-        m_stamp = {};
+        setStamp({});
         removed.reset();
     }
     if (changedOnDisk()) {
@@ -200,8 +200,19 @@ RecordStore::Plan RecordStore::planFor(std::optional<int> removed) const
     if (!records.isEmpty() && !m_layout.hasList() && !toAdd.contains(list))
         toAdd.append(list);
     const bool listSplice = !records.isEmpty() && m_layout.hasList();
-    if (!listSplice && toAdd.isEmpty())
+    if (!listSplice && toAdd.isEmpty()) {
+        // Every write moves the change mark: in its place, or added at the end the first time.
+        if (change.patches.empty())
+            return plan;
+        const QByteArray mark = nextChangeMark();
+        if (m_mark) {
+            change.patches.push_back({m_mark->offset, mark});
+        } else {
+            change.patches.push_back({m_layout.size, mark + '\n'});
+            plan.layout.size = change.sizeAfter = m_layout.size + mark.size() + 1;
+        }
         return plan;
+    }
 
     // The bytes from the first place that changes to the end are written again, with the new
     // records and elements in their places.
@@ -276,7 +287,15 @@ RecordStore::Plan RecordStore::planFor(std::optional<int> removed) const
         if (m_layout.rootSelfClosing)
             out += "</" + m_layout.rootName + '>';
     }
-    copyTo(m_layout.size);
+    if (m_mark) {
+        copyTo(m_mark->offset);
+        out += nextChangeMark();
+        cursor += ChangeMark::kLength;
+        copyTo(m_layout.size);
+    } else {
+        copyTo(m_layout.size);
+        out += nextChangeMark() + '\n';
+    }
     layout.size = here();
     change.sizeAfter = layout.size;
     change.patches.push_back({from, out});
@@ -305,7 +324,7 @@ void RecordStore::written(const Plan &plan, std::optional<int> removed)
         removeSummary(*removed);
         m_ids.removed(*removed, m_generation);
     }
-    m_stamp = fileStampOf(m_path);
+    setStamp(fileStampOf(m_path));
 }
 
 std::optional<int> RecordStore::reloadKeepingChanges(const std::optional<QByteArray> &removedIdentity)
@@ -344,6 +363,8 @@ std::optional<int> RecordStore::reloadKeepingChanges(const std::optional<QByteAr
             if (mark.identity == identity && !m_marks.count(position))
                 m_marks.emplace(position, mark);
     }
+    for (const auto &[position, mark] : m_marks)
+        summaryMarked(position, mark.value);
     return removed;
 }
 
@@ -374,7 +395,7 @@ void RecordStore::rewriteWhole(std::optional<int> removed)
         throw WriteError(m_path, from.errorString());
     std::vector<qint64> offsets;
     const QString temporary = writeTemporaryFile(QFileInfo(m_path).absolutePath(), [&](QFile &to) {
-        offsets = copyLive(from, to, m_layout, records, replaced, nullptr);
+        offsets = copyLive(from, to, m_layout, records, replaced, {nextChangeMark(), m_mark ? m_mark->offset : -1}, nullptr);
     });
     QString reason;
     if (placeFile(temporary, m_path, Placing::Replace, &reason) != RenameOutcome::Done) {
@@ -382,11 +403,23 @@ void RecordStore::rewriteWhole(std::optional<int> removed)
         throw WriteError(m_path, reason);
     }
     placed(offsets);
-    // The replaced records' new places are read again from the file just written.
+    // The replaced records' new places are read again from the file just written; what still
+    // waits (new records, marks that fit, new root children, the removal) is kept across the
+    // reading and written after it. The written records keep their positions.
+    std::vector<QByteArray> appended = std::move(m_unwritten);
+    std::map<int, PendingMark> marks = std::move(m_marks);
+    const QList<QByteArray> rootChildren = m_rootChildrenToAdd;
     readFile(m_path, false);
     raiseRevision();
+    for (const QByteArray &name : rootChildren)
+        ensureRootChild(name);
+    for (QByteArray &bytes : appended)
+        appendRecord(std::move(bytes));
+    m_marks = std::move(marks);
+    for (const auto &[position, mark] : m_marks)
+        summaryMarked(position, mark.value);
     if (hasUnsavedChanges() || removed)
-        writeChange(std::nullopt);
+        writeChange(removed);
 }
 
 void RecordStore::placed(const std::vector<qint64> &offsets)
@@ -400,7 +433,10 @@ void RecordStore::placed(const std::vector<qint64> &offsets)
     m_layout.shift(m_layout.listCloseBegin, newClose - m_layout.listCloseBegin);
     m_deadBytes = 0;
     ++m_writes;
-    m_stamp = fileStampOf(m_path);
+    setStamp(fileStampOf(m_path));
+    // The change mark may have been added at the end.
+    if (m_stamp.size >= 0)
+        m_layout.size = m_stamp.size;
 }
 
 } // namespace corvane::platform

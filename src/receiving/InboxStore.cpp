@@ -56,6 +56,14 @@ void InboxStore::removeSummary(int position)
     m_summaries.erase(m_summaries.begin() + position);
 }
 
+void InboxStore::summaryMarked(int position, const QByteArray &value)
+{
+    Summary &summary = m_summaries[size_t(position)];
+    const QString mark = QString::fromUtf8(value);
+    m_unread += (mark == kUnread ? 1 : 0) - (summary.read == kUnread ? 1 : 0);
+    summary.read = mark;
+}
+
 QByteArray InboxStore::keyOf(const pugi::xml_node &record) const
 {
     return QByteArray(record.attribute("GUID").value());

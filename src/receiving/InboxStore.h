@@ -104,6 +104,7 @@ protected:
     void clearSummaries() override;
     void addSummary(const pugi::xml_node &record) override;
     void removeSummary(int position) override;
+    void summaryMarked(int position, const QByteArray &value) override;
     QByteArray keyOf(const pugi::xml_node &record) const override;
     bool holdsKey(const QByteArray &key) override;
 

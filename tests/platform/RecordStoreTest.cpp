@@ -2,6 +2,9 @@
 #include "platform/JournaledWrite.h"
 #include "platform/RecordScanner.h"
 #include "platform/RecordStore.h"
+#include "platform/StoreChangeMark.h"
+
+#include "SubjectStore.h"
 
 #include "support/EventWait.h"
 #include "support/TempFolder.h"
@@ -22,66 +25,7 @@
 namespace {
 
 using namespace corvane;
-using platform::RecordStore;
-using namespace Qt::StringLiterals;
-using Texts = QList<QByteArray>;
-
-const platform::ScanNames kNames{"Messages", "Body", "Read"};
-
-// A store of messages whose summary is the subject, with the store's writes opened up.
-class SubjectStore : public RecordStore
-{
-public:
-    SubjectStore()
-        : RecordStore({kNames, "There is no message number %1"},
-                      {u"<?xml version=\"1.0\"?>"_s, u"<Inbox>"_s, u"  <Properties/>"_s, u"</Inbox>"_s}, nullptr)
-    {
-    }
-    using RecordStore::appendRecord;
-    using RecordStore::bodyReader;
-    using RecordStore::ensureRootChild;
-    using RecordStore::recordBytes;
-    using RecordStore::removeRecord;
-    void mark(int position, const QByteArray &value)
-    {
-        setMark(position, value);
-        subjects[position] = subjects[position].left(subjects[position].indexOf('/') + 1) + value;
-    }
-
-    Texts subjects;
-
-protected:
-    void clearSummaries() override { subjects.clear(); }
-    void addSummary(const pugi::xml_node &record) override
-    {
-        subjects.append(QByteArray(record.child("Subject").attribute("Text").value()) + '/'
-                        + record.attribute("Read").value());
-    }
-    void removeSummary(int position) override { subjects.removeAt(position); }
-};
-
-QByteArray message(const QByteArray &subject, const QByteArray &body = "{\\rtf1 text}")
-{
-    return "<Message Read=\"Unread\" GUID=\"{0}\"><From Name=\"Ann\"/><Subject Text=\"" + subject
-           + "\"/><Body>" + body + "</Body></Message>";
-}
-
-QByteArray store(const QList<QByteArray> &messages)
-{
-    return "<?xml version=\"1.0\"?><Inbox><Properties/><Messages>" + messages.join() + "</Messages></Inbox>";
-}
-
-// What a plain XML parser reads of the file: the subjects and read marks, or the parser's error.
-Texts plainRead(const QString &path)
-{
-    pugi::xml_document document;
-    if (!document.load_file(QFile::encodeName(path).constData()))
-        return {"not well-formed"};
-    Texts subjects;
-    for (pugi::xml_node m : document.child("Inbox").child("Messages").children("Message"))
-        subjects.append(QByteArray(m.child("Subject").attribute("Text").value()) + '/' + m.attribute("Read").value());
-    return subjects;
-}
+using namespace corvane::test;
 
 struct ScanCase
 {
@@ -143,14 +87,6 @@ TEST(RecordScanner, RefusesWhatIsNotWellFormedWithTheOffset)
     }
 }
 
-struct RecordStoreTest : ::testing::Test
-{
-    test::TempFolder temp;
-    QString path = temp.file(QStringLiteral("InBox.cvi"));
-
-    void write(const QList<QByteArray> &messages) { temp.write(QStringLiteral("InBox.cvi"), store(messages)); }
-};
-
 // Each write keeps the file readable by a plain parser, changes only its own bytes, and reads
 // back the same from a fresh store.
 TEST_F(RecordStoreTest, WritesChangeOnlyTheirBytesAndLeaveAPlainXmlFile)
@@ -166,17 +102,21 @@ TEST_F(RecordStoreTest, WritesChangeOnlyTheirBytesAndLeaveAPlainXmlFile)
     s.save();
     QByteArray after = temp.read(QStringLiteral("InBox.cvi"));
     EXPECT_EQ(after.left(listEnd), before.left(listEnd));
-    EXPECT_EQ(after.size(), before.size() + 2 * message("d").size());
+    // The first write also adds the change mark after the root.
+    EXPECT_EQ(after.size(), before.size() + 2 * message("d").size() + platform::ChangeMark::kLength + 1);
 
     s.mark(1, "Read");
     EXPECT_EQ(temp.read(QStringLiteral("InBox.cvi")), after) << "a mark waits for the next save";
     s.save();
     const QByteArray marked = temp.read(QStringLiteral("InBox.cvi"));
     ASSERT_EQ(marked.size(), after.size());
+    const qsizetype markAt = marked.lastIndexOf("<!--corvane-change ");
+    ASSERT_EQ(markAt, after.lastIndexOf("<!--corvane-change "));
     int differing = 0;
-    for (qsizetype i = 0; i < marked.size(); ++i)
+    for (qsizetype i = 0; i < markAt; ++i)
         differing += marked[i] != after[i];
     EXPECT_LE(differing, 7);
+    EXPECT_NE(marked.mid(markAt), after.mid(markAt)) << "every write moves the change mark";
 
     s.removeRecord(0);
     EXPECT_EQ(temp.read(QStringLiteral("InBox.cvi")).size(), after.size()) << "a removal leaves blanks";
