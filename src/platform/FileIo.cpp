@@ -35,12 +35,6 @@ QString temporaryFilePrefix()
 
 namespace {
 
-WriteFaultHook &writeFaultHook()
-{
-    static WriteFaultHook hook;
-    return hook;
-}
-
 bool replaceFile(const QString &from, const QString &to, QString *reason)
 {
 #ifdef Q_OS_WIN
@@ -83,17 +77,6 @@ bool flushToDisk(QFile &file)
 #else
     return ::fsync(file.handle()) == 0;
 #endif
-}
-
-void setWriteFaultHookForTesting(WriteFaultHook hook)
-{
-    writeFaultHook() = std::move(hook);
-}
-
-void checkWriteFault(const QString &target)
-{
-    if (writeFaultHook() && writeFaultHook()(target))
-        throw WriteError(target, QCoreApplication::translate("FileIo", "No space left on device"));
 }
 
 RenameOutcome placeFile(const QString &temporary, const QString &target, Placing placing, QString *reason)
