@@ -22,14 +22,11 @@ TEST(DraftKeeper, AnEditWhileTheDraftIsBeingWrittenIsSavedWithinTheDelay)
 {
     test::TempFolder temp;
     const QString path = temp.file(kKeptDraftFileName);
-    Draft draft;
-    DraftKeeper keeper(path, [&] { return std::optional<Draft>(draft); });
-    keeper.setDelay(std::chrono::milliseconds(20));
-
     // The first write stops just before its file takes the kept file's name, until let go.
     QSemaphore writing;
     QSemaphore letGo;
     std::atomic<bool> held = false;
+    const auto noHook = qScopeGuard([] { platform::setWriteFaultHookForTesting({}); });
     platform::setWriteFaultHookForTesting([&](const QString &target) {
         if (target == path && !held.exchange(true)) {
             writing.release();
@@ -37,10 +34,11 @@ TEST(DraftKeeper, AnEditWhileTheDraftIsBeingWrittenIsSavedWithinTheDelay)
         }
         return false;
     });
-    const auto cleanup = qScopeGuard([&] {
-        letGo.release();
-        platform::setWriteFaultHookForTesting({});
-    });
+    Draft draft;
+    DraftKeeper keeper(path, [&] { return std::optional<Draft>(draft); });
+    keeper.setDelay(std::chrono::milliseconds(20));
+    // Before the keeper waits for its write: a failed test leaves no write held.
+    const auto release = qScopeGuard([&] { letGo.release(); });
     const auto keptSubject = [&] {
         const std::optional<Draft> kept = DraftKeeper::read(path);
         return kept ? kept->subject : QString();
