@@ -24,7 +24,8 @@ function(corvane_add_test)
     set(main corvane_testmain_core)
   endif()
   add_executable(${T_NAME} ${T_SOURCES})
-  target_link_libraries(${T_NAME} PRIVATE corvane_common ${main} ${T_LIBS} GTest::gtest GTest::gmock)
+  # Test programs get the test hooks (platform/TestHooks.h); the programs that ship do not.
+  target_link_libraries(${T_NAME} PRIVATE corvane_common ${main} corvane_test_hooks ${T_LIBS} GTest::gtest GTest::gmock)
   gtest_discover_tests(${T_NAME}
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")

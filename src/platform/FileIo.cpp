@@ -1,6 +1,7 @@
 #include "FileIo.h"
 
 #include "Paths.h"
+#include "TestHooks.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -35,12 +36,6 @@ QString temporaryFilePrefix()
 
 namespace {
 
-WriteFaultHook &writeFaultHook()
-{
-    static WriteFaultHook hook;
-    return hook;
-}
-
 bool replaceFile(const QString &from, const QString &to, QString *reason)
 {
 #ifdef Q_OS_WIN
@@ -74,21 +69,6 @@ FileStamp fileStampOf(const QString &path)
     return stamp;
 }
 
-namespace {
-
-std::function<void(const QString &)> &flushHook()
-{
-    static std::function<void(const QString &)> hook;
-    return hook;
-}
-
-} // namespace
-
-void setFlushHookForTesting(std::function<void(const QString &fileName)> hook)
-{
-    flushHook() = std::move(hook);
-}
-
 bool flushToDisk(QFile &file)
 {
     if (!file.flush())
@@ -98,20 +78,9 @@ bool flushToDisk(QFile &file)
 #else
     const bool synced = ::fsync(file.handle()) == 0;
 #endif
-    if (synced && flushHook())
-        flushHook()(file.fileName());
+    if (synced)
+        testhooks::flushed(file.fileName());
     return synced;
-}
-
-void setWriteFaultHookForTesting(WriteFaultHook hook)
-{
-    writeFaultHook() = std::move(hook);
-}
-
-void checkWriteFault(const QString &target)
-{
-    if (writeFaultHook() && writeFaultHook()(target))
-        throw WriteError(target, QCoreApplication::translate("FileIo", "No space left on device"));
 }
 
 RenameOutcome placeFile(const QString &temporary, const QString &target, Placing placing, QString *reason)

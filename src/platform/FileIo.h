@@ -90,8 +90,8 @@ FileStamp fileStampOf(const QString &path);
 
 // Flushes an open file's buffers and asks the system to put its data on the disk.
 bool flushToDisk(QFile &file);
-// Test seam: called with the file's name after each flushToDisk that succeeded, so that a test can
-// see what reached the disk in which order.
+// Test hook (test programs only, see TestHooks.h): called with the file's name after each
+// flushToDisk that succeeded, so that a test can see what reached the disk in which order.
 void setFlushHookForTesting(std::function<void(const QString &fileName)> hook);
 
 // Whether the file or folder is known not to be there. A share that fails to answer (EIO for a
@@ -102,14 +102,14 @@ bool isKnownMissing(const QString &path);
 // Reads a whole file; refuses files larger than maxBytes. Throws IoError.
 QByteArray readWholeFile(const QString &path, qint64 maxBytes = qint64(2) << 30);
 
-// Test seam for a full disk or a crash: called with the target path after the temporary file is
-// written and before it is renamed into place (by placeFile, so for every file published), and
-// before a file is changed in place (writeInPlace);
+// Test hook for a full disk or a crash (test programs only, see TestHooks.h): called with the
+// target path after the temporary file is written and before it is renamed into place (by
+// placeFile, so for every file published), and before a file is changed in place (writeInPlace);
 // returning true makes the write fail there.
 using WriteFaultHook = std::function<bool(const QString &path)>;
 void setWriteFaultHookForTesting(WriteFaultHook hook);
-// Throws the WriteError the hook asks for a write of the target (none without a hook): for the
-// writes that change a file in place.
+// Throws the WriteError the hook asks for a write of the target (none without a hook, and never
+// in a program without the test hooks): for the writes that change a file in place.
 void checkWriteFault(const QString &target);
 
 // The name prefix of temporary files, chosen so that no scan for message or store files matches.

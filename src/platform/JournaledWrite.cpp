@@ -2,6 +2,7 @@
 
 #include "FileIo.h"
 #include "Logging.h"
+#include "TestHooks.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cstdlib>
 #include <optional>
 
 #ifndef Q_OS_WIN
@@ -91,42 +91,6 @@ std::optional<Journal> decode(const QByteArray &bytes)
     return journal;
 }
 
-// The crash tests' abrupt end after a number of bytes written.
-class ByteBudget
-{
-public:
-    ByteBudget()
-    {
-        bool ok = false;
-        const qint64 limit = qEnvironmentVariable("CORVANE_TEST_EXIT_AFTER_BYTES").toLongLong(&ok);
-        if (ok && limit >= 0)
-            m_left = limit;
-    }
-    void set(qint64 bytes) { m_left = bytes; }
-    // Writes the bytes, ending the process when the budget runs out in them.
-    bool write(QFile &file, QByteArrayView bytes)
-    {
-        if (m_left < 0)
-            return file.write(bytes.data(), bytes.size()) == bytes.size();
-        const qint64 now = std::min<qint64>(m_left, bytes.size());
-        if (now > 0 && (file.write(bytes.data(), now) != now || !file.flush()))
-            return false;
-        m_left -= now;
-        if (now < bytes.size())
-            std::_Exit(70);
-        return true;
-    }
-
-private:
-    qint64 m_left = -1;
-};
-
-ByteBudget &budget()
-{
-    static ByteBudget instance;
-    return instance;
-}
-
 void flushFolderOf(const QString &path)
 {
 #ifndef Q_OS_WIN
@@ -147,7 +111,7 @@ bool applyTo(QFile &file, const Journal &journal, bool undo)
     const FileChange &change = journal.change;
     for (size_t i = 0; i < change.patches.size(); ++i) {
         const QByteArray &bytes = undo ? journal.before[i] : change.patches[i].bytes;
-        if (!file.seek(change.patches[i].offset) || !budget().write(file, bytes))
+        if (!file.seek(change.patches[i].offset) || !testhooks::writeJournaled(file, bytes))
             return false;
     }
     const qint64 size = undo ? change.sizeBefore : change.sizeAfter;
@@ -175,11 +139,6 @@ bool holds(QFile &file, const Journal &journal, bool after)
 QByteArray journalBytes(const FileChange &change, const std::vector<QByteArray> &before)
 {
     return encode(Journal{change, before});
-}
-
-void setExitAfterBytesForTesting(qint64 bytes)
-{
-    budget().set(bytes);
 }
 
 QString journalPathFor(const QString &path)
@@ -210,7 +169,7 @@ void writeInPlace(const QString &path, const FileChange &change)
         QFile log(journalPath);
         if (!log.open(QIODevice::WriteOnly | QIODevice::Truncate))
             throw WriteError(journalPath, log.errorString());
-        if (!budget().write(log, encode(journal)) || !flushToDisk(log)) {
+        if (!testhooks::writeJournaled(log, encode(journal)) || !flushToDisk(log)) {
             const QString reason = log.errorString();
             log.close();
             QFile::remove(journalPath);

@@ -68,9 +68,10 @@ JournalRecovery recoverJournal(const QString &path, const std::function<bool()> 
 // leave a journal of their own making beside a file.
 QByteArray journalBytes(const FileChange &change, const std::vector<QByteArray> &before);
 
-// For crash tests: the process ends abruptly (exit code 70) once writeInPlace has written this
-// many bytes more (journal and file together); a negative number turns it off. The environment
-// variable CORVANE_TEST_EXIT_AFTER_BYTES sets it for a process, such as the tool, at its start.
+// For crash tests (test programs only, see TestHooks.h): the process ends abruptly (exit code 70)
+// once writeInPlace has written this many bytes more (journal and file together); a negative
+// number turns it off. In a program built with the test hooks, the environment variable
+// CORVANE_TEST_EXIT_AFTER_BYTES sets it at its start; every other program ignores it.
 void setExitAfterBytesForTesting(qint64 bytes);
 
 } // namespace corvane::platform

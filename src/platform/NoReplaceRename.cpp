@@ -1,10 +1,10 @@
 #include "NoReplaceRename.h"
 
+#include "TestHooks.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-
-#include <atomic>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -34,18 +34,11 @@ void setReason(QString *reason, int error)
 }
 #endif
 
-std::atomic<NoReplaceWay> g_noReplaceWay{NoReplaceWay::Native};
-
 } // namespace
-
-void setNoReplaceWayForTesting(NoReplaceWay way)
-{
-    g_noReplaceWay = way;
-}
 
 RenameOutcome renameWithoutReplacing(const QString &from, const QString &to, QString *reason)
 {
-    const NoReplaceWay way = g_noReplaceWay;
+    const NoReplaceWay way = testhooks::noReplaceWay();
     if (way == NoReplaceWay::Unsupported) {
         if (reason)
             *reason = QCoreApplication::translate("NoReplaceRename", "no rename without replacing here");

@@ -15,9 +15,9 @@ enum class RenameOutcome {
 // RENAME_NOREPLACE, else link and unlink, on Windows MoveFileEx without replacing.
 RenameOutcome renameWithoutReplacing(const QString &from, const QString &to, QString *reason = nullptr);
 
-// Test seam: the way renameWithoutReplacing goes. Native takes the first the system offers; Link
-// goes straight to link and unlink; Unsupported answers NotSupported at once, as a share through
-// FUSE does, so that callers take their lock-folder way.
+// Test hook (test programs only, see TestHooks.h): the way renameWithoutReplacing goes. Native
+// takes the first the system offers; Link goes straight to link and unlink; Unsupported answers
+// NotSupported at once, as a share through FUSE does, so that callers take their lock-folder way.
 enum class NoReplaceWay { Native, Link, Unsupported };
 void setNoReplaceWayForTesting(NoReplaceWay way);
 

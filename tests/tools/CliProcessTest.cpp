@@ -29,9 +29,10 @@ struct CliRun
     QString err;
 };
 
-CliRun cli(const QStringList &arguments)
+CliRun cli(const QStringList &arguments, const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(CORVANE_CLI_PATH), arguments);
     process.waitForFinished(60000);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
@@ -350,6 +351,24 @@ TEST(CorvaneCli, CompactGivesBackTheBlanksAlsoWhenOpeningStartedTheCompaction)
     EXPECT_TRUE(run.out.startsWith(QStringLiteral("Compacted"))) << run.out.toStdString();
     EXPECT_LT(QFile(store).size(), 1000);
     EXPECT_TRUE(cli({QStringLiteral("--profile"), p.ann, QStringLiteral("list")}).out.contains(QStringLiteral("kept")));
+}
+
+TEST(CorvaneCli, TheShippedToolIgnoresTheCrashTestsByteLimit)
+{
+    TwoProfiles p;
+    const QString store = p.ann + QStringLiteral("InBox.cvi");
+    corvane::test::writeFile(store, "<?xml version=\"1.0\"?><Inbox><Messages>"
+                                    "<Message Read=\"Unread\"><From Name=\"Bob\"/><Subject Text=\"gone\"/></Message>"
+                                    "<Message Read=\"Unread\"><From Name=\"Bob\"/><Subject Text=\"kept\"/></Message>"
+                                    "</Messages></Inbox>");
+    // With the test hooks, the deletion's journaled write would end the process at its first byte.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("CORVANE_TEST_EXIT_AFTER_BYTES"), QStringLiteral("0"));
+    const CliRun run = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("delete"), QStringLiteral("1")}, environment);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString listed = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("list")}).out;
+    EXPECT_FALSE(listed.contains(QStringLiteral("gone"))) << listed.toStdString();
+    EXPECT_TRUE(listed.contains(QStringLiteral("kept"))) << listed.toStdString();
 }
 
 TEST(CorvaneCli, FailuresSayWhatIsWrong)

@@ -12,6 +12,9 @@
 //
 //   store_crash CORVANE_CLI WORK_FOLDER MESSAGES ROUNDS [--seed N]
 //
+// CORVANE_CLI is corvane-cli built with the test hooks (corvane-cli-test-hooks, beside this
+// program): the shipped one ignores CORVANE_TEST_EXIT_AFTER_BYTES, and the test refuses it.
+//
 // A round ends the tool in one of three ways: a check of 1 to 50 new message files, ended at an
 // exact byte of its journaled write (CORVANE_TEST_EXIT_AFTER_BYTES) or by SIGKILL after a random
 // delay; a deletion of a random message, ended likewise; a compaction (made due by a deletion
@@ -121,16 +124,22 @@ public:
 
     bool prepare(int messages)
     {
-        QDir(m_work).removeRecursively();
-        const QString repairInbox = m_repairProfile + QStringLiteral("inbox/");
-        for (const QString &folder : {m_profile, m_inbox, repairInbox})
-            if (!QDir().mkpath(folder))
-                return false;
-        writeSettings(m_profile, m_inbox);
-        writeSettings(m_repairProfile, repairInbox);
-        QStringList guids;
-        if (!bench::writeInboxStore(m_store, messages, kBodyCharacters, &guids))
+        const auto cannotMake = [] {
+            err() << "the profile and its store could not be made" << Qt::endl;
             return false;
+        };
+        if (!makeProfiles() || !bench::writeInboxStore(m_store, 1, kBodyCharacters))
+            return cannotMake();
+        // A tool without the test hooks ignores the byte to end at, and the rounds that should end
+        // there would test nothing.
+        if (runCli({QStringLiteral("delete"), QStringLiteral("1")}, {}, 0).end != End::AtByte) {
+            err() << m_cli << " did not end at the byte CORVANE_TEST_EXIT_AFTER_BYTES names: the crash test "
+                  << "needs a corvane-cli built with the test hooks (corvane-cli-test-hooks)" << Qt::endl;
+            return false;
+        }
+        QStringList guids;
+        if (!makeProfiles() || !bench::writeInboxStore(m_store, messages, kBodyCharacters, &guids))
+            return cannotMake();
         for (const QString &guid : guids)
             m_known.insert(guid, {m_nextIndex++, false, {}});
         return verify(0, Kind::Check, std::nullopt);
@@ -212,6 +221,19 @@ public:
     void setInitial(int messages) { m_initial = messages; }
 
 private:
+    // The two profiles sharing one data folder, empty.
+    bool makeProfiles()
+    {
+        QDir(m_work).removeRecursively();
+        const QString repairInbox = m_repairProfile + QStringLiteral("inbox/");
+        for (const QString &folder : {m_profile, m_inbox, repairInbox})
+            if (!QDir().mkpath(folder))
+                return false;
+        writeSettings(m_profile, m_inbox);
+        writeSettings(m_repairProfile, repairInbox);
+        return true;
+    }
+
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
 
     void writeSettings(const QString &profile, const QString &inbox) const
@@ -530,10 +552,8 @@ int main(int argc, char **argv)
     test.setInitial(messages);
     QElapsedTimer timer;
     timer.start();
-    if (!test.prepare(messages)) {
-        err() << "the profile and its store could not be made" << Qt::endl;
+    if (!test.prepare(messages))
         return 1;
-    }
     for (int round = 1; round <= rounds; ++round)
         test.round(round);
     const int status = test.summary(rounds, timer.elapsed());
