@@ -40,10 +40,12 @@ QString StoreLocks::lockPathFor(const QString &storePath)
 void StoreLocks::claim(platform::Store &claimed, const QString &storePath)
 {
     const QString lockPath = lockPathFor(storePath);
-    std::unique_ptr<platform::SessionLock> &held = m_locks[&claimed];
+    Held &entry = m_locks[&claimed];
+    std::unique_ptr<platform::SessionLock> &held = entry.lock;
     if (held && held->isHeld() && held->path() == lockPath)
         return;
     held = std::make_unique<platform::SessionLock>(lockPath);
+    entry.storePath = storePath;
     const QString store = QDir::toNativeSeparators(storePath);
     const QString folder = QDir::toNativeSeparators(QFileInfo(storePath).absolutePath());
     switch (held->take()) {
@@ -78,9 +80,26 @@ void StoreLocks::claim(platform::Store &claimed, const QString &storePath)
 
 void StoreLocks::refreshAll()
 {
-    for (auto &[document, lock] : m_locks)
-        if (lock)
-            lock->refresh();
+    for (auto &[store, entry] : m_locks) {
+        if (!entry.lock || entry.lock->refresh() || !entry.lock->takenOver())
+            continue;
+        const QString who = entry.lock->holder();
+        const QString lockPath = QDir::toNativeSeparators(entry.lock->path());
+        entry.lock.reset();
+        // Whatever this copy saved from now on could overwrite what the other copy saves.
+        const QString reason =
+            QCoreApplication::translate("StoreLocks",
+                                        "%1 was taken over by another copy of Corvane%2, which shares the folder "
+                                        "%3, while this copy had it open (this computer may have been asleep). It "
+                                        "is read-only here from now on: nothing more is saved into it. Close the "
+                                        "other copy (or, if no copy uses it any more, remove the folder %4), then "
+                                        "press Save in Settings.")
+                .arg(QDir::toNativeSeparators(entry.storePath), who.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(who),
+                     QDir::toNativeSeparators(QFileInfo(entry.storePath).absolutePath()), lockPath);
+        qCWarning(lcShell, "%s", qUtf8Printable(reason));
+        store->setReadOnly(reason);
+        Q_EMIT lockLost(reason);
+    }
 }
 
 namespace {
