@@ -390,7 +390,6 @@ SessionLock::Outcome SessionLock::take()
     if (m_held)
         return Outcome::Taken;
     m_reason.clear();
-    m_takenOver = false;
     // A second try follows breaking a stale lock.
     for (int attempt = 0; attempt < 2; ++attempt) {
         switch (makeLockFolder(m_path, &m_reason)) {
@@ -442,31 +441,32 @@ SessionLock::Ownership SessionLock::ownership() const
     return Ownership::Unknown;
 }
 
-bool SessionLock::refresh()
+SessionLock::Refresh SessionLock::refresh()
 {
     if (!m_held)
-        return false;
+        return Refresh::NotHeld;
     switch (ownership()) {
     case Ownership::Ours:
+        // Another copy that broke the lock just now, after this look, would find its note replaced
+        // and give the lock up at its own next refresh.
         try {
             writeNote();
         } catch (const Error &error) {
             // The next refresh tries again; the lock goes stale only after several have failed.
             qCWarning(lcPlatform, "%s", qUtf8Printable(error.message()));
         }
-        return true;
+        return Refresh::Kept;
     case Ownership::Others:
         qCWarning(lcPlatform, "the lock %s was broken and perhaps taken by another copy: no longer held",
                   qUtf8Printable(QDir::toNativeSeparators(m_path)));
         m_held = false;
-        m_takenOver = true;
-        return false;
+        return Refresh::TakenOver;
     case Ownership::Unknown:
-        qCWarning(lcPlatform, "could not read the note of the lock %s: tried again later",
-                  qUtf8Printable(QDir::toNativeSeparators(m_path)));
-        return true;
+        break;
     }
-    return true;
+    qCWarning(lcPlatform, "could not read the note of the lock %s: tried again later",
+              qUtf8Printable(QDir::toNativeSeparators(m_path)));
+    return Refresh::Unreached;
 }
 
 void SessionLock::release()

@@ -76,17 +76,20 @@ public:
 
     Outcome take();
     bool isHeld() const { return m_held; }
+    enum class Refresh {
+        Kept,      // the note still names this holder: rewritten
+        Unreached, // the note could not be read (the share is away): nothing written, still held
+        TakenOver, // another copy broke the lock: no longer held, and left alone
+        NotHeld,   // the lock was not held
+    };
     // Rewrites the holder's note, so that others do not take the lock for stale, when the note
     // still names this holder. A note that names another holder, or is gone while the folder
     // around the lock answers, means that the lock was broken and perhaps taken by another copy:
-    // this object holds it no more (takenOver()) and leaves it alone. A note that cannot be read
-    // (the share is away) leaves the lock held and unwritten until a later refresh. Returns
-    // whether the lock is still held.
-    bool refresh();
+    // this object holds it no more and leaves it alone. A note that cannot be read says nothing
+    // about who holds the lock: the next refresh looks again.
+    Refresh refresh();
     // Removes the lock folder, only when its note still names this holder.
     void release();
-    // The last refresh found that another copy had broken the lock.
-    bool takenOver() const { return m_takenOver; }
 
     const QString &path() const { return m_path; }
     // Who holds the lock, as its note says ("process 1234 (corvane) on host"), or empty.
@@ -102,7 +105,6 @@ private:
     QString m_reason;
     QString m_token;
     bool m_held = false;
-    bool m_takenOver = false;
 };
 
 // What tells this machine, in this boot, from every other, for the notes of session locks: on

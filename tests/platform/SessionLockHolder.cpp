@@ -37,7 +37,7 @@ int main(int argc, char **argv)
     }
     for (std::string command; std::getline(std::cin, command);) {
         if (command == "refresh") {
-            say(lock.refresh() ? "held" : "taken over");
+            say(lock.refresh() == SessionLock::Refresh::TakenOver ? "taken over" : "held");
         } else if (command == "release") {
             lock.release();
             say("released");

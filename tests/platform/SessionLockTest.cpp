@@ -160,9 +160,9 @@ TEST(SessionLock, AHolderWhoseLockWasBrokenNeitherRewritesNorRemovesIt)
         const bool present = QDir(path).exists();
         const QByteArray note = present ? corvane::test::readFile(noteOf(path)) : QByteArray();
 
-        EXPECT_FALSE(a.refresh()) << c.what;
-        EXPECT_TRUE(a.takenOver()) << c.what;
+        EXPECT_EQ(a.refresh(), SessionLock::Refresh::TakenOver) << c.what;
         EXPECT_FALSE(a.isHeld()) << c.what;
+        EXPECT_EQ(a.refresh(), SessionLock::Refresh::NotHeld) << c.what;
         a.release();
         ASSERT_EQ(QDir(path).exists(), present) << c.what;
         if (present) {
@@ -183,11 +183,11 @@ TEST(SessionLock, AHolderKeepsItsLockWhileTheShareIsAway)
     ASSERT_EQ(lock.take(), SessionLock::Outcome::Taken);
     const QByteArray note = corvane::test::readFile(noteOf(path));
     ASSERT_TRUE(QDir().rename(share, folder.file(QStringLiteral("away"))));
-    EXPECT_TRUE(lock.refresh());
+    EXPECT_EQ(lock.refresh(), SessionLock::Refresh::Unreached);
     EXPECT_FALSE(QDir(share).exists()) << "nothing written while the share is away";
     ASSERT_TRUE(QDir().rename(folder.file(QStringLiteral("away")), share));
     age(noteOf(path), 60);
-    EXPECT_TRUE(lock.refresh());
+    EXPECT_EQ(lock.refresh(), SessionLock::Refresh::Kept);
     EXPECT_TRUE(lock.isHeld());
     EXPECT_EQ(corvane::test::readFile(noteOf(path)), note);
     EXPECT_GT(QFileInfo(noteOf(path)).lastModified(), QDateTime::currentDateTime().addSecs(-30)) << "rewritten";
@@ -262,7 +262,7 @@ TEST(SessionLock, ACopyThatWakesToFindItsLockTakenOverLeavesItToTheNewHolder)
     EXPECT_EQ(sleeper.ask("refresh"), "taken over");
     EXPECT_EQ(sleeper.ask("release"), "released");
     EXPECT_EQ(corvane::test::readFile(noteOf(path)), note);
-    EXPECT_TRUE(lock.refresh());
+    EXPECT_EQ(lock.refresh(), SessionLock::Refresh::Kept);
     OtherCopy third(path, QStringLiteral("machine-c boot-1"));
     EXPECT_EQ(third.answer(), "HeldElsewhere");
 }

@@ -285,6 +285,34 @@ TEST(Startup, ACopyWhoseStoreLockWasTakenOverStopsWritingThatStoreAndSaysSo)
     EXPECT_NO_THROW(second.inbox.deleteAt(0));
 }
 
+// While the share is away another copy may break the locks (their notes age): nothing is written
+// until the notes show again that the stores are still this copy's.
+TEST(Startup, StoresWaitWithoutWritingWhileTheirLocksCannotBeRead)
+{
+    TempFolder app;
+    configure(app, app.subfolder(QStringLiteral("inbox")));
+    app.write(kInboxStoreFileName, corvane::test::inboxStore({corvane::test::inboxMessage(
+                                       QStringLiteral("Bob"), QStringLiteral("kept"))}));
+    Stores stores;
+    Startup startup(app.path(), stores);
+    ASSERT_TRUE(startup.run(StartupRun::Creation).readOnlyStores.isEmpty());
+    int lost = 0;
+    QObject::connect(&stores.locks, &StoreLocks::lockLost, &stores.locks, [&lost] { ++lost; });
+    const QString share = QDir::cleanPath(app.path());
+    ASSERT_TRUE(QDir().rename(share, share + QStringLiteral("-away")));
+    stores.locks.refreshAll();
+    ASSERT_TRUE(QDir().rename(share + QStringLiteral("-away"), share));
+    ASSERT_EQ(stores.readOnlyReasons().size(), 3);
+    EXPECT_TRUE(stores.readOnlyReasons()[0].contains(QStringLiteral("does not answer")))
+        << stores.readOnlyReasons()[0].toStdString();
+    EXPECT_THROW(stores.inbox.deleteAt(0), corvane::IoError);
+
+    stores.locks.refreshAll();
+    EXPECT_TRUE(stores.readOnlyReasons().isEmpty());
+    EXPECT_NO_THROW(stores.inbox.deleteAt(0));
+    EXPECT_EQ(lost, 0);
+}
+
 TEST(Startup, SavingTheSettingsKeepsTheReadMarksNotYetSaved)
 {
     TempFolder app;
