@@ -6,7 +6,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QSysInfo>
 
@@ -171,28 +170,6 @@ TEST(SessionLock, AHolderWhoseLockWasBrokenNeitherRewritesNorRemovesIt)
             EXPECT_EQ(third.take(), SessionLock::Outcome::HeldElsewhere) << c.what;
         }
     }
-}
-
-// A refresh that cannot read the note says nothing about who holds the lock.
-TEST(SessionLock, AHolderKeepsItsLockWhileTheShareIsAway)
-{
-    TempFolder folder;
-    const QString share = folder.subfolder(QStringLiteral("share"));
-    const QString path = share + QStringLiteral("store.lock");
-    SessionLock lock(path);
-    ASSERT_EQ(lock.take(), SessionLock::Outcome::Taken);
-    const QByteArray note = corvane::test::readFile(noteOf(path));
-    ASSERT_TRUE(QDir().rename(share, folder.file(QStringLiteral("away"))));
-    EXPECT_EQ(lock.refresh(), SessionLock::Refresh::Unreached);
-    EXPECT_FALSE(QDir(share).exists()) << "nothing written while the share is away";
-    ASSERT_TRUE(QDir().rename(folder.file(QStringLiteral("away")), share));
-    age(noteOf(path), 60);
-    EXPECT_EQ(lock.refresh(), SessionLock::Refresh::Kept);
-    EXPECT_TRUE(lock.isHeld());
-    EXPECT_EQ(corvane::test::readFile(noteOf(path)), note);
-    EXPECT_GT(QFileInfo(noteOf(path)).lastModified(), QDateTime::currentDateTime().addSecs(-30)) << "rewritten";
-    lock.release();
-    EXPECT_FALSE(QDir(path).exists());
 }
 
 // Another copy in a process of its own, playing the machine `identity` with this host name.
