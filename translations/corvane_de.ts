@@ -854,6 +854,14 @@ Corvane startet mit seinen Standardeinstellungen und schreibt die Datei nicht, s
         <source>Corvane cannot write in the folder %1 (%2), so %3 is open read-only: nothing is saved into it. Choose a folder you may write in Settings.</source>
         <translation>Corvane kann nicht in den Ordner %1 schreiben (%2), daher ist %3 schreibgeschützt geöffnet: Es wird nichts darin gespeichert. Wählen Sie in den Einstellungen einen Ordner, in den Sie schreiben dürfen.</translation>
     </message>
+    <message>
+        <source>The folder %1 does not answer, so Corvane cannot tell whether this copy still holds %2: nothing is saved into it until the folder answers again.</source>
+        <translation>Der Ordner %1 antwortet nicht, daher kann Corvane nicht feststellen, ob diese Instanz %2 noch geöffnet hat: Es wird nichts darin gespeichert, bis der Ordner wieder antwortet.</translation>
+    </message>
+    <message>
+        <source>%1 was taken over by another copy of Corvane%2, which shares the folder %3, while this copy had it open (this computer may have been asleep). It is read-only here from now on: nothing more is saved into it. Close the other copy (or, if no copy uses it any more, remove the folder %4), then press Save in Settings.</source>
+        <translation>%1 wurde von einer anderen Instanz von Corvane%2 übernommen, die den Ordner %3 mitbenutzt, während diese Instanz die Datei geöffnet hatte (dieser Computer war möglicherweise im Ruhezustand). Hier ist die Datei ab jetzt schreibgeschützt: Es wird nichts mehr darin gespeichert. Schließen Sie die andere Instanz (oder entfernen Sie den Ordner %4, falls keine Instanz sie mehr verwendet) und klicken Sie dann in den Einstellungen auf „Speichern“.</translation>
+    </message>
 </context>
 <context>
     <name>Stores</name>

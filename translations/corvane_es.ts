@@ -854,6 +854,14 @@ Corvane se inicia con la configuración predeterminada y no escribe el archivo m
         <source>Corvane cannot write in the folder %1 (%2), so %3 is open read-only: nothing is saved into it. Choose a folder you may write in Settings.</source>
         <translation>Corvane no puede escribir en la carpeta %1 (%2), así que %3 está abierto solo para lectura: no se guarda nada en él. Elija en la configuración una carpeta en la que pueda escribir.</translation>
     </message>
+    <message>
+        <source>The folder %1 does not answer, so Corvane cannot tell whether this copy still holds %2: nothing is saved into it until the folder answers again.</source>
+        <translation>La carpeta %1 no responde, así que Corvane no puede saber si esta copia sigue teniendo %2: no se guarda nada en él hasta que la carpeta vuelva a responder.</translation>
+    </message>
+    <message>
+        <source>%1 was taken over by another copy of Corvane%2, which shares the folder %3, while this copy had it open (this computer may have been asleep). It is read-only here from now on: nothing more is saved into it. Close the other copy (or, if no copy uses it any more, remove the folder %4), then press Save in Settings.</source>
+        <translation>Otra copia de Corvane%2, que comparte la carpeta %3, se ha hecho cargo de %1 mientras esta copia lo tenía abierto (puede que este equipo estuviera en suspensión). A partir de ahora está abierto aquí solo para lectura: no se guarda nada más en él. Cierre la otra copia (o, si ya no lo usa ninguna, elimine la carpeta %4) y pulse «Guardar» en la configuración.</translation>
+    </message>
 </context>
 <context>
     <name>Stores</name>

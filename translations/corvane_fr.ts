@@ -854,6 +854,14 @@ Corvane démarre avec ses paramètres par défaut et n&apos;écrit pas le fichie
         <source>Corvane cannot write in the folder %1 (%2), so %3 is open read-only: nothing is saved into it. Choose a folder you may write in Settings.</source>
         <translation>Corvane ne peut pas écrire dans le dossier %1 (%2) : %3 est donc ouvert en lecture seule et rien n&apos;y est enregistré. Choisissez dans les paramètres un dossier où vous pouvez écrire.</translation>
     </message>
+    <message>
+        <source>The folder %1 does not answer, so Corvane cannot tell whether this copy still holds %2: nothing is saved into it until the folder answers again.</source>
+        <translation>Le dossier %1 ne répond pas : Corvane ne peut donc pas savoir si cette instance détient toujours %2. Rien n&apos;y est enregistré tant que le dossier ne répond pas de nouveau.</translation>
+    </message>
+    <message>
+        <source>%1 was taken over by another copy of Corvane%2, which shares the folder %3, while this copy had it open (this computer may have been asleep). It is read-only here from now on: nothing more is saved into it. Close the other copy (or, if no copy uses it any more, remove the folder %4), then press Save in Settings.</source>
+        <translation>%1 a été repris par une autre instance de Corvane%2, qui partage le dossier %3, alors que cette instance l&apos;avait ouvert (cet ordinateur était peut-être en veille). Il est désormais en lecture seule ici : plus rien n&apos;y est enregistré. Fermez l&apos;autre instance (ou, si aucune ne l&apos;utilise plus, supprimez le dossier %4), puis cliquez sur « Enregistrer » dans les paramètres.</translation>
+    </message>
 </context>
 <context>
     <name>Stores</name>

@@ -217,35 +217,163 @@ bool processRunning(qint64 pid)
 #endif
 }
 
+QString realMachineIdentity()
+{
+    const QByteArray machine = QSysInfo::machineUniqueId();
+    if (machine.isEmpty())
+        return {};
+#ifdef Q_OS_WIN
+    // The machine GUID (HKLM\SOFTWARE\Microsoft\Cryptography\MachineGuid); Windows names no boot.
+    return QString::fromLatin1(machine);
+#else
+    // Cloned machines share the machine id; the boot id tells them apart, and tells this boot from
+    // an earlier one.
+    const QByteArray boot = QSysInfo::bootUniqueId();
+    if (boot.isEmpty())
+        return {};
+    QString identity = QString::fromLatin1(machine + ' ' + boot);
+#ifdef Q_OS_LINUX
+    struct stat space;
+    if (::stat("/proc/self/ns/pid", &space) != 0)
+        return {};
+    identity += QStringLiteral(" pid:%1:%2").arg(quint64(space.st_dev)).arg(quint64(space.st_ino));
+#endif
+    return identity;
+#endif
+}
+
+std::optional<QString> &fakedMachineIdentity()
+{
+    static std::optional<QString> faked;
+    return faked;
+}
+
+// A note: host name, process id and program name (the lines older copies read), then the
+// machine's identity and the holder's token. A line counts only when it is whole (ends in a line
+// break): a note cut short names no process, no machine and no holder.
 struct HolderNote
 {
     QString host;
     qint64 pid = 0;
     QString application;
+    QString identity;
+    QString token;
 };
 
-std::optional<HolderNote> readNote(const QString &lockPath, const QString &name = kHolderNote)
+std::optional<QByteArray> readNoteBytes(const QString &path)
 {
-    QFile file(lockPath + u'/' + name);
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QStringList lines = QString::fromUtf8(file.read(4096)).split(u'\n');
+    QByteArray bytes = file.read(4096);
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+std::optional<HolderNote> parseNote(const std::optional<QByteArray> &bytes)
+{
+    if (!bytes)
+        return std::nullopt;
+    const QStringList lines = QString::fromUtf8(*bytes).split(u'\n');
     if (lines.size() < 3)
         return std::nullopt;
-    return HolderNote{lines[0], lines[1].toLongLong(), lines[2]};
+    HolderNote note{lines[0], lines[1].toLongLong(), lines[2], {}, {}};
+    if (lines.size() > 4)
+        note.identity = lines[3];
+    if (lines.size() > 5)
+        note.token = lines[4];
+    return note;
+}
+
+// A placed note as it was seen: its bytes (none when it could not be read) and its time.
+struct NoteSeen
+{
+    std::optional<QByteArray> bytes;
+    QDateTime modified;
+    bool operator==(const NoteSeen &) const = default;
+};
+
+NoteSeen seeNote(const QString &lockPath)
+{
+    const QString path = lockPath + u'/' + kHolderNote;
+    return {readNoteBytes(path), QFileInfo(path).lastModified()};
 }
 
 // The note a holder was still placing (written to a temporary file, then renamed) when it ended.
-// Only a note whose process line is whole is read: a cut one has fewer lines.
 std::optional<HolderNote> pendingNote(const QString &lockPath)
 {
     for (const QString &name : QDir(lockPath).entryList({temporaryFilePrefix() + u'*'}, QDir::Files | QDir::Hidden))
-        if (std::optional<HolderNote> note = readNote(lockPath, name))
+        if (std::optional<HolderNote> note = parseNote(readNoteBytes(lockPath + u'/' + name)))
             return note;
     return std::nullopt;
 }
 
+// Whether the lock's holder is gone: provably, by its process on this machine in this boot, or by
+// the age of its note.
+bool isStale(const QString &lockPath, const NoteSeen &seen, std::chrono::milliseconds staleAfter)
+{
+    const std::optional<HolderNote> note = parseNote(seen.bytes);
+    // A holder that ended while placing its note is known by the note it was placing.
+    const std::optional<HolderNote> holder = note ? note : pendingNote(lockPath);
+    const QString identity = machineIdentity();
+    if (holder && !identity.isEmpty() && holder->identity == identity && holder->host == QSysInfo::machineHostName()
+        && holder->pid > 0 && !processRunning(holder->pid))
+        return true;
+    // The note's time (or the folder's, when the holder died before writing it) is the server's;
+    // the stale time is long beside any difference of clocks.
+    const QDateTime stamp = note ? seen.modified : QFileInfo(lockPath).lastModified();
+    return stamp.isValid() && stamp.msecsTo(QDateTime::currentDateTime()) > staleAfter.count();
+}
+
+// Removes the lock whose note was judged stale; false when it turned out alive and was left.
+bool breakLock(const QString &lockPath, const NoteSeen &judged)
+{
+    qCWarning(lcPlatform, "breaking the lock %s: its holder is gone", qUtf8Printable(QDir::toNativeSeparators(lockPath)));
+    // Moved aside first, so that two copies breaking it at once cannot remove a fresh one.
+    const QString aside = QFileInfo(lockPath).path() + u'/' + temporaryFilePrefix()
+        + QString::number(QRandomGenerator::global()->generate64(), 36) + QStringLiteral(".stale");
+    if (!QDir().rename(lockPath, aside))
+        return true; // another copy broke it first: try to take it
+    // Since its note was judged, its holder may have come back and rewritten it, or another copy may
+    // have broken the lock and taken it anew: the living lock goes back in its place.
+    if (seeNote(aside) != judged) {
+        qCWarning(lcPlatform, "the lock %s was taken anew meanwhile: left to its holder",
+                  qUtf8Printable(QDir::toNativeSeparators(lockPath)));
+        if (!QDir().rename(aside, lockPath))
+            qCWarning(lcPlatform, "could not put the lock %s back from %s", qUtf8Printable(QDir::toNativeSeparators(lockPath)),
+                      qUtf8Printable(QDir::toNativeSeparators(aside)));
+        return false;
+    }
+    // The note, and a note its holder was still placing.
+    for (const QString &name : QDir(aside).entryList(QDir::Files | QDir::Hidden))
+        QFile::remove(aside + u'/' + name);
+    QDir().rmdir(aside);
+    return true;
+}
+
+// A token no other holder has: a note that carries it was written by this holder.
+QString newToken()
+{
+    QRandomGenerator *random = QRandomGenerator::system();
+    return QString::number(random->generate64(), 16).rightJustified(16, u'0')
+        + QString::number(random->generate64(), 16).rightJustified(16, u'0');
+}
+
 } // namespace
+
+QString machineIdentity()
+{
+    if (const std::optional<QString> &faked = fakedMachineIdentity())
+        return *faked;
+    static const QString identity = realMachineIdentity();
+    return identity;
+}
+
+void setMachineIdentityForTesting(const std::optional<QString> &identity)
+{
+    fakedMachineIdentity() = identity;
+}
 
 SessionLock::SessionLock(const QString &lockPath, std::chrono::milliseconds staleAfter)
     : m_path(lockPath), m_staleAfter(staleAfter)
@@ -267,10 +395,13 @@ SessionLock::Outcome SessionLock::take()
         switch (makeLockFolder(m_path, &m_reason)) {
         case MkdirOutcome::Made:
             m_held = true;
+            m_token = newToken();
             try {
                 writeNote();
             } catch (const Error &error) {
-                release();
+                // The folder is ours and names nobody: others would wait for it to go stale.
+                m_held = false;
+                QDir().rmdir(m_path);
                 m_reason = error.message();
                 return Outcome::Refused;
             }
@@ -278,58 +409,64 @@ SessionLock::Outcome SessionLock::take()
         case MkdirOutcome::Refused:
         case MkdirOutcome::Transient:
             return Outcome::Refused;
-        case MkdirOutcome::Exists:
-            if (!isStale())
+        case MkdirOutcome::Exists: {
+            const NoteSeen seen = seeNote(m_path);
+            if (!isStale(m_path, seen, m_staleAfter) || !breakLock(m_path, seen))
                 return Outcome::HeldElsewhere;
-            qCWarning(lcPlatform, "breaking the lock %s: its holder is gone",
-                      qUtf8Printable(QDir::toNativeSeparators(m_path)));
-            // Moved aside first, so that two copies breaking it at once cannot remove a fresh one.
-            const QString aside = QFileInfo(m_path).path() + u'/' + temporaryFilePrefix()
-                + QString::number(QRandomGenerator::global()->generate64(), 36) + QStringLiteral(".stale");
-            if (QDir().rename(m_path, aside)) {
-                // The note, and a note its holder was still placing.
-                for (const QString &name : QDir(aside).entryList(QDir::Files | QDir::Hidden))
-                    QFile::remove(aside + u'/' + name);
-                QDir().rmdir(aside);
-            }
             break;
+        }
         }
     }
     return Outcome::HeldElsewhere;
 }
 
-bool SessionLock::isStale() const
-{
-    const std::optional<HolderNote> note = readNote(m_path);
-    // A holder that ended while placing its note is known by the note it was placing.
-    const std::optional<HolderNote> holder = note ? note : pendingNote(m_path);
-    if (holder && holder->host == QSysInfo::machineHostName() && !processRunning(holder->pid))
-        return true;
-    // The note's time (or the folder's, when the holder died before writing it) is the server's;
-    // the stale time is long beside any difference of clocks.
-    const QFileInfo stamp(note ? m_path + u'/' + kHolderNote : m_path);
-    if (!stamp.exists())
-        return false;
-    return stamp.lastModified().msecsTo(QDateTime::currentDateTime()) > m_staleAfter.count();
-}
-
 void SessionLock::writeNote()
 {
     const QString text = QSysInfo::machineHostName() + u'\n' + QString::number(QCoreApplication::applicationPid())
-        + u'\n' + QCoreApplication::applicationName() + u'\n';
+        + u'\n' + QCoreApplication::applicationName() + u'\n' + machineIdentity() + u'\n' + m_token + u'\n';
     writeFileAtomically(m_path + u'/' + kHolderNote, text.toUtf8());
 }
 
-void SessionLock::refresh()
+SessionLock::Ownership SessionLock::ownership() const
+{
+    const QString notePath = m_path + u'/' + kHolderNote;
+    if (const std::optional<QByteArray> bytes = readNoteBytes(notePath)) {
+        const std::optional<HolderNote> note = parseNote(bytes);
+        return note && note->token == m_token ? Ownership::Ours : Ownership::Others;
+    }
+    // The note is placed by renaming, so it is never missing while the lock is ours: one known to
+    // be gone while the folder around the lock answers was removed by whoever broke the lock.
+    if (isKnownMissing(notePath) && QFileInfo(QFileInfo(m_path).path()).isDir())
+        return Ownership::Others;
+    return Ownership::Unknown;
+}
+
+SessionLock::Refresh SessionLock::refresh()
 {
     if (!m_held)
-        return;
-    try {
-        writeNote();
-    } catch (const Error &error) {
-        // The next refresh tries again; the lock goes stale only after several have failed.
-        qCWarning(lcPlatform, "%s", qUtf8Printable(error.message()));
+        return Refresh::NotHeld;
+    switch (ownership()) {
+    case Ownership::Ours:
+        // Another copy that broke the lock just now, after this look, would find its note replaced
+        // and give the lock up at its own next refresh.
+        try {
+            writeNote();
+        } catch (const Error &error) {
+            // The next refresh tries again; the lock goes stale only after several have failed.
+            qCWarning(lcPlatform, "%s", qUtf8Printable(error.message()));
+        }
+        return Refresh::Kept;
+    case Ownership::Others:
+        qCWarning(lcPlatform, "the lock %s was broken and perhaps taken by another copy: no longer held",
+                  qUtf8Printable(QDir::toNativeSeparators(m_path)));
+        m_held = false;
+        return Refresh::TakenOver;
+    case Ownership::Unknown:
+        break;
     }
+    qCWarning(lcPlatform, "could not read the note of the lock %s: tried again later",
+              qUtf8Printable(QDir::toNativeSeparators(m_path)));
+    return Refresh::Unreached;
 }
 
 void SessionLock::release()
@@ -337,6 +474,12 @@ void SessionLock::release()
     if (!m_held)
         return;
     m_held = false;
+    // A note that names another holder, or cannot be read, is left: its lock is not ours to remove.
+    if (ownership() != Ownership::Ours) {
+        qCWarning(lcPlatform, "left the lock %s: its note does not name this holder",
+                  qUtf8Printable(QDir::toNativeSeparators(m_path)));
+        return;
+    }
     // Once, on the UI thread: a lock folder left behind has no note, and goes stale by its time.
     QFile::remove(m_path + u'/' + kHolderNote);
     if (!QDir().rmdir(m_path) && QFileInfo::exists(m_path))
@@ -345,7 +488,7 @@ void SessionLock::release()
 
 QString SessionLock::holder() const
 {
-    const std::optional<HolderNote> note = readNote(m_path);
+    const std::optional<HolderNote> note = parseNote(readNoteBytes(m_path + u'/' + kHolderNote));
     if (!note)
         return {};
     return QCoreApplication::translate("FolderLock", "process %1 (%2) on %3").arg(note->pid).arg(note->application, note->host);

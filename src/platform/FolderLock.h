@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 
 namespace corvane::platform {
 
@@ -47,9 +48,14 @@ private:
 
 // A lock folder held for as long as a store is open for writing, so that a second installation
 // sharing the folder (one user on two machines, a file-sync tool) opens the store read-only. The
-// folder holds a note naming its holder, which the holder rewrites now and then (refresh()); a
-// lock whose note has not been rewritten for staleAfter, or whose holder process on this machine
-// has ended, is taken to be left by a copy that died and is broken.
+// folder holds a note naming its holder, which the holder rewrites now and then (refresh()). A
+// lock whose note has not been rewritten for staleAfter is taken to be left by a copy that died and
+// is broken; so is one whose note provably comes from this machine, in this boot, and names a
+// process that has ended here. A note from another machine (even one with the same host name),
+// from another boot or without the machine's identity (older copies) goes by its age alone.
+// Each holder puts a token of its own in the note: refresh() and release() act only while the note
+// still carries it, so that a holder whose lock was broken (its refreshes stalled, for example
+// while the machine slept) never rewrites or removes the lock of the copy that took it over.
 class SessionLock
 {
 public:
@@ -70,8 +76,19 @@ public:
 
     Outcome take();
     bool isHeld() const { return m_held; }
-    // Rewrites the holder's note, so that others do not take the lock for stale.
-    void refresh();
+    enum class Refresh {
+        Kept,      // the note still names this holder: rewritten
+        Unreached, // the note could not be read (the share is away): nothing written, still held
+        TakenOver, // another copy broke the lock: no longer held, and left alone
+        NotHeld,   // the lock was not held
+    };
+    // Rewrites the holder's note, so that others do not take the lock for stale, when the note
+    // still names this holder. A note that names another holder, or is gone while the folder
+    // around the lock answers, means that the lock was broken and perhaps taken by another copy:
+    // this object holds it no more and leaves it alone. A note that cannot be read says nothing
+    // about who holds the lock: the next refresh looks again.
+    Refresh refresh();
+    // Removes the lock folder, only when its note still names this holder.
     void release();
 
     const QString &path() const { return m_path; }
@@ -80,13 +97,24 @@ public:
     const QString &reason() const { return m_reason; }
 
 private:
-    bool isStale() const;
+    enum class Ownership { Ours, Others, Unknown };
+    Ownership ownership() const;
     void writeNote();
     QString m_path;
     std::chrono::milliseconds m_staleAfter;
     QString m_reason;
+    QString m_token;
     bool m_held = false;
 };
+
+// What tells this machine, in this boot, from every other, for the notes of session locks: on
+// Linux the machine id with the boot id and the process id namespace (a container or sandbox sees
+// other process ids), on Windows the machine GUID. Empty when the system does not say; a note
+// with an empty identity belongs to no machine provably.
+QString machineIdentity();
+// Test seam: the identity machineIdentity() answers from now on, so that one test can play two
+// machines with one host name; std::nullopt goes back to the real one.
+void setMachineIdentityForTesting(const std::optional<QString> &identity);
 
 // Removes the folder's lock folder when it was last changed more than `olderThan` ago by this
 // machine's clock: a writer that died left it. Writers hold the lock for milliseconds, so only a

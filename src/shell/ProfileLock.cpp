@@ -17,7 +17,11 @@ ProfileLock::ProfileLock(const QString &profileFolder)
     : m_path(platform::joinPath(profileFolder, kProfileLockFileName)), m_lock(std::make_unique<QLockFile>(m_path))
 {
     // Age alone never makes the lock stale: a window may hold its profile for days. A lock whose
-    // process has died on this machine is still recognised and taken over.
+    // process has died on this machine is still recognised and taken over: Qt takes it for dead
+    // only when its note names this host name and this machine's id and a process not running, and
+    // removes it only once it gets the file's own lock, which a live holder keeps (flock; on
+    // Windows the file held open): on a share that passes that lock on, a machine with the same
+    // host name cannot take a live one.
     m_lock->setStaleLockTime(0);
 }
 

@@ -40,10 +40,13 @@ QString StoreLocks::lockPathFor(const QString &storePath)
 void StoreLocks::claim(platform::Store &claimed, const QString &storePath)
 {
     const QString lockPath = lockPathFor(storePath);
-    std::unique_ptr<platform::SessionLock> &held = m_locks[&claimed];
+    Held &entry = m_locks[&claimed];
+    std::unique_ptr<platform::SessionLock> &held = entry.lock;
     if (held && held->isHeld() && held->path() == lockPath)
         return;
     held = std::make_unique<platform::SessionLock>(lockPath);
+    entry.storePath = storePath;
+    entry.unreached = false;
     const QString store = QDir::toNativeSeparators(storePath);
     const QString folder = QDir::toNativeSeparators(QFileInfo(storePath).absolutePath());
     switch (held->take()) {
@@ -78,9 +81,54 @@ void StoreLocks::claim(platform::Store &claimed, const QString &storePath)
 
 void StoreLocks::refreshAll()
 {
-    for (auto &[document, lock] : m_locks)
-        if (lock)
-            lock->refresh();
+    for (auto &[store, entry] : m_locks) {
+        if (!entry.lock)
+            continue;
+        const QString storePath = QDir::toNativeSeparators(entry.storePath);
+        const QString folder = QDir::toNativeSeparators(QFileInfo(entry.storePath).absolutePath());
+        switch (entry.lock->refresh()) {
+        case platform::SessionLock::Refresh::Kept:
+            if (entry.unreached) {
+                entry.unreached = false;
+                store->setReadOnly({});
+                qCInfo(lcShell, "the lock of %s answers again: it is written again", qUtf8Printable(storePath));
+            }
+            break;
+        case platform::SessionLock::Refresh::Unreached:
+            // Another copy may take the lock over while this one cannot look: nothing is saved until
+            // the note shows again that the store is still this copy's.
+            if (!entry.unreached) {
+                entry.unreached = true;
+                store->setReadOnly(QCoreApplication::translate("StoreLocks",
+                                                               "The folder %1 does not answer, so Corvane cannot "
+                                                               "tell whether this copy still holds %2: nothing is "
+                                                               "saved into it until the folder answers again.")
+                                       .arg(folder, storePath));
+            }
+            break;
+        case platform::SessionLock::Refresh::TakenOver: {
+            const QString who = entry.lock->holder();
+            const QString lockPath = QDir::toNativeSeparators(entry.lock->path());
+            entry.lock.reset();
+            entry.unreached = false;
+            // Whatever this copy saved from now on could overwrite what the other copy saves.
+            const QString reason =
+                QCoreApplication::translate("StoreLocks",
+                                            "%1 was taken over by another copy of Corvane%2, which shares the folder "
+                                            "%3, while this copy had it open (this computer may have been asleep). "
+                                            "It is read-only here from now on: nothing more is saved into it. Close "
+                                            "the other copy (or, if no copy uses it any more, remove the folder %4), "
+                                            "then press Save in Settings.")
+                    .arg(storePath, who.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(who), folder, lockPath);
+            qCWarning(lcShell, "%s", qUtf8Printable(reason));
+            store->setReadOnly(reason);
+            Q_EMIT lockLost(reason);
+            break;
+        }
+        case platform::SessionLock::Refresh::NotHeld:
+            break;
+        }
+    }
 }
 
 namespace {

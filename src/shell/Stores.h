@@ -24,9 +24,14 @@ using sending::kSentStoreFileName;
 
 // The lock folders of the stores open for writing, one beside each store file, kept fresh while
 // they are held. A store whose lock another copy holds, or whose folder cannot be written here, is
-// opened read-only, with the reason as its document's read-only reason.
+// opened read-only, with the reason as its document's read-only reason. A store whose lock another
+// copy took over while this one held it (this machine slept past the stale time) becomes read-only
+// with the reason, and lockLost tells whoever shows it; one whose lock cannot be looked at (the
+// share does not answer) is read-only until it can again.
 class StoreLocks : public QObject
 {
+    Q_OBJECT
+
 public:
     StoreLocks();
 
@@ -35,10 +40,22 @@ public:
     // Takes the lock for the store at path (releasing the one the store held elsewhere), and
     // makes the store writable or read-only accordingly.
     void claim(platform::Store &store, const QString &storePath);
+    // Rewrites the notes of the locks held (every few minutes by itself). A store whose lock's
+    // note cannot be read (its folder does not answer) is read-only until a refresh reads it again.
+    void refreshAll();
+
+Q_SIGNALS:
+    // A store's lock was taken over by another copy: the store is read-only now, for `reason`.
+    void lockLost(const QString &reason);
 
 private:
-    void refreshAll();
-    std::map<const platform::Store *, std::unique_ptr<platform::SessionLock>> m_locks;
+    struct Held
+    {
+        std::unique_ptr<platform::SessionLock> lock;
+        QString storePath;
+        bool unreached = false; // read-only while the lock's note cannot be read
+    };
+    std::map<platform::Store *, Held> m_locks;
     QTimer m_refresh;
 };
 

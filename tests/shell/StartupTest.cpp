@@ -10,7 +10,9 @@
 #include "support/StoreTexts.h"
 #include "support/TempFolder.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 
 #include <memory>
 
@@ -234,6 +236,81 @@ TEST(Startup, ASecondCopyOpensStoresHeldByTheFirstReadOnlyAndSaysWhichFolder)
     held.reset();
     EXPECT_TRUE(second.run(StartupRun::AfterSave).readOnlyStores.isEmpty());
     EXPECT_NO_THROW(inbox.deleteAt(0));
+}
+
+// The first copy's refreshes stalled (its machine slept) until a second copy broke its inbox lock
+// as stale and took the inbox over.
+TEST(Startup, ACopyWhoseStoreLockWasTakenOverStopsWritingThatStoreAndSaysSo)
+{
+    TempFolder app;
+    configure(app, app.subfolder(QStringLiteral("inbox")));
+    app.write(kInboxStoreFileName, corvane::test::inboxStore({corvane::test::inboxMessage(
+                                       QStringLiteral("Bob"), QStringLiteral("kept"))}));
+    auto first = std::make_unique<Stores>();
+    Startup firstStart(app.path(), *first);
+    ASSERT_TRUE(firstStart.run(StartupRun::Creation).readOnlyStores.isEmpty());
+    QStringList lost;
+    QObject::connect(&first->locks, &StoreLocks::lockLost, &first->locks,
+                     [&lost](const QString &reason) { lost.append(reason); });
+    const QString lock = StoreLocks::lockPathFor(app.file(kInboxStoreFileName));
+    {
+        QFile note(lock + QStringLiteral("/holder"));
+        ASSERT_TRUE(note.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(note.setFileTime(QDateTime::currentDateTime().addSecs(
+                                         corvane::platform::SessionLock::kStaleAfter.count() / -1000 - 60),
+                                     QFileDevice::FileModificationTime));
+    }
+    Stores second;
+    Startup secondStart(app.path(), second);
+    ASSERT_EQ(secondStart.run(StartupRun::Creation).readOnlyStores.size(), 2) << "the address list and sent items";
+    ASSERT_FALSE(second.inbox.isReadOnly());
+    const QByteArray secondsNote = corvane::test::readFile(lock + QStringLiteral("/holder"));
+
+    first->locks.refreshAll();
+    first->locks.refreshAll();
+    ASSERT_EQ(lost.size(), 1);
+    EXPECT_TRUE(first->inbox.isReadOnly());
+    EXPECT_EQ(first->inbox.readOnlyReason(), lost[0]);
+    EXPECT_TRUE(lost[0].contains(QDir::toNativeSeparators(app.file(kInboxStoreFileName)))) << lost[0].toStdString();
+    EXPECT_THROW(first->inbox.deleteAt(0), corvane::IoError);
+    EXPECT_FALSE(first->address.isReadOnly()) << "its own locks are kept";
+
+    // The first copy closes; the second still holds the inbox, and a third copy opens it read-only.
+    first.reset();
+    EXPECT_EQ(corvane::test::readFile(lock + QStringLiteral("/holder")), secondsNote);
+    Stores third;
+    Startup thirdStart(app.path(), third);
+    thirdStart.run(StartupRun::Creation);
+    EXPECT_TRUE(third.inbox.isReadOnly());
+    EXPECT_NO_THROW(second.inbox.deleteAt(0));
+}
+
+// While the share is away another copy may break the locks (their notes age): nothing is written
+// until the notes show again that the stores are still this copy's.
+TEST(Startup, StoresWaitWithoutWritingWhileTheirLocksCannotBeRead)
+{
+    TempFolder app;
+    configure(app, app.subfolder(QStringLiteral("inbox")));
+    app.write(kInboxStoreFileName, corvane::test::inboxStore({corvane::test::inboxMessage(
+                                       QStringLiteral("Bob"), QStringLiteral("kept"))}));
+    Stores stores;
+    Startup startup(app.path(), stores);
+    ASSERT_TRUE(startup.run(StartupRun::Creation).readOnlyStores.isEmpty());
+    int lost = 0;
+    QObject::connect(&stores.locks, &StoreLocks::lockLost, &stores.locks, [&lost] { ++lost; });
+    const QString share = QDir::cleanPath(app.path());
+    ASSERT_TRUE(QDir().rename(share, share + QStringLiteral("-away")));
+    stores.locks.refreshAll();
+    ASSERT_TRUE(QDir().rename(share + QStringLiteral("-away"), share));
+    ASSERT_EQ(stores.readOnlyReasons().size(), 3);
+    EXPECT_TRUE(stores.readOnlyReasons()[0].contains(QStringLiteral("does not answer")))
+        << stores.readOnlyReasons()[0].toStdString();
+    EXPECT_THROW(stores.inbox.deleteAt(0), corvane::IoError);
+
+    stores.locks.refreshAll();
+    EXPECT_TRUE(stores.readOnlyReasons().isEmpty());
+    EXPECT_NO_THROW(stores.inbox.deleteAt(0));
+    EXPECT_EQ(lost, 0);
 }
 
 TEST(Startup, SavingTheSettingsKeepsTheReadMarksNotYetSaved)

@@ -341,7 +341,8 @@ private:
     {
         for (const QString &name : QDir(lock).entryList(QDir::Files | QDir::Hidden)) {
             QFile note(lock + u'/' + name);
-            if (note.open(QIODevice::ReadOnly) && note.readAll().count('\n') >= 2)
+            // Host name, process id, program name and the machine's identity, each whole.
+            if (note.open(QIODevice::ReadOnly) && note.readAll().count('\n') >= 4)
                 return true;
         }
         return false;
@@ -350,9 +351,9 @@ private:
     // What a killed run leaves beside the store besides the store itself is counted and removed,
     // so that the rounds go on and the disk does not fill:
     // - a compaction's temporary file (removed by nothing else);
-    // - a store's lock folder whose note names no process (ended between making the folder and
-    //   writing the note's process line): nobody can tell it from a live one until it is stale,
-    //   ten minutes later;
+    // - a store's lock folder whose note names no process and machine (ended between making the
+    //   folder and writing the note's identity line): nobody can tell it from a live one until it
+    //   is stale, ten minutes later;
     // - a broken lock folder moved aside and not yet removed;
     // - an empty profile lock file or removal lock of it (ended between making and writing it),
     //   which names no holder and so is taken over only after a while (ten seconds, a removal

@@ -224,6 +224,10 @@ void MainWindow::connectServices()
         showNotice(notice);
     });
     connect(m_mailCheck, &MailCheckController::noticeRaised, this, &MainWindow::showNotice);
+    // A store another copy took over is read-only from then on, said as at start-up.
+    connect(&m_stores.locks, &StoreLocks::lockLost, this, [this](const QString &reason) {
+        showNotice({core::Notice::Code::StoreReadOnly, core::Notice::Kind::Warning, reason, false});
+    });
     connect(m_mailCheck, &MailCheckController::newMailArrived, this, [this](const QList<receiving::ArrivedMessage> &arrived) {
         if (!m_closeAfterCheck)
             m_desk->announce(arrived);
