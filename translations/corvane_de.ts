@@ -784,7 +784,18 @@ Exit-Status: 0 Erfolg, 1 der Vorgang ist fehlgeschlagen, 2 Aufruffehler.
     </message>
 </context>
 <context>
+    <name>JournaledWrite</name>
+    <message>
+        <source>the journal could not be kept aside</source>
+        <translation>das Journal konnte nicht beiseitegelegt werden</translation>
+    </message>
+</context>
+<context>
     <name>RecordStore</name>
+    <message>
+        <source>%1 was not repaired after a write was cut off: the journal of that write does not fit the file. The journal was kept as %2, and the store is open read-only so that nothing is lost: nothing is saved into it until Corvane starts again.</source>
+        <translation>%1 wurde nach einem abgebrochenen Schreibvorgang nicht repariert: Das Journal dieses Schreibvorgangs passt nicht zur Datei. Das Journal wurde als %2 aufbewahrt, und der Speicher ist schreibgeschützt geöffnet, damit nichts verloren geht: Bis Corvane neu gestartet wird, wird nichts darin gespeichert.</translation>
+    </message>
     <message>
         <source>%1 could not be read: %2</source>
         <translation>%1 konnte nicht gelesen werden: %2</translation>

@@ -784,7 +784,18 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso.
     </message>
 </context>
 <context>
+    <name>JournaledWrite</name>
+    <message>
+        <source>the journal could not be kept aside</source>
+        <translation>no se pudo apartar el diario</translation>
+    </message>
+</context>
+<context>
     <name>RecordStore</name>
+    <message>
+        <source>%1 was not repaired after a write was cut off: the journal of that write does not fit the file. The journal was kept as %2, and the store is open read-only so that nothing is lost: nothing is saved into it until Corvane starts again.</source>
+        <translation>%1 no se reparó tras una escritura interrumpida: el diario de esa escritura no corresponde al archivo. El diario se conservó como %2, y el almacén está abierto en solo lectura para que no se pierda nada: no se guarda nada en él hasta que Corvane se inicie de nuevo.</translation>
+    </message>
     <message>
         <source>%1 could not be read: %2</source>
         <translation>No se pudo leer %1: %2</translation>

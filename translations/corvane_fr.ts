@@ -784,7 +784,18 @@ Code de sortie : 0 succès, 1 l&apos;opération a échoué, 2 erreur d&apos;util
     </message>
 </context>
 <context>
+    <name>JournaledWrite</name>
+    <message>
+        <source>the journal could not be kept aside</source>
+        <translation>le journal n&apos;a pas pu être mis de côté</translation>
+    </message>
+</context>
+<context>
     <name>RecordStore</name>
+    <message>
+        <source>%1 was not repaired after a write was cut off: the journal of that write does not fit the file. The journal was kept as %2, and the store is open read-only so that nothing is lost: nothing is saved into it until Corvane starts again.</source>
+        <translation>%1 n&apos;a pas été réparé après une écriture interrompue : le journal de cette écriture ne correspond pas au fichier. Le journal a été conservé sous %2, et le magasin est ouvert en lecture seule pour que rien ne soit perdu : rien n&apos;y est enregistré avant le prochain démarrage de Corvane.</translation>
+    </message>
     <message>
         <source>%1 could not be read: %2</source>
         <translation>%1 n&apos;a pas pu être lu : %2</translation>
