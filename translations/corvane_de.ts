@@ -464,6 +464,13 @@ Exit-Status: 0 Erfolg, 1 der Vorgang ist fehlgeschlagen, 2 Aufruffehler.
     </message>
 </context>
 <context>
+    <name>ExposureWarnings</name>
+    <message>
+        <source>Other users of this computer can read %1. Take their rights away (chmod go-rwx) to keep your mail to yourself.</source>
+        <translation>Andere Benutzer dieses Computers können %1 lesen. Entziehen Sie ihnen die Rechte (chmod go-rwx), damit Ihre Post Ihnen allein gehört.</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogFilters</name>
     <message>
         <source>Dictionary wordlists (*.dic)|*.dic|All files (*.*)|*.*</source>

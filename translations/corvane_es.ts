@@ -464,6 +464,13 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso.
     </message>
 </context>
 <context>
+    <name>ExposureWarnings</name>
+    <message>
+        <source>Other users of this computer can read %1. Take their rights away (chmod go-rwx) to keep your mail to yourself.</source>
+        <translation>Otros usuarios de este equipo pueden leer %1. Retíreles los permisos (chmod go-rwx) para que su correo sea solo suyo.</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogFilters</name>
     <message>
         <source>Dictionary wordlists (*.dic)|*.dic|All files (*.*)|*.*</source>

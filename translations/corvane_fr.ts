@@ -464,6 +464,13 @@ Code de sortie : 0 succès, 1 l&apos;opération a échoué, 2 erreur d&apos;util
     </message>
 </context>
 <context>
+    <name>ExposureWarnings</name>
+    <message>
+        <source>Other users of this computer can read %1. Take their rights away (chmod go-rwx) to keep your mail to yourself.</source>
+        <translation>D&apos;autres utilisateurs de cet ordinateur peuvent lire %1. Retirez-leur ces droits (chmod go-rwx) pour garder votre courrier pour vous seul.</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogFilters</name>
     <message>
         <source>Dictionary wordlists (*.dic)|*.dic|All files (*.*)|*.*</source>

@@ -317,7 +317,7 @@ void SessionLock::writeNote()
 {
     const QString text = QSysInfo::machineHostName() + u'\n' + QString::number(QCoreApplication::applicationPid())
         + u'\n' + QCoreApplication::applicationName() + u'\n';
-    writeFileAtomically(m_path + u'/' + kHolderNote, text.toUtf8());
+    writeFileAtomically(m_path + u'/' + kHolderNote, text.toUtf8(), Access::Shared); // read by every writer
 }
 
 void SessionLock::refresh()
