@@ -1104,12 +1104,6 @@ Corvane se inicia con la configuración predeterminada y no escribe el archivo m
 %2</translation>
     </message>
     <message>
-        <source>The message file %1 could not be read and has been moved aside as %2.
-%3</source>
-        <translation>No se pudo leer el archivo de mensaje %1 y se ha apartado como %2.
-%3</translation>
-    </message>
-    <message>
         <source>The message file %1 cannot be read.
 %2</source>
         <translation>No se puede leer el archivo de mensaje %1.
@@ -1118,6 +1112,14 @@ Corvane se inicia con la configuración predeterminada y no escribe el archivo m
     <message>
         <source>Checking Messages</source>
         <translation>Comprobando mensajes</translation>
+    </message>
+    <message>
+        <source>%1 is not a message and has been moved aside as %2.</source>
+        <translation>%1 no es un mensaje y se ha apartado como %2.</translation>
+    </message>
+    <message>
+        <source>Checking Messages: is %1 still being written?</source>
+        <translation>Comprobando mensajes: ¿se sigue escribiendo %1?</translation>
     </message>
 </context>
 <context>
