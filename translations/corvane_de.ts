@@ -464,6 +464,13 @@ Exit-Status: 0 Erfolg, 1 der Vorgang ist fehlgeschlagen, 2 Aufruffehler.
     </message>
 </context>
 <context>
+    <name>ExposureWarnings</name>
+    <message>
+        <source>Other users of this computer can read %1. Take their rights away (chmod go-rwx) to keep your mail to yourself.</source>
+        <translation>Andere Benutzer dieses Computers können %1 lesen. Entziehen Sie ihnen die Rechte (chmod go-rwx), damit Ihre Post Ihnen allein gehört.</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogFilters</name>
     <message>
         <source>Dictionary wordlists (*.dic)|*.dic|All files (*.*)|*.*</source>
@@ -1116,12 +1123,6 @@ Corvane startet mit seinen Standardeinstellungen und schreibt die Datei nicht, s
 %2</translation>
     </message>
     <message>
-        <source>The message file %1 could not be read and has been moved aside as %2.
-%3</source>
-        <translation>Die Nachrichtendatei %1 konnte nicht gelesen werden und wurde als %2 beiseitegelegt.
-%3</translation>
-    </message>
-    <message>
         <source>The message file %1 cannot be read.
 %2</source>
         <translation>Die Nachrichtendatei %1 kann nicht gelesen werden.
@@ -1130,6 +1131,14 @@ Corvane startet mit seinen Standardeinstellungen und schreibt die Datei nicht, s
     <message>
         <source>Checking Messages</source>
         <translation>Nachrichten werden abgerufen</translation>
+    </message>
+    <message>
+        <source>%1 is not a message and has been moved aside as %2.</source>
+        <translation>%1 ist keine Nachricht und wurde als %2 beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>Checking Messages: is %1 still being written?</source>
+        <translation>Nachrichten werden abgerufen: Wird %1 noch geschrieben?</translation>
     </message>
 </context>
 <context>

@@ -464,6 +464,13 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso.
     </message>
 </context>
 <context>
+    <name>ExposureWarnings</name>
+    <message>
+        <source>Other users of this computer can read %1. Take their rights away (chmod go-rwx) to keep your mail to yourself.</source>
+        <translation>Otros usuarios de este equipo pueden leer %1. Retíreles los permisos (chmod go-rwx) para que su correo sea solo suyo.</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogFilters</name>
     <message>
         <source>Dictionary wordlists (*.dic)|*.dic|All files (*.*)|*.*</source>
@@ -1116,12 +1123,6 @@ Corvane se inicia con la configuración predeterminada y no escribe el archivo m
 %2</translation>
     </message>
     <message>
-        <source>The message file %1 could not be read and has been moved aside as %2.
-%3</source>
-        <translation>No se pudo leer el archivo de mensaje %1 y se ha apartado como %2.
-%3</translation>
-    </message>
-    <message>
         <source>The message file %1 cannot be read.
 %2</source>
         <translation>No se puede leer el archivo de mensaje %1.
@@ -1130,6 +1131,14 @@ Corvane se inicia con la configuración predeterminada y no escribe el archivo m
     <message>
         <source>Checking Messages</source>
         <translation>Comprobando mensajes</translation>
+    </message>
+    <message>
+        <source>%1 is not a message and has been moved aside as %2.</source>
+        <translation>%1 no es un mensaje y se ha apartado como %2.</translation>
+    </message>
+    <message>
+        <source>Checking Messages: is %1 still being written?</source>
+        <translation>Comprobando mensajes: ¿se sigue escribiendo %1?</translation>
     </message>
 </context>
 <context>

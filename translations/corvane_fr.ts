@@ -464,6 +464,13 @@ Code de sortie : 0 succès, 1 l&apos;opération a échoué, 2 erreur d&apos;util
     </message>
 </context>
 <context>
+    <name>ExposureWarnings</name>
+    <message>
+        <source>Other users of this computer can read %1. Take their rights away (chmod go-rwx) to keep your mail to yourself.</source>
+        <translation>D&apos;autres utilisateurs de cet ordinateur peuvent lire %1. Retirez-leur ces droits (chmod go-rwx) pour garder votre courrier pour vous seul.</translation>
+    </message>
+</context>
+<context>
     <name>FileDialogFilters</name>
     <message>
         <source>Dictionary wordlists (*.dic)|*.dic|All files (*.*)|*.*</source>
@@ -1116,12 +1123,6 @@ Corvane démarre avec ses paramètres par défaut et n&apos;écrit pas le fichie
 %2</translation>
     </message>
     <message>
-        <source>The message file %1 could not be read and has been moved aside as %2.
-%3</source>
-        <translation>Le fichier de message %1 n&apos;a pas pu être lu et a été mis de côté sous le nom %2.
-%3</translation>
-    </message>
-    <message>
         <source>The message file %1 cannot be read.
 %2</source>
         <translation>Le fichier de message %1 ne peut pas être lu.
@@ -1130,6 +1131,14 @@ Corvane démarre avec ses paramètres par défaut et n&apos;écrit pas le fichie
     <message>
         <source>Checking Messages</source>
         <translation>Relève des messages</translation>
+    </message>
+    <message>
+        <source>%1 is not a message and has been moved aside as %2.</source>
+        <translation>%1 n&apos;est pas un message et a été mis de côté sous le nom %2.</translation>
+    </message>
+    <message>
+        <source>Checking Messages: is %1 still being written?</source>
+        <translation>Relève des messages : %1 est-il encore en cours d&apos;écriture ?</translation>
     </message>
 </context>
 <context>

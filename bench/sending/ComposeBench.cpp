@@ -198,7 +198,7 @@ void BM_Write20FilesAtomically(benchmark::State &state)
     const QByteArray bytes = core::messageFileBytes(profile.outgoing.XMLOut);
     for (auto _ : state) {
         for (int i = 0; i < kRecipients; ++i)
-            platform::writeFileAtomically(profile.folders[i] + profile.names[i] + QStringLiteral("1.cvm"), bytes);
+            platform::writeFileAtomically(profile.folders[i] + profile.names[i] + QStringLiteral("1.cvm"), bytes, platform::Access::Shared);
         state.PauseTiming();
         profile.emptyFolders();
         state.ResumeTiming();

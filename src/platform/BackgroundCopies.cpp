@@ -173,7 +173,7 @@ void removeStaleTemporaryFiles(const QString &folder)
 }
 
 QString copyFileInto(const QString &source, const QString &folder, const QString &shownDestination,
-                     const FilePlacer &place)
+                     const FilePlacer &place, Access access)
 {
     const ActiveCopy entry(QCoreApplication::translate("BackgroundCopies", "%1 to %2").arg(
         QFileInfo(source).fileName(), QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(folder).absoluteFilePath()) + u'/')));
@@ -236,20 +236,20 @@ QString copyFileInto(const QString &source, const QString &folder, const QString
                     throw copyError(cutOffText());
                 return place(temporary);
             },
-            &kQuickRemoval);
+            access, &kQuickRemoval);
     } catch (const WriteError &error) {
         throw copyError(error.reason());
     }
 }
 
-void copyFileReplacing(const QString &source, const QString &destination)
+void copyFileReplacing(const QString &source, const QString &destination, Access access)
 {
     const QFileInfo target(destination);
     const GatePass pass(destination);
-    copyFileInto(source, target.path(), destination, replacing(destination, &kReplace));
+    copyFileInto(source, target.path(), destination, replacing(destination, &kReplace), access);
 }
 
-bool copyFileKeeping(const QString &source, const QString &destination)
+bool copyFileKeeping(const QString &source, const QString &destination, Access access)
 {
     const QFileInfo target(destination);
     const GatePass pass(destination);
@@ -270,7 +270,7 @@ bool copyFileKeeping(const QString &source, const QString &destination)
         return destination;
     };
     try {
-        copyFileInto(source, target.path(), destination, keep);
+        copyFileInto(source, target.path(), destination, keep, access);
     } catch (const IoError &) {
         if (taken)
             return false;

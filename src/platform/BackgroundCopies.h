@@ -28,18 +28,19 @@ inline QString waitingForCopiesText()
 // because the program closes, removes the temporary file and leaves an older destination as it
 // was. A replacement the share refuses for the moment (the file is held open elsewhere) is tried
 // again for a while. Temporary files older than a day in the destination's folder (left by a
-// program that ended mid-copy) are removed first. Throws IoError.
-void copyFileReplacing(const QString &source, const QString &destination);
+// program that ended mid-copy) are removed first. The copy is made with `access`. Throws IoError.
+void copyFileReplacing(const QString &source, const QString &destination, Access access);
 // The same whole-or-nothing copy, but a file already under the destination's name is never
 // replaced: false then, and nothing changed. Throws IoError.
-bool copyFileKeeping(const QString &source, const QString &destination);
+bool copyFileKeeping(const QString &source, const QString &destination, Access access);
 
 // Copies a file whole or not at all into the folder: the bytes go to a temporary file there, which
 // is flushed to disk and handed to `place`, which gives it its name and returns the path. The copy
 // is listed among the active copies while it runs, and a copy cut off (copyCancelled) or failed
-// removes the temporary file. Failures throw IoError naming the source and `shownDestination`.
+// removes the temporary file. The copy is made with `access`. Failures throw IoError naming the
+// source and `shownDestination`.
 QString copyFileInto(const QString &source, const QString &folder, const QString &shownDestination,
-                     const FilePlacer &place);
+                     const FilePlacer &place, Access access);
 
 // Removes this program's temporary files in the folder that were last written more than a day ago.
 void removeStaleTemporaryFiles(const QString &folder);

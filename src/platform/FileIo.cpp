@@ -1,5 +1,6 @@
 #include "FileIo.h"
 
+#include "Logging.h"
 #include "Paths.h"
 #include "TestHooks.h"
 
@@ -16,6 +17,7 @@
 #else
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -54,6 +56,69 @@ bool replaceFile(const QString &from, const QString &to, QString *reason)
 }
 
 } // namespace
+
+bool openNewFile(QFile &file, QIODevice::OpenMode mode, Access access)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(access);
+    return file.open(mode);
+#else
+    if (access == Access::Shared)
+        return file.open(mode);
+    if (!file.open(mode, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        return false;
+    // The umask may have taken the owner's rights too; a file of another owner keeps its mode.
+    if (::fchmod(file.handle(), S_IRUSR | S_IWUSR) != 0)
+        qCDebug(lcPlatform, "could not make %s private: %s", qUtf8Printable(file.fileName()), strerror(errno));
+    return true;
+#endif
+}
+
+bool makeFolder(const QString &path, Access access)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(access);
+    return QDir().mkpath(path);
+#else
+    if (access == Access::Shared)
+        return QDir().mkpath(path);
+    const QString target = QDir::cleanPath(QDir(path).absolutePath());
+    if (QFileInfo(target).isDir())
+        return true;
+    // The missing folders, the nearest to the root first.
+    QStringList missing;
+    for (QString folder = target; !QFileInfo::exists(folder);) {
+        missing.prepend(folder);
+        const QString above = QFileInfo(folder).path();
+        if (above == folder)
+            break;
+        folder = above;
+    }
+    for (const QString &folder : std::as_const(missing)) {
+        const QByteArray name = QFile::encodeName(folder);
+        if (::mkdir(name.constData(), S_IRWXU) != 0) {
+            if (errno == EEXIST && QFileInfo(folder).isDir())
+                continue; // made meanwhile by someone else: left as it is
+            return false;
+        }
+        ::chmod(name.constData(), S_IRWXU); // whatever the umask took
+    }
+    return QFileInfo(target).isDir();
+#endif
+}
+
+bool readableByOthers(const QString &path)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(path);
+    return false;
+#else
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return false;
+    return (info.st_mode & (S_IRGRP | S_IROTH)) != 0;
+#endif
+}
 
 FileStamp fileStampOf(const QString &path)
 {
@@ -119,8 +184,8 @@ void discardTemporary(const QString &temporary, const RetryPolicy *removal)
 
 } // namespace
 
-QString writeTemporaryFile(const QString &folder, const FileWriter &write, const RetryPolicy *removal,
-                           const QString &name)
+QString writeTemporaryFile(const QString &folder, const FileWriter &write, Access access,
+                           const RetryPolicy *removal, const QString &name)
 {
     const QString temporary = joinPath(folder, temporaryFilePrefix()
         + (name.isEmpty() ? QString::number(QRandomGenerator::global()->generate64(), 36) + QStringLiteral(".tmp") : name));
@@ -129,7 +194,7 @@ QString writeTemporaryFile(const QString &folder, const FileWriter &write, const
     if (!name.isEmpty())
         QFile::remove(temporary);
     QFile file(temporary);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+    if (!openNewFile(file, QIODevice::WriteOnly | QIODevice::NewOnly, access)) {
         const QString reason = file.errorString();
         // A share may make the file and still fail the open (EIO): nothing of it may stay.
         if (!isKnownMissing(temporary))
@@ -155,9 +220,10 @@ QString writeTemporaryFile(const QString &folder, const FileWriter &write, const
     return temporary;
 }
 
-QString publishFile(const QString &folder, const FileWriter &write, const FilePlacer &place, const RetryPolicy *removal)
+QString publishFile(const QString &folder, const FileWriter &write, const FilePlacer &place, Access access,
+                    const RetryPolicy *removal)
 {
-    const QString temporary = writeTemporaryFile(folder, write, removal);
+    const QString temporary = writeTemporaryFile(folder, write, access, removal);
     auto discardUnplaced = qScopeGuard([&] { discardTemporary(temporary, removal); }); // nothing of it stays
     QString placed = place(temporary);
     discardUnplaced.dismiss();
@@ -189,10 +255,10 @@ FilePlacer replacing(const QString &target, const RetryPolicy *retryPolicy)
     };
 }
 
-void writeFileAtomically(const QString &path, const std::function<void(QIODevice &)> &writer)
+void writeFileAtomically(const QString &path, const std::function<void(QIODevice &)> &writer, Access access)
 {
     try {
-        publishFile(QFileInfo(path).path(), [&writer](QFile &file) { writer(file); }, replacing(path));
+        publishFile(QFileInfo(path).path(), [&writer](QFile &file) { writer(file); }, replacing(path), access);
     } catch (const WriteError &error) {
         if (error.path() == path)
             throw;
@@ -200,12 +266,15 @@ void writeFileAtomically(const QString &path, const std::function<void(QIODevice
     }
 }
 
-void writeFileAtomically(const QString &path, const QByteArray &content)
+void writeFileAtomically(const QString &path, const QByteArray &content, Access access)
 {
-    writeFileAtomically(path, [&content, &path](QIODevice &device) {
-        if (device.write(content) != content.size())
-            throw WriteError(path, device.errorString());
-    });
+    writeFileAtomically(
+        path,
+        [&content, &path](QIODevice &device) {
+            if (device.write(content) != content.size())
+                throw WriteError(path, device.errorString());
+        },
+        access);
 }
 
 QByteArray readWholeFile(const QString &path, qint64 maxBytes)

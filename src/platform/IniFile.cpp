@@ -132,7 +132,7 @@ struct IniFile::Lines
     }
 };
 
-IniFile::IniFile(QString path) : m_path(std::move(path)) {}
+IniFile::IniFile(QString path, Access access) : m_path(std::move(path)), m_access(access) {}
 
 void IniFile::checkReadable() const
 {
@@ -180,7 +180,7 @@ void IniFile::writeLines(const Lines &lines)
     QString text;
     for (const QString &line : lines.lines)
         text += line + newline;
-    writeFileAtomically(m_path, encodeWindows1252OrUtf8(text));
+    writeFileAtomically(m_path, encodeWindows1252OrUtf8(text), m_access);
 }
 
 QString IniFile::readString(const QString &section, const QString &key, const QString &defaultValue) const

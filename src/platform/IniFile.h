@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileIo.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,11 +13,12 @@ namespace corvane::platform {
 // windows-1252 when it is not valid UTF-8; it is written in windows-1252 when every character fits
 // (what peers on Windows read) and UTF-8 otherwise. A failed write throws WriteError
 // ("Unable to write to <path>"). A file that exists but cannot be read reads as empty, and is never
-// written: a write would replace everything it holds with one key.
+// written: a write would replace everything it holds with one key. A write makes the file anew
+// with `access`: Private for the user's settings, Shared for a folder's Attach.ini that peers read.
 class IniFile
 {
 public:
-    explicit IniFile(QString path);
+    explicit IniFile(QString path, Access access = Access::Shared);
 
     const QString &path() const { return m_path; }
 
@@ -55,6 +58,7 @@ private:
     void writeLines(const Lines &lines);
 
     QString m_path;
+    Access m_access = Access::Shared;
     QString m_writeRefusal;
 };
 

@@ -167,7 +167,7 @@ void writeInPlace(const QString &path, const FileChange &change)
     const QString journalPath = journalPathFor(path);
     {
         QFile log(journalPath);
-        if (!log.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        if (!openNewFile(log, QIODevice::WriteOnly | QIODevice::Truncate, Access::Private))
             throw WriteError(journalPath, log.errorString());
         if (!testhooks::writeJournaled(log, encode(journal)) || !flushToDisk(log)) {
             const QString reason = log.errorString();

@@ -140,7 +140,7 @@ void RecordStore::writeInitialContent(const QString &path) const
                 if (block.isEmpty() || to.write(block) != block.size())
                     throw WriteError(path, to.errorString());
             }
-        });
+        }, Access::Private);
         return;
     }
     XmlDocument initial(m_initialContent);
@@ -223,7 +223,7 @@ void RecordStore::readFile(const QString &path, bool repair)
             file.close();
             QByteArray utf8 = document.toBytes();
             if (!isReadOnly()) {
-                writeFileAtomically(path, utf8);
+                writeFileAtomically(path, utf8, Access::Private);
                 qCInfo(lcPlatform, "%s was written again in UTF-8", qUtf8Printable(shown));
                 readFile(path, false);
                 return;

@@ -124,7 +124,7 @@ bool RecordStore::startCompaction()
             result.temporary = writeTemporaryFile(
                 QFileInfo(path).absolutePath(),
                 [&](QFile &to) { result.offsets = copyLive(from, to, layout, records, {}, mark, &state->cancelled); },
-                nullptr, compactionFileName(path));
+                Access::Private, nullptr, compactionFileName(path));
             const QMutexLocker lock(&state->mutex);
             state->temporary = result.temporary;
             return result;

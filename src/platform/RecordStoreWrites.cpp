@@ -396,7 +396,7 @@ void RecordStore::rewriteWhole(std::optional<int> removed)
     std::vector<qint64> offsets;
     const QString temporary = writeTemporaryFile(QFileInfo(m_path).absolutePath(), [&](QFile &to) {
         offsets = copyLive(from, to, m_layout, records, replaced, {nextChangeMark(), m_mark ? m_mark->offset : -1}, nullptr);
-    });
+    }, Access::Private);
     QString reason;
     if (placeFile(temporary, m_path, Placing::Replace, &reason) != RenameOutcome::Done) {
         QFile::remove(temporary);

@@ -336,7 +336,7 @@ FileStamp XmlDocument::writeTo(const QString &fileName) const
             throw WriteError(fileName, device.errorString());
         stamp.size = writer.written();
         stamp.tail = writer.tail();
-    });
+    }, Access::Private); // a store's file is the user's alone
     stamp.modified = QFileInfo(fileName).lastModified();
     return stamp;
 }

@@ -38,7 +38,7 @@ bool countedForOthers(const QString &folder, const QString &fileName)
 bool copyKeeping(const QString &source, const QString &destination)
 {
     try {
-        if (platform::copyFileKeeping(source, destination))
+        if (platform::copyFileKeeping(source, destination, platform::Access::Private))
             return true;
         qCWarning(lcReceiving, "kept %s: another file has its name", qUtf8Printable(QDir::toNativeSeparators(destination)));
     } catch (const Error &) {
@@ -78,7 +78,7 @@ void AttachmentFetchJob::run(platform::BackgroundCopies *copies) const
     // A file that has not arrived yet stays where it will arrive; so does one whose folder cannot
     // be made (it is still counted down, as after a failed copy).
     bool present = take == Take::None || QFileInfo(source).isFile();
-    if (present && take != Take::None && take != Take::Copy && !QDir().mkpath(DestFolder)) {
+    if (present && take != Take::None && take != Take::Copy && !platform::makeFolder(DestFolder, platform::Access::Private)) {
         copies->reportFailure({platform::CopyFailure::Step::Copy, FileName, DestFolder,
                                QCoreApplication::translate("AttachmentFetcher", "Unable to create the folder %1").arg(QDir::toNativeSeparators(DestFolder))});
         present = false;
@@ -89,7 +89,7 @@ void AttachmentFetchJob::run(platform::BackgroundCopies *copies) const
         break;
     case Take::Copy:
         try {
-            platform::copyFileReplacing(source, destination);
+            platform::copyFileReplacing(source, destination, platform::Access::Shared); // the own inbox folder
             copied = true;
         } catch (const Error &) {
             // the source stays; the reader shows the attachment as missing

@@ -25,6 +25,7 @@
 #include <QScopeGuard>
 #include <QSet>
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 #include <optional>
@@ -86,6 +87,9 @@ MailCheck::MailCheck(InboxStore &store, addressbook::AddressCollector &collector
     m_readerLate->setSingleShot(true);
     m_readerLate->setInterval(kLookAtReadMs);
     connect(m_readerLate, &QTimer::timeout, this, &MailCheck::step);
+    m_settleWait = new QTimer(this);
+    m_settleWait->setSingleShot(true);
+    connect(m_settleWait, &QTimer::timeout, this, &MailCheck::settled);
 }
 
 MailCheck::~MailCheck() = default;
@@ -106,6 +110,7 @@ bool MailCheck::start(const addressbook::MailSettings &settings)
     m_folders.clear();
     m_scan.reset();
     m_taken.clear();
+    m_settling.clear();
     // Mail taken into a store that cannot be saved would be lost with its deleted files.
     if (m_store.isReadOnly()) {
         m_result.notices.append(errorNotice(Notice::Code::StoreReadOnly, m_store.readOnlyReason()));
@@ -146,6 +151,14 @@ void MailCheck::step()
 {
     if (!m_running || m_phase == Phase::Removing)
         return;
+    if (m_phase == Phase::Settling) {
+        if (m_cancelled) {
+            m_settleWait->stop();
+            m_settling.clear();
+            ended();
+        }
+        return;
+    }
     m_readerLate->stop();
     if (m_phase == Phase::Refused) {
         finish();
@@ -241,15 +254,8 @@ MailCheck::Progress MailCheck::scanSlice()
         std::optional<FileRead> read = m_scan->reader->tryNext();
         if (!read)
             return Progress::Waiting;
-        switch (takeFile(std::move(*read))) {
-        case FileOutcome::Next:
-            break;
-        case FileOutcome::FolderEnds:
-            m_scan.reset();
-            break;
-        case FileOutcome::CheckEnds:
+        if (takeFile(std::move(*read)) == FileOutcome::CheckEnds)
             return Progress::Done;
-        }
     } while (slice.elapsed() < kStepMs);
     return Progress::More;
 }
@@ -313,16 +319,21 @@ MailCheck::FileOutcome MailCheck::takeFile(FileRead read)
     try {
         document->loadFromBytes(std::move(read.bytes), read.path);
     } catch (const XmlError &error) {
-        if (noteUnreadable(read, error.message(), SetAside::AfterGraceTime, result))
-            return FileOutcome::Next;
-        return FileOutcome::FolderEnds; // a sender may still be writing it: the rest of this folder waits
+        // A sender may still be writing it; the files after it are taken all the same.
+        noteUnreadable(read, error.message(), SetAside::WhenSettled, result);
+        return FileOutcome::Next;
     }
     if (!m_unreadable.isEmpty())
         m_unreadable.remove(read.path);
     const QString &fileName = m_scan->files.at(index).name;
     // The body stays in the document: the store copies the Message element as it is.
     core::MessageFile parsed = document->read(core::MessageParts::WithoutBody);
-    switch (addresseeOf(fileName, parsed.message ? parsed.message->to : QStringList(), m_settings.yourName)) {
+    const QStringList to = parsed.message ? parsed.message->to : QStringList();
+    switch (addresseeOf(fileName, to, m_settings.yourName)) {
+    case Addressee::Nobody:
+        // Written whole (it parses), yet a message for nobody: one cut short, or none at all.
+        noteUnreadable(read, QStringLiteral("it names no recipient"), SetAside::AtOnce, result);
+        break;
     case Addressee::Other:
         break; // another user's whose name starts with this one's: left where it is
     case Addressee::Shared:
@@ -371,7 +382,7 @@ void MailCheck::end()
     }
     m_taken.clear();
     if (toRemove.isEmpty()) {
-        ended();
+        settle();
         return;
     }
     m_phase = Phase::Removing;
@@ -418,6 +429,47 @@ void MailCheck::removalsDone(const QList<Taken> &taken, const std::vector<Remova
             // Held open elsewhere (a share answers EBUSY): the next check removes it.
             m_notRemoved.insert(file.path, file.identity);
             break;
+        }
+    }
+    settle();
+}
+
+void MailCheck::settle()
+{
+    if (m_cancelled)
+        m_settling.clear();
+    if (m_settling.isEmpty()) {
+        ended();
+        return;
+    }
+    m_phase = Phase::Settling;
+    Q_EMIT statusTextChanged(waitingForFileText(QFileInfo(m_settling.constFirst().path).fileName()));
+    qint64 until = 0;
+    for (const Settling &file : std::as_const(m_settling))
+        until = std::max(until, m_unreadable.value(file.path).since + kSettledMs);
+    m_settleWait->start(int(std::clamp<qint64>(until - m_nowMs(), 0, kSettledMs)));
+}
+
+void MailCheck::settled()
+{
+    if (m_phase != Phase::Settling)
+        return;
+    const QList<Settling> settling = std::exchange(m_settling, {});
+    const qint64 now = m_nowMs();
+    for (const Settling &file : settling) {
+        const auto it = m_unreadable.find(file.path);
+        if (it == m_unreadable.end() || it->identity != file.identity)
+            continue; // read well, or set aside, meanwhile
+        const FileIdentity identity = FileIdentity::ofPath(file.path);
+        if (identity == file.identity) {
+            moveAside(file.path, file.reason, m_result); // no sender is writing it
+        } else if (!identity.exists()) {
+            m_unreadable.erase(it);
+        } else {
+            // Still being written: it is given the longer wait, and holds nothing up meanwhile.
+            it->identity = identity;
+            it->since = now;
+            it->grew = true;
         }
     }
     ended();
@@ -530,19 +582,33 @@ bool MailCheck::noteUnreadable(const FileRead &read, const QString &reason, SetA
     const QString &path = read.path;
     const qint64 now = m_nowMs();
     auto it = m_unreadable.find(path);
-    if (when == SetAside::AtOnce) {
-        if (it == m_unreadable.end() || it->identity != read.identity)
-            it = m_unreadable.insert(path, {read.identity, now, false});
-    } else {
-        if (it == m_unreadable.end() || it->identity != read.identity) {
-            m_unreadable.insert(path, {read.identity, now, false});
+    if (it == m_unreadable.end()) {
+        m_unreadable.insert(path, {read.identity, now, false, false});
+        if (when == SetAside::WhenSettled) {
+            m_settling.append({path, read.identity, reason}); // looked at again at the end of the check
             return false;
         }
-        if (now - it->since < kSetAsideAfterMs || FileIdentity::ofPath(path) != read.identity)
+    } else if (it->identity != read.identity) {
+        // Changed since it was last read: a sender may be writing it slowly.
+        it->identity = read.identity;
+        it->since = now;
+        it->grew = true;
+        if (when == SetAside::WhenSettled)
             return false;
-        // Unchanged and still unreadable after the grace time: no sender is writing it any more.
+    } else if (when == SetAside::WhenSettled) {
+        if (now - it->since < (it->grew ? kSetAsideAfterMs : kSettledMs)) {
+            if (!it->grew)
+                m_settling.append({path, read.identity, reason});
+            return false;
+        }
+        if (FileIdentity::ofPath(path) != read.identity)
+            return false; // changing right now: the next read sees it grow
     }
+    return moveAside(path, reason, result);
+}
 
+bool MailCheck::moveAside(const QString &path, const QString &reason, CheckResult &result)
+{
     const QFileInfo info(path);
     const QString folder = path.left(path.size() - info.fileName().size());
     QString aside = setAsideName(info.fileName());
@@ -562,19 +628,20 @@ bool MailCheck::noteUnreadable(const FileRead &read, const QString &reason, SetA
         }
         aside = setAsideName(info.fileName()) + QString::number(n);
     }
+    const auto it = m_unreadable.find(path);
     if (!QFileInfo::exists(path)) {
-        m_unreadable.erase(it);
+        if (it != m_unreadable.end())
+            m_unreadable.erase(it);
         qCWarning(lcReceiving, "set aside %s as %s: %s", qUtf8Printable(QDir::toNativeSeparators(path)),
                   qUtf8Printable(aside), qUtf8Printable(reason));
         result.notices.append({Notice::Code::MessageFileSetAside, Notice::Kind::Warning,
-                               tr("The message file %1 could not be read and has been moved "
-                                  "aside as %2.\n%3")
-                                   .arg(QDir::toNativeSeparators(path), aside, reason),
+                               tr("%1 is not a message and has been moved aside as %2.")
+                                   .arg(QDir::toNativeSeparators(path), aside),
                                false});
         return true;
     }
     // Moving it aside failed: tried again at the next check; the user is told once.
-    if (!it->reported) {
+    if (it != m_unreadable.end() && !it->reported) {
         it->reported = true;
         result.notices.append(errorNotice(Notice::Code::MessageFileUnreadable,
                                           tr("The message file %1 cannot be read.\n%2")

@@ -49,6 +49,15 @@ struct CheckResult
     QList<core::Notice> notices; // errors and notes for the user, in order
 };
 
+// The status bar's text while a check waits to see whether a file that is no message yet is still
+// being written.
+inline QString waitingForFileText(const QString &fileName)
+{
+    return QCoreApplication::translate("corvane::receiving::MailCheck",
+                                       "Checking Messages: is %1 still being written?")
+        .arg(fileName);
+}
+
 // The mail check: takes the message files addressed to the user out of the reachable folders
 // into the inbox store. start() returns at once; the check goes on in steps on the UI thread,
 // each a few milliseconds of work run from the event loop (or woken by the reader when it waited
@@ -56,11 +65,20 @@ struct CheckResult
 // To list names the user; it is removed only after the store holding its message has been saved,
 // and only while it is still the file that was read, so nothing is lost when the check stops
 // half-way, the program ends, or the store is loaded again meanwhile.
+//
+// A file that is no message (it does not parse, or it names no recipient at all) never holds the
+// others back. A file that does not parse may be one an older peer is still
+// writing in place: it is set aside (renamed, the user told) once it has stayed unchanged for
+// kSettledMs, which a check that found it first waits for at its end, after saving what it took;
+// a file seen growing meanwhile is given kSetAsideAfterMs unchanged instead.
 class MailCheck : public QObject
 {
     Q_OBJECT
 
 public:
+    // How long a file that does not parse must stay unchanged to be taken for no message at all.
+    static constexpr qint64 kSettledMs = 5 * 1000;
+    // The same for a file that was seen growing: a sender that writes slowly may pause.
     static constexpr qint64 kSetAsideAfterMs = 10 * 60 * 1000;
     // How long a copy that reads as another user's too must lie unchanged before it is taken: by
     // then the sender has written the user's own copy, if it writes one into that folder.
@@ -71,7 +89,8 @@ public:
 
     void setAttachmentRetrieval(AttachmentRetrieval *retrieval) { m_retrieval = retrieval; }
     // Test seam: the clock that decides when an unreadable file is set aside or a shared copy
-    // has settled.
+    // has settled. The wait at the end of a check lasts until this clock says the file has
+    // settled (at once when it already has).
     void setClock(std::function<qint64()> nowMs) { m_nowMs = std::move(nowMs); }
 
     // Test seam for a slow or hanging share: reads one message file (readMessageBytes when empty).
@@ -106,8 +125,16 @@ private:
     struct Unreadable
     {
         FileIdentity identity;
-        qint64 since = 0;
+        qint64 since = 0;    // unchanged since
+        bool grew = false;   // seen changing: the longer wait
         bool reported = false;
+    };
+    // A file first found unparsable in this check, looked at again at its end.
+    struct Settling
+    {
+        QString path;
+        FileIdentity identity;
+        QString reason;
     };
     struct Unopenable
     {
@@ -122,10 +149,10 @@ private:
 
     // The folder being scanned: its files in order, read ahead by a worker.
     struct FolderScan;
-    enum class Phase { Idle, Refused, Collecting, WaitingForFolders, FoldersFound, Scanning, Removing };
+    enum class Phase { Idle, Refused, Collecting, WaitingForFolders, FoldersFound, Scanning, Removing, Settling };
     enum class Removal { Removed, Replaced, Held };
     enum class Progress { More, Waiting, Done };
-    enum class FileOutcome { Next, FolderEnds, CheckEnds };
+    enum class FileOutcome { Next, CheckEnds };
 
     void scheduleStep();
     void step();
@@ -142,6 +169,10 @@ private:
     // Saves what was taken in, then removes its files on the worker and finishes.
     void end();
     void removalsDone(const QList<Taken> &taken, const std::vector<Removal> &outcomes);
+    // Waits until the files first found unparsable in this check have settled, then sets aside
+    // those that stayed unchanged, and ends.
+    void settle();
+    void settled();
     void ended();
     void finish();
     // Takes the file in; a shared copy only when its message is still missing and the copy has
@@ -150,10 +181,14 @@ private:
                 const QString &folder, bool shared, CheckResult &result);
     void takeIn(const core::ParsedMessageFile &file, const core::MessageFile &parsed, const QString &path,
                 const QString &folder, CheckResult &result);
-    enum class SetAside { AfterGraceTime, AtOnce };
-    // Remembers a file that does not parse (or is too large to be a message file); true when it
-    // has now been moved aside: after the grace time, when it stayed unchanged, or at once.
+    enum class SetAside { WhenSettled, AtOnce };
+    // Remembers a file that is no message (it does not parse, is too large to be a message file,
+    // or names no recipient); true when it has now been moved aside: at once, or
+    // when it stayed unchanged long enough. A file found for the first time waits for the end of
+    // the check (settle).
     bool noteUnreadable(const FileRead &read, const QString &reason, SetAside when, CheckResult &result);
+    // Renames the file aside and tells the user; true when it is gone from its name.
+    bool moveAside(const QString &path, const QString &reason, CheckResult &result);
     // A pipe, device, socket or link out of the folder under a message file's name: logged once.
     void noteNotAFile(const FileRead &read);
     // Remembers a file that cannot be opened or read whole; told once when it lasts.
@@ -177,11 +212,13 @@ private:
     QStringList m_folders; // still to scan, in order
     std::unique_ptr<FolderScan> m_scan;
     QTimer *m_readerLate = nullptr; // looks again at a read that may pass its time limit
+    QTimer *m_settleWait = nullptr; // ends the wait for files to settle
     QString m_ownInbox;
     quint64 m_storeGeneration = 0; // of the store the check appends to
     QList<Taken> m_taken;                      // handled this check, removed after the save
     QHash<QString, FileIdentity> m_notRemoved; // handled and saved, but the removal failed
     QHash<QString, Unreadable> m_unreadable;
+    QList<Settling> m_settling; // first found unparsable in this check
     QHash<QString, Unopenable> m_unopenable;
     QHash<QString, SharedCopy> m_sharedSeen;
     QSet<QString> m_notAFile; // told in the log already

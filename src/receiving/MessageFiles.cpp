@@ -20,6 +20,8 @@ Addressee addresseeOf(const QString &fileName, const QStringList &recipients, co
         else if (core::messageFileNumber(fileName, name) > 0)
             alsoAnother = true;
     }
+    if (recipients.isEmpty())
+        return Addressee::Nobody;
     if (!named)
         return Addressee::Other;
     return alsoAnother ? Addressee::Shared : Addressee::User;

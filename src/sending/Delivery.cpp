@@ -198,6 +198,7 @@ QString publishOnce(const QString &folder, const QString &name, const QByteArray
                 throw platform::WriteError(file.fileName(), file.errorString());
         },
         [&](const QString &temporary) { return claimName(folder, messageFileNames(name), temporary, claiming); },
+        platform::Access::Shared, // the recipient reads it: the folder's rules decide
         &kTemporaryRemoval);
 }
 
@@ -239,7 +240,8 @@ QString copyAttachment(const QString &source, const QString &folder, bool server
             placed = platform::copyFileInto(source, folder, platform::joinPath(folder, fileName),
                                             [&](const QString &temporary) {
                                                 return claimName(folder, names, temporary, Claiming::NoReplaceRename);
-                                            });
+                                            },
+                                            platform::Access::Shared);
         },
         [&](const Error &error) {
             return dynamic_cast<const IoError *>(&error) && !platform::copyCancelled() && QFileInfo(folder).isDir()

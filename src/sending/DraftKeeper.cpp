@@ -33,7 +33,7 @@ bool keep(const QString &path, const std::optional<Draft> &draft)
 {
     if (!draft)
         return !QFile::exists(path) || QFile::remove(path);
-    platform::writeFileAtomically(path, keptBytes(*draft));
+    platform::writeFileAtomically(path, keptBytes(*draft), platform::Access::Private);
     return true;
 }
 

@@ -48,15 +48,21 @@ void MailCheckController::cancel()
 
 void MailCheckController::end(const MailCheckResult &result, const QString &failure)
 {
-    for (const core::Notice &notice : result.notices)
-        Q_EMIT noticeRaised(notice);
+    // A file set aside held nothing up: the status bar names it, with no box to close.
+    QStringList setAside;
+    for (const core::Notice &notice : result.notices) {
+        if (notice.code == core::Notice::Code::MessageFileSetAside)
+            setAside.append(notice.text);
+        else
+            Q_EMIT noticeRaised(notice);
+    }
     if (failure.isEmpty() && result.newMail)
         Q_EMIT newMailArrived(result.arrived);
 
     // The command comes back and the status text clears whether the check ended well or not, so
     // that one failure does not leave Check Mail greyed out for the rest of the run.
     setRunning(false);
-    Q_EMIT statusTextChanged(QString());
+    Q_EMIT statusTextChanged(setAside.join(u' '));
     if (!failure.isEmpty()) {
         qCInfo(lcShell, "mail check failed: %s", qUtf8Printable(failure));
         Q_EMIT noticeRaised({core::Notice::Code::CheckFailed, core::Notice::Kind::Error, failure, false});

@@ -35,7 +35,7 @@ public:
 };
 
 // The Check Mail command: shows "Checking Messages" and disables the command while a check runs,
-// then reports new mail or the failure. A request that arrives while a check is running (a timer
+// then reports new mail or the failure; files set aside are named in the status text it leaves. A request that arrives while a check is running (a timer
 // tick) is dropped; the next tick checks again. Commands that conflict with the check consult
 // refusalWhileRunning().
 class MailCheckController : public core::LongOperation
@@ -63,7 +63,7 @@ Q_SIGNALS:
     void newMailArrived(const QList<receiving::ArrivedMessage> &arrived);
     // After every check that ran, once its outcome has been signalled.
     void finished();
-    // Something the check worded for the user (an unreadable file set aside, a failed save), and
+    // Something the check worded for the user (a file that cannot be opened, a failed save), and
     // the failure that ended a check, with code CheckFailed, after the command has come back.
     void noticeRaised(const core::Notice &notice);
 

@@ -3,6 +3,7 @@
 
 #include "Settings.h"
 
+#include "platform/FileIo.h"
 #include "platform/Paths.h"
 
 #include <QCoreApplication>
@@ -127,12 +128,20 @@ ClaimedProfile claimProfile(const ProgramFolders &folders, const QString &config
         QDir::toNativeSeparators(QDir::cleanPath(QDir(configHome).filePath(QStringLiteral("corvane")))));
     if (!mayMove || QDir(own) == QDir(folders.profile))
         return claimed;
-    if (!platform::folderExists(own) && !QDir().mkpath(own))
+    if (!platform::folderExists(own) && !platform::makeFolder(own, platform::Access::Private))
         return claimed;
     // The administrator's settings are the user's first ones; later ones are the user's own.
     const QString given = folders.profile + kSettingsFileName;
-    if (!platform::fileExists(own + kSettingsFileName) && platform::fileExists(given)
-        && !QFile::copy(given, own + kSettingsFileName)) {
+    const auto copyGiven = [&] {
+        try {
+            platform::writeFileAtomically(own + kSettingsFileName, platform::readWholeFile(given),
+                                          platform::Access::Private);
+            return true;
+        } catch (const Error &) {
+            return false;
+        }
+    };
+    if (!platform::fileExists(own + kSettingsFileName) && platform::fileExists(given) && !copyGiven()) {
         claimed.error = QCoreApplication::translate("ProfileLock", "Corvane cannot write in %1, and could not "
                                                                    "copy its settings into %2.")
                             .arg(QDir::toNativeSeparators(folders.profile), QDir::toNativeSeparators(own));

@@ -3,6 +3,7 @@
 #include "Settings.h"
 
 #include "platform/Errors.h"
+#include "platform/FileIo.h"
 #include "platform/Paths.h"
 
 #include <QCoreApplication>
@@ -44,7 +45,7 @@ ProgramFolders resolveProgramFolders(const QString &programFolder, const QString
     else
         profile = asFolder(QDir(configHome).filePath(QStringLiteral("corvane")));
 
-    if (!platform::folderExists(profile) && !QDir().mkpath(profile))
+    if (!platform::folderExists(profile) && !platform::makeFolder(profile, platform::Access::Private))
         throw IoError(
             QCoreApplication::translate("ProgramFolders", "The profile folder %1 could not be created.").arg(profile));
     return {profile, data};

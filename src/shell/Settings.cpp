@@ -7,6 +7,11 @@
 
 namespace corvane::shell {
 
+platform::IniFile settingsFileIn(const QString &profileFolder)
+{
+    return platform::IniFile(platform::joinPath(profileFolder, kSettingsFileName), platform::Access::Private);
+}
+
 Settings Settings::defaults(const QString &applicationFolder, const QString &dataFolder)
 {
     const QString shipped = dataFolder.isEmpty() ? applicationFolder : dataFolder;

@@ -86,6 +86,9 @@ struct SettingsRefusal
 };
 std::optional<SettingsRefusal> saveRefusal(const Settings &settings);
 
+// The profile's "main.ini", written as the user's alone.
+platform::IniFile settingsFileIn(const QString &profileFolder);
+
 // Reads "Settings", "Destination" and "Spelling" with their defaults.
 Settings readSettings(const platform::IniFile &file, const QString &applicationFolder,
                       const QString &dataFolder = {});

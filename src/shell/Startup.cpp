@@ -12,7 +12,7 @@ namespace corvane::shell {
 Startup::Startup(const ProgramFolders &folders, Stores &stores)
     : m_applicationFolder(folders.profile),
       m_dataFolder(folders.data),
-      m_settingsFile(platform::joinPath(m_applicationFolder, kSettingsFileName)),
+      m_settingsFile(settingsFileIn(m_applicationFolder)),
       m_stores(stores),
       m_settings(Settings::defaults(m_applicationFolder, m_dataFolder))
 {
@@ -26,7 +26,7 @@ QString Startup::captionFor(const QString &versionText)
 StartupOutcome Startup::run(StartupRun run)
 {
     StartupOutcome outcome;
-    m_settingsFile = platform::IniFile(platform::joinPath(m_applicationFolder, kSettingsFileName));
+    m_settingsFile = settingsFileIn(m_applicationFolder);
     try {
         m_settingsFile.checkReadable();
     } catch (const IoError &error) {
@@ -48,11 +48,14 @@ StartupOutcome Startup::run(StartupRun run)
     m_settingsComplete = m_settings.isComplete();
 
     outcome.caption = captionFor(platform::programVersion());
-    if (!okToStart())
+    if (!okToStart()) {
+        outcome.exposureWarning = m_exposure.check(ExposureWarnings::placesOf(m_applicationFolder, nullptr));
         return outcome;
+    }
 
     readXMLfiles(m_stores, m_settings);
     outcome.readOnlyStores = m_stores.readOnlyReasons();
+    outcome.exposureWarning = m_exposure.check(ExposureWarnings::placesOf(m_applicationFolder, &m_settings));
     m_storesLoaded = true;
     outcome.ready = true;
     if (run == StartupRun::Creation && m_settings.startupLocation >= 0

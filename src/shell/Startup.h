@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Privacy.h"
 #include "ProgramFolders.h"
 #include "Settings.h"
 #include "Stores.h"
@@ -26,6 +27,8 @@ struct StartupOutcome
     QString settingsFileError;
     // Why stores were opened read-only (another copy holds them, or their folder cannot be written).
     QStringList readOnlyStores;
+    // The profile's places that other users may read, named once a run (for the status bar).
+    QString exposureWarning;
 };
 
 // The start-up sequence without widgets: reads "main.ini" into the live settings, applies the
@@ -64,6 +67,7 @@ private:
     Settings m_settings;
     bool m_settingsComplete = false;
     bool m_storesLoaded = false;
+    ExposureWarnings m_exposure;
 };
 
 } // namespace corvane::shell

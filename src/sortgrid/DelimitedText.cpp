@@ -66,7 +66,7 @@ void ExportDelimited(const StringGridModel &grid, const QString &fileName, QChar
         text += grid.Rows(row).join(separator);
         text += lineBreak;
     }
-    platform::writeFileAtomically(fileName, text.toUtf8());
+    platform::writeFileAtomically(fileName, text.toUtf8(), platform::Access::Shared); // where the user puts it
 }
 
 } // namespace corvane::sortgrid

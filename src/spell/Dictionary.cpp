@@ -48,7 +48,8 @@ void writeDictionaryLines(const QString &path, const QStringList &entries)
     QString text;
     for (const QString &entry : entries)
         text += entry + QStringLiteral("\r\n");
-    platform::writeFileAtomically(path, platform::encodeWindows1252OrUtf8(text));
+    // A custom dictionary may be one that several users share.
+    platform::writeFileAtomically(path, platform::encodeWindows1252OrUtf8(text), platform::Access::Shared);
 }
 
 QStringList mergedWithFile(const QString &path, const QStringList &ours)

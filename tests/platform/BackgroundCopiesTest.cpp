@@ -23,7 +23,7 @@ TEST(BackgroundCopies, ACopyCutOffLeavesNoFileUnderItsNameAndNoTemporaryFile)
     const QString target = temp.subfolder(QStringLiteral("to"));
     BackgroundCopies copies;
     copies.cancelAll();
-    copies.start([&] { copyFileReplacing(source, target + QStringLiteral("report.pdf")); });
+    copies.start([&] { copyFileReplacing(source, target + QStringLiteral("report.pdf"), Access::Shared); });
     corvane::test::waitForCopies(copies);
     EXPECT_TRUE(QDir(target).isEmpty()) << QDir(target).entryList(QDir::Files | QDir::Hidden).join(u' ').toStdString();
 }
@@ -44,7 +44,7 @@ TEST(BackgroundCopies, ACopyRemovesTheDayOldTemporaryFilesOfItsFolder)
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadWrite) && file.setFileTime(twoDaysAgo, QFileDevice::FileModificationTime));
     }
-    copyFileReplacing(source, target + QStringLiteral("a.txt"));
+    copyFileReplacing(source, target + QStringLiteral("a.txt"), Access::Shared);
     EXPECT_FALSE(QFile::exists(stale));
     EXPECT_TRUE(QFile::exists(fresh)) << "a copy under way elsewhere keeps its file";
     EXPECT_TRUE(QFile::exists(someoneElses));

@@ -15,8 +15,8 @@ TEST(FileIo, AtomicWriteReplacesTheWholeFileAndLeavesNoTemporaryFile)
 {
     TempFolder folder;
     const QString path = folder.file(QStringLiteral("f.txt"));
-    writeFileAtomically(path, QByteArray("first version, longer"));
-    writeFileAtomically(path, QByteArray("second"));
+    writeFileAtomically(path, QByteArray("first version, longer"), Access::Shared);
+    writeFileAtomically(path, QByteArray("second"), Access::Shared);
     EXPECT_EQ(folder.read(QStringLiteral("f.txt")), QByteArray("second"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("f.txt")});
 }
@@ -26,7 +26,7 @@ TEST(FileIo, WritingIntoAMissingFolderNamesThePath)
     TempFolder folder;
     const QString path = folder.path() + QStringLiteral("missing/f.txt");
     try {
-        writeFileAtomically(path, QByteArray("x"));
+        writeFileAtomically(path, QByteArray("x"), Access::Shared);
         FAIL();
     } catch (const WriteError &error) {
         EXPECT_EQ(error.message(), QStringLiteral("Unable to write to ") + QDir::toNativeSeparators(path));

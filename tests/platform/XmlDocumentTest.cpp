@@ -107,7 +107,8 @@ TEST(XmlDocument, ASaveInterruptedBeforeTheRenameLeavesTheOldFileIntact)
                                      [](QIODevice &device) {
                                          device.write("<?xml version=\"1.0\"?><Sent");
                                          throw WriteError(QStringLiteral("x"), QStringLiteral("disk full"));
-                                     }),
+                                     },
+                                     Access::Private),
                  WriteError);
     EXPECT_EQ(folder.read(QStringLiteral("Sent Items.cva")), before);
 }

@@ -225,7 +225,7 @@ TEST(FileCopyTest, CopiesToOneDestinationNeverMixAndTheLaterReplacesWhole)
     for (int i = 0; i < 6; ++i)
         threads.emplace_back([&, i] {
             for (int round = 0; round < 5; ++round)
-                platform::copyFileReplacing(temp.file(QStringLiteral("source%1").arg(i)), destination);
+                platform::copyFileReplacing(temp.file(QStringLiteral("source%1").arg(i)), destination, platform::Access::Private);
         });
     for (std::thread &thread : threads)
         thread.join();

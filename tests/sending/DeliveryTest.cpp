@@ -63,9 +63,9 @@ TEST(DeliveryTest, EveryPublisherLeavesTheFolderAsItWasWhenNamingFails)
         const char *what;
         std::function<void(const TempFolder &)> publish;
     } publishers[] = {
-        {"a store", [](const TempFolder &f) { platform::writeFileAtomically(f.file(QStringLiteral("kept")), "new"); }},
+        {"a store", [](const TempFolder &f) { platform::writeFileAtomically(f.file(QStringLiteral("kept")), "new", platform::Access::Private); }},
         {"an attachment copy",
-         [&](const TempFolder &f) { platform::copyFileReplacing(sources.file(QStringLiteral("kept")), f.file(QStringLiteral("kept"))); }},
+         [&](const TempFolder &f) { platform::copyFileReplacing(sources.file(QStringLiteral("kept")), f.file(QStringLiteral("kept")), platform::Access::Shared); }},
         {"a message", [](const TempFolder &f) { publishNumbered(f.path(), QStringLiteral("Ann"), "new"); }},
     };
     for (const auto &p : publishers) {

@@ -62,4 +62,24 @@ TEST(MailCheckController, NewMailIsReportedAndAFailureReEnablesTheCommand)
     EXPECT_EQ(newMail.count(), 1);
 }
 
+// A file set aside held nothing up: the status text names it, and no box waits to be closed.
+TEST(MailCheckController, AFileSetAsideIsNamedInTheStatusTextTheCheckLeaves)
+{
+    MailCheckController controller;
+    FakeRunner runner;
+    controller.setRunner(&runner);
+    QStringList texts;
+    QObject::connect(&controller, &MailCheckController::statusTextChanged, &controller,
+                     [&](const QString &text) { texts.append(text); });
+    QSignalSpy notices(&controller, &MailCheckController::noticeRaised);
+    const Notice setAside{Notice::Code::MessageFileSetAside, Notice::Kind::Warning,
+                          QStringLiteral("Bob1.cvm is not a message"), false};
+    const Notice unopenable = Notice::error(Notice::Code::MessageFileUnopenable, QStringLiteral("Bob2.cvm"));
+    runner.body = [&] { return MailCheckResult{false, {}, {setAside, unopenable}}; };
+    controller.check();
+    ASSERT_EQ(notices.count(), 1);
+    EXPECT_EQ(notices.at(0).at(0).value<Notice>().code, Notice::Code::MessageFileUnopenable);
+    EXPECT_EQ(texts.last(), setAside.text);
+}
+
 } // namespace

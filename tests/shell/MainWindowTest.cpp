@@ -525,6 +525,19 @@ TEST(MainWindow, ACopyFailureReachesTheStatusBarAndAMessageBoxAsANotice)
     EXPECT_EQ(window.statusBarEx()->panelText(0), p.fakes.messages.errors.first());
 }
 
+#ifdef Q_OS_UNIX
+TEST(MainWindow, AProfileOthersCanReadIsNamedInTheStatusBarWithoutABox)
+{
+    Program p;
+    p.makeReady();
+    QFile::setPermissions(p.app.path(), QFile::permissions(p.app.path()) | QFile::ReadGroup | QFile::ReadOther);
+    MainWindow &window = p.open();
+    EXPECT_TRUE(window.statusBarEx()->panelText(0).contains(QDir::toNativeSeparators(p.app.path())))
+        << window.statusBarEx()->panelText(0).toStdString();
+    EXPECT_TRUE(p.fakes.messages.notices.isEmpty());
+}
+#endif
+
 TEST(MainWindow, ClosingWaitsForCopiesShowingThemStartsNoCheckAndCanCloseAnyway)
 {
     Program p;

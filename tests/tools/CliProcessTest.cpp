@@ -338,6 +338,25 @@ TEST(CorvaneCli, AStoreAnotherInstallationHoldsRefusesWritesWithTheFolder)
     EXPECT_TRUE(run.err.contains(QDir::toNativeSeparators(QDir::cleanPath(p.ann)))) << run.err.toStdString();
 }
 
+#ifdef Q_OS_UNIX
+// The tool says so on standard error, as the window does in its status bar.
+TEST(CorvaneCli, AProfileOthersCanReadIsNamedOnStandardError)
+{
+    TwoProfiles p;
+    const QString warning = QStringLiteral("Other users of this computer can read");
+    QFile::setPermissions(p.ann, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const CliRun check = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("check")});
+    EXPECT_EQ(check.exitCode, 0) << check.err.toStdString();
+    EXPECT_FALSE(check.err.contains(warning)) << check.err.toStdString();
+
+    QFile::setPermissions(p.ann + QStringLiteral("InBox.cvi"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    const CliRun list = cli({QStringLiteral("--profile"), p.ann, QStringLiteral("list")});
+    EXPECT_EQ(list.exitCode, 0);
+    EXPECT_EQ(list.err.count(warning), 1) << list.err.toStdString();
+    EXPECT_TRUE(list.err.contains(QDir::toNativeSeparators(p.ann + QStringLiteral("InBox.cvi")))) << list.err.toStdString();
+}
+#endif
+
 TEST(CorvaneCli, CompactGivesBackTheBlanksAlsoWhenOpeningStartedTheCompaction)
 {
     TwoProfiles p;

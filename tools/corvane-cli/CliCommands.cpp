@@ -460,7 +460,8 @@ int runCommand(const Invocation &invocation, const QString &defaultProfile, QTex
             return initProfile(*init, invocation.profile.value_or(defaultProfile),
                                installed.isEmpty() ? platform::programFolder() : installed, out);
         }
-        CliProfile profile(invocation.profile.value_or(defaultProfile));
+        CliProfile profile(invocation.profile.value_or(defaultProfile),
+                           [&err](const QString &text) { err << diagnostic(text) << '\n'; });
         return std::visit(
             [&](const auto &command) -> int {
                 using T = std::decay_t<decltype(command)>;

@@ -6,6 +6,7 @@
 #include "core/MessageFileNames.h"
 #include "shell/Settings.h"
 
+#include "platform/FileIo.h"
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
 
@@ -25,7 +26,7 @@ QString absoluteFolder(const QString &path)
 // `failure` names the folder by its %1.
 void makeFolder(const QString &folder, const QString &failure)
 {
-    if (!platform::folderExists(folder) && !QDir().mkpath(folder))
+    if (!platform::folderExists(folder) && !platform::makeFolder(folder, platform::Access::Private))
         throw CliError(failure.arg(folder));
 }
 
@@ -64,7 +65,7 @@ int initProfile(const InitCommand &command, const QString &profileFolder, const 
         settings.sentData = data;
         settings.inboxData = data;
     }
-    platform::IniFile file(ini);
+    platform::IniFile file = shell::settingsFileIn(profile);
     file.checkReadable();
     shell::writeSettings(file, settings);
     out << QCoreApplication::translate("CliInit", "Wrote %1").arg(ini) << '\n';

@@ -9,15 +9,22 @@
 
 namespace corvane::cli {
 
-CliProfile::CliProfile(const QString &folder)
+CliProfile::CliProfile(const QString &folder, Warn warn) : m_warn(std::move(warn))
 {
     const QFileInfo info(folder);
     if (!info.isDir())
         throw CliError(QCoreApplication::translate("CliProfile", "The profile folder %1 does not exist.").arg(QDir::toNativeSeparators(folder)));
     m_folder = platform::withTrailingSeparator(QDir::toNativeSeparators(info.absoluteFilePath()));
-    const platform::IniFile settingsFile(platform::joinPath(m_folder, shell::kSettingsFileName));
+    const platform::IniFile settingsFile = shell::settingsFileIn(m_folder);
     settingsFile.checkReadable(); // unreadable settings are not taken for missing ones
     m_settings = shell::readSettings(settingsFile, m_folder);
+}
+
+void CliProfile::warnOfExposure(bool withStores)
+{
+    const QString text = m_exposure.check(shell::ExposureWarnings::placesOf(m_folder, withStores ? &m_settings : nullptr));
+    if (!text.isEmpty() && m_warn)
+        m_warn(text);
 }
 
 QString CliProfile::notReadyReason() const
@@ -59,6 +66,7 @@ void CliProfile::openForWriting()
     if (const QString reason = notReadyReason(); !reason.isEmpty())
         throw CliError(reason);
     shell::readXMLfiles(m_stores, m_settings);
+    warnOfExposure(true);
     // A command that writes does not start on a store it could not save.
     if (const QStringList readOnly = m_stores.readOnlyReasons(); !readOnly.isEmpty())
         throw CliError(readOnly.join(u'\n'));
@@ -74,6 +82,7 @@ void CliProfile::openForReading()
         m_stores.address.openIfPresent(shell::addressStorePath(m_settings));
     if (!m_settings.sentData.isEmpty())
         m_stores.sent.openIfPresent(shell::sentStorePath(m_settings));
+    warnOfExposure(!m_settings.inboxData.isEmpty() && !m_settings.addresses.isEmpty() && !m_settings.sentData.isEmpty());
     m_mail = std::make_unique<shell::MailServices>(m_stores);
 }
 

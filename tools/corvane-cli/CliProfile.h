@@ -1,12 +1,14 @@
 #pragma once
 
 #include "shell/MailServices.h"
+#include "shell/Privacy.h"
 #include "shell/ProfileLock.h"
 #include "shell/Settings.h"
 #include "shell/Stores.h"
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace corvane::cli {
@@ -23,9 +25,13 @@ public:
 class CliProfile
 {
 public:
+    // Receives what the user must read beside a command's outcome: the profile's places that
+    // other users may read.
+    using Warn = std::function<void(const QString &text)>;
+
     // folder: the profile folder (made absolute, ending in the separator). Throws CliError when it
     // does not exist.
-    explicit CliProfile(const QString &folder);
+    explicit CliProfile(const QString &folder, Warn warn = {});
 
     // Takes the lock and loads the stores, creating missing ones, after the settings pass the
     // same test as at the window's start. Throws CliError.
@@ -42,6 +48,10 @@ public:
     QString notReadyReason() const;
 
 private:
+    void warnOfExposure(bool withStores);
+
+    Warn m_warn;
+    shell::ExposureWarnings m_exposure;
     QString m_folder;
     shell::Settings m_settings;
     shell::Stores m_stores;

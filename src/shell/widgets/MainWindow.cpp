@@ -283,7 +283,7 @@ void MainWindow::connectServices()
             [this](const QString &source, const QString &destination) {
                 m_mail.copies.start([this, source, destination] {
                     const platform::ActiveCopy active(tr("%1 to %2").arg(QFileInfo(source).fileName(), destination));
-                    platform::copyFileReplacing(source, destination);
+                    platform::copyFileReplacing(source, destination, platform::Access::Shared); // where the user saves it
                     QMetaObject::invokeMethod(&m_mail.copies, [this, destination] {
                         m_statusBar->setPanelText(0, tr("Saved \"%1\"").arg(QDir::toNativeSeparators(destination)));
                     });
@@ -413,6 +413,8 @@ void MainWindow::runStartup(StartupRun run)
         showNotice(core::Notice::error(core::Notice::Code::SettingsUnreadable, outcome->settingsFileError));
     for (const QString &reason : std::as_const(outcome->readOnlyStores))
         showNotice({core::Notice::Code::StoreReadOnly, core::Notice::Kind::Warning, reason, false});
+    if (!outcome->exposureWarning.isEmpty())
+        m_statusBar->setPanelText(0, outcome->exposureWarning);
 
     if (!outcome->ready) {
         refuseNotReady();
