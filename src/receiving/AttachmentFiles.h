@@ -29,6 +29,8 @@ struct KeptFiles
     // The GUID attribute, for a message stored without that folder (by an older copy): its files
     // may lie in Attachments/<GUID>/, else in the inbox folder.
     QString guid;
+
+    bool operator==(const KeptFiles &) const = default;
 };
 KeptFiles keptFilesOf(const core::Message &message);
 
