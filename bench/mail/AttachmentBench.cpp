@@ -141,7 +141,7 @@ void BM_FetchBack(benchmark::State &state)
         receiving::AttachmentFetcher fetcher(copies);
         QElapsedTimer timer;
         timer.start();
-        fetcher.GetAttach({QStringLiteral("big.bin")}, server, true, own, {});
+        fetcher.GetAttach({QStringLiteral("big.bin")}, server, true, own, {}, {});
         waitForCopies(copies);
         const double seconds = double(timer.nsecsElapsed()) / 1e9;
         if (QFile(own + QStringLiteral("big.bin")).size() != kMegabytes << 20)

@@ -51,6 +51,7 @@ Message readMessage(const pugi::xml_node &element, MessageParts parts)
     if (parts == MessageParts::All)
         message.bodyRtf = xml::elementText(element.child("Body"));
     message.guid = xml::readAttribute(element, "GUID");
+    message.attachmentFolder = xml::readAttribute(element, "AttachmentFolder");
     return message;
 }
 
@@ -58,6 +59,8 @@ void writeMessage(pugi::xml_node element, const Message &message)
 {
     if (message.guid)
         xml::writeAttribute(element, "GUID", *message.guid);
+    if (message.attachmentFolder)
+        xml::writeAttribute(element, "AttachmentFolder", *message.attachmentFolder);
     pugi::xml_node to = xml::appendChild(element, "To");
     for (const QString &name : message.to) {
         pugi::xml_node recipient = xml::appendChild(to, "Recipient");
@@ -97,7 +100,9 @@ MessageFile readMessageFile(const platform::XmlDocument &document, MessageParts 
     const pugi::xml_node root = document.root();
     if (const pugi::xml_node message = root.child("Message")) {
         file.message = readMessage(message, parts);
-        file.message->guid.reset(); // a message file carries its identifier in System
+        // A message file carries its identifier in System; the stores' attributes are not its.
+        file.message->guid.reset();
+        file.message->attachmentFolder.reset();
     }
     const pugi::xml_node system = root.child("System");
     file.hasSystem = bool(system);
@@ -113,6 +118,7 @@ void writeMessageFile(platform::XmlDocument &document, const MessageFile &file)
     pugi::xml_node root = document.root();
     Message message = file.message.value_or(Message());
     message.guid.reset();
+    message.attachmentFolder.reset();
     writeMessage(xml::appendChild(root, "Message"), message);
     pugi::xml_node system = xml::appendChild(root, "System");
     xml::writeAttribute(system, "Active", truthText(file.active));

@@ -30,7 +30,8 @@ struct Attachment
 };
 
 // What a Message element holds: To (Recipient Name), From Name, Subject Text, Attachments, Date
-// Value (the text as written) and the RTF Body. The stores add a GUID attribute to their copies.
+// Value (the text as written) and the RTF Body. The stores add a GUID attribute to their copies, the
+// inbox store also the folder that keeps the message's attachments.
 struct Message
 {
     QStringList to;
@@ -40,6 +41,8 @@ struct Message
     QString date;
     QString bodyRtf;
     std::optional<QString> guid; // the Message's GUID attribute, as the stores keep it
+    // The Message's AttachmentFolder attribute: the inbox store's folder for the message's files.
+    std::optional<QString> attachmentFolder;
 
     QStringList attachmentNames() const;      // the Filename of each, as the receivers fetch them
     QStringList shownAttachmentNames() const; // the shown name of each

@@ -423,11 +423,7 @@ SessionLock::Outcome SessionLock::take()
 void SessionLock::writeNote()
 {
     const QString text = QSysInfo::machineHostName() + u'\n' + QString::number(QCoreApplication::applicationPid())
-        + u'
-' + QCoreApplication::applicationName() + u'
-' + machineIdentity() + u'
-' + m_token + u'
-';
+        + u'\n' + QCoreApplication::applicationName() + u'\n' + machineIdentity() + u'\n' + m_token + u'\n';
     writeFileAtomically(m_path + u'/' + kHolderNote, text.toUtf8(), Access::Shared); // read by every writer
 }
 

@@ -88,18 +88,13 @@ void AttachmentFetchJob::run(platform::BackgroundCopies *copies) const
     case Take::None:
         break;
     case Take::Copy:
-        try {
-            platform::copyFileReplacing(source, destination, platform::Access::Shared); // the own inbox folder
-            copied = true;
-        } catch (const Error &) {
-            // the source stays; the reader shows the attachment as missing
-        }
-        break;
     case Take::CopyKeeping:
         copied = copyKeeping(source, destination);
         break;
     case Take::Move:
-        if (countedForOthers(SourceFolder, FileName))
+        if (Claims.claims(source, FileName))
+            qCWarning(lcReceiving, "left %s: another stored message opens it", qUtf8Printable(QDir::toNativeSeparators(source)));
+        else if (countedForOthers(SourceFolder, FileName))
             copyKeeping(source, destination);
         else
             moveKeeping(*this, source, destination, copies);
@@ -124,7 +119,8 @@ void AttachmentFetchJob::run(platform::BackgroundCopies *copies) const
 AttachmentFetcher::AttachmentFetcher(platform::BackgroundCopies &copies) : m_copies(copies) {}
 
 void AttachmentFetcher::GetAttach(const QStringList &attachmentNames, const QString &folderText, bool copy,
-                                  const QString &ownInboxText, const QString &messageFolderText)
+                                  const QString &ownInboxText, const QString &messageFolderText,
+                                  const InboxFolderClaims &claims)
 {
     if (attachmentNames.isEmpty())
         return;
@@ -148,7 +144,7 @@ void AttachmentFetcher::GetAttach(const QStringList &attachmentNames, const QStr
         // (a message file, Attach.ini, a temporary or lock name) is never written or counted.
         if (!platform::isValidFileName(name) || core::isMailFolderFileName(name))
             continue;
-        const AttachmentFetchJob job{folder, name, destination, take, !inOwnFolder};
+        const AttachmentFetchJob job{folder, name, destination, take, !inOwnFolder, claims};
         m_copies.start([job, copies] { job.run(copies); });
     }
 }

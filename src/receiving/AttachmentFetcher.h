@@ -12,12 +12,13 @@ namespace corvane::receiving {
 
 // One attachment of a message taken in, handled on a worker thread, then counted down in the
 // source folder's Attach.ini under the folder's lock. Take says what happens to the file first:
-// - Copy: copied into DestFolder (the own inbox folder, replacing a file of that name, for a
-//   message without its own folder);
+// - Copy: copied into DestFolder (the own inbox folder, for a message without its own folder),
+//   never over a file already there;
 // - CopyKeeping: copied into DestFolder (the stored message's own folder), never over a file
 //   already there;
 // - Move: moved into DestFolder (the stored message's own folder) out of the own inbox folder,
-//   so that nothing of the message stays on the share: renamed, or copied whole and removed;
+//   so that nothing of the message stays on the share: renamed, or copied whole and removed. A
+//   file that other stored messages open there (Claims) is left as it is: it is not this one's;
 // - None: only counted.
 // A count of 1 or more says how many message files in a shared folder still name the file: every
 // such file taken counts it down once, stored or dropped as a duplicate, and the one that brings
@@ -32,6 +33,7 @@ struct AttachmentFetchJob
     QString DestFolder;
     Take take = Take::None;
     bool Counted = false;
+    InboxFolderClaims Claims;
 
     void run(platform::BackgroundCopies *copies) const;
 };
@@ -45,7 +47,8 @@ public:
     explicit AttachmentFetcher(platform::BackgroundCopies &copies);
 
     void GetAttach(const QStringList &attachmentNames, const QString &folder, bool copy,
-                   const QString &ownInbox, const QString &messageFolder) override;
+                   const QString &ownInbox, const QString &messageFolder,
+                   const InboxFolderClaims &claims) override;
 
 private:
     platform::BackgroundCopies &m_copies;

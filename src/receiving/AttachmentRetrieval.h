@@ -1,5 +1,7 @@
 #pragma once
 
+#include "AttachmentFiles.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,9 +17,11 @@ public:
     // dropped as a duplicate (copy off); `folder` is where the message file lay; `ownInbox` is the
     // user's own inbox folder. `messageFolder` is the stored message's own attachment folder
     // (messageAttachmentFolder), where its files are wanted; empty for a duplicate or a message
-    // without one, whose files are wanted in `ownInbox` as they always were.
+    // without one, whose files are wanted in `ownInbox`. `claims` are the files of `ownInbox` that
+    // other stored messages open there: never taken or replaced for this message.
     virtual void GetAttach(const QStringList &attachmentNames, const QString &folder, bool copy,
-                           const QString &ownInbox, const QString &messageFolder) = 0;
+                           const QString &ownInbox, const QString &messageFolder,
+                           const InboxFolderClaims &claims) = 0;
 };
 
 } // namespace corvane::receiving

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "AttachmentFiles.h"
 #include "KnownMessageGuids.h"
 
 #include "core/Message.h"
 #include "platform/Paths.h"
 #include "platform/RecordStore.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -42,12 +44,14 @@ struct InboxMessage
     QString bodyRtf;         // the body as stored: RTF
     QString read;            // "Unread" or "Read"
     QString guid;            // the GUID attribute as stored; empty when it has none
+    KeptFiles files;         // where its attachments are kept
 
     bool operator==(const InboxMessage &) const = default;
 };
 
 // The local inbox store "InBox.cvi": received messages under Messages, oldest first, each a copy
-// of a message file's Message element with Read and GUID added. Messages are addressed by their
+// of a message file's Message element with the store's own attributes: Read, GUID and (for a
+// message with attachments) AttachmentFolder. Messages are addressed by their
 // 0-based position. The rows are kept in memory, each message's whole element is read from the
 // file when asked for. Every change of the messages (append, read mark, deletion, open) raises the
 // revision. Used on the UI thread only.
@@ -60,6 +64,10 @@ public:
     ~InboxStore() override;
 
     static QStringList initialContent();
+
+    // Opens the store; when it holds messages stored without a folder of their own for their
+    // attachments, records from when on the inbox folder's files are no longer theirs (noteKeptSince).
+    void open(const QString &path) override;
     static QString pathIn(const QString &inboxDataFolder) { return platform::joinPath(inboxDataFolder, kInboxStoreFileName); }
 
     // Appends Messages / Properties as the root's last child when missing.
@@ -77,9 +85,15 @@ public:
     // The stored bodies from the first message on, read from the file on any one thread.
     core::StoredBodies bodies() const;
 
-    // A copy of a message file's Message element as the sender wrote it, marked unread and
-    // carrying the identifier.
-    void appendMessage(const core::ParsedMessageFile &file, const QString *guidText);
+    // A copy of a message file's Message element as the sender wrote it, with the store's own
+    // attributes in place of any the sender wrote on it: marked unread, carrying the identifier
+    // and, when it names attachments, the name of the folder under Attachments that keeps them
+    // (the GUID, or a new one for a message without a GUID that can name a folder). Returns that
+    // folder name; empty for a message without attachments.
+    QString appendMessage(const core::ParsedMessageFile &file, const QString *guidText);
+    // Which of the names the messages stored without a folder of their own give for their
+    // attachments, files they open in the own inbox folder when older than keeping per message.
+    InboxFolderClaims inboxFolderClaims(const QStringList &names) const;
     // Marks the message read when it is unread; not saved here (with the next check, deletion or
     // when the window closes), then written in place.
     void markRead(int position);
@@ -117,12 +131,17 @@ private:
         QString attachments;
         QString date;
         QString read;
+        QStringList inboxFolderNames; // stored without a folder of its own: its attachments' names
     };
     const Summary &summaryAt(int position) const;
     void setReadMark(int position, const QString &mark);
 
     std::vector<Summary> m_summaries;
     int m_unread = 0; // summaries marked kUnread
+    // The attachment names of the messages stored without a folder of their own, case-folded, with
+    // how many such messages give each.
+    QHash<QString, int> m_inboxFolderNames;
+    std::optional<QDateTime> m_keptSince;
     receiving::KnownMessageGuids m_knownGuids; // of the messages read from the file and added since
 };
 

@@ -530,7 +530,7 @@ void MailCheck::takeIn(const core::ParsedMessageFile &file, const core::MessageF
     if (parsed.guid && known.contains(guid)) {
         ++result.duplicates;
         if (m_retrieval && parsed.message)
-            m_retrieval->GetAttach(parsed.message->attachmentNames(), folder, false, m_ownInbox, {});
+            m_retrieval->GetAttach(parsed.message->attachmentNames(), folder, false, m_ownInbox, {}, {});
         Q_EMIT messageFileHandled(path, guid, false);
         return;
     }
@@ -540,13 +540,15 @@ void MailCheck::takeIn(const core::ParsedMessageFile &file, const core::MessageF
         known.add(guid);
     bool stored = false;
     if (parsed.hasSystem && parsed.message && !parsed.active) {
-        // The store keeps the Message element as the sender wrote it.
-        m_store.appendMessage(file, parsed.guid ? &guid : nullptr);
+        // The store keeps the Message element as the sender wrote it, with its own attributes.
+        const QString keptIn = m_store.appendMessage(file, parsed.guid ? &guid : nullptr);
         ++result.stored;
         stored = true;
-        if (m_retrieval)
-            m_retrieval->GetAttach(parsed.message->attachmentNames(), folder, true, m_ownInbox,
-                                   parsed.guid ? messageAttachmentFolder(m_settings.inboxData, guid) : QString());
+        if (m_retrieval) {
+            const QStringList names = parsed.message->attachmentNames();
+            m_retrieval->GetAttach(names, folder, true, m_ownInbox, messageAttachmentFolder(m_settings.inboxData, keptIn),
+                                   m_store.inboxFolderClaims(names));
+        }
     }
     Q_EMIT messageFileHandled(path, guid, stored);
 }

@@ -26,7 +26,6 @@ StoredMessage storedMessage(const core::Message &message)
             result.attachmentPaths.append(attachment.filePath);
     }
     result.rtfBody = message.bodyRtf;
-    result.guid = message.guid.value_or(QString());
     return result;
 }
 
@@ -63,7 +62,7 @@ MadeMessage MakeMessage(const StoredMessage &message, MakeMode mode, const Recei
         QStringList paths;
         QStringList refused;
         for (const QString &name : message.attachmentNames) {
-            const QString path = receivedFile ? receivedFile(message.guid, name) : QString();
+            const QString path = receivedFile ? receivedFile(name) : QString();
             if (path.isEmpty())
                 refused.append(name);
             else

@@ -29,7 +29,6 @@ struct StoredMessage
     QStringList attachmentNames; // Filename of each Attachment that has one
     QStringList attachmentPaths; // FilePath of each Attachment that has one
     QString rtfBody;
-    QString guid; // the GUID attribute as stored; empty when it has none
 };
 
 // What MakeMessage needs of a message as a store gives it.
@@ -58,9 +57,9 @@ struct MadeMessage
 // ", ", the subject and the dashes, each line ended by a line feed.
 QString quotedHeader(const StoredMessage &message);
 
-// The received file of a stored message's attachment (by the message's GUID and the attachment's
-// Filename); empty when the name cannot name one. The receiving side gives it.
-using ReceivedFile = std::function<QString(const QString &guid, const QString &name)>;
+// The received file of the stored message's attachment, by the attachment's Filename; empty when
+// the name cannot name one. The receiving side gives it for the message.
+using ReceivedFile = std::function<QString(const QString &name)>;
 
 // Builds the compose pane's new state from a stored message. Reply: the sender is the only
 // recipient, the subject gets "RE: ", nothing is attached. Forward: no recipient, the

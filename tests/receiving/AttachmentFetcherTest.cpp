@@ -30,6 +30,7 @@ struct AttachmentFetcherTest : ::testing::Test
     QString own = temp.subfolder(QStringLiteral("own"));
     QString server = temp.subfolder(QStringLiteral("server"));
     QStringList attachmentNames;
+    receiving::InboxFolderClaims claims;
 
     void attach(const QStringList &names) { attachmentNames = names; }
     void setCount(const QString &folder, const char *key, int value)
@@ -45,7 +46,7 @@ struct AttachmentFetcherTest : ::testing::Test
     }
     void fetch(const QString &folder, bool copy, const QString &messageFolder = {})
     {
-        fetcher.GetAttach(attachmentNames, folder, copy, own, messageFolder);
+        fetcher.GetAttach(attachmentNames, folder, copy, own, messageFolder, claims);
         corvane::test::waitForCopies(copies);
     }
 };
@@ -113,6 +114,7 @@ TEST_F(AttachmentFetcherTest, AStoredMessagesFilesGoToItsOwnFolder)
         {"own folder, -1: moved off the share", true, true, -1, {}, "sent", false, std::nullopt},
         {"own folder, no key: moved", true, true, std::nullopt, {}, "sent", false, std::nullopt},
         {"own folder serving others, 2: copied, the file stays", true, true, 2, {}, "sent", true, 2},
+        {"own folder serving others, 1: copied, the count is theirs", true, true, 1, {}, "sent", true, 1},
         {"own folder, not arrived yet: left for the reader to find later", true, false, -1, {}, {}, false,
          std::nullopt},
         {"own folder, a file kept already is not replaced", true, true, -1, "kept", "kept", true, std::nullopt},
@@ -146,13 +148,44 @@ TEST_F(AttachmentFetcherTest, AStoredMessagesFilesGoToItsOwnFolder)
     }
 }
 
+// A file of the own inbox folder that messages stored without a folder of their own open stays
+// theirs; one written since keeping per message began is not theirs and goes to the new message.
+TEST_F(AttachmentFetcherTest, AFileOlderMessagesOpenInTheInboxFolderStaysWithThem)
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    struct Row
+    {
+        const char *what;
+        QStringList claimedNames;
+        std::optional<QDateTime> keptSince;
+        bool expectMoved;
+    } rows[] = {
+        {"named by an older message", {QStringLiteral("a.doc")}, now.addSecs(3600), false},
+        {"named in another letter case", {QStringLiteral("A.DOC")}, now.addSecs(3600), false},
+        {"no time recorded: any file may be theirs", {QStringLiteral("a.doc")}, std::nullopt, false},
+        {"written since keeping per message began", {QStringLiteral("a.doc")}, now.addSecs(-3600), true},
+        {"named by no older message", {}, now.addSecs(3600), true},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        test::TempFolder fresh;
+        own = fresh.subfolder(QStringLiteral("own"));
+        const QString kept = fresh.path() + QStringLiteral("data/Attachments/{G}/");
+        test::writeFile(own + QStringLiteral("a.doc"), "sent");
+        attach({QStringLiteral("a.doc")});
+        claims = {row.claimedNames, row.keptSince};
+        fetch(own, true, kept);
+        EXPECT_EQ(QFile::exists(own + QStringLiteral("a.doc")), !row.expectMoved);
+        EXPECT_EQ(QFile::exists(kept + QStringLiteral("a.doc")), row.expectMoved);
+    }
+}
+
 TEST_F(AttachmentFetcherTest, EachAttachmentIsCopiedAndCountedSeparately)
 {
     test::writeFile(server + QStringLiteral("a.doc"), QByteArray(10000, 'a'));
     test::writeFile(server + QStringLiteral("empty.txt"), QByteArray());
     setCount(server, "a.doc", 1);
     setCount(server, "empty.txt", 4);
-    test::writeFile(own + QStringLiteral("a.doc"), "older file of the same name");
     attach({QStringLiteral("a.doc"), QStringLiteral("empty.txt")});
     fetch(server, true);
     EXPECT_EQ(test::readFile(own + QStringLiteral("a.doc")), QByteArray(10000, 'a'));
@@ -162,6 +195,19 @@ TEST_F(AttachmentFetcherTest, EachAttachmentIsCopiedAndCountedSeparately)
     EXPECT_EQ(countOf(server, "empty.txt"), 3);
     EXPECT_FALSE(QFile::exists(server + QStringLiteral("a.doc")));
     EXPECT_TRUE(QDir(own).entryList({QStringLiteral("~corvane-*")}, QDir::Files).isEmpty());
+}
+
+// A file of the name in the inbox folder may be another message's: it stays, and so does the
+// source, which was not fetched.
+TEST_F(AttachmentFetcherTest, AFetchIntoTheInboxFolderNeverReplacesAFile)
+{
+    test::writeFile(server + QStringLiteral("a.doc"), "relayed");
+    setCount(server, "a.doc", 1);
+    test::writeFile(own + QStringLiteral("a.doc"), "older file of the same name");
+    attach({QStringLiteral("a.doc")});
+    fetch(server, true);
+    EXPECT_EQ(test::readFile(own + QStringLiteral("a.doc")), QByteArray("older file of the same name"));
+    EXPECT_EQ(test::readFile(server + QStringLiteral("a.doc")), QByteArray("relayed"));
 }
 
 TEST_F(AttachmentFetcherTest, AFailedCopyKeepsTheSourceAndTheOlderFile)

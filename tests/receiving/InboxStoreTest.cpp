@@ -2,6 +2,7 @@
 #include "receiving/MessageFiles.h"
 
 #include "platform/Errors.h"
+#include "platform/Guid.h"
 
 #include "support/OpenedStore.h"
 #include "support/QtPrinters.h"
@@ -66,6 +67,66 @@ TEST_F(InboxStoreTest, AppendedMessagesAreUnreadWithTheirGuidAfterProperties)
               QByteArray("<?xml version=\"1.0\"?><Inbox><Properties/><Messages>"
                          "<Message Read=\"Unread\" GUID=\"{6F9619FF-8B86-D011-B42D-00C04FC964FF}\"><Subject Text=\"one\"/></Message>"
                          "<Message Read=\"Unread\"><Subject Text=\"two\"/></Message></Messages></Inbox>"));
+}
+
+// Attributes on Message are the store's: a sender's GUID, read mark or attachment folder there
+// never becomes the stored message's, with or without a GUID of its own.
+TEST_F(InboxStoreTest, TheStoreSetsItsOwnAttributesOverWhatTheSenderWrote)
+{
+    const QByteArray sent = "<Message GUID=\"{A}\" Read=\"Read\" AttachmentFolder=\"{A}\" Other=\"x\"><Subject Text=\"s\"/>"
+                            "<Attachments><Attachment Filename=\"a.doc\"/></Attachments></Message>";
+    const QString own = QStringLiteral("{6F9619FF-8B86-D011-B42D-00C04FC964FF}");
+    const QString device = QStringLiteral("CON");
+    struct Case
+    {
+        const char *what;
+        const QString *guid;
+        std::optional<QString> expectedGuid;
+        bool folderIsGuid;
+    } cases[] = {{"no GUID in System", nullptr, std::nullopt, false},
+                 {"a GUID in System", &own, own, true},
+                 {"a GUID that cannot name a folder", &device, device, false}};
+    for (int i = 0; i < 3; ++i) {
+        const Case &c = cases[i];
+        SCOPED_TRACE(c.what);
+        const QString folder = store.appendMessage(receivedFile(sent), c.guid);
+        const corvane::core::Message stored = store.message(i);
+        EXPECT_EQ(stored.guid, c.expectedGuid);
+        EXPECT_EQ(stored.attachmentFolder, folder);
+        EXPECT_TRUE(c.folderIsGuid ? folder == own : corvane::platform::isWellFormedGuidText(folder)) << folder.toStdString();
+        EXPECT_EQ(store.rowAt(i).read, kUnread);
+    }
+    store.save();
+    EXPECT_FALSE(corvane::test::readFile(storeFile).contains("{A}"));
+    EXPECT_FALSE(corvane::test::readFile(storeFile).contains("Other"));
+    EXPECT_EQ(store.unreadCount(), 3);
+}
+
+// The names messages stored without a folder of their own give are theirs in the inbox folder,
+// from the time the store first held such a message on.
+TEST_F(InboxStoreTest, MessagesStoredWithoutAFolderOfTheirOwnClaimTheirNamesInTheInboxFolder)
+{
+    const QString data = temp.path();
+    EXPECT_EQ(corvane::receiving::keptSince(data), std::nullopt) << "nothing to record for a store without them";
+    const QDateTime before = QDateTime::currentDateTimeUtc();
+    reopenWith(corvane::test::inboxStore(
+        {inboxMessage(QStringLiteral("Ann"), QStringLiteral("old"), {QStringLiteral("a.doc"), QStringLiteral("b.doc")}),
+         inboxMessage(QStringLiteral("Ann"), QStringLiteral("older"), {QStringLiteral("A.DOC")}),
+         inboxMessage(QStringLiteral("Ann"), QStringLiteral("kept"), {QStringLiteral("c.doc")})
+             .replace("<Message ", "<Message AttachmentFolder=\"{C}\" ")}));
+    const std::optional<QDateTime> since = corvane::receiving::keptSince(data);
+    ASSERT_TRUE(since);
+    EXPECT_GE(*since, before);
+    const QStringList asked{QStringLiteral("a.doc"), QStringLiteral("b.doc"), QStringLiteral("c.doc"), QStringLiteral("d.doc")};
+    EXPECT_EQ(store.inboxFolderClaims(asked).names, (QStringList{QStringLiteral("a.doc"), QStringLiteral("b.doc")}));
+    EXPECT_EQ(store.inboxFolderClaims(asked).keptSince, since);
+
+    store.deleteAt(0);
+    EXPECT_EQ(store.inboxFolderClaims(asked).names, QStringList{QStringLiteral("a.doc")}) << "A.DOC is still named";
+    store.deleteAt(0);
+    EXPECT_TRUE(store.inboxFolderClaims(asked).names.isEmpty());
+    store.open(storeFile);
+    EXPECT_EQ(corvane::receiving::keptSince(data), since) << "recorded once";
 }
 
 TEST_F(InboxStoreTest, DeletingRenumbersLaterMessagesAndSaves)

@@ -64,9 +64,10 @@ TEST(ReadMarks, AreSavedOnlyWhenSetSinceTheLastSave)
     EXPECT_FALSE(opened.store.readMarksUnsaved());
 }
 
-TEST(AttachmentToOpen, IsTheMessagesOwnCopyElseTheFileInTheInboxFolder)
+TEST(AttachmentToOpen, IsTheMessagesOwnCopyElseForAnOlderMessageTheFileInTheInboxFolder)
 {
     using corvane::receiving::AttachmentPlaces;
+    using corvane::receiving::KeptFiles;
     corvane::test::TempFolder folder;
     const QString inbox = folder.subfolder(QStringLiteral("inbox"));
     const QString data = folder.subfolder(QStringLiteral("data"));
@@ -76,32 +77,36 @@ TEST(AttachmentToOpen, IsTheMessagesOwnCopyElseTheFileInTheInboxFolder)
     corvane::test::writeFile(inbox + QStringLiteral("old.txt"), "stored before");
     // Other users can create "inboxnotes.txt" beside a shared inbox folder: it must never be opened.
     corvane::test::writeFile(inbox.chopped(1) + QStringLiteral("old.txt"), "planted");
+    const KeptFiles own{QStringLiteral("{A}"), QStringLiteral("{A}")};
     struct Case
     {
         const char *what;
         AttachmentPlaces places;
-        QString guid;
+        KeptFiles files;
         QString name;
         QString expected;
     } cases[] = {
-        {"the message's own copy", {inbox, data}, QStringLiteral("{A}"), QStringLiteral("notes.txt"),
-         kept + QStringLiteral("notes.txt")},
-        {"a message without GUID", {inbox, data}, QString(), QStringLiteral("notes.txt"),
+        {"the message's own folder", {inbox, data}, own, QStringLiteral("notes.txt"), kept + QStringLiteral("notes.txt")},
+        {"an older copy's message, kept under its GUID", {inbox, data}, {std::nullopt, QStringLiteral("{A}")},
+         QStringLiteral("notes.txt"), kept + QStringLiteral("notes.txt")},
+        {"an older copy's message without GUID", {inbox, data}, {}, QStringLiteral("notes.txt"),
          inbox + QStringLiteral("notes.txt")},
-        {"a file not in the message's folder", {inbox, data}, QStringLiteral("{A}"), QStringLiteral("old.txt"),
-         inbox + QStringLiteral("old.txt")},
-        {"folders typed without their separator", {inbox.chopped(1), data.chopped(1)}, QStringLiteral("{B}"),
+        {"an older copy's message, its file not kept under its GUID", {inbox, data}, {std::nullopt, QStringLiteral("{A}")},
          QStringLiteral("old.txt"), inbox + QStringLiteral("old.txt")},
-        {"a GUID that leaves the folder", {inbox, data}, QStringLiteral("../Attachments/{A}"),
+        {"folders typed without their separator", {inbox.chopped(1), data.chopped(1)},
+         {std::nullopt, QStringLiteral("{B}")}, QStringLiteral("old.txt"), inbox + QStringLiteral("old.txt")},
+        {"a GUID that leaves the folder", {inbox, data}, {std::nullopt, QStringLiteral("../Attachments/{A}")},
          QStringLiteral("notes.txt"), inbox + QStringLiteral("notes.txt")},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(corvane::receiving::attachmentToOpen(c.places, c.guid, c.name), c.expected) << c.what;
+        EXPECT_EQ(corvane::receiving::attachmentToOpen(c.places, c.files, c.name), c.expected) << c.what;
 
-    for (const QString &name : {QStringLiteral("gone.pdf"), QStringLiteral("../notes.txt"), QStringLiteral("CON"),
-                                QStringLiteral("a:b"), QStringLiteral("Attach.ini"), QStringLiteral("Ann1.cvm")}) {
+    // A message with its own folder never opens the inbox folder's file of the name.
+    for (const QString &name : {QStringLiteral("old.txt"), QStringLiteral("gone.pdf"), QStringLiteral("../notes.txt"),
+                                QStringLiteral("CON"), QStringLiteral("a:b"), QStringLiteral("Attach.ini"),
+                                QStringLiteral("Ann1.cvm")}) {
         try {
-            corvane::receiving::attachmentToOpen({inbox, data}, QStringLiteral("{A}"), name);
+            corvane::receiving::attachmentToOpen({inbox, data}, own, name);
             ADD_FAILURE() << name.toStdString();
         } catch (const corvane::Error &error) {
             EXPECT_TRUE(error.message().contains(QLatin1Char('"') + name + QLatin1Char('"')))

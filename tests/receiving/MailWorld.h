@@ -92,7 +92,7 @@ struct MailUser
     QString attachmentFile(int position, const QString &name) const
     {
         return receiving::attachmentFile({settings.yourInbox, settings.inboxData},
-                                         inbox.message(position).guid.value_or(QString()), name);
+                                         receiving::keptFilesOf(inbox.message(position)), name);
     }
 
     QStringList storedSubjects() const

@@ -13,10 +13,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The receiving side's lookup as MakeMessage sees it: a file per message and name, none for a
+// The receiving side's lookup for the message as MakeMessage sees it: a file per name, none for a
 // name it refuses.
-const ReceivedFile kReceived = [](const QString &guid, const QString &name) {
-    return name.contains(u'/') ? QString() : QStringLiteral("/data/%1/%2").arg(guid, name);
+const ReceivedFile kReceived = [](const QString &name) {
+    return name.contains(u'/') ? QString() : QStringLiteral("/data/{G}/%1").arg(name);
 };
 const QString kBody = QStringLiteral("{\\rtf1 See {\\b you}.\\par}");
 
@@ -30,7 +30,6 @@ StoredMessage received(const QString &subject, const QStringList &attachmentName
     for (const QString &name : attachmentNames)
         message.attachments.append({name, {}});
     message.bodyRtf = kBody;
-    message.guid = QStringLiteral("{G}");
     return storedMessage(message);
 }
 

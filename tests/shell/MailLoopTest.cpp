@@ -50,7 +50,7 @@ struct User
     QString receivedFile(int position, const QString &name) const
     {
         return corvane::receiving::attachmentFile(attachmentPlacesFrom(window().startup().settings()),
-                                                  window().mail().inbox.message(position).guid.value_or(QString()),
+                                                  corvane::receiving::keptFilesOf(window().mail().inbox.message(position)),
                                                   name);
     }
     // Check Mail, waited for until the new messages and their files are in and the check has

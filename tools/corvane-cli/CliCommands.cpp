@@ -149,11 +149,11 @@ int send(CliProfile &profile, const SendCommand &command, QTextStream &out, QTex
     return sendDraft(profile, draft, out, err);
 }
 
-// The received file of each attachment, as the reader opens it.
-sending::ReceivedFile receivedFiles(const CliProfile &profile)
+// The received file of each attachment of the stored message, as the reader opens it.
+sending::ReceivedFile receivedFiles(const CliProfile &profile, const core::Message &message)
 {
-    return [places = shell::attachmentPlacesFrom(profile.settings())](const QString &guid, const QString &name) {
-        return receiving::attachmentFile(places, guid, name);
+    return [places = shell::attachmentPlacesFrom(profile.settings()), kept = receiving::keptFilesOf(message)](const QString &name) {
+        return receiving::attachmentFile(places, kept, name);
     };
 }
 
@@ -177,7 +177,7 @@ int forward(CliProfile &profile, const ForwardCommand &command, QTextStream &out
     checkInboxNumber(profile, command.number);
     const core::Message message = profile.mail().inbox.message(command.number - 1);
     const sending::MadeMessage made =
-        sending::MakeMessage(sending::storedMessage(message), sending::MakeMode::Forward, receivedFiles(profile));
+        sending::MakeMessage(sending::storedMessage(message), sending::MakeMode::Forward, receivedFiles(profile, message));
     if (made.notice && reportNotices({*made.notice}, out, err))
         return kFailure;
     for (const QString &path : made.attachmentPaths)
@@ -244,9 +244,9 @@ int show(CliProfile &profile, const ShowCommand &command, QTextStream &out)
         << "Attachments: " << field(m.shownAttachmentNames().join(separator)) << '\n';
     if (!command.sent) {
         // Each attachment with the file the window opens for it.
-        const sending::ReceivedFile file = receivedFiles(profile);
+        const sending::ReceivedFile file = receivedFiles(profile, m);
         for (const QString &name : m.attachmentNames()) {
-            const QString path = file(m.guid.value_or(QString()), name);
+            const QString path = file(name);
             out << "Attachment: " << field(name) << '\t';
             if (path.isEmpty())
                 out << "(not a file name)";

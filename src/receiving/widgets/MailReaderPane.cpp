@@ -351,12 +351,12 @@ void MailReaderPane::showMessage(const InboxMessage &message)
     setValue(m_date, dateCaption(), message.date);
 
     m_attachments->clear();
-    m_shownGuid = message.guid;
+    m_shownFiles = message.files;
     const AttachmentPlaces where = places();
     QFileIconProvider icons;
     for (const QString &name : message.attachments) {
         // A name that cannot be a file name is listed, with a plain file icon, but never looked up.
-        const QString path = attachmentFile(where, m_shownGuid, name);
+        const QString path = attachmentFile(where, m_shownFiles, name);
         m_attachments->addItem(path.isEmpty() ? icons.icon(QFileIconProvider::File) : icons.icon(QFileInfo(path)),
                                name);
     }
@@ -437,7 +437,7 @@ void MailReaderPane::RunAttachIClick()
     if (name.isEmpty())
         return;
     try {
-        const QString path = attachmentToOpen(places(), m_shownGuid, name);
+        const QString path = attachmentToOpen(places(), m_shownFiles, name);
         m_desktop->openFile(path, QFileInfo(path).path());
     } catch (const Error &error) {
         Q_EMIT failed(core::Notice::error(core::Notice::Code::OpenFailed, error.message()));
@@ -451,7 +451,7 @@ void MailReaderPane::saveAttachmentClick()
         return;
     QString source;
     try {
-        source = attachmentToOpen(places(), m_shownGuid, name);
+        source = attachmentToOpen(places(), m_shownFiles, name);
     } catch (const Error &error) {
         Q_EMIT failed(core::Notice::error(core::Notice::Code::CopyFailed, error.message()));
         return;

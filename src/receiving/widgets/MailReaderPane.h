@@ -113,7 +113,7 @@ private:
     InboxPane &m_inbox;
     Desktop *m_desktop;
     std::function<AttachmentPlaces()> m_places;
-    QString m_shownGuid; // of the message shown: its attachments lie in its own folder
+    KeptFiles m_shownFiles; // of the message shown: where its attachments lie
     QToolBar *m_toolBar;
     QAction *m_reply;
     QAction *m_forward;

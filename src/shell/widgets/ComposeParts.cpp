@@ -131,7 +131,9 @@ void ComposeParts::take(const core::Message &message, sending::MakeMode mode, bo
     const receiving::AttachmentPlaces places = attachmentPlacesFrom(m_settings);
     sending::MadeMessage made = sending::MakeMessage(
         sending::storedMessage(message), mode,
-        [&places](const QString &guid, const QString &name) { return receiving::attachmentFile(places, guid, name); });
+        [&places, kept = receiving::keptFilesOf(message)](const QString &name) {
+            return receiving::attachmentFile(places, kept, name);
+        });
     if (toAll)
         made.recipients = sending::replyAllRecipients(message, m_settings.name);
     sending::applyToDraft(made, m_draft->draft(), m_mail.outgoing);
