@@ -37,8 +37,8 @@ TEST(AttachmentPrivacy, FilesKeptWithTheirMessageAndTheirFoldersAreTheUsersAlone
     receiving::AttachmentFetcher fetcher(copies);
     const QString guid = QStringLiteral("{6F9619FF-8B86-D011-B42D-00C04FC964FF}");
     const QString messageFolder = receiving::messageAttachmentFolder(data, guid);
-    fetcher.GetAttach({QStringLiteral("report.pdf")}, server, true, own, messageFolder);
-    fetcher.GetAttach({QStringLiteral("old.txt")}, server, true, own, {});
+    fetcher.GetAttach({QStringLiteral("report.pdf")}, server, true, own, messageFolder, {});
+    fetcher.GetAttach({QStringLiteral("old.txt")}, server, true, own, {}, {});
     test::waitForCopies(copies);
     ::umask(old);
 
@@ -46,7 +46,8 @@ TEST(AttachmentPrivacy, FilesKeptWithTheirMessageAndTheirFoldersAreTheUsersAlone
     EXPECT_EQ(modeOf(messageFolder), mode_t(0700));
     EXPECT_EQ(test::readFile(messageFolder + QStringLiteral("report.pdf")), "relayed");
     EXPECT_EQ(modeOf(messageFolder + QStringLiteral("report.pdf")), mode_t(0600));
-    EXPECT_EQ(modeOf(own + QStringLiteral("old.txt")), mode_t(0644));
+    // A copy into the own inbox folder is the user's alone too.
+    EXPECT_EQ(modeOf(own + QStringLiteral("old.txt")), mode_t(0600));
 }
 
 } // namespace
