@@ -35,9 +35,10 @@
 //   (often with the same size and time: only the store's change mark tells), then the sync takes
 //   its file back. It must notice the change, and its marks must land on their messages, never in
 //   the blanks of one deleted meanwhile.
-// After some ends that left a journal, the sync tool puts another file in the store's place before
-// the repair: the copy's file (with new marks), or a copy of the store taken a round or some rounds
-// before, with the ended file's time half the time. The repair must leave that file byte for byte
+// After some ends that left a journal, another file is put in the store's place before the repair:
+// the copy's file (with new marks), a copy of the store taken a round or some rounds before, or the
+// store before the round with two messages of the same length in each other's places (the size
+// kept, other messages at the journal's places), with the ended file's time half the time. The repair must leave that file byte for byte
 // as it is and keep the journal aside (or drop it, when the file is exactly the journal's file
 // before or after its change); messages that only the replaced file held and whose files were
 // taken are counted as dropped by the replacement, not as lost.
@@ -344,7 +345,7 @@ public:
         // Another file put in the store's place before the repair, by a sync tool.
         std::optional<QString> replacing;
         if (journalLeft && pick(0, 2) == 0)
-            replacing = replaceStore();
+            replacing = replaceStore(target);
 
         // The first to open the store after the end: the second installation's check, or the
         // repair profile when the end left a journal.
@@ -420,10 +421,11 @@ public:
                     "changed under it %d times (%d with the same size and time), seen %d times\n",
                     m_syncedSaves, m_syncedMarks, m_syncedMarksDropped, m_syncedChanged, m_syncedSameSizeAndTime,
                     m_syncedSeen);
-        std::printf("  stores replaced before the repair %d: by the synced copy %d, by an earlier copy %d; of the same "
-                    "size %d, with the same time %d; left as they were %d; messages only the replaced file held %d\n",
-                    m_replacedBySynced + m_replacedByCopy, m_replacedBySynced, m_replacedByCopy, m_replacedSameSize,
-                    m_replacedSameTime, m_leftAsIs, m_droppedByReplacement);
+        std::printf("  stores replaced before the repair %d: by the synced copy %d, by an earlier copy %d, by one with two "
+                    "messages in each other's places %d; of the same size %d, with the same time %d; left as they were "
+                    "%d; messages it lacked whose files were taken (dropped by the replacement) %d\n",
+                    m_replacedBySynced + m_replacedByCopy + m_replacedBySwapped, m_replacedBySynced, m_replacedByCopy,
+                    m_replacedBySwapped, m_replacedSameSize, m_replacedSameTime, m_leftAsIs, m_droppedByReplacement);
         std::printf("  left by killed runs (and removed):");
         tally(m_litter);
         std::printf("\n");
@@ -774,23 +776,32 @@ private:
 
     // ---- Another file in the store's place ------------------------------------------------------
 
-    // Puts the synced copy's file (brought up to the store as it was before the round, with new
-    // marks) or an earlier copy of the store in the store's place, keeping the ended file's time
-    // half the time; returns the path of a copy of the file put there.
-    QString replaceStore()
+    // Puts another file in the store's place, keeping the ended file's time half the time: the
+    // synced copy's file (brought up to the store as it was before the round, with new marks), an
+    // earlier copy of the store, or the store as it was before the round with two messages of the
+    // same length in each other's places (another installation's store of the same size, whose
+    // messages lie at other places: the round's target among them when it has one). Returns the
+    // path of a copy of the file put there.
+    QString replaceStore(const std::optional<QString> &target)
     {
         const QString replacing = m_work + QStringLiteral("put-in-its-place.cvi");
-        if (pick(0, 1) == 0) {
+        QFile::remove(replacing);
+        switch (pick(0, 2)) {
+        case 0:
             if (m_pendingMarks.isEmpty())
                 syncedMark(m_previousCopy);
             syncedSave(m_previousCopy, false);
-            QFile::remove(replacing);
             QFile::copy(m_syncedStore, replacing);
             ++m_replacedBySynced;
-        } else {
-            QFile::remove(replacing);
+            break;
+        case 1:
             QFile::copy(QFile::exists(m_olderCopy) && pick(0, 1) == 0 ? m_olderCopy : m_previousCopy, replacing);
             ++m_replacedByCopy;
+            break;
+        default:
+            writeSwapped(replacing, target);
+            ++m_replacedBySwapped;
+            break;
         }
         m_replacedSameSize += QFileInfo(replacing).size() == QFileInfo(m_store).size() ? 1 : 0;
         const bool keepTime = pick(0, 1) == 0;
@@ -798,6 +809,56 @@ private:
         copyInPlace(replacing, m_store, keepTime);
         keep(replacing);
         return replacing;
+    }
+
+    // Where the message element that begins at or before an offset lies: from "<Message " to after
+    // its "</Message>".
+    static std::optional<std::pair<qsizetype, qsizetype>> messageAround(const QByteArray &bytes, qsizetype at)
+    {
+        const qsizetype begin = at < 0 ? -1 : bytes.lastIndexOf("<Message ", at);
+        const qsizetype close = begin < 0 ? -1 : bytes.indexOf("</Message>", begin);
+        if (close < 0)
+            return std::nullopt;
+        return std::pair{begin, close + qsizetype(sizeof("</Message>") - 1)};
+    }
+
+    // The copy of the store before the round, with a message (the target, or one at random) and
+    // the next or the one before of the same length in each other's places: the file keeps its
+    // size. Its change mark gets another random number, as the other installation's last write
+    // drew one. The copy as it is when it has no change mark yet or no such pair is found.
+    void writeSwapped(const QString &path, const std::optional<QString> &target)
+    {
+        QByteArray bytes = platform::readWholeFile(m_previousCopy);
+        const QByteArray markLead = "<!--corvane-change ";
+        const qsizetype mark = bytes.lastIndexOf(markLead);
+        const qsizetype random = mark + markLead.size() + 17; // after the count and a blank
+        for (int attempt = 0; attempt < 8 && mark >= 0 && !m_order.isEmpty(); ++attempt) {
+            const QString guid = attempt == 0 && target ? *target : m_order.value(pick(0, int(m_order.size()) - 1));
+            const auto one = messageAround(bytes, bytes.indexOf(QByteArray("GUID=\"" + guid.toUtf8() + '"')));
+            if (!one)
+                continue;
+            const qsizetype length = one->second - one->first;
+            const qsizetype nextBegin = bytes.indexOf("<Message ", one->second);
+            const auto next = messageAround(bytes, nextBegin < 0 ? -1 : nextBegin);
+            const auto previous = messageAround(bytes, one->first - 1);
+            std::optional<std::pair<qsizetype, qsizetype>> other;
+            if (next && next->first >= one->second && next->second - next->first == length)
+                other = next;
+            else if (previous && previous->second <= one->first && previous->second - previous->first == length)
+                other = previous;
+            if (!other)
+                continue;
+            const auto [first, second] = std::minmax(*one, *other);
+            bytes = bytes.left(first.first) + bytes.mid(second.first, length) + bytes.mid(first.second, second.first - first.second)
+                + bytes.mid(first.first, length) + bytes.mid(second.second);
+            const QByteArray drawn = QByteArray::number(m_random(), 16).rightJustified(8, '0')
+                + QByteArray::number(m_random(), 16).rightJustified(8, '0');
+            bytes.replace(random, drawn.size(), drawn);
+            break;
+        }
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("could not write %s", qPrintable(path));
     }
 
     // The messages of a store file in their order: GUID, read mark and fingerprint.
@@ -998,6 +1059,7 @@ private:
 
     int m_replacedBySynced = 0;
     int m_replacedByCopy = 0;
+    int m_replacedBySwapped = 0;
     int m_replacedSameSize = 0;
     int m_replacedSameTime = 0;
     int m_leftAsIs = 0;
