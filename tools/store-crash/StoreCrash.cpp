@@ -786,7 +786,10 @@ private:
     {
         const QString replacing = m_work + QStringLiteral("put-in-its-place.cvi");
         QFile::remove(replacing);
-        switch (pick(0, 2)) {
+        // After a deletion, most often the store whose messages lie at other places: the file whose
+        // message at the journal's place is another one.
+        const int variant = m_kind == Kind::Delete && pick(0, 1) == 0 ? 2 : pick(0, 2);
+        switch (variant) {
         case 0:
             if (m_pendingMarks.isEmpty())
                 syncedMark(m_previousCopy);
