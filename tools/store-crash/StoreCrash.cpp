@@ -758,6 +758,7 @@ private:
     void syncedSave(const QString &from, bool taken)
     {
         const bool sameSize = QFileInfo(from).size() == QFileInfo(m_syncedStore).size();
+        keep(m_syncedStore, QStringLiteral("synced-copy-as-read-"));
         copyInPlace(from, m_syncedStore, true);
         const bool changed = digest(m_syncedStore) != m_syncedRead;
         // A file without a change mark (made or last written by an older copy) is seen to change
