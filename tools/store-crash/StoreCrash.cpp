@@ -294,7 +294,8 @@ public:
             return false;
         for (const QString &guid : guids)
             m_known.insert(guid, {m_nextIndex++, false, false, {}});
-        // The other machine's copy never compacts: a compaction's hand-over needs an event loop.
+        // The other machine's copy compacts only when the test has it do so (and runs the event
+        // loop for the hand-over).
         m_synced = std::make_unique<receiving::InboxStore>();
         m_synced->setCompactionShare(2.0);
         takeCopies();
@@ -307,42 +308,10 @@ public:
         m_kind = Kind(pick(0, 2));
         QDir(m_work + QStringLiteral("before-repair")).removeRecursively();
         std::optional<QString> target;
-        Run run;
-        if (m_kind == Kind::Check) {
-            const int files = pick(1, kMaxNewFiles);
-            deliver(files, m_inbox);
-            run = runEnded({QStringLiteral("check")}, leftOverFiles(m_inbox) * 2 * averageRecord() + 1024);
-        } else {
-            if (m_kind == Kind::Compact && !m_blanks && m_order.size() > 1) {
-                // A deletion first, so that there are blanks to give back.
-                const int at = pickPosition();
-                m_known[m_order[at - 1]].deleted = true;
-                if (runCli({QStringLiteral("delete"), QString::number(at)}).end != End::Finished)
-                    fail(QStringLiteral("the deletion before the compaction failed"));
-                refreshOrder();
-                m_blanks = true;
-            }
-            if (m_order.isEmpty())
-                return;
-            const int at = pickPosition();
-            target = m_order[at - 1];
-            if (m_kind == Kind::Delete) {
-                m_known[*target].deleted = true;
-                run = runEnded({QStringLiteral("delete"), QString::number(at)}, 3 * averageRecord() + 512);
-            } else {
-                target.reset();
-                run = runEnded({QStringLiteral("compact")}, -1);
-            }
-        }
-        if (run.end == End::Failed)
-            fail(QStringLiteral("corvane-cli ended with %1: %2").arg(run.exitCode).arg(QString::fromUtf8(run.errors.trimmed())));
-        else
-            ++m_ends[{m_kind, run.end}];
-        const bool finished = run.end == End::Finished;
-        if (finished)
-            m_took[m_kind] = run.ms;
-        if (m_kind != Kind::Check && finished)
-            m_blanks = m_kind == Kind::Delete;
+        const std::optional<Run> run = runKilled(target);
+        if (!run)
+            return;
+        const bool finished = run->end == End::Finished;
         QStringList mustBeEmpty;
         if (finished && m_kind == Kind::Check)
             mustBeEmpty.append(m_inbox);
@@ -355,7 +324,8 @@ public:
         }
         clearLitter();
 
-        // Another file put in the store's place before the repair, by a sync tool.
+        // Another file put in the store's place before the repair (a sync tool, another
+        // installation).
         std::optional<QString> replacing;
         if (journalLeft && pick(0, 2) == 0)
             replacing = replaceStore(target);
@@ -379,28 +349,7 @@ public:
             checkLeftAsIs(*replacing, opener ? &*opener : nullptr);
         verify(finished ? target : std::nullopt, mustBeEmpty, journalLeft, mended);
 
-        // The second installation's writes before the first one's next run.
-        std::optional<QString> gone;
-        bool wrote = false;
-        if (pick(0, 5) == 0) {
-            keep(m_store, QStringLiteral("before-second-installation-"));
-            gone = otherDelete();
-            wrote = true;
-        }
-        // Most often when the store kept its size since the copy read it: only the change mark tells.
-        if (!m_pendingMarks.isEmpty()
-            && pick(0, 3) < (QFileInfo(m_store).size() == QFileInfo(m_syncedStore).size() ? 3 : 1)) {
-            keep(m_store, QStringLiteral("before-synced-marks-"));
-            if (m_synced->deadBytes() > 0 && pick(0, 1) == 0)
-                syncedCompact(m_store);
-            syncedSave(m_store, true);
-            copyInPlace(m_syncedStore, m_store, true);
-            wrote = true;
-        }
-        if (wrote)
-            verify(gone, {}, false, false, QStringLiteral(" (after the second installation wrote)"));
-        if (m_pendingMarks.isEmpty() && pick(0, 2) == 0)
-            syncedMark(m_store);
+        secondInstallationWrites();
         takeCopies();
     }
 
@@ -457,6 +406,74 @@ public:
 
 private:
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
+
+    // The round's command of the first installation, ended (see the top); `target` is the message
+    // a deletion was run on. None when there is nothing left to delete.
+    std::optional<Run> runKilled(std::optional<QString> &target)
+    {
+        Run run;
+        if (m_kind == Kind::Check) {
+            const int files = pick(1, kMaxNewFiles);
+            deliver(files, m_inbox);
+            run = runEnded({QStringLiteral("check")}, leftOverFiles(m_inbox) * 2 * averageRecord() + 1024);
+        } else {
+            if (m_kind == Kind::Compact && !m_blanks && m_order.size() > 1) {
+                // A deletion first, so that there are blanks to give back.
+                const int at = pickPosition();
+                m_known[m_order[at - 1]].deleted = true;
+                if (runCli({QStringLiteral("delete"), QString::number(at)}).end != End::Finished)
+                    fail(QStringLiteral("the deletion before the compaction failed"));
+                refreshOrder();
+                m_blanks = true;
+            }
+            if (m_order.isEmpty())
+                return std::nullopt;
+            const int at = pickPosition();
+            if (m_kind == Kind::Delete) {
+                target = m_order[at - 1];
+                m_known[*target].deleted = true;
+                run = runEnded({QStringLiteral("delete"), QString::number(at)}, 3 * averageRecord() + 512);
+            } else {
+                run = runEnded({QStringLiteral("compact")}, -1);
+            }
+        }
+        if (run.end == End::Failed)
+            fail(QStringLiteral("corvane-cli ended with %1: %2").arg(run.exitCode).arg(QString::fromUtf8(run.errors.trimmed())));
+        else
+            ++m_ends[{m_kind, run.end}];
+        if (run.end == End::Finished) {
+            m_took[m_kind] = run.ms;
+            if (m_kind != Kind::Check)
+                m_blanks = m_kind == Kind::Delete;
+        }
+        return run;
+    }
+
+    // The second installation's writes before the first one's next run, and the copy's new marks.
+    void secondInstallationWrites()
+    {
+        std::optional<QString> gone;
+        bool wrote = false;
+        if (pick(0, 5) == 0) {
+            keep(m_store, QStringLiteral("before-second-installation-"));
+            gone = otherDelete();
+            wrote = true;
+        }
+        // Most often when the store kept its size since the copy read it: only the change mark tells.
+        if (!m_pendingMarks.isEmpty()
+            && pick(0, 3) < (QFileInfo(m_store).size() == QFileInfo(m_syncedStore).size() ? 3 : 1)) {
+            keep(m_store, QStringLiteral("before-synced-marks-"));
+            if (m_synced->deadBytes() > 0 && pick(0, 1) == 0)
+                syncedCompact(m_store);
+            syncedSave(m_store, true);
+            copyInPlace(m_syncedStore, m_store, true);
+            wrote = true;
+        }
+        if (wrote)
+            verify(gone, {}, false, false, QStringLiteral(" (after the second installation wrote)"));
+        if (m_pendingMarks.isEmpty() && pick(0, 2) == 0)
+            syncedMark(m_store);
+    }
 
     // A message number to delete: now and then one the synced copy has marked and not saved yet.
     int pickPosition()
