@@ -40,14 +40,16 @@
 // After some ends that left a journal, another file is put in the store's place before the repair:
 // the copy's file (with new marks), a copy of the store taken a round or some rounds before, or the
 // store before the round with two messages of the same length in each other's places (the size
-// kept, other messages at the journal's places), with the ended file's time half the time. The repair must leave that file byte for byte
-// as it is and keep the journal aside (or drop it, when the file is exactly the journal's file
-// before or after its change); messages that only the replaced file held and whose files were
-// taken are counted as dropped by the replacement, not as lost.
+// kept, other messages at the journal's places), with the ended file's time half the time. The
+// repair must leave that file byte for byte as it is and keep the journal aside (or drop it, when
+// the file is exactly the journal's file before or after its change); messages the file lacks and
+// whose files were taken are counted as dropped by the replacement, not as lost.
 //
-// The files as the end left them (store, journal, the file put in its place, the store before the
-// second installation wrote) are kept in WORK_FOLDER/failure-ROUND/ for the first round that fails;
-// the work folder is removed when every round passed.
+// The seed fixes every choice; a kill by signal lands at another moment from run to run. The files
+// as the end left them (store, journal, the file put in its place, kept-aside journals, the store
+// before the second installation wrote, the copy's file as it last read it) are kept in
+// WORK_FOLDER/failure-ROUND/ for the first round that fails; the work folder is removed when every
+// round passed.
 #include "mail/MailFixtures.h"
 
 #include "platform/Errors.h"
@@ -156,12 +158,9 @@ std::optional<Repair> repairLogged(const QByteArray &errors)
     }
     repair.text = QString::fromUtf8(line);
     static const std::pair<const char *, Outcome> outcomes[] = {
-        {"dropped an unfinished write", Outcome::Dropped},
-        {"found the last write complete", Outcome::Finished},
-        {"completed an interrupted write", Outcome::Completed},
-        {"undid an interrupted write", Outcome::RolledBack},
-        {"the journal was cut short", Outcome::CutShort},
-        {"the file holds other bytes", Outcome::Foreign},
+        {"dropped an unfinished write", Outcome::Dropped},      {"found the last write complete", Outcome::Finished},
+        {"completed an interrupted write", Outcome::Completed}, {"undid an interrupted write", Outcome::RolledBack},
+        {"the journal was cut short", Outcome::CutShort},       {"the file holds other bytes", Outcome::Foreign},
         {"the journal does not fit", Outcome::Unusable},
     };
     for (const auto &[prefix, outcome] : outcomes)
@@ -228,7 +227,8 @@ QByteArray digest(const QString &path)
 QByteArray tailOf(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !file.seek(std::max<qint64>(0, file.size() - platform::FileStamp::kTailBytes)))
+    if (!file.open(QIODevice::ReadOnly)
+        || !file.seek(std::max<qint64>(0, file.size() - platform::FileStamp::kTailBytes)))
         return {};
     return file.readAll();
 }
@@ -340,7 +340,8 @@ public:
         } else if (journalLeft) {
             opener = runCli({QStringLiteral("check")}, m_repairProfile);
             if (opener->end != End::Finished)
-                fail(QStringLiteral("the open for writing failed: %1").arg(QString::fromUtf8(opener->errors.trimmed())));
+                fail(
+                    QStringLiteral("the open for writing failed: %1").arg(QString::fromUtf8(opener->errors.trimmed())));
         }
         bool mended = false;
         if (journalLeft)
@@ -390,11 +391,12 @@ public:
                         m_syncedUnseeable);
         std::printf("\n  synced copy's compactions %d: put in place %d; the store changed while it ran %d\n",
                     m_syncedCompactions, m_syncedCompactionsPlaced, m_syncedCompactionsOverChange);
-        std::printf("  stores replaced before the repair %d: by the synced copy %d, by an earlier copy %d, by one with two "
-                    "messages in each other's places %d; of the same size %d, with the same time %d; left as they were "
-                    "%d; messages it lacked whose files were taken (dropped by the replacement) %d\n",
-                    m_replacedBySynced + m_replacedByCopy + m_replacedBySwapped, m_replacedBySynced, m_replacedByCopy,
-                    m_replacedBySwapped, m_replacedSameSize, m_replacedSameTime, m_leftAsIs, m_droppedByReplacement);
+        std::printf(
+            "  stores replaced before the repair %d: by the synced copy %d, by an earlier copy %d, by one with two "
+            "messages in each other's places %d; of the same size %d, with the same time %d; left as they were "
+            "%d; messages it lacked whose files were taken (dropped by the replacement) %d\n",
+            m_replacedBySynced + m_replacedByCopy + m_replacedBySwapped, m_replacedBySynced, m_replacedByCopy,
+            m_replacedBySwapped, m_replacedSameSize, m_replacedSameTime, m_leftAsIs, m_droppedByReplacement);
         std::printf("  left by killed runs (and removed):");
         tally(m_litter);
         std::printf("\n");
@@ -438,7 +440,9 @@ private:
             }
         }
         if (run.end == End::Failed)
-            fail(QStringLiteral("corvane-cli ended with %1: %2").arg(run.exitCode).arg(QString::fromUtf8(run.errors.trimmed())));
+            fail(QStringLiteral("corvane-cli ended with %1: %2")
+                     .arg(run.exitCode)
+                     .arg(QString::fromUtf8(run.errors.trimmed())));
         else
             ++m_ends[{m_kind, run.end}];
         if (run.end == End::Finished) {
@@ -517,7 +521,8 @@ private:
             for (const QString &name : QDir(inbox).entryList({QStringLiteral("*.cvm")}, QDir::Files)) {
                 pugi::xml_document document;
                 if (document.load_file(QFile::encodeName(inbox + name).constData()))
-                    guids.append(QString::fromUtf8(document.document_element().child("System").attribute("GUID").value()));
+                    guids.append(
+                        QString::fromUtf8(document.document_element().child("System").attribute("GUID").value()));
             }
         }
         return guids;
@@ -596,7 +601,8 @@ private:
     {
         if (m_kept && m_round != m_keptRound)
             return;
-        const QString folder = m_work + (m_kept ? QStringLiteral("failure-%1/").arg(m_round) : QStringLiteral("before-repair/"));
+        const QString folder =
+            m_work + (m_kept ? QStringLiteral("failure-%1/").arg(m_round) : QStringLiteral("before-repair/"));
         QDir().mkpath(folder);
         const QString copy = folder + prefix + QFileInfo(path).fileName();
         QFile::remove(copy);
@@ -649,8 +655,9 @@ private:
         for (const QString &name :
              profile.entryList({shell::kProfileLockFileName + u'*'}, QDir::Files | QDir::Hidden)) {
             if (QFileInfo(m_profile + name).size() == 0) {
-                ++m_litter[name == shell::kProfileLockFileName ? QStringLiteral("empty profile locks")
-                                                               : QStringLiteral("empty removal locks of the profile lock")];
+                ++m_litter[name == shell::kProfileLockFileName
+                               ? QStringLiteral("empty profile locks")
+                               : QStringLiteral("empty removal locks of the profile lock")];
                 profile.remove(name);
             }
         }
@@ -677,15 +684,18 @@ private:
             fail(QStringLiteral("a journal was left, but no repair was logged"));
         } else {
             ++(replaced ? m_replacedRepairCount : m_repairCount);
-            ++(replaced ? m_replacedRepairs : m_repairs)[repair->outcome == Outcome::Unknown ? repair->text
-                                                                                             : QString::fromUtf8(shortName(repair->outcome))];
+            QMap<QString, int> &outcomes = replaced ? m_replacedRepairs : m_repairs;
+            ++outcomes[repair->outcome == Outcome::Unknown ? repair->text
+                                                           : QString::fromUtf8(shortName(repair->outcome))];
             if (repair->outcome == Outcome::Unknown)
                 fail(QStringLiteral("the repair logged what this test does not know: %1").arg(repair->text));
             if (keepsJournalAside(repair->outcome) != !repair->keptAs.isEmpty())
                 fail(QStringLiteral("the repair %1 the journal aside, but said: %2")
-                         .arg(repair->keptAs.isEmpty() ? QStringLiteral("did not keep") : QStringLiteral("kept"), repair->text));
+                         .arg(repair->keptAs.isEmpty() ? QStringLiteral("did not keep") : QStringLiteral("kept"),
+                              repair->text));
             if (!replaced && (repair->outcome == Outcome::Foreign || repair->outcome == Outcome::Unusable))
-                fail(QStringLiteral("the repair did not recognise the file its journal was written for: %1").arg(repair->text));
+                fail(QStringLiteral("the repair did not recognise the file its journal was written for: %1")
+                         .arg(repair->text));
             if (replaced && (repair->outcome == Outcome::Completed || repair->outcome == Outcome::RolledBack))
                 fail(QStringLiteral("the repair wrote into the file put in the store's place: %1").arg(repair->text));
         }
@@ -700,8 +710,9 @@ private:
         for (const QString &name : kept) {
             keep(m_profile + name);
             QFile::remove(m_profile + name);
-            ++m_litter[repair && repair->outcome == Outcome::CutShort ? QStringLiteral("journals cut short, kept aside")
-                                                                      : QStringLiteral("journals kept aside beside another file")];
+            ++m_litter[repair && repair->outcome == Outcome::CutShort
+                           ? QStringLiteral("journals cut short, kept aside")
+                           : QStringLiteral("journals kept aside beside another file")];
         }
         return repair && (repair->outcome == Outcome::Completed || repair->outcome == Outcome::RolledBack);
     }
@@ -716,7 +727,8 @@ private:
         const QDateTime time = modifiedTime(m_store);
         const Run run = runCli({QStringLiteral("check")}, m_otherProfile);
         if (run.end != End::Finished)
-            fail(QStringLiteral("the second installation's check failed: %1").arg(QString::fromUtf8(run.errors.trimmed())));
+            fail(QStringLiteral("the second installation's check failed: %1")
+                     .arg(QString::fromUtf8(run.errors.trimmed())));
         ++m_otherChecks;
         m_otherRepairs += journalLeft ? 1 : 0;
         if (keepTime) {
@@ -740,7 +752,8 @@ private:
         ++m_otherDeletes;
         m_blanks = true;
         if (run.end != End::Finished) {
-            fail(QStringLiteral("the second installation's deletion failed: %1").arg(QString::fromUtf8(run.errors.trimmed())));
+            fail(QStringLiteral("the second installation's deletion failed: %1")
+                     .arg(QString::fromUtf8(run.errors.trimmed())));
             return std::nullopt;
         }
         if (keepTime) {
@@ -784,8 +797,8 @@ private:
         keep(m_syncedStore, QStringLiteral("synced-copy-before-compaction-"));
         bool finished = false;
         bool placed = false;
-        const QMetaObject::Connection connection =
-            QObject::connect(m_synced.get(), &receiving::InboxStore::compactionFinished, m_synced.get(), [&](bool done) {
+        const QMetaObject::Connection connection = QObject::connect(
+            m_synced.get(), &receiving::InboxStore::compactionFinished, m_synced.get(), [&](bool done) {
                 finished = true;
                 placed = done;
             });
@@ -797,8 +810,8 @@ private:
         const bool sameSize = QFileInfo(from).size() == QFileInfo(m_syncedStore).size();
         copyInPlace(from, m_syncedStore, true);
         const bool changed = digest(m_syncedStore) != m_syncedRead;
-        const bool unseeable = sameSize && tailOf(m_syncedStore) == m_syncedReadTail
-            && !m_syncedReadTail.contains("<!--corvane-change ");
+        const bool unseeable =
+            sameSize && tailOf(m_syncedStore) == m_syncedReadTail && !m_syncedReadTail.contains("<!--corvane-change ");
         QDeadlineTimer deadline(std::chrono::minutes(1));
         while (!finished && !deadline.hasExpired())
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
@@ -812,7 +825,8 @@ private:
         if (changed) {
             ++m_syncedCompactionsOverChange;
             if (placed && !unseeable)
-                fail(QStringLiteral("the synced copy's compaction took the place of a file changed since it read it (%1)")
+                fail(QStringLiteral(
+                         "the synced copy's compaction took the place of a file changed since it read it (%1)")
                          .arg(sameSize ? QStringLiteral("same size and time") : QStringLiteral("another size")));
         }
         if (placed) {
@@ -832,8 +846,8 @@ private:
         const bool changed = digest(m_syncedStore) != m_syncedRead;
         // A file without a change mark (made or last written by an older copy) is seen to change
         // only by its size, time and last bytes.
-        const bool unseeable = sameSize && tailOf(m_syncedStore) == m_syncedReadTail
-            && !m_syncedReadTail.contains("<!--corvane-change ");
+        const bool unseeable =
+            sameSize && tailOf(m_syncedStore) == m_syncedReadTail && !m_syncedReadTail.contains("<!--corvane-change ");
         const bool marks = m_synced->readMarksUnsaved();
         logged().clear();
         try {
@@ -942,10 +956,11 @@ private:
             if (!other)
                 continue;
             const auto [first, second] = std::minmax(*one, *other);
-            bytes = bytes.left(first.first) + bytes.mid(second.first, length) + bytes.mid(first.second, second.first - first.second)
-                + bytes.mid(first.first, length) + bytes.mid(second.second);
+            bytes = bytes.left(first.first) + bytes.mid(second.first, length)
+                    + bytes.mid(first.second, second.first - first.second) + bytes.mid(first.first, length)
+                    + bytes.mid(second.second);
             const QByteArray drawn = QByteArray::number(m_random(), 16).rightJustified(8, '0')
-                + QByteArray::number(m_random(), 16).rightJustified(8, '0');
+                                     + QByteArray::number(m_random(), 16).rightJustified(8, '0');
             if (mark >= 0)
                 bytes.replace(random, drawn.size(), drawn);
             break;
@@ -963,8 +978,8 @@ private:
         document.load_file(QFile::encodeName(path).constData(), pugi::parse_default);
         for (pugi::xml_node m = document.document_element().child("Messages").child("Message"); m;
              m = m.next_sibling("Message"))
-            messages.append(QString::fromUtf8(QByteArray(m.attribute("GUID").value()) + ' ' + m.attribute("Read").value()
-                                              + ' ' + fingerprint(m).toHex()));
+            messages.append(QString::fromUtf8(QByteArray(m.attribute("GUID").value()) + ' '
+                                              + m.attribute("Read").value() + ' ' + fingerprint(m).toHex()));
         return messages;
     }
 
@@ -987,7 +1002,8 @@ private:
         QHash<QString, bool> read;
         for (pugi::xml_node m = document.document_element().child("Messages").child("Message"); m;
              m = m.next_sibling("Message"))
-            read.insert(QString::fromUtf8(m.attribute("GUID").value()), QByteArray(m.attribute("Read").value()) == "Read");
+            read.insert(QString::fromUtf8(m.attribute("GUID").value()),
+                        QByteArray(m.attribute("Read").value()) == "Read");
         const QStringList files = guidsInInboxes();
         for (auto it = m_known.begin(); it != m_known.end(); ++it) {
             if (read.contains(it.key())) {
@@ -1019,8 +1035,8 @@ private:
     // removed. `mustBeEmpty`: inbox folders a finished check emptied. `repaired`, `mended`: a
     // repair looked at it, wrote it. After the second installation's writes (`when` says so) it is
     // only parsed here: the next round's checks list it.
-    bool verify(const std::optional<QString> &gone, const QStringList &mustBeEmpty, bool repaired,
-                bool mended = false, const QString &when = {})
+    bool verify(const std::optional<QString> &gone, const QStringList &mustBeEmpty, bool repaired, bool mended = false,
+                const QString &when = {})
     {
         const int failedBefore = m_failedRounds;
         const auto failWhen = [&](const QString &what) { fail(what + when); };
@@ -1048,13 +1064,16 @@ private:
         }
         refreshOrder(document);
         if (list && list->end == End::Finished && list->out.count('\n') != m_order.size())
-            failWhen(QStringLiteral("list shows %1 messages, the store holds %2").arg(list->out.count('\n')).arg(m_order.size()));
+            failWhen(QStringLiteral("list shows %1 messages, the store holds %2")
+                         .arg(list->out.count('\n'))
+                         .arg(m_order.size()));
 
         QHash<QString, int> times;
         for (pugi::xml_node node : document.document_element().child("Messages").children()) {
             if (node.type() != pugi::node_element || QByteArray(node.name()) != "Message") {
                 failWhen(QStringLiteral("the list holds something else than messages: %1")
-                             .arg(QString::fromUtf8(QByteArray(node.type() == pugi::node_element ? node.name() : node.value()).left(80))));
+                             .arg(QString::fromUtf8(
+                                 QByteArray(node.type() == pugi::node_element ? node.name() : node.value()).left(80))));
                 continue;
             }
             const QString guid = QString::fromUtf8(node.attribute("GUID").value());
@@ -1066,7 +1085,10 @@ private:
             }
             const QByteArray read = node.attribute("Read").value();
             if (read != (known->read ? "Read" : "Unread"))
-                failWhen(QStringLiteral("message %1 (number %2) is marked %3").arg(guid).arg(known->index).arg(QString::fromUtf8(read)));
+                failWhen(QStringLiteral("message %1 (number %2) is marked %3")
+                             .arg(guid)
+                             .arg(known->index)
+                             .arg(QString::fromUtf8(read)));
             node.remove_attribute("Read");
             const QByteArray print = fingerprint(node);
             if (known->print.isEmpty()) {
