@@ -800,6 +800,10 @@ Exit-Status: 0 Erfolg, 1 der Vorgang ist fehlgeschlagen, 2 Aufruffehler.
 <context>
     <name>RecordStore</name>
     <message>
+        <source>%1 changed on disk since it was read (another copy of Corvane or a sync tool wrote it): it was read again and nothing was deleted. Delete the message again.</source>
+        <translation>%1 wurde auf dem Datenträger geändert, seit es gelesen wurde (eine andere Kopie von Corvane oder ein Synchronisierungsprogramm hat es geschrieben): Es wurde neu gelesen, und nichts wurde gelöscht. Löschen Sie die Nachricht erneut.</translation>
+    </message>
+    <message>
         <source>%1 was not repaired after a write was cut off: the journal of that write does not fit the file. The journal was kept as %2, and the store is open read-only so that nothing is lost: nothing is saved into it until Corvane starts again.</source>
         <translation>%1 wurde nach einem abgebrochenen Schreibvorgang nicht repariert: Das Journal dieses Schreibvorgangs passt nicht zur Datei. Das Journal wurde als %2 aufbewahrt, und der Speicher ist schreibgeschützt geöffnet, damit nichts verloren geht: Bis Corvane neu gestartet wird, wird nichts darin gespeichert.</translation>
     </message>

@@ -800,6 +800,10 @@ Estado de salida: 0 éxito, 1 la operación falló, 2 error de uso.
 <context>
     <name>RecordStore</name>
     <message>
+        <source>%1 changed on disk since it was read (another copy of Corvane or a sync tool wrote it): it was read again and nothing was deleted. Delete the message again.</source>
+        <translation>%1 cambió en el disco desde que se leyó (otra copia de Corvane o una herramienta de sincronización lo escribió): se leyó de nuevo y no se eliminó nada. Elimine el mensaje otra vez.</translation>
+    </message>
+    <message>
         <source>%1 was not repaired after a write was cut off: the journal of that write does not fit the file. The journal was kept as %2, and the store is open read-only so that nothing is lost: nothing is saved into it until Corvane starts again.</source>
         <translation>%1 no se reparó tras una escritura interrumpida: el diario de esa escritura no corresponde al archivo. El diario se conservó como %2, y el almacén está abierto en solo lectura para que no se pierda nada: no se guarda nada en él hasta que Corvane se inicie de nuevo.</translation>
     </message>

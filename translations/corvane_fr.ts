@@ -800,6 +800,10 @@ Code de sortie : 0 succès, 1 l&apos;opération a échoué, 2 erreur d&apos;util
 <context>
     <name>RecordStore</name>
     <message>
+        <source>%1 changed on disk since it was read (another copy of Corvane or a sync tool wrote it): it was read again and nothing was deleted. Delete the message again.</source>
+        <translation>%1 a été modifié sur le disque depuis sa lecture (une autre copie de Corvane ou un outil de synchronisation l&apos;a écrit) : il a été relu et rien n&apos;a été supprimé. Supprimez à nouveau le message.</translation>
+    </message>
+    <message>
         <source>%1 was not repaired after a write was cut off: the journal of that write does not fit the file. The journal was kept as %2, and the store is open read-only so that nothing is lost: nothing is saved into it until Corvane starts again.</source>
         <translation>%1 n&apos;a pas été réparé après une écriture interrompue : le journal de cette écriture ne correspond pas au fichier. Le journal a été conservé sous %2, et le magasin est ouvert en lecture seule pour que rien ne soit perdu : rien n&apos;y est enregistré avant le prochain démarrage de Corvane.</translation>
     </message>

@@ -360,15 +360,43 @@ QByteArray RecordStore::recordBytes(int position) const
 {
     if (position < 0 || position >= count())
         throw missingRecord(position);
+    // Another installation may have compacted the file since it was read: every message then lies
+    // elsewhere, and the bytes at a record's old place may be another message of the same length.
+    // Nothing is read at a place the file may no longer hold it (the next save reads the file
+    // again).
+    const Record &record = m_records[size_t(position)];
+    if (record.offset >= 0 && m_memory.isEmpty() && !isReadOnly() && placesMayHaveMoved())
+        throw changedSinceRead(position);
+    return readRecord(position);
+}
+
+bool RecordStore::placesMayHaveMoved() const
+{
+    // Appends, marks and deletions keep every record where it was; only a compaction or a whole
+    // rewrite moves them, and a compaction makes the file smaller.
+    const QFileInfo info(m_path);
+    return info.exists() && info.size() < m_stamp.size;
+}
+
+IoError RecordStore::changedSinceRead(int position) const
+{
+    return IoError(QCoreApplication::translate("RecordStore", "Message %1 could not be read from %2: the file changed since it was read. Press "
+                                                              "Save in Settings to read it again.")
+                       .arg(position + 1)
+                       .arg(QDir::toNativeSeparators(m_path)));
+}
+
+QByteArray RecordStore::readRecord(int position) const
+{
+    if (position < 0 || position >= count())
+        throw missingRecord(position);
     const Record &record = m_records[size_t(position)];
     if (record.offset < 0)
         return m_unwritten[size_t(position - m_written)];
     if (!m_memory.isEmpty())
         return m_memory.mid(record.offset, record.length);
     // The copy that holds a read-only store's lock may have written the file since, and a
-    // compaction there moves every message: nothing is read from a file changed so. A writable
-    // store's file changes behind it only in place (the save reads it again), which the checks
-    // below see.
+    // compaction there moves every message: nothing is read from a file changed so.
     const QFileInfo info(m_path);
     QFile file(m_path);
     QByteArray bytes;
@@ -376,10 +404,7 @@ QByteArray RecordStore::recordBytes(int position) const
     if ((unchanged || !isReadOnly()) && file.open(QIODevice::ReadOnly))
         bytes = readRange(file, record.offset, record.length);
     if (bytes.size() != record.length || !bytes.startsWith('<') || !bytes.endsWith('>'))
-        throw IoError(QCoreApplication::translate("RecordStore", "Message %1 could not be read from %2: the file changed since it was read. Press "
-                                     "Save in Settings to read it again.")
-                          .arg(position + 1)
-                          .arg(QDir::toNativeSeparators(m_path)));
+        throw changedSinceRead(position);
     return bytes;
 }
 

@@ -180,6 +180,12 @@ private:
     static Record placeOf(const ScannedRecord &scanned, QByteArrayView bytes, qint64 offset);
     void add(const ScannedRecord &scanned, QByteArrayView bytes, qint64 offset);
     bool changedOnDisk() const;
+    // The record's bytes at its place, trusted without looking at the file's stamp: for a file
+    // just read. Throws IoError when the place does not hold an element.
+    QByteArray readRecord(int position) const;
+    IoError changedSinceRead(int position) const;
+    // Whether the file was made smaller since it was read (compacted by another installation).
+    bool placesMayHaveMoved() const;
     // Takes the file's stamp as the one last read or written, with the change mark it holds.
     void setStamp(FileStamp stamp);
     // The mark the next write puts in the file.

@@ -150,9 +150,22 @@ void RecordStore::writeChange(std::optional<int> removed)
         removed.reset();
     }
     if (changedOnDisk()) {
+        // The message to remove is found again by its content, read at its old place; a file that
+        // another installation compacted meanwhile no longer holds it there (another message of
+        // the same length may), so the file is read again with what waited and the removal refused
+        // rather than made on another message.
+        if (removed && placesMayHaveMoved()) {
+            reloadKeepingChanges(std::nullopt);
+            if (hasUnsavedChanges())
+                writeChange(std::nullopt);
+            throw IoError(QCoreApplication::translate("RecordStore", "%1 changed on disk since it was read (another copy of Corvane or a "
+                                                                     "sync tool wrote it): it was read again and nothing was deleted. "
+                                                                     "Delete the message again.")
+                              .arg(QDir::toNativeSeparators(m_path)));
+        }
         std::optional<QByteArray> removedIdentity;
         if (removed)
-            removedIdentity = identityOf(recordBytes(*removed));
+            removedIdentity = identityOf(readRecord(*removed));
         removed = reloadKeepingChanges(removedIdentity);
         if (!hasUnsavedChanges() && !removed)
             return;
@@ -354,7 +367,7 @@ std::optional<int> RecordStore::reloadKeepingChanges(const std::optional<QByteAr
         return removed;
     // Marks and the removal find their records by content.
     for (int position = 0; position < m_written; ++position) {
-        const QByteArray identity = identityOf(recordBytes(position));
+        const QByteArray identity = identityOf(readRecord(position));
         if (removedIdentity && !removed && identity == *removedIdentity) {
             removed = position;
             continue;

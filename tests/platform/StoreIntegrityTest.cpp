@@ -508,7 +508,7 @@ TEST_F(StoreIntegrityTest, AJournalThatDoesNotFitIsKeptAsideAndTheStoreLeftAsItI
 // that now lies where the row's message lay. Today it reads at the offsets of the file it last
 // read: row 11 shows message 12's content, its mark lands on message 12 and its deletion removes
 // message 12. Enable with the fix.
-TEST_F(StoreIntegrityTest, DISABLED_AfterAnotherInstallationCompactedARowStillNamesItsMessage)
+TEST_F(StoreIntegrityTest, AfterAnotherInstallationCompactedARowStillNamesItsMessage)
 {
     struct Case
     {
